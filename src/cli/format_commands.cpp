@@ -1,0 +1,212 @@
+// iff, strings, far, far-extract: what the game's files hold, as the program reads them.
+#include <cstdio>
+#include <iostream>
+
+#include "cli/commands.hpp"
+#include "formats/binary.hpp"
+#include "formats/character_file.hpp"
+#include "formats/far.hpp"
+#include "formats/iff.hpp"
+#include "formats/safe_names.hpp"
+#include "formats/str_list.hpp"
+#include "formats/windows1252.hpp"
+#include "platform/game_paths.hpp"
+#include "shell/failure.hpp"
+
+namespace fw::cli {
+
+namespace {
+
+using nlohmann::json;
+
+int u16_be(const std::string& b, size_t at) {
+    return static_cast<unsigned char>(b[at]) << 8 | static_cast<unsigned char>(b[at + 1]);
+}
+int u16_le(const std::string& b, size_t at) {
+    return static_cast<unsigned char>(b[at]) | static_cast<unsigned char>(b[at + 1]) << 8;
+}
+
+// A map name without its terminator (NUL or byte 163) and pad byte.
+std::string map_name(const std::string& stored) {
+    const size_t end = stored.find_first_of(std::string("\0\xA3", 2));
+    return stored.substr(0, end);
+}
+
+json iff_json(const IFFFile& file) {
+    json chunks = json::array();
+    for (const IFFChunk& c : file.chunks) {
+        chunks.push_back({{"position", c.position},
+                          {"type", decode_windows1252(c.type)},
+                          {"id", u16_be(c.id_flags, 0)},
+                          {"flags", u16_be(c.id_flags, 2)},
+                          {"size", gflngStrToLongBE(c.size)},
+                          {"label", decode_windows1252(gfstrStripNull(c.label))}});
+    }
+    json types = json::array();
+    for (const RsmpType& t : file.map_types) {
+        json entries = json::array();
+        for (const RsmpEntry& e : t.entries) {
+            entries.push_back({{"offset", gflngStrToLongLE(e.offset)},
+                               {"id", u16_le(e.id_flags, 0)},
+                               {"name", decode_windows1252(map_name(e.name))}});
+        }
+        types.push_back({{"type", decode_windows1252(std::string(t.type_code.rbegin(), t.type_code.rend()))},
+                         {"entries", entries}});
+    }
+    return {{"has_map", file.has_map}, {"chunks", chunks}, {"map", {{"types", types}}}};
+}
+
+void print_iff_text(const json& j) {
+    std::cout << "has map: " << (j["has_map"].get<bool>() ? "yes" : "no") << "\n";
+    std::printf("%10s  %-4s  %6s  %6s  %10s  %s\n", "position", "type", "id", "flags", "size", "label");
+    for (const json& c : j["chunks"]) {
+        std::printf("%10d  %-4s  %6d  0x%04X  %10d  %s\n", c["position"].get<int>(),
+                    c["type"].get<std::string>().c_str(), c["id"].get<int>(), c["flags"].get<int>(),
+                    c["size"].get<int>(), c["label"].get<std::string>().c_str());
+    }
+    for (const json& t : j["map"]["types"]) {
+        std::cout << "map " << t["type"].get<std::string>() << ": " << t["entries"].size() << " entries\n";
+        for (const json& e : t["entries"]) {
+            std::printf("  id %6d  offset %10d  %s\n", e["id"].get<int>(), e["offset"].get<int>(),
+                        e["name"].get<std::string>().c_str());
+        }
+    }
+}
+
+int run_iff(const std::string& path, bool as_json) {
+    if (!file_exists(path)) return report_error("No such file: " + path, as_json);
+    IFFFile file;
+    const std::string error = gfstrReadIFFChecked(file, path);
+    if (!error.empty()) return report_error(error, as_json);
+    const json j = iff_json(file);
+    if (as_json) print_json(j);
+    else print_iff_text(j);
+    return 0;
+}
+
+int run_strings(const std::string& path, const std::string& type, int id, bool as_json) {
+    if (type != "STR#" && type != "CTSS") return report_error("--type must be STR# or CTSS", as_json);
+    if (!file_exists(path)) return report_error("No such file: " + path, as_json);
+    IFFFile file;
+    const std::string error = gfstrReadIFFChecked(file, path);
+    if (!error.empty()) return report_error(error, as_json);
+    const IFFChunk* found = nullptr;
+    for (const IFFChunk& c : file.chunks) {
+        if (c.type == type && u16_be(c.id_flags, 0) == id) {
+            found = &c;
+            break;
+        }
+    }
+    if (found == nullptr) return report_error("No " + type + " chunk with ID " + std::to_string(id), as_json);
+    STRList list;
+    try {
+        list = parse_str_list(found->data);
+    } catch (const Failure& failure) {
+        return report_error(error_text(failure), as_json);
+    }
+    json items = json::array();
+    for (const STRItem& item : list.items) {
+        items.push_back({{"prefix", static_cast<unsigned char>(item.prefix[0])},
+                         {"value", decode_windows1252(item.value)},
+                         {"second", decode_windows1252(item.second)}});
+    }
+    const json j = {{"format", u16_le(list.format, 0)}, {"items", items}, {"rest", list.rest.size()}};
+    if (as_json) {
+        print_json(j);
+    } else {
+        std::printf("format 0x%04X, %zu entries, %zu trailing bytes\n", static_cast<unsigned>(u16_le(list.format, 0)),
+                    list.items.size(), list.rest.size());
+        int n = 0;
+        for (const json& item : items) {
+            std::printf("%4d  [%d]  %s", ++n, item["prefix"].get<int>(), item["value"].get<std::string>().c_str());
+            if (!item["second"].get<std::string>().empty()) std::printf("  | %s", item["second"].get<std::string>().c_str());
+            std::printf("\n");
+        }
+    }
+    return 0;
+}
+
+int run_far(const std::string& path, bool as_json) {
+    if (!file_exists(path)) return report_error("No such file: " + path, as_json);
+    FARdir dir;
+    try {
+        dir = read_far_directory(path);
+    } catch (const Failure& failure) {
+        return report_error(error_text(failure), as_json);
+    }
+    json entries = json::array();
+    for (const FARentry& e : dir.Entries) {
+        entries.push_back({{"name", decode_windows1252(e.FileName)},
+                           {"size", gflngStrToLongLE(e.FileSize)},
+                           {"offset", gflngStrToLongLE(e.FileOffset)}});
+    }
+    const json j = {{"count", dir.count()}, {"entries", entries}};
+    if (as_json) {
+        print_json(j);
+    } else {
+        std::cout << dir.count() << " entries\n";
+        for (const json& e : entries) {
+            std::printf("%10d  %10d  %s\n", e["offset"].get<int>(), e["size"].get<int>(),
+                        e["name"].get<std::string>().c_str());
+        }
+    }
+    return 0;
+}
+
+int run_far_extract(const std::string& path, const std::string& name, const std::string& dest) {
+    if (!file_exists(path)) return report_error("No such file: " + path, false);
+    if (!folder_exists(dest)) return report_error("No such folder: " + dest, false);
+    try {
+        const FARdir dir = read_far_directory(path);
+        const std::string wanted = to_upper(name);
+        for (const FARentry& e : dir.Entries) {
+            const std::string base = entry_base_name(e.FileName);
+            if (!is_safe_file_name(base) || to_upper(base) != wanted) continue;
+            const std::string target = dest + "\\" + base;
+            extract_far_entry(path, target, e);
+            std::cout << "Extracted " << decode_windows1252(base) << " (" << gflngStrToLongLE(e.FileSize)
+                      << " bytes) to " << display_path(target) << "\n";
+            return 0;
+        }
+    } catch (const Failure& failure) {
+        return report_error(error_text(failure), false);
+    }
+    return report_error("No entry named " + name + " in " + path, false);
+}
+
+}  // namespace
+
+void add_format_commands(CLI::App& app) {
+    auto* iff = app.add_subcommand("iff", "List an IFF file's chunks and resource map");
+    static std::string iff_path;
+    static bool iff_json_flag = false;
+    iff->add_option("FILE", iff_path, "IFF file")->required();
+    iff->add_flag("--json", iff_json_flag, "Print JSON");
+    iff->callback([] { run_iff(iff_path, iff_json_flag); });
+
+    auto* strings = app.add_subcommand("strings", "List the entries of a string-list chunk");
+    static std::string str_path, str_type;
+    static int str_id = 0;
+    static bool str_json = false;
+    strings->add_option("FILE", str_path, "IFF file")->required();
+    strings->add_option("--type", str_type, "STR# or CTSS")->required();
+    strings->add_option("--id", str_id, "Chunk ID")->required();
+    strings->add_flag("--json", str_json, "Print JSON");
+    strings->callback([] { run_strings(str_path, str_type, str_id, str_json); });
+
+    auto* far = app.add_subcommand("far", "List a FAR archive's directory");
+    static std::string far_path;
+    static bool far_json = false;
+    far->add_option("FILE", far_path, "FAR archive")->required();
+    far->add_flag("--json", far_json, "Print JSON");
+    far->callback([] { run_far(far_path, far_json); });
+
+    auto* extract = app.add_subcommand("far-extract", "Extract the first entry whose file name is NAME (any case)");
+    static std::string ex_path, ex_name, ex_dest;
+    extract->add_option("FILE", ex_path, "FAR archive")->required();
+    extract->add_option("NAME", ex_name, "Entry file name")->required();
+    extract->add_option("DESTDIR", ex_dest, "Destination folder")->required();
+    extract->callback([] { run_far_extract(ex_path, ex_name, ex_dest); });
+}
+
+}  // namespace fw::cli

@@ -1,0 +1,46 @@
+// facewright-cli: scripting, batch edits and checks on the same core as the windows.
+#include <QCoreApplication>
+#include <cstdlib>
+#include <iostream>
+
+#include "cli/commands.hpp"
+#include "shell/error_trap.hpp"
+
+namespace fw::cli {
+
+int& exit_code() {
+    static int code = 0;
+    return code;
+}
+
+void print_json(const nlohmann::json& value) { std::cout << value.dump(2) << "\n"; }
+
+int report_error(const std::string& message, bool json) {
+    std::cerr << message << "\n";
+    if (json) print_json({{"error", message}});
+    exit_code() = 1;
+    return 1;
+}
+
+}  // namespace fw::cli
+
+int main(int argc, char** argv) {
+    QCoreApplication::setApplicationName("Facewright");
+    // An unexpected failure is reported as the windows report it (errorlog.txt is written too),
+    // then the tool ends with a non-zero status instead of crashing.
+    fw::install_report_and_end([](const std::string& report) {
+        std::cerr << "Unrecoverable Error\n" << report << "\n";
+        std::exit(2);
+    });
+    CLI::App app{"Facewright command-line tool: read and edit the characters of The Sims."};
+    app.require_subcommand(1);
+    fw::cli::add_format_commands(app);
+    fw::cli::add_sim_commands(app);
+    fw::cli::add_game_commands(app);
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        return app.exit(e);
+    }
+    return fw::cli::exit_code();
+}

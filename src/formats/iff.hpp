@@ -1,0 +1,62 @@
+#pragma once
+// A whole IFF file in memory: a 64-byte head, then chunks of a 76-byte header and data. Every
+// header field is kept as read, so the file can be written back with every other byte unchanged.
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace fw {
+
+inline constexpr size_t kChunkHeaderSize = 76;
+inline constexpr size_t kFileHeadSize = 64;
+
+struct IFFChunk {
+    int32_t position = 0;  // 1-based file position of the chunk's first byte
+    std::string type;      // 4 bytes, e.g. "STR#"
+    std::string size;      // 4 bytes, big-endian, header included
+    std::string id_flags;  // 4 bytes: ID (big-endian) and flags, compared whole
+    std::string label;     // 64 bytes as stored, padding included
+    std::string data;      // size - 76 bytes
+};
+
+struct RsmpEntry {
+    std::string offset;    // 4 bytes, little-endian
+    std::string id_flags;  // 4 bytes as stored
+    std::string name;      // with its terminating NUL and pad byte, or its byte 163, as read
+};
+
+struct RsmpType {
+    std::string type_code;  // the chunk type reversed, as stored ("#RTS")
+    int32_t count = 0;
+    std::vector<RsmpEntry> entries;
+};
+
+struct IFFFile {
+    std::string header;      // file bytes 0-59
+    std::string map_offset;  // file bytes 60-63 as read
+    std::vector<IFFChunk> chunks;  // every chunk but the resource map, in file order
+    std::string map_header;  // the map chunk's header and first 12 data bytes (88 bytes)
+    int32_t map_size = 0;
+    int32_t map_type_count = 0;
+    std::vector<RsmpType> map_types;
+    bool has_map = false;
+
+    // Chunk n, numbered from 1 as the rules number them.
+    IFFChunk& chunk(size_t n) { return chunks.at(n - 1); }
+    const IFFChunk& chunk(size_t n) const { return chunks.at(n - 1); }
+};
+
+// Empties the record before reuse.
+void gsInitIFF(IFFFile& file);
+// Reads the file at `path` into the record. A failure reaches the error trap
+// (modIFFsupport / gsReadIFF, location 1000 before the chunk loop, 2000 in it).
+void gsReadIFF(IFFFile& file, const std::string& path);
+// The same reading; "" on success, else "Error N - text" (or the map reader's text + " (RSMP)").
+// Never reaches the trap: one bad file must not end a listing.
+std::string gfstrReadIFFChecked(IFFFile& file, const std::string& path);
+
+// The checked reading of bytes already in memory (the fuzzer and the benchmarks use it).
+std::string read_iff_checked_from_bytes(IFFFile& file, std::string_view bytes);
+
+}  // namespace fw

@@ -1,0 +1,24 @@
+#pragma once
+// A fresh folder for one test, removed afterwards.
+#include <filesystem>
+#include <string>
+
+namespace fw::build {
+
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    const std::filesystem::path& path() const { return path_; }
+    std::string str() const { return path_.string(); }
+    // Writes a file below the folder (creating its folders) and returns its path.
+    std::string write(const std::string& relative, const std::string& bytes) const;
+    std::string read(const std::string& relative) const;
+
+private:
+    std::filesystem::path path_;
+};
+
+}  // namespace fw::build
