@@ -15,6 +15,7 @@ int report_error(const std::string& message, bool json);
 
 void add_format_commands(CLI::App& app);  // iff, strings, far, far-extract
 void add_sim_commands(CLI::App& app);     // sim, edit
-void add_game_commands(CLI::App& app);    // where, neighbourhoods, sims, export, models, skins, extract-heads, demo-game
+void add_game_commands(CLI::App& app);       // where, neighbourhoods, sims, export
+void add_catalogue_commands(CLI::App& app);  // models, skins, extract-heads, demo-game
 
 }  // namespace fw::cli

@@ -37,6 +37,7 @@ int main(int argc, char** argv) {
     fw::cli::add_format_commands(app);
     fw::cli::add_sim_commands(app);
     fw::cli::add_game_commands(app);
+    fw::cli::add_catalogue_commands(app);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
