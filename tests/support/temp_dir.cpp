@@ -1,6 +1,7 @@
 #include "support/temp_dir.hpp"
 
 #include <atomic>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <unistd.h>
@@ -33,6 +34,19 @@ std::string TempDir::read(const std::string& relative) const {
     std::ostringstream s;
     s << in.rdbuf();
     return s.str();
+}
+
+ScopedEnv::ScopedEnv(const char* name, const std::string& value) : name_(name) {
+    if (const char* old = std::getenv(name)) {
+        had_ = true;
+        old_ = old;
+    }
+    setenv(name, value.c_str(), 1);
+}
+
+ScopedEnv::~ScopedEnv() {
+    if (had_) setenv(name_.c_str(), old_.c_str(), 1);
+    else unsetenv(name_.c_str());
 }
 
 }  // namespace fw::build

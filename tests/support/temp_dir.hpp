@@ -21,4 +21,18 @@ private:
     std::filesystem::path path_;
 };
 
+// Sets an environment variable for the life of the object, then puts the old value back.
+class ScopedEnv {
+public:
+    ScopedEnv(const char* name, const std::string& value);
+    ~ScopedEnv();
+    ScopedEnv(const ScopedEnv&) = delete;
+    ScopedEnv& operator=(const ScopedEnv&) = delete;
+
+private:
+    std::string name_;
+    std::string old_;
+    bool had_ = false;
+};
+
 }  // namespace fw::build

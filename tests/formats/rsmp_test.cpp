@@ -1,0 +1,119 @@
+#include <gtest/gtest.h>
+
+#include "formats/binary.hpp"
+#include "formats/iff.hpp"
+#include "formats/rsmp.hpp"
+#include "shell/error_trap.hpp"
+#include "support/iff_builder.hpp"
+#include "support/temp_dir.hpp"
+
+namespace {
+
+using fw::build::IffBuilder;
+using fw::build::MapOptions;
+using fw::build::NameEnd;
+
+TEST(ResourceMap, NamesKeepTheirTerminatorAndPadByteAsRead) {
+    // "abc" + NUL ends at an odd count from the map's start with this layout when the name
+    // region starts at an even offset; the builder pads exactly when the rule asks for it.
+    IffBuilder b;
+    b.chunk("STR#", 200, "abc", "").chunk("STR#", 201, "abcd", "");
+    MapOptions options;
+    options.pad_byte = '\x7E';  // real files hold any value there
+    b.map(options);
+    fw::IFFFile file;
+    ASSERT_EQ(fw::read_iff_checked_from_bytes(file, b.bytes()), "");
+    ASSERT_EQ(file.map_types.size(), 1u);
+    const auto& entries = file.map_types[0].entries;
+    ASSERT_EQ(entries.size(), 2u);
+    // Map data starts at 76 + 12 + 8 = 96, group header 8 bytes: first entry at 104, name at 112.
+    EXPECT_EQ(entries[0].name, std::string("abc\0", 4));       // ends at 116: even, no pad
+    EXPECT_EQ(entries[1].name, std::string("abcd\0\x7E", 6));  // ends at 129: odd, padded
+    EXPECT_EQ(fw::gflngStrToLongLE(entries[0].offset), 64);
+    EXPECT_EQ(entries[1].id_flags, std::string("\xC9\x00\x10\x00", 4));
+
+    IffBuilder with163;
+    with163.chunk("STR#", 200, "abcd", "").map(MapOptions{SIZE_MAX, NameEnd::Byte163});
+    ASSERT_EQ(fw::read_iff_checked_from_bytes(file, with163.bytes()), "");
+    EXPECT_EQ(file.map_types[0].entries[0].name, "abcd\xA3");  // no pad after 163
+}
+
+TEST(ResourceMap, TheMapSizeFieldIsNotTrusted) {
+    for (int32_t size : {0, 12345678}) {
+        IffBuilder b;
+        MapOptions options;
+        options.size_field = size;
+        options.after_chunk = 1;
+        b.chunk("OBJD", 1, "user", "").chunk("BMP_", 2, "x", "").map(options);
+        fw::IFFFile file;
+        ASSERT_EQ(fw::read_iff_checked_from_bytes(file, b.bytes()), "");
+        EXPECT_EQ(file.map_size, size);
+        EXPECT_EQ(file.chunks.size(), 2u);
+    }
+}
+
+// A map whose only group has `count` entries.
+std::string map_with_entries(int count) {
+    IffBuilder b;
+    for (int i = 0; i < count; ++i) b.chunk("BMP_", static_cast<uint16_t>(i), "n" + std::to_string(i), "");
+    b.map();
+    return b.bytes();
+}
+
+TEST(ResourceMap, CheckedReaderRefusesGroupsOfMoreThan1000Entries) {
+    fw::IFFFile file;
+    EXPECT_EQ(fw::read_iff_checked_from_bytes(file, map_with_entries(1000)), "");
+    EXPECT_EQ(file.map_types[0].entries.size(), 1000u);
+    EXPECT_EQ(fw::read_iff_checked_from_bytes(file, map_with_entries(1001)), "RSMP UNREADABLE (RSMP)");
+}
+
+TEST(ResourceMap, ALyingMapIsAFailureNotAnOverRead) {
+    const std::string good = IffBuilder().chunk("STR#", 200, "bodystring", "x").map().bytes();
+    const size_t map_start = static_cast<size_t>(fw::gflngStrToLongBE(good.substr(60, 4)));
+    fw::IFFFile file;
+    // The name runs off the end of the file.
+    EXPECT_EQ(fw::read_iff_checked_from_bytes(file, good.substr(0, good.size() - 3)),
+              "Error 62 - Input past end of file (RSMP)");
+    // A group count the file cannot hold.
+    std::string huge = good;
+    huge.replace(map_start + 92, 4, fw::long_to_str_le(0x40000000));
+    EXPECT_EQ(fw::read_iff_checked_from_bytes(file, huge), "Error 62 - Input past end of file (RSMP)");
+    // An entry count the file cannot hold, below the 1000 limit.
+    std::string entries = good;
+    entries.replace(map_start + 100, 4, fw::long_to_str_le(999));
+    EXPECT_EQ(fw::read_iff_checked_from_bytes(file, entries), "Error 62 - Input past end of file (RSMP)");
+
+    // The trapping reader logs the map reader's own phase.
+    fw::build::TempDir dir;
+    dir.write("bad.iff", good.substr(0, good.size() - 3));
+    EXPECT_THROW(fw::gsReadIFF(file, dir.str() + "/bad.iff"), fw::TrapRaised);
+    EXPECT_EQ(fw::error_context().procedure, "gsReadRSMP");
+    EXPECT_EQ(fw::error_context().location, 4000);
+    EXPECT_EQ(fw::error_context().number, 62);
+}
+
+TEST(BitmapDump, WritesEachBitmapUnderItsFilteredLabel) {
+    fw::build::TempDir home;
+    fw::build::ScopedEnv env("FACEWRIGHT_HOME", home.str());
+    IffBuilder b;
+    b.chunk("BMP_", 1, "faces", "FACES");
+    b.chunk("BMP_", 2, "rel. images", "REL");
+    b.chunk("BMP_", 3, std::string("web_image\0old", 13), "WEB");
+    b.chunk("BMP_", 4, "../../evil", "EVIL");
+    b.chunk("BMP_", 5, "...", "NOTHING");
+    b.chunk("BMP_", 6, std::string(64, 'L'), "LONG");  // no NUL: taken whole
+    b.chunk("STR#", 7, "faces2", "NOT A BITMAP");
+    fw::IFFFile file;
+    ASSERT_EQ(fw::read_iff_checked_from_bytes(file, b.bytes()), "");
+    fw::gsDumpBMPs(file);
+    EXPECT_EQ(home.read("faces.BMP"), "FACES");
+    EXPECT_EQ(home.read("relimages.BMP"), "REL");
+    EXPECT_EQ(home.read("web_image.BMP"), "WEB");
+    EXPECT_EQ(home.read("evil.BMP"), "EVIL");  // dots and slashes are dropped: it stays in the folder
+    EXPECT_EQ(home.read(std::string(64, 'L') + ".BMP"), "LONG");
+    EXPECT_FALSE(std::filesystem::exists(home.path() / ".BMP"));
+    EXPECT_FALSE(std::filesystem::exists(home.path() / "faces2.BMP"));
+    EXPECT_EQ(fw::gfstrSafeFileName("a-b_c.d e/\xE9Z9"), "a-b_cdeZ9");
+}
+
+}  // namespace

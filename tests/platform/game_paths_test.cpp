@@ -1,0 +1,92 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "platform/game_paths.hpp"
+#include "shell/failure.hpp"
+#include "support/temp_dir.hpp"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(GamePaths, ComponentsMatchWithoutRegardToCase) {
+    fw::build::TempDir dir;
+    dir.write("Game/UserData2/Characters/User00001.iff", "sim");
+    const std::string game = dir.str() + "/game";
+    EXPECT_TRUE(fw::file_exists(game + "\\userdata2\\characters\\USER00001.IFF"));
+    EXPECT_TRUE(fw::folder_exists(game + "\\USERDATA2\\Characters\\"));
+    EXPECT_FALSE(fw::file_exists(game + "\\userdata2\\characters"));  // a folder is not a file
+    EXPECT_EQ(fw::read_file(game + "\\UserData2\\characters\\user00001.iff"), "sim");
+    EXPECT_EQ(fw::file_length(game + "/userdata2/characters/user00001.iff"), 3);
+    EXPECT_EQ(fw::file_length(game + "/missing"), -1);
+    // A file written through a differently spelled path lands in the existing folders.
+    fw::write_file(game + "\\USERDATA2\\CHARACTERS\\new.iff", "new");
+    EXPECT_EQ(dir.read("Game/UserData2/Characters/new.iff"), "new");
+    // An existing file is replaced under its own spelling, not doubled.
+    fw::write_file(game + "\\userdata2\\characters\\user00001.IFF", "changed");
+    EXPECT_EQ(dir.read("Game/UserData2/Characters/User00001.iff"), "changed");
+    EXPECT_THROW(fw::read_file(game + "\\nowhere\\x.iff"), fw::Failure);
+}
+
+TEST(GamePaths, WildcardListingSortedWithoutRegardToCase) {
+    fw::build::TempDir dir;
+    for (const char* name : {"UserData10/x", "userdata3/x", "UserData/x", "UserData2/x", "Userdata_old/x", "Downloads/x"}) {
+        dir.write(name, "");
+    }
+    dir.write("UserData.txt", "");
+    EXPECT_EQ(fw::list_matching(dir.str() + "\\Userdata*"),
+              (std::vector<std::string>{"UserData", "UserData.txt", "UserData10", "UserData2", "userdata3", "Userdata_old"}));
+    EXPECT_EQ(fw::list_matching(dir.str() + "\\Userdata*", true), std::vector<std::string>{"UserData.txt"});
+    EXPECT_EQ(fw::list_matching(dir.str() + "\\USERDATA?"), (std::vector<std::string>{"UserData2", "userdata3"}));
+    EXPECT_TRUE(fw::list_matching(dir.str() + "\\missing\\*").empty());
+    EXPECT_TRUE(fw::wildcard_match("C???MA*.cmx", "c005ma_romeo.CMX"));
+    EXPECT_TRUE(fw::wildcard_match("*_*.bmp", "a_b_c.bmp"));
+    EXPECT_FALSE(fw::wildcard_match("C???MA*.cmx", "C05MA_x.cmx"));
+    EXPECT_FALSE(fw::wildcard_match("user*.iff", "user1.iff.bak"));
+}
+
+TEST(GamePaths, DriveLettersGoThroughTheWinePrefix) {
+    fw::build::TempDir prefix;
+    fw::build::ScopedEnv env("WINEPREFIX", prefix.str());
+    prefix.write("drive_c/Program Files/Maxis/The Sims/Sims.exe", "");
+    fs::create_directories(prefix.path() / "dosdevices");
+    fs::create_directory_symlink("../drive_c", prefix.path() / "dosdevices" / "c:");
+    EXPECT_TRUE(fw::file_exists("C:\\Program Files\\Maxis\\The Sims\\sims.exe"));
+    EXPECT_TRUE(fw::file_exists("c:/program files/maxis/the sims/SIMS.EXE"));
+    EXPECT_FALSE(fw::file_exists("D:\\Program Files\\Maxis\\The Sims\\Sims.exe"));
+}
+
+TEST(GamePaths, FileOperations) {
+    fw::build::TempDir dir;
+    const std::string root = dir.str();
+    EXPECT_TRUE(fw::create_folder(root + "\\Backup\\deeper"));
+    EXPECT_TRUE(fw::create_folder(root + "\\backup"));  // an existing folder is fine
+    fw::write_file(root + "\\a.bin", std::string("\0\xFF\x80", 3));
+    fw::copy_file(root + "\\A.BIN", root + "\\backup\\b.bin");
+    EXPECT_EQ(dir.read("Backup/b.bin"), std::string("\0\xFF\x80", 3));
+    EXPECT_THROW(fw::copy_file(root + "\\missing", root + "\\c.bin"), fw::Failure);
+    EXPECT_FALSE(fs::exists(dir.path() / "c.bin"));
+    EXPECT_TRUE(fw::delete_file(root + "\\A.bin"));
+    EXPECT_FALSE(fw::delete_file(root + "\\A.bin"));
+    EXPECT_FALSE(fw::delete_file(root + "\\Backup"));  // folders are not deleted as files
+}
+
+TEST(GamePaths, AtomicReplaceLeavesTheOldFileWholeWhenItCannotWrite) {
+    fw::build::TempDir dir;
+    const std::string target = dir.write("Characters/User00001.iff", "old contents");
+    fw::replace_file_atomically(dir.str() + "\\characters\\user00001.IFF", "new contents");
+    EXPECT_EQ(dir.read("Characters/User00001.iff"), "new contents");
+    size_t files = 0;
+    for ([[maybe_unused]] const auto& e : fs::directory_iterator(dir.path() / "Characters")) ++files;
+    EXPECT_EQ(files, 1u);  // no temporary file left behind
+
+    if (::geteuid() != 0) {  // root writes anywhere; the permission case only means something for users
+        fs::permissions(dir.path() / "Characters", fs::perms::owner_read | fs::perms::owner_exec);
+        EXPECT_THROW(fw::replace_file_atomically(target, "newer"), fw::Failure);
+        fs::permissions(dir.path() / "Characters", fs::perms::owner_all);
+        EXPECT_EQ(dir.read("Characters/User00001.iff"), "new contents");
+    }
+}
+
+}  // namespace
