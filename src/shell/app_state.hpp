@@ -1,0 +1,16 @@
+#pragma once
+// The program-wide state besides the head-model lists (browser/head_models.hpp) and the error
+// context (shell/error_trap.hpp): one instance, living for the whole run.
+#include <string>
+
+namespace fw {
+
+struct AppState {
+    // The game's install folder as stored, normally without a trailing "\". May be empty or hold
+    // the registry reader's failure text "ERROR"; the main window's activation checks deal with both.
+    std::string game_path;
+};
+
+AppState& app_state();
+
+}  // namespace fw
