@@ -1,0 +1,122 @@
+#include "browser/sim_cells.hpp"
+
+#include <exception>
+
+#include "browser/sim_pages.hpp"
+#include "formats/binary.hpp"
+#include "formats/rsmp.hpp"
+#include "formats/safe_names.hpp"
+#include "platform/game_paths.hpp"
+#include "platform/program_folder.hpp"
+#include "shell/error_trap.hpp"
+#include "shell/failure.hpp"
+
+namespace fw {
+
+namespace {
+
+// The bytes skipped before the first entry's value: format code, count, prefix byte.
+constexpr size_t kFirstValueOffset = 5;
+
+std::string after_equals(const std::string& entry) {
+    const size_t equals = entry.find('=');
+    return equals == std::string::npos ? entry : entry.substr(equals + 1);
+}
+
+}  // namespace
+
+std::string name_chunk_text(const IFFChunk& chunk) {
+    const size_t start = chunk.data.size() < kFirstValueOffset ? chunk.data.size() : kFirstValueOffset;
+    const size_t nul = chunk.data.find('\0', start);
+    if (nul == std::string::npos) fail(ErrorKind::InvalidArgument);
+    return chunk.data.substr(start, nul - start);
+}
+
+STRList appearance_list(const IFFFile& record) {
+    const std::string key = gfstrHexToStr4(kAppearanceKey);
+    for (const IFFChunk& chunk : record.chunks) {
+        if (chunk.type == "STR#" && chunk.id_flags == key) return parse_str_list(chunk.data);
+    }
+    fail(ErrorKind::SubscriptOutOfRange);
+}
+
+std::string appearance_value(const STRList& appearance, size_t n) { return after_equals(appearance.item(n).value); }
+
+std::string head_skin(const STRList& appearance) {
+    const std::string skin = appearance_value(appearance, 3);
+    return skin.substr(0, skin.find(';'));
+}
+
+SimCell read_sim_cell(IFFFile& record, const std::string& path) {
+    SimCell cell;
+    gsInitIFF(record);
+    cell.error = gfstrReadIFFChecked(record, path);
+    if (!cell.error.empty()) return cell;
+    try {
+        for (const IFFChunk& chunk : record.chunks) {
+            if (chunk.type == "CTSS") {
+                cell.name = name_chunk_text(chunk);
+                break;
+            }
+        }
+        cell.skin = head_skin(appearance_list(record));
+    } catch (const Failure& failure) {
+        cell = SimCell{error_text(failure), "", ""};
+    } catch (const std::exception&) {
+        cell = SimCell{error_text(failure_from_current_exception()), "", ""};
+    }
+    return cell;
+}
+
+std::string head_preview_path(const std::string& skin) {
+    return program_folder() + "\\HeadPreview\\Preview_" + skin + ".bmp";
+}
+
+std::string head_preview2_path(const std::string& skin) {
+    return program_folder() + "\\HeadPreview\\Preview2_" + skin + ".bmp";
+}
+
+bool make_head_previews(const std::string& skin) {
+    if (!is_safe_file_name(skin)) return false;
+    if (file_exists(head_preview_path(skin))) return false;
+    const std::string folder = program_folder();
+    const auto copy_ignoring_failure = [](const std::string& from, const std::string& to) {
+        try {
+            copy_file(from, to);
+        } catch (const std::exception&) {
+            // A sim without the bitmap, or a folder that cannot be written: no preview, no message.
+        }
+    };
+    copy_ignoring_failure(folder + "\\speech_large.bmp", head_preview_path(skin));
+    copy_ignoring_failure(folder + "\\Web_Image.bmp", head_preview2_path(skin));
+    return true;
+}
+
+SimCell load_sim_cell(IFFFile& record, const std::string& path) {
+    SimCell cell = read_sim_cell(record, path);
+    if (!cell.loaded()) return cell;
+    const std::string folder = program_folder();
+    delete_file(folder + "\\Web_Image.Bmp");
+    delete_file(folder + "\\speech_large.Bmp");
+    gsDumpBMPs(record);
+    make_head_previews(cell.skin);
+    return cell;
+}
+
+void msLoadSimImages(const std::string& characters_folder, const std::vector<std::string>& files, int32_t page,
+                     const std::function<void(int32_t cell, const SimCell& result)>& draw_cell) {
+    guarded("frmMain", "msLoadSimImages", [&](int32_t& location) {
+        location = checkpoint::start;
+        if (files.empty()) return;
+        const int32_t first = page * kSimsPerPage;
+        const int32_t last = last_index(page, files.size());
+        location = checkpoint::c2000;
+        IFFFile record;
+        for (int32_t i = first; i <= last; ++i) {
+            const SimCell cell = load_sim_cell(record, characters_folder + files[static_cast<size_t>(i)]);
+            draw_cell(i - first, cell);
+        }
+    });
+}
+
+}  // namespace fw
