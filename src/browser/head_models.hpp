@@ -1,0 +1,43 @@
+#pragma once
+// The four program-wide head-model lists (FA, MA, FC, MC): the head models the game ships inside
+// its FAR archives, found once at start-up and read by the head selector afterwards.
+#include <string>
+#include <vector>
+
+namespace fw {
+
+struct HeadModelLists {
+    std::vector<std::string> FA;
+    std::vector<std::string> MA;
+    std::vector<std::string> FC;
+    std::vector<std::string> MC;
+
+    // The list of an age/gender code ("FA", "MA", "FC", "MC", exact case), or nullptr for any
+    // other code.
+    std::vector<std::string>* list_for(const std::string& code);
+    const std::vector<std::string>* list_for(const std::string& code) const;
+};
+
+// The program-wide lists, empty until msGetHeadModelLists fills them.
+HeadModelLists& head_model_lists();
+
+// The archives searched for head models, in this order, each relative to the game path.
+const std::vector<std::string>& head_model_archives();
+
+// The model name an archive entry stands for, or "" when the entry is not a head model: the
+// entry's name after its last "\" or "/", upper-cased; a head model starts with "C", has "_" as
+// its seventh character and ends in ".BCF" (and, when `digit_rule` is set, has a digit as its
+// second character). The model name is that name up to its first ".". A name that could reach
+// outside its folder is never a model.
+std::string head_model_from_entry(const std::string& entry_name, bool digit_rule);
+
+// Empties the lists, then fills them from the archives of the game that exist, in archive and
+// directory order; duplicates are kept. A missing archive is skipped. An archive that cannot be
+// read reaches the error trap.
+void msGetHeadModelLists(const std::string& game_path);
+
+// Files one model name into the list of its age/gender code (its fifth and sixth characters);
+// a name with any other code is ignored.
+void msAddHeadModel(const std::string& name);
+
+}  // namespace fw
