@@ -1,0 +1,188 @@
+#include "support/demo_game.hpp"
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "platform/game_paths.hpp"
+#include "support/far_builder.hpp"
+#include "support/sim_builder.hpp"
+
+namespace fw::build {
+
+namespace {
+
+struct HeadModel {
+    std::string code;   // age/gender code in upper case
+    std::string model;  // as entry 3 names it
+    std::string skin;   // the skin name after the model prefix and tone
+};
+
+// Head models the sims wear, by age/gender code. Some come from the archives, some only from
+// meshes in the skins folder; the skins of C003MA, C004FA and C005MC live only in archives.
+const std::vector<HeadModel>& head_models() {
+    static const std::vector<HeadModel> models = {
+        {"MA", "C001MA_Dylan", "dylan"}, {"MA", "C002MA_Eliot", "eliot"}, {"MA", "C003MA_Hugo", "hugo"},
+        {"MA", "C100MA_Rex", "rex"},     {"FA", "C001FA_Ava", "ava"},     {"FA", "C002FA_Bella", "bella"},
+        {"FA", "C004FA_Iris", "iris"},   {"FA", "C100FA_Lia", "lia"},     {"MC", "C001MC_Gus", "gus"},
+        {"MC", "C005MC_Jo", "jo"},       {"MC", "C100MC_Kit", "kit"},     {"FC", "C001FC_Fay", "fay"},
+        {"FC", "C100FC_Pip", "pip"},
+    };
+    return models;
+}
+
+const std::array<const char*, 3> kTones = {"lgt", "med", "drk"};
+
+const std::array<const char*, 20> kFirstNames = {
+    "Ada",  "Bram", "Cleo", "Dov",  "Esme", "Finn", "Gia",  "Hal",  "Ines", "Jory",
+    "Kaia", "Lev",  "Mira", "Nils", "Opal", "Pim",  "Quin", "Rosa", "Sven", "Tova",
+};
+
+std::string prefix_of(const std::string& model) { return model.substr(0, model.find('_')); }
+
+std::string skin_file(const HeadModel& m, const std::string& tone) {
+    return prefix_of(m.model) + tone + "_" + m.skin + ".bmp";
+}
+
+class DemoWriter {
+public:
+    explicit DemoWriter(std::string root) : root_(std::move(root)) {}
+
+    void put(const std::string& relative, const std::string& bytes) const {
+        const size_t cut = relative.find_last_of('\\');
+        if (cut != std::string::npos) create_folder(root_ + "\\" + relative.substr(0, cut));
+        write_file(root_ + "\\" + relative, bytes);
+    }
+
+private:
+    std::string root_;
+};
+
+// One sim of a neighbourhood: ages, genders and tones cycle so that every combination shows up
+// among the first twelve; each sim's pictures are drawn from its own seeds.
+SimSpec demo_sim(int neighbourhood, int index, const std::string& surname) {
+    static const std::array<const char*, 4> codes = {"MA", "FA", "MC", "FC"};
+    const std::string code = codes[static_cast<size_t>(index % 4)];
+    const std::string tone = kTones[static_cast<size_t>(index / 4 % 3)];
+    std::vector<const HeadModel*> choices;
+    for (const HeadModel& m : head_models()) {
+        if (m.code == code) choices.push_back(&m);
+    }
+    const HeadModel& head = *choices[static_cast<size_t>(index / 12 + neighbourhood) % choices.size()];
+
+    SimSpec s;
+    s.name = std::string(kFirstNames[static_cast<size_t>(index + neighbourhood * 7) % kFirstNames.size()]) + " " + surname;
+    s.age = code[1] == 'A' ? "adult" : "child";
+    s.gender = code[0] == 'M' ? "male" : "female";
+    s.tone = tone;
+    s.head = head.model + ",HEAD-HEAD=" + to_lower(prefix_of(head.model)) + tone + "_" + head.skin;
+    const auto seed = static_cast<uint32_t>(neighbourhood * 1000 + index * 4);
+    s.bitmaps = {{"Web_Image", face_bmp(seed)},
+                 {"faces", face_bmp(seed + 1)},
+                 {"rel. images", face_bmp(seed + 2, 60, 45)},
+                 {"speech_large", face_bmp(seed + 3, 64, 64)}};
+    return s;
+}
+
+std::string user_file(int n) {
+    std::string digits = std::to_string(n);
+    return "User" + std::string(5 - digits.size(), '0') + digits + ".iff";
+}
+
+void write_neighbourhoods(const DemoWriter& out) {
+    // UserData: more than one page of 49.
+    for (int i = 0; i < 53; ++i) {
+        out.put("UserData\\Characters\\" + user_file(i + 1), sim_file(demo_sim(0, i, "Demo")));
+    }
+    // UserData2: a sim without a web image, a dog, and a file cut short.
+    for (int i = 0; i < 8; ++i) {
+        SimSpec s = demo_sim(2, i, "Second");
+        if (i == 5) s.bitmaps.erase(s.bitmaps.begin());
+        out.put("UserData2\\Characters\\" + user_file(i + 1), sim_file(s));
+    }
+    SimSpec dog = pet_spec("Rufus", true);
+    dog.bitmaps = {{"Web_Image", face_bmp(2900)}, {"faces", face_bmp(2901)}};
+    out.put("UserData2\\Characters\\" + user_file(9), sim_file(dog));
+    const std::string whole = sim_file(demo_sim(2, 9, "Second"));
+    out.put("UserData2\\Characters\\" + user_file(10), whole.substr(0, whole.size() / 3));
+    // UserData10: sorts after UserData2 by its number; one sim named only by its file.
+    for (int i = 0; i < 3; ++i) {
+        SimSpec s = demo_sim(10, i, "Tenth");
+        if (i == 2) s.objd_label = "neighbour - " + s.name;
+        out.put("UserData10\\Characters\\" + user_file(i + 1), sim_file(s));
+    }
+}
+
+void write_skins_folder(const DemoWriter& out) {
+    const std::string skins = "GameData\\Skins\\";
+    const std::vector<std::string> meshes = {"c001ma_dylan.cmx", "C100MA_Rex.cmx", "C100FA_Lia.cmx",
+                                             "C100MC_Kit.cmx",   "C100FC_Pip.cmx", "C300MAplain.cmx"};
+    uint32_t n = 0;
+    for (const std::string& mesh : meshes) out.put(skins + mesh, "CMX demo mesh " + std::to_string(n++) + "\r\n");
+
+    // Skins for every model whose skins are not kept in the archives.
+    uint32_t seed = 5000;
+    for (const HeadModel& m : head_models()) {
+        const std::string prefix = prefix_of(m.model);
+        if (prefix == "C003MA" || prefix == "C004FA" || prefix == "C005MC") continue;
+        for (const char* tone : kTones) out.put(skins + skin_file(m, tone), face_bmp(seed++, 64, 64));
+    }
+    out.put(skins + "C001MAlgt_dylan2.bmp", face_bmp(seed++, 64, 64));
+    // A skin that matches a model but is no picture.
+    out.put(skins + "C001MAmed_broken.bmp", "BM" + std::string(30, '\x7F'));
+}
+
+std::string bcf(const std::string& name) { return "BCF demo " + name + "\r\n"; }
+
+void write_archives(const DemoWriter& out) {
+    out.put("GameData\\Animation\\Animation.far",
+            far_archive({{"C001FA_Ava.bcf", bcf("ava")},
+                         {"skins\\c002fa_bella.bcf", bcf("bella")},
+                         {"C001MA_Dylan.bcf", bcf("dylan")},
+                         {"skins/C002MA_Eliot.bcf", bcf("eliot")},
+                         {"C001FC_Fay.bcf", bcf("fay")},
+                         {"C001MC_Gus.bcf", bcf("gus")},
+                         {"B001MAFit_01.bcf", bcf("body")},
+                         {"C001MA_Dylan.cfp", "CFP demo\r\n"},
+                         {"walk-loop-demo.cfp", "CFP demo\r\n"}}));
+
+    const HeadModel hugo{"MA", "C003MA_Hugo", "hugo"};
+    const HeadModel iris{"FA", "C004FA_Iris", "iris"};
+    const HeadModel jo{"MC", "C005MC_Jo", "jo"};
+    const HeadModel dylan{"MA", "C001MA_Dylan", "dylan"};
+    out.put("GameData\\Textures\\Textures.far",
+            far_archive({{skin_file(hugo, "lgt"), face_bmp(6000, 64, 64)},
+                         {skin_file(hugo, "med"), face_bmp(6001, 64, 64)},
+                         {"textures\\" + skin_file(hugo, "drk"), face_bmp(6002, 64, 64)},
+                         {skin_file(iris, "lgt"), face_bmp(6003, 64, 64)},
+                         {skin_file(dylan, "lgt"), face_bmp(6004, 64, 64)},
+                         {"B001MAlgt_body.bmp", face_bmp(6005, 32, 32)},
+                         {"CX01MAlgt_x.bmp", face_bmp(6006, 32, 32)},
+                         {"C003MAlgt_hugo.tga", "TGA demo\r\n"}}));
+    out.put("ExpansionPack\\ExpansionPack.far",
+            far_archive({{"C003MA_Hugo.bcf", bcf("hugo")},
+                         {skin_file(hugo, "lgt"), face_bmp(6100, 64, 64)},
+                         {skin_file(iris, "med"), face_bmp(6101, 64, 64)},
+                         {skin_file(iris, "drk"), face_bmp(6102, 64, 64)},
+                         {skin_file(jo, "lgt"), face_bmp(6103, 64, 64)},
+                         {skin_file(jo, "med"), face_bmp(6104, 64, 64)},
+                         {skin_file(jo, "drk"), face_bmp(6105, 64, 64)}}));
+    // The later expansion packs hold ".bcf" entries starting with "C" that are no head models.
+    out.put("ExpansionPack3\\ExpansionPack3.far",
+            far_archive({{"C004FA_Iris.bcf", bcf("iris")},
+                         {"C005MC_Jo.bcf", bcf("jo")},
+                         {"CARPET_Demo.bcf", bcf("carpet")}}));
+}
+
+}  // namespace
+
+void write_demo_game(const std::string& folder) {
+    create_folder(folder);
+    const DemoWriter out(folder);
+    out.put("Sims.exe", "");
+    write_neighbourhoods(out);
+    write_skins_folder(out);
+    write_archives(out);
+}
+
+}  // namespace fw::build

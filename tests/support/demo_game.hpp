@@ -1,0 +1,24 @@
+#pragma once
+// A small, complete, synthetic game install, so that Facewright can be run and tried without the
+// real game. Everything in it is made here; two runs write identical bytes.
+//
+// What it holds:
+// - "Sims.exe" (empty), the file the program looks for;
+// - neighbourhoods UserData (53 sims, two pages), UserData2 (8 sims, a dog and a truncated file
+//   that cannot be read) and UserData10 (3 sims), each with Characters\User00001.iff ...;
+//   sims of every age, gender and tone, each with its own drawn faces in BMP_ chunks labelled
+//   "Web_Image", "faces", "rel. images" and "speech_large" (one sim has no Web_Image);
+// - GameData\Skins: head meshes (.cmx) and head skins (.bmp) for the sims' head models, one mesh
+//   already among the archives' models, one mesh without "_", one skin that is no picture;
+// - GameData\Animation\Animation.far, ExpansionPack\ExpansionPack.far and
+//   ExpansionPack3\ExpansionPack3.far with head model entries (C###XX_Name.bcf);
+// - GameData\Textures\Textures.far and ExpansionPack\ExpansionPack.far with head bitmaps that
+//   are not in the skins folder (one in both archives, one already in the skins folder).
+#include <string>
+
+namespace fw::build {
+
+// Writes the demo game into `folder` (created when missing), replacing files of the same names.
+void write_demo_game(const std::string& folder);
+
+}  // namespace fw::build
