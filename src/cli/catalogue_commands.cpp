@@ -1,7 +1,134 @@
+// models, skins, extract-heads, demo-game: the head catalogue as the head selector and the
+// extraction window see it, and a synthetic game to try them on.
+#include <iostream>
+#include <memory>
+
+#include "browser/head_models.hpp"
 #include "cli/commands.hpp"
+#include "extract/head_extraction.hpp"
+#include "formats/windows1252.hpp"
+#include "headselect/head_catalogue.hpp"
+#include "platform/game_paths.hpp"
+#include "shell/game_location.hpp"
+#include "support/demo_game.hpp"
 
 namespace fw::cli {
 
-void add_catalogue_commands(CLI::App& app) { (void)app; }
+namespace {
+
+using nlohmann::json;
+
+// The game path a command works on, or "" after reporting that there is no game there.
+std::string game_folder(const std::string& option, bool as_json) {
+    const std::string path = game_path_in_use(option).path;
+    if (path.empty() || path == "ERROR" || !folder_exists(path)) {
+        report_error("No game folder found at \"" + path + "\"; give one with --game PATH.", as_json);
+        return "";
+    }
+    return path;
+}
+
+json names_json(const std::vector<std::string>& names) {
+    json list = json::array();
+    for (const std::string& name : names) list.push_back(decode_windows1252(name));
+    return list;
+}
+
+void print_lines(const std::vector<std::string>& names) {
+    for (const std::string& name : names) std::cout << decode_windows1252(name) << "\n";
+}
+
+int run_models(const std::string& code, const std::string& game_option, bool as_json) {
+    const std::string game = game_folder(game_option, as_json);
+    if (game.empty()) return 1;
+    msGetHeadModelLists(game);
+    const std::vector<std::string> models = msGetModelList(game, code);
+    if (as_json) print_json({{"models", names_json(models)}});
+    else print_lines(models);
+    return 0;
+}
+
+int run_skins(const std::string& model, const std::string& tone_option, const std::string& game_option,
+              bool as_json) {
+    const std::string tone = to_lower(tone_option);
+    if (tone != "lgt" && tone != "med" && tone != "drk") {
+        return report_error("TONE must be lgt, med or drk.", as_json);
+    }
+    const std::string game = game_folder(game_option, as_json);
+    if (game.empty()) return 1;
+    const SkinListing listing = msGetSkinFileNames(game, model, tone);
+    if (!listing.refusal.empty()) return report_error(listing.refusal, as_json);
+    const std::string message = listing.bad.empty() ? "" : bad_skin_files_message(listing.bad);
+    if (as_json) {
+        json j = {{"skins", names_json(listing.skins)}, {"bad", names_json(listing.bad)}};
+        j["message"] = message.empty() ? json(nullptr) : json(decode_windows1252(message));
+        print_json(j);
+        return 0;
+    }
+    print_lines(listing.skins);
+    // The window's box, kept off the list so that the list stays one skin per line.
+    if (!message.empty()) std::cerr << kBadSkinFilesTitle << "\n" << decode_windows1252(message) << "\n";
+    return 0;
+}
+
+int run_extract_heads(const std::string& game_option) {
+    const std::string game = game_folder(game_option, false);
+    if (game.empty()) return 1;
+    extract_head_bitmaps(game, [](const std::string& appended) { std::cout << appended << std::flush; });
+    std::cout << "\n";
+    return 0;
+}
+
+int run_demo_game(const std::string& folder) {
+    // Never write over something that is already there (a real game, say).
+    if (folder_exists(folder) && !list_matching(folder + "\\*").empty()) {
+        return report_error("The folder \"" + folder + "\" is not empty; give a new or empty folder.", false);
+    }
+    if (file_exists(folder)) return report_error("\"" + folder + "\" is a file; give a new or empty folder.", false);
+    build::write_demo_game(folder);
+    std::cout << "Demo game written to " << folder << "\n"
+              << "Try: facewright-cli neighbourhoods --game " << folder << "\n";
+    return 0;
+}
+
+}  // namespace
+
+void add_catalogue_commands(CLI::App& app) {
+    {
+        auto* cmd = app.add_subcommand("models", "The head models the head selector lists for a skin data code");
+        auto code = std::make_shared<std::string>();
+        auto game = std::make_shared<std::string>();
+        auto as_json = std::make_shared<bool>(false);
+        cmd->add_option("CODE", *code, "Skin data code, such as malgt or fcdrk")->required();
+        cmd->add_option("--game", *game, "The game's folder (default: the stored location, then the registry)");
+        cmd->add_flag("--json", *as_json, "Print JSON: {\"models\": [...]}");
+        cmd->callback([=] { run_models(*code, *game, *as_json); });
+    }
+    {
+        auto* cmd = app.add_subcommand("skins", "The skins the head selector lists for a model in a tone");
+        auto model = std::make_shared<std::string>();
+        auto tone = std::make_shared<std::string>();
+        auto game = std::make_shared<std::string>();
+        auto as_json = std::make_shared<bool>(false);
+        cmd->add_option("MODEL", *model, "Head model name, such as C001MA_DYLAN")->required();
+        cmd->add_option("TONE", *tone, "Skin tone: lgt, med or drk")->required();
+        cmd->add_option("--game", *game, "The game's folder (default: the stored location, then the registry)");
+        cmd->add_flag("--json", *as_json, "Print JSON: {\"skins\": [...], \"bad\": [...], \"message\": str|null}");
+        cmd->callback([=] { run_skins(*model, *tone, *game, *as_json); });
+    }
+    {
+        auto* cmd = app.add_subcommand(
+            "extract-heads", "Copy the head bitmaps out of the game's FAR archives into GameData\\Skins");
+        auto game = std::make_shared<std::string>();
+        cmd->add_option("--game", *game, "The game's folder (default: the stored location, then the registry)");
+        cmd->callback([=] { run_extract_heads(*game); });
+    }
+    {
+        auto* cmd = app.add_subcommand("demo-game", "Write a small synthetic game install to try Facewright on");
+        auto folder = std::make_shared<std::string>();
+        cmd->add_option("DIR", *folder, "A new or empty folder")->required();
+        cmd->callback([=] { run_demo_game(*folder); });
+    }
+}
 
 }  // namespace fw::cli
