@@ -1,0 +1,37 @@
+#pragma once
+// The name of a backup copy of a character file: file name, sim, neighbourhood and the local
+// date and time, reduced to the characters every file system accepts.
+#include <functional>
+#include <string>
+
+namespace fw {
+
+struct LocalTime {
+    int year = 2000;
+    int month = 1;
+    int day = 1;
+    int hour = 0;
+    int minute = 0;
+};
+// The clock the save reads; tests pass a fixed one.
+using Clock = std::function<LocalTime()>;
+LocalTime local_now();
+
+// "yyyymmdd_hhnnnn": date, "_", hour, then the minute written twice (the name's established form).
+std::string backup_time_text(const LocalTime& time);
+
+// The neighbourhood folder in a character file's path: the folder whose name begins with
+// "Userdata" (any case), e.g. UserData2 in ...\UserData2\Characters\User00012.iff; "" when the
+// path holds none. "\" and "/" both separate.
+std::string neighbourhood_of(const std::string& path);
+
+// Who the backup belongs to: the name the backed-up file holds, followed by "-" and the new
+// name when the save renames the sim ("Bob", "Bob-Robert").
+std::string backup_sim_part(const std::string& previous_name, const std::string& new_name);
+
+// file name + "_" + sim part + "_" + neighbourhood + "_" + time text, keeping only a-z, A-Z,
+// 0-9, "-" and "_" (so User00005.iff becomes User00005iff).
+std::string backup_name(const std::string& file_name, const std::string& sim_part,
+                        const std::string& neighbourhood, const LocalTime& time);
+
+}  // namespace fw

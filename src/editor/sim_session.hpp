@@ -1,0 +1,64 @@
+#pragma once
+// The sim the editor holds while it is open, and the checks that decide whether it may show and
+// save it. A file the editor could not display or save is refused before anything is written,
+// with the box the caller shows.
+#include <optional>
+#include <string>
+
+#include "editor/appearance.hpp"
+#include "formats/iff.hpp"
+#include "formats/str_list.hpp"
+#include "shell/message_box.hpp"
+
+namespace fw {
+
+inline constexpr const char* kLoadTerminatedTitle = "Load Terminated";
+inline constexpr const char* kInvalidUserFileText = "User IFF File Invalid.";
+inline constexpr const char* kPetRefusedText = "This sim is a pet. Only people can be edited.";
+inline constexpr const char* kNotSavedTitle = "Not Saved";
+
+// What frmEditSim holds for the sim being edited.
+struct EditorSession {
+    std::string load_user_file;  // LoadUserFile: the character file's path
+    IFFFile image;               // the whole file as read when the editor opened it
+    STRList appearance;          // STR# 200 as read when the editor opened it
+    STRList names;               // CTSS 2000
+};
+
+// "User IFF File Invalid." titled "Load Terminated", critical icon.
+BoxMessage invalid_file_box();
+// "This sim is a pet. Only people can be edited." titled "Load Terminated", critical icon.
+BoxMessage pet_box();
+
+// A person's appearance list says "adult" or "child" in entry 1; anything else (the pets'
+// "kat" and "dog") is not a person.
+bool is_person(const STRList& appearance);
+
+// Reads the character file and its two lists into the session without ever reaching the error
+// trap: a file that cannot be read, is not a character file, or whose lists cannot be taken
+// apart or lack the entries the editor shows (1, 3, 13, 15 and the name) gives the invalid-file
+// box. Pets are read like people.
+std::optional<BoxMessage> read_sim_file(const std::string& path, EditorSession& session);
+
+// Whether the editor may show and save these lists: pets are refused, and so is a list too short
+// for the outfit table or a head entry without ",".
+std::optional<BoxMessage> check_editable(const STRList& appearance, const STRList& names);
+
+// read_sim_file, then check_editable.
+std::optional<BoxMessage> open_sim_for_editing(const std::string& path, EditorSession& session);
+
+// Whether the controls can be written into the lists as they stand: the name must not be empty,
+// and no text may hold a control character (a NUL would end the entry early and shift every
+// following one); a model holding "," could not be read back.
+std::optional<BoxMessage> check_controls(const SimControls& controls);
+
+// The Windows-1252 bytes of a name typed as UTF-8, or the box that refuses it when the game's
+// character set cannot hold one of its characters (a name is never stored with "?" instead).
+// `what` names the field in the message ("name", "head model", "head skin").
+struct EncodedText {
+    std::string bytes;
+    std::optional<BoxMessage> refusal;
+};
+EncodedText encode_for_game(const std::string& utf8, const std::string& what);
+
+}  // namespace fw
