@@ -1,0 +1,109 @@
+// Writes the seed corpora for the fuzz targets into OUT/iff_checked, OUT/str_list and
+// OUT/far_directory: files shaped like the game's own plus the awkward shapes the readers must
+// take (maps in the middle, odd pads, names ended by byte 163, trailing bytes, lying sizes).
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "support/far_builder.hpp"
+#include "support/iff_builder.hpp"
+#include "support/sim_builder.hpp"
+
+namespace fs = std::filesystem;
+using namespace fw::build;
+
+namespace {
+
+void write_seed(const fs::path& folder, const std::string& name, const std::string& bytes) {
+    fs::create_directories(folder);
+    std::ofstream out(folder / name, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (!out) {
+        std::fprintf(stderr, "cannot write seed %s\n", (folder / name).c_str());
+        std::exit(1);
+    }
+}
+
+IffBuilder small_file() {
+    IffBuilder b;
+    b.chunk("STR#", 200, "bodystring", str_list_data(std::vector<std::string>{"adult", "B003", "C001"}, "\x20\x21\x00"));
+    b.chunk("CTSS", 2000, "", str_list_data(std::vector<std::string>{"Ren\xE9", "A sim."}));
+    b.chunk("OBJD", 128, "user00001 - Ren\xE9", std::string(16, '\0'));
+    b.chunk("BMP_", 400, "Portrait", bmp24(3, 2, [](int x, int y) { return static_cast<uint32_t>(x * 40 + y); }));
+    return b;
+}
+
+void iff_seeds(const fs::path& dir) {
+    SimSpec plain;
+    write_seed(dir, "sim_with_map", sim_file(plain));
+    SimSpec bare;
+    bare.with_map = false;
+    bare.with_filler = false;
+    write_seed(dir, "sim_without_map", sim_file(bare));
+    SimSpec pictured;
+    pictured.name = "Zo\xEB";
+    pictured.bitmaps = {{"Portrait", face_bmp(7, 6, 6)}, {"Thumbnail", face_bmp(8, 3, 3)}};
+    write_seed(dir, "sim_with_bitmaps", sim_file(pictured));
+    write_seed(dir, "pet", sim_file(pet_spec("Rex", true)));
+
+    MapOptions odd_pad;
+    odd_pad.pad_byte = '\xAA';
+    write_seed(dir, "map_odd_pad", small_file().map(odd_pad).bytes());
+    MapOptions byte163;
+    byte163.name_end = NameEnd::Byte163;
+    byte163.after_chunk = 1;
+    write_seed(dir, "map_163_middle", small_file().map(byte163).bytes());
+    MapOptions first_stale;
+    first_stale.after_chunk = 0;
+    first_stale.size_field = 12345;
+    first_stale.offset_in_header = false;
+    write_seed(dir, "map_first_stale_size", small_file().map(first_stale).bytes());
+    MapOptions zero_size;
+    zero_size.size_field = 0;
+    write_seed(dir, "map_zero_size_trailing", small_file().map(zero_size).trailing("\x07").bytes());
+
+    IffBuilder lying = small_file();
+    lying.chunk(ChunkSpec{"STR#", 300, 0x0010, "lying", "abc", 5000});
+    write_seed(dir, "lying_size", lying.bytes());
+    const std::string whole = sim_file(plain);
+    write_seed(dir, "truncated", whole.substr(0, whole.size() * 2 / 3));
+}
+
+void str_list_seeds(const fs::path& dir) {
+    std::vector<std::string> values = appearance_values(SimSpec{});
+    std::string rest;
+    for (size_t i = 0; i < values.size(); ++i) rest += static_cast<char>(i % 7 == 3 ? 0 : 0x20 + i);
+    write_seed(dir, "appearance_trailing", str_list_data(values, rest));
+    write_seed(dir, "names", str_list_data(std::vector<StrEntry>{{"Ren\xE9", "second", 1}, {"", "", 0}}));
+    write_seed(dir, "empty", str_list_data(std::vector<std::string>{}));
+    write_seed(dir, "leftover_memory", str_list_data(std::vector<std::string>{"a", "b"}, std::string("\xCD\xCD\xCD\xCD\x00\xFF", 6)));
+    write_seed(dir, "other_format", str_list_data(std::vector<std::string>{"x", "yz"}, "", 0x0000));
+}
+
+void far_seeds(const fs::path& dir) {
+    auto tail = [](const std::string& archive) { return archive.substr(far_directory_offset(archive)); };
+    write_seed(dir, "skins", tail(far_archive({{"Skins\\B001MAfit_01.bmp", std::string(50, 'a')},
+                                                {"c001ma_test.bmp", face_bmp(3, 4, 4)},
+                                                {"Folder/Sub\\x.cmx", "cmx"}})));
+    write_seed(dir, "one_empty_name", tail(far_archive({{"", "data"}})));
+    write_seed(dir, "no_entries", tail(far_archive({})));
+    std::vector<FarEntry> many;
+    for (int i = 0; i < 40; ++i) many.push_back({"entry" + std::to_string(i) + ".bmp", std::string(static_cast<size_t>(i), 'z')});
+    write_seed(dir, "forty", tail(far_archive(many)));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s OUT_FOLDER\n", argv[0]);
+        return 2;
+    }
+    const fs::path out = argv[1];
+    iff_seeds(out / "iff_checked");
+    str_list_seeds(out / "str_list");
+    far_seeds(out / "far_directory");
+    return 0;
+}
