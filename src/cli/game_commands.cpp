@@ -1,7 +1,171 @@
+// where, neighbourhoods, sims, export: the game's folders as the main window sees them.
+#include <iostream>
+
+#include "browser/neighbourhoods.hpp"
+#include "browser/sim_cells.hpp"
+#include "browser/skin_export.hpp"
 #include "cli/commands.hpp"
+#include "formats/windows1252.hpp"
+#include "platform/game_paths.hpp"
+#include "platform/program_folder.hpp"
+#include "platform/registry.hpp"
+#include "shell/game_location.hpp"
+#include "shell/settings.hpp"
+#include "shell/startup.hpp"
 
 namespace fw::cli {
 
-void add_game_commands(CLI::App& app) { (void)app; }
+namespace {
+
+using nlohmann::json;
+
+// Names from the file system are shown as they are when they are UTF-8, else as the game's
+// Windows-1252 (folders copied from an old Windows install).
+std::string shown_name(const std::string& name) {
+    const std::optional<std::string> as_game_text = encode_windows1252(name);
+    if (as_game_text) return name;  // valid UTF-8 (and in the game's character set)
+    // Either valid UTF-8 outside the game's set, or raw bytes: JSON needs UTF-8.
+    size_t i = 0;
+    while (i < name.size()) {
+        const auto c = static_cast<unsigned char>(name[i]);
+        size_t length = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 0;
+        if (length == 0 || i + length > name.size()) return decode_windows1252(name);
+        for (size_t k = 1; k < length; ++k) {
+            if ((static_cast<unsigned char>(name[i + k]) & 0xC0) != 0x80) return decode_windows1252(name);
+        }
+        i += length;
+    }
+    return name;
+}
+
+// Line breaks of a message box as the terminal writes them.
+std::string terminal_text(std::string text) {
+    for (size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at)) text.erase(at, 1);
+    return text;
+}
+
+// The game path a command works on, or "" after reporting that there is no game there.
+std::string game_folder(const std::string& option, bool as_json) {
+    const std::string path = game_path_in_use(option).path;
+    if (path.empty() || path == kRegistryFailure || !folder_exists(path)) {
+        report_error("No game folder found at \"" + path + "\"; give one with --game PATH.", as_json);
+        return "";
+    }
+    return path;
+}
+
+// The game path and the neighbourhood folder in it, or "" after reporting either missing.
+std::string neighbourhood_game(const std::string& option, const std::string& neighbourhood, bool as_json) {
+    const std::string game = game_folder(option, as_json);
+    if (game.empty()) return "";
+    if (neighbourhood.empty() || !folder_exists(game + "\\" + neighbourhood)) {
+        report_error("No neighbourhood folder \"" + neighbourhood + "\" in " + game + ".", as_json);
+        return "";
+    }
+    return game;
+}
+
+int run_where(const std::string& option) {
+    const GamePathInUse in_use = game_path_in_use(option);
+    std::cout << "Game path: " << shown_name(in_use.path) << " (" << source_name(in_use.source) << ")\n";
+    const bool found = check_game_path(in_use.path).game_found;
+    std::cout << "Game executable: " << (found ? "found" : "not found") << " ("
+              << shown_name(in_use.path) << "\\sims.exe)\n";
+    std::cout << "Registry: " << shown_name(read_game_install_path()) << " (" << registry_location() << ")\n";
+    std::cout << "Program folder: " << program_folder() << "\n";
+    std::cout << "Settings: " << settings_file(kAppFacewright) << "\n";
+    std::cout << "Settings: " << settings_file(kAppVestrel) << "\n";
+    return 0;
+}
+
+int run_neighbourhoods(const std::string& option, bool as_json) {
+    const std::string game = game_folder(option, as_json);
+    if (game.empty()) return 1;
+    const std::vector<std::string> lines = msFillUserDataList(msGetUserDataDirs(game));
+    if (as_json) {
+        json list = json::array();
+        for (const std::string& line : lines) {
+            list.push_back({{"line", shown_name(line)}, {"folder", shown_name(neighbourhood_folder(line))}});
+        }
+        print_json({{"neighbourhoods", list}});
+    } else {
+        for (const std::string& line : lines) std::cout << shown_name(line) << "\n";
+    }
+    return 0;
+}
+
+int run_sims(const std::string& neighbourhood, const std::string& option, bool as_json) {
+    const std::string game = neighbourhood_game(option, neighbourhood, as_json);
+    if (game.empty()) return 1;
+    const std::string folder = characters_folder(game, neighbourhood);
+    json list = json::array();
+    IFFFile record;
+    for (const std::string& file : msGetFileNames(game, neighbourhood)) {
+        const SimCell cell = read_sim_cell(record, folder + file);
+        const std::string name = decode_windows1252(cell.name);
+        const std::string skin = decode_windows1252(cell.skin);
+        if (as_json) {
+            list.push_back({{"file", shown_name(file)},
+                            {"name", name},
+                            {"skin", skin},
+                            {"error", cell.loaded() ? json(nullptr) : json(cell.error)}});
+        } else if (cell.loaded()) {
+            std::cout << shown_name(file) << "\t" << name << "\t" << skin << "\n";
+        } else {
+            std::cout << shown_name(file) << "\t* ERROR *\t" << cell.error << "\n";
+        }
+    }
+    if (as_json) print_json({{"sims", list}});
+    return 0;
+}
+
+int run_export(const std::string& neighbourhood, const std::string& option) {
+    const std::string game = neighbourhood_game(option, neighbourhood, false);
+    if (game.empty()) return 1;
+    const std::optional<BoxMessage> box =
+        smenuExport_Click(characters_folder(game, neighbourhood), msGetFileNames(game, neighbourhood));
+    if (!box) {
+        std::cerr << "No sims in " << neighbourhood << ": nothing exported.\n";
+        return 0;
+    }
+    std::cout << terminal_text(box->text) << "\n";
+    return 0;
+}
+
+}  // namespace
+
+void add_game_commands(CLI::App& app) {
+    struct Options {
+        std::string game;
+        std::string neighbourhood;
+        bool json = false;
+    };
+    auto options = std::make_shared<Options>();
+    const char* game_help = "The game's folder (default: the stored \"Sims Location\", then the registry)";
+
+    CLI::App* where = app.add_subcommand("where", "Where the game, the program folder and the settings are");
+    where->add_option("--game", options->game, game_help);
+    where->callback([options] { exit_code() = run_where(options->game); });
+
+    CLI::App* neighbourhoods =
+        app.add_subcommand("neighbourhoods", "The neighbourhood list as the main window shows it");
+    neighbourhoods->add_option("--game", options->game, game_help);
+    neighbourhoods->add_flag("--json", options->json, "Print JSON");
+    neighbourhoods->callback([options] { exit_code() = run_neighbourhoods(options->game, options->json); });
+
+    CLI::App* sims = app.add_subcommand("sims", "The sims of a neighbourhood as their thumbnails show them");
+    sims->add_option("NEIGHBOURHOOD", options->neighbourhood, "The neighbourhood's folder, such as UserData2")
+        ->required();
+    sims->add_option("--game", options->game, game_help);
+    sims->add_flag("--json", options->json, "Print JSON");
+    sims->callback([options] { exit_code() = run_sims(options->neighbourhood, options->game, options->json); });
+
+    CLI::App* exporter = app.add_subcommand(
+        "export", "Write headskins.txt and bodyskins.txt for a neighbourhood into the program folder");
+    exporter->add_option("NEIGHBOURHOOD", options->neighbourhood, "The neighbourhood's folder, such as UserData2")
+        ->required();
+    exporter->add_option("--game", options->game, game_help);
+    exporter->callback([options] { exit_code() = run_export(options->neighbourhood, options->game); });
+}
 
 }  // namespace fw::cli
