@@ -1,0 +1,83 @@
+// Runs the paired benchmarks and prints one line per figure, "ratio NAME VALUE", VALUE being the
+// median CPU time of NAME/ours divided by that of NAME/plain in the same run. The usual table goes
+// to the file named by --table (default: standard error).
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <iostream>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "fixtures.hpp"
+#include "formats_bench.hpp"
+
+namespace {
+
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& run : runs) {
+            if (run.error_occurred) failed_ = true;
+            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median") {
+                medians_[run.run_name.function_name] = run.GetAdjustedCPUTime();
+            }
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+
+    // Prints the ratios; false when a benchmark failed or lacks its partner.
+    bool print_ratios() const {
+        bool ok = !failed_;
+        for (const auto& [name, ours] : medians_) {
+            const size_t slash = name.rfind("/ours");
+            if (slash == std::string::npos) continue;
+            const std::string figure = name.substr(0, slash);
+            const auto plain = medians_.find(figure + "/plain");
+            if (plain == medians_.end() || plain->second <= 0) {
+                ok = false;
+                continue;
+            }
+            std::printf("ratio %s %.2f\n", figure.c_str(), ours / plain->second);
+        }
+        return ok;
+    }
+
+private:
+    std::map<std::string, double> medians_;
+    bool failed_ = false;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::string table;
+    std::vector<char*> args;
+    for (int i = 0; i < argc; ++i) {
+        if (std::strncmp(argv[i], "--table=", 8) == 0) {
+            table = argv[i] + 8;
+        } else {
+            args.push_back(argv[i]);
+        }
+    }
+    int count = static_cast<int>(args.size());
+    benchmark::Initialize(&count, args.data());
+    if (benchmark::ReportUnrecognizedArguments(count, args.data())) return 2;
+
+    fw::bench::fixtures();  // built before any timing starts
+    fw::bench::register_benchmarks();
+    RatioReporter reporter;
+    std::ofstream table_file;
+    if (!table.empty()) {
+        table_file.open(table);
+        reporter.SetOutputStream(&table_file);
+        reporter.SetErrorStream(&table_file);
+    } else {
+        reporter.SetOutputStream(&std::cerr);
+    }
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    return reporter.print_ratios() ? 0 : 1;
+}
