@@ -26,7 +26,8 @@ std::string backup_time_text(const LocalTime& time);
 std::string neighbourhood_of(const std::string& path);
 
 // Who the backup belongs to: the name the backed-up file holds, followed by "-" and the new
-// name when the save renames the sim ("Bob", "Bob-Robert").
+// name when the save renames the sim ("Bob", "Bob-Robert"); accented letters lose their accents
+// ("Renée" gives "Renee") so that the file-name filter keeps them.
 std::string backup_sim_part(const std::string& previous_name, const std::string& new_name);
 
 // file name + "_" + sim part + "_" + neighbourhood + "_" + time text, keeping only a-z, A-Z,

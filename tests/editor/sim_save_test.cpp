@@ -201,7 +201,7 @@ TEST_F(SimSave, BackupsAreNamedForTheSimAndNeverOverwritten) {
     EXPECT_EQ(fw::read_file(folder + name + "_2"), after_first);
 
     controls.name = "Ren\xE9 Smith";
-    EXPECT_EQ(save(controls, true).backup_path, folder + "User00005iff_Bob-RenSmith_UserData3_20240102_030404");
+    EXPECT_EQ(save(controls, true).backup_path, folder + "User00005iff_Bob-ReneSmith_UserData3_20240102_030404");
 }
 
 TEST(SimBackupName, PartsOfTheName) {
@@ -211,6 +211,7 @@ TEST(SimBackupName, PartsOfTheName) {
     EXPECT_EQ(fw::neighbourhood_of("/home/p/sims/User00012.iff"), "");
     EXPECT_EQ(fw::backup_sim_part("Bob", "Bob"), "Bob");
     EXPECT_EQ(fw::backup_sim_part("Bob", "Robert"), "Bob-Robert");
+    EXPECT_EQ(fw::backup_sim_part("Zo\xEB", "\xC6" "sa \x8A" "ar\xDF"), "Zoe-AEsa Sarss");
     EXPECT_EQ(fw::backup_name("User00005.iff", "Bob Newbie", "UserData", {2024, 5, 6, 7, 8}),
               "User00005iff_BobNewbie_UserData_20240506_070808");
 }
