@@ -9,6 +9,7 @@
 #include "formats/windows1252.hpp"
 #include "headselect/head_catalogue.hpp"
 #include "platform/game_paths.hpp"
+#include "shell/failure.hpp"
 #include "shell/game_location.hpp"
 #include "support/demo_game.hpp"
 
@@ -85,7 +86,11 @@ int run_demo_game(const std::string& folder) {
         return report_error("The folder \"" + folder + "\" is not empty; give a new or empty folder.", false);
     }
     if (file_exists(folder)) return report_error("\"" + folder + "\" is a file; give a new or empty folder.", false);
-    build::write_demo_game(folder);
+    try {
+        build::write_demo_game(folder);
+    } catch (const Failure& failure) {
+        return report_error("The demo game could not be written: " + error_text(failure), false);
+    }
     std::cout << "Demo game written to " << folder << "\n"
               << "Try: facewright-cli neighbourhoods --game " << folder << "\n";
     return 0;

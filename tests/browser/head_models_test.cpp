@@ -65,12 +65,4 @@ TEST(HeadModels, NoArchivesLeaveTheListsEmpty) {
     EXPECT_TRUE(lists.FA.empty() && lists.MA.empty() && lists.FC.empty() && lists.MC.empty());
 }
 
-TEST(HeadModels, AddFilesByTheFifthAndSixthCharacters) {
-    fw::head_model_lists() = {};
-    for (const char* name : {"C001MC_A", "C001FC_B", "C001XX_C", "C001M", "", "C001ma_D"}) fw::msAddHeadModel(name);
-    EXPECT_EQ(fw::head_model_lists().MC, (Names{"C001MC_A"}));
-    EXPECT_EQ(fw::head_model_lists().FC, (Names{"C001FC_B"}));
-    EXPECT_TRUE(fw::head_model_lists().MA.empty());
-}
-
 }  // namespace
