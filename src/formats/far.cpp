@@ -49,15 +49,24 @@ FARdir parse_far_directory(const std::string& tail) {
     const int32_t count = gflngStrToLongLE(dir.FileCount);
     if (count < 0) fail(ErrorKind::InvalidArgument);
     if (static_cast<uint64_t>(count) * kMinEntryBytes > in.remaining()) fail(ErrorKind::InputPastEndOfFile);
+    // A directory holds thousands of entries: each field is filled in place from the bytes,
+    // without the temporary strings a field-by-field reader would make.
     dir.Entries.resize(static_cast<size_t>(count));
+    const char* at = tail.data() + in.position();
+    const char* const end = tail.data() + tail.size();
+    auto take = [&](std::string& field, size_t n) {
+        if (static_cast<size_t>(end - at) < n) fail(ErrorKind::InputPastEndOfFile);
+        field.assign(at, n);
+        at += n;
+    };
     for (FARentry& entry : dir.Entries) {
-        entry.FileSize = in.read(4);
-        entry.FileSize2 = in.read(4);
-        entry.FileOffset = in.read(4);
-        entry.NameLength = in.read(4);
+        take(entry.FileSize, 4);
+        take(entry.FileSize2, 4);
+        take(entry.FileOffset, 4);
+        take(entry.NameLength, 4);
         const int32_t length = gflngStrToLongLE(entry.NameLength);
         if (length < 0) fail(ErrorKind::InvalidArgument);
-        entry.FileName = in.read(static_cast<size_t>(length));
+        take(entry.FileName, static_cast<size_t>(length));
     }
     return dir;
 }
