@@ -4,11 +4,14 @@
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <system_error>
 
 #ifndef _WIN32
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -42,28 +45,79 @@ bool is_drive(const std::string& component) {
            std::isalpha(static_cast<unsigned char>(component[0]));
 }
 
+#ifndef _WIN32
+bool same_name_ignoring_case(const char* candidate, const std::string& name) {
+    size_t i = 0;
+    for (; i < name.size(); ++i) {
+        if (candidate[i] == '\0' || lower(static_cast<unsigned char>(candidate[i])) != lower(static_cast<unsigned char>(name[i]))) {
+            return false;
+        }
+    }
+    return candidate[i] == '\0';
+}
+#endif
+
 // The entry of `folder` whose name equals `name` without regard to case, or `name` itself.
 std::string match_component(const fs::path& folder, const std::string& name) {
     std::error_code ec;
     if (name == "." || name == "..") return name;
     if (fs::exists(folder / name, ec)) return name;
+#ifndef _WIN32
+    // Every file about to be created is looked for here, in folders that may hold thousands of
+    // entries: compare the raw names rather than building a path object for each.
+    DIR* dir = ::opendir(folder.c_str());
+    if (dir == nullptr) return name;
+    std::string found = name;
+    while (const dirent* entry = ::readdir(dir)) {
+        const char* candidate = entry->d_name;
+        if (std::strcmp(candidate, ".") == 0 || std::strcmp(candidate, "..") == 0) continue;
+        if (same_name_ignoring_case(candidate, name)) {
+            found = candidate;
+            break;
+        }
+    }
+    ::closedir(dir);
+    return found;
+#else
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
         std::string candidate = it->path().filename().string();
         if (iequals(candidate, name)) return candidate;
     }
     return name;
+#endif
 }
 
 FILE* open_or_fail(const fs::path& path, const char* mode) {
     FILE* file = std::fopen(path.c_str(), mode);
     if (file == nullptr) {
         const int code = errno;
+        std::error_code ec;
+        if (*mode == 'r' && fs::is_directory(path, ec)) fail(ErrorKind::PathFileAccessError);
         if (code == ENOENT) fail(*mode == 'r' ? ErrorKind::FileNotFound : ErrorKind::PathNotFound);
         if (code == EACCES || code == EPERM || code == EROFS) fail(ErrorKind::PermissionDenied);
         if (code == EISDIR) fail(ErrorKind::PathFileAccessError);
         fail(ErrorKind::PathFileAccessError);
     }
     return file;
+}
+
+// The size of a file just opened for reading, or -1 when unknown; fails (closing it) for a folder,
+// which fopen opens on some systems. One fstat answers both questions.
+int64_t opened_size(FILE* file) {
+#ifndef _WIN32
+    struct stat info {};
+    if (::fstat(::fileno(file), &info) != 0) return -1;
+    if (S_ISDIR(info.st_mode)) {
+        std::fclose(file);
+        fail(ErrorKind::PathFileAccessError);
+    }
+    return static_cast<int64_t>(info.st_size);
+#else
+    if (std::fseek(file, 0, SEEK_END) != 0) return -1;
+    const long size = std::ftell(file);
+    std::fseek(file, 0, SEEK_SET);
+    return size;
+#endif
 }
 
 void write_all(FILE* file, const std::string& bytes) {
@@ -152,6 +206,16 @@ fs::path resolve_path(const std::string& game_path) {
     } else {
         result = ".";
     }
+    // A file about to be created usually lies in a folder that exists as written: then every
+    // folder component would match itself, so only the last one needs looking for.
+    if (parts.size() > first + 1) {
+        fs::path parent = result;
+        for (size_t i = first; i + 1 < parts.size(); ++i) parent /= parts[i];
+        if (fs::exists(parent, ec)) {
+            result = std::move(parent);
+            first = parts.size() - 1;
+        }
+    }
     // Once one component is missing the rest cannot exist either; keep them as written.
     bool exists = true;
     for (size_t i = first; i < parts.size(); ++i) {
@@ -209,18 +273,25 @@ std::vector<std::string> list_matching(const std::string& pattern, bool files_on
 
 std::string read_file(const std::string& path) {
     const fs::path real = resolve_path(path);
+#ifdef _WIN32
     std::error_code ec;
     if (fs::is_directory(real, ec)) fail(ErrorKind::PathFileAccessError);
+#endif
     FILE* file = open_or_fail(real, "rb");
+    const int64_t size = opened_size(file);
+    // The bytes go straight into the result: no staging buffer, no second copy.
     std::string bytes;
-    if (std::fseek(file, 0, SEEK_END) == 0) {
-        const long size = std::ftell(file);
-        if (size > 0) bytes.reserve(static_cast<size_t>(size));
-        std::fseek(file, 0, SEEK_SET);
+    size_t got = 0;
+    if (size > 0) {
+        bytes.resize(static_cast<size_t>(size));
+        got = std::fread(bytes.data(), 1, bytes.size(), file);
+        bytes.resize(got);
     }
-    char buffer[65536];
-    size_t got;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, got);
+    // A file that grew since it was measured (or reports no size) is read on to its end.
+    if (static_cast<int64_t>(got) >= size && std::ferror(file) == 0) {
+        char buffer[65536];
+        while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, got);
+    }
     const bool failed = std::ferror(file) != 0;
     std::fclose(file);
     if (failed) fail(ErrorKind::DeviceIOError);
@@ -297,9 +368,13 @@ void replace_file_atomically(const std::string& target, const std::string& bytes
 
 BinaryFile BinaryFile::open_for_reading(const std::string& path) {
     const fs::path real = resolve_path(path);
+#ifdef _WIN32
     std::error_code ec;
     if (fs::is_directory(real, ec)) fail(ErrorKind::PathFileAccessError);
-    return BinaryFile(open_or_fail(real, "rb"));
+#endif
+    FILE* file = open_or_fail(real, "rb");
+    opened_size(file);  // refuses a folder
+    return BinaryFile(file);
 }
 
 BinaryFile BinaryFile::create(const std::string& path) { return BinaryFile(open_or_fail(resolve_path(path), "wb")); }
