@@ -5,6 +5,7 @@
 
 #include "browser/head_models.hpp"
 #include "cli/commands.hpp"
+#include "cli/game_folder.hpp"
 #include "extract/head_extraction.hpp"
 #include "formats/windows1252.hpp"
 #include "headselect/head_catalogue.hpp"
@@ -18,16 +19,6 @@ namespace fw::cli {
 namespace {
 
 using nlohmann::json;
-
-// The game path a command works on, or "" after reporting that there is no game there.
-std::string game_folder(const std::string& option, bool as_json) {
-    const std::string path = game_path_in_use(option).path;
-    if (path.empty() || path == "ERROR" || !folder_exists(path)) {
-        report_error("No game folder found at \"" + path + "\"; give one with --game PATH.", as_json);
-        return "";
-    }
-    return path;
-}
 
 json names_json(const std::vector<std::string>& names) {
     json list = json::array();
@@ -105,7 +96,7 @@ void add_catalogue_commands(CLI::App& app) {
         auto game = std::make_shared<std::string>();
         auto as_json = std::make_shared<bool>(false);
         cmd->add_option("CODE", *code, "Skin data code, such as malgt or fcdrk")->required();
-        cmd->add_option("--game", *game, "The game's folder (default: the stored location, then the registry)");
+        cmd->add_option("--game", *game, "The game's folder (default: the stored location, then the registry, else the demo game)");
         cmd->add_flag("--json", *as_json, "Print JSON: {\"models\": [...]}");
         cmd->callback([=] { run_models(*code, *game, *as_json); });
     }
@@ -117,7 +108,7 @@ void add_catalogue_commands(CLI::App& app) {
         auto as_json = std::make_shared<bool>(false);
         cmd->add_option("MODEL", *model, "Head model name, such as C001MA_DYLAN")->required();
         cmd->add_option("TONE", *tone, "Skin tone: lgt, med or drk")->required();
-        cmd->add_option("--game", *game, "The game's folder (default: the stored location, then the registry)");
+        cmd->add_option("--game", *game, "The game's folder (default: the stored location, then the registry, else the demo game)");
         cmd->add_flag("--json", *as_json, "Print JSON: {\"skins\": [...], \"bad\": [...], \"message\": str|null}");
         cmd->callback([=] { run_skins(*model, *tone, *game, *as_json); });
     }
@@ -125,7 +116,7 @@ void add_catalogue_commands(CLI::App& app) {
         auto* cmd = app.add_subcommand(
             "extract-heads", "Copy the head bitmaps out of the game's FAR archives into GameData\\Skins");
         auto game = std::make_shared<std::string>();
-        cmd->add_option("--game", *game, "The game's folder (default: the stored location, then the registry)");
+        cmd->add_option("--game", *game, "The game's folder (default: the stored location, then the registry, else the demo game)");
         cmd->callback([=] { run_extract_heads(*game); });
     }
     {

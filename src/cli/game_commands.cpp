@@ -5,6 +5,7 @@
 #include "browser/sim_cells.hpp"
 #include "browser/skin_export.hpp"
 #include "cli/commands.hpp"
+#include "cli/game_folder.hpp"
 #include "formats/windows1252.hpp"
 #include "platform/game_paths.hpp"
 #include "platform/program_folder.hpp"
@@ -44,16 +45,6 @@ std::string terminal_text(std::string text) {
     return text;
 }
 
-// The game path a command works on, or "" after reporting that there is no game there.
-std::string game_folder(const std::string& option, bool as_json) {
-    const std::string path = game_path_in_use(option).path;
-    if (path.empty() || path == kRegistryFailure || !folder_exists(path)) {
-        report_error("No game folder found at \"" + path + "\"; give one with --game PATH.", as_json);
-        return "";
-    }
-    return path;
-}
-
 // The game path and the neighbourhood folder in it, or "" after reporting either missing.
 std::string neighbourhood_game(const std::string& option, const std::string& neighbourhood, bool as_json) {
     const std::string game = game_folder(option, as_json);
@@ -68,6 +59,10 @@ std::string neighbourhood_game(const std::string& option, const std::string& nei
 int run_where(const std::string& option) {
     const GamePathInUse in_use = game_path_in_use(option);
     std::cout << "Game path: " << shown_name(in_use.path) << " (" << source_name(in_use.source) << ")\n";
+    if (in_use.source == GamePathSource::None) {
+        std::cout << "No game configured: the other commands use the demo game in "
+                  << display_path(demo_game_folder()) << "\n";
+    }
     const bool found = check_game_path(in_use.path).game_found;
     std::cout << "Game executable: " << (found ? "found" : "not found") << " ("
               << shown_name(in_use.path) << "\\sims.exe)\n";
@@ -141,7 +136,7 @@ void add_game_commands(CLI::App& app) {
         bool json = false;
     };
     auto options = std::make_shared<Options>();
-    const char* game_help = "The game's folder (default: the stored \"Sims Location\", then the registry)";
+    const char* game_help = "The game's folder (default: the stored \"Sims Location\", then the registry, else the demo game)";
 
     CLI::App* where = app.add_subcommand("where", "Where the game, the program folder and the settings are");
     where->add_option("--game", options->game, game_help);

@@ -1,0 +1,31 @@
+#include "cli/game_folder.hpp"
+
+#include <iostream>
+
+#include "cli/commands.hpp"
+#include "platform/game_paths.hpp"
+#include "platform/program_folder.hpp"
+#include "shell/game_location.hpp"
+#include "support/demo_game.hpp"
+
+namespace fw::cli {
+
+std::string demo_game_folder() { return program_folder() + "\\DemoGame"; }
+
+std::string game_folder(const std::string& option, bool as_json) {
+    const GamePathInUse in_use = game_path_in_use(option);
+    if (in_use.source == GamePathSource::None) {
+        const std::string demo = demo_game_folder();
+        if (!file_exists(demo + "\\Sims.exe")) build::write_demo_game(demo);
+        std::cerr << "No game configured: using the demo game in " << display_path(demo) << "\n";
+        return demo;
+    }
+    const std::string& path = in_use.path;
+    if (path.empty() || path == "ERROR" || !folder_exists(path)) {
+        report_error("No game folder found at \"" + path + "\"; give one with --game PATH.", as_json);
+        return "";
+    }
+    return path;
+}
+
+}  // namespace fw::cli
