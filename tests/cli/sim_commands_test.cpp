@@ -19,8 +19,8 @@ fw::build::CliResult cli(std::initializer_list<std::string> args) { return fw::b
 
 class CliSim : public testing::Test {
 protected:
-    std::string put(const SimSpec& spec, const std::string& file = "User00007.iff") {
-        return dir_.write("UserData4/Characters/" + file, fw::build::sim_file(spec));
+    std::string put(const SimSpec& shape, const std::string& file = "User00007.iff") {
+        return dir_.write("UserData4/Characters/" + file, fw::build::sim_file(shape));
     }
     static size_t backups() {
         size_t n = 0;
@@ -33,12 +33,12 @@ protected:
 };
 
 TEST_F(CliSim, ShowsWhatTheEditorShows) {
-    SimSpec spec;
-    spec.name = "Ren\xE9";
-    spec.tone = "unk";
-    spec.head = "C123FA_Test,HEAD-HEAD=c123fadrk_test;extra";
-    spec.gender = "female";
-    const auto r = cli({"sim", put(spec), "--json"});
+    SimSpec shape;
+    shape.name = "Ren\xE9";
+    shape.tone = "unk";
+    shape.head = "C123FA_Test,HEAD-HEAD=c123fadrk_test;extra";
+    shape.gender = "female";
+    const auto r = cli({"sim", put(shape), "--json"});
     ASSERT_EQ(r.exit_code, 0) << r.err;
     EXPECT_EQ(json::parse(r.out), json({{"kind", "person"}, {"name", "Ren\xC3\xA9"}, {"age", "adult"},
                                         {"gender", "female"}, {"tone", nullptr}, {"model", "C123FA_Test"},
@@ -110,7 +110,7 @@ TEST_F(CliSim, RefusalsLeaveTheFileUntouched) {
     short_list.entry_count = 30;
     struct Case {
         const char* what;
-        SimSpec spec;
+        SimSpec shape;
         std::vector<std::string> args;
         std::string message;
     };
@@ -122,7 +122,7 @@ TEST_F(CliSim, RefusalsLeaveTheFileUntouched) {
         {"head without comma", SimSpec{}, {"--head", "C1"}, "--head takes MODEL,SKIN\n"},
     };
     for (const Case& c : cases) {
-        const std::string bytes = fw::build::sim_file(c.spec);
+        const std::string bytes = fw::build::sim_file(c.shape);
         const std::string path = dir_.write("UserData4/Characters/User00007.iff", bytes);
         std::error_code ignored;
         std::filesystem::remove_all(fw::resolve_path(fw::backup_folder_path()), ignored);

@@ -39,8 +39,8 @@ protected:
     }
 
     // Writes the sim where the game keeps it and opens it as the editor does.
-    void put(const SimSpec& spec) {
-        original_ = fw::build::sim_file(spec);
+    void put(const SimSpec& shape) {
+        original_ = fw::build::sim_file(shape);
         path_ = game_.write("UserData3/Characters/User00005.iff", original_);
     }
     fw::EditorSession open() {
@@ -68,10 +68,10 @@ protected:
 };
 
 TEST_F(SimSave, NameOnlyChangesTheControlEntriesAndDropsBitmapsAndMap) {
-    SimSpec spec;
-    spec.head = "C123MA_Test,HEAD-HEAD=c123malgt_test;extra";
-    spec.bitmaps = {{"web_image", std::string(70, '\x42')}, {"faces", std::string(58, '\x4D')}};
-    put(spec);
+    SimSpec shape;
+    shape.head = "C123MA_Test,HEAD-HEAD=c123malgt_test;extra";
+    shape.bitmaps = {{"web_image", std::string(70, '\x42')}, {"faces", std::string(58, '\x4D')}};
+    put(shape);
     fw::SimControls controls = shown();
     controls.name = "Robert";
     const fw::SaveResult result = save(controls);
@@ -139,9 +139,9 @@ TEST_F(SimSave, BodyChangesApplyTheTableRowOfTheNewBody) {
         {"unknown tone saved as is", "xyz", [](fw::SimControls&) {}, true, true, fw::Tone::Dark, "27"},
     };
     for (const Case& c : cases) {
-        SimSpec spec;
-        spec.tone = c.tone;
-        put(spec);
+        SimSpec shape;
+        shape.tone = c.tone;
+        put(shape);
         fw::SimControls controls = shown();
         c.change(controls);
         ASSERT_TRUE(save(controls).saved()) << c.what;
@@ -249,9 +249,9 @@ private:
 };
 
 TEST_F(SimSave, TheCharacterFileIsWholeWhicheverStepFails) {
-    SimSpec spec;
-    spec.bitmaps = {{"web_image", std::string(70, '\x42')}};
-    put(spec);
+    SimSpec shape;
+    shape.bitmaps = {{"web_image", std::string(70, '\x42')}};
+    put(shape);
     fw::SimControls controls = shown();
     controls.name = "Robert";
     controls.tone = fw::Tone::Medium;
@@ -263,7 +263,7 @@ TEST_F(SimSave, TheCharacterFileIsWholeWhicheverStepFails) {
     bool backup_copy_failed = false;
     for (int fail_at = 0;; ++fail_at) {
         SetUp();
-        put(spec);
+        put(shape);
         FailingFiles files(fail_at);
         try {
             save(controls, true, &files);
