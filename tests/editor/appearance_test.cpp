@@ -78,30 +78,4 @@ TEST(AppearanceSkinData, GenderAgeAndToneWithDarkWhenNoToneIsOn) {
     }
 }
 
-TEST(AppearanceWrite, WritesTheControlsAndKeepsThePreviousName) {
-    auto list = appearance("adult", "C123MA_Test,HEAD-HEAD=c123malgt_test;extra", "male", "weird");
-    auto names = list_of({"Bob", "bio"});
-    const auto before = list;
-    fw::SimControls c = fw::read_sim_controls(list, names);
-    c.adult = false;
-    c.name = "Robert";
-    EXPECT_EQ(fw::write_sim_controls(list, names, c), "Bob");
-    EXPECT_EQ(list.item(1).value, "child");
-    EXPECT_EQ(list.item(14).value, "9");
-    EXPECT_EQ(list.item(3).value, "C123MA_Test,HEAD-HEAD=c123malgt_test");
-    EXPECT_EQ(list.item(13).value, "male");
-    EXPECT_EQ(list.item(15).value, "drk");  // no tone option on
-    EXPECT_EQ(names.item(1).value, "Robert");
-    EXPECT_EQ(names.item(2).value, "bio");
-    for (size_t n : {2, 4, 12, 16, 34, 35}) EXPECT_EQ(list.item(n).value, before.item(n).value);
-    EXPECT_TRUE(fw::body_changed(list, before));
-
-    c.adult = true;
-    c.tone = std::nullopt;
-    auto same = appearance("adult", "X,HEAD-HEAD=y", "male", "drk");
-    const auto same_before = same;
-    fw::write_sim_controls(same, names, c);
-    EXPECT_FALSE(fw::body_changed(same, same_before));  // head and name alone keep the outfits
-}
-
 }  // namespace
