@@ -12,6 +12,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -327,12 +328,19 @@ bool create_folder(const std::string& path) {
 }
 
 void replace_file_atomically(const std::string& target, const std::string& bytes) {
-    const fs::path real = resolve_path(target);
+    fs::path real = resolve_path(target);
+    std::error_code link_ec;
+    // A linked file is replaced where it really lies, so the link stays a link.
+    if (fs::is_symlink(real, link_ec)) real = fs::weakly_canonical(real, link_ec);
     fs::path temp = real;
     temp += ".facewright-new";
 #ifndef _WIN32
-    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    // The new file keeps the old one's permissions.
+    struct stat old_stat {};
+    const mode_t mode = ::stat(real.c_str(), &old_stat) == 0 ? (old_stat.st_mode & 07777) : 0644;
+    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, mode);
     if (fd < 0) fail(errno == EACCES || errno == EROFS ? ErrorKind::PermissionDenied : ErrorKind::PathFileAccessError);
+    ::fchmod(fd, mode);  // the process umask must not narrow them
     size_t done = 0;
     while (done < bytes.size()) {
         const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);

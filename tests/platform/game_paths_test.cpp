@@ -81,6 +81,16 @@ TEST(GamePaths, AtomicReplaceLeavesTheOldFileWholeWhenItCannotWrite) {
     for ([[maybe_unused]] const auto& e : fs::directory_iterator(dir.path() / "Characters")) ++files;
     EXPECT_EQ(files, 1u);  // no temporary file left behind
 
+    // Permissions stay, and a linked file is replaced where it lies.
+    fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    const std::string link = (dir.path() / "link.iff").string();
+    fs::create_symlink(target, link);
+    fw::replace_file_atomically(link, "through the link");
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(dir.read("Characters/User00001.iff"), "through the link");
+    EXPECT_EQ(fs::status(target).permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    fs::permissions(target, fs::perms::owner_all);
+
     if (::geteuid() != 0) {  // root writes anywhere; the permission case only means something for users
         fs::permissions(dir.path() / "Characters", fs::perms::owner_read | fs::perms::owner_exec);
         EXPECT_THROW(fw::replace_file_atomically(target, "newer"), fw::Failure);
