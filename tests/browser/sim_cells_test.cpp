@@ -30,11 +30,11 @@ protected:
     }
     // A sim with its own thumbnail and speech bitmap, drawn from the seed.
     static build::SimSpec sim(const std::string& name, const std::string& head, uint32_t seed) {
-        build::SimSpec spec;
-        spec.name = name;
-        spec.head = head;
-        spec.bitmaps = {{"Web_Image", build::face_bmp(seed)}, {"speech_large", build::face_bmp(seed + 100, 64, 64)}};
-        return spec;
+        build::SimSpec shape;
+        shape.name = name;
+        shape.head = head;
+        shape.bitmaps = {{"Web_Image", build::face_bmp(seed)}, {"speech_large", build::face_bmp(seed + 100, 64, 64)}};
+        return shape;
     }
     std::string characters(const std::string& file, const std::string& bytes) {
         return game_.write("UserData/Characters/" + file, bytes);

@@ -72,8 +72,8 @@ std::string label64(const std::string& text) {
     return out;
 }
 
-IffBuilder& IffBuilder::chunk(ChunkSpec spec) {
-    chunks_.push_back(std::move(spec));
+IffBuilder& IffBuilder::chunk(ChunkSpec shape) {
+    chunks_.push_back(std::move(shape));
     return *this;
 }
 

@@ -32,7 +32,7 @@ struct MapOptions {
 
 class IffBuilder {
 public:
-    IffBuilder& chunk(ChunkSpec spec);
+    IffBuilder& chunk(ChunkSpec shape);
     IffBuilder& chunk(const std::string& type, uint16_t id, const std::string& label, const std::string& data,
                       uint16_t flags = 0x0010);
     IffBuilder& map(MapOptions options = {});

@@ -52,11 +52,11 @@ SimSpec pet_spec(const std::string& name, bool dog) {
     return s;
 }
 
-std::string sim_file(const SimSpec& spec) { return sim_file(spec, appearance_values(spec)); }
+std::string sim_file(const SimSpec& shape) { return sim_file(shape, appearance_values(shape)); }
 
-std::string sim_file(const SimSpec& spec, const std::vector<std::string>& appearance) {
+std::string sim_file(const SimSpec& shape, const std::vector<std::string>& appearance) {
     std::vector<std::string> values = appearance;
-    values.resize(static_cast<size_t>(spec.entry_count));
+    values.resize(static_cast<size_t>(shape.entry_count));
     std::vector<StrEntry> entries;
     std::string rest;
     for (size_t i = 0; i < values.size(); ++i) {
@@ -64,14 +64,14 @@ std::string sim_file(const SimSpec& spec, const std::vector<std::string>& appear
         rest += static_cast<char>(i % 7 == 3 ? 0x00 : 0x20 + i % 50);  // left-over bytes, kept as read
     }
     IffBuilder b;
-    if (spec.with_filler) b.chunk(ChunkSpec{"XXXX", 200, 0x0014, "bodystring", std::string(40, '\x11')});
-    b.chunk("OBJD", 128, spec.objd_label.empty() ? "user00000 - " + spec.name : spec.objd_label,
+    if (shape.with_filler) b.chunk(ChunkSpec{"XXXX", 200, 0x0014, "bodystring", std::string(40, '\x11')});
+    b.chunk("OBJD", 128, shape.objd_label.empty() ? "user00000 - " + shape.name : shape.objd_label,
             std::string(216, '\0'));
     b.chunk("STR#", 200, "bodystring", str_list_data(entries, rest));
-    b.chunk("CTSS", 2000, "", str_list_data(std::vector<StrEntry>{{spec.name, ""}, {"A sim of the demo game.", ""}}, "", 0xFFFD));
-    for (const auto& [label, picture] : spec.bitmaps) b.chunk("BMP_", 400, label, picture);
+    b.chunk("CTSS", 2000, "", str_list_data(std::vector<StrEntry>{{shape.name, ""}, {"A sim of the demo game.", ""}}, "", 0xFFFD));
+    for (const auto& [label, picture] : shape.bitmaps) b.chunk("BMP_", 400, label, picture);
     b.chunk("SIMI", 128, "", std::string(100, '\x05'));
-    if (spec.with_map) b.map();
+    if (shape.with_map) b.map();
     return b.bytes();
 }
 

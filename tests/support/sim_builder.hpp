@@ -21,16 +21,16 @@ struct SimSpec {
     int32_t entry_count = 35;       // entries of the appearance list
 };
 
-// The appearance list's 35 values for the spec: outfits that the default outfit table would not
+// The appearance list's 35 values for the shape: outfits that the default outfit table would not
 // write (so that a test sees whether they were replaced), entries 4-12 and 24-27 and 35 marked
 // as the editor's to leave alone.
-std::vector<std::string> appearance_values(const SimSpec& spec);
+std::vector<std::string> appearance_values(const SimSpec& shape);
 // A pet of the same shape: entry 1 "kat" or "dog", entry 3 "NONE", entry 13 "catmale"/...,
 // entry 15 "unk".
 SimSpec pet_spec(const std::string& name, bool dog);
 // The character file's bytes.
-std::string sim_file(const SimSpec& spec);
+std::string sim_file(const SimSpec& shape);
 // The same with the appearance list given value by value.
-std::string sim_file(const SimSpec& spec, const std::vector<std::string>& appearance);
+std::string sim_file(const SimSpec& shape, const std::vector<std::string>& appearance);
 
 }  // namespace fw::build
