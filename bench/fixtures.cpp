@@ -17,7 +17,7 @@ namespace {
 std::string character_bytes() {
     build::SimSpec spec;
     spec.name = "Benchmark";
-    for (uint32_t i = 0; i < 95; ++i) spec.bitmaps.push_back({"Picture" + std::to_string(i), build::face_bmp(i, 26, 26)});
+    for (uint32_t i = 0; i < 95; ++i) spec.bitmaps.push_back({std::string("Picture").append(std::to_string(i)), build::face_bmp(i, 26, 26)});
     return build::sim_file(spec);
 }
 
@@ -26,8 +26,11 @@ std::string directory_archive_bytes() {
     std::vector<build::FarEntry> entries;
     entries.reserve(10000);
     for (int i = 0; i < 10000; ++i) {
-        std::string name = "c" + std::to_string(i) + "ma_" + tones[i % 3] + "_head";
-        if (i % 4 == 0) name = "Skins\\" + name;
+        std::string name = i % 4 == 0 ? "Skins\\c" : "c";
+        name += std::to_string(i);
+        name += "ma_";
+        name += tones[i % 3];
+        name += "_head";
         name += i % 2 == 0 ? ".cmx" : ".bmp";
         entries.push_back({name, std::string(static_cast<size_t>(8 + i % 24), static_cast<char>(i))});
     }
@@ -44,7 +47,10 @@ std::string extract_archive_bytes() {
             noise = noise * 1103515245u + 12345u;
             c = static_cast<char>(noise >> 24);
         }
-        entries.push_back({"Skins\\face" + std::to_string(i) + ".bmp", std::move(data)});
+        std::string name = "Skins\\face";
+        name += std::to_string(i);
+        name += ".bmp";
+        entries.push_back({std::move(name), std::move(data)});
     }
     return build::far_archive(entries);
 }
