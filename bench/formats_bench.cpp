@@ -54,7 +54,7 @@ void far_dir_ours(benchmark::State& state) {
     for (auto _ : state) {
         FARdir dir;
         gsReadFARdir(dir, f.directory_archive);
-        benchmark::DoNotOptimize(dir.Entries.data());
+        benchmark::DoNotOptimize(dir.Entries.size());
     }
 }
 

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "formats/binary.hpp"
 #include "formats/far.hpp"
 #include "shell/failure.hpp"
 
@@ -16,5 +17,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         return 0;
     }
     if (dir.count() < 0 || static_cast<size_t>(dir.count()) != dir.Entries.size()) __builtin_trap();
+    // Every entry the reader accepted can be taken apart within the bytes.
+    for (const fw::FARentry& entry : dir.Entries) {
+        if (entry.FileName.size() != static_cast<size_t>(fw::gflngStrToLongLE(entry.NameLength))) __builtin_trap();
+    }
     return 0;
 }

@@ -7,19 +7,19 @@
 namespace fw {
 
 namespace {
-uint32_t byte_at(const std::string& s, size_t i) { return static_cast<unsigned char>(s[i]); }
-void require_four(const std::string& bytes) {
+uint32_t byte_at(std::string_view s, size_t i) { return static_cast<unsigned char>(s[i]); }
+void require_four(std::string_view bytes) {
     if (bytes.size() < 4) fail(ErrorKind::InvalidArgument);
 }
 }  // namespace
 
-int32_t gflngStrToLongLE(const std::string& bytes) {
+int32_t gflngStrToLongLE(std::string_view bytes) {
     require_four(bytes);
     const uint32_t v = byte_at(bytes, 0) | byte_at(bytes, 1) << 8 | byte_at(bytes, 2) << 16 | byte_at(bytes, 3) << 24;
     return static_cast<int32_t>(v);
 }
 
-int32_t gflngStrToLongBE(const std::string& bytes) {
+int32_t gflngStrToLongBE(std::string_view bytes) {
     require_four(bytes);
     const uint32_t v = byte_at(bytes, 3) | byte_at(bytes, 2) << 8 | byte_at(bytes, 1) << 16 | byte_at(bytes, 0) << 24;
     return static_cast<int32_t>(v);

@@ -2,13 +2,14 @@
 // Conversions between byte strings (one char per file byte), 32-bit integers and hex text.
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace fw {
 
 // Little-endian 4-byte string to a signed 32-bit value (unsigned bytes reinterpreted as signed).
-int32_t gflngStrToLongLE(const std::string& bytes);
+int32_t gflngStrToLongLE(std::string_view bytes);
 // Big-endian 4-byte string to a signed 32-bit value.
-int32_t gflngStrToLongBE(const std::string& bytes);
+int32_t gflngStrToLongBE(std::string_view bytes);
 // A value as 4 bytes, high byte first.
 std::string gfstrLongToStrBE(int32_t value);
 // The text before its first NUL; a text without NUL is taken whole, so that a label filling its

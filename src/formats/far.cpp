@@ -37,37 +37,43 @@ void extract_far_entry(const std::string& archive, const std::string& dest_path,
 
 int32_t FARdir::count() const { return gflngStrToLongLE(FileCount); }
 
-const FARentry& FARdir::entry(int32_t n) const {
+FARentry FARdir::entry(int32_t n) const {
     if (n < 1 || static_cast<size_t>(n) > Entries.size()) fail(ErrorKind::SubscriptOutOfRange);
     return Entries[static_cast<size_t>(n) - 1];
 }
 
-FARdir parse_far_directory(const std::string& tail) {
+FARentry FARentries::operator[](size_t i) const {
+    const char* at = bytes_->data() + starts_.at(i);
+    FARentry entry;
+    entry.FileSize.assign(at, 4);
+    entry.FileSize2.assign(at + 4, 4);
+    entry.FileOffset.assign(at + 8, 4);
+    entry.NameLength.assign(at + 12, 4);
+    entry.FileName.assign(at + 16, static_cast<size_t>(gflngStrToLongLE(entry.NameLength)));
+    return entry;
+}
+
+FARdir parse_far_directory(std::string tail) {
     FARdir dir;
     ByteReader in(tail);
     dir.FileCount = in.read(4);
     const int32_t count = gflngStrToLongLE(dir.FileCount);
     if (count < 0) fail(ErrorKind::InvalidArgument);
     if (static_cast<uint64_t>(count) * kMinEntryBytes > in.remaining()) fail(ErrorKind::InputPastEndOfFile);
-    // A directory holds thousands of entries: each field is filled in place from the bytes,
-    // without the temporary strings a field-by-field reader would make.
-    dir.Entries.resize(static_cast<size_t>(count));
-    const char* at = tail.data() + in.position();
-    const char* const end = tail.data() + tail.size();
-    auto take = [&](std::string& field, size_t n) {
-        if (static_cast<size_t>(end - at) < n) fail(ErrorKind::InputPastEndOfFile);
-        field.assign(at, n);
-        at += n;
-    };
-    for (FARentry& entry : dir.Entries) {
-        take(entry.FileSize, 4);
-        take(entry.FileSize2, 4);
-        take(entry.FileOffset, 4);
-        take(entry.NameLength, 4);
-        const int32_t length = gflngStrToLongLE(entry.NameLength);
+    // Every entry is checked against the bytes now, so that reading its fields later cannot fail.
+    std::vector<uint32_t> starts;
+    starts.reserve(static_cast<size_t>(count));
+    size_t at = 4;
+    for (int32_t i = 0; i < count; ++i) {
+        if (tail.size() - at < kMinEntryBytes) fail(ErrorKind::InputPastEndOfFile);
+        const int32_t length = gflngStrToLongLE(std::string_view(tail).substr(at + 12, 4));
         if (length < 0) fail(ErrorKind::InvalidArgument);
-        take(entry.FileName, static_cast<size_t>(length));
+        if (tail.size() - at - kMinEntryBytes < static_cast<size_t>(length)) fail(ErrorKind::InputPastEndOfFile);
+        starts.push_back(static_cast<uint32_t>(at));
+        at += kMinEntryBytes + static_cast<size_t>(length);
     }
+    dir.Entries.starts_ = std::move(starts);
+    dir.Entries.bytes_ = std::make_shared<const std::string>(std::move(tail));
     return dir;
 }
 
@@ -80,8 +86,7 @@ FARdir read_far_directory(const std::string& archive) {
         if (offset < 0 || offset + int64_t{4} > length) fail(ErrorKind::InputPastEndOfFile);
         in.seek(offset);
         // The directory is the archive's tail; reading it whole keeps each entry's checks in memory.
-        const std::string tail = in.read_exact(static_cast<size_t>(length - offset));
-        return parse_far_directory(tail);
+        return parse_far_directory(in.read_exact(static_cast<size_t>(length - offset)));
 }
 
 void gsReadFARdir(FARdir& dir, const std::string& archive) {
@@ -93,7 +98,7 @@ void gsReadFARdir(FARdir& dir, const std::string& archive) {
 
 void gsExtractFile(const std::string& archive, const std::string& dest_folder, const FARdir& dir, int32_t index) {
     guarded("modFARsupport", "gsExtractFile", [&](int32_t&) {
-        const FARentry& entry = dir.entry(index);
+        const FARentry entry = dir.entry(index);
         const std::string name = entry_base_name(entry.FileName);
         if (!is_safe_file_name(name)) return;
         extract_far_entry(archive, dest_folder + "\\" + name, entry);

@@ -1,11 +1,17 @@
 #pragma once
 // FAR archives: "FAR!byAZ", a version, the directory's offset, the data, then the directory.
 // The program only reads them: the directory into memory, single entries out into files.
+#include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
 namespace fw {
+
+struct FARdir;
+class FARentries;
+FARdir parse_far_directory(std::string tail);
 
 struct FARentry {
     std::string FileSize;    // 4 raw bytes each, decoded with gflngStrToLongLE on use
@@ -15,14 +21,50 @@ struct FARentry {
     std::string FileName;    // may hold folder parts separated by "\"
 };
 
+// The directory's entries in file order. A directory holds thousands of entries and most callers
+// look at a few fields of each once, so the record keeps the directory's bytes (shared between
+// copies) and where each entry starts; an entry's fields are taken from those bytes on access.
+class FARentries {
+public:
+    class iterator {
+    public:
+        using value_type = FARentry;
+        using difference_type = std::ptrdiff_t;
+        iterator(const FARentries* entries, size_t index) : entries_(entries), index_(index) {}
+        FARentry operator*() const { return (*entries_)[index_]; }
+        iterator& operator++() {
+            ++index_;
+            return *this;
+        }
+        bool operator==(const iterator& other) const { return index_ == other.index_; }
+        bool operator!=(const iterator& other) const { return index_ != other.index_; }
+
+    private:
+        const FARentries* entries_;
+        size_t index_;
+    };
+
+    size_t size() const { return starts_.size(); }
+    bool empty() const { return starts_.empty(); }
+    // Entry i, counted from 0.
+    FARentry operator[](size_t i) const;
+    iterator begin() const { return {this, 0}; }
+    iterator end() const { return {this, starts_.size()}; }
+
+private:
+    friend FARdir parse_far_directory(std::string tail);
+    std::shared_ptr<const std::string> bytes_;
+    std::vector<uint32_t> starts_;
+};
+
 struct FARdir {
     std::string FileCount = std::string(4, '\0');  // the count's 4 bytes as they stand in the file
-    std::vector<FARentry> Entries;                 // the directory in file order
+    FARentries Entries;                             // the directory in file order
 
     // The decoded file count.
     int32_t count() const;
     // Entry n, numbered from 1 as the callers walk them.
-    const FARentry& entry(int32_t n) const;
+    FARentry entry(int32_t n) const;
 };
 
 // Reads the archive's directory. Guarded (modFARsupport / gsReadFARdir). An offset or count the
@@ -44,6 +86,6 @@ void extract_far_entry(const std::string& archive, const std::string& dest_path,
 
 // The directory from its bytes (count, then entries), as gsReadFARdir reads them from the
 // archive's tail; fails like gsReadFARdir. The fuzzer and the benchmarks use it.
-FARdir parse_far_directory(const std::string& tail);
+FARdir parse_far_directory(std::string tail);
 
 }  // namespace fw
