@@ -12,10 +12,10 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
+#include "platform/folder_names.hpp"
 #include "shell/failure.hpp"
 
 namespace fs = std::filesystem;
@@ -46,46 +46,12 @@ bool is_drive(const std::string& component) {
            std::isalpha(static_cast<unsigned char>(component[0]));
 }
 
-#ifndef _WIN32
-bool same_name_ignoring_case(const char* candidate, const std::string& name) {
-    size_t i = 0;
-    for (; i < name.size(); ++i) {
-        if (candidate[i] == '\0' || lower(static_cast<unsigned char>(candidate[i])) != lower(static_cast<unsigned char>(name[i]))) {
-            return false;
-        }
-    }
-    return candidate[i] == '\0';
-}
-#endif
-
 // The entry of `folder` whose name equals `name` without regard to case, or `name` itself.
 std::string match_component(const fs::path& folder, const std::string& name) {
     std::error_code ec;
     if (name == "." || name == "..") return name;
     if (fs::exists(folder / name, ec)) return name;
-#ifndef _WIN32
-    // Every file about to be created is looked for here, in folders that may hold thousands of
-    // entries: compare the raw names rather than building a path object for each.
-    DIR* dir = ::opendir(folder.c_str());
-    if (dir == nullptr) return name;
-    std::string found = name;
-    while (const dirent* entry = ::readdir(dir)) {
-        const char* candidate = entry->d_name;
-        if (std::strcmp(candidate, ".") == 0 || std::strcmp(candidate, "..") == 0) continue;
-        if (same_name_ignoring_case(candidate, name)) {
-            found = candidate;
-            break;
-        }
-    }
-    ::closedir(dir);
-    return found;
-#else
-    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-        std::string candidate = it->path().filename().string();
-        if (iequals(candidate, name)) return candidate;
-    }
-    return name;
-#endif
+    return find_entry_ignoring_case(folder, name).value_or(name);
 }
 
 FILE* open_or_fail(const fs::path& path, const char* mode) {
@@ -212,13 +178,16 @@ fs::path resolve_path(const std::string& game_path) {
         result = ".";
     }
     // A file about to be created usually lies in a folder that exists as written: then every
-    // folder component would match itself, so only the last one needs looking for.
-    if (parts.size() > first + 1) {
+    // folder component would match itself, and the last one, which the fast path did not find as
+    // written, is looked for in the folder's listing.
+    if (!drive_form && parts.size() > first + 1) {
         fs::path parent = result;
         for (size_t i = first; i + 1 < parts.size(); ++i) parent /= parts[i];
-        if (fs::exists(parent, ec)) {
-            result = std::move(parent);
-            first = parts.size() - 1;
+        struct stat parent_info {};
+        if (::stat(parent.c_str(), &parent_info) == 0 && S_ISDIR(parent_info.st_mode)) {
+            const std::string& last = parts.back();
+            if (last == "." || last == "..") return parent / last;
+            return parent / find_entry_ignoring_case(parent, last, &parent_info).value_or(last);
         }
     }
     // Once one component is missing the rest cannot exist either; keep them as written.
@@ -304,7 +273,9 @@ std::string read_file(const std::string& path) {
 }
 
 void write_file(const std::string& path, const std::string& bytes) {
-    FILE* file = open_or_fail(resolve_path(path), "wb");
+    const fs::path real = resolve_path(path);
+    FILE* file = open_or_fail(real, "wb");
+    note_created(real.parent_path(), real.filename().string());
     write_all(file, bytes);
     if (std::fclose(file) != 0) fail(ErrorKind::DeviceIOError);
 }
@@ -379,6 +350,19 @@ void replace_file_atomically(const std::string& target, const std::string& bytes
 }
 
 BinaryFile BinaryFile::open_for_reading(const std::string& path) {
+#ifndef _WIN32
+    // An archive read entry after entry is named as it is written every time: open it as written
+    // before matching names.
+    if (!(path.size() >= 2 && is_drive(path.substr(0, 2)))) {
+        std::string plain = path;
+        std::replace(plain.begin(), plain.end(), '\\', '/');
+        if (FILE* file = std::fopen(plain.c_str(), "rb")) {
+            opened_size(file);  // refuses a folder
+            unbuffered(file);
+            return BinaryFile(file);
+        }
+    }
+#endif
     const fs::path real = resolve_path(path);
 #ifdef _WIN32
     std::error_code ec;
@@ -391,7 +375,9 @@ BinaryFile BinaryFile::open_for_reading(const std::string& path) {
 }
 
 BinaryFile BinaryFile::create(const std::string& path) {
-    FILE* file = open_or_fail(resolve_path(path), "wb");
+    const fs::path real = resolve_path(path);
+    FILE* file = open_or_fail(real, "wb");
+    note_created(real.parent_path(), real.filename().string());
     unbuffered(file);
     return BinaryFile(file);
 }

@@ -29,6 +29,23 @@ TEST(GamePaths, ComponentsMatchWithoutRegardToCase) {
     EXPECT_THROW(fw::read_file(game + "\\nowhere\\x.iff"), fw::Failure);
 }
 
+TEST(GamePaths, NamesMadeOrRemovedByOtherProgramsAreSeenAtOnce) {
+    fw::build::TempDir dir;
+    dir.write("Skins/C001MAlgt_a.bmp", "a");
+    const std::string skins = dir.str() + "\\skins\\";
+    EXPECT_TRUE(fw::file_exists(skins + "c001malgt_a.BMP"));
+    EXPECT_FALSE(fw::file_exists(skins + "c002malgt_b.BMP"));
+    dir.write("Skins/C002MAlgt_b.bmp", "b");  // made behind the program's back
+    EXPECT_EQ(fw::read_file(skins + "c002malgt_b.BMP"), "b");
+    fs::remove(dir.path() / "Skins/C001MAlgt_a.bmp");
+    EXPECT_FALSE(fw::file_exists(skins + "c001malgt_a.BMP"));
+    // A file the program makes is found under any spelling, and written again in place.
+    fw::write_file(skins + "New.bmp", "1");
+    fw::write_file(skins + "NEW.BMP", "2");
+    EXPECT_EQ(dir.read("Skins/New.bmp"), "2");
+    EXPECT_FALSE(fs::exists(dir.path() / "Skins/NEW.BMP"));
+}
+
 TEST(GamePaths, WildcardListingSortedWithoutRegardToCase) {
     fw::build::TempDir dir;
     for (const char* name : {"UserData10/x", "userdata3/x", "UserData/x", "UserData2/x", "Userdata_old/x", "Downloads/x"}) {

@@ -1,0 +1,23 @@
+#pragma once
+// The entries of a folder, looked up without regard to case. Listing a folder is the expensive
+// part of matching a name (a folder of skins holds thousands of files), so a listing is kept while
+// the folder stays unchanged: its modification time is recorded to the nanosecond on the file
+// systems where this is used, and any change by another program moves it. Files this program
+// creates are added to the listing as they are made, so a loop creating files in one folder lists
+// it once.
+#include <filesystem>
+#include <optional>
+#include <string>
+
+struct stat;
+
+namespace fw {
+
+// The name of the entry of `folder` that equals `name` without regard to case, if any.
+// `folder_info` is the folder's stat when the caller already has it.
+std::optional<std::string> find_entry_ignoring_case(const std::filesystem::path& folder, const std::string& name,
+                                                    const struct stat* folder_info = nullptr);
+// Records that this program just created `name` in `folder`.
+void note_created(const std::filesystem::path& folder, const std::string& name);
+
+}  // namespace fw
