@@ -12,7 +12,7 @@
 #include "platform/game_paths.hpp"
 #include "shell/failure.hpp"
 #include "shell/game_location.hpp"
-#include "support/demo_game.hpp"
+#include "demo/demo_game.hpp"
 
 namespace fw::cli {
 

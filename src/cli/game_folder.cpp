@@ -6,7 +6,7 @@
 #include "platform/game_paths.hpp"
 #include "platform/program_folder.hpp"
 #include "shell/game_location.hpp"
-#include "support/demo_game.hpp"
+#include "demo/demo_game.hpp"
 
 namespace fw::cli {
 

@@ -1,4 +1,4 @@
-#include "support/demo_game.hpp"
+#include "demo/demo_game.hpp"
 
 #include <array>
 #include <cstdint>

@@ -13,7 +13,7 @@
 #include "formats/str_list.hpp"
 #include "headselect/head_catalogue.hpp"
 #include "platform/game_paths.hpp"
-#include "support/demo_game.hpp"
+#include "demo/demo_game.hpp"
 #include "support/temp_dir.hpp"
 
 namespace {
