@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "extract/head_extraction.hpp"
 #include "support/far_builder.hpp"
 #include "support/temp_dir.hpp"
@@ -11,82 +9,48 @@ namespace {
 using fw::build::far_archive;
 using fw::build::TempDir;
 
-std::string search_lines(const std::string& game, const std::string& archive) {
-    return "Searching:\r\n" + game + archive + "\r\n";
+// The two lines and the counts line the log gives each archive.
+std::string archive_lines(const std::string& game, const std::string& archive, int found, int extracted) {
+    return "Searching:\r\n" + game + archive + "\r\nFiles Found: " + std::to_string(found) +
+           "   Files Extracted: " + std::to_string(extracted) + "\r\n\r\n";
 }
 
-std::string counts_line(int found, int extracted) {
-    return "Files Found: " + std::to_string(found) + "   Files Extracted: " + std::to_string(extracted) + "\r\n\r\n";
-}
-
-TEST(HeadExtraction, HeadBitmapNames) {
-    for (const char* name : {"C005MALGT_ROMEO.BMP", "C9XXXXXXX_.BMP"}) EXPECT_TRUE(fw::is_head_bitmap_name(name)) << name;
-    for (const char* name : {"B005MALGT_X.BMP", "CX05MALGT_X.BMP", "C005MALGT-X.BMP", "C005MALGT_X.TGA",
-                             "C005MALGT_", "c005malgt_x.bmp", ""}) {
-        EXPECT_FALSE(fw::is_head_bitmap_name(name)) << name;
-    }
-}
-
-TEST(HeadExtraction, MissingArchivesGiveSixZeroCountsAndZeroTotals) {
-    TempDir game;
-    std::string pieces;
-    const fw::ExtractionResult result =
-        fw::extract_head_bitmaps(game.str(), [&](const std::string& text) { pieces += text; });
-    std::string expected;
-    for (const std::string& archive : fw::head_bitmap_archives()) {
-        expected += search_lines(game.str(), archive) + counts_line(0, 0);
-    }
-    expected += "Total Files Found: 0   Total Files Extracted: 0";
-    EXPECT_EQ(result.log, expected);
-    EXPECT_EQ(pieces, expected);
-}
-
-TEST(HeadExtraction, FirstArchiveWinsExistingFilesStayAndFolderPartsAreDropped) {
+// Textures.far and ExpansionPack.far hold bitmaps, ExpansionPack4.far is empty, the rest are
+// missing: each gets its lines, only head bitmap names count, the first archive's copy of a bitmap
+// wins, a file already in the skins folder stays, and an entry's folder parts are dropped.
+TEST(HeadExtraction, LogCountsEachArchiveAndExtractsEachNewBitmapOnce) {
     TempDir game;
     game.write("GameData/Skins/c001MAMED_OLD.BMP", "kept");
     game.write("GameData/textures/TEXTURES.FAR",
-               far_archive({{"C005MAlgt_romeo.bmp", "romeo from textures"},
-                            {"skins\\c006fadrk_ava.bmp", "ava"},
-                            {"B005MALGT_X.BMP", "body"},
-                            {"C001MAmed_old.bmp", "new old"}}));
+               far_archive({{"C005MAlgt_romeo.bmp", "romeo from textures"}, {"skins\\c006fadrk_ava.bmp", "ava"},
+                            {"C001MAmed_old.bmp", "new old"},
+                            {"B005MALGT_X.BMP", "body"}, {"C005MALGT-X.BMP", "-"}, {"C005MALGT_X.TGA", "tga"}}));
     game.write("ExpansionPack/ExpansionPack.far",
-               far_archive({{"C005MALGT_ROMEO.BMP", "romeo from the pack"},
-                            {"..\\..\\C007MAlgt_up.bmp", "up"},
-                            {std::string("C007MAlgt_\x01.bmp"), "control"},
-                            {"C007MAlgt_down.bmp\\", "folder"}}));
+               far_archive({{"C005MALGT_ROMEO.BMP", "romeo from the pack"}, {"..\\..\\C007MAlgt_up.bmp", "up"},
+                            {std::string("C007MAlgt_\x01.bmp"), "control"}, {"C007MAlgt_down.bmp\\", "folder"}}));
     game.write("ExpansionPack4/ExpansionPack4.far", far_archive({}));
 
-    const auto run = [&] { return fw::extract_head_bitmaps(game.str()).log; };
-    const std::string first = run();
     const std::string g = game.str();
-    const std::string tail = search_lines(g, "\\ExpansionPack2\\ExpansionPack2.far") + counts_line(0, 0) +
-                             search_lines(g, "\\ExpansionPack3\\ExpansionPack3.far") + counts_line(0, 0) +
-                             search_lines(g, "\\ExpansionPack4\\ExpansionPack4.far") + counts_line(0, 0) +
-                             search_lines(g, "\\ExpansionShared\\ExpansionShared.far") + counts_line(0, 0);
-    EXPECT_EQ(first, search_lines(g, "\\GameData\\Textures\\Textures.far") + counts_line(3, 2) +
-                         search_lines(g, "\\ExpansionPack\\ExpansionPack.far") + counts_line(2, 1) + tail +
-                         "Total Files Found: 5   Total Files Extracted: 3");
-
+    std::string rest;  // the empty and the missing archives
+    for (const char* archive : {"\\ExpansionPack2\\ExpansionPack2.far", "\\ExpansionPack3\\ExpansionPack3.far",
+                                "\\ExpansionPack4\\ExpansionPack4.far", "\\ExpansionShared\\ExpansionShared.far"}) {
+        rest += archive_lines(g, archive, 0, 0);
+    }
+    const auto expected_log = [&](int from_textures, int from_pack) {
+        return archive_lines(g, "\\GameData\\Textures\\Textures.far", 3, from_textures) +
+               archive_lines(g, "\\ExpansionPack\\ExpansionPack.far", 2, from_pack) + rest +
+               "Total Files Found: 5   Total Files Extracted: " + std::to_string(from_textures + from_pack);
+    };
+    std::string pieces;
+    EXPECT_EQ(fw::extract_head_bitmaps(g, [&](const std::string& text) { pieces += text; }).log, expected_log(2, 1));
+    EXPECT_EQ(pieces, expected_log(2, 1));
     EXPECT_EQ(game.read("GameData/Skins/C005MAlgt_romeo.bmp"), "romeo from textures");
     EXPECT_EQ(game.read("GameData/Skins/c006fadrk_ava.bmp"), "ava");
     EXPECT_EQ(game.read("GameData/Skins/C007MAlgt_up.bmp"), "up");
     EXPECT_EQ(game.read("GameData/Skins/c001MAMED_OLD.BMP"), "kept");
-    size_t files = 0;
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(game.path())) files += entry.is_regular_file();
-    EXPECT_EQ(files, 3u + 4u) << "three archives and four bitmaps, nothing elsewhere";
 
     // A second run finds the same and extracts nothing.
-    EXPECT_EQ(run(), search_lines(g, "\\GameData\\Textures\\Textures.far") + counts_line(3, 0) +
-                         search_lines(g, "\\ExpansionPack\\ExpansionPack.far") + counts_line(2, 0) + tail +
-                         "Total Files Found: 5   Total Files Extracted: 0");
-}
-
-TEST(HeadExtraction, AMissingSkinsFolderIsMade) {
-    TempDir game;
-    game.write("GameData/Textures/Textures.far", far_archive({{"C005MAlgt_romeo.bmp", "romeo"}}));
-    const fw::ExtractionResult result = fw::extract_head_bitmaps(game.str());
-    EXPECT_EQ(result.total_extracted, 1);
-    EXPECT_EQ(game.read("GameData/Skins/C005MAlgt_romeo.bmp"), "romeo");
+    EXPECT_EQ(fw::extract_head_bitmaps(g).log, expected_log(0, 0));
 }
 
 }  // namespace
