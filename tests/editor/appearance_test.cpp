@@ -1,81 +1,48 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "editor/appearance.hpp"
 #include "formats/str_list.hpp"
+#include "support/sim_builder.hpp"
 
 namespace {
 
-fw::STRList list_of(const std::vector<std::string>& values) {
-    fw::STRList list;
-    list.format = std::string("\xFD\xFF", 2);
-    list.count = std::string(2, '\0');
-    list.loaded = true;
-    for (const std::string& v : values) list.items.push_back({"\x01", v, ""});
-    return list;
-}
-
-fw::STRList appearance(const std::string& age, const std::string& head, const std::string& gender,
-                       const std::string& tone) {
-    std::vector<std::string> v(35, "x");
-    v[0] = age;
-    v[2] = head;
-    v[12] = gender;
-    v[13] = "31";
-    v[14] = tone;
-    return list_of(v);
-}
-
 TEST(AppearanceHead, SplitsModelAndSkinAsTheEditorShowsThem) {
-    struct Case {
-        std::string entry, model, skin;
-    };
-    const Case cases[] = {
+    const std::tuple<std::string, std::string, std::string> cases[] = {  // entry, model, skin
         {"C123MA_Test,HEAD-HEAD=c123malgt_test;extra", "C123MA_Test", "c123malgt_test"},
-        {"C001FA_x,HEAD-HEAD=c001fadrk_y", "C001FA_x", "c001fadrk_y"},
         {"C1,nohead;tail", "C1", "C1,nohead"},  // no "=": the whole entry, cut at ";"
         {",HEAD-HEAD=", "", ""},
     };
-    for (const Case& c : cases) {
-        const auto head = fw::split_head(c.entry);
-        ASSERT_TRUE(head) << c.entry;
-        EXPECT_EQ(head->model, c.model) << c.entry;
-        EXPECT_EQ(head->skin, c.skin) << c.entry;
+    for (const auto& [entry, model, skin] : cases) {
+        const auto head = fw::split_head(entry);
+        ASSERT_TRUE(head) << entry;
+        EXPECT_EQ(head->model, model) << entry;
+        EXPECT_EQ(head->skin, skin) << entry;
     }
     EXPECT_FALSE(fw::split_head("NONE"));
     EXPECT_FALSE(fw::split_head("C1=HEAD-HEAD"));
 }
 
+// The codes are compared exactly: anything but "adult", "male" and the three tones reads as not set.
 TEST(AppearanceRead, ComparesCodesExactly) {
-    const auto names = list_of({"Ren\xE9", "bio"});
-    auto c = fw::read_sim_controls(appearance("Adult", "M,HEAD-HEAD=s", "Male", "LGT"), names);
-    EXPECT_EQ(c.name, "Ren\xE9");
-    EXPECT_FALSE(c.adult);
-    EXPECT_FALSE(c.male);
-    EXPECT_FALSE(c.tone);
-
-    c = fw::read_sim_controls(appearance("adult", "M,HEAD-HEAD=s", "male", "med"), names);
-    EXPECT_TRUE(c.adult);
-    EXPECT_TRUE(c.male);
-    EXPECT_EQ(c.tone, fw::Tone::Medium);
+    fw::STRList appearance, names;
+    names.items = {{"\x01", "Bob", ""}};
+    for (const std::string& v : fw::build::appearance_values(fw::build::SimSpec{})) {
+        appearance.items.push_back({"\x01", v, ""});
+    }
+    std::tie(appearance.item(1).value, appearance.item(13).value, appearance.item(15).value) =
+        std::tuple("Adult", "Male", "LGT");
+    const fw::SimControls odd = fw::read_sim_controls(appearance, names);
+    EXPECT_FALSE(odd.adult || odd.male || odd.tone);
 }
 
 TEST(AppearanceSkinData, GenderAgeAndToneWithDarkWhenNoToneIsOn) {
-    struct Case {
-        bool male, adult;
-        std::optional<fw::Tone> tone;
-        const char* code;
-    };
-    const Case cases[] = {{false, true, fw::Tone::Medium, "famed"},
-                          {true, false, fw::Tone::Dark, "mcdrk"},
-                          {true, false, fw::Tone::Light, "mclgt"},
-                          {false, false, std::nullopt, "fcdrk"}};
-    for (const Case& c : cases) {
-        fw::SimControls controls;
-        controls.male = c.male;
-        controls.adult = c.adult;
-        controls.tone = c.tone;
-        EXPECT_EQ(fw::skin_data_code(controls), c.code);
-    }
+    fw::SimControls controls;  // adult, male, no tone option on
+    EXPECT_EQ(fw::skin_data_code(controls), "madrk");
+    controls.male = controls.adult = false;
+    controls.tone = fw::Tone::Medium;
+    EXPECT_EQ(fw::skin_data_code(controls), "fcmed");
 }
 
 }  // namespace
