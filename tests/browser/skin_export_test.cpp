@@ -45,6 +45,11 @@ TEST_F(SkinExportTest, WritesBothFilesByteForByteLeavingOutFilesThatCannotBeRead
     EXPECT_EQ(home_.read("headskins.txt"), "User00001.iff;Rom\xE9o;c005malgt_romeo;x\r\nUser00003.iff;Last;NoEquals\r\n");
     EXPECT_EQ(home_.read("bodyskins.txt"),
               "User00001.iff;Rom\xE9o;b003mafatlgt_casual\r\nUser00003.iff;Last;b001fafitlgt_01\r\n");
+
+    // With no sims, nothing is written or said and the older files stay.
+    EXPECT_EQ(smenuExport_Click(folder(), {}), std::nullopt);
+    EXPECT_EQ(home_.read("bodyskins.txt"),
+              "User00001.iff;Rom\xE9o;b003mafatlgt_casual\r\nUser00003.iff;Last;b001fafitlgt_01\r\n");
 }
 
 }  // namespace

@@ -51,6 +51,12 @@ TEST(HeadExtraction, LogCountsEachArchiveAndExtractsEachNewBitmapOnce) {
 
     // A second run finds the same and extracts nothing.
     EXPECT_EQ(fw::extract_head_bitmaps(g).log, expected_log(0, 0));
+
+    // A game without a skins folder gets one rather than a failure.
+    TempDir bare;
+    bare.write("GameData/Textures/Textures.far", far_archive({{"C005MAlgt_romeo.bmp", "romeo"}}));
+    fw::extract_head_bitmaps(bare.str());
+    EXPECT_EQ(bare.read("GameData/Skins/C005MAlgt_romeo.bmp"), "romeo");
 }
 
 }  // namespace
