@@ -15,10 +15,10 @@ namespace {
 
 // A character file shaped like the game's with enough pictures for 100 chunks in all.
 std::string character_bytes() {
-    build::SimSpec spec;
-    spec.name = "Benchmark";
-    for (uint32_t i = 0; i < 95; ++i) spec.bitmaps.push_back({std::string("Picture").append(std::to_string(i)), build::face_bmp(i, 26, 26)});
-    return build::sim_file(spec);
+    build::SimSpec shape;
+    shape.name = "Benchmark";
+    for (uint32_t i = 0; i < 95; ++i) shape.bitmaps.push_back({std::string("Picture").append(std::to_string(i)), build::face_bmp(i, 26, 26)});
+    return build::sim_file(shape);
 }
 
 std::string directory_archive_bytes() {
