@@ -34,6 +34,11 @@ TEST(ResourceMap, NamesKeepTheirTerminatorAndPadByteAsRead) {
     EXPECT_EQ(file.map_size, 0);
     EXPECT_EQ(entries[1].id_flags, std::string("\xC9\x00\x10\x00", 4));
 
+    // A map that lists nothing is an empty map, not a broken file.
+    ASSERT_EQ(fw::read_iff_checked_from_bytes(file, IffBuilder().map().bytes()), "");
+    EXPECT_TRUE(file.has_map);
+    EXPECT_TRUE(file.map_types.empty());
+
     IffBuilder with163;
     with163.chunk("STR#", 200, "abcd", "").map(MapOptions{SIZE_MAX, NameEnd::Byte163});
     ASSERT_EQ(fw::read_iff_checked_from_bytes(file, with163.bytes()), "");
