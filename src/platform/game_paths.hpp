@@ -16,6 +16,9 @@ namespace fw {
 // about to be written) are kept as written.
 std::filesystem::path resolve_path(const std::string& game_path);
 
+// True for a path that begins with a drive letter ("C:"), which resolves through the Wine prefix.
+bool has_drive_letter(const std::string& path);
+
 // The Wine prefix: $WINEPREFIX, else ~/.wine.
 std::filesystem::path wine_prefix();
 
