@@ -67,16 +67,23 @@ void write_all(FILE* file, const std::string& bytes) {
     }
 }
 
-}  // namespace
-
-std::string read_file(const std::string& path) {
-    const fs::path real = resolve_path(path);
+// Opens an existing file for reading; a folder is refused. `size` receives its length (-1 when
+// unknown).
+FILE* open_reading(const fs::path& real, int64_t& size) {
 #ifdef _WIN32
     std::error_code ec;
     if (fs::is_directory(real, ec)) fail(ErrorKind::PathFileAccessError);
 #endif
     FILE* file = open_or_fail(real, "rb");
-    const int64_t size = opened_size(file);
+    size = opened_size(file);
+    return file;
+}
+
+}  // namespace
+
+std::string read_file(const std::string& path) {
+    int64_t size = -1;
+    FILE* file = open_reading(resolve_path(path), size);
     // The bytes go straight into the result: no staging buffer, no second copy.
     std::string bytes;
     size_t got = 0;
@@ -187,13 +194,8 @@ BinaryFile BinaryFile::open_for_reading(const std::string& path) {
         }
     }
 #endif
-    const fs::path real = resolve_path(path);
-#ifdef _WIN32
-    std::error_code ec;
-    if (fs::is_directory(real, ec)) fail(ErrorKind::PathFileAccessError);
-#endif
-    FILE* file = open_or_fail(real, "rb");
-    opened_size(file);  // refuses a folder
+    int64_t size = -1;
+    FILE* file = open_reading(resolve_path(path), size);
     unbuffered(file);
     return BinaryFile(file);
 }
