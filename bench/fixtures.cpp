@@ -6,8 +6,8 @@
 #include <stdexcept>
 
 #include "formats/iff.hpp"
-#include "support/far_builder.hpp"
-#include "support/sim_builder.hpp"
+#include "builders/far_builder.hpp"
+#include "builders/sim_builder.hpp"
 
 namespace fw::bench {
 

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "support/far_builder.hpp"
-#include "support/iff_builder.hpp"
-#include "support/sim_builder.hpp"
+#include "builders/far_builder.hpp"
+#include "builders/iff_builder.hpp"
+#include "builders/sim_builder.hpp"
 
 namespace fs = std::filesystem;
 using namespace fw::build;

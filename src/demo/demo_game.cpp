@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "platform/game_paths.hpp"
-#include "support/far_builder.hpp"
-#include "support/sim_builder.hpp"
+#include "builders/far_builder.hpp"
+#include "builders/sim_builder.hpp"
 
 namespace fw::build {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "browser/head_models.hpp"
-#include "support/far_builder.hpp"
+#include "builders/far_builder.hpp"
 #include "support/temp_dir.hpp"
 
 namespace {

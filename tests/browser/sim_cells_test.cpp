@@ -5,9 +5,9 @@
 #include <filesystem>
 
 #include "browser/sim_pages.hpp"
-#include "support/far_builder.hpp"
-#include "support/iff_builder.hpp"
-#include "support/sim_builder.hpp"
+#include "builders/far_builder.hpp"
+#include "builders/iff_builder.hpp"
+#include "builders/sim_builder.hpp"
 #include "support/temp_dir.hpp"
 
 namespace fw {

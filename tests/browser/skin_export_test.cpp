@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "support/iff_builder.hpp"
-#include "support/sim_builder.hpp"
+#include "builders/iff_builder.hpp"
+#include "builders/sim_builder.hpp"
 #include "support/temp_dir.hpp"
 
 namespace fw {

@@ -2,10 +2,10 @@
 
 #include <nlohmann/json.hpp>
 
-#include "support/far_builder.hpp"
-#include "support/iff_builder.hpp"
+#include "builders/far_builder.hpp"
+#include "builders/iff_builder.hpp"
 #include "support/run_cli.hpp"
-#include "support/sim_builder.hpp"
+#include "builders/sim_builder.hpp"
 #include "support/temp_dir.hpp"
 
 namespace {

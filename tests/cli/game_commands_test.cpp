@@ -3,7 +3,7 @@
 #include <nlohmann/json.hpp>
 
 #include "support/run_cli.hpp"
-#include "support/sim_builder.hpp"
+#include "builders/sim_builder.hpp"
 #include "support/temp_dir.hpp"
 
 namespace {

@@ -7,7 +7,7 @@
 #include "platform/game_paths.hpp"
 #include "shell/settings.hpp"
 #include "support/run_cli.hpp"
-#include "support/sim_builder.hpp"
+#include "builders/sim_builder.hpp"
 #include "support/temp_dir.hpp"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include "editor/appearance.hpp"
 #include "formats/str_list.hpp"
-#include "support/sim_builder.hpp"
+#include "builders/sim_builder.hpp"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include "formats/character_file.hpp"
 #include "platform/game_paths.hpp"
 #include "shell/error_trap.hpp"
-#include "support/sim_builder.hpp"
+#include "builders/sim_builder.hpp"
 #include "support/temp_dir.hpp"
 
 namespace {

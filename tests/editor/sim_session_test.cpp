@@ -3,8 +3,8 @@
 #include <tuple>
 
 #include "editor/sim_session.hpp"
-#include "support/iff_builder.hpp"
-#include "support/sim_builder.hpp"
+#include "builders/iff_builder.hpp"
+#include "builders/sim_builder.hpp"
 #include "support/temp_dir.hpp"
 
 namespace {

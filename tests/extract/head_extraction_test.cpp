@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "extract/head_extraction.hpp"
-#include "support/far_builder.hpp"
+#include "builders/far_builder.hpp"
 #include "support/temp_dir.hpp"
 
 namespace {

@@ -2,8 +2,8 @@
 
 #include "formats/character_file.hpp"
 #include "formats/iff.hpp"
-#include "support/iff_builder.hpp"
-#include "support/sim_builder.hpp"
+#include "builders/iff_builder.hpp"
+#include "builders/sim_builder.hpp"
 
 namespace {
 

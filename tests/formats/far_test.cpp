@@ -5,7 +5,7 @@
 #include "formats/binary.hpp"
 #include "formats/far.hpp"
 #include "shell/error_trap.hpp"
-#include "support/far_builder.hpp"
+#include "builders/far_builder.hpp"
 #include "support/temp_dir.hpp"
 
 namespace {

@@ -4,7 +4,7 @@
 #include "formats/character_file.hpp"
 #include "formats/iff.hpp"
 #include "shell/error_trap.hpp"
-#include "support/iff_builder.hpp"
+#include "builders/iff_builder.hpp"
 #include "support/temp_dir.hpp"
 
 namespace {

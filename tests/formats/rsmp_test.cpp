@@ -4,7 +4,7 @@
 #include "formats/iff.hpp"
 #include "formats/rsmp.hpp"
 #include "shell/error_trap.hpp"
-#include "support/iff_builder.hpp"
+#include "builders/iff_builder.hpp"
 #include "support/temp_dir.hpp"
 
 namespace {

@@ -4,7 +4,7 @@
 #include "formats/iff.hpp"
 #include "formats/str_list.hpp"
 #include "shell/error_trap.hpp"
-#include "support/iff_builder.hpp"
+#include "builders/iff_builder.hpp"
 
 namespace {
 

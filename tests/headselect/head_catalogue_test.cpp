@@ -2,7 +2,7 @@
 
 #include "browser/head_models.hpp"
 #include "headselect/head_catalogue.hpp"
-#include "support/far_builder.hpp"
+#include "builders/far_builder.hpp"
 #include "support/temp_dir.hpp"
 
 namespace {

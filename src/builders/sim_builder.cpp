@@ -1,6 +1,6 @@
-#include "support/sim_builder.hpp"
+#include "builders/sim_builder.hpp"
 
-#include "support/iff_builder.hpp"
+#include "builders/iff_builder.hpp"
 
 namespace fw::build {
 

@@ -1,4 +1,4 @@
-#include "support/iff_builder.hpp"
+#include "builders/iff_builder.hpp"
 
 #include "formats/binary.hpp"
 

@@ -1,4 +1,4 @@
-#include "support/far_builder.hpp"
+#include "builders/far_builder.hpp"
 
 #include "formats/binary.hpp"
 
