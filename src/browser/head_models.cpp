@@ -2,7 +2,8 @@
 
 #include "formats/far.hpp"
 #include "formats/safe_names.hpp"
-#include "platform/game_paths.hpp"
+#include "platform/game_files.hpp"
+#include "platform/name_compare.hpp"
 
 namespace fw {
 

@@ -2,7 +2,8 @@
 
 #include <algorithm>
 
-#include "platform/game_paths.hpp"
+#include "platform/game_files.hpp"
+#include "platform/name_compare.hpp"
 #include "shell/error_trap.hpp"
 
 namespace fw {

@@ -6,7 +6,7 @@
 #include "formats/binary.hpp"
 #include "formats/rsmp.hpp"
 #include "formats/safe_names.hpp"
-#include "platform/game_paths.hpp"
+#include "platform/game_files.hpp"
 #include "platform/program_folder.hpp"
 #include "shell/error_trap.hpp"
 #include "shell/failure.hpp"

@@ -4,7 +4,7 @@
 
 #include "browser/sim_cells.hpp"
 #include "formats/iff.hpp"
-#include "platform/game_paths.hpp"
+#include "platform/game_files.hpp"
 #include "platform/program_folder.hpp"
 #include "shell/error_trap.hpp"
 #include "shell/settings.hpp"

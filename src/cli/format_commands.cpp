@@ -10,7 +10,9 @@
 #include "formats/safe_names.hpp"
 #include "formats/str_list.hpp"
 #include "formats/windows1252.hpp"
+#include "platform/game_files.hpp"
 #include "platform/game_paths.hpp"
+#include "platform/name_compare.hpp"
 #include "shell/failure.hpp"
 
 namespace fw::cli {

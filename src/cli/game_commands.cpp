@@ -7,6 +7,7 @@
 #include "cli/commands.hpp"
 #include "cli/game_folder.hpp"
 #include "formats/windows1252.hpp"
+#include "platform/game_files.hpp"
 #include "platform/game_paths.hpp"
 #include "platform/program_folder.hpp"
 #include "platform/registry.hpp"

@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "cli/commands.hpp"
+#include "platform/game_files.hpp"
 #include "platform/game_paths.hpp"
 #include "platform/program_folder.hpp"
 #include "shell/game_location.hpp"

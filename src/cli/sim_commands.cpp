@@ -6,7 +6,7 @@
 #include "editor/sim_save.hpp"
 #include "editor/sim_session.hpp"
 #include "formats/windows1252.hpp"
-#include "platform/game_paths.hpp"
+#include "platform/game_files.hpp"
 #include "shell/settings.hpp"
 
 namespace fw::cli {

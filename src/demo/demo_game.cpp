@@ -4,7 +4,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "platform/game_paths.hpp"
+#include "platform/game_files.hpp"
+#include "platform/name_compare.hpp"
 #include "builders/far_builder.hpp"
 #include "builders/sim_builder.hpp"
 

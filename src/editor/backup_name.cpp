@@ -4,7 +4,7 @@
 #include <ctime>
 
 #include "formats/rsmp.hpp"
-#include "platform/game_paths.hpp"
+#include "platform/name_compare.hpp"
 
 namespace fw {
 

@@ -1,6 +1,7 @@
 #include "editor/save_files.hpp"
 
 #include "formats/character_file.hpp"
+#include "platform/game_files.hpp"
 #include "platform/game_paths.hpp"
 
 namespace fw {

@@ -1,7 +1,8 @@
 #include "formats/character_file.hpp"
 
 #include "formats/binary.hpp"
-#include "platform/game_paths.hpp"
+#include "platform/binary_file.hpp"
+#include "platform/name_compare.hpp"
 #include "shell/error_trap.hpp"
 
 namespace fw {

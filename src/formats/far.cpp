@@ -3,7 +3,7 @@
 #include "formats/binary.hpp"
 #include "formats/byte_reader.hpp"
 #include "formats/safe_names.hpp"
-#include "platform/game_paths.hpp"
+#include "platform/binary_file.hpp"
 #include "shell/error_trap.hpp"
 
 namespace fw {

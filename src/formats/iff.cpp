@@ -3,7 +3,7 @@
 #include "formats/binary.hpp"
 #include "formats/byte_reader.hpp"
 #include "formats/rsmp.hpp"
-#include "platform/game_paths.hpp"
+#include "platform/game_files.hpp"
 #include "shell/error_trap.hpp"
 
 namespace fw {

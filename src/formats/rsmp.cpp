@@ -1,7 +1,7 @@
 #include "formats/rsmp.hpp"
 
 #include "formats/binary.hpp"
-#include "platform/game_paths.hpp"
+#include "platform/game_files.hpp"
 #include "platform/program_folder.hpp"
 #include "shell/error_trap.hpp"
 

@@ -7,7 +7,8 @@
 
 #include "browser/head_models.hpp"
 #include "formats/safe_names.hpp"
-#include "platform/game_paths.hpp"
+#include "platform/game_files.hpp"
+#include "platform/name_compare.hpp"
 #include "shell/error_trap.hpp"
 
 namespace fw {

@@ -1,4 +1,4 @@
-#include "platform/game_paths.hpp"
+#include "platform/game_files.hpp"
 
 #include <algorithm>
 #include <cerrno>
@@ -12,6 +12,9 @@
 #endif
 
 #include "platform/folder_names.hpp"
+#include "platform/game_paths.hpp"
+#include "platform/name_compare.hpp"
+#include "platform/open_file.hpp"
 #include "shell/failure.hpp"
 
 // The file operations of the path layer: each takes a game path string, resolves it and reports a
@@ -21,65 +24,44 @@ namespace fs = std::filesystem;
 
 namespace fw {
 
-namespace {
-
-FILE* open_or_fail(const fs::path& path, const char* mode) {
-    FILE* file = std::fopen(path.c_str(), mode);
-    if (file == nullptr) {
-        const int code = errno;
-        std::error_code ec;
-        if (*mode == 'r' && fs::is_directory(path, ec)) fail(ErrorKind::PathFileAccessError);
-        if (code == ENOENT) fail(*mode == 'r' ? ErrorKind::FileNotFound : ErrorKind::PathNotFound);
-        if (code == EACCES || code == EPERM || code == EROFS) fail(ErrorKind::PermissionDenied);
-        if (code == EISDIR) fail(ErrorKind::PathFileAccessError);
-        fail(ErrorKind::PathFileAccessError);
-    }
-    return file;
-}
-
-// The size of a file just opened for reading, or -1 when unknown; fails (closing it) for a folder,
-// which fopen opens on some systems. One fstat answers both questions.
-int64_t opened_size(FILE* file) {
-#ifndef _WIN32
-    struct stat info {};
-    if (::fstat(::fileno(file), &info) != 0) return -1;
-    if (S_ISDIR(info.st_mode)) {
-        std::fclose(file);
-        fail(ErrorKind::PathFileAccessError);
-    }
-    return static_cast<int64_t>(info.st_size);
-#else
-    if (std::fseek(file, 0, SEEK_END) != 0) return -1;
-    const long size = std::ftell(file);
-    std::fseek(file, 0, SEEK_SET);
-    return size;
-#endif
-}
-
-// Binary files are read and written in large blocks (whole directories, 32768-byte copies): a
-// stream buffer would only split each block into more system calls and copy it once more.
-void unbuffered(FILE* file) { std::setvbuf(file, nullptr, _IONBF, 0); }
-
-void write_all(FILE* file, const std::string& bytes) {
-    if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size()) {
-        std::fclose(file);
-        fail(errno == ENOSPC ? ErrorKind::DiskFull : ErrorKind::DeviceIOError);
-    }
-}
-
-// Opens an existing file for reading; a folder is refused. `size` receives its length (-1 when
-// unknown).
-FILE* open_reading(const fs::path& real, int64_t& size) {
-#ifdef _WIN32
+bool file_exists(const std::string& path) {
     std::error_code ec;
-    if (fs::is_directory(real, ec)) fail(ErrorKind::PathFileAccessError);
-#endif
-    FILE* file = open_or_fail(real, "rb");
-    size = opened_size(file);
-    return file;
+    return fs::is_regular_file(resolve_path(path), ec);
 }
 
-}  // namespace
+bool folder_exists(const std::string& path) {
+    std::error_code ec;
+    return fs::is_directory(resolve_path(path), ec);
+}
+
+int64_t file_length(const std::string& path) {
+    std::error_code ec;
+    const auto size = fs::file_size(resolve_path(path), ec);
+    return ec ? -1 : static_cast<int64_t>(size);
+}
+
+std::vector<std::string> list_matching(const std::string& pattern, bool files_only) {
+    const size_t cut = pattern.find_last_of("\\/");
+    const std::string folder = cut == std::string::npos ? std::string(".") : pattern.substr(0, cut + 1);
+    const std::string name_pattern = cut == std::string::npos ? pattern : pattern.substr(cut + 1);
+    std::vector<std::string> names;
+    std::error_code ec;
+    const fs::path real = resolve_path(folder.empty() ? std::string("/") : folder);
+    for (fs::directory_iterator it(real, ec), end; !ec && it != end; it.increment(ec)) {
+        std::string name = it->path().filename().string();
+        if (name == "." || name == "..") continue;
+        if (!wildcard_match(name_pattern, name)) continue;
+        std::error_code type_ec;
+        if (files_only && !it->is_regular_file(type_ec)) continue;
+        names.push_back(std::move(name));
+    }
+    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+        if (iless(a, b)) return true;
+        if (iless(b, a)) return false;
+        return a < b;  // a stable order for names that differ only in case
+    });
+    return names;
+}
 
 std::string read_file(const std::string& path) {
     int64_t size = -1;
@@ -179,97 +161,5 @@ void replace_file_atomically(const std::string& target, const std::string& bytes
     }
 #endif
 }
-
-BinaryFile BinaryFile::open_for_reading(const std::string& path) {
-#ifndef _WIN32
-    // An archive read entry after entry is named as it is written every time: open it as written
-    // before matching names.
-    if (!has_drive_letter(path)) {
-        std::string plain = path;
-        std::replace(plain.begin(), plain.end(), '\\', '/');
-        if (FILE* file = std::fopen(plain.c_str(), "rb")) {
-            opened_size(file);  // refuses a folder
-            unbuffered(file);
-            return BinaryFile(file);
-        }
-    }
-#endif
-    int64_t size = -1;
-    FILE* file = open_reading(resolve_path(path), size);
-    unbuffered(file);
-    return BinaryFile(file);
-}
-
-BinaryFile BinaryFile::create(const std::string& path) {
-    const fs::path real = resolve_path(path);
-    FILE* file = open_or_fail(real, "wb");
-    note_created(real.parent_path(), real.filename().string());
-    unbuffered(file);
-    return BinaryFile(file);
-}
-
-BinaryFile::BinaryFile(BinaryFile&& other) noexcept : handle_(other.handle_) { other.handle_ = nullptr; }
-
-BinaryFile& BinaryFile::operator=(BinaryFile&& other) noexcept {
-    if (this != &other) {
-        if (handle_ != nullptr) std::fclose(static_cast<FILE*>(handle_));
-        handle_ = other.handle_;
-        other.handle_ = nullptr;
-    }
-    return *this;
-}
-
-BinaryFile::~BinaryFile() {
-    if (handle_ != nullptr) std::fclose(static_cast<FILE*>(handle_));
-}
-
-int64_t BinaryFile::length() {
-    FILE* file = static_cast<FILE*>(handle_);
-#ifndef _WIN32
-    // One fstat rather than three seeks.
-    struct stat info {};
-    if (std::fflush(file) != 0 || ::fstat(::fileno(file), &info) != 0) fail(ErrorKind::DeviceIOError);
-    if (S_ISREG(info.st_mode)) return static_cast<int64_t>(info.st_size);
-#endif
-    const long here = std::ftell(file);
-    if (std::fseek(file, 0, SEEK_END) != 0) fail(ErrorKind::DeviceIOError);
-    const long size = std::ftell(file);
-    std::fseek(file, here, SEEK_SET);
-    return size;
-}
-
-void BinaryFile::seek(int64_t offset) {
-    if (offset < 0) fail(ErrorKind::InvalidArgument);
-    if (std::fseek(static_cast<FILE*>(handle_), static_cast<long>(offset), SEEK_SET) != 0) fail(ErrorKind::DeviceIOError);
-}
-
-void BinaryFile::read_exact(char* buffer, size_t count) {
-    if (count == 0) return;
-    FILE* file = static_cast<FILE*>(handle_);
-    if (std::fread(buffer, 1, count, file) != count) {
-        fail(std::ferror(file) ? ErrorKind::DeviceIOError : ErrorKind::InputPastEndOfFile);
-    }
-}
-
-std::string BinaryFile::read_exact(size_t count) {
-    std::string bytes(count, '\0');
-    read_exact(bytes.data(), count);
-    return bytes;
-}
-
-void BinaryFile::write(const char* buffer, size_t count) {
-    if (count == 0) return;
-    if (std::fwrite(buffer, 1, count, static_cast<FILE*>(handle_)) != count) {
-        fail(errno == ENOSPC ? ErrorKind::DiskFull : ErrorKind::DeviceIOError);
-    }
-}
-
-void BinaryFile::close() {
-    FILE* file = static_cast<FILE*>(handle_);
-    handle_ = nullptr;
-    if (file != nullptr && std::fclose(file) != 0) fail(errno == ENOSPC ? ErrorKind::DiskFull : ErrorKind::DeviceIOError);
-}
-
-std::string display_path(const std::string& path) { return resolve_path(path).string(); }
 
 }  // namespace fw

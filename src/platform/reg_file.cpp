@@ -2,9 +2,10 @@
 
 #include <fstream>
 #include <sstream>
+#include <vector>
 
 #include "formats/windows1252.hpp"
-#include "platform/game_paths.hpp"
+#include "platform/name_compare.hpp"
 
 namespace fw {
 

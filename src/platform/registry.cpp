@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/game_paths.hpp"
+#include "platform/name_compare.hpp"
 #include "platform/reg_file.hpp"
 #endif
 

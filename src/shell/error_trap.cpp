@@ -4,7 +4,7 @@
 #include <fstream>
 
 #include "platform/program_folder.hpp"
-#include "platform/game_paths.hpp"
+#include "platform/game_files.hpp"
 
 namespace fw {
 

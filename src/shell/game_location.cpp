@@ -1,6 +1,6 @@
 #include "shell/game_location.hpp"
 
-#include "platform/game_paths.hpp"
+#include "platform/game_files.hpp"
 #include "platform/registry.hpp"
 #include "shell/app_state.hpp"
 #include "shell/settings.hpp"

@@ -1,6 +1,7 @@
 #include "shell/startup.hpp"
 
-#include "platform/game_paths.hpp"
+#include "platform/game_files.hpp"
+#include "platform/name_compare.hpp"
 #include "platform/program_folder.hpp"
 #include "platform/registry.hpp"
 #include "shell/app_state.hpp"

@@ -4,6 +4,7 @@
 #include <nlohmann/json.hpp>
 
 #include "editor/sim_save.hpp"
+#include "platform/game_files.hpp"
 #include "platform/game_paths.hpp"
 #include "shell/settings.hpp"
 #include "support/run_cli.hpp"

@@ -6,7 +6,7 @@
 #include "demo/demo_game.hpp"
 #include "browser/sim_cells.hpp"
 #include "headselect/head_catalogue.hpp"
-#include "platform/game_paths.hpp"
+#include "platform/game_files.hpp"
 #include "support/run_cli.hpp"
 #include "support/temp_dir.hpp"
 

@@ -8,6 +8,7 @@
 #include "editor/sim_save.hpp"
 #include "formats/binary.hpp"
 #include "formats/character_file.hpp"
+#include "platform/game_files.hpp"
 #include "platform/game_paths.hpp"
 #include "shell/error_trap.hpp"
 #include "builders/sim_builder.hpp"

@@ -2,7 +2,8 @@
 
 #include <filesystem>
 
-#include "platform/game_paths.hpp"
+#include "platform/game_files.hpp"
+#include "platform/name_compare.hpp"
 #include "shell/failure.hpp"
 #include "support/temp_dir.hpp"
 

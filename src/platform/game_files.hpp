@@ -1,0 +1,38 @@
+#pragma once
+// The file operations the program needs, each on a game path string (resolved by game_paths.hpp).
+// Failures raise the error kinds of the failure table ("File not found", "Path not found", ...).
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace fw {
+
+// True for an ordinary file (not a folder); a failed look-up counts as not found.
+bool file_exists(const std::string& path);
+bool folder_exists(const std::string& path);
+// Size in bytes, or -1 when there is no such file.
+int64_t file_length(const std::string& path);
+
+// Names (no folder) of the entries matching the pattern's last component, "?" one character and
+// "*" any run, without regard to case; "." and ".." never match. Folders and files alike unless
+// files_only. Sorted by name without regard to case, as the game's platform lists them. A folder
+// that does not exist lists nothing.
+std::vector<std::string> list_matching(const std::string& pattern, bool files_only = false);
+
+// The whole file as bytes. Fails with "File not found" and the like.
+std::string read_file(const std::string& path);
+// Replaces the file's contents with the bytes (creating it).
+void write_file(const std::string& path, const std::string& bytes);
+// Copies a file over another (created or replaced). Fails when the source is missing.
+void copy_file(const std::string& from, const std::string& to);
+// Deletes a file; false when there was nothing to delete or it could not be deleted.
+bool delete_file(const std::string& path);
+// Creates a folder (and its parents); false when it could not be made. An existing folder is fine.
+bool create_folder(const std::string& path);
+
+// Writes the bytes to a new file beside the target, flushes them to disk and renames the new file
+// over the target, so that at every moment the target is either the old file whole or the new
+// one whole.
+void replace_file_atomically(const std::string& target, const std::string& bytes);
+
+}  // namespace fw
