@@ -1,0 +1,32 @@
+#pragma once
+// How one window opens another. Each window is shown modally by a small opener, so that a test can
+// put its own in place and check what is handed over (a path, a skin data code) without the other
+// window, and so that no test ever blocks on a modal window. The program installs the real ones at
+// start-up (app/main.cpp); an opener that is not installed opens nothing.
+#include <functional>
+#include <optional>
+#include <string>
+
+class QWidget;
+
+namespace fw {
+
+struct WindowOpeners {
+    // frmEditSim for the character file (LoadUserFile), modal over the owner. `make_backup` is the
+    // main window's "&Create Backup File" check mark, which cannot change while the editor is open.
+    std::function<void(QWidget* owner, const std::string& load_user_file, bool make_backup)> edit_sim;
+    // frmSelectHead for a skin data code ("malgt"): model + "," + skin when the user selected one,
+    // nothing on Cancel or the close box.
+    std::function<std::optional<std::string>(QWidget* owner, const std::string& skin_data)> select_head;
+    // frmSetPath, modal; its effect is the changed game path and setting.
+    std::function<void(QWidget* owner)> set_path;
+    // frmExtract, modal; it extracts as it opens.
+    std::function<void(QWidget* owner)> extract;
+    // The folder browser: the chosen folder, or nothing when the user cancels.
+    std::function<std::optional<std::string>(QWidget* owner, const std::string& title)> browse_folder;
+};
+
+// The openers in use for the whole run. browse_folder starts as the platform's folder dialog.
+WindowOpeners& openers();
+
+}  // namespace fw

@@ -1,0 +1,19 @@
+#pragma once
+#include <filesystem>
+
+namespace fw::build {
+
+// Points the program folder, the settings folder and the Wine prefix at a fresh temporary folder
+// for the whole test run, so no test touches a real user's files. Removed when the object goes.
+class TestEnvironment {
+public:
+    TestEnvironment();
+    ~TestEnvironment();
+    TestEnvironment(const TestEnvironment&) = delete;
+    TestEnvironment& operator=(const TestEnvironment&) = delete;
+
+private:
+    std::filesystem::path root_;
+};
+
+}  // namespace fw::build
