@@ -119,4 +119,15 @@ void msLoadSimImages(const std::string& characters_folder, const std::vector<std
     });
 }
 
+PageSelection select_first_sim(const std::vector<std::string>& files, int32_t page,
+                               const std::function<void(const std::string& file_name)>& display) {
+    return guarded("frmMain", "msLoadSimImages", [&](int32_t& location) {
+        location = checkpoint::c3000;
+        PageSelection selection;
+        display(files.at(static_cast<size_t>(file_number(page, selection.cell) - 1)));
+        selection.page_counter = page_counter_text(page, files.size());
+        return selection;
+    });
+}
+
 }  // namespace fw

@@ -62,4 +62,16 @@ SimCell load_sim_cell(IFFFile& record, const std::string& path);
 void msLoadSimImages(const std::string& characters_folder, const std::vector<std::string>& files, int32_t page,
                      const std::function<void(int32_t cell, const SimCell& result)>& draw_cell);
 
+// The page after it was drawn: the cell selected and the page counter's text.
+struct PageSelection {
+    int32_t cell = 0;
+    std::string page_counter;  // "Page X of Y"
+};
+// The last step of drawing a page: selects the page's first cell and hands its file's name to
+// display (the window shows it in picSim, as msDisplaySim), then counts the pages. The window
+// runs it after msLoadSimImages drew a page that holds files. Guarded (frmMain / msLoadSimImages,
+// location 3000).
+PageSelection select_first_sim(const std::vector<std::string>& files, int32_t page,
+                               const std::function<void(const std::string& file_name)>& display);
+
 }  // namespace fw

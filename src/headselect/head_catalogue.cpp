@@ -32,15 +32,13 @@ bool contains_ignoring_case(const std::vector<std::string>& list, const std::str
 }  // namespace
 
 std::vector<std::string> msGetModelList(const std::string& game_path, const std::string& skin_data) {
-    return guarded(kModule, "msGetModelList", [&](int32_t& location) {
-        location = checkpoint::start;
+    return guarded(kModule, "msGetModelList", [&](int32_t&) {
         std::vector<std::string> models;
         const std::string code = skin_data.substr(0, 2);
         if (const std::vector<std::string>* built_in = head_model_lists().list_for(to_upper(code))) {
             models = *built_in;
         }
         if (!safe_pattern_part(code)) return models;
-        location = checkpoint::c2000;
         for (const std::string& mesh : list_matching(game_path + "\\GameData\\Skins\\C???" + code + "*.cmx", true)) {
             const std::string base = mesh.substr(0, mesh.size() - 4);
             if (contains_ignoring_case(models, base)) continue;

@@ -11,7 +11,7 @@ inline constexpr const char* kBadSkinFilesTitle = "Bad Skin Files Detected";
 // The models for a skin data code (e.g. "malgt"): the built-in models of the code's head-model
 // list (its first two characters, upper-cased), then the meshes game path + "\GameData\Skins\" +
 // "C???" + code + "*.cmx" whose name without extension is not listed yet (ignoring case), each
-// upper-cased up to its first ".". Guarded (frmSelectHead / msGetModelList).
+// upper-cased up to its first ".". Guarded (frmSelectHead / msGetModelList, location 0).
 std::vector<std::string> msGetModelList(const std::string& game_path, const std::string& skin_data);
 
 struct SkinListing {

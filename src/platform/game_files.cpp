@@ -47,13 +47,21 @@ std::vector<std::string> list_matching(const std::string& pattern, bool files_on
     std::vector<std::string> names;
     std::error_code ec;
     const fs::path real = resolve_path(folder.empty() ? std::string("/") : folder);
-    for (fs::directory_iterator it(real, ec), end; !ec && it != end; it.increment(ec)) {
+    fs::directory_iterator it(real, ec);
+    // A folder that is not there (or a file where a folder is named) lists nothing. One that is
+    // there but cannot be read must not pass for an empty one: the caller's guard reports it.
+    if (ec == std::errc::no_such_file_or_directory || ec == std::errc::not_a_directory) return names;
+    for (const fs::directory_iterator end; !ec && it != end; it.increment(ec)) {
         std::string name = it->path().filename().string();
         if (name == "." || name == "..") continue;
         if (!wildcard_match(name_pattern, name)) continue;
         std::error_code type_ec;
         if (files_only && !it->is_regular_file(type_ec)) continue;
         names.push_back(std::move(name));
+    }
+    if (ec) {
+        const bool denied = ec == std::errc::permission_denied || ec == std::errc::operation_not_permitted;
+        fail(denied ? ErrorKind::PermissionDenied : ErrorKind::PathFileAccessError);
     }
     std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
         if (iless(a, b)) return true;

@@ -16,7 +16,7 @@ int64_t file_length(const std::string& path);
 // Names (no folder) of the entries matching the pattern's last component, "?" one character and
 // "*" any run, without regard to case; "." and ".." never match. Folders and files alike unless
 // files_only. Sorted by name without regard to case, as the game's platform lists them. A folder
-// that does not exist lists nothing.
+// that does not exist lists nothing; one that exists but cannot be read fails.
 std::vector<std::string> list_matching(const std::string& pattern, bool files_only = false);
 
 // The whole file as bytes. Fails with "File not found" and the like.

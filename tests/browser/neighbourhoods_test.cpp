@@ -1,7 +1,11 @@
 #include "browser/neighbourhoods.hpp"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <filesystem>
+
+#include "shell/error_trap.hpp"
 #include "support/temp_dir.hpp"
 
 namespace fw {
@@ -31,6 +35,35 @@ TEST(NeighbourhoodsTest, FoldersBecomeSortedNumberedLinesAndHoldTheirCharacterFi
     }
     EXPECT_EQ(msGetFileNames(game.str(), "UserData2"), (Lines{"User00001.iff", "user00002.IFF"}));
     EXPECT_TRUE(msGetFileNames(game.str(), "UserData9").empty());
+}
+
+// A folder that cannot be read is a failure that reaches the trap, never an empty list; a folder
+// that is not there (or a file named as one) still lists nothing.
+TEST(NeighbourhoodsTest, UnreadableFoldersReachTheTrapMissingOnesListNothing) {
+    namespace fs = std::filesystem;
+    build::TempDir game;
+    game.write("UserData.txt", "");
+    EXPECT_TRUE(msGetFileNames(game.str(), "UserData.txt").empty());
+    EXPECT_TRUE(msGetFileNames(game.str(), "UserData").empty());
+
+    // A link that leads back to itself cannot be read, not even by root.
+    fs::create_directories(game.path() / "UserData");
+    fs::create_symlink("Characters", game.path() / "UserData/Characters");
+    fs::create_symlink("loop", game.path() / "loop");
+    const auto expect_trap = [](const char* procedure, const auto& call) {
+        EXPECT_THROW(call(), TrapRaised) << procedure;
+        EXPECT_EQ(error_context().module, "frmMain");
+        EXPECT_EQ(error_context().procedure, procedure);
+        EXPECT_EQ(error_context().location, 0);
+    };
+    expect_trap("msGetFileNames", [&] { msGetFileNames(game.str(), "UserData"); });
+    expect_trap("msGetUserDataDirs", [&] { msGetUserDataDirs(game.str() + "\\loop"); });
+    if (::geteuid() != 0) {  // root reads any folder
+        fs::create_directories(game.path() / "UserData2/Characters");
+        fs::permissions(game.path() / "UserData2/Characters", fs::perms::none);
+        expect_trap("msGetFileNames", [&] { msGetFileNames(game.str(), "UserData2"); });
+        fs::permissions(game.path() / "UserData2/Characters", fs::perms::owner_all);
+    }
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "builders/far_builder.hpp"
 #include "builders/iff_builder.hpp"
 #include "builders/sim_builder.hpp"
+#include "shell/error_trap.hpp"
 #include "support/temp_dir.hpp"
 
 namespace fw {
@@ -109,6 +110,21 @@ TEST_F(SimCellsTest, PageDrawsItsFilesIntoTheirCells) {
     msLoadSimImages(game_.str() + "\\UserData\\", files, 0, draw);
     ASSERT_EQ(drawn.size(), 49u);
     EXPECT_EQ(drawn.back(), (std::pair<int32_t, std::string>{48, "Bob"}));
+}
+
+// After drawing, the page's first file is shown and the pages counted; a failure showing it is
+// logged under msLoadSimImages at location 3000.
+TEST(SimPageSelection, SelectsThePagesFirstFileAndLogsItsStep) {
+    std::vector<std::string> files(50);
+    files[49] = "User00050.iff";
+    std::string shown;
+    const PageSelection selection = select_first_sim(files, 1, [&](const std::string& file) { shown = file; });
+    EXPECT_EQ(shown, "User00050.iff");
+    EXPECT_EQ(selection.cell, 0);
+    EXPECT_EQ(selection.page_counter, "Page 2 of 2");
+    EXPECT_THROW(select_first_sim(files, 0, [](const std::string&) { fail(ErrorKind::FileNotFound); }), TrapRaised);
+    EXPECT_EQ(error_context().procedure, "msLoadSimImages");
+    EXPECT_EQ(error_context().location, 3000);
 }
 
 TEST(SimPagesTest, PagesHold49FilesAndPointsFallIntoCellsOf68Pixels) {

@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "browser/head_models.hpp"
 #include "headselect/head_catalogue.hpp"
 #include "builders/far_builder.hpp"
+#include "shell/error_trap.hpp"
 #include "support/temp_dir.hpp"
 
 namespace {
@@ -56,6 +59,20 @@ TEST_F(HeadCatalogue, ModelsThatCannotNameASkinAreRefusedNotTrapped) {
         const fw::SkinListing listing = fw::msGetSkinFileNames(game.str(), model, code);
         EXPECT_TRUE(!listing.refusal.empty() && listing.skins.empty() && listing.bad.empty()) << model << " " << code;
     }
+}
+
+// A skins folder that cannot be read (here a link to itself, which stops root too) ends in the
+// trap under the procedure and the stage that listed it.
+TEST_F(HeadCatalogue, AnUnreadableSkinsFolderReachesTheTrapWithItsLocation) {
+    std::filesystem::create_directories(game.path() / "GameData");
+    std::filesystem::create_symlink("Skins", game.path() / "GameData/Skins");
+    EXPECT_THROW(fw::msGetModelList(game.str(), "malgt"), fw::TrapRaised);
+    EXPECT_EQ(fw::error_context().procedure, "msGetModelList");
+    EXPECT_EQ(fw::error_context().location, 0);
+    EXPECT_THROW(fw::msGetSkinFileNames(game.str(), "C005MA_ROMEO", "malgt"), fw::TrapRaised);
+    EXPECT_EQ(fw::error_context().module, "frmSelectHead");
+    EXPECT_EQ(fw::error_context().procedure, "msGetSkinFileNames");
+    EXPECT_EQ(fw::error_context().location, 3000);
 }
 
 }  // namespace
