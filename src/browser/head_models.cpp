@@ -15,10 +15,6 @@ bool needs_digit_rule(const std::string& archive) {
     return archive == "\\ExpansionPack3\\ExpansionPack3.far" || archive == "\\ExpansionPack4\\ExpansionPack4.far";
 }
 
-bool ends_with(const std::string& text, const std::string& tail) {
-    return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
-}
-
 }  // namespace
 
 std::vector<std::string>* HeadModelLists::list_for(const std::string& code) {
@@ -51,7 +47,7 @@ std::string head_model_from_entry(const std::string& entry_name, bool digit_rule
     const std::string base = entry_base_name(entry_name);
     if (!is_safe_file_name(base)) return "";
     const std::string name = to_upper(base);
-    if (name.size() < 7 || name[0] != 'C' || name[6] != '_' || !ends_with(name, ".BCF")) return "";
+    if (name.size() < 7 || name[0] != 'C' || name[6] != '_' || !name.ends_with(".BCF")) return "";
     if (digit_rule && !(name[1] >= '0' && name[1] <= '9')) return "";
     return name.substr(0, name.find('.'));
 }

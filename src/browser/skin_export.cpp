@@ -5,9 +5,9 @@
 #include "browser/sim_cells.hpp"
 #include "formats/iff.hpp"
 #include "platform/game_files.hpp"
+#include "platform/game_paths.hpp"
 #include "platform/program_folder.hpp"
 #include "shell/error_trap.hpp"
-#include "shell/settings.hpp"
 
 namespace fw {
 
@@ -59,16 +59,10 @@ std::optional<BoxMessage> smenuExport_Click(const std::string& characters_folder
         const std::string folder = program_folder();
         write_file(folder + "\\headskins.txt", lines.headskins);
         write_file(folder + "\\bodyskins.txt", lines.bodyskins);
-        return BoxMessage{std::string("Exported:") + kCrLf + folder + "\\headskins.txt" + kCrLf + folder +
-                              "\\bodyskins.txt",
+        return BoxMessage{std::string("Exported:") + kCrLf + display_path(folder + "\\headskins.txt") + kCrLf +
+                              display_path(folder + "\\bodyskins.txt"),
                           kBoxInformation, "Export Complete"};
     });
-}
-
-bool smenuBackup_Click(bool checked) {
-    const bool now_checked = !checked;
-    save_setting(kAppFacewright, kKeyBackupSavedFile, now_checked ? "1" : "0");
-    return now_checked;
 }
 
 }  // namespace fw

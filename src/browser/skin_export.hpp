@@ -1,5 +1,5 @@
 #pragma once
-// The main window's "&Export Skin Names" and "&Create Backup File" menu commands.
+// The main window's "&Export Skin Names" menu command.
 #include <optional>
 #include <string>
 #include <vector>
@@ -24,9 +24,5 @@ SkinExport skin_export_lines(const std::string& characters_folder, const std::ve
 // (frmMain / smenuExport_Click, location 0).
 std::optional<BoxMessage> smenuExport_Click(const std::string& characters_folder,
                                             const std::vector<std::string>& files);
-
-// "&Create Backup File": the check mark after a click on an entry that was `checked`; the new
-// state is stored as "Backup Saved File" ("1" checked, "0" not).
-bool smenuBackup_Click(bool checked);
 
 }  // namespace fw

@@ -7,10 +7,10 @@
 #include "cli/commands.hpp"
 #include "cli/game_folder.hpp"
 #include "extract/head_extraction.hpp"
-#include "formats/windows1252.hpp"
 #include "headselect/head_catalogue.hpp"
 #include "platform/game_files.hpp"
 #include "platform/name_compare.hpp"
+#include "platform/shown_name.hpp"
 #include "shell/failure.hpp"
 #include "shell/game_location.hpp"
 #include "demo/demo_game.hpp"
@@ -21,14 +21,16 @@ namespace {
 
 using nlohmann::json;
 
+// Model and skin names come from the file system (UTF-8 here) or from the game's archives
+// (Windows-1252); shown_name takes either.
 json names_json(const std::vector<std::string>& names) {
     json list = json::array();
-    for (const std::string& name : names) list.push_back(decode_windows1252(name));
+    for (const std::string& name : names) list.push_back(shown_name(name));
     return list;
 }
 
 void print_lines(const std::vector<std::string>& names) {
-    for (const std::string& name : names) std::cout << decode_windows1252(name) << "\n";
+    for (const std::string& name : names) std::cout << escaped(shown_name(name)) << "\n";
 }
 
 int run_models(const std::string& code, const std::string& game_option, bool as_json) {
@@ -54,20 +56,24 @@ int run_skins(const std::string& model, const std::string& tone_option, const st
     const std::string message = listing.bad.empty() ? "" : bad_skin_files_message(listing.bad);
     if (as_json) {
         json j = {{"skins", names_json(listing.skins)}, {"bad", names_json(listing.bad)}};
-        j["message"] = message.empty() ? json(nullptr) : json(decode_windows1252(message));
+        j["message"] = message.empty() ? json(nullptr) : json(shown_name(message));
         print_json(j);
         return 0;
     }
     print_lines(listing.skins);
     // The window's box, kept off the list so that the list stays one skin per line.
-    if (!message.empty()) std::cerr << kBadSkinFilesTitle << "\n" << decode_windows1252(message) << "\n";
+    if (!message.empty()) {
+        std::cerr << kBadSkinFilesTitle << "\n" << message_text(shown_name(message)) << "\n";
+    }
     return 0;
 }
 
 int run_extract_heads(const std::string& game_option) {
     const std::string game = game_folder(game_option, false);
     if (game.empty()) return 1;
-    extract_head_bitmaps(game, [](const std::string& appended) { std::cout << appended << std::flush; });
+    extract_head_bitmaps(game, [](const std::string& appended) {
+        std::cout << message_text(shown_name(appended)) << std::flush;
+    });
     std::cout << "\n";
     return 0;
 }
@@ -99,7 +105,7 @@ void add_catalogue_commands(CLI::App& app) {
         cmd->add_option("CODE", *code, "Skin data code, such as malgt or fcdrk")->required();
         cmd->add_option("--game", *game, "The game's folder (default: the stored location, then the registry, else the demo game)");
         cmd->add_flag("--json", *as_json, "Print JSON: {\"models\": [...]}");
-        cmd->callback([=] { run_models(*code, *game, *as_json); });
+        cmd->callback([=] { exit_code() = run_models(*code, *game, *as_json); });
     }
     {
         auto* cmd = app.add_subcommand("skins", "The skins the head selector lists for a model in a tone");
@@ -111,20 +117,20 @@ void add_catalogue_commands(CLI::App& app) {
         cmd->add_option("TONE", *tone, "Skin tone: lgt, med or drk")->required();
         cmd->add_option("--game", *game, "The game's folder (default: the stored location, then the registry, else the demo game)");
         cmd->add_flag("--json", *as_json, "Print JSON: {\"skins\": [...], \"bad\": [...], \"message\": str|null}");
-        cmd->callback([=] { run_skins(*model, *tone, *game, *as_json); });
+        cmd->callback([=] { exit_code() = run_skins(*model, *tone, *game, *as_json); });
     }
     {
         auto* cmd = app.add_subcommand(
             "extract-heads", "Copy the head bitmaps out of the game's FAR archives into GameData\\Skins");
         auto game = std::make_shared<std::string>();
         cmd->add_option("--game", *game, "The game's folder (default: the stored location, then the registry, else the demo game)");
-        cmd->callback([=] { run_extract_heads(*game); });
+        cmd->callback([=] { exit_code() = run_extract_heads(*game); });
     }
     {
         auto* cmd = app.add_subcommand("demo-game", "Write a small synthetic game install to try Facewright on");
         auto folder = std::make_shared<std::string>();
         cmd->add_option("DIR", *folder, "A new or empty folder")->required();
-        cmd->callback([=] { run_demo_game(*folder); });
+        cmd->callback([=] { exit_code() = run_demo_game(*folder); });
     }
 }
 

@@ -11,7 +11,15 @@ int& exit_code();
 // Prints JSON on stdout, two-space indented.
 void print_json(const nlohmann::json& value);
 // A refusal or failure: the message on stderr (and {"error": message} on stdout for --json).
+// Returns the exit code 1, for the command to return.
 int report_error(const std::string& message, bool json);
+
+// UTF-8 text as the terminal is to show it: control characters written as \x1b (C1 controls as
+// \u009b) and bytes that are no UTF-8 as \xNN, so that names and labels read from files never
+// move the cursor, change colours or retitle the window.
+std::string escaped(const std::string& text);
+// A message box's text for the terminal: its CR LF line breaks as `line_end`, the rest escaped.
+std::string message_text(const std::string& text, const char* line_end = "\n");
 
 void add_format_commands(CLI::App& app);  // iff, strings, far, far-extract
 void add_sim_commands(CLI::App& app);     // sim, edit

@@ -13,6 +13,7 @@
 #include "platform/game_files.hpp"
 #include "platform/game_paths.hpp"
 #include "platform/name_compare.hpp"
+#include "platform/shown_name.hpp"
 #include "shell/failure.hpp"
 
 namespace fw::cli {
@@ -63,14 +64,14 @@ void print_iff_text(const json& j) {
     std::printf("%10s  %-4s  %6s  %6s  %10s  %s\n", "position", "type", "id", "flags", "size", "label");
     for (const json& c : j["chunks"]) {
         std::printf("%10d  %-4s  %6d  0x%04X  %10d  %s\n", c["position"].get<int>(),
-                    c["type"].get<std::string>().c_str(), c["id"].get<int>(), c["flags"].get<int>(),
-                    c["size"].get<int>(), c["label"].get<std::string>().c_str());
+                    escaped(c["type"].get<std::string>()).c_str(), c["id"].get<int>(), c["flags"].get<int>(),
+                    c["size"].get<int>(), escaped(c["label"].get<std::string>()).c_str());
     }
     for (const json& t : j["map"]["types"]) {
-        std::cout << "map " << t["type"].get<std::string>() << ": " << t["entries"].size() << " entries\n";
+        std::cout << "map " << escaped(t["type"].get<std::string>()) << ": " << t["entries"].size() << " entries\n";
         for (const json& e : t["entries"]) {
             std::printf("  id %6d  offset %10d  %s\n", e["id"].get<int>(), e["offset"].get<int>(),
-                        e["name"].get<std::string>().c_str());
+                        escaped(e["name"].get<std::string>()).c_str());
         }
     }
 }
@@ -120,8 +121,11 @@ int run_strings(const std::string& path, const std::string& type, int id, bool a
                     list.items.size(), list.rest.size());
         int n = 0;
         for (const json& item : items) {
-            std::printf("%4d  [%d]  %s", ++n, item["prefix"].get<int>(), item["value"].get<std::string>().c_str());
-            if (!item["second"].get<std::string>().empty()) std::printf("  | %s", item["second"].get<std::string>().c_str());
+            std::printf("%4d  [%d]  %s", ++n, item["prefix"].get<int>(),
+                        escaped(item["value"].get<std::string>()).c_str());
+            if (!item["second"].get<std::string>().empty()) {
+                std::printf("  | %s", escaped(item["second"].get<std::string>()).c_str());
+            }
             std::printf("\n");
         }
     }
@@ -149,7 +153,7 @@ int run_far(const std::string& path, bool as_json) {
         std::cout << dir.count() << " entries\n";
         for (const json& e : entries) {
             std::printf("%10d  %10d  %s\n", e["offset"].get<int>(), e["size"].get<int>(),
-                        e["name"].get<std::string>().c_str());
+                        escaped(e["name"].get<std::string>()).c_str());
         }
     }
     return 0;
@@ -166,8 +170,8 @@ int run_far_extract(const std::string& path, const std::string& name, const std:
             if (!is_safe_file_name(base) || to_upper(base) != wanted) continue;
             const std::string target = dest + "\\" + base;
             extract_far_entry(path, target, e);
-            std::cout << "Extracted " << decode_windows1252(base) << " (" << gflngStrToLongLE(e.FileSize)
-                      << " bytes) to " << display_path(target) << "\n";
+            std::cout << "Extracted " << escaped(decode_windows1252(base)) << " ("
+                      << gflngStrToLongLE(e.FileSize) << " bytes) to " << escaped(shown_name(display_path(target))) << "\n";
             return 0;
         }
     } catch (const Failure& failure) {
@@ -184,7 +188,7 @@ void add_format_commands(CLI::App& app) {
     static bool iff_json_flag = false;
     iff->add_option("FILE", iff_path, "IFF file")->required();
     iff->add_flag("--json", iff_json_flag, "Print JSON");
-    iff->callback([] { run_iff(iff_path, iff_json_flag); });
+    iff->callback([] { exit_code() = run_iff(iff_path, iff_json_flag); });
 
     auto* strings = app.add_subcommand("strings", "List the entries of a string-list chunk");
     static std::string str_path, str_type;
@@ -194,21 +198,21 @@ void add_format_commands(CLI::App& app) {
     strings->add_option("--type", str_type, "STR# or CTSS")->required();
     strings->add_option("--id", str_id, "Chunk ID")->required();
     strings->add_flag("--json", str_json, "Print JSON");
-    strings->callback([] { run_strings(str_path, str_type, str_id, str_json); });
+    strings->callback([] { exit_code() = run_strings(str_path, str_type, str_id, str_json); });
 
     auto* far = app.add_subcommand("far", "List a FAR archive's directory");
     static std::string far_path;
     static bool far_json = false;
     far->add_option("FILE", far_path, "FAR archive")->required();
     far->add_flag("--json", far_json, "Print JSON");
-    far->callback([] { run_far(far_path, far_json); });
+    far->callback([] { exit_code() = run_far(far_path, far_json); });
 
     auto* extract = app.add_subcommand("far-extract", "Extract the first entry whose file name is NAME (any case)");
     static std::string ex_path, ex_name, ex_dest;
     extract->add_option("FILE", ex_path, "FAR archive")->required();
     extract->add_option("NAME", ex_name, "Entry file name")->required();
     extract->add_option("DESTDIR", ex_dest, "Destination folder")->required();
-    extract->callback([] { run_far_extract(ex_path, ex_name, ex_dest); });
+    extract->callback([] { exit_code() = run_far_extract(ex_path, ex_name, ex_dest); });
 }
 
 }  // namespace fw::cli

@@ -10,6 +10,7 @@
 #include "platform/game_files.hpp"
 #include "platform/game_paths.hpp"
 #include "platform/program_folder.hpp"
+#include "platform/shown_name.hpp"
 #include "platform/registry.hpp"
 #include "shell/game_location.hpp"
 #include "shell/settings.hpp"
@@ -21,30 +22,8 @@ namespace {
 
 using nlohmann::json;
 
-// Names from the file system are shown as they are when they are UTF-8, else as the game's
-// Windows-1252 (folders copied from an old Windows install).
-std::string shown_name(const std::string& name) {
-    const std::optional<std::string> as_game_text = encode_windows1252(name);
-    if (as_game_text) return name;  // valid UTF-8 (and in the game's character set)
-    // Either valid UTF-8 outside the game's set, or raw bytes: JSON needs UTF-8.
-    size_t i = 0;
-    while (i < name.size()) {
-        const auto c = static_cast<unsigned char>(name[i]);
-        size_t length = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 0;
-        if (length == 0 || i + length > name.size()) return decode_windows1252(name);
-        for (size_t k = 1; k < length; ++k) {
-            if ((static_cast<unsigned char>(name[i + k]) & 0xC0) != 0x80) return decode_windows1252(name);
-        }
-        i += length;
-    }
-    return name;
-}
-
-// Line breaks of a message box as the terminal writes them.
-std::string terminal_text(std::string text) {
-    for (size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at)) text.erase(at, 1);
-    return text;
-}
+// A name or path from the file system as the terminal shows it.
+std::string shown(const std::string& name) { return escaped(shown_name(name)); }
 
 // The game path and the neighbourhood folder in it, or "" after reporting either missing.
 std::string neighbourhood_game(const std::string& option, const std::string& neighbourhood, bool as_json) {
@@ -58,19 +37,19 @@ std::string neighbourhood_game(const std::string& option, const std::string& nei
 }
 
 int run_where(const std::string& option) {
-    const GamePathInUse in_use = game_path_in_use(option);
-    std::cout << "Game path: " << shown_name(in_use.path) << " (" << source_name(in_use.source) << ")\n";
+    const GamePathInUse in_use = game_path_in_use(game_option(option));
+    std::cout << "Game path: " << shown(in_use.path) << " (" << source_name(in_use.source) << ")\n";
     if (in_use.source == GamePathSource::None) {
         std::cout << "No game configured: the other commands use the demo game in "
-                  << display_path(demo_game_folder()) << "\n";
+                  << shown(display_path(demo_game_folder())) << "\n";
     }
     const bool found = check_game_path(in_use.path).game_found;
     std::cout << "Game executable: " << (found ? "found" : "not found") << " ("
-              << shown_name(in_use.path) << "\\sims.exe)\n";
-    std::cout << "Registry: " << shown_name(read_game_install_path()) << " (" << registry_location() << ")\n";
-    std::cout << "Program folder: " << program_folder() << "\n";
-    std::cout << "Settings: " << settings_file(kAppFacewright) << "\n";
-    std::cout << "Settings: " << settings_file(kAppVestrel) << "\n";
+              << shown(display_path(in_use.path + "\\sims.exe")) << ")\n";
+    std::cout << "Registry: " << shown(read_game_install_path()) << " (" << registry_location() << ")\n";
+    std::cout << "Program folder: " << shown(display_path(program_folder())) << "\n";
+    std::cout << "Settings: " << shown(settings_file(kAppFacewright)) << "\n";
+    std::cout << "Settings: " << shown(settings_file(kAppVestrel)) << "\n";
     return 0;
 }
 
@@ -85,7 +64,7 @@ int run_neighbourhoods(const std::string& option, bool as_json) {
         }
         print_json({{"neighbourhoods", list}});
     } else {
-        for (const std::string& line : lines) std::cout << shown_name(line) << "\n";
+        for (const std::string& line : lines) std::cout << shown(line) << "\n";
     }
     return 0;
 }
@@ -106,9 +85,9 @@ int run_sims(const std::string& neighbourhood, const std::string& option, bool a
                             {"skin", skin},
                             {"error", cell.loaded() ? json(nullptr) : json(cell.error)}});
         } else if (cell.loaded()) {
-            std::cout << shown_name(file) << "\t" << name << "\t" << skin << "\n";
+            std::cout << shown(file) << "\t" << escaped(name) << "\t" << escaped(skin) << "\n";
         } else {
-            std::cout << shown_name(file) << "\t* ERROR *\t" << cell.error << "\n";
+            std::cout << shown(file) << "\t* ERROR *\t" << escaped(cell.error) << "\n";
         }
     }
     if (as_json) print_json({{"sims", list}});
@@ -124,7 +103,7 @@ int run_export(const std::string& neighbourhood, const std::string& option) {
         std::cerr << "No sims in " << neighbourhood << ": nothing exported.\n";
         return 0;
     }
-    std::cout << terminal_text(box->text) << "\n";
+    std::cout << message_text(box->text) << "\n";
     return 0;
 }
 

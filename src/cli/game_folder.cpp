@@ -11,10 +11,19 @@
 
 namespace fw::cli {
 
+std::string& game_before_command() {
+    static std::string game;
+    return game;
+}
+
+std::string game_option(const std::string& after_command) {
+    return after_command.empty() ? game_before_command() : after_command;
+}
+
 std::string demo_game_folder() { return program_folder() + "\\DemoGame"; }
 
 std::string game_folder(const std::string& option, bool as_json) {
-    const GamePathInUse in_use = game_path_in_use(option);
+    const GamePathInUse in_use = game_path_in_use(game_option(option));
     if (in_use.source == GamePathSource::None) {
         const std::string demo = demo_game_folder();
         if (!file_exists(demo + "\\Sims.exe")) build::write_demo_game(demo);

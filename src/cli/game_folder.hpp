@@ -3,11 +3,15 @@
 
 namespace fw::cli {
 
-// The game folder a command works on: --game when given, else the stored "Sims Location", else
-// the registry. When none of them names a game, the bundled demo game in the program folder is
-// used (written on first use), so the tool works out of the box. "" after reporting that the
-// named folder holds no game.
+// The game folder a command works on: the --game option (game_option) when given, else the
+// stored "Sims Location", else the registry. When none of them names a game, the bundled demo
+// game in the program folder is used (written on first use), so the tool works out of the box.
+// "" after reporting that the named folder holds no game.
 std::string game_folder(const std::string& option, bool as_json);
+// "--game PATH" given before the command (facewright-cli --game DIR sims UserData).
+std::string& game_before_command();
+// The game option a command uses: the one given after the command, else the one before it.
+std::string game_option(const std::string& after_command);
 // The folder of the bundled demo game: program folder + "\DemoGame".
 std::string demo_game_folder();
 

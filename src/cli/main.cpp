@@ -2,9 +2,12 @@
 #include <QCoreApplication>
 #include <cstdlib>
 #include <iostream>
+#include <vector>
 
 #include "cli/commands.hpp"
+#include "cli/game_folder.hpp"
 #include "shell/error_trap.hpp"
+#include "shell/message_box.hpp"
 
 namespace fw::cli {
 
@@ -16,9 +19,8 @@ int& exit_code() {
 void print_json(const nlohmann::json& value) { std::cout << value.dump(2) << "\n"; }
 
 int report_error(const std::string& message, bool json) {
-    std::cerr << message << "\n";
+    std::cerr << message_text(message, kCrLf) << "\n";  // line breaks as the message has them
     if (json) print_json({{"error", message}});
-    exit_code() = 1;
     return 1;
 }
 
@@ -34,6 +36,8 @@ int main(int argc, char** argv) {
     });
     CLI::App app{"Facewright command-line tool: read and edit the characters of The Sims."};
     app.require_subcommand(1);
+    app.add_option("--game", fw::cli::game_before_command(),
+                   "The game's folder for the command that follows (a --game after the command wins)");
     fw::cli::add_format_commands(app);
     fw::cli::add_sim_commands(app);
     fw::cli::add_game_commands(app);
@@ -42,6 +46,12 @@ int main(int argc, char** argv) {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
         return app.exit(e);
+    } catch (...) {
+        // A failure no command guards against ends the run as a guarded one does.
+        const std::vector<CLI::App*> commands = app.get_subcommands();
+        fw::record_failure("facewright-cli", commands.empty() ? "" : commands.front()->get_name(), 0,
+                           fw::failure_from_current_exception());
+        fw::trap();
     }
     return fw::cli::exit_code();
 }

@@ -116,7 +116,7 @@ void add_sim_commands(CLI::App& app) {
     static bool sim_json = false;
     sim->add_option("FILE", sim_path, "Character file")->required();
     sim->add_flag("--json", sim_json, "Print JSON");
-    sim->callback([] { run_sim(sim_path, sim_json); });
+    sim->callback([] { exit_code() = run_sim(sim_path, sim_json); });
 
     auto* edit = app.add_subcommand(
         "edit", "Change a sim as the editor does and save it (the controls not given keep what the editor shows)");
@@ -130,7 +130,7 @@ void add_sim_commands(CLI::App& app) {
     auto* backup = edit->add_flag("--backup", request.backup, "Back up the old file first");
     auto* no_backup = edit->add_flag("--no-backup", request.no_backup, "Make no backup");
     backup->excludes(no_backup);
-    edit->callback([] { run_edit(request); });
+    edit->callback([] { exit_code() = run_edit(request); });
 }
 
 }  // namespace fw::cli

@@ -3,19 +3,11 @@
 #include "formats/far.hpp"
 #include "formats/safe_names.hpp"
 #include "platform/game_files.hpp"
+#include "platform/game_paths.hpp"
 #include "platform/name_compare.hpp"
+#include "shell/message_box.hpp"
 
 namespace fw {
-
-namespace {
-
-constexpr const char* kCrLf = "\r\n";
-
-bool ends_with(const std::string& text, const std::string& tail) {
-    return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
-}
-
-}  // namespace
 
 const std::vector<std::string>& head_bitmap_archives() {
     static const std::vector<std::string> archives = {
@@ -28,7 +20,7 @@ const std::vector<std::string>& head_bitmap_archives() {
 
 bool is_head_bitmap_name(const std::string& upper_name) {
     return upper_name.size() >= 10 && upper_name[0] == 'C' && upper_name[1] >= '0' && upper_name[1] <= '9' &&
-           upper_name[9] == '_' && ends_with(upper_name, ".BMP");
+           upper_name[9] == '_' && upper_name.ends_with(".BMP");
 }
 
 ExtractionResult extract_head_bitmaps(const std::string& game_path, const ExtractionLog& on_append) {
@@ -40,7 +32,7 @@ ExtractionResult extract_head_bitmaps(const std::string& game_path, const Extrac
     const std::string skins = game_path + "\\GameData\\Skins";
     for (const std::string& relative : head_bitmap_archives()) {
         const std::string archive = game_path + relative;
-        append(std::string("Searching:") + kCrLf + archive + kCrLf);
+        append(std::string("Searching:") + kCrLf + display_path(archive) + kCrLf);
         int32_t found = 0;
         int32_t extracted = 0;
         if (file_exists(archive)) {

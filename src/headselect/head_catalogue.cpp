@@ -10,13 +10,13 @@
 #include "platform/game_files.hpp"
 #include "platform/name_compare.hpp"
 #include "shell/error_trap.hpp"
+#include "shell/message_box.hpp"
 
 namespace fw {
 
 namespace {
 
 constexpr const char* kModule = "frmSelectHead";
-constexpr const char* kCrLf = "\r\n";
 
 // Texts from the sim's skin data or a model name build a listing pattern; one that names
 // another folder lists nothing.

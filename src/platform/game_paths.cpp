@@ -110,6 +110,15 @@ fs::path resolve_path(const std::string& game_path) {
 
 bool has_drive_letter(const std::string& path) { return path.size() >= 2 && is_drive(path.substr(0, 2)); }
 
-std::string display_path(const std::string& path) { return resolve_path(path).string(); }
+std::string display_path(const std::string& path) {
+#ifdef _WIN32
+    return path;  // the path as built is the real one here
+#else
+    std::string shown = resolve_path(path).string();
+    // A relative path resolves below "."; it is shown as the user would write it.
+    if (shown.starts_with("./") && !path.starts_with("./") && !path.starts_with(".\\")) shown.erase(0, 2);
+    return shown;
+#endif
+}
 
 }  // namespace fw

@@ -19,7 +19,9 @@ bool has_drive_letter(const std::string& path);
 // The Wine prefix: $WINEPREFIX, else ~/.wine.
 std::filesystem::path wine_prefix();
 
-// A path the program built, as a message or an output shows it to the user.
+// A path the program built, as every message and output shows it to the user: on a system whose
+// separator is "/", the real path the path layer resolves it to (the real letter case of the
+// parts that exist, "/" between all parts); on Windows the path as built.
 std::string display_path(const std::string& path);
 
 }  // namespace fw

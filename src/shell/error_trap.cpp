@@ -3,18 +3,19 @@
 #include <cstdlib>
 #include <fstream>
 
-#include "platform/program_folder.hpp"
 #include "platform/game_files.hpp"
+#include "platform/program_folder.hpp"
+#include "shell/message_box.hpp"
 
 namespace fw {
 
 namespace {
-const char* const kLineBreak = "\r\n";
 
 ReportAndEnd& installed_action() {
     static ReportAndEnd action = [](const std::string& report) { throw TrapRaised{report}; };
     return action;
 }
+
 }  // namespace
 
 ErrorContext& error_context() {
@@ -24,29 +25,29 @@ ErrorContext& error_context() {
 
 std::string build_report(const ErrorContext& c) {
     std::string r;
-    r += "Error: " + std::to_string(c.number) + kLineBreak;
-    r += c.text + kLineBreak;
-    r += kLineBreak;
-    r += "Module: " + c.module + kLineBreak;
-    r += "Procedure: " + c.procedure + kLineBreak;
-    r += "Location: " + std::to_string(c.location) + kLineBreak;
-    r += kLineBreak;
-    r += std::string("The program can not recover from this error.") + kLineBreak;
-    r += kLineBreak;
+    r += "Error: " + std::to_string(c.number) + kCrLf;
+    r += c.text + kCrLf;
+    r += kCrLf;
+    r += "Module: " + c.module + kCrLf;
+    r += "Procedure: " + c.procedure + kCrLf;
+    r += "Location: " + std::to_string(c.location) + kCrLf;
+    r += kCrLf;
+    r += std::string("The program can not recover from this error.") + kCrLf;
+    r += kCrLf;
     r += "Please e-mail the file errorlog.txt to the support e-mail address.";
     return r;
 }
 
 std::string build_error_log(const ErrorContext& c) {
     std::string log;
-    log += std::string("Facewright") + kLineBreak;
+    log += std::string("Facewright") + kCrLf;
     log += "Version " + std::to_string(FACEWRIGHT_VERSION_MAJOR) + "." +
            std::to_string(FACEWRIGHT_VERSION_MINOR) + "." +
-           std::to_string(FACEWRIGHT_VERSION_REVISION) + kLineBreak;
-    log += std::string(" ") + kLineBreak;
-    log += "Install Path: " + program_folder() + kLineBreak;
-    log += std::string(" ") + kLineBreak;
-    log += build_report(c) + kLineBreak;
+           std::to_string(FACEWRIGHT_VERSION_REVISION) + kCrLf;
+    log += std::string(" ") + kCrLf;
+    log += "Install Path: " + program_folder() + kCrLf;
+    log += std::string(" ") + kCrLf;
+    log += build_report(c) + kCrLf;
     return log;
 }
 

@@ -11,7 +11,8 @@ inline constexpr int kBoxQuestion = 36;      // question icon, Yes and No
 inline constexpr int kBoxExclamation = 48;   // exclamation icon, OK
 inline constexpr int kBoxInformation = 64;   // information icon, OK
 
-// A line break inside a message.
+// The line break of the game's platform: inside a message, and at the end of each line of the
+// error log, the export files and the extraction log.
 inline constexpr const char* kCrLf = "\r\n";
 
 struct BoxMessage {

@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "browser/main_options.hpp"
 #include "builders/iff_builder.hpp"
 #include "builders/sim_builder.hpp"
+#include "shell/settings.hpp"
 #include "support/temp_dir.hpp"
 
 namespace fw {
@@ -39,9 +41,10 @@ TEST_F(SkinExportTest, WritesBothFilesByteForByteLeavingOutFilesThatCannotBeRead
     broken.chunk("STR#", 200, "", "\xFD\xFF\x03\x00\x01" "adult");
     sim("User00004.iff", broken.bytes());
 
+    // The message names the files by their real paths.
     const std::string home = home_.str();
     EXPECT_EQ(smenuExport_Click(folder(), {"User00001.iff", "User00002.iff", "User00003.iff", "User00004.iff"}),
-              (BoxMessage{"Exported:\r\n" + home + "\\headskins.txt\r\n" + home + "\\bodyskins.txt", 64, "Export Complete"}));
+              (BoxMessage{"Exported:\r\n" + home + "/headskins.txt\r\n" + home + "/bodyskins.txt", 64, "Export Complete"}));
     EXPECT_EQ(home_.read("headskins.txt"), "User00001.iff;Rom\xE9o;c005malgt_romeo;x\r\nUser00003.iff;Last;NoEquals\r\n");
     EXPECT_EQ(home_.read("bodyskins.txt"),
               "User00001.iff;Rom\xE9o;b003mafatlgt_casual\r\nUser00003.iff;Last;b001fafitlgt_01\r\n");
@@ -50,6 +53,14 @@ TEST_F(SkinExportTest, WritesBothFilesByteForByteLeavingOutFilesThatCannotBeRead
     EXPECT_EQ(smenuExport_Click(folder(), {}), std::nullopt);
     EXPECT_EQ(home_.read("bodyskins.txt"),
               "User00001.iff;Rom\xE9o;b003mafatlgt_casual\r\nUser00003.iff;Last;b001fafitlgt_01\r\n");
+}
+
+// The backup option's check mark flips and is stored each time, for the next start to read.
+TEST(MainOptionsTest, CreateBackupFileTogglesAndStoresTheOption) {
+    EXPECT_FALSE(smenuBackup_Click(true));
+    EXPECT_EQ(get_setting(kAppFacewright, kKeyBackupSavedFile), "0");
+    EXPECT_TRUE(smenuBackup_Click(false));
+    EXPECT_EQ(get_setting(kAppFacewright, kKeyBackupSavedFile), "1");
 }
 
 }  // namespace

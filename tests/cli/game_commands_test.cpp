@@ -49,8 +49,24 @@ TEST_F(CliGameCommands, ExportWritesBothFilesAndPrintsTheMessage) {
     const fw::build::ScopedEnv home_env("FACEWRIGHT_HOME", home.str());
     const auto r = cli({"export", "UserData2", "--game", game_.str()});
     ASSERT_EQ(r.exit_code, 0) << r.err;
-    EXPECT_EQ(r.out, "Exported:\n" + home.str() + "\\headskins.txt\n" + home.str() + "\\bodyskins.txt\n");
+    EXPECT_EQ(r.out, "Exported:\n" + home.str() + "/headskins.txt\n" + home.str() + "/bodyskins.txt\n");
     EXPECT_EQ(home.read("headskins.txt"), "User00001.iff;Ren\xE9;c005malgt_romeo;x\r\n");
+}
+
+// Bytes from files never steer the terminal; names from the file system show as the UTF-8 they
+// are; paths the tool built show as the real files; --game may come before the command too.
+TEST_F(CliGameCommands, TerminalGetsEscapedControlsReadableNamesAndRealPaths) {
+    fw::build::SimSpec eve;
+    eve.name = "\x1b]0;owned\x07" "Eve";
+    game_.write("UserData/Characters/User00009.iff", fw::build::sim_file(eve));
+    game_.write("GameData/Skins/C100MA_Ren\xC3\xA9" "e.cmx", "mesh");
+    const auto sims = cli({"--game", game_.str(), "sims", "UserData"});
+    EXPECT_EQ(sims.exit_code, 0) << sims.err;
+    EXPECT_EQ(sims.out, "User00009.iff\t\\x1b]0;owned\\x07Eve\tc001malgt_test\n");
+    EXPECT_EQ(cli({"--game", game_.str(), "models", "malgt"}).out, "C100MA_REN\xC3\xA9" "E\n");
+    const std::string where = cli({"--game", game_.str(), "where"}).out;
+    EXPECT_NE(where.find("Game executable: found (" + game_.str() + "/Sims.exe)\n"), std::string::npos) << where;
+    EXPECT_EQ(cli({"--game", game_.str() + "/nowhere", "models", "malgt"}).exit_code, 1);
 }
 
 }  // namespace

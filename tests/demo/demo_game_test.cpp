@@ -55,7 +55,7 @@ TEST(DemoGame, ToolWritesTheGameOnceThenListsModelsAndExtractsHeads) {
     EXPECT_NE(cli({"demo-game", game}).exit_code, 0) << "a folder that holds something is never written over";
     EXPECT_EQ(cli({"models", "fclgt", "--game", game}).out, "C001FC_FAY\nC100FC_PIP\n");
     const std::string log = cli({"extract-heads", "--game", game}).out;
-    EXPECT_EQ(log.rfind("Searching:\r\n" + game + "\\GameData\\Textures\\Textures.far\r\nFiles Found: 5   Files Extracted: 4\r\n", 0),
+    EXPECT_EQ(log.rfind("Searching:\n" + game + "/GameData/Textures/Textures.far\nFiles Found: 5   Files Extracted: 4\n", 0),
               0u);
     EXPECT_NE(log.find("Total Files Found: 11   Total Files Extracted: 9\n"), std::string::npos);
 }

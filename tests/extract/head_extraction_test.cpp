@@ -9,7 +9,7 @@ namespace {
 using fw::build::far_archive;
 using fw::build::TempDir;
 
-// The two lines and the counts line the log gives each archive.
+// The two lines and the counts line the log gives each archive, named by its real path.
 std::string archive_lines(const std::string& game, const std::string& archive, int found, int extracted) {
     return "Searching:\r\n" + game + archive + "\r\nFiles Found: " + std::to_string(found) +
            "   Files Extracted: " + std::to_string(extracted) + "\r\n\r\n";
@@ -32,13 +32,13 @@ TEST(HeadExtraction, LogCountsEachArchiveAndExtractsEachNewBitmapOnce) {
 
     const std::string g = game.str();
     std::string rest;  // the empty and the missing archives
-    for (const char* archive : {"\\ExpansionPack2\\ExpansionPack2.far", "\\ExpansionPack3\\ExpansionPack3.far",
-                                "\\ExpansionPack4\\ExpansionPack4.far", "\\ExpansionShared\\ExpansionShared.far"}) {
+    for (const char* archive : {"/ExpansionPack2/ExpansionPack2.far", "/ExpansionPack3/ExpansionPack3.far",
+                                "/ExpansionPack4/ExpansionPack4.far", "/ExpansionShared/ExpansionShared.far"}) {
         rest += archive_lines(g, archive, 0, 0);
     }
     const auto expected_log = [&](int from_textures, int from_pack) {
-        return archive_lines(g, "\\GameData\\Textures\\Textures.far", 3, from_textures) +
-               archive_lines(g, "\\ExpansionPack\\ExpansionPack.far", 2, from_pack) + rest +
+        return archive_lines(g, "/GameData/textures/TEXTURES.FAR", 3, from_textures) +
+               archive_lines(g, "/ExpansionPack/ExpansionPack.far", 2, from_pack) + rest +
                "Total Files Found: 5   Total Files Extracted: " + std::to_string(from_textures + from_pack);
     };
     std::string pieces;

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "platform/game_files.hpp"
+#include "platform/game_paths.hpp"
 #include "platform/name_compare.hpp"
 #include "shell/failure.hpp"
 #include "support/temp_dir.hpp"
@@ -62,6 +63,17 @@ TEST(GamePaths, WildcardListingSortedWithoutRegardToCase) {
     EXPECT_TRUE(fw::wildcard_match("*_*.bmp", "a_b_c.bmp"));
     EXPECT_FALSE(fw::wildcard_match("C???MA*.cmx", "C05MA_x.cmx"));
     EXPECT_FALSE(fw::wildcard_match("user*.iff", "user1.iff.bak"));
+}
+
+// Paths in messages: the real spelling of what exists, "/" throughout, the rest as written.
+TEST(GamePaths, DisplayPathIsTheRealPath) {
+    fw::build::TempDir dir;
+    dir.write("Game/UserData2/Characters/User00001.iff", "");
+    const std::string game = dir.str() + "\\game";
+    EXPECT_EQ(fw::display_path(game + "\\userdata2\\CHARACTERS\\user00001.IFF"),
+              dir.str() + "/Game/UserData2/Characters/User00001.iff");
+    EXPECT_EQ(fw::display_path(game + "\\New Folder\\x.txt"), dir.str() + "/Game/New Folder/x.txt");
+    EXPECT_EQ(fw::display_path("relative\\file.txt"), "relative/file.txt");
 }
 
 TEST(GamePaths, DriveLettersGoThroughTheWinePrefix) {
