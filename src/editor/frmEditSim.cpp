@@ -9,30 +9,18 @@
 #include "editor/sim_save.hpp"
 #include "formats/windows1252.hpp"
 #include "shell/app_state.hpp"
-#include "shell/failure.hpp"
-#include "platform/game_files.hpp"
 #include "ui_frmEditSim.h"
+#include "widgets/game_picture.hpp"
 #include "widgets/msg_box.hpp"
 #include "widgets/openers.hpp"
 #include "widgets/picture_box.hpp"
+#include "widgets/placeholder_bitmaps.hpp"
 #include "widgets/qt_text.hpp"
 #include "widgets/wait_cursor.hpp"
 
 namespace fw {
 
 namespace {
-
-// A bitmap file as a picture; a null image when the file is missing or does not decode.
-QImage load_picture(const std::string& path) {
-    if (path.empty()) return {};
-    std::string bytes;
-    try {
-        bytes = read_file(path);
-    } catch (const Failure&) {
-        return {};
-    }
-    return QImage::fromData(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
-}
 
 // Replaces what the picture shows, as assigning a picture does: the old one is gone even where
 // the new one does not reach.
@@ -43,7 +31,7 @@ void show_picture(PictureBox* box, const QImage& image) {
 
 // Loads the bitmap into the picture; on failure the picture keeps what it showed.
 bool load_into(PictureBox* box, const std::string& path) {
-    const QImage image = load_picture(path);
+    const QImage image = path.empty() ? QImage() : load_game_picture(path);
     if (image.isNull()) return false;
     show_picture(box, image);
     return true;
@@ -95,7 +83,8 @@ void frmEditSim::setSelectedSkin(const QString& selected) { selected_skin_ = fro
 
 void frmEditSim::paint_placeholders() {
     paint_placeholder(ui->picHeadNotFound, tr("Head bitmap not found"));
-    paint_placeholder(ui->picWebNotFound, tr("No image"));
+    // A missing portrait looks as it does in the main window.
+    show_picture(ui->picWebNotFound, not_found_bitmap());
     paint_placeholder(ui->picNoBitmaps, tr("No bitmaps"));
     paint_placeholder(ui->picNoPreview, tr("No preview"));
 }

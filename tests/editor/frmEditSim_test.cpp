@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -13,6 +14,7 @@
 
 #include "builders/far_builder.hpp"
 #include "builders/sim_builder.hpp"
+#include "browser/frmMain.hpp"
 #include "browser/sim_display.hpp"
 #include "demo/demo_game.hpp"
 #include "editor/frmEditSim.hpp"
@@ -21,10 +23,12 @@
 #include "platform/game_paths.hpp"
 #include "platform/program_folder.hpp"
 #include "shell/app_state.hpp"
+#include "shell/settings.hpp"
 #include "support/temp_dir.hpp"
 #include "widgets/msg_box.hpp"
 #include "widgets/openers.hpp"
 #include "widgets/picture_box.hpp"
+#include "widgets/thumbnail_grid.hpp"
 
 namespace fw {
 namespace {
@@ -121,10 +125,25 @@ protected:
     std::optional<std::string> choice_;
 };
 
-TEST_F(EditSimWindow, EditingASimWritesWhatTheCoreSaveWritesKeepsABackupAndCloses) {
+// The whole road of one edit: the main window lists the neighbourhood, a click shows the sim,
+// "Edit This Sim" opens the editor, where the name, the tone and the head change and are saved.
+TEST_F(EditSimWindow, AnEditFromTheMainWindowWritesWhatTheCoreSaveWritesKeepsABackupAndCloses) {
     const std::string path = sim("UserData", "User00001.iff");  // Ada Demo, adult male, light
     const std::string original = read_file(path);
-    click_sim("UserData", "User00001.iff");
+    save_setting(kAppFacewright, kKeySimsLocation, game_.str());
+    save_setting(kAppFacewright, kKeyBackupSavedFile, "1");
+    save_setting(kAppVestrel, kKeyLastNeighborhood, "");
+    app_state() = AppState{};
+    frmMain browser;
+    browser.Form_Activate();
+    QListWidget* neighbourhoods = control<QListWidget>(browser, "lstUserDataDir");
+    const QList<QListWidgetItem*> lines = neighbourhoods->findItems("(UserData)", Qt::MatchEndsWith);
+    ASSERT_EQ(lines.size(), 1);
+    neighbourhoods->setCurrentItem(lines[0]);
+    ThumbnailGrid* grid = control<ThumbnailGrid>(browser, "picThumbs");
+    QTest::mouseClick(grid, Qt::LeftButton, {}, grid->canvasOrigin() + QPoint(10, 10));
+    ASSERT_EQ(control<QLineEdit>(browser, "txtSimName")->text(), "user00000 - Ada Demo");
+    boxes_.clear();
     choice_ = "C002MA_Eliot,C002MAdrk_eliot";
 
     bool edited = false;
@@ -148,7 +167,7 @@ TEST_F(EditSimWindow, EditingASimWritesWhatTheCoreSaveWritesKeepsABackupAndClose
         click(editor, "cmdSave");
         EXPECT_FALSE(editor.isVisible());
     });
-    openers().edit_sim(nullptr, path, true);
+    click(browser, "cmdSelect");
     ASSERT_TRUE(edited);
 
     EXPECT_EQ(skin_data_, std::vector<std::string>{"madrk"});  // the options as they were at "Change"
