@@ -63,7 +63,9 @@ TEST_F(CliGameCommands, TerminalGetsEscapedControlsReadableNamesAndRealPaths) {
     const auto sims = cli({"--game", game_.str(), "sims", "UserData"});
     EXPECT_EQ(sims.exit_code, 0) << sims.err;
     EXPECT_EQ(sims.out, "User00009.iff\t\\x1b]0;owned\\x07Eve\tc001malgt_test\n");
-    EXPECT_EQ(cli({"--game", game_.str(), "models", "malgt"}).out, "C100MA_REN\xC3\xA9" "E\n");
+    // A --game after the command wins over one before it.
+    EXPECT_EQ(cli({"--game", game_.str() + "/nowhere", "models", "malgt", "--game", game_.str()}).out,
+              "C100MA_REN\xC3\xA9" "E\n");
     const std::string where = cli({"--game", game_.str(), "where"}).out;
     EXPECT_NE(where.find("Game executable: found (" + game_.str() + "/Sims.exe)\n"), std::string::npos) << where;
     EXPECT_EQ(cli({"--game", game_.str() + "/nowhere", "models", "malgt"}).exit_code, 1);
