@@ -59,9 +59,9 @@ std::optional<BoxMessage> smenuExport_Click(const std::string& characters_folder
         const std::string folder = program_folder();
         write_file(folder + "\\headskins.txt", lines.headskins);
         write_file(folder + "\\bodyskins.txt", lines.bodyskins);
-        return BoxMessage{std::string("Exported:") + kCrLf + display_path(folder + "\\headskins.txt") + kCrLf +
-                              display_path(folder + "\\bodyskins.txt"),
-                          kBoxInformation, "Export Complete"};
+        const std::string text = std::string("Exported:") + kCrLf + display_path(folder + "\\headskins.txt") +
+                                 kCrLf + display_path(folder + "\\bodyskins.txt");
+        return BoxMessage{text, kBoxInformation, "Export Complete"};
     });
 }
 

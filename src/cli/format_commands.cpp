@@ -68,7 +68,8 @@ void print_iff_text(const json& j) {
                     c["size"].get<int>(), escaped(c["label"].get<std::string>()).c_str());
     }
     for (const json& t : j["map"]["types"]) {
-        std::cout << "map " << escaped(t["type"].get<std::string>()) << ": " << t["entries"].size() << " entries\n";
+        std::cout << "map " << escaped(t["type"].get<std::string>()) << ": " << t["entries"].size()
+                  << " entries\n";
         for (const json& e : t["entries"]) {
             std::printf("  id %6d  offset %10d  %s\n", e["id"].get<int>(), e["offset"].get<int>(),
                         escaped(e["name"].get<std::string>()).c_str());
@@ -171,7 +172,8 @@ int run_far_extract(const std::string& path, const std::string& name, const std:
             const std::string target = dest + "\\" + base;
             extract_far_entry(path, target, e);
             std::cout << "Extracted " << escaped(decode_windows1252(base)) << " ("
-                      << gflngStrToLongLE(e.FileSize) << " bytes) to " << escaped(shown_name(display_path(target))) << "\n";
+                      << gflngStrToLongLE(e.FileSize) << " bytes) to "
+                      << escaped(shown_name(display_path(target))) << "\n";
             return 0;
         }
     } catch (const Failure& failure) {

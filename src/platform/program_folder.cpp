@@ -19,13 +19,15 @@ std::string environment(const char* name) {
 }
 
 // The folder by the per-user rule, from the environment it depends on.
-std::string folder_by_rule(const std::string& facewright_home, const std::string& data_home) {
+std::string folder_by_rule(const std::string& facewright_home,
+                           [[maybe_unused]] const std::string& data_home) {
     std::string folder = facewright_home;
     if (folder.empty()) {
 #ifdef _WIN32
         // The per-user data folder, not the application's: it must not move with the
         // application or organisation name.
-        folder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation).toStdString() + "/Facewright";
+        folder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation).toStdString();
+        folder += "/Facewright";
 #else
         // A relative data home is to be ignored, as the XDG rules say.
         const bool usable = !data_home.empty() && data_home.front() == '/';

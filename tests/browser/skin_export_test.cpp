@@ -44,7 +44,8 @@ TEST_F(SkinExportTest, WritesBothFilesByteForByteLeavingOutFilesThatCannotBeRead
     // The message names the files by their real paths.
     const std::string home = home_.str();
     EXPECT_EQ(smenuExport_Click(folder(), {"User00001.iff", "User00002.iff", "User00003.iff", "User00004.iff"}),
-              (BoxMessage{"Exported:\r\n" + home + "/headskins.txt\r\n" + home + "/bodyskins.txt", 64, "Export Complete"}));
+              (BoxMessage{"Exported:\r\n" + home + "/headskins.txt\r\n" + home + "/bodyskins.txt", 64,
+                          "Export Complete"}));
     EXPECT_EQ(home_.read("headskins.txt"), "User00001.iff;Rom\xE9o;c005malgt_romeo;x\r\nUser00003.iff;Last;NoEquals\r\n");
     EXPECT_EQ(home_.read("bodyskins.txt"),
               "User00001.iff;Rom\xE9o;b003mafatlgt_casual\r\nUser00003.iff;Last;b001fafitlgt_01\r\n");

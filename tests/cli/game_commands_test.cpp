@@ -67,7 +67,8 @@ TEST_F(CliGameCommands, TerminalGetsEscapedControlsReadableNamesAndRealPaths) {
     EXPECT_EQ(cli({"--game", game_.str() + "/nowhere", "models", "malgt", "--game", game_.str()}).out,
               "C100MA_REN\xC3\xA9" "E\n");
     const std::string where = cli({"--game", game_.str(), "where"}).out;
-    EXPECT_NE(where.find("Game executable: found (" + game_.str() + "/Sims.exe)\n"), std::string::npos) << where;
+    EXPECT_NE(where.find("Game executable: found (" + game_.str() + "/Sims.exe)\n"), std::string::npos)
+        << where;
     EXPECT_EQ(cli({"--game", game_.str() + "/nowhere", "models", "malgt"}).exit_code, 1);
 }
 
