@@ -2,8 +2,10 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QGroupBox>
 #include <QPainter>
 #include <QResizeEvent>
+#include <algorithm>
 
 #include "editor/editor_display.hpp"
 #include "editor/sim_save.hpp"
@@ -23,10 +25,16 @@ namespace fw {
 namespace {
 
 // Replaces what the picture shows, as assigning a picture does: the old one is gone even where
-// the new one does not reach.
+// the new one does not reach. A bitmap larger than the picture (a high-definition head skin) is
+// shown whole, scaled down to fit, rather than cut to its top-left corner.
 void show_picture(PictureBox* box, const QImage& image) {
     box->clear();
-    box->drawImage(QPoint(0, 0), image);
+    const QSize room = box->canvas().size();
+    if (image.width() <= room.width() && image.height() <= room.height()) {
+        box->drawImage(QPoint(0, 0), image);
+    } else {
+        box->drawImage(QRect(QPoint(0, 0), image.size().scaled(room, Qt::KeepAspectRatio)), image);
+    }
 }
 
 // Loads the bitmap into the picture; on failure the picture keeps what it showed.
@@ -60,8 +68,11 @@ QString game_text(const std::string& bytes) { return QString::fromStdString(deco
 
 frmEditSim::frmEditSim(QWidget* owner) : QDialog(owner), ui(std::make_unique<Ui::frmEditSim>()) {
     ui->setupUi(this);
-    // The form's size is its design; cmdFocus lies below it, out of sight.
+    fit_option_captions();
+    // The form's size is its design; cmdFocus lies below it, out of sight. A fixed dialog frame:
+    // nothing to minimise or maximise.
     setFixedSize(size());
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     // Pictures are painted before the window is first shown, and the placeholders never are:
     // give every canvas its size now.
     for (PictureBox* box : findChildren<PictureBox*>()) {
@@ -80,6 +91,30 @@ QString frmEditSim::LoadUserFile() const { return to_qt(load_user_file_); }
 void frmEditSim::setLoadUserFile(const QString& path) { load_user_file_ = from_qt(path); }
 QString frmEditSim::SelectedSkin() const { return to_qt(selected_skin_); }
 void frmEditSim::setSelectedSkin(const QString& selected) { selected_skin_ = from_qt(selected); }
+
+void frmEditSim::fit_option_captions() {
+    // The design's measures suit the narrow 8-point font the window was drawn for; a wider font
+    // would cut "Medium" or "Female" short. What must grow grows to the right, keeping every left
+    // and top edge: the option buttons, then their three frames alike, then the buttons beside them.
+    QGroupBox* const frames[] = {ui->Frame3, ui->Frame4, ui->Frame2};
+    const int designed_right = ui->Frame3->geometry().right();
+    const int gap = ui->cmdSave->x() - designed_right;
+    int frame_width = ui->Frame3->width();
+    for (QGroupBox* frame : frames) {
+        for (QRadioButton* option : frame->findChildren<QRadioButton*>()) {
+            const int wanted = option->sizeHint().width();
+            if (wanted > option->width()) option->resize(wanted, option->height());
+            frame_width = std::max(frame_width, option->x() + option->width() + 4);
+        }
+    }
+    for (QGroupBox* frame : frames) frame->resize(frame_width, frame->height());
+    const int shift = std::max(0, ui->Frame3->geometry().right() + gap - ui->cmdSave->x());
+    if (shift == 0) return;
+    for (QWidget* button : {static_cast<QWidget*>(ui->cmdSave), static_cast<QWidget*>(ui->cmdCancel)}) {
+        button->move(button->x() + shift, button->y());
+    }
+    resize(width() + shift, height());
+}
 
 void frmEditSim::paint_placeholders() {
     paint_placeholder(ui->picHeadNotFound, tr("Head bitmap not found"));

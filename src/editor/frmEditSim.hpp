@@ -64,6 +64,7 @@ private:
     std::optional<BoxMessage> read_controls(SimControls& controls) const;
     // The option buttons as the core reads them (no tone when no tone option is on).
     void read_options(SimControls& controls) const;
+    void fit_option_captions();
     void paint_placeholders();
 
     std::unique_ptr<Ui::frmEditSim> ui;
