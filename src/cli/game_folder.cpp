@@ -20,13 +20,12 @@ std::string game_option(const std::string& after_command) {
     return after_command.empty() ? game_before_command() : after_command;
 }
 
-std::string demo_game_folder() { return program_folder() + "\\DemoGame"; }
+std::string demo_game_folder() { return build::demo_game_folder(); }
 
 std::string game_folder(const std::string& option, bool as_json) {
     const GamePathInUse in_use = game_path_in_use(game_option(option));
     if (in_use.source == GamePathSource::None) {
-        const std::string demo = demo_game_folder();
-        if (!file_exists(demo + "\\Sims.exe")) build::write_demo_game(demo);
+        const std::string demo = build::ensure_demo_game();
         std::cerr << "No game configured: using the demo game in " << display_path(demo) << "\n";
         return demo;
     }

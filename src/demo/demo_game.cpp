@@ -6,6 +6,7 @@
 
 #include "platform/game_files.hpp"
 #include "platform/name_compare.hpp"
+#include "platform/program_folder.hpp"
 #include "builders/far_builder.hpp"
 #include "builders/sim_builder.hpp"
 
@@ -184,6 +185,14 @@ void write_demo_game(const std::string& folder) {
     write_neighbourhoods(out);
     write_skins_folder(out);
     write_archives(out);
+}
+
+std::string demo_game_folder() { return program_folder() + "\\DemoGame"; }
+
+std::string ensure_demo_game() {
+    const std::string folder = demo_game_folder();
+    if (!file_exists(folder + "\\Sims.exe")) write_demo_game(folder);
+    return folder;
 }
 
 }  // namespace fw::build

@@ -21,4 +21,9 @@ namespace fw::build {
 // Writes the demo game into `folder` (created when missing), replacing files of the same names.
 void write_demo_game(const std::string& folder);
 
+// The bundled demo game's folder: program folder + "\DemoGame".
+std::string demo_game_folder();
+// The bundled demo game, written on first use (when its "Sims.exe" is missing); its folder.
+std::string ensure_demo_game();
+
 }  // namespace fw::build
