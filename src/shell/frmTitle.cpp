@@ -26,6 +26,14 @@ frmTitle::~frmTitle() = default;
 
 void frmTitle::cmdOK_Click() { accept(); }
 
+frmTitle* show_title_box(std::function<void()> open_main) {
+    auto* title = new frmTitle;
+    title->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(title, &QDialog::finished, title, [open_main = std::move(open_main)] { open_main(); });
+    title->show();
+    return title;
+}
+
 QImage title_picture() {
     QImage picture(256, 266, QImage::Format_RGB32);
     QPainter painter(&picture);
