@@ -10,6 +10,7 @@
 #include <sys/stat.h>
 #endif
 
+#include "platform/folder_cache.hpp"
 #include "platform/folder_names.hpp"
 #include "platform/name_compare.hpp"
 
@@ -92,6 +93,16 @@ fs::path resolve_path(const std::string& game_path) {
             return parent / find_entry_ignoring_case(parent, last, &parent_info).value_or(last);
         }
     }
+    // A folder found before for the same written parent, when this path names an entry in it.
+    const bool names_entry = parts.size() > first + 1 && game_path.back() != '\\' && game_path.back() != '/' &&
+                             parts.back() != "." && parts.back() != "..";
+    const std::string written_parent = game_path.substr(0, game_path.find_last_of("\\/") + 1);
+    if (names_entry) {
+        struct stat cached_info {};
+        if (const auto real = matched_folder(written_parent, cached_info)) {
+            return *real / find_entry_ignoring_case(*real, parts.back(), &cached_info).value_or(parts.back());
+        }
+    }
     // Once one component is missing the rest cannot exist either; keep them as written.
     bool exists = true;
     for (size_t i = first; i < parts.size(); ++i) {
@@ -103,6 +114,7 @@ fs::path resolve_path(const std::string& game_path) {
             result /= parts[i];
         }
     }
+    if (exists && names_entry) remember_matched_folder(written_parent, result.parent_path());
     if (result.empty()) result = ".";
     return result;
 #endif
