@@ -14,9 +14,13 @@ QImage load_game_picture(const std::string& path) {
     } catch (const std::exception&) {
         return {};
     }
-    // The loader guesses the format from the bytes, as the skin listing's load test does, so a
-    // skin that was listed as loadable draws.
-    return QImage::fromData(QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    const QByteArray data = QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    // The game's pictures are bitmaps: naming the format spares the loader asking every picture
+    // plugin. Anything else is decoded as the skin listing's load test guesses it, so that every
+    // skin listed as loadable draws.
+    QImage image = QImage::fromData(data, "BMP");
+    if (image.isNull()) image = QImage::fromData(data);
+    return image;
 }
 
 }  // namespace fw
