@@ -32,20 +32,7 @@ std::string name_chunk_text(const IFFChunk& chunk) {
     return chunk.data.substr(start, nul - start);
 }
 
-STRList appearance_list(const IFFFile& record) {
-    const std::string key = gfstrHexToStr4(kAppearanceKey);
-    for (const IFFChunk& chunk : record.chunks) {
-        if (chunk.type == "STR#" && chunk.id_flags == key) return parse_str_list(chunk.data);
-    }
-    fail(ErrorKind::SubscriptOutOfRange);
-}
-
 std::string appearance_value(const STRList& appearance, size_t n) { return after_equals(appearance.item(n).value); }
-
-std::string head_skin(const STRList& appearance) {
-    const std::string skin = appearance_value(appearance, 3);
-    return skin.substr(0, skin.find(';'));
-}
 
 SimCell read_sim_cell(IFFFile& record, const std::string& path) {
     SimCell cell;
@@ -59,7 +46,7 @@ SimCell read_sim_cell(IFFFile& record, const std::string& path) {
                 break;
             }
         }
-        cell.skin = head_skin(appearance_list(record));
+        cell.skin = head_skin(appearance_list(record).item(entry::head).value);
     } catch (const Failure& failure) {
         cell = SimCell{error_text(failure), "", ""};
     } catch (const std::exception&) {

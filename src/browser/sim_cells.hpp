@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "editor/appearance.hpp"
 #include "formats/iff.hpp"
 #include "formats/str_list.hpp"
 
@@ -28,13 +29,8 @@ struct SimCell {
 // The text a name chunk ("CTSS") holds from its sixth byte up to its first NUL: the value of its
 // first entry. Fails when no NUL follows.
 std::string name_chunk_text(const IFFChunk& chunk);
-// The appearance list (STR# 200) of the record, read afresh; fails when the record has none or
-// it cannot be taken apart, so that one sim's entries never stand in for another's.
-STRList appearance_list(const IFFFile& record);
-// Entry n of the appearance list after its first "=" (the whole entry without one).
+// Entry n of the appearance list (appearance_list) after its first "=" (the whole entry without one).
 std::string appearance_value(const STRList& appearance, size_t n);
-// The head skin: appearance entry 3 after its first "=", cut before its first ";".
-std::string head_skin(const STRList& appearance);
 
 // Reads a character file as its cell shows it. A file that cannot be read, or whose name chunk or
 // appearance list cannot be taken apart, gives its error text; nothing here reaches the trap and

@@ -1,4 +1,5 @@
 // sim, edit: what the sim editor shows for a character file, and the editor's save from a script.
+#include <filesystem>
 #include <iostream>
 
 #include "cli/commands.hpp"
@@ -7,6 +8,7 @@
 #include "editor/sim_session.hpp"
 #include "formats/windows1252.hpp"
 #include "platform/game_files.hpp"
+#include "platform/game_paths.hpp"
 #include "shell/settings.hpp"
 
 namespace fw::cli {
@@ -18,7 +20,7 @@ using nlohmann::json;
 // Pets are shown too, though the editor refuses them: their head entry ("NONE") names no model,
 // so the whole entry stands for it.
 SimControls shown_controls(const EditorSession& session) {
-    if (is_person(session.appearance)) return read_sim_controls(session.appearance, session.names);
+    if (!is_pet(session.appearance)) return read_sim_controls(session.appearance, session.names);
     SimControls controls;
     const std::string& head = session.appearance.item(entry::head).value;
     const std::optional<Head> split = split_head(head);
@@ -37,12 +39,12 @@ int run_sim(const std::string& path, bool as_json) {
     if (!file_exists(path)) return report_error("No such file: " + path, as_json);
     EditorSession session;
     if (auto refusal = read_sim_file(path, session)) return refuse(*refusal, as_json);
-    const bool person = is_person(session.appearance);
-    if (person) {
+    const bool pet = is_pet(session.appearance);
+    if (!pet) {
         if (auto refusal = check_editable(session.appearance, session.names)) return refuse(*refusal, as_json);
     }
     const SimControls c = shown_controls(session);
-    const json out = {{"kind", person ? "person" : "pet"},
+    const json out = {{"kind", pet ? "pet" : "person"},
                       {"name", decode_windows1252(c.name)},
                       {"age", c.adult ? "adult" : "child"},
                       {"gender", c.male ? "male" : "female"},
@@ -74,7 +76,17 @@ bool backup_setting_on() {
     return leading_number(value) == 1.0;
 }
 
-int run_edit(const EditRequest& request) {
+// The editor always holds a character file's full path: the backup's name takes the
+// neighbourhood from it, and the file is replaced where it lies whatever the working folder.
+std::string full_path(const std::string& path) {
+    if (path.empty() || has_drive_letter(path) || path[0] == '\\' || path[0] == '/') return path;
+    std::error_code ec;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, ec);
+    return ec ? path : absolute.string();
+}
+
+int run_edit(EditRequest request) {
+    request.path = full_path(request.path);
     if (!file_exists(request.path)) return report_error("No such file: " + request.path, false);
     EditorSession session;
     if (auto refusal = open_sim_for_editing(request.path, session)) return refuse(*refusal, false);

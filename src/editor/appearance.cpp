@@ -1,5 +1,6 @@
 #include "editor/appearance.hpp"
 
+#include "formats/binary.hpp"
 #include "shell/failure.hpp"
 
 namespace fw {
@@ -20,15 +21,22 @@ std::optional<Tone> tone_from_code(const std::string& code) {
     return std::nullopt;
 }
 
+STRList appearance_list(const IFFFile& file) {
+    const IFFChunk* chunk = find_str_chunk(file, gfstrHexToStr4(kAppearanceKey), false);
+    if (chunk == nullptr) fail(ErrorKind::SubscriptOutOfRange);
+    return parse_str_list(chunk->data);
+}
+
+std::string head_skin(const std::string& head_entry) {
+    const size_t equals = head_entry.find('=');
+    const std::string skin = equals == std::string::npos ? head_entry : head_entry.substr(equals + 1);
+    return skin.substr(0, skin.find(';'));
+}
+
 std::optional<Head> split_head(const std::string& head_entry) {
     const size_t comma = head_entry.find(',');
     if (comma == std::string::npos) return std::nullopt;
-    Head head;
-    head.model = head_entry.substr(0, comma);
-    const size_t equals = head_entry.find('=');
-    head.skin = equals == std::string::npos ? head_entry : head_entry.substr(equals + 1);
-    head.skin = head.skin.substr(0, head.skin.find(';'));
-    return head;
+    return Head{head_entry.substr(0, comma), head_skin(head_entry)};
 }
 
 SimControls read_sim_controls(const STRList& appearance, const STRList& names) {

@@ -41,9 +41,16 @@ struct Head {
     std::string skin;
 };
 
+// The appearance list (STR# 200) of a character file, taken apart afresh. Fails when the file has
+// none or it cannot be taken apart, so that one sim's entries never stand in for another's.
+STRList appearance_list(const IFFFile& file);
+
+// The skin a head entry names, wherever a sim's head is shown: the text after the first "=" (the
+// whole entry without one), cut before its first ";".
+std::string head_skin(const std::string& head_entry);
+
 // The head entry split as the editor shows it: the model is the text before the first ",", the
-// skin the text after the first "=" (the whole entry without one), cut before its first ";".
-// Nothing when the entry has no "," (it names no model).
+// skin as head_skin gives it. Nothing when the entry has no "," (it names no model).
 std::optional<Head> split_head(const std::string& head_entry);
 
 // The controls as the editor fills them from the two lists. Fails when an entry is missing or

@@ -1,5 +1,7 @@
 #include "editor/save_files.hpp"
 
+#include <filesystem>
+
 #include "formats/character_file.hpp"
 #include "platform/game_files.hpp"
 #include "platform/game_paths.hpp"
@@ -20,6 +22,13 @@ void SaveFiles::copy_file(const std::string& from, const std::string& to) { fw::
 
 void SaveFiles::replace_file(const std::string& target, const std::string& bytes) {
     replace_file_atomically(target, bytes);
+}
+
+bool SaveFiles::is_read_only(const std::string& path) {
+    std::error_code ec;
+    const std::filesystem::file_status status = std::filesystem::status(resolve_path(path), ec);
+    return !ec && std::filesystem::is_regular_file(status) &&
+           (status.permissions() & std::filesystem::perms::owner_write) == std::filesystem::perms::none;
 }
 
 std::string SaveFiles::listed_name(const std::string& path) {

@@ -20,6 +20,9 @@ public:
     virtual void copy_file(const std::string& from, const std::string& to);
     // Written beside the target, flushed, then renamed over it: the target is always whole.
     virtual void replace_file(const std::string& target, const std::string& bytes);
+    // True when the file's owner may not write it (its permission bits, not whether this process
+    // could write it anyway, as an administrator could): its owner meant it to stay as it is.
+    virtual bool is_read_only(const std::string& path);
     // The file's name as the file system spells it (without folders).
     virtual std::string listed_name(const std::string& path);
 };

@@ -42,6 +42,11 @@ SaveResult save_sim(EditorSession& session, const SimControls& controls, const S
     if ((result.refusal = check_editable(session.appearance, session.names))) return result;
     if ((result.refusal = check_controls(controls))) return result;
     SaveFiles& files = options.files ? *options.files : platform_save_files();
+    // Renaming over a file its owner made read-only would replace it all the same.
+    if (files.is_read_only(session.load_user_file)) {
+        result.refusal = read_only_box(session.load_user_file);
+        return result;
+    }
 
     guarded(kModule, "cmdSave_Click", [&](int32_t& location) {
         location = checkpoint::start;
@@ -50,8 +55,21 @@ SaveResult save_sim(EditorSession& session, const SimControls& controls, const S
         STRList as_found;
         gsReadSTRSegment(session.image, as_found, appearance_key, false);
 
-        result.previous_name = write_sim_controls(session.appearance, session.names, controls);
-        if (body_changed(session.appearance, as_found)) apply_outfit_table(session.appearance);
+        // The edits go into copies until the save is known to go ahead.
+        STRList appearance = session.appearance;
+        STRList names = session.names;
+        const std::string previous_name = write_sim_controls(appearance, names, controls);
+        if (body_changed(appearance, as_found)) {
+            // A list too short for the outfit table can still take a new name or head, not a new body.
+            if (appearance.item_count() < kOutfitLastEntry) {
+                result.refusal = invalid_file_box();
+                return;
+            }
+            apply_outfit_table(appearance);
+        }
+        session.appearance = std::move(appearance);
+        session.names = std::move(names);
+        result.previous_name = previous_name;
         gsWriteSTRSegment(session.image, session.appearance, appearance_key, false);
         gsWriteSTRSegment(session.image, session.names, name_key, true);
 

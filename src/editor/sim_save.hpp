@@ -33,8 +33,9 @@ std::string temp_file_path();
 std::string backup_folder_path();
 
 // The save from the user's "Yes" on (frmEditSim / cmdSave_Click, locations 1000 and 4000). A
-// sim the editor may not save (see check_editable, check_controls) is refused with its box and
-// nothing is written. Any failure of a file operation reaches the error trap; the character file
+// sim the editor may not save (see check_editable, check_controls), a read-only character file,
+// and a body change on a list too short for the outfit table are refused with their box, before
+// anything is written and with the session as it was. Any failure of a file operation reaches the error trap; the character file
 // is then the old one or the new one, whole.
 SaveResult save_sim(EditorSession& session, const SimControls& controls, const SaveOptions& options = {});
 

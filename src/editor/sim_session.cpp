@@ -1,31 +1,32 @@
 #include "editor/sim_session.hpp"
 
-#include "editor/outfit_table.hpp"
+#include <tuple>
+
 #include "formats/binary.hpp"
 #include "formats/character_file.hpp"
 #include "formats/windows1252.hpp"
+#include "platform/game_paths.hpp"
 #include "shell/failure.hpp"
 
 namespace fw {
 
 namespace {
 
-// The list in the first chunk of the type with the key, as gsReadSTRSegment finds it, but a list
-// that cannot be taken apart is reported instead of reaching the trap.
-bool read_list(const IFFFile& file, const char* key, bool ctss, STRList& list) {
-    const std::string id_flags = gfstrHexToStr4(key);
-    const char* type = ctss ? "CTSS" : "STR#";
-    for (const IFFChunk& chunk : file.chunks) {
-        if (chunk.type != type || chunk.id_flags != id_flags) continue;
-        try {
-            list = parse_str_list(chunk.data);
-            return true;
-        } catch (const Failure&) {
-            return false;
-        }
+// The appearance and name lists as gsReadSTRSegment finds them, but a list that is missing or
+// cannot be taken apart is reported instead of reaching the trap.
+bool read_lists(const IFFFile& file, EditorSession& session) {
+    try {
+        session.appearance = appearance_list(file);
+        const IFFChunk* names = find_str_chunk(file, gfstrHexToStr4(kNameKey), true);
+        if (names == nullptr) return false;
+        session.names = parse_str_list(names->data);
+        return true;
+    } catch (const Failure&) {
+        return false;
     }
-    return false;
 }
+
+bool starts_with_pet(const std::string& text) { return text.starts_with("cat") || text.starts_with("dog"); }
 
 bool has_control_character(const std::string& bytes) {
     for (char c : bytes) {
@@ -50,8 +51,21 @@ BoxMessage not_saved(const std::string& text) { return {text, kBoxExclamation, k
 BoxMessage invalid_file_box() { return {kInvalidUserFileText, kBoxCritical, kLoadTerminatedTitle}; }
 BoxMessage pet_box() { return {kPetRefusedText, kBoxCritical, kLoadTerminatedTitle}; }
 
+BoxMessage read_only_box(const std::string& path) {
+    return {std::string("This sim's file is read-only:") + kCrLf + display_path(path) + kCrLf + "Nothing was saved.",
+            kBoxCritical, "Save Terminated"};
+}
+
+bool is_pet(const STRList& appearance) {
+    const auto entry_is = [&](size_t n, auto test) {
+        return appearance.item_count() >= n && test(appearance.item(n).value);
+    };
+    return entry_is(entry::age, [](const std::string& age) { return age == "kat" || age == "dog"; }) ||
+           entry_is(entry::gender, starts_with_pet);
+}
+
 bool is_person(const STRList& appearance) {
-    if (appearance.item_count() < entry::age) return false;
+    if (appearance.item_count() < entry::age || is_pet(appearance)) return false;
     const std::string& age = appearance.item(entry::age).value;
     return age == "adult" || age == "child";
 }
@@ -61,8 +75,7 @@ std::optional<BoxMessage> read_sim_file(const std::string& path, EditorSession& 
     session.load_user_file = path;
     if (!gfstrReadIFFChecked(session.image, path).empty()) return invalid_file_box();
     if (!gfblnVerifyUserIFF(session.image)) return invalid_file_box();
-    if (!read_list(session.image, kAppearanceKey, false, session.appearance)) return invalid_file_box();
-    if (!read_list(session.image, kNameKey, true, session.names)) return invalid_file_box();
+    if (!read_lists(session.image, session)) return invalid_file_box();
     if (session.appearance.item_count() < entry::tone || session.names.item_count() < 1) {
         return invalid_file_box();
     }
@@ -71,8 +84,8 @@ std::optional<BoxMessage> read_sim_file(const std::string& path, EditorSession& 
 
 std::optional<BoxMessage> check_editable(const STRList& appearance, const STRList& names) {
     if (appearance.item_count() < 1 || names.item_count() < 1) return invalid_file_box();
-    if (!is_person(appearance)) return pet_box();
-    if (appearance.item_count() < kOutfitLastEntry) return invalid_file_box();
+    if (is_pet(appearance)) return pet_box();
+    if (!is_person(appearance)) return invalid_file_box();
     if (!split_head(appearance.item(entry::head).value)) return invalid_file_box();
     return std::nullopt;
 }
@@ -90,8 +103,13 @@ std::optional<BoxMessage> check_controls(const SimControls& controls) {
     if (has_control_character(controls.model) || has_control_character(controls.skin)) {
         return not_saved("The head model and skin cannot hold control characters. Nothing was saved.");
     }
-    if (controls.model.find(',') != std::string::npos) {
-        return not_saved("The head model cannot hold a \",\". Nothing was saved.");
+    // The head entry is read back as model + "," + ... + "=" + skin, cut at the first ";".
+    for (const auto& [text, what, separator] : {std::tuple(&controls.model, "head model", ','),
+                                                std::tuple(&controls.model, "head model", '='),
+                                                std::tuple(&controls.skin, "head skin", ';')}) {
+        if (text->find(separator) != std::string::npos) {
+            return not_saved(std::string("The ") + what + " cannot hold a \"" + separator + "\". Nothing was saved.");
+        }
     }
     return std::nullopt;
 }

@@ -30,8 +30,15 @@ BoxMessage invalid_file_box();
 // "This sim is a pet. Only people can be edited." titled "Load Terminated", critical icon.
 BoxMessage pet_box();
 
-// A person's appearance list says "adult" or "child" in entry 1; anything else (the pets'
-// "kat" and "dog") is not a person.
+// "This sim's file is read-only:", the file's path, "Nothing was saved." titled "Save
+// Terminated", critical icon.
+BoxMessage read_only_box(const std::string& path);
+
+// A pet of the pets expansion: entry 1 "kat" or "dog", or entry 13 beginning with "cat" or "dog"
+// ("catmale", "dogfemale"). Saving one would turn it into a human child.
+bool is_pet(const STRList& appearance);
+// A person: entry 1 "adult" or "child", and no pet. A file that is neither is not one the
+// editor understands.
 bool is_person(const STRList& appearance);
 
 // Reads the character file and its two lists into the session without ever reaching the error
@@ -40,8 +47,9 @@ bool is_person(const STRList& appearance);
 // box. Pets are read like people.
 std::optional<BoxMessage> read_sim_file(const std::string& path, EditorSession& session);
 
-// Whether the editor may show and save these lists: pets are refused, and so is a list too short
-// for the outfit table or a head entry without ",".
+// Whether the editor may show and save these lists: pets get the pet box; a sim that is no person
+// or whose head entry has no "," gets the invalid-file box. A list too short for the outfit table
+// is fine here: only a save that changes the body needs the table (see save_sim).
 std::optional<BoxMessage> check_editable(const STRList& appearance, const STRList& names);
 
 // read_sim_file, then check_editable.
@@ -49,7 +57,8 @@ std::optional<BoxMessage> open_sim_for_editing(const std::string& path, EditorSe
 
 // Whether the controls can be written into the lists as they stand: the name must not be empty,
 // and no text may hold a control character (a NUL would end the entry early and shift every
-// following one); a model holding "," could not be read back.
+// following one); a model holding "," or "=", or a skin holding ";", would read back as another
+// model or skin.
 std::optional<BoxMessage> check_controls(const SimControls& controls);
 
 // The Windows-1252 bytes of a name typed as UTF-8, or the box that refuses it when the game's

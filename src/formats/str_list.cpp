@@ -11,14 +11,6 @@ namespace {
 constexpr int32_t kMaxItems = 32767;
 constexpr size_t kMinItemBytes = 3;  // prefix, NUL, NUL
 
-const IFFChunk* find_chunk(const IFFFile& file, const std::string& key, bool ctss) {
-    const char* type = ctss ? "CTSS" : "STR#";
-    for (const IFFChunk& chunk : file.chunks) {
-        if (chunk.type == type && chunk.id_flags == key) return &chunk;
-    }
-    return nullptr;
-}
-
 // The bytes up to the next NUL, consuming the NUL; fails when no NUL is left.
 std::string read_until_nul(const std::string& data, size_t& p) {
     const size_t nul = data.find('\0', p);
@@ -29,6 +21,14 @@ std::string read_until_nul(const std::string& data, size_t& p) {
 }
 
 }  // namespace
+
+const IFFChunk* find_str_chunk(const IFFFile& file, const std::string& key, bool ctss) {
+    const char* type = ctss ? "CTSS" : "STR#";
+    for (const IFFChunk& chunk : file.chunks) {
+        if (chunk.type == type && chunk.id_flags == key) return &chunk;
+    }
+    return nullptr;
+}
 
 STRItem& STRList::item(size_t n) {
     if (n < 1 || n > items.size()) fail(ErrorKind::SubscriptOutOfRange);
@@ -78,7 +78,7 @@ std::string serialize_str_list(const STRList& list) {
 
 void gsReadSTRSegment(const IFFFile& file, STRList& list, const std::string& key, bool ctss) {
     guarded("modIFFsupport", "gsReadSTRSegment", [&](int32_t&) {
-        if (const IFFChunk* chunk = find_chunk(file, key, ctss)) list = parse_str_list(chunk->data);
+        if (const IFFChunk* chunk = find_str_chunk(file, key, ctss)) list = parse_str_list(chunk->data);
     });
 }
 

@@ -32,6 +32,10 @@ struct STRList {
 inline constexpr const char* kAppearanceKey = "00 C8 00 10";  // STR# 200
 inline constexpr const char* kNameKey = "07 D0 00 10";        // CTSS 2000
 
+// The first chunk of type "CTSS" (ctss true) or "STR#" whose ID-and-flags field equals `key` (4
+// bytes); nullptr when the file has none. Every reader of a list finds its chunk this way.
+const IFFChunk* find_str_chunk(const IFFFile& file, const std::string& key, bool ctss);
+
 // Fills the list from the first chunk of type "CTSS" (ctss true) or "STR#" whose ID-and-flags
 // field equals `key` (4 bytes). A missing chunk leaves the list as it was. Guarded
 // (modIFFsupport / gsReadSTRSegment, location 0).

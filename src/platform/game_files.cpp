@@ -126,12 +126,29 @@ void replace_file_atomically(const std::string& target, const std::string& bytes
     if (fs::is_symlink(real, link_ec)) real = fs::weakly_canonical(real, link_ec);
     fs::path temp = real;
     temp += ".facewright-new";
+    // The new file is made afresh, never through whatever lies at its name: a link there would have
+    // its target overwritten and then be renamed into the file's place. A plain file there is one
+    // an interrupted replace left behind and goes; anything else is refused.
 #ifndef _WIN32
     // The new file keeps the old one's permissions.
     struct stat old_stat {};
     const mode_t mode = ::stat(real.c_str(), &old_stat) == 0 ? (old_stat.st_mode & 07777) : 0644;
-    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, mode);
-    if (fd < 0) fail(errno == EACCES || errno == EROFS ? ErrorKind::PermissionDenied : ErrorKind::PathFileAccessError);
+    const auto create_temp = [&] {
+        return ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+    };
+    int fd = create_temp();
+    int code = errno;
+    struct stat stale {};
+    if (fd < 0 && code == EEXIST && ::lstat(temp.c_str(), &stale) == 0 && S_ISREG(stale.st_mode) &&
+        stale.st_uid == ::geteuid() && ::unlink(temp.c_str()) == 0) {
+        fd = create_temp();
+        code = errno;
+    }
+    if (fd < 0) {
+        fail(code == EACCES || code == EROFS ? ErrorKind::PermissionDenied
+             : code == EEXIST                ? ErrorKind::FileAlreadyExists
+                                             : ErrorKind::PathFileAccessError);
+    }
     ::fchmod(fd, mode);  // the process umask must not narrow them
     size_t done = 0;
     while (done < bytes.size()) {
@@ -140,7 +157,8 @@ void replace_file_atomically(const std::string& target, const std::string& bytes
             if (errno == EINTR) continue;
             const int code = errno;
             ::close(fd);
-            fs::remove(temp);
+            std::error_code ignored;
+            fs::remove(temp, ignored);
             fail(code == ENOSPC ? ErrorKind::DiskFull : ErrorKind::DeviceIOError);
         }
         done += static_cast<size_t>(n);
@@ -151,6 +169,11 @@ void replace_file_atomically(const std::string& target, const std::string& bytes
         fail(ErrorKind::DeviceIOError);
     }
 #else
+    std::error_code stale_ec;
+    const fs::file_status stale = fs::symlink_status(temp, stale_ec);
+    if (fs::exists(stale) && (!fs::is_regular_file(stale) || !fs::remove(temp, stale_ec))) {
+        fail(ErrorKind::FileAlreadyExists);
+    }
     write_file(temp.string(), bytes);
 #endif
     std::error_code ec;

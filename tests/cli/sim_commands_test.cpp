@@ -79,18 +79,36 @@ TEST_F(CliSim, EditBacksUpAsTheSettingSaysUnlessTold) {
     EXPECT_NE(cli({"edit", path, "--backup", "--no-backup"}).exit_code, 0);
 }
 
+// The backup of a file named from the working folder is named for its neighbourhood all the same.
+TEST_F(CliSim, EditTakesAPathRelativeToTheWorkingFolder) {
+    put({});
+    const std::filesystem::path home = std::filesystem::current_path();
+    std::filesystem::current_path(dir_.path() / "UserData4");
+    const auto r = cli({"edit", "Characters/User00007.iff", "--name", "Robert", "--backup"});
+    std::filesystem::current_path(home);
+    ASSERT_EQ(r.exit_code, 0) << r.err;
+    EXPECT_EQ(fw::list_matching(fw::backup_folder_path() + "\\User00007iff_Bob-Robert_UserData4_*").size(), 1u);
+}
+
 TEST_F(CliSim, RefusalsLeaveTheFileUntouched) {
     const std::tuple<fw::build::SimSpec, const char*, const char*, const char*> cases[] = {
         {fw::build::pet_spec("Rex", true), "--name", "Max", "This sim is a pet. Only people can be edited.\n"},
         {{}, "--name", "Zo\xC3\xAB \xE2\x98\x83", "\"\xE2\x98\x83\""},
         {{}, "--head", "C1", "--head takes MODEL,SKIN\n"},
+        {{}, "--name", "Max", "This sim's file is read-only:"},  // last: the file stays read-only
     };
     for (const auto& [shape, option, value, message] : cases) {
         const std::string path = put(shape);
         const std::string bytes = fw::read_file(path);
+        const bool read_only = std::string(message).starts_with("This sim's file is read-only");
+        if (read_only) std::filesystem::permissions(path, std::filesystem::perms::owner_read);
         const auto r = cli({"edit", path, "--backup", option, value});
         EXPECT_EQ(r.exit_code, 1) << message;
         EXPECT_NE(r.err.find(message), std::string::npos) << r.err;
+        if (read_only) {
+            EXPECT_NE(r.err.find(fw::display_path(path)), std::string::npos) << r.err;
+            EXPECT_NE(r.err.find("Nothing was saved."), std::string::npos) << r.err;
+        }
         EXPECT_EQ(r.out, "");
         EXPECT_EQ(fw::read_file(path), bytes);
         EXPECT_EQ(backups(), 0u);

@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <map>
+#include <set>
 #include <tuple>
 
-#include "editor/outfit_table.hpp"
 #include "editor/sim_save.hpp"
+#include "editor/typed_outfits.hpp"
 #include "formats/binary.hpp"
 #include "formats/character_file.hpp"
 #include "platform/game_files.hpp"
@@ -62,34 +62,32 @@ protected:
     std::string original_;
 };
 
+// A name-only save needs no outfit table: a list too short for it is saved too.
 TEST_F(SimSave, NameOnlyChangesTheControlEntriesAndDropsBitmapsAndMap) {
-    put(shaped([](SimSpec& s) {
-        s.head = "C123MA_Test,HEAD-HEAD=c123malgt_test;extra";
-        s.bitmaps = {{"web_image", std::string(70, 'B')}};
-    }));
-    fw::EditorSession expected = session();
-    fw::SimControls controls = shown();
-    controls.name = fw::encode_for_game("Ren\xC3\xA9" "e", "name").bytes;
-    ASSERT_TRUE(save(controls).saved());
+    for (const int32_t entries : {35, 20}) {
+        SimSpec shape = shaped([entries](SimSpec& s) {
+            s.head = "C123MA_Test,HEAD-HEAD=c123malgt_test;extra";
+            s.objd_label = "user00000 - Bob";
+            s.bitmaps = {{"web_image", std::string(70, 'B')}};
+            s.entry_count = entries;
+        });
+        put(shape);
+        fw::SimControls controls = shown();
+        controls.name = fw::encode_for_game("Ren\xC3\xA9" "e", "name").bytes;
+        ASSERT_TRUE(save(controls).saved()) << entries;
 
-    // The file as it was, with exactly these entries changed, written without bitmaps.
-    ASSERT_NE(expected.appearance.item(14).value, "27");
-    for (const auto& [n, value] : std::map<size_t, std::string>{
-             {1, "adult"}, {3, "C123MA_Test,HEAD-HEAD=c123malgt_test"}, {13, "male"}, {14, "27"}, {15, "lgt"}}) {
-        expected.appearance.item(n).value = value;
+        // The same sim built with the new name and these entries, without bitmaps and map.
+        std::vector<std::string> values = fw::build::appearance_values(shape);
+        ASSERT_NE(values[14 - 1], "27");
+        values[3 - 1] = "C123MA_Test,HEAD-HEAD=c123malgt_test";
+        values[14 - 1] = "27";
+        shape.name = "Ren\xE9" "e";  // the game's one byte, not UTF-8
+        shape.bitmaps.clear();
+        shape.with_map = false;
+        EXPECT_EQ(current(), fw::build::sim_file(shape, values)) << entries;
+        EXPECT_EQ(fw::read_file(fw::temp_file_path()), current());  // left in place
+        EXPECT_FALSE(fw::folder_exists(fw::backup_folder_path()));
     }
-    expected.names.item(1).value = "Ren\xE9" "e";  // the game's one byte, not UTF-8
-    fw::gsWriteSTRSegment(expected.image, expected.appearance, fw::gfstrHexToStr4(fw::kAppearanceKey), false);
-    fw::gsWriteSTRSegment(expected.image, expected.names, fw::gfstrHexToStr4(fw::kNameKey), true);
-    const std::string saved = current();
-    EXPECT_EQ(saved, fw::iff_bytes_without_bitmaps(expected.image));
-    EXPECT_EQ(saved.substr(60, 4), std::string(4, '\0'));  // no map offset
-    EXPECT_EQ(saved.find("BMP_"), std::string::npos);
-    EXPECT_EQ(saved.find("rsmp"), std::string::npos);
-    EXPECT_EQ(shown().name, "Ren\xE9" "e");
-
-    EXPECT_EQ(fw::read_file(fw::temp_file_path()), saved);  // left in place
-    EXPECT_FALSE(fw::folder_exists(fw::backup_folder_path()));
 }
 
 TEST_F(SimSave, BodyChangesApplyTheTableRowOfTheNewBody) {
@@ -105,34 +103,86 @@ TEST_F(SimSave, BodyChangesApplyTheTableRowOfTheNewBody) {
         std::tie(controls.adult, controls.male, controls.tone) = std::tie(adult, male, tone);
         ASSERT_TRUE(save(controls).saved()) << file_tone;
         const fw::STRList after = session().appearance;
-        const fw::Tone row_tone = tone.value_or(fw::Tone::Dark);
+        const std::string row_tone = tone ? fw::tone_code(*tone) : "drk";
         const std::string what = file_tone + (adult ? " adult " : " child ") + (male ? "male" : "female");
-        EXPECT_EQ(after.item(15).value, fw::tone_code(row_tone)) << what;
+        EXPECT_EQ(after.item(15).value, row_tone) << what;
         EXPECT_EQ(after.item(14).value, adult ? "27" : "9") << what;
-        for (const auto& [n, value] : fw::outfit_row(adult, male, row_tone)) {
+        for (const auto& [n, value] : fw::typed::outfits(adult, male, row_tone)) {
             EXPECT_EQ(after.item(n).value, value) << what << " entry " << n;
         }
     }
 }
 
+// Refused before anything is written: no usertemp.iff, no file beside the sim's, no backup.
 TEST_F(SimSave, RefusalsWriteNothing) {
-    const std::pair<SimSpec, std::string> cases[] = {
-        {fw::build::pet_spec("Tom", false), fw::kPetRefusedText},
-        {shaped([](SimSpec& s) { s.head = "C001MA_Test HEAD-HEAD=c001malgt_test"; }), fw::kInvalidUserFileText},
-        {shaped([](SimSpec& s) { s.entry_count = 33; }), fw::kInvalidUserFileText},
-        {shaped([](SimSpec& s) { s.name = ""; }), "The name is empty. Nothing was saved."},
+    namespace fs = std::filesystem;
+    const fs::perms read_only = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+    struct Case {
+        const char* what;
+        SimSpec shape;
+        std::string text;  // "" for the read-only box
     };
-    for (const auto& [shape, message] : cases) {
-        put(shape);
-        fw::SimControls controls;
-        controls.name = shape.name;
+    const Case cases[] = {
+        {"cat", fw::build::pet_spec("Tom", false), fw::kPetRefusedText},
+        {"head without a comma", shaped([](SimSpec& s) { s.head = "C001MA_Test HEAD-HEAD=c001malgt_test"; }),
+         fw::kInvalidUserFileText},
+        {"33 entries and a new tone", shaped([](SimSpec& s) { s.entry_count = 33; }), fw::kInvalidUserFileText},
+        {"entry 1 neither adult nor child", shaped([](SimSpec& s) { s.age = "elder"; }), fw::kInvalidUserFileText},
+        {"no name", shaped([](SimSpec& s) { s.name = ""; }), "The name is empty. Nothing was saved."},
+        {"read-only file", SimSpec{}, ""},  // last: the file stays read-only
+    };
+    for (const Case& c : cases) {
+        put(c.shape);
+        if (c.text.empty()) fs::permissions(path_, read_only);
+        const fs::perms perms = fs::status(path_).permissions();
+        fw::SimControls controls;  // adult, male, no tone: the file's light tone becomes dark
+        controls.name = c.shape.name;
         const fw::SaveResult result = save(controls, true);
-        ASSERT_TRUE(result.refusal) << message;
-        EXPECT_EQ(result.refusal->text, message);
-        EXPECT_EQ(current(), original_) << message;
-        EXPECT_FALSE(fw::file_exists(fw::temp_file_path())) << message;
-        EXPECT_FALSE(fw::folder_exists(fw::backup_folder_path())) << message;
+        ASSERT_TRUE(result.refusal) << c.what;
+        if (c.text.empty()) {
+            EXPECT_EQ(*result.refusal, (fw::BoxMessage{"This sim's file is read-only:\r\n" + fw::display_path(path_) +
+                                                           "\r\nNothing was saved.",
+                                                       16, "Save Terminated"}));
+        } else {
+            EXPECT_EQ(result.refusal->text, c.text) << c.what;
+        }
+        EXPECT_EQ(current(), original_) << c.what;
+        EXPECT_EQ(fs::status(path_).permissions(), perms) << c.what;
+        EXPECT_EQ(fw::list_matching(game_.str() + "/UserData3/Characters/*").size(), 1u) << c.what;
+        EXPECT_FALSE(fw::file_exists(fw::temp_file_path())) << c.what;
+        EXPECT_FALSE(fw::folder_exists(fw::backup_folder_path())) << c.what;
     }
+}
+
+// A link planted at the name of the file written beside the sim's is never followed.
+TEST_F(SimSave, NeverWritesThroughALinkBesideTheFile) {
+    namespace fs = std::filesystem;
+    const std::string victim = game_.write("victim.txt", "not yours");
+    for (const std::string& target : {victim, game_.str() + "/nowhere.txt"}) {
+        put(SimSpec{});
+        const fs::path beside = path_ + ".facewright-new";
+        fs::remove(beside);
+        fs::create_symlink(target, beside);
+        fw::SimControls controls = shown();
+        controls.name = "Robert";
+        try {
+            save(controls);
+        } catch (const fw::TrapRaised&) {
+            // Refusing to save is fine; following the link is not.
+        }
+        EXPECT_EQ(fw::read_file(victim), "not yours") << target;
+        EXPECT_FALSE(fs::exists(game_.str() + "/nowhere.txt"));
+        EXPECT_FALSE(fs::is_symlink(path_)) << target;
+        EXPECT_TRUE(current() == original_ || shown().name == "Robert") << target;
+    }
+    // A plain file left there by an earlier save is ours: it is replaced.
+    put(SimSpec{});
+    fs::remove(path_ + ".facewright-new");
+    game_.write("UserData3/Characters/User00005.iff.facewright-new", "left over");
+    fw::SimControls controls = shown();
+    controls.name = "Robert";
+    ASSERT_TRUE(save(controls).saved());
+    EXPECT_EQ(shown().name, "Robert");
 }
 
 TEST_F(SimSave, BackupsAreNamedForTheSimAndNeverOverwritten) {
@@ -189,8 +239,7 @@ TEST_F(SimSave, TheCharacterFileIsWholeWhicheverStepFails) {
     const std::string saved = current();
     ASSERT_NE(saved, original_);
 
-    int failures = 0;
-    bool backup_copy_failed = false;
+    std::set<std::pair<std::string, int32_t>> where_failed;  // procedure, location
     for (int fail_at = 0;; ++fail_at) {
         ASSERT_LT(fail_at, 50);
         SetUp();
@@ -201,16 +250,18 @@ TEST_F(SimSave, TheCharacterFileIsWholeWhicheverStepFails) {
             EXPECT_EQ(current(), saved);
             break;  // no step left to fail
         } catch (const fw::TrapRaised&) {
-            ++failures;
             const std::string now = current();
             EXPECT_TRUE(now == original_ || now == saved) << "step " << fail_at;
             const fw::ErrorContext& where = fw::error_context();
             EXPECT_EQ(where.number, 57);
-            if (where.procedure == "msMakeUserBackup" && where.location == 3000) backup_copy_failed = true;
+            where_failed.insert({where.procedure, where.location});
         }
     }
-    EXPECT_GE(failures, 8);
-    EXPECT_TRUE(backup_copy_failed);
+    EXPECT_EQ(where_failed, (std::set<std::pair<std::string, int32_t>>{{"cmdSave_Click", 1000},
+                                                                       {"cmdSave_Click", 4000},
+                                                                       {"msMakeUserBackup", 1000},
+                                                                       {"msMakeUserBackup", 2000},
+                                                                       {"msMakeUserBackup", 3000}}));
 }
 
 }  // namespace

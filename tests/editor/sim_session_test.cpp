@@ -32,13 +32,15 @@ TEST(SimSessionOpen, RefusesWhatTheEditorCouldNotShowOrSave) {
     const std::string people = fw::build::str_list_data(fw::build::appearance_values(SimSpec{}));
     const fw::BoxMessage invalid = fw::invalid_file_box();
     const std::tuple<const char*, std::string, std::optional<fw::BoxMessage>> cases[] = {  // what, file, box
-        {"child of 34 entries: enough for the outfit table", sim_file([](SimSpec& s) {
+        {"child of 15 entries: a name can be saved", sim_file([](SimSpec& s) {
              s.age = "child";
-             s.entry_count = 34;
+             s.entry_count = 15;
          }),
          std::nullopt},
         {"cat", fw::build::sim_file(fw::build::pet_spec("Tom", false)), fw::pet_box()},
-        {"entry 1 Adult: not adult or child", sim_file([](SimSpec& s) { s.age = "Adult"; }), fw::pet_box()},
+        {"dog", fw::build::sim_file(fw::build::pet_spec("Rex", true)), fw::pet_box()},
+        {"entry 13 of a cat", sim_file([](SimSpec& s) { s.gender = "catfemale"; }), fw::pet_box()},
+        {"entry 1 Adult: neither a person nor a pet", sim_file([](SimSpec& s) { s.age = "Adult"; }), invalid},
         {"not a character file", sim_file([](SimSpec& s) { s.objd_label = "neighbor - Bob"; }), invalid},
         {"truncated", whole.substr(0, whole.size() - 5), invalid},
         {"empty", "", invalid},
@@ -71,7 +73,10 @@ TEST(SimSessionControls, TextsThatWouldBreakTheListsAreRefused) {
     EXPECT_TRUE(refused("", "C1", "s"));
     EXPECT_TRUE(refused(std::string("Bo\0b", 4), "C1", "s"));
     EXPECT_TRUE(refused("Bob", "C1", "a\nb"));
-    EXPECT_TRUE(refused("Bob", "C1,x", "s"));
+    EXPECT_TRUE(refused("Bob", "C1,x", "s"));  // each would read back as another model or skin
+    EXPECT_TRUE(refused("Bob", "C1=x", "s"));
+    EXPECT_TRUE(refused("Bob", "C1", "s;x"));
+    EXPECT_FALSE(refused("Bob", "C1;x", "s,x=y"));
 }
 
 }  // namespace

@@ -71,6 +71,24 @@ TEST(StringList, TypeAndWholeKeyChooseTheChunk) {
     EXPECT_EQ(no_flags.chunk(2).data, fw::build::str_list_data(std::vector<std::string>{"str"}));
 }
 
+TEST(StringList, TheFirstMatchingChunkIsReadAndEveryOneWritten) {
+    IffBuilder b;
+    for (const char* value : {"first", "second"}) {
+        b.chunk("STR#", 200, "", fw::build::str_list_data(std::vector<std::string>{value}));
+    }
+    fw::IFFFile file;
+    ASSERT_EQ(fw::read_iff_checked_from_bytes(file, b.bytes()), "");
+    fw::STRList list;
+    fw::gsReadSTRSegment(file, list, kAppearance, false);
+    EXPECT_EQ(list.item(1).value, "first");
+    list.item(1).value = "both";
+    fw::gsWriteSTRSegment(file, list, kAppearance, false);
+    for (size_t n : {1, 2}) {
+        EXPECT_EQ(file.chunk(n).data, fw::build::str_list_data(std::vector<std::string>{"both"}));
+        EXPECT_EQ(fw::gflngStrToLongBE(file.chunk(n).size), static_cast<int32_t>(file.chunk(n).data.size() + 76));
+    }
+}
+
 TEST(StringList, BrokenListsReachTheTrapInsteadOfBeingMisread) {
     struct Case { const char* what; std::string data; };
     std::string many = fw::build::str_list_data(std::vector<std::string>{});
