@@ -35,8 +35,10 @@ void wear_button_face(QLineEdit* box) {
 frmSelectHead::frmSelectHead(QWidget* owner)
     : QDialog(owner), ui(std::make_unique<Ui::frmSelectHead>()), selector_(app_state().game_path, "") {
     ui->setupUi(this);
-    setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    fit_captions();
+    // The form's size is its design: a fixed dialog frame, nothing to minimise or maximise.
+    setFixedSize(size());
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     wear_button_face(ui->txtSkinName);
     wear_button_face(ui->txtPageCount);
     ui->picLoad->hide();
@@ -73,6 +75,23 @@ frmSelectHead::frmSelectHead(QWidget* owner)
 }
 
 frmSelectHead::~frmSelectHead() = default;
+
+void frmSelectHead::fit_captions() {
+    // The form is drawn for a narrow 8-point font; a wider one would cut the captions short. A
+    // caption grows to the right, keeping its left and top edges, but never past the left column
+    // (the grid begins beside it); "Show Head Previews" then moves left, up to the caption before it.
+    const int column_end = ui->lstModels->geometry().right() + 1;
+    for (QWidget* caption : {static_cast<QWidget*>(ui->lblBody), static_cast<QWidget*>(ui->chkPreview),
+                             static_cast<QWidget*>(ui->Label1), static_cast<QWidget*>(ui->Label3)}) {
+        const int wanted = std::min(caption->sizeHint().width(), column_end - caption->x());
+        if (wanted > caption->width()) caption->resize(wanted, caption->height());
+    }
+    QCheckBox* previews = ui->chkPreview;
+    const int short_by = previews->sizeHint().width() - previews->width();
+    const int room = previews->x() - (ui->lblBody->geometry().right() + 1 + 6);
+    const int shift = std::min(short_by, room);
+    if (shift > 0) previews->setGeometry(previews->x() - shift, previews->y(), previews->width() + shift, previews->height());
+}
 
 void frmSelectHead::setSkinData(const std::string& skin_data) {
     selector_ = HeadSelector(app_state().game_path, skin_data);

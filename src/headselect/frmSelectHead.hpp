@@ -52,6 +52,8 @@ private:
     void cmdCancel_Click();
     void chkPreview_Click();
 
+    // Captions wider than their designed place (a wider font than the form's) grow to the right.
+    void fit_captions();
     // The text of lstModels: the selected model, "" while none is selected.
     std::string model_text() const;
     // picSkin shows the skin at its corner and its large preview beside it; false when the skin's
