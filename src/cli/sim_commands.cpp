@@ -25,7 +25,7 @@ SimControls shown_controls(const EditorSession& session) {
     const std::string& head = session.appearance.item(entry::head).value;
     const std::optional<Head> split = split_head(head);
     controls.model = split ? split->model : head;
-    controls.skin = split ? split->skin : head.substr(0, head.find(';'));
+    controls.skin = head_skin(head);
     controls.name = session.names.item(1).value;
     controls.adult = session.appearance.item(entry::age).value == "adult";
     controls.male = session.appearance.item(entry::gender).value == "male";
