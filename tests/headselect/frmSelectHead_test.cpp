@@ -139,6 +139,14 @@ TEST_F(SelectHeadWindow, ListsTheBuiltInModelsThenTheSkinsFolderMeshesSortedOnTh
         EXPECT_TRUE(control<QListWidget>(*window, "lstModels")->selectedItems().isEmpty());
     }
     EXPECT_TRUE(boxes_.empty());
+    // A mesh without "_" names no skins: the window says so and stays, its grid empty.
+    const auto window = open("malgt");
+    click_model(*window, "C300MAPLAIN");
+    ASSERT_EQ(boxes_.size(), 1u);
+    EXPECT_EQ(boxes_[0].title, "No Skins");
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(text(*window, "txtSkinName"), "");
+    EXPECT_EQ(cell_pixel(*window, 0, {30, 30}), grid(*window)->background().rgb());
 }
 
 TEST_F(SelectHeadWindow, AnUnloadableSkinIsNamedInOneBoxAndLeftOut) {
