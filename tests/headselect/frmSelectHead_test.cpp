@@ -178,6 +178,7 @@ TEST_F(SelectHeadWindow, PagesOf49SkinsScaledInto64PixelCells) {
     EXPECT_EQ(cell_pixel(*window, 48, {66, 66}), grid(*window)->background().rgb());
     click(*window, "cmdNext");
     EXPECT_EQ(text(*window, "txtPageCount"), "Page 1 of 1");
+    EXPECT_EQ(window->focusWidget(), control<QWidget>(*window, "cmdFocus"));  // every button hands it on
 
     game_.write("GameData/Skins/" + skin_file(50), solid_bmp(50, 32));
     window = open("malgt");
