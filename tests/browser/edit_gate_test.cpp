@@ -63,6 +63,7 @@ TEST_F(EditGateTest, NothingOrARefusalLeavesTheLastNeighbourhoodAlone) {
         EXPECT_EQ(decision.refusal, c.box) << c.what;
         EXPECT_FALSE(decision.opens()) << c.what;
         EXPECT_EQ(stored(), "before") << c.what;
+        save_setting(kAppVestrel, kKeyLastNeighborhood, "before");
     }
     EXPECT_EQ(invalid_file_box(), (BoxMessage{"User IFF File Invalid.", kBoxCritical, "Load Terminated"}));
 }
