@@ -189,9 +189,6 @@ TEST_F(SelectHeadWindow, PagesOf49SkinsScaledInto64PixelCells) {
     EXPECT_EQ(text(*window, "txtSkinName"), "C005MAlgt_s50");
     EXPECT_EQ(cell_pixel(*window, 0, {65, 65}), solid(50));  // a 32-pixel skin scaled up to 64
     EXPECT_EQ(cell_pixel(*window, 1, {30, 30}), grid(*window)->background().rgb());
-    click(*window, "cmdPrevious");
-    EXPECT_EQ(text(*window, "txtPageCount"), "Page 1 of 2");
-    EXPECT_EQ(cell_pixel(*window, 1, {30, 30}), solid(2));
 }
 
 TEST_F(SelectHeadWindow, AClickAt70By140PicksCell15OnEachPage) {
@@ -209,10 +206,6 @@ TEST_F(SelectHeadWindow, AClickAt70By140PicksCell15OnEachPage) {
     click(*window, "cmdNext");
     EXPECT_EQ(grid(*window)->selectedCell(), 0);
     click_grid(*window, 70, 140);
-    EXPECT_EQ(text(*window, "txtSkinName"), "C005MAlgt_s65");
-    // An empty cell of the last page takes the frame and leaves the skin shown.
-    click_grid(*window, 6 * 68 + 10, 6 * 68 + 10);
-    EXPECT_EQ(grid(*window)->selectedCell(), 48);
     EXPECT_EQ(text(*window, "txtSkinName"), "C005MAlgt_s65");
     // Clicking the model already picked lists its skins again from the first page.
     click_model(*window, "C005MA_ROMEO");
