@@ -94,7 +94,7 @@ SkinPage& skin_page() {
         models->setCurrentRow(0);
         const auto* page = p->window->findChild<QLineEdit*>("txtPageCount");
         if (page == nullptr || page->text() != QStringLiteral("Page 1 of 2")) {
-            throw std::runtime_error("benchmark fixture: the head selector does not show the model's two pages");
+            throw std::runtime_error("benchmark fixture: the head selector does not show two pages");
         }
         return p;
     }();
@@ -122,7 +122,8 @@ void skin_page_plain(benchmark::State& state) {
             painter.setRenderHint(QPainter::SmoothPixmapTransform);
             for (int cell = 0; cell < 49; ++cell) {
                 const QPoint at(cell % 7 * 68 + 2, cell / 7 * 68 + 2);
-                painter.drawImage(QRect(at, QSize(64, 64)), QImage(QString::fromStdString(p.skins[first + cell])));
+                const QImage skin(QString::fromStdString(p.skins[first + cell]));
+                painter.drawImage(QRect(at, QSize(64, 64)), skin);
                 painter.drawImage(at, QImage(QString::fromStdString(p.previews[first + cell])));
             }
         }

@@ -90,7 +90,10 @@ void frmSelectHead::fit_captions() {
     const int short_by = previews->sizeHint().width() - previews->width();
     const int room = previews->x() - (ui->lblBody->geometry().right() + 1 + 6);
     const int shift = std::min(short_by, room);
-    if (shift > 0) previews->setGeometry(previews->x() - shift, previews->y(), previews->width() + shift, previews->height());
+    if (shift > 0) {
+        previews->move(previews->x() - shift, previews->y());
+        previews->resize(previews->width() + shift, previews->height());
+    }
 }
 
 void frmSelectHead::setSkinData(const std::string& skin_data) {
@@ -197,8 +200,8 @@ void frmSelectHead::msFillThumbs() {
         grid->drawImage(to_point(thumbnail.at), scratch_);
     };
     painter.refresh = [&] {
-        const QRect cell(grid->canvasOrigin() + ThumbnailGrid::cellOrigin(last_cell), QSize(kCellSize, kCellSize));
-        grid->repaint(cell);
+        grid->repaint(QRect(grid->canvasOrigin() + ThumbnailGrid::cellOrigin(last_cell),
+                            QSize(kCellSize, kCellSize)));
     };
     painter.show_skin = [this](const ShownSkin& skin) { return show_skin(skin); };
 
@@ -214,7 +217,9 @@ void frmSelectHead::picThumbs_MouseDown(int x, int y) {
     ui->picThumbs->setSelectedCell(selector_.selected());
 }
 
-void frmSelectHead::picThumbs_MouseMove(int x, int y) { ui->picThumbs->setToolTip(to_qt(selector_.tooltip_at(x, y))); }
+void frmSelectHead::picThumbs_MouseMove(int x, int y) {
+    ui->picThumbs->setToolTip(to_qt(selector_.tooltip_at(x, y)));
+}
 
 void frmSelectHead::picThumbs_DblClick() { cmdSelect_Click(); }
 
@@ -230,7 +235,8 @@ void frmSelectHead::cmdPrevious_Click() {
 
 void frmSelectHead::cmdSelect_Click() {
     ui->cmdFocus->setFocus();
-    const std::optional<std::string> choice = selected_skin_text(model_text(), from_qt(ui->txtSkinName->text()));
+    const std::optional<std::string> choice =
+        selected_skin_text(model_text(), from_qt(ui->txtSkinName->text()));
     if (!choice) return;
     selected_skin_ = choice;
     accept();

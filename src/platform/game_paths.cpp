@@ -94,8 +94,8 @@ fs::path resolve_path(const std::string& game_path) {
         }
     }
     // A folder found before for the same written parent, when this path names an entry in it.
-    const bool names_entry = parts.size() > first + 1 && game_path.back() != '\\' && game_path.back() != '/' &&
-                             parts.back() != "." && parts.back() != "..";
+    const bool names_entry = parts.size() > first + 1 && game_path.back() != '\\' &&
+                             game_path.back() != '/' && parts.back() != "." && parts.back() != "..";
     const std::string written_parent = game_path.substr(0, game_path.find_last_of("\\/") + 1);
     if (names_entry) {
         struct stat cached_info {};

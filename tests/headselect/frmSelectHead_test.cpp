@@ -102,7 +102,9 @@ protected:
     static void click(const frmSelectHead& window, const char* button) {
         QTest::mouseClick(control<QAbstractButton>(window, button), Qt::LeftButton);
     }
-    static ThumbnailGrid* grid(const frmSelectHead& window) { return control<ThumbnailGrid>(window, "picThumbs"); }
+    static ThumbnailGrid* grid(const frmSelectHead& window) {
+        return control<ThumbnailGrid>(window, "picThumbs");
+    }
     static void click_grid(const frmSelectHead& window, int x, int y) {
         ThumbnailGrid* thumbs = grid(window);
         QTest::mouseClick(thumbs, Qt::LeftButton, {}, thumbs->canvasOrigin() + QPoint(x, y));
@@ -155,7 +157,8 @@ TEST_F(SelectHeadWindow, AnUnloadableSkinIsNamedInOneBoxAndLeftOut) {
     const auto window = open("mamed");
     click_model(*window, "C001MA_DYLAN");
     ASSERT_EQ(boxes_.size(), 1u);
-    EXPECT_EQ(boxes_[0], (BoxMessage{"The following files could not be loaded:\r\n\r\nC001MAmed_broken.bmp\r\n\r\n"
+    EXPECT_EQ(boxes_[0], (BoxMessage{"The following files could not be loaded:\r\n\r\n"
+                                     "C001MAmed_broken.bmp\r\n\r\n"
                                      "These files may be \"fixed\" by loading them into\r\n"
                                      "a program like Paint Shop Pro and re-saving them.",
                                      16, "Bad Skin Files Detected"}));

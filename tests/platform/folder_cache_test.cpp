@@ -22,7 +22,8 @@ TEST(FolderCache, AFolderMatchedOnceFollowsRenamesRemovalsAndAnExactSpellingMade
     EXPECT_EQ(fw::resolve_path(skins), dir.path() / "Game/GameData/Skins");  // the folder itself
 
     fs::rename(dir.path() / "Game/GameData", dir.path() / "Game/GAMEDATA");
-    EXPECT_EQ(fw::resolve_path(skins + "c001malgt_a.bmp"), dir.path() / "Game/GAMEDATA/Skins/C001MAlgt_a.bmp");
+    EXPECT_EQ(fw::resolve_path(skins + "c001malgt_a.bmp"),
+              dir.path() / "Game/GAMEDATA/Skins/C001MAlgt_a.bmp");
 
     fs::remove_all(dir.path() / "Game/GAMEDATA");
     EXPECT_FALSE(fw::file_exists(skins + "c001malgt_a.bmp"));
