@@ -1,5 +1,5 @@
-// Writes the seed corpora for the fuzz targets into OUT/iff_checked, OUT/str_list and
-// OUT/far_directory: files shaped like the game's own plus the awkward shapes the readers must
+// Writes the seed corpora for the fuzz targets into OUT/iff_checked, OUT/str_list,
+// OUT/far_directory and OUT/browse_file: files shaped like the game's own plus the awkward shapes the readers must
 // take (maps in the middle, odd pads, names ended by byte 163, trailing bytes, lying sizes).
 #include <cstdio>
 #include <filesystem>
@@ -83,6 +83,28 @@ void far_seeds(const fs::path& dir) {
     write_seed(dir, "forty", tail(far_archive(many)));
 }
 
+// Character files as the browser meets them: people and pets, heads with and without their
+// separators, labels and names without their NUL, skin names that would leave their folder.
+void browse_file_seeds(const fs::path& dir) {
+    SimSpec plain;
+    plain.bitmaps = {{"Web_Image", face_bmp(1, 4, 4)}, {"faces", face_bmp(2, 3, 3)}, {"../x\\y", "z"}};
+    write_seed(dir, "sim_with_bitmaps", sim_file(plain));
+    write_seed(dir, "cat", sim_file(pet_spec("Tom", false)));
+    SimSpec odd_head;
+    odd_head.head = "C005MA_ROMEO,HEAD-HEAD=c005malgt_romeo;x";
+    odd_head.objd_label = std::string("USER00002 - ") + std::string(60, 'L');
+    write_seed(dir, "head_with_semicolon_label_without_nul", sim_file(odd_head));
+    SimSpec no_comma;
+    no_comma.head = "C001MA_Test HEAD-HEAD=..\\..\\escaped";
+    no_comma.entry_count = 3;
+    write_seed(dir, "short_list_unsafe_skin", sim_file(no_comma));
+    IffBuilder no_nul;
+    no_nul.chunk("OBJD", 128, "job object", std::string(16, '\0'))
+        .chunk("STR#", 200, "", str_list_data(std::vector<std::string>{"adult", "b"}))
+        .chunk("CTSS", 2000, "", std::string("\xFD\xFF\x01\x00\x01NoEnd", 10));
+    write_seed(dir, "name_without_nul", no_nul.bytes());
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -94,5 +116,6 @@ int main(int argc, char** argv) {
     iff_seeds(out / "iff_checked");
     str_list_seeds(out / "str_list");
     far_seeds(out / "far_directory");
+    browse_file_seeds(out / "browse_file");
     return 0;
 }
