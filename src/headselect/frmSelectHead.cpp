@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QToolTip>
 #include <algorithm>
 
 #include "platform/name_compare.hpp"
@@ -218,7 +219,14 @@ void frmSelectHead::picThumbs_MouseDown(int x, int y) {
 }
 
 void frmSelectHead::picThumbs_MouseMove(int x, int y) {
-    ui->picThumbs->setToolTip(to_qt(selector_.tooltip_at(x, y)));
+    ThumbnailGrid* grid = ui->picThumbs;
+    const QString tip = to_qt(selector_.tooltip_at(x, y));
+    if (tip == grid->toolTip()) return;
+    grid->setToolTip(tip);
+    // A tooltip already showing follows the pointer to the next skin instead of naming the last one.
+    if (QToolTip::isVisible()) {
+        QToolTip::showText(grid->mapToGlobal(grid->canvasOrigin() + QPoint(x, y)), tip, grid);
+    }
 }
 
 void frmSelectHead::picThumbs_DblClick() { cmdSelect_Click(); }
