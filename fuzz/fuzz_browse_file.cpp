@@ -25,7 +25,8 @@ constexpr const char* kFileName = "User00001.iff";
 
 bool only_file_name_characters(const std::string& name) {
     for (char c : name) {
-        const bool kept = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' || c == '_';
+        const bool kept = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+                          c == '-' || c == '_';
         if (!kept) return false;
     }
     return true;
@@ -48,7 +49,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (const fw::IFFChunk& chunk : record.chunks) {
         if (chunk.type == "BMP_") {
             const std::string file = fw::gfstrSafeFileName(fw::gfstrStripNull(chunk.label));
-            if (!only_file_name_characters(file) || (!file.empty() && !fw::is_safe_file_name(file))) __builtin_trap();
+            if (!only_file_name_characters(file) || (!file.empty() && !fw::is_safe_file_name(file))) {
+                __builtin_trap();
+            }
         }
         if (chunk.type == "CTSS") {
             try {

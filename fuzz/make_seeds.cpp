@@ -1,6 +1,7 @@
 // Writes the seed corpora for the fuzz targets into OUT/iff_checked, OUT/str_list,
-// OUT/far_directory and OUT/browse_file: files shaped like the game's own plus the awkward shapes the readers must
-// take (maps in the middle, odd pads, names ended by byte 163, trailing bytes, lying sizes).
+// OUT/far_directory and OUT/browse_file: files shaped like the game's own plus the awkward shapes
+// the readers must take (maps in the middle, odd pads, names ended by byte 163, trailing bytes,
+// lying sizes).
 #include <cstdio>
 #include <filesystem>
 #include <fstream>

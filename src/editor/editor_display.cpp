@@ -62,9 +62,9 @@ std::string skin_bitmap_path(const std::string& game_path, const std::string& sk
 
 const std::vector<std::string>& head_bitmap_search_archives() {
     static const std::vector<std::string> archives = {
-        "\\GameData\\Textures\\textures.far",   "\\ExpansionPack\\ExpansionPack.far",
-        "\\ExpansionPack2\\ExpansionPack2.far", "\\ExpansionPack3\\ExpansionPack3.far",
-        "\\ExpansionPack4\\ExpansionPack4.far", "\\ExpansionShared\\ExpansionShared.far",
+        "\\GameData\\Textures\\textures.far",          "\\ExpansionPack\\ExpansionPack.far",
+        "\\ExpansionPack2\\ExpansionPack2.far",        "\\ExpansionPack3\\ExpansionPack3.far",
+        "\\ExpansionPack4\\ExpansionPack4.far",        "\\ExpansionShared\\ExpansionShared.far",
         "\\Downloads\\QuennelsHDTs\\QuennelsHDTs.far",
     };
     return archives;

@@ -38,7 +38,9 @@ bool load_preview_setting() {
     return leading_number(value) != 0;
 }
 
-void store_preview_setting(bool checked) { save_setting(kAppFacewright, kKeyPreviewHeadSkins, checked ? "1" : "0"); }
+void store_preview_setting(bool checked) {
+    save_setting(kAppFacewright, kKeyPreviewHeadSkins, checked ? "1" : "0");
+}
 
 HeadSelector::HeadSelector(std::string game_path, std::string skin_data)
     : game_path_(std::move(game_path)), skin_data_(std::move(skin_data)) {}
@@ -52,7 +54,9 @@ std::optional<BoxMessage> HeadSelector::choose_model(const std::string& model) {
     const SkinListing listing = msGetSkinFileNames(game_path_, model, skin_data_);
     skins_ = listing.skins;
     if (!listing.refusal.empty()) return BoxMessage{listing.refusal, kBoxExclamation, "No Skins"};
-    if (!listing.bad.empty()) return BoxMessage{bad_skin_files_message(listing.bad), kBoxCritical, kBadSkinFilesTitle};
+    if (!listing.bad.empty()) {
+        return BoxMessage{bad_skin_files_message(listing.bad), kBoxCritical, kBadSkinFilesTitle};
+    }
     return std::nullopt;
 }
 
@@ -87,7 +91,9 @@ std::vector<SkinThumbnail> HeadSelector::page_thumbnails() const {
         const std::string& file = skins_[static_cast<size_t>(skin_index(cell) - 1)];
         const std::string name = without_extension(file);
         const GridPoint origin = cell_origin(cell);
-        thumbnails.push_back({cell, file, game_path_ + "\\gamedata\\skins\\" + file,
+        thumbnails.push_back({cell,
+                              file,
+                              game_path_ + "\\gamedata\\skins\\" + file,
                               is_safe_file_name(name) ? head_preview_path(name) : std::string(),
                               {origin.x + 2, origin.y + 2}});
     }
@@ -128,8 +134,8 @@ std::optional<std::string> HeadSelector::msFillThumbs(bool previews_on, const Sk
     });
 }
 
-std::optional<ShownSkin> HeadSelector::picThumbs_MouseDown(int32_t x, int32_t y,
-                                                           const std::function<bool(const ShownSkin&)>& show_skin) {
+std::optional<ShownSkin> HeadSelector::picThumbs_MouseDown(
+    int32_t x, int32_t y, const std::function<bool(const ShownSkin&)>& show_skin) {
     return guarded(kModule, "picThumbs_MouseDown", [&](int32_t&) -> std::optional<ShownSkin> {
         selected_ = cell_at(x, y);
         std::optional<ShownSkin> skin = skin_in_cell(selected_);
@@ -138,7 +144,8 @@ std::optional<ShownSkin> HeadSelector::picThumbs_MouseDown(int32_t x, int32_t y,
     });
 }
 
-std::optional<std::string> selected_skin_text(const std::string& model_text, const std::string& skin_name_text) {
+std::optional<std::string> selected_skin_text(const std::string& model_text,
+                                              const std::string& skin_name_text) {
     if (model_text.empty() || skin_name_text.empty()) return std::nullopt;
     return model_text + "," + skin_name_text;
 }

@@ -116,6 +116,7 @@ private:
 
 // "Select": model + "," + skin name for the editor's SelectedSkin; nothing (the window stays)
 // when no model is selected or the skin name is empty.
-std::optional<std::string> selected_skin_text(const std::string& model_text, const std::string& skin_name_text);
+std::optional<std::string> selected_skin_text(const std::string& model_text,
+                                              const std::string& skin_name_text);
 
 }  // namespace fw

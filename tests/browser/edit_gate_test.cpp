@@ -45,7 +45,12 @@ TEST_F(EditGateTest, NothingOrARefusalLeavesTheLastNeighbourhoodAlone) {
     build::SimSpec no_user_object;
     no_user_object.objd_label = "job object";
     const std::string good = build::sim_file(build::SimSpec{});
-    const struct { const char* what; std::string bytes; void (*change)(EditRequest&); std::optional<BoxMessage> box; } cases[] = {
+    const struct {
+        const char* what;
+        std::string bytes;
+        void (*change)(EditRequest&);
+        std::optional<BoxMessage> box;
+    } cases[] = {
         {"no neighbourhood", good, [](EditRequest& r) { r.neighbourhood_line.clear(); }, std::nullopt},
         {"no sim name", good, [](EditRequest& r) { r.sim_name.clear(); }, std::nullopt},
         {"empty cell", good, [](EditRequest& r) { r.cell = 1; }, std::nullopt},

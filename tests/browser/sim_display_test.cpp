@@ -15,7 +15,9 @@ namespace {
 class SimDisplayTest : public testing::Test {
 protected:
     std::string characters() const { return game_.str() + "\\UserData2\\Characters\\"; }
-    void put(const std::string& file, const std::string& bytes) { game_.write("UserData2/Characters/" + file, bytes); }
+    void put(const std::string& file, const std::string& bytes) {
+        game_.write("UserData2/Characters/" + file, bytes);
+    }
 
     build::TempDir home_;
     build::ScopedEnv home_env_{"FACEWRIGHT_HOME", home_.str()};
@@ -63,16 +65,25 @@ TEST_F(SimDisplayTest, ReadFileShowsItsOwnThreeBitmapsAndItsName) {
 // one); without such a label the file name stays.
 TEST(SimDisplayNameTest, FirstUserObjectLabelElseTheFileName) {
     const std::string long_label = "USER00002 - " + std::string(60, 'x');
-    const struct { const char* what; std::vector<std::pair<std::string, std::string>> chunks; std::string name; } cases[] = {
-        {"mixed case after another object", {{"OBJD", "job object"}, {"OBJD", "UsEr00001 - Ann"}, {"OBJD", "user2"}},
+    const struct {
+        const char* what;
+        std::vector<std::pair<std::string, std::string>> chunks;
+        std::string name;
+    } cases[] = {
+        {"mixed case after another object",
+         {{"OBJD", "job object"}, {"OBJD", "UsEr00001 - Ann"}, {"OBJD", "user2"}},
          "UsEr00001 - Ann"},
         {"label without NUL", {{"OBJD", long_label}}, long_label.substr(0, 64)},
-        {"user only in another chunk type", {{"STR#", "user00001 - Ann"}, {"OBJD", "ann user"}}, "User00009.iff"},
+        {"user only in another chunk type",
+         {{"STR#", "user00001 - Ann"}, {"OBJD", "ann user"}},
+         "User00009.iff"},
         {"no chunks", {}, "User00009.iff"},
     };
     for (const auto& c : cases) {
         IFFFile record;
-        for (const auto& [type, label] : c.chunks) record.chunks.push_back({1, type, "", "", build::label64(label), ""});
+        for (const auto& [type, label] : c.chunks) {
+            record.chunks.push_back({1, type, "", "", build::label64(label), ""});
+        }
         EXPECT_EQ(sim_display_name(record, "User00009.iff"), c.name) << c.what;
     }
 }

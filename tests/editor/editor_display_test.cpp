@@ -66,11 +66,16 @@ TEST_F(EditorDisplayTest, HeadBitmapIsTheSkinsFoldersElseTheFirstArchivesCopy) {
     game_.write("GameData/Skins/c001malgt_broken.bmp", "not a picture");
     game_.write("ExpansionPack/ExpansionPack.far", build::far_archive({{"other.bmp", "x"}}));
     game_.write("ExpansionPack2/ExpansionPack2.far",
-                build::far_archive({{"Skins\\C001MALGT_BROKEN.BMP", "from pack 2"}, {"c001malgt_packed.bmp", "packed 2"}}));
-    game_.write("Downloads/QuennelsHDTs/QuennelsHDTs.far",
-                build::far_archive({{"c001malgt_packed.bmp", "packed last"}, {"c001malgt_quennel.bmp", "quennel"}}));
+                build::far_archive(
+                    {{"Skins\\C001MALGT_BROKEN.BMP", "from pack 2"}, {"c001malgt_packed.bmp", "packed 2"}}));
+    game_.write(
+        "Downloads/QuennelsHDTs/QuennelsHDTs.far",
+        build::far_archive({{"c001malgt_packed.bmp", "packed last"}, {"c001malgt_quennel.bmp", "quennel"}}));
     const std::string headtemp = home_.str() + "\\headtemp.bmp";
-    const struct { const char* skin; std::string path, bytes; } cases[] = {
+    const struct {
+        const char* skin;
+        std::string path, bytes;
+    } cases[] = {
         {"c001malgt_here", skins("c001malgt_here.bmp"), ""},
         {"c001malgt_broken", headtemp, "from pack 2"},
         {"C001MAlgt_Packed", headtemp, "packed 2"},
@@ -86,7 +91,8 @@ TEST_F(EditorDisplayTest, HeadBitmapIsTheSkinsFoldersElseTheFirstArchivesCopy) {
             EXPECT_EQ(home_.read("headtemp.bmp"), c.bytes) << c.skin;
         }
     }
-    game_.write("GameData/Textures/textures.far", build::far_archive({{"..\\..\\evil.bmp", "evil"}, {"evil.bmp", "e"}}));
+    game_.write("GameData/Textures/textures.far",
+                build::far_archive({{"..\\..\\evil.bmp", "evil"}, {"evil.bmp", "e"}}));
     for (const std::string skin : {"../evil", "..\\evil", "", "a:b"}) {
         EXPECT_EQ(head_bitmap_for_display(game_.str(), skin), "") << skin;
         EXPECT_EQ(skin_bitmap_path(game_.str(), skin), "") << skin;
@@ -104,7 +110,8 @@ TEST_F(EditorDisplayTest, ChosenHeadAndSaveQuestion) {
 
     game_.write("UserData3/Characters/User00005.iff", "sim");
     EXPECT_EQ(save_confirmation(game_.str() + "\\userdata3\\characters\\user00005.IFF"),
-              (BoxMessage{"Make changes to: \r\n" + game_.str() + "/UserData3/Characters/User00005.iff?\r\n\r\nAre You Sure?",
+              (BoxMessage{"Make changes to: \r\n" + game_.str() +
+                              "/UserData3/Characters/User00005.iff?\r\n\r\nAre You Sure?",
                           36, "Confirm Action"}));
 }
 

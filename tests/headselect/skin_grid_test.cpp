@@ -19,10 +19,14 @@ std::string two_digits(int n) { return (n < 10 ? "0" : "") + std::to_string(n); 
 class SkinGridTest : public testing::Test {
 protected:
     void SetUp() override {
-        for (int i = 1; i <= 50; ++i) game_.write(skins_ + "C005MAlgt_s" + two_digits(i) + ".bmp", build::face_bmp(1, 4, 4));
+        for (int i = 1; i <= 50; ++i) {
+            game_.write(skins_ + "C005MAlgt_s" + two_digits(i) + ".bmp", build::face_bmp(1, 4, 4));
+        }
         game_.write(skins_ + "C005MAlgt_zz.bmp", "not a picture");
     }
-    std::string skin_path(int n) const { return game_.str() + "\\gamedata\\skins\\C005MAlgt_s" + two_digits(n) + ".bmp"; }
+    std::string skin_path(int n) const {
+        return game_.str() + "\\gamedata\\skins\\C005MAlgt_s" + two_digits(n) + ".bmp";
+    }
     HeadSelector chosen() {
         HeadSelector selector(game_.str(), "malgt");
         selector.choose_model("C005MA_ROMEO");
@@ -39,11 +43,12 @@ TEST_F(SkinGridTest, ModelsSkinsArePagedBy49AndPointsPickCellsOf68Pixels) {
     HeadSelector selector(game_.str(), "malgt");
     EXPECT_FALSE(selector.choose_model(""));
     EXPECT_TRUE(selector.skins().empty());
-    EXPECT_EQ(selector.choose_model("C005MA_ROMEO"),
-              (BoxMessage{"The following files could not be loaded:\r\n\r\nC005MAlgt_zz.bmp\r\n\r\n"
-                          "These files may be \"fixed\" by loading them into\r\na program like Paint Shop Pro and "
-                          "re-saving them.",
-                          16, "Bad Skin Files Detected"}));
+    EXPECT_EQ(
+        selector.choose_model("C005MA_ROMEO"),
+        (BoxMessage{"The following files could not be loaded:\r\n\r\nC005MAlgt_zz.bmp\r\n\r\n"
+                    "These files may be \"fixed\" by loading them into\r\na program like Paint Shop Pro and "
+                    "re-saving them.",
+                    16, "Bad Skin Files Detected"}));
     ASSERT_EQ(selector.skins().size(), 50u);
     EXPECT_EQ(selector.page_text(), "Page 1 of 2");
     EXPECT_FALSE(selector.previous());
@@ -89,7 +94,8 @@ TEST_F(SkinGridTest, FillingAPageDrawsEachSkinWithItsPreviewThenShowsTheFirst) {
     SkinGridPainter painter;
     painter.clear_grid = [&] { events.push_back("clear"); };
     painter.draw_thumbnail = [&](const SkinThumbnail& t) {
-        events.push_back("thumb " + std::to_string(t.cell) + " " + std::to_string(t.at.x) + "," + std::to_string(t.at.y));
+        events.push_back("thumb " + std::to_string(t.cell) + " " + std::to_string(t.at.x) + "," +
+                         std::to_string(t.at.y));
     };
     painter.draw_preview = [&](const SkinThumbnail& t) {
         events.push_back("preview " + std::to_string(t.cell));
@@ -105,7 +111,8 @@ TEST_F(SkinGridTest, FillingAPageDrawsEachSkinWithItsPreviewThenShowsTheFirst) {
     ASSERT_EQ(events.size(), 1u + 49 * 3 + 1);
     EXPECT_EQ(events[0], "clear");
     EXPECT_EQ((std::vector<std::string>(events.begin() + 1, events.begin() + 7)),
-              (std::vector<std::string>{"thumb 0 2,2", "preview 0", "refresh", "thumb 1 70,2", "preview 1", "refresh"}));
+              (std::vector<std::string>{"thumb 0 2,2", "preview 0", "refresh", "thumb 1 70,2", "preview 1",
+                                        "refresh"}));
     EXPECT_EQ(events[1 + 8 * 3], "thumb 8 70,70");
     EXPECT_EQ(events.back(), "show C005MAlgt_s01");
     EXPECT_EQ(selector.selected(), 0);
@@ -134,7 +141,12 @@ TEST_F(SkinGridTest, FailuresReachTheTrapWithTheirStage) {
     };
     const auto shows = [](const ShownSkin&) { return true; };
     const auto fails = [](const ShownSkin&) { return false; };
-    const struct { const char* what; SkinGridPainter painter; bool vanish; int32_t location, number; } cases[] = {
+    const struct {
+        const char* what;
+        SkinGridPainter painter;
+        bool vanish;
+        int32_t location, number;
+    } cases[] = {
         {"thumbnail", {{}, thrower(3), {}, {}, shows}, false, 2000, 51},
         {"refresh", {{}, {}, {}, [] { throw std::runtime_error("gone"); }, shows}, false, 2800, 51},
         {"first skin gone", {{}, {}, {}, {}, fails}, true, 3000, 53},
