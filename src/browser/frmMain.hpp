@@ -1,0 +1,81 @@
+#pragma once
+// The main window, the sim browser: the neighbourhood list, pages of 7 x 7 sim thumbnails with
+// their names, the selected sim's images, and the menus. Its handlers read the controls, ask the
+// core, and paint or show what comes back; the editor, Set Path and the extraction window are
+// opened through the openers (widgets/openers.hpp).
+#include <QMainWindow>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+class QLabel;
+class QListWidgetItem;
+
+namespace Ui {
+class frmMain;
+}
+
+namespace fw {
+
+struct SimCell;
+
+class frmMain : public QMainWindow {
+    Q_OBJECT
+public:
+    // Runs Form_Load: the settings, the game path, the name labels, the head-model lists.
+    explicit frmMain(QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // Each time the window becomes the program's active window (not when one of its own message
+    // boxes closes): the path checks and, while no sims are listed, the neighbourhood list.
+    void Form_Activate();
+
+    // The window's state, for the program's other windows and for tests.
+    const std::vector<std::string>& character_files() const { return files_; }
+    const std::string& current_neighbourhood() const { return neighbourhood_; }
+    int32_t current_page() const { return page_; }
+
+    // Draws the current page (also the page-drawing benchmark's entry point).
+    void msLoadSimImages();
+
+protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private slots:
+    void smenuExit_Click();
+    void lstUserDataDir_Click();
+    void cmdNext_Click();
+    void cmdPrevious_Click();
+    void cmdSelect_Click();
+    void picThumbs_MouseDown(int cell, int x, int y);
+    void picThumbs_MouseMove(int x, int y);
+    void picThumbs_DblClick();
+    void smenuBackup_Click();
+    void smenuSetPath_Click();
+    void smenuExport_Click();
+    void smnuExtract_Click();
+
+private:
+    void Form_Load();
+    void msGetUserDataDirs();
+    void msFillUserDataList();
+    void msGetFileNames();
+    void msDisplaySim(const std::string& file_name);
+    void draw_cell(int32_t cell, const SimCell& result);
+    void set_name_label(int32_t cell, const QString& caption);
+    std::string characters_folder() const;
+
+    std::unique_ptr<Ui::frmMain> ui;
+    std::vector<QLabel*> lblSimName;          // lblSimName0 .. lblSimName48, children of picThumbs
+    std::vector<std::string> folders_;        // the neighbourhood folder list
+    std::vector<std::string> files_;          // the character file list
+    std::string neighbourhood_;               // the folder of the line chosen in lstUserDataDir
+    int32_t page_ = 0;
+    bool activating_ = false;                 // Form_Activate is running (its boxes take the focus)
+    bool last_activated_was_box_ = false;     // the window activated before this one was a message box
+};
+
+}  // namespace fw
