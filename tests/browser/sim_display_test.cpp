@@ -88,15 +88,5 @@ TEST(SimDisplayNameTest, FirstUserObjectLabelElseTheFileName) {
     }
 }
 
-TEST(SimDisplayCellTest, CellsPastTheListHoldNoFile) {
-    std::vector<std::string> files;
-    for (int i = 1; i <= 50; ++i) files.push_back("User" + std::to_string(i) + ".iff");
-    EXPECT_EQ(file_in_cell(files, 0, 0), "User1.iff");
-    EXPECT_EQ(file_in_cell(files, 1, 0), "User50.iff");
-    EXPECT_EQ(file_in_cell(files, 1, 1), "");
-    EXPECT_EQ(file_in_cell(files, 0, 49), "User50.iff");  // a click below the grid
-    EXPECT_EQ(file_in_cell({}, 0, 0), "");
-}
-
 }  // namespace
 }  // namespace fw

@@ -101,13 +101,8 @@ TEST_F(EditorDisplayTest, HeadBitmapIsTheSkinsFoldersElseTheFirstArchivesCopy) {
     EXPECT_FALSE(std::filesystem::exists(home_.path() / "headtemp.bmp"));
 }
 
-TEST_F(EditorDisplayTest, ChosenHeadAndSaveQuestion) {
-    EXPECT_EQ(chosen_head(""), std::nullopt);
-    const std::optional<Head> head = chosen_head("C005MA_ROMEO,C005MAlgt_ROMEO,x");
-    ASSERT_TRUE(head);
-    EXPECT_EQ(head->model, "C005MA_ROMEO");
-    EXPECT_EQ(head->skin, "C005MAlgt_ROMEO,x");
-
+// The question names the file as the file system spells it.
+TEST_F(EditorDisplayTest, SaveQuestionNamesTheRealFile) {
     game_.write("UserData3/Characters/User00005.iff", "sim");
     EXPECT_EQ(save_confirmation(game_.str() + "\\userdata3\\characters\\user00005.IFF"),
               (BoxMessage{"Make changes to: \r\n" + game_.str() +
