@@ -191,22 +191,26 @@ TEST_F(EditSimWindow, AnEditFromTheMainWindowWritesWhatTheCoreSaveWritesKeepsABa
     EXPECT_EQ(read_file(backup_folder_path() + "\\" + backups[0]), original);
 }
 
-TEST_F(EditSimWindow, NoAnEmptyNameCancelAndTheCloseBoxWriteNothing) {
+// Nothing is written unless the user says Yes to a name the game can store; a name it cannot
+// store is refused before the question, never saved with "?" in place of a letter.
+TEST_F(EditSimWindow, NoAnEmptyNameCancelTheCloseBoxAndAnUnstorableNameWriteNothing) {
     const std::string path = sim("UserData", "User00002.iff");
     const std::string original = read_file(path);
+    const auto save = [](frmEditSim& e) { click(e, "cmdSave"); };
     struct Case {
         const char* what;
         QString name;
         BoxAnswer answer;
         std::function<void(frmEditSim&)> leave;
         bool stays_open;
-        size_t boxes;
+        std::vector<std::string> box_titles;
     };
     const Case cases[] = {
-        {"No", "Someone Else", BoxAnswer::No, [](frmEditSim& e) { click(e, "cmdSave"); }, true, 1},
-        {"empty name", "", BoxAnswer::Yes, [](frmEditSim& e) { click(e, "cmdSave"); }, true, 0},
-        {"Cancel", "Someone Else", BoxAnswer::Yes, [](frmEditSim& e) { click(e, "cmdCancel"); }, false, 0},
-        {"close box", "Someone Else", BoxAnswer::Yes, [](frmEditSim& e) { e.close(); }, false, 0},
+        {"No", "Someone Else", BoxAnswer::No, save, true, {"Confirm Action"}},
+        {"empty name", "", BoxAnswer::Yes, save, true, {}},
+        {"Cancel", "Someone Else", BoxAnswer::Yes, [](frmEditSim& e) { click(e, "cmdCancel"); }, false, {}},
+        {"close box", "Someone Else", BoxAnswer::Yes, [](frmEditSim& e) { e.close(); }, false, {}},
+        {"unstorable name", QString::fromUtf8("Mei \xE6\xA2\x85"), BoxAnswer::Yes, save, true, {"Not Saved"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -217,7 +221,9 @@ TEST_F(EditSimWindow, NoAnEmptyNameCancelAndTheCloseBoxWriteNothing) {
         click(*editor, "optChild");
         c.leave(*editor);
         EXPECT_EQ(editor->isVisible(), c.stays_open);
-        EXPECT_EQ(boxes_.size(), c.boxes);
+        std::vector<std::string> titles;
+        for (const BoxMessage& box : boxes_) titles.push_back(box.title);
+        EXPECT_EQ(titles, c.box_titles);
         EXPECT_EQ(read_file(path), original);
         EXPECT_FALSE(file_exists(temp_file_path()));
         EXPECT_FALSE(folder_exists(backup_folder_path()));
