@@ -187,7 +187,9 @@ void frmEditSim::show_previews(const std::string& skin, bool after_choice) {
         show_picture(ui->picPreview2, ui->picNoPreview->canvas());
     }
     if (!previews.cached) return;  // on opening, both pictures stay as they are
-    if (!load_into(ui->picPreview, previews.preview)) show_picture(ui->picPreview, ui->picNoPreview->canvas());
+    if (!load_into(ui->picPreview, previews.preview)) {
+        show_picture(ui->picPreview, ui->picNoPreview->canvas());
+    }
     show_picture(ui->picPreview2, ui->picNoPreview->canvas());
     load_into(ui->picPreview2, previews.preview2);
 }
@@ -225,7 +227,9 @@ void frmEditSim::cmdHead_Click() {
     SimControls options;
     read_options(options);
     selected_skin_.clear();
-    if (openers().select_head) selected_skin_ = openers().select_head(this, skin_data_code(options)).value_or("");
+    if (openers().select_head) {
+        selected_skin_ = openers().select_head(this, skin_data_code(options)).value_or("");
+    }
 
     const std::optional<Head> head = chosen_head(selected_skin_);
     if (!head) return;  // the selector was cancelled

@@ -41,7 +41,8 @@ QImage decoded(const std::string& bmp) {
 
 // Whether the picture shows the bitmap at its top-left corner.
 bool shows(const PictureBox* box, const QImage& image) {
-    const QImage part = box->canvas().copy(QRect(QPoint(0, 0), image.size())).convertToFormat(QImage::Format_RGB32);
+    const QImage part =
+        box->canvas().copy(QRect(QPoint(0, 0), image.size())).convertToFormat(QImage::Format_RGB32);
     return !image.isNull() && part == image.convertToFormat(QImage::Format_RGB32);
 }
 
@@ -51,7 +52,9 @@ protected:
     void SetUp() override {
         build::write_demo_game(game_.str());
         app_state().game_path = game_.str();
-        for (const char* leftover : {"\\headtemp.bmp", "\\usertemp.iff"}) delete_file(program_folder() + leftover);
+        for (const char* leftover : {"\\headtemp.bmp", "\\usertemp.iff"}) {
+            delete_file(program_folder() + leftover);
+        }
         std::error_code ignored;
         std::filesystem::remove_all(resolve_path(backup_folder_path()), ignored);
         std::filesystem::remove_all(resolve_path(program_folder() + "\\HeadPreview"), ignored);
@@ -60,9 +63,10 @@ protected:
             return box.style == kBoxQuestion ? answer_ : BoxAnswer::Ok;
         });
         openers().edit_sim = show_frmEditSim;
+        // A head selector that records the code it is given and is cancelled.
         openers().select_head = [this](QWidget*, const std::string& skin_data) {
             skin_data_.push_back(skin_data);
-            return choice_;
+            return std::optional<std::string>();
         };
     }
     void TearDown() override {
@@ -76,7 +80,8 @@ protected:
     }
     // The main window's click on the sim: its bitmaps dumped into the program folder.
     void click_sim(const std::string& neighbourhood, const std::string& file) const {
-        ASSERT_TRUE(msDisplaySim(game_.str() + "\\" + neighbourhood + "\\Characters\\", neighbourhood, file).loaded());
+        const std::string folder = game_.str() + "\\" + neighbourhood + "\\Characters\\";
+        ASSERT_TRUE(msDisplaySim(folder, neighbourhood, file).loaded());
     }
     std::unique_ptr<frmEditSim> open_editor(const std::string& path) {
         auto editor = std::make_unique<frmEditSim>();
@@ -124,7 +129,6 @@ protected:
     std::vector<BoxMessage> boxes_;
     std::vector<std::string> skin_data_;
     BoxAnswer answer_ = BoxAnswer::Yes;
-    std::optional<std::string> choice_;
 };
 
 // The whole road of one edit: the main window lists the neighbourhood, a click shows the sim,
@@ -169,7 +173,8 @@ TEST_F(EditSimWindow, AnEditFromTheMainWindowWritesWhatTheCoreSaveWritesKeepsABa
             QListWidget* models = control<QListWidget>(selector, "lstModels");
             const QList<QListWidgetItem*> eliot = models->findItems("C002MA_ELIOT", Qt::MatchExactly);
             ASSERT_EQ(eliot.size(), 1);
-            QTest::mouseClick(models->viewport(), Qt::LeftButton, {}, models->visualItemRect(eliot[0]).center());
+            const QPoint on_eliot = models->visualItemRect(eliot[0]).center();
+            QTest::mouseClick(models->viewport(), Qt::LeftButton, {}, on_eliot);
             ThumbnailGrid* skins = control<ThumbnailGrid>(selector, "picThumbs");
             QTest::mouseClick(skins, Qt::LeftButton, {}, skins->canvasOrigin() + QPoint(10, 10));
             click(selector, "cmdSelect");
