@@ -1,8 +1,149 @@
 // Facewright, the windows. Start-up order, the game chosen for this run (--game, --demo) and the
 // trap's "Unrecoverable Error" box are set up here; everything else is the windows' and the core's.
-#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
+#include <QIcon>
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "browser/frmMain.hpp"
+#include "demo/demo_game.hpp"
+#include "editor/frmEditSim.hpp"
+#include "extract/frmExtract.hpp"
+#include "headselect/frmSelectHead.hpp"
+#include "shell/app_state.hpp"
+#include "shell/error_trap.hpp"
+#include "shell/frmSetPath.hpp"
+#include "shell/frmTitle.hpp"
+#include "widgets/openers.hpp"
+#include "widgets/qt_text.hpp"
+#include "widgets/unrecoverable_error.hpp"
+
+namespace {
+
+QString version_number() {
+    return QStringLiteral("%1.%2.%3")
+        .arg(FACEWRIGHT_VERSION_MAJOR)
+        .arg(FACEWRIGHT_VERSION_MINOR)
+        .arg(FACEWRIGHT_VERSION_REVISION);
+}
+
+struct Options {
+    bool demo = false;
+    std::string game;  // "" when not given
+};
+
+// Read before the application object exists, so that --help and --version work without a
+// display. Ends the program after --help or --version, or with a message on a wrong option.
+Options read_options(int argc, char** argv) {
+    QStringList arguments;
+    for (int k = 0; k < argc; ++k) arguments << QString::fromLocal8Bit(argv[k]);
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);  // -platform NAME
+    parser.setApplicationDescription(QStringLiteral(
+        "Facewright edits the sims of The Sims: name, gender, age group, skin tone and head.\n"
+        "Without options the game is the one set in the program (\"Set Path\") or found in the\n"
+        "game's registry entry. The command-line tool facewright-cli works on the same files."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help."));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Show the program's version."));
+    parser.addOption(help);
+    parser.addOption(version);
+    const QCommandLineOption game(QStringLiteral("game"),
+                                  QStringLiteral("Use the game installed in PATH for this run; the stored "
+                                                 "location is left as it is."),
+                                  QStringLiteral("PATH"));
+    const QCommandLineOption demo(QStringLiteral("demo"),
+                                  QStringLiteral("Use the demo game (a small synthetic game install in the "
+                                                 "program folder, written there when missing) for this run."));
+    parser.addOption(game);
+    parser.addOption(demo);
+    // The toolkit's own options, taken by the application object later.
+    for (const char* name : {"platform", "display", "style", "stylesheet"}) {
+        QCommandLineOption toolkit(QString::fromLatin1(name), QString(), QStringLiteral("VALUE"));
+        toolkit.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(toolkit);
+    }
+    if (!parser.parse(arguments)) {
+        std::fprintf(stderr, "facewright: %s See --help.\n", qPrintable(parser.errorText()));
+        std::exit(2);
+    }
+    if (parser.isSet(help)) {
+        // Without the application object the parser cannot name the program itself.
+        QString text = parser.helpText();
+        text.replace(QStringLiteral("<executable_name>"), QStringLiteral("facewright"));
+        std::fputs(qPrintable(text), stdout);
+        std::exit(0);
+    }
+    if (parser.isSet(version)) {
+        std::printf("Facewright %s\n", qPrintable(version_number()));
+        std::exit(0);
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        std::fprintf(stderr, "facewright: unexpected argument \"%s\". See --help.\n",
+                     qPrintable(parser.positionalArguments().first()));
+        std::exit(2);
+    }
+    if (parser.isSet(game) && parser.isSet(demo)) {
+        std::fprintf(stderr, "facewright: --game and --demo cannot be used together\n");
+        std::exit(2);
+    }
+    Options options;
+    options.demo = parser.isSet(demo);
+    // A relative path means the folder the program was started in, whatever folder is current
+    // later.
+    const QString path = parser.value(game);
+    if (!path.isEmpty()) options.game = fw::from_qt(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
+    return options;
+}
+
+void install_window_openers() {
+    fw::openers().edit_sim = fw::show_frmEditSim;
+    fw::openers().select_head = fw::frmSelectHead::select_head;
+    fw::openers().set_path = [](QWidget* owner) {
+        fw::frmSetPath dialog(owner);
+        dialog.exec();
+    };
+    fw::openers().extract = [](QWidget* owner) {
+        fw::frmExtract dialog(owner);
+        dialog.exec();
+    };
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
-    QApplication application(argc, argv);
-    return 0;
+    // The names only label the program for the desktop; the program folder and the settings
+    // files do not depend on them.
+    QApplication::setApplicationName(QStringLiteral("Facewright"));
+    QApplication::setOrganizationName(QStringLiteral("Tamsworth"));
+    QApplication::setApplicationVersion(version_number());
+    const Options options = read_options(argc, argv);
+
+    fw::FacewrightApplication application(argc, argv);
+    // The installed menu entry and icon share this id; the desktop matches the windows to them.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.tamsworth.Facewright"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("io.github.tamsworth.Facewright")));
+    fw::install_unrecoverable_error_box();
+
+    std::unique_ptr<fw::frmMain> main_window;
+    try {
+        fw::app_state().run_game_path = options.demo ? fw::build::ensure_demo_game() : options.game;
+        install_window_openers();
+
+        // The title box first; the main window once it closes, by "OK" or its close box. Until
+        // then, the title box closing is not the last window closing.
+        QApplication::setQuitOnLastWindowClosed(false);
+        fw::show_title_box([&main_window] {
+            main_window = std::make_unique<fw::frmMain>();
+            main_window->show();
+            QApplication::setQuitOnLastWindowClosed(true);
+        });
+    } catch (...) {
+        fw::record_failure("Facewright", "main", 0, fw::failure_from_current_exception());
+        fw::trap();
+    }
+    return application.exec();
 }
