@@ -39,10 +39,14 @@ constexpr int kWindowWidth = (4200 + 7215 + 120) / 15;
 constexpr int kWindowHeight = 8610 / 15;
 // Below this screen height (9600 twips) the window moves to the top edge.
 constexpr int kShortScreen = 9600 / 15;
-// A name label: 64 x 13 pixels; the cell's inner frame box ends 66 pixels below the cell's top.
+// A name label: 64 x 13 pixels. A caption of two lines starts on the row below a 45-pixel
+// thumbnail (at 2 + 45) and reaches the cell's edge; the label is transparent, so the blinking
+// frame shows through it.
 constexpr int kNameLabelWidth = 64;
 constexpr int kNameLabelHeight = 13;
-constexpr int kCellInnerBottom = 66;
+constexpr int kTwoLineTop = 47;
+// A name label showing a caption of two lines (the can't-load caption) has its own font and size.
+constexpr const char* kTwoLines = "twoLines";
 
 // A neighbourhood line keeps the core's bytes beside its text; the list sorts by those bytes
 // without regard to case, as the game's platform sorts a list box.
@@ -61,8 +65,16 @@ public:
 
 QPoint to_point(GridPoint point) { return {point.x, point.y}; }
 
+// The list's text: its selected line, as the core's bytes ("" with none).
+std::string selected_line(const QListWidget& list) {
+    const QList<QListWidgetItem*> selected = list.selectedItems();
+    return selected.isEmpty() ? std::string() : NeighbourhoodItem::bytes(*selected.first());
+}
+
 // The core breaks lines with CR LF; a label breaks them at LF.
-QString label_text(const std::string& caption) { return to_qt(caption).replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
+QString label_text(const std::string& caption) {
+    return to_qt(caption).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
 
 }  // namespace
 
@@ -73,7 +85,8 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent), ui(std::make_unique<Ui:
     connect(ui->smenuSetPath, &QAction::triggered, this, &frmMain::smenuSetPath_Click);
     connect(ui->smenuExport, &QAction::triggered, this, &frmMain::smenuExport_Click);
     connect(ui->smnuExtract, &QAction::triggered, this, &frmMain::smnuExtract_Click);
-    connect(ui->lstUserDataDir, &QListWidget::currentRowChanged, this, &frmMain::lstUserDataDir_Click);
+    // A line is chosen when it is selected; the list taking the focus only moves its cursor.
+    connect(ui->lstUserDataDir, &QListWidget::itemSelectionChanged, this, &frmMain::lstUserDataDir_Click);
     connect(ui->cmdNext, &QPushButton::clicked, this, &frmMain::cmdNext_Click);
     connect(ui->cmdPrevious, &QPushButton::clicked, this, &frmMain::cmdPrevious_Click);
     connect(ui->cmdSelect, &QPushButton::clicked, this, &frmMain::cmdSelect_Click);
@@ -98,6 +111,7 @@ void frmMain::Form_Load() {
 
     ui->picThumbs->setThumbnailOffset(to_point(thumbnail_position(0)));
     ui->picThumbs->setBlinkInterval(333);
+    choose_label_fonts();
     lblSimName.clear();
     for (int32_t k = 0; k < kSimsPerPage; ++k) {
         auto* label = new QLabel(ui->picThumbs);
@@ -109,35 +123,54 @@ void frmMain::Form_Load() {
         set_name_label(k, QString());
     }
 
+    // A caption wider in this system's font than its measure allows grows to the right, where
+    // each of these labels has room, rather than be cut off.
+    for (QLabel* caption : {ui->lblBody, ui->Label1, ui->Label3, ui->Label2}) {
+        caption->resize(std::max(caption->width(), caption->sizeHint().width()), caption->height());
+    }
+
     msGetHeadModelLists(app_state().game_path);
     create_head_preview_folder();
 }
 
 void frmMain::set_name_label(int32_t cell, const QString& caption) {
     QLabel* label = lblSimName[static_cast<size_t>(cell)];
-    const QPoint place = ui->picThumbs->canvasOrigin() + to_point(name_label_position(cell));
     label->setText(caption);
-    if (!caption.contains(QLatin1Char('\n'))) {
-        label->setFont(QFont());  // back to the grid's font
+    const bool two_lines = caption.contains(QLatin1Char('\n'));
+    // Font and place change only between the one-line and two-line forms, not for every name.
+    const QVariant form = label->property(kTwoLines);
+    if (form.isValid() && form.toBool() == two_lines) return;
+    label->setProperty(kTwoLines, two_lines);
+    const QPoint place = ui->picThumbs->canvasOrigin() + to_point(name_label_position(cell));
+    if (!two_lines) {
+        label->setFont(name_font_);
         label->setGeometry(place.x(), place.y(), kNameLabelWidth, kNameLabelHeight);
         return;
     }
-    // The can't-load caption's two lines: in a font small enough for the widest line to fit the
-    // label's width, the label grown upward so that its last line stays inside the cell's frame.
-    QFont font = ui->picThumbs->font();
-    int pixels = 11;
-    font.setPixelSize(pixels);
-    const QStringList lines = caption.split(QLatin1Char('\n'));
-    const auto widest = [&lines](const QFontMetrics& metrics) {
-        int width = 0;
-        for (const QString& line : lines) width = std::max(width, metrics.horizontalAdvance(line));
-        return width;
+    // The can't-load caption's two lines take the rest of the cell below the 45-pixel thumbnail.
+    label->setFont(caption_font_);
+    label->setGeometry(place.x(), place.y() - 1, kNameLabelWidth, kCellSize - kTwoLineTop);
+}
+
+void frmMain::choose_label_fonts() {
+    // The largest size of the grid's font, from the usual 11 pixels down, whose lines fit the
+    // label: a name in 64 x 13, the two lines of the can't-load caption from the row below the
+    // thumbnail to the cell's edge.
+    const auto largest_fitting = [this](const QStringList& lines, int height) {
+        QFont font = ui->picThumbs->font();
+        for (int pixels = 11; pixels >= 6; --pixels) {
+            font.setPixelSize(pixels);
+            const QFontMetrics metrics(font);
+            int widest = 0;
+            for (const QString& line : lines) widest = std::max(widest, metrics.horizontalAdvance(line));
+            const int tall = metrics.height() + metrics.lineSpacing() * (static_cast<int>(lines.size()) - 1);
+            if (widest <= kNameLabelWidth && tall <= height) break;
+        }
+        return font;
     };
-    while (pixels > 7 && widest(QFontMetrics(font)) > kNameLabelWidth) font.setPixelSize(--pixels);
-    label->setFont(font);
-    const int height = QFontMetrics(font).lineSpacing() * static_cast<int>(lines.size());
-    const int bottom = ui->picThumbs->canvasOrigin().y() + ThumbnailGrid::cellOrigin(cell).y() + kCellInnerBottom;
-    label->setGeometry(place.x(), std::min(place.y(), bottom - height), kNameLabelWidth, height);
+    name_font_ = largest_fitting({QStringLiteral("Name")}, kNameLabelHeight);
+    const QStringList caption_lines = label_text(kCantLoadCaption).split(QLatin1Char('\n'));
+    caption_font_ = largest_fitting(caption_lines, kCellSize - kTwoLineTop);
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
@@ -219,8 +252,7 @@ std::string frmMain::characters_folder() const {
 }
 
 void frmMain::lstUserDataDir_Click() {
-    const QListWidgetItem* item = ui->lstUserDataDir->currentItem();
-    const std::string line = item ? NeighbourhoodItem::bytes(*item) : std::string();
+    const std::string line = selected_line(*ui->lstUserDataDir);
     if (line.empty()) return;
     ui->picSim->clear();
     ui->txtSimName->clear();
@@ -262,9 +294,6 @@ void frmMain::draw_cell(int32_t cell, const SimCell& result) {
         ui->picThumbs->drawThumbnail(cell, thumbnail.isNull() ? not_found_bitmap() : thumbnail);
     }
     set_name_label(cell, label_text(result.caption()));
-    // The page is seen to fill cell by cell.
-    const QPoint origin = ui->picThumbs->canvasOrigin() + ThumbnailGrid::cellOrigin(cell);
-    ui->picThumbs->repaint(QRect(origin, QSize(kCellSize, kCellSize)));
 }
 
 void frmMain::msDisplaySim(const std::string& file_name) {
@@ -317,9 +346,8 @@ void frmMain::cmdPrevious_Click() {
 
 void frmMain::cmdSelect_Click() {
     ui->cmdFocus->setFocus();
-    const QListWidgetItem* item = ui->lstUserDataDir->currentItem();
     EditRequest request;
-    request.neighbourhood_line = item ? NeighbourhoodItem::bytes(*item) : std::string();
+    request.neighbourhood_line = selected_line(*ui->lstUserDataDir);
     request.sim_name = from_qt(ui->txtSimName->text());
     request.page = page_;
     request.cell = ui->picThumbs->selectedCell();

@@ -3,6 +3,7 @@
 // their names, the selected sim's images, and the menus. Its handlers read the controls, ask the
 // core, and paint or show what comes back; the editor, Set Path and the extraction window are
 // opened through the openers (widgets/openers.hpp).
+#include <QFont>
 #include <QMainWindow>
 #include <cstdint>
 #include <memory>
@@ -65,11 +66,14 @@ private:
     void msGetFileNames();
     void msDisplaySim(const std::string& file_name);
     void draw_cell(int32_t cell, const SimCell& result);
+    void choose_label_fonts();
     void set_name_label(int32_t cell, const QString& caption);
     std::string characters_folder() const;
 
     std::unique_ptr<Ui::frmMain> ui;
     std::vector<QLabel*> lblSimName;          // lblSimName0 .. lblSimName48, children of picThumbs
+    QFont name_font_;                         // a sim's name in its label
+    QFont caption_font_;                      // the can't-load caption's two lines
     std::vector<std::string> folders_;        // the neighbourhood folder list
     std::vector<std::string> files_;          // the character file list
     std::string neighbourhood_;               // the folder of the line chosen in lstUserDataDir

@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFocusEvent>
 #include <QMouseEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -38,10 +39,12 @@ namespace {
 const std::string kSetPathHint = "Please use the Set Path menu option to locate The Sims.";
 const BoxMessage kNotInRegistry{"The path to The Sims was not found in the registry.\r\n" + kSetPathHint, 16,
                                 "Path to The Sims not found!"};
-const BoxMessage kRegistryFailed{"GetRegistryString failed on error.\r\nThe path to The Sims can not be found.\r\n" +
+const BoxMessage kRegistryFailed{"GetRegistryString failed on error.\r\n"
+                                 "The path to The Sims can not be found.\r\n" +
                                      kSetPathHint,
                                  16, "Path to The Sims not found!"};
-const BoxMessage kNoSimsExe{"The file SIMS.EXE was not found in the path specified in the registry.\r\n" + kSetPathHint,
+const BoxMessage kNoSimsExe{"The file SIMS.EXE was not found in the path specified in the registry.\r\n" +
+                                kSetPathHint,
                             16, "SIMS.EXE Not Found!"};
 const BoxMessage kExitQuestion{"Exit this program?", 36, "Confirm Action"};
 
@@ -90,7 +93,8 @@ protected:
         build::SimSpec shape;
         shape.name = sim_name(n);
         shape.objd_label = "user" + std::to_string(n) + " - " + sim_name(n);
-        shape.bitmaps = {{"Web_Image", build::bmp24(45, 45, [n](int, int) { return 0x010000u * (n % 256); })}};
+        const uint32_t red = 0x010000u * static_cast<uint32_t>(n % 256);
+        shape.bitmaps = {{"Web_Image", build::bmp24(45, 45, [red](int, int) { return red; })}};
         return shape;
     }
     void write_sim(const std::string& neighbourhood, int n, const build::SimSpec& shape) {
@@ -116,10 +120,13 @@ protected:
     QString text(const char* name) const { return find<QLineEdit>(name)->text(); }
     QString label(int k) const { return find<QLabel>(("lblSimName" + std::to_string(k)).c_str())->text(); }
     ThumbnailGrid* grid() const { return find<ThumbnailGrid>("picThumbs"); }
-    void click_cell_at(QPoint at) const { QTest::mouseClick(grid(), Qt::LeftButton, {}, grid()->canvasOrigin() + at); }
+    void click_cell_at(QPoint at) const {
+        QTest::mouseClick(grid(), Qt::LeftButton, {}, grid()->canvasOrigin() + at);
+    }
     void move_pointer_to(QPoint at) const {
         const QPointF point = grid()->canvasOrigin() + at;
-        QMouseEvent move(QEvent::MouseMove, point, grid()->mapToGlobal(point), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QMouseEvent move(QEvent::MouseMove, point, grid()->mapToGlobal(point), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
         QApplication::sendEvent(grid(), &move);
     }
     void trigger(const char* action) const { find<QAction>(action)->trigger(); }
@@ -131,8 +138,8 @@ protected:
         return lines;
     }
     QString selected_line() const {
-        const QListWidgetItem* item = find<QListWidget>("lstUserDataDir")->currentItem();
-        return item ? item->text() : QString();
+        const QList<QListWidgetItem*> selected = find<QListWidget>("lstUserDataDir")->selectedItems();
+        return selected.isEmpty() ? QString() : selected.first()->text();
     }
 
     build::TempDir game;
@@ -230,8 +237,12 @@ TEST_F(FrmMainTest, NeighbourhoodsInOrderAndTheLastOneSelectedAgain) {
     window->Form_Activate();
     EXPECT_EQ(selected_line(), "Neighborhood 03   (userdata3)");
 
+    // Nothing is chosen for the player: not when the stored line is gone, not when the list
+    // takes the keyboard focus.
     save_setting(kAppVestrel, kKeyLastNeighborhood, "Neighborhood 04   (UserData4)");
     open(game.str());
+    QFocusEvent focus_in(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(find<QListWidget>("lstUserDataDir"), &focus_in);
     EXPECT_EQ(selected_line(), "");
     EXPECT_TRUE(window->character_files().empty());
 }
@@ -245,6 +256,9 @@ TEST_F(FrmMainTest, PagesOfFortyNine) {
     open(game.str());
     EXPECT_EQ(text("txtPageCount"), "Page 1 of 1");
     EXPECT_EQ(label(48), "Sim49");
+    // Each name stands under its thumbnail: 64 x 13 at the cell's corner + (2, 48).
+    EXPECT_EQ(find<QLabel>("lblSimName48")->geometry(),
+              QRect(grid()->canvasOrigin() + QPoint(6 * 68 + 2, 6 * 68 + 48), QSize(64, 13)));
     press("cmdNext");
     EXPECT_EQ(window->current_page(), 0);
 
@@ -300,13 +314,16 @@ TEST_F(FrmMainTest, AFileThatCannotBeReadShowsItsCellAndError) {
     open(game.str());
     EXPECT_EQ(label(0), "Sim1");
     EXPECT_EQ(label(1), "* ERROR *\n Can't Load!!");
+    // Both lines fit in the label, which lies below the 45-pixel thumbnail at (11, 2) and inside
+    // the cell; a name fits its 13 pixels.
     const QLabel* caption = find<QLabel>("lblSimName1");
     const QFontMetrics metrics(caption->font());
-    EXPECT_GE(caption->height(), 2 * metrics.lineSpacing());
+    EXPECT_GE(caption->height(), metrics.height() + metrics.lineSpacing());
     EXPECT_LE(metrics.horizontalAdvance(" Can't Load!!"), caption->width());
     const QPoint cell_top = grid()->canvasOrigin() + QPoint(68, 0);
+    EXPECT_GE(caption->geometry().top(), cell_top.y() + 2 + 45);
     EXPECT_LE(caption->geometry().bottom(), cell_top.y() + 67);
-    EXPECT_GE(caption->geometry().top(), cell_top.y() + 2);
+    EXPECT_LE(QFontMetrics(find<QLabel>("lblSimName0")->font()).height(), 13);
 
     click_cell_at({68 + 30, 30});
     EXPECT_EQ(text("txtSimName"), QString::fromStdString("* ERROR * Can not load " + file_name(2)));
@@ -375,8 +392,8 @@ TEST_F(FrmMainTest, MenusStoreAskAndReport) {
     trigger("smenuExport");
     const std::string home = std::getenv("FACEWRIGHT_HOME");
     ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0], (BoxMessage{"Exported:\r\n" + home + "/headskins.txt\r\n" + home + "/bodyskins.txt", 64,
-                                    "Export Complete"}));
+    EXPECT_EQ(boxes[0], (BoxMessage{"Exported:\r\n" + home + "/headskins.txt\r\n" + home + "/bodyskins.txt",
+                                    64, "Export Complete"}));
 
     boxes.clear();
     answer = BoxAnswer::No;

@@ -25,7 +25,9 @@ protected:
         grid.show();
     }
     // What the screen shows at a point of the picture.
-    QColor on_screen(int x, int y) { return grid.grab().toImage().pixelColor(grid.canvasOrigin() + QPoint(x, y)); }
+    QColor on_screen(int x, int y) {
+        return grid.grab().toImage().pixelColor(grid.canvasOrigin() + QPoint(x, y));
+    }
 
     ThumbnailGrid grid;
 };
@@ -50,7 +52,8 @@ TEST_F(ThumbnailGridTest, ThumbnailsGoIntoThePictureAndTheFrameOnlyOntoTheScreen
     grid.Timer1_Timer();
     EXPECT_EQ(on_screen(68, 136), grid.background());
     grid.Timer1_Timer();
-    for (const QPoint corner : {QPoint(68, 136), QPoint(68 + 67, 136 + 67), QPoint(69, 137), QPoint(68 + 66, 136 + 66)}) {
+    for (const QPoint corner : {QPoint(68, 136), QPoint(68 + 67, 136 + 67), QPoint(69, 137),
+                                QPoint(68 + 66, 136 + 66)}) {
         EXPECT_EQ(on_screen(corner.x(), corner.y()), QColor(Qt::white)) << corner.x() << "," << corner.y();
     }
     EXPECT_EQ(on_screen(70, 138), grid.background());     // two boxes, nothing inside them
@@ -98,7 +101,9 @@ TEST(PictureBox, KeepsItsPictureUntilCleared) {
     EXPECT_EQ(box.canvas().pixelColor(60, 64), box.background());
     bool text_painted = false;
     for (int y = 84; y < 84 + box.fontMetrics().height(); ++y) {
-        for (int x = 0; x < 100; ++x) text_painted = text_painted || box.canvas().pixelColor(x, y) != box.background();
+        for (int x = 0; x < 100; ++x) {
+            text_painted = text_painted || box.canvas().pixelColor(x, y) != box.background();
+        }
     }
     EXPECT_TRUE(text_painted);
     box.clear();
