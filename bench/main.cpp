@@ -3,7 +3,9 @@
 // to the file named by --table (default: standard error).
 #include <benchmark/benchmark.h>
 
+#include <QApplication>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <iostream>
@@ -13,6 +15,7 @@
 
 #include "fixtures.hpp"
 #include "formats_bench.hpp"
+#include "page_draw_bench.hpp"
 
 namespace {
 
@@ -68,8 +71,13 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&count, args.data());
     if (benchmark::ReportUnrecognizedArguments(count, args.data())) return 2;
 
+    // The windows are drawn offscreen unless a platform is chosen.
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication application(count, args.data());
+
     fw::bench::fixtures();  // built before any timing starts
     fw::bench::register_benchmarks();
+    fw::bench::register_page_draw_benchmarks();
     RatioReporter reporter;
     std::ofstream table_file;
     if (!table.empty()) {
@@ -80,6 +88,7 @@ int main(int argc, char** argv) {
         reporter.SetOutputStream(&std::cerr);
     }
     benchmark::RunSpecifiedBenchmarks(&reporter);
+    fw::bench::release_page_draw_fixture();
     benchmark::Shutdown();
     return reporter.print_ratios() ? 0 : 1;
 }

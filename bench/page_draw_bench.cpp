@@ -1,0 +1,171 @@
+// page_draw: the main window drawing one full page of 49 sims (each file read, its bitmaps
+// dumped, its name and head skin taken, its head previews looked for, its thumbnail loaded and
+// painted into the grid, the first sim shown) against the plainest code that reads the same 49
+// files and writes the same bitmap bytes: one fopen and fread per file, one fwrite per bitmap.
+#include "page_draw_bench.hpp"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <cctype>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "browser/frmMain.hpp"
+#include "browser/sim_cells.hpp"
+#include "builders/far_builder.hpp"
+#include "builders/sim_builder.hpp"
+#include "formats/iff.hpp"
+#include "shell/app_state.hpp"
+#include "shell/settings.hpp"
+#include "support/temp_dir.hpp"
+
+namespace fw::bench {
+
+namespace {
+
+constexpr int kSims = 49;
+
+struct DumpedBitmap {
+    long offset = 0;  // of the picture's bytes in the character file
+    size_t size = 0;
+    std::string name;  // the file it is written to
+};
+
+struct PageFixture {
+    build::TempDir temp;
+    std::string characters;  // the characters folder, real path
+    std::vector<std::string> files;
+    std::vector<std::vector<DumpedBitmap>> bitmaps;  // per file
+    std::string out_plain;
+    std::unique_ptr<frmMain> window;
+};
+
+// A sim as the game writes one: its web image, faces, relationship images and speech bitmap.
+std::string sim_bytes(int n) {
+    build::SimSpec shape;
+    shape.name = "Sim" + std::to_string(n);
+    const std::string model = std::to_string(n % 7);
+    shape.head = "C00" + model + "MA_Bench,HEAD-HEAD=c00" + model + "malgt_bench";
+    const auto seed = static_cast<uint32_t>(n * 4);
+    shape.bitmaps = {{"Web_Image", build::face_bmp(seed)},
+                     {"faces", build::face_bmp(seed + 1)},
+                     {"rel. images", build::face_bmp(seed + 2, 60, 45)},
+                     {"speech_large", build::face_bmp(seed + 3, 64, 64)}};
+    return build::sim_file(shape);
+}
+
+bool fixture_made = false;
+
+bool page_fixture_made() { return fixture_made; }
+
+PageFixture& page_fixture() {
+    static const std::unique_ptr<PageFixture> made = [] {
+        fixture_made = true;
+        auto f = std::make_unique<PageFixture>();
+        // Settings and the registry of this run stay inside the temporary folder.
+        ::setenv("XDG_CONFIG_HOME", (f->temp.str() + "/config").c_str(), 1);
+        ::setenv("WINEPREFIX", (f->temp.str() + "/wine").c_str(), 1);
+        f->temp.write("game/Sims.exe", "");
+        for (int n = 1; n <= kSims; ++n) {
+            char name[16];
+            std::snprintf(name, sizeof name, "User%05d.iff", n);
+            const std::string relative = std::string("game/UserData/Characters/") + name;
+            const std::string path = f->temp.write(relative, sim_bytes(n));
+            f->files.push_back(name);
+            IFFFile file;
+            if (!gfstrReadIFFChecked(file, path).empty()) {
+                throw std::runtime_error("benchmark fixture: sim unreadable");
+            }
+            // Where each picture lies in the file, found once so the plain side only moves bytes.
+            const std::string whole = f->temp.read(relative);
+            std::vector<DumpedBitmap> dumped;
+            for (const IFFChunk& chunk : file.chunks) {
+                if (chunk.type != "BMP_") continue;
+                const size_t at = whole.find(chunk.data);
+                if (at == std::string::npos) throw std::runtime_error("benchmark fixture: picture not found");
+                std::string label;
+                for (const char c : chunk.label.substr(0, chunk.label.find('\0'))) {
+                    if (std::isalnum(static_cast<unsigned char>(c)) || c == '-' || c == '_') label += c;
+                }
+                dumped.push_back({static_cast<long>(at), chunk.data.size(), label + ".BMP"});
+            }
+            f->bitmaps.push_back(std::move(dumped));
+        }
+        f->characters = f->temp.str() + "/game/UserData/Characters/";
+        f->out_plain = f->temp.str() + "/plain";
+        std::filesystem::create_directories(f->out_plain);
+
+        save_setting(kAppVestrel, kKeyLastNeighborhood, "Neighborhood 01   (UserData)");
+        app_state().run_game_path = f->temp.str() + "/game";
+        f->window = std::make_unique<frmMain>();
+        f->window->show();
+        f->window->Form_Activate();  // lists the neighbourhood and draws the page once
+        QApplication::processEvents();
+        if (f->window->character_files().size() != kSims) {
+            throw std::runtime_error("benchmark fixture: page not listed");
+        }
+        return f;
+    }();
+    return *made;
+}
+
+void page_draw_ours(benchmark::State& state) {
+    PageFixture& f = page_fixture();
+    for (auto _ : state) f.window->msLoadSimImages();
+}
+
+// The core's part of the same page alone (no picture loaded or painted): how much of page_draw
+// is the window's.
+void page_core_ours(benchmark::State& state) {
+    PageFixture& f = page_fixture();
+    for (auto _ : state) {
+        fw::msLoadSimImages(f.characters, f.files, 0, [](int32_t, const SimCell&) {});
+    }
+}
+
+void page_draw_plain(benchmark::State& state) {
+    PageFixture& f = page_fixture();
+    std::string bytes;
+    for (auto _ : state) {
+        for (size_t i = 0; i < f.files.size(); ++i) {
+            FILE* in = std::fopen((f.characters + f.files[i]).c_str(), "rb");
+            if (in == nullptr) throw std::runtime_error("benchmark: cannot open a sim");
+            std::fseek(in, 0, SEEK_END);
+            bytes.resize(static_cast<size_t>(std::ftell(in)));
+            std::fseek(in, 0, SEEK_SET);
+            const size_t got = std::fread(bytes.data(), 1, bytes.size(), in);
+            std::fclose(in);
+            benchmark::DoNotOptimize(got);
+            for (const DumpedBitmap& bitmap : f.bitmaps[i]) {
+                FILE* out = std::fopen((f.out_plain + "/" + bitmap.name).c_str(), "wb");
+                if (out == nullptr) throw std::runtime_error("benchmark: cannot write a bitmap");
+                std::fwrite(bytes.data() + bitmap.offset, 1, bitmap.size, out);
+                std::fclose(out);
+            }
+        }
+    }
+}
+
+}  // namespace
+
+void release_page_draw_fixture() {
+    if (page_fixture_made()) page_fixture().window.reset();
+}
+
+void register_page_draw_benchmarks() {
+    auto add = [](const char* name, void (*fn)(benchmark::State&)) {
+        benchmark::RegisterBenchmark(name, fn)->MinTime(0.5)->Repetitions(5)->ReportAggregatesOnly(true);
+    };
+    add("page_draw/ours", page_draw_ours);
+    add("page_draw/plain", page_draw_plain);
+    add("page_draw_core/ours", page_core_ours);
+    add("page_draw_core/plain", page_draw_plain);
+}
+
+}  // namespace fw::bench
