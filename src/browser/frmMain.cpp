@@ -13,6 +13,7 @@
 #include "browser/edit_gate.hpp"
 #include "browser/head_models.hpp"
 #include "browser/main_options.hpp"
+#include "browser/main_options.hpp"
 #include "browser/neighbourhoods.hpp"
 #include "browser/sim_cells.hpp"
 #include "browser/sim_display.hpp"
