@@ -4,6 +4,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
+#include <QMessageBox>
 #include <QFocusEvent>
 #include <QMouseEvent>
 #include <QLabel>
@@ -201,6 +203,20 @@ TEST_F(FrmMainTest, PathMessagesUntilSetPathFindsTheGame) {
         EXPECT_EQ(boxes, c.boxes) << c.path;
         EXPECT_TRUE(list_lines().isEmpty());
     }
+
+    // The checks run again when the window comes back from another window of the program (the
+    // Set Path dialog), not when one of its own message boxes closes.
+    const auto activated_after = [&](QWidget& before) {
+        boxes.clear();
+        QEvent activate(QEvent::WindowActivate);
+        QApplication::sendEvent(&before, &activate);
+        QApplication::sendEvent(window.get(), &activate);
+        return boxes.size();
+    };
+    QMessageBox box;
+    QDialog dialog;
+    EXPECT_EQ(activated_after(box), 0u);
+    EXPECT_EQ(activated_after(dialog), 1u);
 
     int set_paths = 0;
     openers().set_path = [&](QWidget* owner) {
