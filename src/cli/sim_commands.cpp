@@ -58,7 +58,7 @@ int run_sim(const std::string& path, bool as_json) {
     }
     for (const char* key : {"kind", "name", "age", "gender", "tone", "model", "skin", "skin_data"}) {
         const json& value = out[key];
-        std::cout << key << ": " << (value.is_null() ? "(none)" : value.get<std::string>()) << "\n";
+        std::cout << key << ": " << (value.is_null() ? "(none)" : escaped(value.get<std::string>())) << "\n";
     }
     return 0;
 }
@@ -116,7 +116,7 @@ int run_edit(EditRequest request) {
     options.make_backup = request.backup || (!request.no_backup && backup_setting_on());
     const SaveResult result = save_sim(session, controls, options);
     if (result.refusal) return refuse(*result.refusal, false);
-    std::cout << decode_windows1252(saved_box(controls.name).text) << "\n";
+    std::cout << escaped(decode_windows1252(saved_box(controls.name).text)) << "\n";
     return 0;
 }
 

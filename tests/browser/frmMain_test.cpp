@@ -52,9 +52,8 @@ const BoxMessage kExitQuestion{"Exit this program?", 36, "Confirm Action"};
 
 std::string sim_name(int n) { return "Sim" + std::to_string(n); }
 std::string file_name(int n) {
-    char name[16];
-    std::snprintf(name, sizeof name, "User%05d.iff", n);
-    return name;
+    std::string digits = std::to_string(n);
+    return "User" + std::string(digits.size() < 5 ? 5 - digits.size() : 0, '0') + digits + ".iff";
 }
 
 // A game folder with sims.exe; every box answered and recorded; the openers replaced by fakes

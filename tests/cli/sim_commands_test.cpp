@@ -44,6 +44,9 @@ TEST_F(CliSim, SimPrintsWhatTheEditorShows) {
                                         {"skin", "c001malgt_test"}, {"skin_data", "madrk"}}));
     EXPECT_EQ(json::parse(cli({"sim", put(fw::build::pet_spec("Tom", false)), "--json"}).out)["kind"], "pet");
     EXPECT_NE(cli({"sim", put({})}).out.find("skin_data: malgt\n"), std::string::npos);
+    fw::build::SimSpec escape;
+    escape.name = "Bob\x1b[2J";  // a name must never drive the terminal
+    EXPECT_NE(cli({"sim", put(escape)}).out.find("name: Bob\\x1b[2J\n"), std::string::npos);
 
     shape.head = "NOHEAD";
     const auto invalid = cli({"sim", put(shape), "--json"});
