@@ -88,9 +88,9 @@ protected:
 
     // Sims 1..count in a neighbourhood, named Sim1.., with a web image of a colour of their own.
     void write_sims(const std::string& neighbourhood, int count) {
-        for (int n = 1; n <= count; ++n) write_sim(neighbourhood, n, spec(n));
+        for (int n = 1; n <= count; ++n) write_sim(neighbourhood, n, shape(n));
     }
-    static build::SimSpec spec(int n) {
+    static build::SimSpec shape(int n) {
         build::SimSpec shape;
         shape.name = sim_name(n);
         shape.objd_label = "user" + std::to_string(n) + " - " + sim_name(n);
@@ -324,7 +324,7 @@ TEST_F(FrmMainTest, ClicksSelectTheCellUnderThePointer) {
 // selected, its error in the sim picture; Edit This Sim passes over it without a word.
 TEST_F(FrmMainTest, AFileThatCannotBeReadShowsItsCellAndError) {
     write_sims("UserData", 3);
-    game.write("UserData/Characters/" + file_name(2), build::sim_file(spec(2)).substr(0, 200));
+    game.write("UserData/Characters/" + file_name(2), build::sim_file(shape(2)).substr(0, 200));
     save_setting(kAppVestrel, kKeyLastNeighborhood, "Neighborhood 01   (UserData)");
     open(game.str());
     EXPECT_EQ(label(0), "Sim1");
@@ -362,11 +362,11 @@ TEST_F(FrmMainTest, AFileThatCannotBeReadShowsItsCellAndError) {
 // Edit This Sim and a double click refuse a file that is not a sim's and a pet with their boxes,
 // and hand a good one to the editor with the check mark, remembering its neighbourhood.
 TEST_F(FrmMainTest, EditThisSimRefusesOrHandsOverTheFile) {
-    build::SimSpec not_a_sim = spec(1);
+    build::SimSpec not_a_sim = shape(1);
     not_a_sim.objd_label = "job object";
     write_sim("UserData", 1, not_a_sim);
     write_sim("UserData", 2, build::pet_spec("Rex", true));
-    write_sim("UserData", 3, spec(3));
+    write_sim("UserData", 3, shape(3));
     save_setting(kAppVestrel, kKeyLastNeighborhood, "neighborhood 01   (userdata)");
     open(game.str());
     save_setting(kAppVestrel, kKeyLastNeighborhood, "");
