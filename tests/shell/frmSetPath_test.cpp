@@ -120,11 +120,7 @@ TEST_F(FrmSetPathTest, FindFillsTheLocationAndCancelKeepsEverythingAsItWas) {
     answer = game_.str();
     click(dialog, "cmdFindPath");
     EXPECT_EQ(text_of(dialog, "txtLocation"), QString::fromStdString(game_.str()));
-    EXPECT_EQ(titles, (std::vector<std::string>{"Select the location of The Sims.", "Select the location of The Sims."}));
-    // Each button hands the focus to the hidden button below the window's edge.
-    const auto* focus = dialog.findChild<QPushButton*>("cmdFocus");
-    EXPECT_EQ(dialog.focusWidget(), focus);
-    EXPECT_GE(focus->y(), dialog.height());
+    EXPECT_EQ(titles, (std::vector<std::string>(2, "Select the location of The Sims.")));
 
     click(dialog, "cmdCancel");
     EXPECT_FALSE(dialog.isVisible());

@@ -40,18 +40,12 @@ TEST_F(StartupTest, FirstRunSeedsBothSettingsOnceAndTheStoredLocationWinsAfterwa
     }
 }
 
-TEST_F(StartupTest, PathChecksShowTheirBoxesInOrder) {
-    const std::string hint = "\r\nPlease use the Set Path menu option to locate The Sims.";
-    const BoxMessage not_found{"The file SIMS.EXE was not found in the path specified in the registry." + hint, 16,
-                               "SIMS.EXE Not Found!"};
-    const BoxMessage no_path{"The path to The Sims was not found in the registry." + hint, 16, "Path to The Sims not found!"};
-    const BoxMessage failed{"GetRegistryString failed on error.\r\nThe path to The Sims can not be found." + hint, 16,
-                            "Path to The Sims not found!"};
+// The boxes' texts and order for an empty path, "ERROR" and a folder without the game are the main
+// window's test's; here, how the game's executable is found.
+TEST_F(StartupTest, PathChecksFindTheExecutableWhateverItsCase) {
     build::TempDir game;
     game.write("GameData/Skins/x.cmx", "");
-    EXPECT_EQ(check_game_path("").boxes, (std::vector<BoxMessage>{no_path, not_found}));
-    EXPECT_EQ(check_game_path("ERROR").boxes, (std::vector<BoxMessage>{failed, not_found}));
-    EXPECT_EQ(check_game_path(game.str()).boxes, std::vector<BoxMessage>{not_found});
+    EXPECT_EQ(check_game_path(game.str()).boxes.size(), 1u);
     EXPECT_FALSE(check_game_path(game.str()).game_found);
     game.write("SIMS.EXE", "");  // the executable's name is matched without regard to case
     EXPECT_TRUE(check_game_path(game.str()).game_found && check_game_path(game.str()).boxes.empty());
