@@ -84,10 +84,11 @@ TEST_F(UnrecoverableErrorTest, AFailureEscapingAnEventHandlerNamesTheWindowTheCo
     } catch (...) {
         EXPECT_THROW(trap_escaped_failure(&button, &release), ProcessEnded);
     }
-    EXPECT_EQ(boxes_, std::vector<std::string>{"Unrecoverable Error (16): Error: 76\r\nPath not found\r\n\r\n"
-                                               "Module: frmMain\r\nProcedure: cmdSelect_MouseButtonRelease\r\n"
-                                               "Location: 0" +
-                                               std::string(kClosing)});
+    // The report's layout is the trap's (above); here, what it names.
+    ASSERT_EQ(boxes_.size(), 1u);
+    EXPECT_NE(boxes_[0].find("Error: 76\r\nPath not found\r\n\r\nModule: frmMain\r\n"
+                             "Procedure: cmdSelect_MouseButtonRelease\r\nLocation: 0\r\n"),
+              std::string::npos);
 }
 
 }  // namespace
