@@ -107,11 +107,7 @@ TEST_F(CliSim, RefusalsLeaveTheFileUntouched) {
         if (read_only) std::filesystem::permissions(path, std::filesystem::perms::owner_read);
         const auto r = cli({"edit", path, "--backup", option, value});
         EXPECT_EQ(r.exit_code, 1) << message;
-        EXPECT_NE(r.err.find(message), std::string::npos) << r.err;
-        if (read_only) {
-            EXPECT_NE(r.err.find(fw::display_path(path)), std::string::npos) << r.err;
-            EXPECT_NE(r.err.find("Nothing was saved."), std::string::npos) << r.err;
-        }
+        EXPECT_NE(r.err.find(message), std::string::npos) << r.err;  // the box's whole text is the save's
         EXPECT_EQ(r.out, "");
         EXPECT_EQ(fw::read_file(path), bytes);
         EXPECT_EQ(backups(), 0u);
