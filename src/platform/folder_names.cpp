@@ -20,6 +20,9 @@ struct Listing {
     ino_t inode = 0;
     timespec modified{};
     std::unordered_map<std::string, std::string> by_lower_name;  // lower-cased name -> real name
+    // Two entries whose names differ only in case: the map holds one of them, so removing it
+    // cannot tell whether the name is still there.
+    bool case_twins = false;
 };
 
 std::string lowered(const char* text) {
@@ -58,10 +61,24 @@ bool list_folder(const std::filesystem::path& folder, Listing& listing) {
     while (const dirent* entry = ::readdir(dir)) {
         if (std::strcmp(entry->d_name, ".") == 0 || std::strcmp(entry->d_name, "..") == 0) continue;
         // The first spelling listed wins, as a case-insensitive file system would keep only one.
-        listing.by_lower_name.emplace(lowered(entry->d_name), entry->d_name);
+        if (!listing.by_lower_name.emplace(lowered(entry->d_name), entry->d_name).second) listing.case_twins = true;
     }
     ::closedir(dir);
     return true;
+}
+
+// The listing of `folder` as it is in the state `info`, listed afresh when the kept one is older;
+// null when the folder cannot be listed. `fresh` holds a listing that cannot be kept. Called with
+// the cache locked.
+const Listing* current_listing(const std::filesystem::path& folder, const struct stat& info, Listing& fresh) {
+    auto& listings = cache();
+    auto it = listings.find(folder.native());
+    if (it != listings.end() && same_state(it->second, info) && trustworthy(info)) return &it->second;
+    if (!list_folder(folder, fresh)) return nullptr;
+    record_state(fresh, info);
+    if (!trustworthy(info)) return &fresh;
+    if (listings.size() >= kMaxFolders) listings.clear();
+    return &listings.insert_or_assign(folder.native(), std::move(fresh)).first->second;
 }
 
 }  // namespace
@@ -71,28 +88,61 @@ std::optional<std::string> find_entry_ignoring_case(const std::filesystem::path&
     struct stat info {};
     if (folder_info != nullptr) info = *folder_info;
     else if (::stat(folder.c_str(), &info) != 0) return std::nullopt;
-    const std::string key = lowered(name.c_str());
     std::lock_guard<std::mutex> lock(cache_mutex());
-    auto& listings = cache();
-    auto it = listings.find(folder.native());
-    if (it == listings.end() || !same_state(it->second, info) || !trustworthy(info)) {
-        Listing fresh;
-        if (!list_folder(folder, fresh)) return std::nullopt;
-        record_state(fresh, info);
-        if (!trustworthy(info)) {
-            auto found = fresh.by_lower_name.find(key);
-            if (found == fresh.by_lower_name.end()) return std::nullopt;
-            return found->second;
-        }
-        if (listings.size() >= kMaxFolders) listings.clear();
-        it = listings.insert_or_assign(folder.native(), std::move(fresh)).first;
-    }
-    auto found = it->second.by_lower_name.find(key);
-    if (found == it->second.by_lower_name.end()) return std::nullopt;
+    Listing fresh;
+    const Listing* listing = current_listing(folder, info, fresh);
+    if (listing == nullptr) return std::nullopt;
+    auto found = listing->by_lower_name.find(lowered(name.c_str()));
+    if (found == listing->by_lower_name.end()) return std::nullopt;
     return found->second;
 }
 
-void note_created(const std::filesystem::path& folder, const std::string& name) {
+std::optional<std::string> find_entry(const std::filesystem::path& folder, const std::string& name,
+                                      const struct stat& folder_info) {
+    std::lock_guard<std::mutex> lock(cache_mutex());
+    Listing fresh;
+    const Listing* listing = current_listing(folder, folder_info, fresh);
+    if (listing == nullptr) return std::nullopt;
+    auto found = listing->by_lower_name.find(lowered(name.c_str()));
+    if (found == listing->by_lower_name.end()) return std::nullopt;
+    // Of two names that differ only in case the listing holds one: the one spelled as asked wins.
+    struct stat exact {};
+    if (found->second != name && listing->case_twins && ::stat((folder / name).c_str(), &exact) == 0) return name;
+    return found->second;
+}
+
+void note_created(const std::filesystem::path& folder, const std::string& name, bool settle) {
+    std::lock_guard<std::mutex> lock(cache_mutex());
+    auto it = cache().find(folder.native());
+    if (it == cache().end()) return;
+    struct stat info {};
+    if (settle && (::stat(folder.c_str(), &info) != 0 || !trustworthy(info))) {
+        cache().erase(it);
+        return;
+    }
+    const auto added = it->second.by_lower_name.emplace(lowered(name.c_str()), name);
+    if (!added.second && added.first->second != name) it->second.case_twins = true;
+    if (settle) record_state(it->second, info);
+}
+
+void note_deleted(const std::filesystem::path& folder, const std::string& name, bool settle) {
+    std::lock_guard<std::mutex> lock(cache_mutex());
+    auto it = cache().find(folder.native());
+    if (it == cache().end()) return;
+    struct stat info {};
+    const auto entry = it->second.by_lower_name.find(lowered(name.c_str()));
+    // Kept only when the listing surely matches the folder without the name: otherwise it is
+    // listed afresh at the next look-up.
+    if (it->second.case_twins || entry == it->second.by_lower_name.end() || entry->second != name ||
+        (settle && (::stat(folder.c_str(), &info) != 0 || !trustworthy(info)))) {
+        cache().erase(it);
+        return;
+    }
+    it->second.by_lower_name.erase(entry);
+    if (settle) record_state(it->second, info);
+}
+
+void note_settled(const std::filesystem::path& folder) {
     std::lock_guard<std::mutex> lock(cache_mutex());
     auto it = cache().find(folder.native());
     if (it == cache().end()) return;
@@ -101,7 +151,6 @@ void note_created(const std::filesystem::path& folder, const std::string& name) 
         cache().erase(it);
         return;
     }
-    it->second.by_lower_name.emplace(lowered(name.c_str()), name);
     record_state(it->second, info);
 }
 
@@ -114,7 +163,12 @@ namespace fw {
 std::optional<std::string> find_entry_ignoring_case(const std::filesystem::path&, const std::string& name, const struct stat*) {
     return name;  // the file system itself ignores case
 }
-void note_created(const std::filesystem::path&, const std::string&) {}
+std::optional<std::string> find_entry(const std::filesystem::path&, const std::string& name, const struct stat&) {
+    return name;
+}
+void note_created(const std::filesystem::path&, const std::string&, bool) {}
+void note_deleted(const std::filesystem::path&, const std::string&, bool) {}
+void note_settled(const std::filesystem::path&) {}
 
 }  // namespace fw
 

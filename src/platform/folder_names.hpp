@@ -3,8 +3,8 @@
 // part of matching a name (a folder of skins holds thousands of files), so a listing is kept while
 // the folder stays unchanged: its modification time is recorded to the nanosecond on the file
 // systems where this is used, and any change by another program moves it. Files this program
-// creates are added to the listing as they are made, so a loop creating files in one folder lists
-// it once.
+// creates are added to the listing as they are made, and files it deletes taken out, so a loop
+// deleting and creating files in one folder lists it once.
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -17,7 +17,16 @@ namespace fw {
 // `folder_info` is the folder's stat when the caller already has it.
 std::optional<std::string> find_entry_ignoring_case(const std::filesystem::path& folder, const std::string& name,
                                                     const struct stat* folder_info = nullptr);
-// Records that this program just created `name` in `folder`.
-void note_created(const std::filesystem::path& folder, const std::string& name);
+// The same for a folder in the state `folder_info`, except that a name spelled exactly as asked
+// wins over another spelling of it.
+std::optional<std::string> find_entry(const std::filesystem::path& folder, const std::string& name,
+                                      const struct stat& folder_info);
+// Record that this program just created `name` in `folder`, or deleted the entry `name` (its real
+// name) from it, so that deleting a file and then writing one does not list the folder again.
+// Unless `settle`, the folder is not looked at again: a run of changes keeps the state the folder
+// had before them (looked up with that state) until note_settled records the state after them.
+void note_created(const std::filesystem::path& folder, const std::string& name, bool settle = true);
+void note_deleted(const std::filesystem::path& folder, const std::string& name, bool settle = true);
+void note_settled(const std::filesystem::path& folder);
 
 }  // namespace fw

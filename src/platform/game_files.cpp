@@ -24,7 +24,29 @@ namespace fs = std::filesystem;
 
 namespace fw {
 
+namespace {
+
+#ifndef _WIN32
+// The path as written with "/" separators when it can be used as it is (no drive letter), else "".
+std::string as_written(const std::string& path) {
+    if (has_drive_letter(path)) return "";
+    std::string plain = path;
+    std::replace(plain.begin(), plain.end(), '\\', '/');
+    return plain;
+}
+#endif
+
+}  // namespace
+
 bool file_exists(const std::string& path) {
+#ifndef _WIN32
+    // A path that names an entry exactly as written is answered by one look; only a miss goes
+    // through the matching of names.
+    struct stat info {};
+    if (const std::string plain = as_written(path); !plain.empty() && ::stat(plain.c_str(), &info) == 0) {
+        return S_ISREG(info.st_mode);
+    }
+#endif
     std::error_code ec;
     return fs::is_regular_file(resolve_path(path), ec);
 }
@@ -73,7 +95,18 @@ std::vector<std::string> list_matching(const std::string& pattern, bool files_on
 
 std::string read_file(const std::string& path) {
     int64_t size = -1;
-    FILE* file = open_reading(resolve_path(path), size);
+    FILE* file = nullptr;
+#ifndef _WIN32
+    // A file named as it is written is opened before any name is matched; a failure here goes
+    // the long way, which reports it.
+    if (const std::string plain = as_written(path); !plain.empty()) {
+        file = std::fopen(plain.c_str(), "rb");
+        if (file != nullptr) size = opened_size(file);  // refuses a folder
+    }
+#endif
+    if (file == nullptr) file = open_reading(resolve_path(path), size);
+    // The whole file is read in one request: a stream buffer would only split it.
+    unbuffered(file);
     // The bytes go straight into the result: no staging buffer, no second copy.
     std::string bytes;
     size_t got = 0;
@@ -93,23 +126,65 @@ std::string read_file(const std::string& path) {
     return bytes;
 }
 
-void write_file(const std::string& path, const std::string& bytes) {
-    const fs::path real = resolve_path(path);
+namespace {
+
+void write_real(const fs::path& real, const std::string& bytes, bool settle) {
     FILE* file = open_or_fail(real, "wb");
-    note_created(real.parent_path(), real.filename().string());
+    note_created(real.parent_path(), real.filename().string(), settle);
+    unbuffered(file);  // one write of the whole
     write_all(file, bytes);
     if (std::fclose(file) != 0) fail(ErrorKind::DeviceIOError);
 }
+
+bool delete_real(const fs::path& real, bool settle) {
+    std::error_code ec;
+    if (!fs::is_regular_file(real, ec)) return false;
+    if (!fs::remove(real, ec)) return false;
+    note_deleted(real.parent_path(), real.filename().string(), settle);
+    return true;
+}
+
+}  // namespace
+
+void write_file(const std::string& path, const std::string& bytes) { write_real(resolve_path(path), bytes, true); }
 
 void copy_file(const std::string& from, const std::string& to) {
     write_file(to, read_file(from));
 }
 
-bool delete_file(const std::string& path) {
-    std::error_code ec;
-    const fs::path real = resolve_path(path);
-    if (!fs::is_regular_file(real, ec)) return false;
-    return fs::remove(real, ec);
+bool delete_file(const std::string& path) { return delete_real(resolve_path(path), true); }
+
+FolderChanges::FolderChanges(fs::path folder) : folder_(std::move(folder)) {
+#ifndef _WIN32
+    listed_ = !folder_.empty() && ::stat(folder_.c_str(), &info_) == 0 && S_ISDIR(info_.st_mode);
+#endif
+}
+
+FolderChanges::~FolderChanges() {
+    if (changed_) note_settled(folder_);
+}
+
+fs::path FolderChanges::entry(const std::string& name) {
+    const bool one_name = !name.empty() && name != "." && name != ".." &&
+                          name.find_first_of("\\/") == std::string::npos;
+    if (!listed_ || !one_name) return resolve_path(folder_.string() + "/" + name);
+#ifndef _WIN32
+    return folder_ / find_entry(folder_, name, info_).value_or(name);
+#else
+    return folder_ / name;
+#endif
+}
+
+bool FolderChanges::delete_file(const std::string& name) {
+    const fs::path real = entry(name);
+    changed_ = true;
+    return delete_real(real, !listed_);
+}
+
+void FolderChanges::write_file(const std::string& name, const std::string& bytes) {
+    const fs::path real = entry(name);
+    changed_ = true;
+    write_real(real, bytes, !listed_);
 }
 
 bool create_folder(const std::string& path) {

@@ -2,8 +2,13 @@
 // The file operations the program needs, each on a game path string (resolved by game_paths.hpp).
 // Failures raise the error kinds of the failure table ("File not found", "Path not found", ...).
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <vector>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 namespace fw {
 
@@ -29,6 +34,32 @@ void copy_file(const std::string& from, const std::string& to);
 bool delete_file(const std::string& path);
 // Creates a folder (and its parents); false when it could not be made. An existing folder is fine.
 bool create_folder(const std::string& path);
+
+// A run of deletes and writes in one real folder (the program folder), each file named by one
+// component matched without regard to case as the path layer matches it, and each name matched
+// once: the folder is looked at once before the run and once after it (when the object goes),
+// not at every file. A folder that cannot be looked at goes the path layer's long way.
+class FolderChanges {
+public:
+    explicit FolderChanges(std::filesystem::path folder);
+    FolderChanges(const FolderChanges&) = delete;
+    FolderChanges& operator=(const FolderChanges&) = delete;
+    ~FolderChanges();
+
+    // The real path of the entry `name`: its existing spelling, else `name` as written.
+    std::filesystem::path entry(const std::string& name);
+    // As delete_file and write_file of the folder + "\" + name.
+    bool delete_file(const std::string& name);
+    void write_file(const std::string& name, const std::string& bytes);
+
+private:
+    std::filesystem::path folder_;
+    bool listed_ = false;  // the folder was looked at; names are matched against its listing
+    bool changed_ = false;
+#ifndef _WIN32
+    struct stat info_ {};
+#endif
+};
 
 // Writes the bytes to a new file beside the target, flushes them to disk and renames the new file
 // over the target, so that at every moment the target is either the old file whole or the new

@@ -87,6 +87,64 @@ TEST(GamePaths, DriveLettersGoThroughTheWinePrefix) {
     EXPECT_FALSE(fw::file_exists("D:\\Program Files\\Maxis\\The Sims\\Sims.exe"));
 }
 
+// A file deleted by the program is forgotten by the kept listing without listing the folder again;
+// a name still held by a file whose name differs only in case stays found.
+TEST(GamePaths, DeletedFilesLeaveTheListingAndTheirCaseTwinsStay) {
+    fw::build::TempDir dir;
+    dir.write("Home/web_image.bmp", "old");
+    dir.write("Twins/Twin.bmp", "T");
+    dir.write("Twins/twin.bmp", "t");
+    const std::string home = dir.str() + "\\home\\";
+    const std::string twins = dir.str() + "\\twins\\";
+    EXPECT_TRUE(fw::delete_file(home + "Web_Image.Bmp"));
+    fw::write_file(home + "Web_Image.BMP", "new");
+    EXPECT_EQ(dir.read("Home/Web_Image.BMP"), "new");  // spelled as written now, not as before
+    EXPECT_FALSE(fs::exists(dir.path() / "Home/web_image.bmp"));
+    EXPECT_TRUE(fw::delete_file(home + "WEB_IMAGE.bmp"));
+    EXPECT_FALSE(fw::file_exists(home + "web_image.BMP"));
+
+    const std::string first = fw::resolve_path(twins + "TWIN.BMP").filename().string();
+    EXPECT_TRUE(fw::delete_file(twins + first));
+    EXPECT_TRUE(fw::file_exists(twins + "TWIN.BMP"));
+    EXPECT_EQ(fw::read_file(twins + "TWIN.BMP"), first == "Twin.bmp" ? "t" : "T");
+    dir.write("Home/Other.bmp", "o");  // made behind the program's back
+    EXPECT_EQ(fw::read_file(home + "OTHER.BMP"), "o");
+}
+
+// A run of changes in one folder matches names as the path layer does and leaves the kept
+// listing true to the folder afterwards.
+TEST(GamePaths, FolderChangesMatchNamesLikeThePathLayer) {
+    fw::build::TempDir dir;
+    dir.write("Home/faces.bmp", "old");
+    dir.write("Home/Twin.bmp", "T");
+    dir.write("Home/twin.bmp", "t");
+    dir.write("Home/speech_large.bmp", "s");
+    const std::string home = dir.str() + "/Home";
+    EXPECT_TRUE(fw::file_exists(home + "\\FACES.BMP"));  // the folder's listing is kept from here on
+    dir.write("Home/web_image.bmp", "behind the program's back");
+    {
+        fw::FolderChanges run(dir.path() / "Home");
+        EXPECT_TRUE(run.delete_file("Web_Image.Bmp"));
+        EXPECT_FALSE(run.delete_file("Web_Image.Bmp"));
+        EXPECT_TRUE(run.delete_file("SPEECH_large.Bmp"));
+        EXPECT_FALSE(run.delete_file("Missing.Bmp"));
+        run.write_file("FACES.BMP", "new");
+        run.write_file("Web_Image.BMP", "w");
+        run.write_file("TWIN.bmp", "2");  // one of the twins, whichever the listing holds
+        run.write_file("twin.bmp", "exact");
+        EXPECT_EQ(run.entry("Twin.bmp"), dir.path() / "Home/Twin.bmp");
+    }
+    EXPECT_EQ(dir.read("Home/faces.bmp"), "new");
+    EXPECT_EQ(dir.read("Home/Web_Image.BMP"), "w");
+    EXPECT_EQ(dir.read("Home/twin.bmp"), "exact");
+    EXPECT_FALSE(fs::exists(dir.path() / "Home/FACES.BMP"));
+    EXPECT_FALSE(fs::exists(dir.path() / "Home/TWIN.bmp"));
+    EXPECT_FALSE(fw::file_exists(home + "\\Speech_Large.bmp"));
+    EXPECT_EQ(fw::read_file(home + "\\WEB_IMAGE.BMP"), "w");
+    dir.write("Home/Other.bmp", "o");
+    EXPECT_EQ(fw::read_file(home + "\\OTHER.BMP"), "o");
+}
+
 TEST(GamePaths, FileOperations) {
     fw::build::TempDir dir;
     const std::string root = dir.str();
