@@ -82,10 +82,14 @@ bool make_head_previews(const std::string& skin) {
 SimCell load_sim_cell(IFFFile& record, const std::string& path) {
     SimCell cell = read_sim_cell(record, path);
     if (!cell.loaded()) return cell;
-    const std::string folder = program_folder();
-    delete_file(folder + "\\Web_Image.Bmp");
-    delete_file(folder + "\\speech_large.Bmp");
-    gsDumpBMPs(record);
+    {
+        // The deletes and the dump are one run of changes in the program folder: its files are
+        // matched against one listing, looked at once before and once after.
+        FolderChanges folder(program_folder());
+        folder.delete_file("Web_Image.Bmp");
+        folder.delete_file("speech_large.Bmp");
+        gsDumpBMPs(record, folder);
+    }
     make_head_previews(cell.skin);
     return cell;
 }

@@ -92,13 +92,17 @@ std::string gfstrSafeFileName(const std::string& text) {
 }
 
 void gsDumpBMPs(const IFFFile& file) {
+    FolderChanges folder(program_folder());
+    gsDumpBMPs(file, folder);
+}
+
+void gsDumpBMPs(const IFFFile& file, FolderChanges& folder) {
     guarded("modIFFsupport", "gsDumpBMPs", [&](int32_t&) {
-        const std::string folder = program_folder();
         for (const IFFChunk& chunk : file.chunks) {
             if (chunk.type != "BMP_") continue;
             const std::string name = gfstrSafeFileName(gfstrStripNull(chunk.label));
             if (name.empty()) continue;  // a label with nothing usable names no file
-            write_file(folder + "\\" + name + ".BMP", chunk.data);
+            folder.write_file(name + ".BMP", chunk.data);
         }
     });
 }
