@@ -7,6 +7,7 @@
 #include "formats/rsmp.hpp"
 #include "formats/safe_names.hpp"
 #include "platform/game_files.hpp"
+#include "platform/game_paths.hpp"
 #include "platform/program_folder.hpp"
 #include "shell/error_trap.hpp"
 #include "shell/failure.hpp"
@@ -21,6 +22,17 @@ constexpr size_t kFirstValueOffset = 5;
 std::string after_equals(const std::string& entry) {
     const size_t equals = entry.find('=');
     return equals == std::string::npos ? entry : entry.substr(equals + 1);
+}
+
+// The real path of a folder given as a game path, with a separator at its end.
+std::string real_folder(const std::string& folder) {
+#ifdef _WIN32
+    return folder;
+#else
+    std::string real = resolve_path(folder).string();
+    if (!real.empty() && real.back() != '/') real += '/';
+    return real;
+#endif
 }
 
 }  // namespace
@@ -102,9 +114,12 @@ void msLoadSimImages(const std::string& characters_folder, const std::vector<std
         const int32_t first = page * kSimsPerPage;
         const int32_t last = last_index(page, files.size());
         location = checkpoint::c2000;
+        // The page's files lie in one folder, listed under their real names: the folder's name is
+        // matched once for the page, not once for every file.
+        const std::string folder = real_folder(characters_folder);
         IFFFile record;
         for (int32_t i = first; i <= last; ++i) {
-            const SimCell cell = load_sim_cell(record, characters_folder + files[static_cast<size_t>(i)]);
+            const SimCell cell = load_sim_cell(record, folder + files[static_cast<size_t>(i)]);
             draw_cell(i - first, cell);
         }
     });

@@ -107,7 +107,7 @@ TEST_F(SimCellsTest, PageDrawsItsFilesIntoTheirCells) {
     EXPECT_EQ(drawn, (std::vector<std::pair<int32_t, std::string>>{{0, kCantLoadCaption}}));
 
     drawn.clear();
-    msLoadSimImages(game_.str() + "\\UserData\\", files, 0, draw);
+    msLoadSimImages(game_.str() + "\\userdata\\", files, 0, draw);  // the folder as the rules spell it
     ASSERT_EQ(drawn.size(), 49u);
     EXPECT_EQ(drawn.back(), (std::pair<int32_t, std::string>{48, "Bob"}));
 }
