@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <stdexcept>
 
-#include "formats/iff.hpp"
+#include "core/formats/iff.hpp"
 #include "builders/far_builder.hpp"
 #include "builders/sim_builder.hpp"
 

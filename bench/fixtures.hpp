@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "formats/far.hpp"
+#include "core/formats/far.hpp"
 #include "support/temp_dir.hpp"
 
 namespace fw::bench {

@@ -10,10 +10,10 @@
 #include <vector>
 
 #include "fixtures.hpp"
-#include "formats/far.hpp"
-#include "formats/iff.hpp"
-#include "formats/binary.hpp"
-#include "formats/safe_names.hpp"
+#include "core/formats/far.hpp"
+#include "core/formats/iff.hpp"
+#include "core/formats/binary.hpp"
+#include "core/formats/safe_names.hpp"
 
 namespace fw::bench {
 

@@ -16,13 +16,13 @@
 #include <string>
 #include <vector>
 
-#include "browser/frmMain.hpp"
-#include "browser/sim_cells.hpp"
+#include "windows/browser/frmMain.hpp"
+#include "core/browser/sim_cells.hpp"
 #include "builders/far_builder.hpp"
 #include "builders/sim_builder.hpp"
-#include "formats/iff.hpp"
-#include "shell/app_state.hpp"
-#include "shell/settings.hpp"
+#include "core/formats/iff.hpp"
+#include "core/shell/app_state.hpp"
+#include "core/platform/settings.hpp"
 #include "support/temp_dir.hpp"
 
 namespace fw::bench {

@@ -20,15 +20,15 @@
 #include <utility>
 #include <vector>
 
-#include "browser/head_models.hpp"
+#include "core/shared/head_models.hpp"
 #include "builders/far_builder.hpp"
 #include "fixtures.hpp"
-#include "headselect/frmSelectHead.hpp"
-#include "platform/game_files.hpp"
-#include "platform/game_paths.hpp"
-#include "platform/program_folder.hpp"
-#include "shell/app_state.hpp"
-#include "shell/settings.hpp"
+#include "windows/headselect/frmSelectHead.hpp"
+#include "core/platform/game_files.hpp"
+#include "core/platform/game_paths.hpp"
+#include "core/platform/program_folder.hpp"
+#include "core/shell/app_state.hpp"
+#include "core/platform/settings.hpp"
 #include "support/temp_dir.hpp"
 
 namespace fw::bench {

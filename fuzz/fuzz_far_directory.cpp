@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <string>
 
-#include "formats/binary.hpp"
-#include "formats/far.hpp"
-#include "shell/failure.hpp"
+#include "core/formats/binary.hpp"
+#include "core/formats/far.hpp"
+#include "core/base/failure.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string bytes(reinterpret_cast<const char*>(data), size);

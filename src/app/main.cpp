@@ -8,18 +8,19 @@
 #include <memory>
 #include <string>
 
-#include "browser/frmMain.hpp"
+#include "windows/browser/frmMain.hpp"
 #include "demo/demo_game.hpp"
-#include "editor/frmEditSim.hpp"
-#include "extract/frmExtract.hpp"
-#include "headselect/frmSelectHead.hpp"
-#include "shell/app_state.hpp"
-#include "shell/error_trap.hpp"
-#include "shell/frmSetPath.hpp"
-#include "shell/frmTitle.hpp"
-#include "widgets/openers.hpp"
-#include "widgets/qt_text.hpp"
-#include "widgets/unrecoverable_error.hpp"
+#include "windows/editor/frmEditSim.hpp"
+#include "windows/extract/frmExtract.hpp"
+#include "windows/headselect/frmSelectHead.hpp"
+#include "core/shell/app_state.hpp"
+#include "core/base/error_trap.hpp"
+#include "core/platform/program_folder.hpp"
+#include "windows/shell/frmSetPath.hpp"
+#include "windows/shell/frmTitle.hpp"
+#include "windows/widgets/openers.hpp"
+#include "windows/widgets/qt_text.hpp"
+#include "windows/widgets/unrecoverable_error.hpp"
 
 namespace {
 
@@ -127,6 +128,7 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.tamsworth.Facewright"));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("io.github.tamsworth.Facewright")));
     fw::install_unrecoverable_error_box();
+    fw::install_log_folder(fw::program_folder);
 
     std::unique_ptr<fw::frmMain> main_window;
     try {

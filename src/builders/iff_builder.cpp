@@ -1,6 +1,6 @@
 #include "builders/iff_builder.hpp"
 
-#include "formats/binary.hpp"
+#include "core/formats/binary.hpp"
 
 namespace fw::build {
 

@@ -3,16 +3,16 @@
 #include <iostream>
 #include <memory>
 
-#include "browser/head_models.hpp"
+#include "core/shared/head_models.hpp"
 #include "cli/commands.hpp"
 #include "cli/game_folder.hpp"
-#include "extract/head_extraction.hpp"
-#include "headselect/head_catalogue.hpp"
-#include "platform/game_files.hpp"
-#include "platform/name_compare.hpp"
-#include "platform/shown_name.hpp"
-#include "shell/failure.hpp"
-#include "shell/game_location.hpp"
+#include "core/extract/head_extraction.hpp"
+#include "core/headselect/head_catalogue.hpp"
+#include "core/platform/game_files.hpp"
+#include "core/platform/name_compare.hpp"
+#include "core/platform/shown_name.hpp"
+#include "core/base/failure.hpp"
+#include "core/shell/game_location.hpp"
 #include "demo/demo_game.hpp"
 
 namespace fw::cli {

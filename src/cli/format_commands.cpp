@@ -3,18 +3,18 @@
 #include <iostream>
 
 #include "cli/commands.hpp"
-#include "formats/binary.hpp"
-#include "formats/character_file.hpp"
-#include "formats/far.hpp"
-#include "formats/iff.hpp"
-#include "formats/safe_names.hpp"
-#include "formats/str_list.hpp"
-#include "formats/windows1252.hpp"
-#include "platform/game_files.hpp"
-#include "platform/game_paths.hpp"
-#include "platform/name_compare.hpp"
-#include "platform/shown_name.hpp"
-#include "shell/failure.hpp"
+#include "core/formats/binary.hpp"
+#include "core/formats/character_file.hpp"
+#include "core/formats/far.hpp"
+#include "core/formats/iff.hpp"
+#include "core/formats/safe_names.hpp"
+#include "core/formats/str_list.hpp"
+#include "core/base/charset.hpp"
+#include "core/platform/game_files.hpp"
+#include "core/platform/game_paths.hpp"
+#include "core/platform/name_compare.hpp"
+#include "core/platform/shown_name.hpp"
+#include "core/base/failure.hpp"
 
 namespace fw::cli {
 

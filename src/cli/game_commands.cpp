@@ -1,20 +1,20 @@
 // where, neighbourhoods, sims, export: the game's folders as the main window sees them.
 #include <iostream>
 
-#include "browser/neighbourhoods.hpp"
-#include "browser/sim_cells.hpp"
-#include "browser/skin_export.hpp"
+#include "core/browser/neighbourhoods.hpp"
+#include "core/browser/sim_cells.hpp"
+#include "core/browser/skin_export.hpp"
 #include "cli/commands.hpp"
 #include "cli/game_folder.hpp"
-#include "formats/windows1252.hpp"
-#include "platform/game_files.hpp"
-#include "platform/game_paths.hpp"
-#include "platform/program_folder.hpp"
-#include "platform/shown_name.hpp"
-#include "platform/registry.hpp"
-#include "shell/game_location.hpp"
-#include "shell/settings.hpp"
-#include "shell/startup.hpp"
+#include "core/base/charset.hpp"
+#include "core/platform/game_files.hpp"
+#include "core/platform/game_paths.hpp"
+#include "core/platform/program_folder.hpp"
+#include "core/platform/shown_name.hpp"
+#include "core/platform/registry.hpp"
+#include "core/shell/game_location.hpp"
+#include "core/platform/settings.hpp"
+#include "core/shell/startup.hpp"
 
 namespace fw::cli {
 

@@ -3,10 +3,10 @@
 #include <iostream>
 
 #include "cli/commands.hpp"
-#include "platform/game_files.hpp"
-#include "platform/game_paths.hpp"
-#include "platform/program_folder.hpp"
-#include "shell/game_location.hpp"
+#include "core/platform/game_files.hpp"
+#include "core/platform/game_paths.hpp"
+#include "core/platform/program_folder.hpp"
+#include "core/shell/game_location.hpp"
 #include "demo/demo_game.hpp"
 
 namespace fw::cli {

@@ -6,8 +6,9 @@
 
 #include "cli/commands.hpp"
 #include "cli/game_folder.hpp"
-#include "shell/error_trap.hpp"
-#include "shell/message_box.hpp"
+#include "core/base/error_trap.hpp"
+#include "core/platform/program_folder.hpp"
+#include "core/base/message_box.hpp"
 
 namespace fw::cli {
 
@@ -34,6 +35,7 @@ int main(int argc, char** argv) {
         std::cerr << "Unrecoverable Error\n" << report << "\n";
         std::exit(2);
     });
+    fw::install_log_folder(fw::program_folder);
     CLI::App app{"Facewright command-line tool: read and edit the characters of The Sims."};
     app.require_subcommand(1);
     app.add_option("--game", fw::cli::game_before_command(),

@@ -3,13 +3,13 @@
 #include <iostream>
 
 #include "cli/commands.hpp"
-#include "editor/appearance.hpp"
-#include "editor/sim_save.hpp"
-#include "editor/sim_session.hpp"
-#include "formats/windows1252.hpp"
-#include "platform/game_files.hpp"
-#include "platform/game_paths.hpp"
-#include "shell/settings.hpp"
+#include "core/shared/appearance.hpp"
+#include "core/editor/sim_save.hpp"
+#include "core/editor/sim_session.hpp"
+#include "core/base/charset.hpp"
+#include "core/platform/game_files.hpp"
+#include "core/platform/game_paths.hpp"
+#include "core/platform/settings.hpp"
 
 namespace fw::cli {
 

@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "platform/game_files.hpp"
-#include "platform/name_compare.hpp"
-#include "platform/program_folder.hpp"
+#include "core/platform/game_files.hpp"
+#include "core/platform/name_compare.hpp"
+#include "core/platform/program_folder.hpp"
 #include "builders/far_builder.hpp"
 #include "builders/sim_builder.hpp"
 

@@ -3,10 +3,10 @@
 #include <filesystem>
 #include <nlohmann/json.hpp>
 
-#include "editor/sim_save.hpp"
-#include "platform/game_files.hpp"
-#include "platform/game_paths.hpp"
-#include "shell/settings.hpp"
+#include "core/editor/sim_save.hpp"
+#include "core/platform/game_files.hpp"
+#include "core/platform/game_paths.hpp"
+#include "core/platform/settings.hpp"
 #include "support/run_cli.hpp"
 #include "builders/sim_builder.hpp"
 #include "support/temp_dir.hpp"

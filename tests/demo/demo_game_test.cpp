@@ -4,9 +4,9 @@
 #include <map>
 
 #include "demo/demo_game.hpp"
-#include "browser/sim_cells.hpp"
-#include "headselect/head_catalogue.hpp"
-#include "platform/game_files.hpp"
+#include "core/browser/sim_cells.hpp"
+#include "core/headselect/head_catalogue.hpp"
+#include "core/platform/game_files.hpp"
 #include "support/run_cli.hpp"
 #include "support/temp_dir.hpp"
 

@@ -1,0 +1,35 @@
+#include "core/browser/edit_gate.hpp"
+
+#include "core/browser/sim_display.hpp"
+#include "core/editor/sim_session.hpp"
+#include "core/formats/character_file.hpp"
+#include "core/formats/iff.hpp"
+#include "core/platform/settings.hpp"
+
+namespace fw {
+
+EditDecision cmdSelect_Click(const EditRequest& request) {
+    EditDecision decision;
+    if (request.neighbourhood_line.empty() || request.sim_name.empty()) return decision;
+    // The name box can be typed into, so its text alone does not prove that a cell holds a sim.
+    const std::string file = file_in_cell(request.files, request.page, request.cell);
+    if (file.empty()) return decision;
+
+    const std::string path = request.characters_folder + file;
+    IFFFile record;
+    gsInitIFF(record);
+    // The cell already shows why this file cannot be read; a box would only repeat it.
+    if (!gfstrReadIFFChecked(record, path).empty()) return decision;
+    if (!gfblnVerifyUserIFF(record)) {
+        decision.refusal = invalid_file_box();
+        return decision;
+    }
+    EditorSession session;
+    if ((decision.refusal = open_sim_for_editing(path, session))) return decision;
+
+    save_setting(kAppVestrel, kKeyLastNeighborhood, request.neighbourhood_line);
+    decision.path = path;
+    return decision;
+}
+
+}  // namespace fw

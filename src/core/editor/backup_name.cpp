@@ -1,0 +1,81 @@
+#include "core/editor/backup_name.hpp"
+
+#include <cstdio>
+#include <ctime>
+
+#include "core/formats/rsmp.hpp"
+#include "core/platform/name_compare.hpp"
+
+namespace fw {
+
+LocalTime local_now() {
+    const std::time_t now = std::time(nullptr);
+    std::tm parts{};
+#ifdef _WIN32
+    localtime_s(&parts, &now);
+#else
+    localtime_r(&now, &parts);
+#endif
+    return {parts.tm_year + 1900, parts.tm_mon + 1, parts.tm_mday, parts.tm_hour, parts.tm_min};
+}
+
+std::string backup_time_text(const LocalTime& time) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d%02d%02d_%02d%02d%02d", time.year, time.month, time.day, time.hour,
+                  time.minute, time.minute);
+    return text;
+}
+
+std::string neighbourhood_of(const std::string& path) {
+    const std::string lower = to_lower(path);
+    size_t at = std::string::npos;
+    for (const char* marker : {"\\userdata", "/userdata"}) {
+        const size_t found = lower.find(marker);
+        if (found < at) at = found;
+    }
+    if (at == std::string::npos) return "";
+    const size_t start = at + 1;
+    const size_t end = path.find_first_of("\\/", start);
+    return path.substr(start, end == std::string::npos ? std::string::npos : end - start);
+}
+
+namespace {
+
+// The letters of a Windows-1252 text with their accents taken off (é is e, ß is ss), so that a
+// name keeps its letters when the file-name filter drops everything but ASCII.
+std::string fold_accents(const std::string& text) {
+    // Bytes 0xC0 to 0xFF; "" where the character is no letter.
+    static constexpr const char* kLatin[64] = {
+        "A", "A", "A", "A", "A", "A", "AE", "C", "E", "E", "E", "E", "I", "I", "I", "I",
+        "D", "N", "O", "O", "O", "O", "O", "",  "O", "U", "U", "U", "U", "Y", "Th", "ss",
+        "a", "a", "a", "a", "a", "a", "ae", "c", "e", "e", "e", "e", "i", "i", "i", "i",
+        "d", "n", "o", "o", "o", "o", "o", "",  "o", "u", "u", "u", "u", "y", "th", "y"};
+    std::string out;
+    for (char c : text) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b >= 0xC0) out += kLatin[b - 0xC0];
+        else if (b == 0x8A) out += "S";
+        else if (b == 0x8C) out += "OE";
+        else if (b == 0x8E) out += "Z";
+        else if (b == 0x9A) out += "s";
+        else if (b == 0x9C) out += "oe";
+        else if (b == 0x9E) out += "z";
+        else if (b == 0x9F) out += "Y";
+        else out += c;
+    }
+    return out;
+}
+
+}  // namespace
+
+std::string backup_sim_part(const std::string& previous_name, const std::string& new_name) {
+    const std::string before = fold_accents(previous_name);
+    return previous_name == new_name ? before : before + "-" + fold_accents(new_name);
+}
+
+std::string backup_name(const std::string& file_name, const std::string& sim_part,
+                        const std::string& neighbourhood, const LocalTime& time) {
+    return gfstrSafeFileName(file_name + "_" + sim_part + "_" + neighbourhood + "_" + backup_time_text(time));
+}
+
+}  // namespace fw

@@ -1,0 +1,114 @@
+#include "core/editor/editor_display.hpp"
+
+#include "core/formats/character_file.hpp"
+#include "core/formats/far.hpp"
+#include "core/formats/safe_names.hpp"
+#include "core/shared/head_previews.hpp"
+#include "core/shared/picture_check.hpp"
+#include "core/platform/game_files.hpp"
+#include "core/platform/game_paths.hpp"
+#include "core/platform/name_compare.hpp"
+#include "core/platform/program_folder.hpp"
+#include "core/base/error_trap.hpp"
+
+namespace fw {
+
+namespace {
+constexpr const char* kModule = "frmEditSim";
+}  // namespace
+
+OptionButtons option_buttons(const SimControls& controls) {
+    OptionButtons on;
+    on.optMale = controls.male;
+    on.optFemale = !controls.male;
+    on.optAdult = controls.adult;
+    on.optChild = !controls.adult;
+    on.optLight = controls.tone == Tone::Light;
+    on.optMedium = controls.tone == Tone::Medium;
+    on.optDark = controls.tone == Tone::Dark;
+    return on;
+}
+
+HeadPreviews head_previews(const std::string& skin) {
+    HeadPreviews previews;
+    if (!is_safe_file_name(skin)) return previews;
+    previews.preview = head_preview_path(skin);
+    previews.preview2 = head_preview2_path(skin);
+    previews.cached = file_exists(previews.preview);
+    return previews;
+}
+
+Portraits portrait_paths() {
+    const std::string folder = program_folder();
+    return {folder + "\\web_image.BMP", folder + "\\faces.BMP", folder + "\\relimages.BMP"};
+}
+
+EditorDisplay msDisplayData(const EditorSession& session) {
+    return guarded(kModule, "msDisplayData", [&](int32_t&) {
+        EditorDisplay display;
+        display.caption = "Edit Sim - " + gfstrGetFileName(session.load_user_file);
+        display.controls = read_sim_controls(session.appearance, session.names);
+        display.options = option_buttons(display.controls);
+        display.previews = head_previews(display.controls.skin);
+        display.portraits = portrait_paths();
+        return display;
+    });
+}
+
+std::string skin_bitmap_path(const std::string& game_path, const std::string& skin) {
+    if (!is_safe_file_name(skin)) return "";
+    return game_path + "\\gamedata\\skins\\" + skin + ".bmp";
+}
+
+const std::vector<std::string>& head_bitmap_search_archives() {
+    static const std::vector<std::string> archives = {
+        "\\GameData\\Textures\\textures.far",          "\\ExpansionPack\\ExpansionPack.far",
+        "\\ExpansionPack2\\ExpansionPack2.far",        "\\ExpansionPack3\\ExpansionPack3.far",
+        "\\ExpansionPack4\\ExpansionPack4.far",        "\\ExpansionShared\\ExpansionShared.far",
+        "\\Downloads\\QuennelsHDTs\\QuennelsHDTs.far",
+    };
+    return archives;
+}
+
+std::string extract_head_bitmap(const std::string& game_path, const std::string& skin) {
+    // A skin name that could reach outside the skins folder names no bitmap anywhere.
+    if (!is_safe_file_name(skin)) return "";
+    return guarded(kModule, "msDisplayData", [&](int32_t&) -> std::string {
+        const std::string wanted = to_upper(skin + ".bmp");
+        for (const std::string& relative : head_bitmap_search_archives()) {
+            const std::string archive = game_path + relative;
+            if (!file_exists(archive)) continue;
+            FARdir dir;
+            gsReadFARdir(dir, archive);
+            for (int32_t n = 1; n <= static_cast<int32_t>(dir.Entries.size()); ++n) {
+                if (gfstrGetFileName(dir.entry(n).FileName) != wanted) continue;
+                const std::string folder = program_folder();
+                gsExtractFileEx(archive, folder, "headtemp.bmp", dir, n);
+                return folder + "\\headtemp.bmp";
+            }
+        }
+        return "";
+    });
+}
+
+std::string head_bitmap_for_display(const std::string& game_path, const std::string& skin) {
+    const std::string in_skins_folder = skin_bitmap_path(game_path, skin);
+    if (in_skins_folder.empty()) return "";
+    if (loads_as_picture(in_skins_folder)) return in_skins_folder;
+    return extract_head_bitmap(game_path, skin);
+}
+
+std::optional<Head> chosen_head(const std::string& selected_skin) {
+    if (selected_skin.empty()) return std::nullopt;
+    const size_t comma = selected_skin.find(',');
+    if (comma == std::string::npos) return Head{selected_skin, ""};
+    return Head{selected_skin.substr(0, comma), selected_skin.substr(comma + 1)};
+}
+
+BoxMessage save_confirmation(const std::string& load_user_file) {
+    return {std::string("Make changes to: ") + kCrLf + display_path(load_user_file) + "?" + kCrLf + kCrLf +
+                "Are You Sure?",
+            kBoxQuestion, "Confirm Action"};
+}
+
+}  // namespace fw

@@ -1,0 +1,50 @@
+#pragma once
+// Saving a sim: the editor's controls go into its two lists (with fresh outfits when the body
+// changed), the lists into the file image, the image without its bitmaps into usertemp.iff in
+// the program folder, an optional backup of the old file is taken, and the character file is
+// replaced by the new one in a single rename, so that it is never missing or half written.
+#include <optional>
+#include <string>
+
+#include "core/shared/appearance.hpp"
+#include "core/editor/backup_name.hpp"
+#include "core/editor/save_files.hpp"
+#include "core/editor/sim_session.hpp"
+#include "core/base/message_box.hpp"
+
+namespace fw {
+
+struct SaveOptions {
+    bool make_backup = false;   // the main window's "&Create Backup File" check mark
+    Clock clock = local_now;    // dates the backup's name
+    SaveFiles* files = nullptr;  // the real file system when not set
+};
+
+struct SaveResult {
+    std::optional<BoxMessage> refusal;  // set when nothing was written
+    std::string previous_name;          // the name the file held before
+    std::string backup_path;            // "" when no backup was made
+    bool saved() const { return !refusal.has_value(); }
+};
+
+// program folder + "\usertemp.iff": the saved file without its images, left in place.
+std::string temp_file_path();
+// program folder + "\Backup".
+std::string backup_folder_path();
+
+// The save from the user's "Yes" on (frmEditSim / cmdSave_Click, locations 1000 and 4000). A
+// sim the editor may not save (see check_editable, check_controls), a read-only character file,
+// and a body change on a list too short for the outfit table are refused with their box, before
+// anything is written and with the session as it was. Any failure of a file operation reaches the error trap; the character file
+// is then the old one or the new one, whole.
+SaveResult save_sim(EditorSession& session, const SimControls& controls, const SaveOptions& options = {});
+
+// Copies the character file into the backup folder under a name that no earlier backup holds
+// (frmEditSim / msMakeUserBackup, locations 1000, 2000, 3000). Returns the backup's path.
+std::string msMakeUserBackup(const std::string& load_user_file, const std::string& previous_name,
+                             const std::string& new_name, const Clock& clock, SaveFiles& files);
+
+// The box that reports a save: name + " has been saved." titled "Success".
+BoxMessage saved_box(const std::string& name);
+
+}  // namespace fw

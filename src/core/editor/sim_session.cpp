@@ -1,0 +1,132 @@
+#include "core/editor/sim_session.hpp"
+
+#include <tuple>
+
+#include "core/formats/binary.hpp"
+#include "core/formats/character_file.hpp"
+#include "core/base/charset.hpp"
+#include "core/platform/game_paths.hpp"
+#include "core/base/failure.hpp"
+
+namespace fw {
+
+namespace {
+
+// The appearance and name lists as gsReadSTRSegment finds them, but a list that is missing or
+// cannot be taken apart is reported instead of reaching the trap.
+bool read_lists(const IFFFile& file, EditorSession& session) {
+    try {
+        session.appearance = appearance_list(file);
+        const IFFChunk* names = find_str_chunk(file, gfstrHexToStr4(kNameKey), true);
+        if (names == nullptr) return false;
+        session.names = parse_str_list(names->data);
+        return true;
+    } catch (const Failure&) {
+        return false;
+    }
+}
+
+bool starts_with_pet(const std::string& text) { return text.starts_with("cat") || text.starts_with("dog"); }
+
+bool has_control_character(const std::string& bytes) {
+    for (char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b < 0x20 || b == 0x7F) return true;
+    }
+    return false;
+}
+
+// Length of the UTF-8 sequence that starts with this byte (1 for a stray byte).
+size_t utf8_length(unsigned char lead) {
+    if ((lead & 0xE0) == 0xC0) return 2;
+    if ((lead & 0xF0) == 0xE0) return 3;
+    if ((lead & 0xF8) == 0xF0) return 4;
+    return 1;
+}
+
+BoxMessage not_saved(const std::string& text) { return {text, kBoxExclamation, kNotSavedTitle}; }
+
+}  // namespace
+
+BoxMessage invalid_file_box() { return {kInvalidUserFileText, kBoxCritical, kLoadTerminatedTitle}; }
+BoxMessage pet_box() { return {kPetRefusedText, kBoxCritical, kLoadTerminatedTitle}; }
+
+BoxMessage read_only_box(const std::string& path) {
+    return {std::string("This sim's file is read-only:") + kCrLf + display_path(path) + kCrLf + "Nothing was saved.",
+            kBoxCritical, "Save Terminated"};
+}
+
+bool is_pet(const STRList& appearance) {
+    const auto entry_is = [&](size_t n, auto test) {
+        return appearance.item_count() >= n && test(appearance.item(n).value);
+    };
+    return entry_is(entry::age, [](const std::string& age) { return age == "kat" || age == "dog"; }) ||
+           entry_is(entry::gender, starts_with_pet);
+}
+
+bool is_person(const STRList& appearance) {
+    if (appearance.item_count() < entry::age || is_pet(appearance)) return false;
+    const std::string& age = appearance.item(entry::age).value;
+    return age == "adult" || age == "child";
+}
+
+std::optional<BoxMessage> read_sim_file(const std::string& path, EditorSession& session) {
+    session = EditorSession{};
+    session.load_user_file = path;
+    if (!gfstrReadIFFChecked(session.image, path).empty()) return invalid_file_box();
+    if (!gfblnVerifyUserIFF(session.image)) return invalid_file_box();
+    if (!read_lists(session.image, session)) return invalid_file_box();
+    if (session.appearance.item_count() < entry::tone || session.names.item_count() < 1) {
+        return invalid_file_box();
+    }
+    return std::nullopt;
+}
+
+std::optional<BoxMessage> check_editable(const STRList& appearance, const STRList& names) {
+    if (appearance.item_count() < 1 || names.item_count() < 1) return invalid_file_box();
+    if (is_pet(appearance)) return pet_box();
+    if (!is_person(appearance)) return invalid_file_box();
+    if (!split_head(appearance.item(entry::head).value)) return invalid_file_box();
+    return std::nullopt;
+}
+
+std::optional<BoxMessage> open_sim_for_editing(const std::string& path, EditorSession& session) {
+    if (auto refusal = read_sim_file(path, session)) return refusal;
+    return check_editable(session.appearance, session.names);
+}
+
+std::optional<BoxMessage> check_controls(const SimControls& controls) {
+    if (controls.name.empty()) return not_saved("The name is empty. Nothing was saved.");
+    if (has_control_character(controls.name)) {
+        return not_saved("The name cannot hold control characters. Nothing was saved.");
+    }
+    if (has_control_character(controls.model) || has_control_character(controls.skin)) {
+        return not_saved("The head model and skin cannot hold control characters. Nothing was saved.");
+    }
+    // The head entry is read back as model + "," + ... + "=" + skin, cut at the first ";".
+    for (const auto& [text, what, separator] : {std::tuple(&controls.model, "head model", ','),
+                                                std::tuple(&controls.model, "head model", '='),
+                                                std::tuple(&controls.skin, "head skin", ';')}) {
+        if (text->find(separator) != std::string::npos) {
+            return not_saved(std::string("The ") + what + " cannot hold a \"" + separator + "\". Nothing was saved.");
+        }
+    }
+    return std::nullopt;
+}
+
+EncodedText encode_for_game(const std::string& utf8, const std::string& what) {
+    if (std::optional<std::string> bytes = encode_windows1252(utf8)) return {*bytes, std::nullopt};
+    for (size_t i = 0; i < utf8.size();) {
+        const size_t length = utf8_length(static_cast<unsigned char>(utf8[i]));
+        const std::string character = utf8.substr(i, length);
+        if (!encode_windows1252(character)) {
+            return {"", not_saved("The " + what + " \"" + utf8 + "\" holds \"" + character +
+                                  "\", which the game's character set (Windows-1252) cannot hold. "
+                                  "Nothing was saved.")};
+        }
+        i += length;
+    }
+    return {"", not_saved("The " + what + " is not valid UTF-8 text. Nothing was saved.")};
+}
+
+}  // namespace fw

@@ -1,0 +1,66 @@
+#include "core/formats/character_file.hpp"
+
+#include "core/formats/binary.hpp"
+#include "core/platform/binary_file.hpp"
+#include "core/platform/name_compare.hpp"
+#include "core/base/error_trap.hpp"
+
+namespace fw {
+
+namespace {
+bool has_chunk(const IFFFile& file, const char* type, const std::string& id_flags) {
+    for (const IFFChunk& chunk : file.chunks) {
+        if (chunk.type == type && chunk.id_flags == id_flags) return true;
+    }
+    return false;
+}
+}  // namespace
+
+bool gfblnVerifyUserIFF(const IFFFile& file) {
+    return guarded("FacewrightMain", "gfblnVerifyUserIFF", [&](int32_t&) {
+        if (!has_chunk(file, "STR#", std::string("\x00\xC8\x00\x10", 4))) return false;
+        if (!has_chunk(file, "CTSS", std::string("\x07\xD0\x00\x10", 4))) return false;
+        for (const IFFChunk& chunk : file.chunks) {
+            if (chunk.type == "OBJD" && to_lower(gfstrStripNull(chunk.label)).rfind("user", 0) == 0) return true;
+        }
+        return false;
+    });
+}
+
+std::string iff_bytes_without_bitmaps(const IFFFile& file) {
+    if (file.header.size() != kFileHeadSize - 4) fail(ErrorKind::InvalidArgument);  // never read
+    std::string out;
+    size_t total = kFileHeadSize;
+    for (const IFFChunk& chunk : file.chunks) total += kChunkHeaderSize + chunk.data.size();
+    out.reserve(total);
+    out += file.header;
+    out += std::string(4, '\0');  // no resource map is written, so the map offset is 0
+    for (const IFFChunk& chunk : file.chunks) {
+        if (chunk.type == "BMP_") continue;
+        out += chunk.type;
+        out += chunk.size;
+        out += chunk.id_flags;
+        out += chunk.label;
+        out += chunk.data;
+    }
+    return out;
+}
+
+void gsWriteIFF_NoBMPs(const IFFFile& file, const std::string& path) {
+    guarded("FacewrightMain", "gsWriteIFF_NoBMPs", [&](int32_t& location) {
+        location = checkpoint::start;
+        const std::string bytes = iff_bytes_without_bitmaps(file);
+        BinaryFile out = BinaryFile::create(path);
+        out.write(bytes.data(), kFileHeadSize);
+        location = checkpoint::c2000;
+        out.write(bytes.data() + kFileHeadSize, bytes.size() - kFileHeadSize);
+        out.close();
+    });
+}
+
+std::string gfstrGetFileName(const std::string& path) {
+    const size_t cut = path.find_last_of("\\/");
+    return to_upper(cut == std::string::npos ? path : path.substr(cut + 1));
+}
+
+}  // namespace fw

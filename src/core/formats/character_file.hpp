@@ -1,0 +1,21 @@
+#pragma once
+// Character files: the check that a file is a sim's own, and the writer that saves it without
+// its bitmaps and resource map.
+#include <string>
+
+#include "core/formats/iff.hpp"
+
+namespace fw {
+
+// True when the record has "STR#" 200, "CTSS" 2000 (both flags 0x0010) and an "OBJD" chunk whose
+// label begins with "user" in any case. Guarded (FacewrightMain / gfblnVerifyUserIFF, 0).
+bool gfblnVerifyUserIFF(const IFFFile& file);
+// Writes the record to `path` (replacing any file there) without "BMP_" chunks and without a
+// resource map, with a map offset of 0. Guarded (FacewrightMain / gsWriteIFF_NoBMPs, 1000/2000).
+void gsWriteIFF_NoBMPs(const IFFFile& file, const std::string& path);
+// The bytes gsWriteIFF_NoBMPs writes.
+std::string iff_bytes_without_bitmaps(const IFFFile& file);
+// The text after the path's last "\" (or "/"), upper-cased; "" for a path ending in a separator.
+std::string gfstrGetFileName(const std::string& path);
+
+}  // namespace fw

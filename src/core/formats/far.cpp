@@ -1,0 +1,115 @@
+#include "core/formats/far.hpp"
+
+#include "core/formats/binary.hpp"
+#include "core/formats/byte_reader.hpp"
+#include "core/formats/safe_names.hpp"
+#include "core/platform/binary_file.hpp"
+#include "core/base/error_trap.hpp"
+
+namespace fw {
+
+namespace {
+
+constexpr size_t kCopyBlock = 32768;
+constexpr size_t kMinEntryBytes = 16;  // four numbers, an empty name
+
+}  // namespace
+
+void extract_far_entry(const std::string& archive, const std::string& dest_path, const FARentry& entry) {
+    const int32_t size = gflngStrToLongLE(entry.FileSize);
+    const int32_t offset = gflngStrToLongLE(entry.FileOffset);
+    BinaryFile in = BinaryFile::open_for_reading(archive);
+    if (size < 0 || offset < 0) fail(ErrorKind::InvalidArgument);
+    // The entry must lie inside the archive before the destination is touched.
+    if (static_cast<int64_t>(offset) + size > in.length()) fail(ErrorKind::InputPastEndOfFile);
+    in.seek(offset);
+    BinaryFile out = BinaryFile::create(dest_path);
+    char buffer[kCopyBlock];
+    size_t left = static_cast<size_t>(size);
+    while (left > 0) {
+        const size_t block = left > kCopyBlock ? kCopyBlock : left;
+        in.read_exact(buffer, block);
+        out.write(buffer, block);
+        left -= block;
+    }
+    out.close();
+}
+
+int32_t FARdir::count() const { return gflngStrToLongLE(FileCount); }
+
+FARentry FARdir::entry(int32_t n) const {
+    if (n < 1 || static_cast<size_t>(n) > Entries.size()) fail(ErrorKind::SubscriptOutOfRange);
+    return Entries[static_cast<size_t>(n) - 1];
+}
+
+FARentry FARentries::operator[](size_t i) const {
+    const char* at = bytes_->data() + starts_.at(i);
+    FARentry entry;
+    entry.FileSize.assign(at, 4);
+    entry.FileSize2.assign(at + 4, 4);
+    entry.FileOffset.assign(at + 8, 4);
+    entry.NameLength.assign(at + 12, 4);
+    entry.FileName.assign(at + 16, static_cast<size_t>(gflngStrToLongLE(entry.NameLength)));
+    return entry;
+}
+
+FARdir parse_far_directory(std::string tail) {
+    FARdir dir;
+    ByteReader in(tail);
+    dir.FileCount = in.read(4);
+    const int32_t count = gflngStrToLongLE(dir.FileCount);
+    if (count < 0) fail(ErrorKind::InvalidArgument);
+    if (static_cast<uint64_t>(count) * kMinEntryBytes > in.remaining()) fail(ErrorKind::InputPastEndOfFile);
+    // Every entry is checked against the bytes now, so that reading its fields later cannot fail.
+    std::vector<uint32_t> starts;
+    starts.reserve(static_cast<size_t>(count));
+    size_t at = 4;
+    for (int32_t i = 0; i < count; ++i) {
+        if (tail.size() - at < kMinEntryBytes) fail(ErrorKind::InputPastEndOfFile);
+        const int32_t length = gflngStrToLongLE(std::string_view(tail).substr(at + 12, 4));
+        if (length < 0) fail(ErrorKind::InvalidArgument);
+        if (tail.size() - at - kMinEntryBytes < static_cast<size_t>(length)) fail(ErrorKind::InputPastEndOfFile);
+        starts.push_back(static_cast<uint32_t>(at));
+        at += kMinEntryBytes + static_cast<size_t>(length);
+    }
+    dir.Entries.starts_ = std::move(starts);
+    dir.Entries.bytes_ = std::make_shared<const std::string>(std::move(tail));
+    return dir;
+}
+
+FARdir read_far_directory(const std::string& archive) {
+        BinaryFile in = BinaryFile::open_for_reading(archive);
+        const int64_t length = in.length();
+        in.seek(12);
+        const int32_t offset = gflngStrToLongLE(in.read_exact(4));
+        if (offset == 0) return FARdir{};  // no directory: a count of 0
+        if (offset < 0 || offset + int64_t{4} > length) fail(ErrorKind::InputPastEndOfFile);
+        in.seek(offset);
+        // The directory is the archive's tail; reading it whole keeps each entry's checks in memory.
+        return parse_far_directory(in.read_exact(static_cast<size_t>(length - offset)));
+}
+
+void gsReadFARdir(FARdir& dir, const std::string& archive) {
+    guarded("modFARsupport", "gsReadFARdir", [&](int32_t&) {
+        dir = FARdir{};
+        dir = read_far_directory(archive);
+    });
+}
+
+void gsExtractFile(const std::string& archive, const std::string& dest_folder, const FARdir& dir, int32_t index) {
+    guarded("modFARsupport", "gsExtractFile", [&](int32_t&) {
+        const FARentry entry = dir.entry(index);
+        const std::string name = entry_base_name(entry.FileName);
+        if (!is_safe_file_name(name)) return;
+        extract_far_entry(archive, dest_folder + "\\" + name, entry);
+    });
+}
+
+void gsExtractFileEx(const std::string& archive, const std::string& dest_folder, const std::string& dest_name,
+                     const FARdir& dir, int32_t index) {
+    guarded("modFARsupport", "gsExtractFileEx", [&](int32_t&) {
+        extract_far_entry(archive, dest_folder + "\\" + dest_name, dir.entry(index));
+    });
+}
+
+}  // namespace fw

@@ -1,0 +1,105 @@
+#include "core/formats/iff.hpp"
+
+#include "core/formats/binary.hpp"
+#include "core/formats/byte_reader.hpp"
+#include "core/formats/rsmp.hpp"
+#include "core/platform/game_files.hpp"
+#include "core/base/error_trap.hpp"
+
+namespace fw {
+
+namespace {
+
+constexpr size_t kMaxChunks = 32767;
+
+// A map reader failure in the checked reader: its text is reported with " (RSMP)".
+struct MapRefused {
+    std::string text;
+};
+
+// Reads one chunk whose 4-byte type was just read.
+void read_chunk(IFFFile& file, ByteReader& in, std::string type) {
+    if (file.chunks.size() >= kMaxChunks) fail(ErrorKind::Overflow);
+    IFFChunk chunk;
+    chunk.position = static_cast<int32_t>(in.position() - 4 + 1);
+    chunk.type = std::move(type);
+    chunk.size = in.read(4);
+    chunk.id_flags = in.read(4);
+    chunk.label = in.read(64);
+    const int32_t size = gflngStrToLongBE(chunk.size);
+    if (size < static_cast<int32_t>(kChunkHeaderSize)) fail(ErrorKind::InvalidArgument);
+    chunk.data = in.read(static_cast<size_t>(size) - kChunkHeaderSize);
+    file.chunks.push_back(std::move(chunk));
+}
+
+// The reading shared by both readers. `checked` selects the map reader that returns a text.
+void read_iff(IFFFile& file, std::string_view bytes, int32_t& location, bool checked) {
+    location = checkpoint::start;
+    file.chunks.clear();
+    file.map_types.clear();
+    ByteReader in(bytes);
+    file.header = in.read(60);
+    file.map_offset = in.read(4);
+    const int32_t offset = gflngStrToLongBE(file.map_offset);
+    file.has_map = !(offset == 0 || file.map_offset == "0000");
+    location = checkpoint::c2000;
+    // While at least two bytes remain: a single stray byte at the end is ignored.
+    while (in.remaining() >= 2) {
+        std::string type = in.read(4);
+        if (type == "rsmp") {
+            in.step_back(4);
+            if (checked) {
+                std::string result = gfstrReadRSMPChecked(file, in);
+                if (!result.empty()) throw MapRefused{std::move(result)};
+            } else {
+                gsReadRSMP(file, in);
+            }
+            if (in.remaining() < 2) break;
+            type = in.read(4);  // taken as an ordinary chunk whatever its type
+        }
+        read_chunk(file, in, std::move(type));
+    }
+}
+
+std::string checked_result(IFFFile& file, std::string_view bytes) {
+    int32_t location = 0;
+    try {
+        read_iff(file, bytes, location, true);
+        return "";
+    } catch (const MapRefused& refused) {
+        return refused.text + " (RSMP)";
+    } catch (...) {
+        return error_text(failure_from_current_exception());
+    }
+}
+
+}  // namespace
+
+void gsInitIFF(IFFFile& file) {
+    file.chunks.clear();
+    file.map_types.clear();
+}
+
+void gsReadIFF(IFFFile& file, const std::string& path) {
+    guarded("modIFFsupport", "gsReadIFF", [&](int32_t& location) {
+        location = checkpoint::start;
+        const std::string bytes = read_file(path);
+        read_iff(file, bytes, location, false);
+    });
+}
+
+std::string gfstrReadIFFChecked(IFFFile& file, const std::string& path) {
+    std::string bytes;
+    try {
+        bytes = read_file(path);
+    } catch (...) {
+        return error_text(failure_from_current_exception());
+    }
+    return checked_result(file, bytes);
+}
+
+std::string read_iff_checked_from_bytes(IFFFile& file, std::string_view bytes) {
+    return checked_result(file, bytes);
+}
+
+}  // namespace fw

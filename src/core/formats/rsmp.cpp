@@ -1,0 +1,103 @@
+#include "core/formats/rsmp.hpp"
+
+#include "core/formats/binary.hpp"
+#include "core/base/error_trap.hpp"
+
+namespace fw {
+
+namespace {
+
+constexpr int32_t kMaxCheckedEntries = 1000;
+constexpr unsigned char kNameEnd163 = 163;
+
+struct Unreadable {};
+
+// Each group holds at least its type code and count; each entry its offset, ID and one name byte.
+constexpr size_t kMinGroupBytes = 8;
+constexpr size_t kMinEntryBytes = 9;
+
+int32_t read_count(ByteReader& in, size_t min_bytes_each) {
+    const int32_t count = gflngStrToLongLE(in.read(4));
+    if (count < 0) fail(ErrorKind::InvalidArgument);
+    // A count that the rest of the file cannot hold is refused before anything is allocated.
+    if (static_cast<uint64_t>(count) * min_bytes_each > in.remaining()) fail(ErrorKind::InputPastEndOfFile);
+    return count;
+}
+
+void read_map(IFFFile& file, ByteReader& in, int32_t& location, bool checked) {
+    location = checkpoint::start;
+    const size_t start = in.position();
+    file.map_header = in.read(88);
+    file.map_size = gflngStrToLongLE(in.read(4));
+    file.map_type_count = read_count(in, kMinGroupBytes);
+    file.map_types.assign(static_cast<size_t>(file.map_type_count), RsmpType{});
+    for (RsmpType& group : file.map_types) {
+        location = checkpoint::c2000;
+        group.type_code = in.read(4);
+        if (checked) {
+            // Peek at the count before checking it against the file, so that an oversized group
+            // is reported as such.
+            ByteReader peek = in;
+            if (gflngStrToLongLE(peek.read(4)) > kMaxCheckedEntries) throw Unreadable{};
+        }
+        group.count = read_count(in, kMinEntryBytes);
+        group.entries.assign(static_cast<size_t>(group.count), RsmpEntry{});
+        for (RsmpEntry& entry : group.entries) {
+            location = checkpoint::c3000;
+            entry.offset = in.read(4);
+            entry.id_flags = in.read(4);
+            for (;;) {
+                location = checkpoint::c4000;
+                const unsigned char byte = in.read_byte();
+                entry.name += static_cast<char>(byte);
+                if (byte == 0) {
+                    // The name is padded so that it ends at an even count from the map's start.
+                    if ((in.position() - start) % 2 == 1) entry.name += static_cast<char>(in.read_byte());
+                    break;
+                }
+                if (byte == kNameEnd163) break;
+            }
+        }
+    }
+}
+
+}  // namespace
+
+void gsReadRSMP(IFFFile& file, ByteReader& in) {
+    guarded("modIFFsupport", "gsReadRSMP", [&](int32_t& location) { read_map(file, in, location, false); });
+}
+
+std::string gfstrReadRSMPChecked(IFFFile& file, ByteReader& in) {
+    int32_t location = 0;
+    try {
+        read_map(file, in, location, true);
+        return "";
+    } catch (const Unreadable&) {
+        return "RSMP UNREADABLE";
+    } catch (...) {
+        return error_text(failure_from_current_exception());
+    }
+}
+
+std::string gfstrSafeFileName(const std::string& text) {
+    std::string out;
+    for (char c : text) {
+        if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' || c == '_') {
+            out += c;
+        }
+    }
+    return out;
+}
+
+std::vector<BitmapFile> bitmap_files(const IFFFile& file) {
+    std::vector<BitmapFile> files;
+    for (const IFFChunk& chunk : file.chunks) {
+        if (chunk.type != "BMP_") continue;
+        const std::string name = gfstrSafeFileName(gfstrStripNull(chunk.label));
+        if (name.empty()) continue;
+        files.push_back({name + ".BMP", chunk.data});
+    }
+    return files;
+}
+
+}  // namespace fw

@@ -1,0 +1,52 @@
+#pragma once
+// String lists ("STR#" and "CTSS" chunks): a format code, a count, entries of a prefix byte and
+// two NUL-ended texts, then any trailing bytes. Everything but the values is carried through
+// unchanged, so a list read and written back reproduces its chunk exactly.
+#include <string>
+#include <vector>
+
+#include "core/formats/iff.hpp"
+
+namespace fw {
+
+struct STRItem {
+    std::string prefix;  // 1 byte
+    std::string value;
+    std::string second;
+};
+
+struct STRList {
+    std::string format;  // 2 bytes as read
+    std::string count;   // 2 bytes as read, written back as it stands
+    std::vector<STRItem> items;
+    std::string rest;    // bytes after the last entry
+    bool loaded = false;  // false until a chunk was read into the list
+
+    // Entry n, numbered from 1 as the rules number them. Fails when there is no such entry.
+    STRItem& item(size_t n);
+    const STRItem& item(size_t n) const;
+    size_t item_count() const { return items.size(); }
+};
+
+// The chunk keys of the character file, in the hex text the rules spell them.
+inline constexpr const char* kAppearanceKey = "00 C8 00 10";  // STR# 200
+inline constexpr const char* kNameKey = "07 D0 00 10";        // CTSS 2000
+
+// The first chunk of type "CTSS" (ctss true) or "STR#" whose ID-and-flags field equals `key` (4
+// bytes); nullptr when the file has none. Every reader of a list finds its chunk this way.
+const IFFChunk* find_str_chunk(const IFFFile& file, const std::string& key, bool ctss);
+
+// Fills the list from the first chunk of type "CTSS" (ctss true) or "STR#" whose ID-and-flags
+// field equals `key` (4 bytes). A missing chunk leaves the list as it was. Guarded
+// (modIFFsupport / gsReadSTRSegment, location 0).
+void gsReadSTRSegment(const IFFFile& file, STRList& list, const std::string& key, bool ctss);
+// Replaces the data and size field of every matching chunk with the list's bytes. Guarded
+// (modIFFsupport / gsWriteSTRSegment, location 0).
+void gsWriteSTRSegment(IFFFile& file, const STRList& list, const std::string& key, bool ctss);
+
+// The list in a chunk's data. Fails on an entry that runs off the end or a count above 32767.
+STRList parse_str_list(const std::string& data);
+// The chunk data of a list. Fails for a list that was never read.
+std::string serialize_str_list(const STRList& list);
+
+}  // namespace fw

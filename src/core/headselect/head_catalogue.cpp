@@ -1,0 +1,83 @@
+#include "core/headselect/head_catalogue.hpp"
+
+#include "core/shared/picture_check.hpp"
+
+#include "core/shared/head_models.hpp"
+#include "core/formats/safe_names.hpp"
+#include "core/platform/game_files.hpp"
+#include "core/platform/name_compare.hpp"
+#include "core/base/error_trap.hpp"
+#include "core/base/message_box.hpp"
+
+namespace fw {
+
+namespace {
+
+constexpr const char* kModule = "frmSelectHead";
+
+// Texts from the sim's skin data or a model name build a listing pattern; one that names
+// another folder lists nothing.
+bool safe_pattern_part(const std::string& text) { return text.empty() || is_safe_file_name(text); }
+
+bool contains_ignoring_case(const std::vector<std::string>& list, const std::string& name) {
+    for (const std::string& entry : list) {
+        if (iequals(entry, name)) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+std::vector<std::string> msGetModelList(const std::string& game_path, const std::string& skin_data) {
+    return guarded(kModule, "msGetModelList", [&](int32_t&) {
+        std::vector<std::string> models;
+        const std::string code = skin_data.substr(0, 2);
+        if (const std::vector<std::string>* built_in = head_model_lists().list_for(to_upper(code))) {
+            models = *built_in;
+        }
+        if (!safe_pattern_part(code)) return models;
+        for (const std::string& mesh : list_matching(game_path + "\\GameData\\Skins\\C???" + code + "*.cmx", true)) {
+            const std::string base = mesh.substr(0, mesh.size() - 4);
+            if (contains_ignoring_case(models, base)) continue;
+            models.push_back(to_upper(mesh.substr(0, mesh.find('.'))));
+        }
+        return models;
+    });
+}
+
+SkinListing msGetSkinFileNames(const std::string& game_path, const std::string& model, const std::string& skin_data) {
+    return guarded(kModule, "msGetSkinFileNames", [&](int32_t& location) {
+        location = checkpoint::start;
+        SkinListing listing;
+        const size_t underscore = model.find('_');
+        if (underscore == std::string::npos) {
+            listing.refusal = "The head model " + model + " has no \"_\" in its name, so it has no skins.";
+            return listing;
+        }
+        location = checkpoint::c2000;
+        const std::string prefix = model.substr(0, underscore);
+        const std::string tone = skin_data.size() > 3 ? skin_data.substr(skin_data.size() - 3) : skin_data;
+        if (!safe_pattern_part(prefix + tone)) {
+            listing.refusal = "The head model " + model + " cannot name a skin file.";
+            return listing;
+        }
+        const std::string folder = game_path + "\\gamedata\\skins\\";
+        location = checkpoint::c3000;
+        for (const std::string& file : list_matching(folder + prefix + tone + "_*.bmp", true)) {
+            (loads_as_picture(folder + file) ? listing.skins : listing.bad).push_back(file);
+        }
+        location = checkpoint::c4000;
+        return listing;
+    });
+}
+
+std::string bad_skin_files_message(const std::vector<std::string>& bad) {
+    std::string text = std::string("The following files could not be loaded:") + kCrLf + kCrLf;
+    for (const std::string& name : bad) text += name + kCrLf;
+    text += kCrLf;
+    text += std::string("These files may be \"fixed\" by loading them into") + kCrLf;
+    text += "a program like Paint Shop Pro and re-saving them.";
+    return text;
+}
+
+}  // namespace fw

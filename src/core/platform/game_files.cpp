@@ -1,0 +1,271 @@
+#include "core/platform/game_files.hpp"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <system_error>
+
+#ifndef _WIN32
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+#include "core/platform/folder_names.hpp"
+#include "core/platform/game_paths.hpp"
+#include "core/platform/name_compare.hpp"
+#include "core/platform/open_file.hpp"
+#include "core/base/failure.hpp"
+
+// The file operations of the path layer: each takes a game path string, resolves it and reports a
+// failure with the error kinds of the failure table.
+
+namespace fs = std::filesystem;
+
+namespace fw {
+
+namespace {
+
+#ifndef _WIN32
+// The path as written with "/" separators when it can be used as it is (no drive letter), else "".
+std::string as_written(const std::string& path) {
+    if (has_drive_letter(path)) return "";
+    std::string plain = path;
+    std::replace(plain.begin(), plain.end(), '\\', '/');
+    return plain;
+}
+#endif
+
+}  // namespace
+
+bool file_exists(const std::string& path) {
+#ifndef _WIN32
+    // A path that names an entry exactly as written is answered by one look; only a miss goes
+    // through the matching of names.
+    struct stat info {};
+    if (const std::string plain = as_written(path); !plain.empty() && ::stat(plain.c_str(), &info) == 0) {
+        return S_ISREG(info.st_mode);
+    }
+#endif
+    std::error_code ec;
+    return fs::is_regular_file(resolve_path(path), ec);
+}
+
+bool folder_exists(const std::string& path) {
+    std::error_code ec;
+    return fs::is_directory(resolve_path(path), ec);
+}
+
+int64_t file_length(const std::string& path) {
+    std::error_code ec;
+    const auto size = fs::file_size(resolve_path(path), ec);
+    return ec ? -1 : static_cast<int64_t>(size);
+}
+
+std::vector<std::string> list_matching(const std::string& pattern, bool files_only) {
+    const size_t cut = pattern.find_last_of("\\/");
+    const std::string folder = cut == std::string::npos ? std::string(".") : pattern.substr(0, cut + 1);
+    const std::string name_pattern = cut == std::string::npos ? pattern : pattern.substr(cut + 1);
+    std::vector<std::string> names;
+    std::error_code ec;
+    const fs::path real = resolve_path(folder.empty() ? std::string("/") : folder);
+    fs::directory_iterator it(real, ec);
+    // A folder that is not there (or a file where a folder is named) lists nothing. One that is
+    // there but cannot be read must not pass for an empty one: the caller's guard reports it.
+    if (ec == std::errc::no_such_file_or_directory || ec == std::errc::not_a_directory) return names;
+    for (const fs::directory_iterator end; !ec && it != end; it.increment(ec)) {
+        std::string name = it->path().filename().string();
+        if (name == "." || name == "..") continue;
+        if (!wildcard_match(name_pattern, name)) continue;
+        std::error_code type_ec;
+        if (files_only && !it->is_regular_file(type_ec)) continue;
+        names.push_back(std::move(name));
+    }
+    if (ec) {
+        const bool denied = ec == std::errc::permission_denied || ec == std::errc::operation_not_permitted;
+        fail(denied ? ErrorKind::PermissionDenied : ErrorKind::PathFileAccessError);
+    }
+    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+        if (iless(a, b)) return true;
+        if (iless(b, a)) return false;
+        return a < b;  // a stable order for names that differ only in case
+    });
+    return names;
+}
+
+std::string read_file(const std::string& path) {
+    int64_t size = -1;
+    FILE* file = nullptr;
+#ifndef _WIN32
+    // A file named as it is written is opened before any name is matched; a failure here goes
+    // the long way, which reports it.
+    if (const std::string plain = as_written(path); !plain.empty()) {
+        file = std::fopen(plain.c_str(), "rb");
+        if (file != nullptr) size = opened_size(file);  // refuses a folder
+    }
+#endif
+    if (file == nullptr) file = open_reading(resolve_path(path), size);
+    // The whole file is read in one request: a stream buffer would only split it.
+    unbuffered(file);
+    // The bytes go straight into the result: no staging buffer, no second copy.
+    std::string bytes;
+    size_t got = 0;
+    if (size > 0) {
+        bytes.resize(static_cast<size_t>(size));
+        got = std::fread(bytes.data(), 1, bytes.size(), file);
+        bytes.resize(got);
+    }
+    // A file that grew since it was measured (or reports no size) is read on to its end.
+    if (static_cast<int64_t>(got) >= size && std::ferror(file) == 0) {
+        char buffer[65536];
+        while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, got);
+    }
+    const bool failed = std::ferror(file) != 0;
+    std::fclose(file);
+    if (failed) fail(ErrorKind::DeviceIOError);
+    return bytes;
+}
+
+namespace {
+
+void write_real(const fs::path& real, const std::string& bytes, bool settle) {
+    FILE* file = open_or_fail(real, "wb");
+    note_created(real.parent_path(), real.filename().string(), settle);
+    unbuffered(file);  // one write of the whole
+    write_all(file, bytes);
+    if (std::fclose(file) != 0) fail(ErrorKind::DeviceIOError);
+}
+
+bool delete_real(const fs::path& real, bool settle) {
+    std::error_code ec;
+    if (!fs::is_regular_file(real, ec)) return false;
+    if (!fs::remove(real, ec)) return false;
+    note_deleted(real.parent_path(), real.filename().string(), settle);
+    return true;
+}
+
+}  // namespace
+
+void write_file(const std::string& path, const std::string& bytes) { write_real(resolve_path(path), bytes, true); }
+
+void copy_file(const std::string& from, const std::string& to) {
+    write_file(to, read_file(from));
+}
+
+bool delete_file(const std::string& path) { return delete_real(resolve_path(path), true); }
+
+FolderChanges::FolderChanges(fs::path folder) : folder_(std::move(folder)) {
+#ifndef _WIN32
+    listed_ = !folder_.empty() && ::stat(folder_.c_str(), &info_) == 0 && S_ISDIR(info_.st_mode);
+#endif
+}
+
+FolderChanges::~FolderChanges() {
+    if (changed_) note_settled(folder_);
+}
+
+fs::path FolderChanges::entry(const std::string& name) {
+    const bool one_name = !name.empty() && name != "." && name != ".." &&
+                          name.find_first_of("\\/") == std::string::npos;
+    if (!listed_ || !one_name) return resolve_path(folder_.string() + "/" + name);
+#ifndef _WIN32
+    return folder_ / find_entry(folder_, name, info_).value_or(name);
+#else
+    return folder_ / name;
+#endif
+}
+
+bool FolderChanges::delete_file(const std::string& name) {
+    const fs::path real = entry(name);
+    changed_ = true;
+    return delete_real(real, !listed_);
+}
+
+void FolderChanges::write_file(const std::string& name, const std::string& bytes) {
+    const fs::path real = entry(name);
+    changed_ = true;
+    write_real(real, bytes, !listed_);
+}
+
+bool create_folder(const std::string& path) {
+    std::error_code ec;
+    const fs::path real = resolve_path(path);
+    fs::create_directories(real, ec);
+    return fs::is_directory(real, ec);
+}
+
+void replace_file_atomically(const std::string& target, const std::string& bytes) {
+    fs::path real = resolve_path(target);
+    std::error_code link_ec;
+    // A linked file is replaced where it really lies, so the link stays a link.
+    if (fs::is_symlink(real, link_ec)) real = fs::weakly_canonical(real, link_ec);
+    fs::path temp = real;
+    temp += ".facewright-new";
+    // The new file is made afresh, never through whatever lies at its name: a link there would have
+    // its target overwritten and then be renamed into the file's place. A plain file there is one
+    // an interrupted replace left behind and goes; anything else is refused.
+#ifndef _WIN32
+    // The new file keeps the old one's permissions.
+    struct stat old_stat {};
+    const mode_t mode = ::stat(real.c_str(), &old_stat) == 0 ? (old_stat.st_mode & 07777) : 0644;
+    const auto create_temp = [&] {
+        return ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+    };
+    int fd = create_temp();
+    int code = errno;
+    struct stat stale {};
+    if (fd < 0 && code == EEXIST && ::lstat(temp.c_str(), &stale) == 0 && S_ISREG(stale.st_mode) &&
+        stale.st_uid == ::geteuid() && ::unlink(temp.c_str()) == 0) {
+        fd = create_temp();
+        code = errno;
+    }
+    if (fd < 0) {
+        fail(code == EACCES || code == EROFS ? ErrorKind::PermissionDenied
+             : code == EEXIST                ? ErrorKind::FileAlreadyExists
+                                             : ErrorKind::PathFileAccessError);
+    }
+    ::fchmod(fd, mode);  // the process umask must not narrow them
+    size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            const int code = errno;
+            ::close(fd);
+            std::error_code ignored;
+            fs::remove(temp, ignored);
+            fail(code == ENOSPC ? ErrorKind::DiskFull : ErrorKind::DeviceIOError);
+        }
+        done += static_cast<size_t>(n);
+    }
+    if (::fsync(fd) != 0 || ::close(fd) != 0) {
+        std::error_code ignored;
+        fs::remove(temp, ignored);
+        fail(ErrorKind::DeviceIOError);
+    }
+#else
+    std::error_code stale_ec;
+    const fs::file_status stale = fs::symlink_status(temp, stale_ec);
+    if (fs::exists(stale) && (!fs::is_regular_file(stale) || !fs::remove(temp, stale_ec))) {
+        fail(ErrorKind::FileAlreadyExists);
+    }
+    write_file(temp.string(), bytes);
+#endif
+    std::error_code ec;
+    fs::rename(temp, real, ec);
+    if (ec) {
+        std::error_code ignored;
+        fs::remove(temp, ignored);
+        fail(ErrorKind::PathFileAccessError);
+    }
+#ifndef _WIN32
+    // Make the rename itself durable.
+    const int dir = ::open(real.parent_path().empty() ? "." : real.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
+    }
+#endif
+}
+
+}  // namespace fw

@@ -1,0 +1,77 @@
+#include "core/shared/head_models.hpp"
+
+#include "core/formats/far.hpp"
+#include "core/formats/safe_names.hpp"
+#include "core/platform/game_files.hpp"
+#include "core/platform/name_compare.hpp"
+
+namespace fw {
+
+namespace {
+
+// The two later expansion packs hold other ".bcf" entries that start with "C" but are no head
+// models; a digit after the "C" tells the models apart.
+bool needs_digit_rule(const std::string& archive) {
+    return archive == "\\ExpansionPack3\\ExpansionPack3.far" || archive == "\\ExpansionPack4\\ExpansionPack4.far";
+}
+
+}  // namespace
+
+std::vector<std::string>* HeadModelLists::list_for(const std::string& code) {
+    if (code == "FA") return &FA;
+    if (code == "MA") return &MA;
+    if (code == "FC") return &FC;
+    if (code == "MC") return &MC;
+    return nullptr;
+}
+
+const std::vector<std::string>* HeadModelLists::list_for(const std::string& code) const {
+    return const_cast<HeadModelLists*>(this)->list_for(code);
+}
+
+HeadModelLists& head_model_lists() {
+    static HeadModelLists lists;
+    return lists;
+}
+
+const std::vector<std::string>& head_model_archives() {
+    static const std::vector<std::string> archives = {
+        "\\GameData\\Animation\\Animation.far",   "\\ExpansionPack\\ExpansionPack.far",
+        "\\ExpansionPack2\\ExpansionPack2.far",   "\\ExpansionPack3\\ExpansionPack3.far",
+        "\\ExpansionPack4\\ExpansionPack4.far",   "\\ExpansionShared\\ExpansionShared.far",
+    };
+    return archives;
+}
+
+std::string head_model_from_entry(const std::string& entry_name, bool digit_rule) {
+    const std::string base = entry_base_name(entry_name);
+    if (!is_safe_file_name(base)) return "";
+    const std::string name = to_upper(base);
+    if (name.size() < 7 || name[0] != 'C' || name[6] != '_' || !name.ends_with(".BCF")) return "";
+    if (digit_rule && !(name[1] >= '0' && name[1] <= '9')) return "";
+    return name.substr(0, name.find('.'));
+}
+
+void msGetHeadModelLists(const std::string& game_path) {
+    HeadModelLists& lists = head_model_lists();
+    lists = HeadModelLists{};
+    for (const std::string& archive : head_model_archives()) {
+        const std::string path = game_path + archive;
+        if (!file_exists(path)) continue;
+        FARdir dir;
+        gsReadFARdir(dir, path);
+        const bool digit_rule = needs_digit_rule(archive);
+        for (const FARentry& entry : dir.Entries) {
+            const std::string model = head_model_from_entry(entry.FileName, digit_rule);
+            if (!model.empty()) msAddHeadModel(model);
+        }
+    }
+}
+
+void msAddHeadModel(const std::string& name) {
+    if (name.size() < 6) return;
+    std::vector<std::string>* list = head_model_lists().list_for(name.substr(4, 2));
+    if (list != nullptr) list->push_back(name);
+}
+
+}  // namespace fw

@@ -1,0 +1,389 @@
+#include "windows/browser/frmMain.hpp"
+
+#include <algorithm>
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QListWidgetItem>
+#include <QMessageBox>
+#include <QScreen>
+
+#include "core/browser/edit_gate.hpp"
+#include "core/shared/head_models.hpp"
+#include "core/browser/main_options.hpp"
+#include "core/browser/main_options.hpp"
+#include "core/browser/neighbourhoods.hpp"
+#include "core/browser/sim_cells.hpp"
+#include "core/browser/sim_display.hpp"
+#include "core/shared/grid_pages.hpp"
+#include "core/browser/skin_export.hpp"
+#include "core/extract/extract_question.hpp"
+#include "core/platform/name_compare.hpp"
+#include "core/platform/program_folder.hpp"
+#include "core/shell/app_state.hpp"
+#include "core/shell/startup.hpp"
+#include "ui_frmMain.h"
+#include "windows/widgets/msg_box.hpp"
+#include "windows/widgets/openers.hpp"
+#include "windows/widgets/placeholder_bitmaps.hpp"
+#include "windows/widgets/qt_text.hpp"
+#include "windows/widgets/wait_cursor.hpp"
+
+namespace fw {
+
+namespace {
+
+// The window's measures: 8610 twips high; wide enough for the grid and its margin.
+constexpr int kWindowWidth = (4200 + 7215 + 120) / 15;
+constexpr int kWindowHeight = 8610 / 15;
+// Below this screen height (9600 twips) the window moves to the top edge.
+constexpr int kShortScreen = 9600 / 15;
+// A name label: 64 x 13 pixels. A caption of two lines starts on the row below a 45-pixel
+// thumbnail (at 2 + 45) and reaches the cell's edge; the label is transparent, so the blinking
+// frame shows through it.
+constexpr int kNameLabelWidth = 64;
+constexpr int kNameLabelHeight = 13;
+constexpr int kTwoLineTop = 47;
+// A name label showing a caption of two lines (the can't-load caption) has its own font and size.
+constexpr const char* kTwoLines = "twoLines";
+
+// A neighbourhood line keeps the core's bytes beside its text; the list sorts by those bytes
+// without regard to case, as the game's platform sorts a list box.
+constexpr int kLineBytesRole = Qt::UserRole;
+
+class NeighbourhoodItem : public QListWidgetItem {
+public:
+    explicit NeighbourhoodItem(const std::string& line) : QListWidgetItem(to_qt(line)) {
+        setData(kLineBytesRole, QByteArray::fromStdString(line));
+    }
+    bool operator<(const QListWidgetItem& other) const override { return iless(bytes(*this), bytes(other)); }
+    static std::string bytes(const QListWidgetItem& item) {
+        return item.data(kLineBytesRole).toByteArray().toStdString();
+    }
+};
+
+QPoint to_point(GridPoint point) { return {point.x, point.y}; }
+
+// The list's text: its selected line, as the core's bytes ("" with none).
+std::string selected_line(const QListWidget& list) {
+    const QList<QListWidgetItem*> selected = list.selectedItems();
+    return selected.isEmpty() ? std::string() : NeighbourhoodItem::bytes(*selected.first());
+}
+
+// The core breaks lines with CR LF; a label breaks them at LF.
+QString label_text(const std::string& caption) {
+    return to_qt(caption).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+}  // namespace
+
+frmMain::frmMain(QWidget* parent) : QMainWindow(parent), ui(std::make_unique<Ui::frmMain>()) {
+    ui->setupUi(this);
+    connect(ui->smenuExit, &QAction::triggered, this, &frmMain::smenuExit_Click);
+    connect(ui->smenuBackup, &QAction::triggered, this, &frmMain::smenuBackup_Click);
+    connect(ui->smenuSetPath, &QAction::triggered, this, &frmMain::smenuSetPath_Click);
+    connect(ui->smenuExport, &QAction::triggered, this, &frmMain::smenuExport_Click);
+    connect(ui->smnuExtract, &QAction::triggered, this, &frmMain::smnuExtract_Click);
+    // A line is chosen when it is selected; the list taking the focus only moves its cursor.
+    connect(ui->lstUserDataDir, &QListWidget::itemSelectionChanged, this, &frmMain::lstUserDataDir_Click);
+    connect(ui->cmdNext, &QPushButton::clicked, this, &frmMain::cmdNext_Click);
+    connect(ui->cmdPrevious, &QPushButton::clicked, this, &frmMain::cmdPrevious_Click);
+    connect(ui->cmdSelect, &QPushButton::clicked, this, &frmMain::cmdSelect_Click);
+    connect(ui->picThumbs, &ThumbnailGrid::mouseDown, this, &frmMain::picThumbs_MouseDown);
+    connect(ui->picThumbs, &ThumbnailGrid::mouseMoved, this, &frmMain::picThumbs_MouseMove);
+    connect(ui->picThumbs, &ThumbnailGrid::doubleClicked, this, &frmMain::picThumbs_DblClick);
+    // Which window was active before this one decides whether an activation counts (event()).
+    qApp->installEventFilter(this);
+    Form_Load();
+}
+
+frmMain::~frmMain() { qApp->removeEventFilter(this); }
+
+void frmMain::Form_Load() {
+    setFixedSize(kWindowWidth, kWindowHeight);
+    head_model_lists() = HeadModelLists{};
+    const StartupSettings settings = load_startup_settings();
+    ui->smenuBackup->setChecked(settings.backup_checked);
+    // A game chosen for this run replaces the stored location, which stays as it was.
+    if (!app_state().run_game_path.empty()) app_state().game_path = app_state().run_game_path;
+    files_.clear();
+
+    ui->picThumbs->setThumbnailOffset(to_point(thumbnail_position(0)));
+    ui->picThumbs->setBlinkInterval(333);
+    choose_label_fonts();
+    lblSimName.clear();
+    for (int32_t k = 0; k < kSimsPerPage; ++k) {
+        auto* label = new QLabel(ui->picThumbs);
+        label->setObjectName(QStringLiteral("lblSimName%1").arg(k));
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        // A click on a name selects its cell, as a click beside it does.
+        label->setAttribute(Qt::WA_TransparentForMouseEvents);
+        lblSimName.push_back(label);
+        set_name_label(k, QString());
+    }
+
+    // A caption wider in this system's font than its measure allows grows to the right, where
+    // each of these labels has room, rather than be cut off.
+    for (QLabel* caption : {ui->lblBody, ui->Label1, ui->Label3, ui->Label2}) {
+        caption->resize(std::max(caption->width(), caption->sizeHint().width()), caption->height());
+    }
+
+    msGetHeadModelLists(app_state().game_path);
+    create_head_preview_folder();
+}
+
+void frmMain::set_name_label(int32_t cell, const QString& caption) {
+    QLabel* label = lblSimName[static_cast<size_t>(cell)];
+    label->setText(caption);
+    const bool two_lines = caption.contains(QLatin1Char('\n'));
+    // Font and place change only between the one-line and two-line forms, not for every name.
+    const QVariant form = label->property(kTwoLines);
+    if (form.isValid() && form.toBool() == two_lines) return;
+    label->setProperty(kTwoLines, two_lines);
+    const QPoint place = ui->picThumbs->canvasOrigin() + to_point(name_label_position(cell));
+    if (!two_lines) {
+        label->setFont(name_font_);
+        label->setGeometry(place.x(), place.y(), kNameLabelWidth, kNameLabelHeight);
+        return;
+    }
+    // The can't-load caption's two lines take the rest of the cell below the 45-pixel thumbnail.
+    label->setFont(caption_font_);
+    label->setGeometry(place.x(), place.y() - 1, kNameLabelWidth, kCellSize - kTwoLineTop);
+}
+
+void frmMain::choose_label_fonts() {
+    // The largest size of the grid's font, from the usual 11 pixels down, whose lines fit the
+    // label: a name in 64 x 13, the two lines of the can't-load caption from the row below the
+    // thumbnail to the cell's edge.
+    const auto largest_fitting = [this](const QStringList& lines, int height) {
+        QFont font = ui->picThumbs->font();
+        for (int pixels = 11; pixels >= 6; --pixels) {
+            font.setPixelSize(pixels);
+            const QFontMetrics metrics(font);
+            int widest = 0;
+            for (const QString& line : lines) widest = std::max(widest, metrics.horizontalAdvance(line));
+            const int tall = metrics.height() + metrics.lineSpacing() * (static_cast<int>(lines.size()) - 1);
+            if (widest <= kNameLabelWidth && tall <= height) break;
+        }
+        return font;
+    };
+    name_font_ = largest_fitting({QStringLiteral("Name")}, kNameLabelHeight);
+    const QStringList caption_lines = label_text(kCantLoadCaption).split(QLatin1Char('\n'));
+    caption_font_ = largest_fitting(caption_lines, kCellSize - kTwoLineTop);
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::WindowActivate && watched != this && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->isWindow()) {
+        last_activated_was_box_ = qobject_cast<QMessageBox*>(watched) != nullptr;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool frmMain::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate) {
+        // The window becomes active again when one of its message boxes closes; only coming back
+        // from another window of the program (a dialog it opened, the title box) is an activation.
+        const bool from_box = last_activated_was_box_;
+        last_activated_was_box_ = false;
+        if (!from_box && !activating_) Form_Activate();
+    }
+    return QMainWindow::event(event);
+}
+
+void frmMain::Form_Activate() {
+    if (activating_) return;
+    activating_ = true;
+    struct Done {
+        bool& flag;
+        ~Done() { flag = false; }
+    } done{activating_};
+
+    if (screen() && screen()->geometry().height() < kShortScreen) move(x(), 0);
+    const QRect line1 = ui->Line1->geometry();
+    ui->Line1->setGeometry(line1.x(), line1.y(), width(), 1);
+    ui->Line2->setGeometry(line1.x(), line1.y() + 1, width(), 1);
+    setWindowTitle(to_qt(main_caption()));
+
+    const PathCheck check = check_game_path(app_state().game_path);
+    for (const BoxMessage& box : check.boxes) msgBox(box, this);
+    if (!check.game_found || !files_.empty()) return;
+
+    msGetUserDataDirs();
+    msFillUserDataList();
+    // Setting the list's text to the stored line selects that line, which lists its sims.
+    std::vector<std::string> lines;
+    for (int row = 0; row < ui->lstUserDataDir->count(); ++row) {
+        lines.push_back(NeighbourhoodItem::bytes(*ui->lstUserDataDir->item(row)));
+    }
+    const std::string last = last_neighbourhood_line(lines);
+    for (int row = 0; !last.empty() && row < ui->lstUserDataDir->count(); ++row) {
+        if (lines[static_cast<size_t>(row)] == last) {
+            ui->lstUserDataDir->setCurrentRow(row);
+            break;
+        }
+    }
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    // A session ending (Windows shutting down, the user logging off) closes without asking.
+    const int unload_mode = qApp->isSavingSession() ? kUnloadAppWindows : 0;
+    if (asks_before_closing(unload_mode) && msgBox(exit_question(), this) == BoxAnswer::No) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+void frmMain::smenuExit_Click() { close(); }
+
+void frmMain::msGetUserDataDirs() { folders_ = fw::msGetUserDataDirs(app_state().game_path); }
+
+void frmMain::msFillUserDataList() {
+    ui->lstUserDataDir->clear();
+    for (const std::string& line : fw::msFillUserDataList(folders_)) {
+        ui->lstUserDataDir->addItem(new NeighbourhoodItem(line));
+    }
+}
+
+std::string frmMain::characters_folder() const {
+    return fw::characters_folder(app_state().game_path, neighbourhood_);
+}
+
+void frmMain::lstUserDataDir_Click() {
+    const std::string line = selected_line(*ui->lstUserDataDir);
+    if (line.empty()) return;
+    ui->picSim->clear();
+    ui->txtSimName->clear();
+    neighbourhood_ = neighbourhood_folder(line);
+    page_ = 0;
+    msGetFileNames();
+    msLoadSimImages();
+}
+
+void frmMain::msGetFileNames() {
+    const WaitCursor wait;
+    repaint();
+    files_ = fw::msGetFileNames(app_state().game_path, neighbourhood_);
+    ui->picSim->clear();
+}
+
+void frmMain::msLoadSimImages() {
+    ui->picThumbs->clear();
+    for (int32_t k = 0; k < kSimsPerPage; ++k) set_name_label(k, QString());
+    if (files_.empty()) return;
+    const WaitCursor wait;
+    // The cleared grid shows at once; other events wait until the page is drawn, so that no
+    // click can start another page inside this one.
+    ui->picThumbs->repaint();
+    fw::msLoadSimImages(characters_folder(), files_, page_,
+                        [this](int32_t cell, const SimCell& result) { draw_cell(cell, result); });
+    const PageSelection selection =
+        select_first_sim(files_, page_, [this](const std::string& file_name) { msDisplaySim(file_name); });
+    ui->picThumbs->setSelectedCell(selection.cell);
+    ui->txtPageCount->setText(to_qt(selection.page_counter));
+}
+
+void frmMain::draw_cell(int32_t cell, const SimCell& result) {
+    if (!result.loaded()) {
+        ui->picThumbs->drawThumbnail(cell, cant_load_bitmap());
+    } else {
+        // The thumbnail is the bitmap the core has just dumped for this file.
+        const QImage thumbnail = load_picture(program_folder() + "\\Web_Image.Bmp");
+        ui->picThumbs->drawThumbnail(cell, thumbnail.isNull() ? not_found_bitmap() : thumbnail);
+    }
+    set_name_label(cell, label_text(result.caption()));
+}
+
+void frmMain::msDisplaySim(const std::string& file_name) {
+    const SimDisplay shown = fw::msDisplaySim(characters_folder(), neighbourhood_, file_name);
+    ui->picSim->clear();
+    ui->txtSimName->setText(to_qt(shown.sim_name));
+    if (!shown.loaded()) {
+        ui->picSim->drawImage(to_point(kCantLoadPicturePoint), cant_load_bitmap());
+        for (const PlacedText& line : shown.lines) ui->picSim->drawText(to_point(line.at), to_qt(line.text));
+        return;
+    }
+    for (const PlacedPicture& picture : shown.pictures) {
+        const QImage image = load_picture(picture.path);
+        ui->picSim->drawImage(to_point(picture.at), image.isNull() ? not_found_bitmap() : image);
+    }
+}
+
+void frmMain::picThumbs_MouseDown(int cell, int, int) {
+    ui->picThumbs->eraseFrame();
+    ui->picThumbs->setSelectedCell(cell);
+    const std::string file = file_in_cell(files_, page_, cell);
+    if (!file.empty()) {
+        msDisplaySim(file);
+    } else {
+        ui->txtSimName->clear();
+        ui->picSim->clear();
+    }
+}
+
+void frmMain::picThumbs_MouseMove(int x, int y) {
+    if (files_.empty()) return;
+    ui->picThumbs->setToolTip(to_qt(file_in_cell(files_, page_, cell_at(x, y))));
+}
+
+void frmMain::picThumbs_DblClick() { cmdSelect_Click(); }
+
+void frmMain::cmdNext_Click() {
+    ui->cmdFocus->setFocus();
+    if (!can_go_next(page_, files_.size())) return;
+    ++page_;
+    msLoadSimImages();
+}
+
+void frmMain::cmdPrevious_Click() {
+    ui->cmdFocus->setFocus();
+    if (!can_go_previous(page_)) return;
+    --page_;
+    msLoadSimImages();
+}
+
+void frmMain::cmdSelect_Click() {
+    ui->cmdFocus->setFocus();
+    EditRequest request;
+    request.neighbourhood_line = selected_line(*ui->lstUserDataDir);
+    request.sim_name = from_qt(ui->txtSimName->text());
+    request.page = page_;
+    request.cell = ui->picThumbs->selectedCell();
+    request.files = files_;
+    request.characters_folder = characters_folder();
+    const EditDecision decision = fw::cmdSelect_Click(request);
+    if (decision.refusal) {
+        msgBox(*decision.refusal, this);
+    } else if (decision.opens() && openers().edit_sim) {
+        openers().edit_sim(this, decision.path, ui->smenuBackup->isChecked());
+    }
+}
+
+void frmMain::smenuBackup_Click() {
+    // The entry has already changed its own check mark; the rule takes the state it was in.
+    const bool was_checked = !ui->smenuBackup->isChecked();
+    ui->smenuBackup->setChecked(fw::smenuBackup_Click(was_checked));
+}
+
+void frmMain::smenuSetPath_Click() {
+    if (openers().set_path) openers().set_path(this);
+}
+
+void frmMain::smenuExport_Click() {
+    std::optional<BoxMessage> box;
+    {
+        const WaitCursor wait;
+        box = fw::smenuExport_Click(characters_folder(), files_);
+    }
+    if (box) msgBox(*box, this);
+}
+
+void frmMain::smnuExtract_Click() {
+    if (msgBox(extract_question(), this) == BoxAnswer::No) return;
+    if (openers().extract) openers().extract(this);
+}
+
+}  // namespace fw

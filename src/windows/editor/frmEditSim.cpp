@@ -1,0 +1,294 @@
+#include "windows/editor/frmEditSim.hpp"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QGroupBox>
+#include <QPainter>
+#include <QResizeEvent>
+#include <algorithm>
+
+#include "core/editor/editor_display.hpp"
+#include "core/editor/sim_save.hpp"
+#include "core/base/charset.hpp"
+#include "core/shell/app_state.hpp"
+#include "ui_frmEditSim.h"
+#include "windows/widgets/game_picture.hpp"
+#include "windows/widgets/msg_box.hpp"
+#include "windows/widgets/openers.hpp"
+#include "windows/widgets/picture_box.hpp"
+#include "windows/widgets/placeholder_bitmaps.hpp"
+#include "windows/widgets/qt_text.hpp"
+#include "windows/widgets/wait_cursor.hpp"
+
+namespace fw {
+
+namespace {
+
+// Replaces what the picture shows, as assigning a picture does: the old one is gone even where
+// the new one does not reach. A bitmap larger than the picture (a high-definition head skin) is
+// shown whole, scaled down to fit, rather than cut to its top-left corner.
+void show_picture(PictureBox* box, const QImage& image) {
+    box->clear();
+    const QSize room = box->canvas().size();
+    if (image.width() <= room.width() && image.height() <= room.height()) {
+        box->drawImage(QPoint(0, 0), image);
+    } else {
+        box->drawImage(QRect(QPoint(0, 0), image.size().scaled(room, Qt::KeepAspectRatio)), image);
+    }
+}
+
+// Loads the bitmap into the picture; on failure the picture keeps what it showed.
+bool load_into(PictureBox* box, const std::string& path) {
+    const QImage image = path.empty() ? QImage() : load_game_picture(path);
+    if (image.isNull()) return false;
+    show_picture(box, image);
+    return true;
+}
+
+// What a placeholder picture says, drawn on its own canvas.
+void paint_placeholder(PictureBox* box, const QString& text) {
+    QImage image(box->canvas().size(), QImage::Format_RGB32);
+    image.fill(QColor(0xE8, 0xE8, 0xE8));
+    {
+        QPainter painter(&image);
+        painter.setPen(QColor(0xA0, 0xA0, 0xA0));
+        painter.drawRect(image.rect().adjusted(1, 1, -2, -2));
+        QFont font = box->font();
+        font.setPointSizeF(font.pointSizeF() * 0.85);
+        painter.setFont(font);
+        painter.setPen(QColor(0x50, 0x50, 0x50));
+        painter.drawText(image.rect().adjusted(2, 2, -2, -2), Qt::AlignCenter | Qt::TextWordWrap, text);
+    }
+    show_picture(box, image);
+}
+
+QString game_text(const std::string& bytes) { return QString::fromStdString(decode_windows1252(bytes)); }
+
+}  // namespace
+
+frmEditSim::frmEditSim(QWidget* owner) : QDialog(owner), ui(std::make_unique<Ui::frmEditSim>()) {
+    ui->setupUi(this);
+    fit_option_captions();
+    // The form's size is its design; cmdFocus lies below it, out of sight. A fixed dialog frame:
+    // nothing to minimise or maximise.
+    setFixedSize(size());
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    // Pictures are painted before the window is first shown, and the placeholders never are:
+    // give every canvas its size now.
+    for (PictureBox* box : findChildren<PictureBox*>()) {
+        QResizeEvent sized(box->size(), QSize());
+        QCoreApplication::sendEvent(box, &sized);
+    }
+    paint_placeholders();
+    connect(ui->cmdHead, &QPushButton::clicked, this, &frmEditSim::cmdHead_Click);
+    connect(ui->cmdSave, &QPushButton::clicked, this, &frmEditSim::cmdSave_Click);
+    connect(ui->cmdCancel, &QPushButton::clicked, this, &frmEditSim::cmdCancel_Click);
+}
+
+frmEditSim::~frmEditSim() = default;
+
+QString frmEditSim::LoadUserFile() const { return to_qt(load_user_file_); }
+void frmEditSim::setLoadUserFile(const QString& path) { load_user_file_ = from_qt(path); }
+QString frmEditSim::SelectedSkin() const { return to_qt(selected_skin_); }
+void frmEditSim::setSelectedSkin(const QString& selected) { selected_skin_ = from_qt(selected); }
+
+void frmEditSim::fit_option_captions() {
+    // The design's measures suit the narrow 8-point font the window was drawn for; a wider font
+    // would cut "Medium" or "Female" short. What must grow grows to the right, keeping every left
+    // and top edge: the option buttons, then their three frames alike, then the buttons beside them.
+    QGroupBox* const frames[] = {ui->Frame3, ui->Frame4, ui->Frame2};
+    const int designed_right = ui->Frame3->geometry().right();
+    const int gap = ui->cmdSave->x() - designed_right;
+    int frame_width = ui->Frame3->width();
+    for (QGroupBox* frame : frames) {
+        for (QRadioButton* option : frame->findChildren<QRadioButton*>()) {
+            const int wanted = option->sizeHint().width();
+            if (wanted > option->width()) option->resize(wanted, option->height());
+            frame_width = std::max(frame_width, option->x() + option->width() + 4);
+        }
+    }
+    for (QGroupBox* frame : frames) frame->resize(frame_width, frame->height());
+    const int shift = std::max(0, ui->Frame3->geometry().right() + gap - ui->cmdSave->x());
+    if (shift == 0) return;
+    for (QWidget* button : {static_cast<QWidget*>(ui->cmdSave), static_cast<QWidget*>(ui->cmdCancel)}) {
+        button->move(button->x() + shift, button->y());
+    }
+    resize(width() + shift, height());
+}
+
+void frmEditSim::paint_placeholders() {
+    paint_placeholder(ui->picHeadNotFound, tr("Head bitmap not found"));
+    // A missing portrait looks as it does in the main window.
+    show_picture(ui->picWebNotFound, not_found_bitmap());
+    paint_placeholder(ui->picNoBitmaps, tr("No bitmaps"));
+    paint_placeholder(ui->picNoPreview, tr("No preview"));
+}
+
+std::optional<BoxMessage> frmEditSim::Form_Load() {
+    ui->picWebImage->clear();
+    ui->picFaces->clear();
+    ui->picRelImages->clear();
+    ui->txtName->clear();
+    if (auto refusal = open_sim_for_editing(load_user_file_, session_)) {
+        session_ = EditorSession{};
+        return refusal;
+    }
+    msDisplayData();
+    return std::nullopt;
+}
+
+void frmEditSim::msDisplayData() {
+    const EditorDisplay display = fw::msDisplayData(session_);
+    setWindowTitle(to_qt(display.caption));
+
+    const SimControls& shown = display.controls;
+    name_ = {shown.name, game_text(shown.name)};
+    model_ = {shown.model, game_text(shown.model)};
+    skin_ = {shown.skin, game_text(shown.skin)};
+    ui->txtName->setText(name_.shown);
+    ui->txtModel->setText(model_.shown);
+    ui->txtSkin->setText(skin_.shown);
+
+    // The window opens with no option on; an unknown tone leaves its group so.
+    const OptionButtons& on = display.options;
+    const std::pair<QRadioButton*, bool> options[] = {
+        {ui->optAdult, on.optAdult}, {ui->optChild, on.optChild},   {ui->optMale, on.optMale},
+        {ui->optFemale, on.optFemale}, {ui->optLight, on.optLight}, {ui->optMedium, on.optMedium},
+        {ui->optDark, on.optDark},
+    };
+    for (const auto& [option, checked] : options) {
+        if (checked) option->setChecked(true);
+    }
+
+    show_previews(shown.skin, false);
+    show_head_bitmap(shown.skin);
+
+    show_picture(ui->picWebImage, ui->picWebNotFound->canvas());
+    load_into(ui->picWebImage, display.portraits.web_image);
+    show_picture(ui->picFaces, ui->picWebNotFound->canvas());
+    load_into(ui->picFaces, display.portraits.faces);
+    show_picture(ui->picRelImages, ui->picNoBitmaps->canvas());
+    load_into(ui->picRelImages, display.portraits.relimages);
+}
+
+void frmEditSim::show_head_bitmap(const std::string& skin) {
+    show_picture(ui->picHead, ui->picHeadNotFound->canvas());
+    if (load_into(ui->picHead, skin_bitmap_path(app_state().game_path, skin))) return;
+    // Not in the skins folder: the game's archives may hold it. Reading them takes a while.
+    const WaitCursor busy;
+    if (isVisible()) repaint();
+    load_into(ui->picHead, extract_head_bitmap(app_state().game_path, skin));
+}
+
+void frmEditSim::show_previews(const std::string& skin, bool after_choice) {
+    const HeadPreviews previews = head_previews(skin);
+    if (after_choice) {
+        ui->picPreview->clear();
+        show_picture(ui->picPreview2, ui->picNoPreview->canvas());
+    }
+    if (!previews.cached) return;  // on opening, both pictures stay as they are
+    if (!load_into(ui->picPreview, previews.preview)) {
+        show_picture(ui->picPreview, ui->picNoPreview->canvas());
+    }
+    show_picture(ui->picPreview2, ui->picNoPreview->canvas());
+    load_into(ui->picPreview2, previews.preview2);
+}
+
+std::optional<BoxMessage> frmEditSim::read_controls(SimControls& controls) const {
+    // A text shown as read goes back as the bytes that were read; a typed one is encoded.
+    const auto take = [](const QLineEdit* box, const ShownText& read, const char* what,
+                         std::string& bytes) -> std::optional<BoxMessage> {
+        if (box->text() == read.shown) {
+            bytes = read.bytes;
+            return std::nullopt;
+        }
+        EncodedText typed = encode_for_game(from_qt(box->text()), what);
+        bytes = typed.bytes;
+        return typed.refusal;
+    };
+    if (auto refusal = take(ui->txtName, name_, "name", controls.name)) return refusal;
+    if (auto refusal = take(ui->txtModel, model_, "head model", controls.model)) return refusal;
+    if (auto refusal = take(ui->txtSkin, skin_, "head skin", controls.skin)) return refusal;
+    read_options(controls);
+    return std::nullopt;
+}
+
+void frmEditSim::read_options(SimControls& controls) const {
+    controls.adult = ui->optAdult->isChecked();
+    controls.male = ui->optMale->isChecked();
+    controls.tone = ui->optLight->isChecked()    ? std::optional(Tone::Light)
+                    : ui->optMedium->isChecked() ? std::optional(Tone::Medium)
+                    : ui->optDark->isChecked()   ? std::optional(Tone::Dark)
+                                                 : std::nullopt;
+}
+
+void frmEditSim::cmdHead_Click() {
+    ui->cmdFocus->setFocus();
+    SimControls options;
+    read_options(options);
+    selected_skin_.clear();
+    if (openers().select_head) {
+        selected_skin_ = openers().select_head(this, skin_data_code(options)).value_or("");
+    }
+
+    const std::optional<Head> head = chosen_head(selected_skin_);
+    if (!head) return;  // the selector was cancelled
+    model_ = {head->model, to_qt(head->model)};
+    skin_ = {head->skin, to_qt(head->skin)};
+    ui->txtModel->setText(model_.shown);
+    ui->txtSkin->setText(skin_.shown);
+    // The chosen skin lies in the skins folder, where the selector listed it.
+    show_picture(ui->picHead, ui->picHeadNotFound->canvas());
+    load_into(ui->picHead, skin_bitmap_path(app_state().game_path, head->skin));
+    show_previews(head->skin, true);
+}
+
+void frmEditSim::cmdSave_Click() {
+    ui->cmdFocus->setFocus();
+    // An empty name saves nothing and asks nothing; the edits stay in the window.
+    if (ui->txtName->text().isEmpty()) return;
+    SimControls controls;
+    if (auto refusal = read_controls(controls)) {
+        msgBox(*refusal, this);
+        return;
+    }
+    if (auto refusal = check_controls(controls)) {
+        msgBox(*refusal, this);
+        return;
+    }
+    if (msgBox(save_confirmation(load_user_file_), this) != BoxAnswer::Yes) return;
+
+    // A refused save leaves the sim as the editor opened it, so a second try starts from there.
+    EditorSession attempt = session_;
+    const SaveResult result = save_sim(attempt, controls, {.make_backup = make_backup_});
+    if (!result.saved()) {
+        msgBox(*result.refusal, this);
+        return;
+    }
+    session_ = std::move(attempt);
+    msgBox(saved_box(controls.name), this);
+    accept();
+}
+
+void frmEditSim::cmdCancel_Click() {
+    ui->cmdFocus->setFocus();
+    reject();
+}
+
+bool frmEditSim::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate) ui->txtName->setFocus();
+    return QDialog::event(event);
+}
+
+void show_frmEditSim(QWidget* owner, const std::string& load_user_file, bool make_backup) {
+    frmEditSim editor(owner);
+    editor.set_load_user_file(load_user_file);
+    editor.set_make_backup(make_backup);
+    if (std::optional<BoxMessage> refusal = editor.Form_Load()) {
+        msgBox(*refusal, owner);
+        return;
+    }
+    editor.exec();
+}
+
+}  // namespace fw

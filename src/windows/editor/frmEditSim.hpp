@@ -1,0 +1,88 @@
+#pragma once
+// The sim editor: one sim's name, gender, age group, skin tone and head, shown from its character
+// file and saved back through the core. Modal over the main window; nothing of an unsaved edit
+// survives it.
+#include <QDialog>
+#include <QImage>
+#include <QString>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "core/editor/sim_session.hpp"
+#include "core/base/message_box.hpp"
+
+namespace Ui {
+class frmEditSim;
+}
+
+namespace fw {
+
+class PictureBox;
+
+class frmEditSim : public QDialog {
+    Q_OBJECT
+    // The character file being edited, set by the opener before Form_Load.
+    Q_PROPERTY(QString LoadUserFile READ LoadUserFile WRITE setLoadUserFile)
+    // The head chosen in the head selector (model + "," + skin); empty when none was chosen.
+    Q_PROPERTY(QString SelectedSkin READ SelectedSkin WRITE setSelectedSkin)
+
+public:
+    explicit frmEditSim(QWidget* owner = nullptr);
+    ~frmEditSim() override;
+
+    QString LoadUserFile() const;
+    void setLoadUserFile(const QString& path);
+    QString SelectedSkin() const;
+    void setSelectedSkin(const QString& selected);
+    // The same as bytes: the path as the main window built it, the selector's model and skin as
+    // the files name them.
+    void set_load_user_file(const std::string& path) { load_user_file_ = path; }
+    const std::string& load_user_file() const { return load_user_file_; }
+    // The main window's "&Create Backup File" check mark, read by the save.
+    void set_make_backup(bool make_backup) { make_backup_ = make_backup; }
+
+    // Reads the sim and fills the controls. A file the editor may not show or save (not a
+    // character file, a pet, lists it cannot take apart) fills nothing and gives the box that
+    // refuses it; the window must then not be shown.
+    std::optional<BoxMessage> Form_Load();
+
+protected:
+    bool event(QEvent* event) override;
+
+private slots:
+    void cmdHead_Click();
+    void cmdSave_Click();
+    void cmdCancel_Click();
+
+private:
+    void msDisplayData();
+    void show_head_bitmap(const std::string& skin);
+    void show_previews(const std::string& skin, bool after_choice);
+    // The controls as the core takes them, with the names in the game's character set; the box
+    // that refuses a text the game cannot store.
+    std::optional<BoxMessage> read_controls(SimControls& controls) const;
+    // The option buttons as the core reads them (no tone when no tone option is on).
+    void read_options(SimControls& controls) const;
+    void fit_option_captions();
+    void paint_placeholders();
+
+    std::unique_ptr<Ui::frmEditSim> ui;
+    std::string load_user_file_;
+    std::string selected_skin_;
+    bool make_backup_ = false;
+    EditorSession session_;
+    // The texts as the file or the selector gave them, and how they were shown: a text the user
+    // did not touch is written back as these bytes.
+    struct ShownText {
+        std::string bytes;
+        QString shown;
+    };
+    ShownText name_, model_, skin_;
+};
+
+// Opens the editor for the character file, modal over `owner`, and returns when it closes. A sim
+// the core refuses is reported with its box and no editor opens. Installed as the edit_sim opener.
+void show_frmEditSim(QWidget* owner, const std::string& load_user_file, bool make_backup);
+
+}  // namespace fw

@@ -1,0 +1,26 @@
+#pragma once
+// The program's one message box. Every box a window shows goes through msgBox, so that a test can
+// install a responder that records each box (style, title, text) and answers it: no test ever
+// blocks on a modal box, and the exact texts can be asserted.
+#include <functional>
+#include <string>
+
+#include "core/base/message_box.hpp"
+
+class QWidget;
+
+namespace fw {
+
+enum class BoxAnswer { Ok, Yes, No };
+
+// Shows the box modally over `owner` (the active window when null) and returns the button
+// pressed. Style 36 has Yes and No (closing the box answers No); the others have OK. Texts are
+// the core's bytes: UTF-8, or the game's Windows-1252 where a sim's own text is quoted.
+BoxAnswer msgBox(const std::string& text, int style, const std::string& title, QWidget* owner = nullptr);
+BoxAnswer msgBox(const BoxMessage& box, QWidget* owner = nullptr);
+
+// Answers boxes in place of the user. Installing an empty responder brings the real boxes back.
+using BoxResponder = std::function<BoxAnswer(const BoxMessage& box)>;
+void install_box_responder(BoxResponder responder);
+
+}  // namespace fw

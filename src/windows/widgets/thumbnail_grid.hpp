@@ -1,0 +1,77 @@
+#pragma once
+// The 7 x 7 grid of thumbnails shared by the main window and the head selector: a picture box
+// whose cells are 68 pixels square, with a blinking selection frame and the cell under the pointer.
+//
+// The thumbnails are painted into the persistent picture (PictureBox). The selection frame (two
+// nested one-pixel boxes around the selected cell) is drawn on screen only, over the picture, so
+// erasing it never takes anything off a thumbnail; a timer of the window's chosen interval
+// alternates its colour between the button face (the grid's background) and white.
+#include <QColor>
+#include <QPoint>
+#include <QSize>
+#include <QTimer>
+
+#include "windows/widgets/picture_box.hpp"
+
+namespace fw {
+
+class ThumbnailGrid : public PictureBox {
+    Q_OBJECT
+public:
+    explicit ThumbnailGrid(QWidget* parent = nullptr);
+
+    // Where a cell's thumbnail goes: the offset from the cell's corner, and the size it is scaled
+    // to (an empty size paints the bitmap at its own size). Main window: (11,2) at own size; head
+    // selector: (2,2) scaled to 64 x 64.
+    void setThumbnailOffset(QPoint offset) { thumbnail_offset_ = offset; }
+    void setThumbnailSize(QSize size) { thumbnail_size_ = size; }
+    // The frame's blink interval in milliseconds (the timer runs from construction).
+    void setBlinkInterval(int milliseconds) { timer_->setInterval(milliseconds); }
+    int blinkInterval() const { return timer_->interval(); }
+
+    // The cell under a point of the picture: (y div 68) x 7 + (x div 68). A point right of the
+    // seventh column counts as the next row's, one below the last row as the next page's.
+    static int cellAt(QPoint canvas_point);
+    // A cell's top-left corner in the picture.
+    static QPoint cellOrigin(int cell);
+
+    // Paints a thumbnail into a cell at the configured offset and size.
+    void drawThumbnail(int cell, const QImage& image);
+
+    // The selected cell, whose frame blinks. Selecting shows the new frame at the next tick.
+    int selectedCell() const { return selected_; }
+    void setSelectedCell(int cell);
+    // Draws the selected cell's frame in the button face, as before the cell changes.
+    void eraseFrame();
+    // The frame's colour now on screen: the button face (hidden) or white.
+    QColor frameColour() const;
+
+public slots:
+    // One tick of the blink: a frame in the button face turns white and back.
+    void Timer1_Timer();
+
+signals:
+    // Any mouse button pressed: the cell under the pointer and the point, in picture pixels.
+    void mouseDown(int cell, int x, int y);
+    // The pointer moved over the grid (with or without a button held).
+    void mouseMoved(int x, int y);
+    void doubleClicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    void updateFrame();
+
+    QTimer* timer_;
+    QPoint thumbnail_offset_{11, 2};
+    QSize thumbnail_size_;
+    int selected_ = 0;
+    bool blink_ = false;    // the colour the frame takes at the next tick: false gives the button face
+    bool white_ = false;    // the frame is white on screen
+};
+
+}  // namespace fw

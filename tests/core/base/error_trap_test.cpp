@@ -1,0 +1,84 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "core/base/error_trap.hpp"
+#include "support/temp_dir.hpp"
+
+namespace {
+
+fw::ErrorContext sample() {
+    fw::ErrorContext c;
+    c.module = "frmMain";
+    c.procedure = "msGetUserDataDirs";
+    c.location = 0;
+    c.number = 76;
+    c.text = "Path not found";
+    return c;
+}
+
+TEST(ErrorTrap, LogLayout) {
+    fw::build::TempDir home;
+    fw::build::ScopedEnv env("FACEWRIGHT_HOME", home.str());
+    const std::string expected_report =
+        "Error: 76\r\nPath not found\r\n\r\nModule: frmMain\r\nProcedure: msGetUserDataDirs\r\nLocation: 0\r\n\r\n"
+        "The program can not recover from this error.\r\n\r\n"
+        "Please e-mail the file errorlog.txt to the support e-mail address.";
+    EXPECT_EQ(fw::build_report(sample()), expected_report);
+    home.write("errorlog.txt", std::string(5000, 'o'));  // an older, longer log is replaced whole
+    fw::error_context() = sample();
+    try {
+        fw::trap();
+    } catch (const fw::TrapRaised& raised) {
+        EXPECT_EQ(raised.report, expected_report);
+    }
+    EXPECT_EQ(home.read("errorlog.txt"), "Facewright\r\nVersion 2.0.2\r\n \r\nInstall Path: " + home.str() +
+                                             "\r\n \r\n" + expected_report + "\r\n");
+}
+
+TEST(ErrorTrap, GuardRecordsTheInnermostProcedureAndItsCheckpoint) {
+    fw::build::TempDir home;
+    fw::build::ScopedEnv env("FACEWRIGHT_HOME", home.str());
+    auto inner = [] {
+        fw::guarded("modIFFsupport", "gsReadIFF", [](int32_t& location) {
+            location = fw::checkpoint::start;
+            location = fw::checkpoint::c2000;
+            fw::fail(fw::ErrorKind::InputPastEndOfFile, "Input past end of file\r\nsecond line");
+        });
+    };
+    EXPECT_THROW(fw::guarded("frmMain", "msLoadSimImages", [&](int32_t& location) {
+                     location = fw::checkpoint::c2000;
+                     inner();
+                 }),
+                 fw::TrapRaised);
+    const fw::ErrorContext& c = fw::error_context();
+    EXPECT_EQ(c.module, "modIFFsupport");
+    EXPECT_EQ(c.procedure, "gsReadIFF");
+    EXPECT_EQ(c.location, 2000);
+    EXPECT_EQ(c.number, 62);
+    // A text with line breaks is written unchanged, adding lines to the log.
+    EXPECT_NE(home.read("errorlog.txt").find("Input past end of file\r\nsecond line\r\n\r\nModule: modIFFsupport"),
+              std::string::npos);
+
+    EXPECT_THROW(fw::guarded("frmMain", "x", [](int32_t&) { throw std::bad_alloc(); }), fw::TrapRaised);
+    EXPECT_EQ(fw::error_context().number, 7);
+    EXPECT_EQ(fw::error_context().text, "Out of memory");
+    EXPECT_EQ(fw::guarded("frmMain", "y", [](int32_t&) { return 42; }), 42);
+}
+
+TEST(ErrorTrap, ReportReachesTheUserEvenWhenTheLogCannotBeWritten) {
+    fw::build::TempDir home;
+    fw::build::ScopedEnv env("FACEWRIGHT_HOME", (home.path() / "errorlog.txt").string());
+    std::filesystem::create_directories(home.path() / "errorlog.txt" / "errorlog.txt");  // a folder where the log goes
+    std::string shown;
+    fw::install_report_and_end([&](const std::string& report) {
+        shown = report;
+        throw fw::TrapRaised{report};
+    });
+    fw::error_context() = sample();
+    EXPECT_THROW(fw::trap(), fw::TrapRaised);
+    fw::install_report_and_end([](const std::string& report) { throw fw::TrapRaised{report}; });
+    EXPECT_EQ(shown, fw::build_report(sample()));
+}
+
+}  // namespace

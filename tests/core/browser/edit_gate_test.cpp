@@ -1,0 +1,77 @@
+#include "core/browser/edit_gate.hpp"
+
+#include <gtest/gtest.h>
+
+#include "builders/iff_builder.hpp"
+#include "builders/sim_builder.hpp"
+#include "core/editor/sim_session.hpp"
+#include "core/platform/settings.hpp"
+#include "support/temp_dir.hpp"
+
+namespace fw {
+namespace {
+
+class EditGateTest : public testing::Test {
+protected:
+    void SetUp() override { save_setting(kAppVestrel, kKeyLastNeighborhood, "before"); }
+    EditRequest request(const std::string& file, const std::string& bytes) {
+        game_.write("UserData3/Characters/" + file, bytes);
+        EditRequest r;
+        r.neighbourhood_line = "Neighborhood 03   (UserData3)";
+        r.sim_name = "Bob";
+        r.files = {file};
+        r.characters_folder = game_.str() + "\\UserData3\\Characters\\";
+        return r;
+    }
+    static std::string stored() { return get_setting(kAppVestrel, kKeyLastNeighborhood); }
+
+    build::TempDir game_;
+};
+
+// The selected sim opens, and only then is its neighbourhood remembered.
+TEST_F(EditGateTest, ReadableSimOpensAndItsNeighbourhoodIsRemembered) {
+    const EditRequest r = request("User00005.iff", build::sim_file(build::SimSpec{}));
+    const EditDecision decision = cmdSelect_Click(r);
+    EXPECT_FALSE(decision.refusal);
+    EXPECT_EQ(decision.path, r.characters_folder + "User00005.iff");
+    EXPECT_EQ(stored(), "Neighborhood 03   (UserData3)");
+}
+
+// Without a neighbourhood, a name or a file in the cell, or for a file the reader refuses, nothing
+// happens; files the editor cannot take are refused with their box. Neither stores the setting.
+TEST_F(EditGateTest, NothingOrARefusalLeavesTheLastNeighbourhoodAlone) {
+    build::SimSpec no_comma;
+    no_comma.head = "C001MA_Test HEAD-HEAD=c001malgt_test";
+    build::SimSpec no_user_object;
+    no_user_object.objd_label = "job object";
+    const std::string good = build::sim_file(build::SimSpec{});
+    const struct {
+        const char* what;
+        std::string bytes;
+        void (*change)(EditRequest&);
+        std::optional<BoxMessage> box;
+    } cases[] = {
+        {"no neighbourhood", good, [](EditRequest& r) { r.neighbourhood_line.clear(); }, std::nullopt},
+        {"no sim name", good, [](EditRequest& r) { r.sim_name.clear(); }, std::nullopt},
+        {"empty cell", good, [](EditRequest& r) { r.cell = 1; }, std::nullopt},
+        {"cell on the next page", good, [](EditRequest& r) { r.page = 1; }, std::nullopt},
+        {"empty file name", good, [](EditRequest& r) { r.files = {""}; }, std::nullopt},
+        {"truncated file", good.substr(0, 300), [](EditRequest&) {}, std::nullopt},
+        {"not a sim's file", build::sim_file(no_user_object), [](EditRequest&) {}, invalid_file_box()},
+        {"head entry without ','", build::sim_file(no_comma), [](EditRequest&) {}, invalid_file_box()},
+        {"a cat", build::sim_file(build::pet_spec("Tom", false)), [](EditRequest&) {}, pet_box()},
+    };
+    for (const auto& c : cases) {
+        EditRequest r = request("User00007.iff", c.bytes);
+        c.change(r);
+        const EditDecision decision = cmdSelect_Click(r);
+        EXPECT_EQ(decision.refusal, c.box) << c.what;
+        EXPECT_FALSE(decision.opens()) << c.what;
+        EXPECT_EQ(stored(), "before") << c.what;
+        save_setting(kAppVestrel, kKeyLastNeighborhood, "before");
+    }
+    EXPECT_EQ(invalid_file_box(), (BoxMessage{"User IFF File Invalid.", kBoxCritical, "Load Terminated"}));
+}
+
+}  // namespace
+}  // namespace fw

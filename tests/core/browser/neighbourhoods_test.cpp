@@ -1,0 +1,70 @@
+#include "core/browser/neighbourhoods.hpp"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "core/base/error_trap.hpp"
+#include "support/temp_dir.hpp"
+
+namespace fw {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+TEST(NeighbourhoodsTest, FoldersBecomeSortedNumberedLinesAndHoldTheirCharacterFiles) {
+    build::TempDir game;
+    for (const char* folder : {"UserData10", "UserData", "userdata3", "UserData2", "UserData007", "UserData2b", "Other"}) {
+        game.write(std::string(folder) + "/Characters/.keep", "");
+    }
+    game.write("UserData.txt", "not a folder, listed all the same");
+
+    const Lines lines = msFillUserDataList(msGetUserDataDirs(game.str()));
+    EXPECT_EQ(lines, (Lines{"Neighborhood .txt   (UserData.txt)", "Neighborhood 01   (UserData)",
+                            "Neighborhood 02   (UserData2)", "Neighborhood 03   (userdata3)",
+                            "Neighborhood 07   (UserData007)", "Neighborhood 10   (UserData10)",
+                            "Neighborhood 2b   (UserData2b)"}));
+    const Lines folders{"UserData.txt", "UserData", "UserData2", "userdata3", "UserData007", "UserData10", "UserData2b"};
+    for (size_t i = 0; i < lines.size() && i < folders.size(); ++i) EXPECT_EQ(neighbourhood_folder(lines[i]), folders[i]);
+    EXPECT_EQ(neighbourhood_folder("Neighborhood 01"), "");
+
+    // A neighbourhood's character files are the user*.iff files of its characters folder.
+    for (const char* file : {"user00002.IFF", "User00001.iff", "User00003.iff.bak", "Neighbor.iff", "user00004.iff/inside"}) {
+        game.write(std::string("UserData2/Characters/") + file, "");
+    }
+    EXPECT_EQ(msGetFileNames(game.str(), "UserData2"), (Lines{"User00001.iff", "user00002.IFF"}));
+    EXPECT_TRUE(msGetFileNames(game.str(), "UserData9").empty());
+}
+
+// A folder that cannot be read is a failure that reaches the trap, never an empty list; a folder
+// that is not there (or a file named as one) still lists nothing.
+TEST(NeighbourhoodsTest, UnreadableFoldersReachTheTrapMissingOnesListNothing) {
+    namespace fs = std::filesystem;
+    build::TempDir game;
+    game.write("UserData.txt", "");
+    EXPECT_TRUE(msGetFileNames(game.str(), "UserData.txt").empty());
+    EXPECT_TRUE(msGetFileNames(game.str(), "UserData").empty());
+
+    // A link that leads back to itself cannot be read, not even by root.
+    fs::create_directories(game.path() / "UserData");
+    fs::create_symlink("Characters", game.path() / "UserData/Characters");
+    fs::create_symlink("loop", game.path() / "loop");
+    const auto expect_trap = [](const char* procedure, const auto& call) {
+        EXPECT_THROW(call(), TrapRaised) << procedure;
+        EXPECT_EQ(error_context().module, "frmMain");
+        EXPECT_EQ(error_context().procedure, procedure);
+        EXPECT_EQ(error_context().location, 0);
+    };
+    expect_trap("msGetFileNames", [&] { msGetFileNames(game.str(), "UserData"); });
+    expect_trap("msGetUserDataDirs", [&] { msGetUserDataDirs(game.str() + "\\loop"); });
+    if (::geteuid() != 0) {  // root reads any folder
+        fs::create_directories(game.path() / "UserData2/Characters");
+        fs::permissions(game.path() / "UserData2/Characters", fs::perms::none);
+        expect_trap("msGetFileNames", [&] { msGetFileNames(game.str(), "UserData2"); });
+        fs::permissions(game.path() / "UserData2/Characters", fs::perms::owner_all);
+    }
+}
+
+}  // namespace
+}  // namespace fw

@@ -1,0 +1,92 @@
+#include "core/browser/sim_display.hpp"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "builders/far_builder.hpp"
+#include "builders/iff_builder.hpp"
+#include "builders/sim_builder.hpp"
+#include "support/temp_dir.hpp"
+
+namespace fw {
+namespace {
+
+class SimDisplayTest : public testing::Test {
+protected:
+    std::string characters() const { return game_.str() + "\\UserData2\\Characters\\"; }
+    void put(const std::string& file, const std::string& bytes) {
+        game_.write("UserData2/Characters/" + file, bytes);
+    }
+
+    build::TempDir home_;
+    build::ScopedEnv home_env_{"FACEWRIGHT_HOME", home_.str()};
+    build::TempDir game_;
+};
+
+// A file the reader refuses is shown as its error in four lines; nothing is dumped or deleted.
+TEST_F(SimDisplayTest, UnreadableFileShowsTheReadersErrorInFourLines) {
+    put("User00003.iff", build::sim_file(build::SimSpec{}).substr(0, 200));
+    home_.write("faces.bmp", "earlier sim");
+    const SimDisplay shown = msDisplaySim(characters(), "UserData2", "User00003.iff");
+    ASSERT_FALSE(shown.loaded());
+    EXPECT_EQ(shown.error.substr(0, 6), "Error ");
+    EXPECT_EQ(shown.sim_name, "* ERROR * Can not load User00003.iff");
+    EXPECT_TRUE(shown.pictures.empty());
+    EXPECT_EQ(shown.lines, (std::vector<PlacedText>{{"The selected sim file", {0, 48}},
+                                                    {"UserData2\\characters\\User00003.iff", {0, 60}},
+                                                    {"can not be loaded. The error returned was:", {0, 72}},
+                                                    {shown.error, {0, 84}}}));
+    EXPECT_EQ(home_.read("faces.bmp"), "earlier sim");
+}
+
+// A read file's bitmaps replace the previous sim's: one it lacks is gone, not left from before.
+TEST_F(SimDisplayTest, ReadFileShowsItsOwnThreeBitmapsAndItsName) {
+    build::SimSpec shape;
+    shape.name = "Ren\xE9";
+    shape.bitmaps = {{"Web_Image", build::face_bmp(1)}, {"faces", build::face_bmp(2, 90, 45)}};
+    put("User00001.iff", build::sim_file(shape));
+    home_.write("relimages.bmp", "earlier sim");
+
+    const SimDisplay shown = msDisplaySim(characters(), "UserData2", "User00001.iff");
+    ASSERT_TRUE(shown.loaded()) << shown.error;
+    EXPECT_EQ(shown.sim_name, "user00000 - Ren\xE9");
+    EXPECT_TRUE(shown.lines.empty());
+    const std::string folder = home_.str();
+    EXPECT_EQ(shown.pictures, (std::vector<PlacedPicture>{{folder + "\\web_image.bmp", {0, 0}},
+                                                          {folder + "\\faces.bmp", {0, 64}},
+                                                          {folder + "\\relimages.bmp", {0, 128}}}));
+    EXPECT_EQ(home_.read("Web_Image.BMP"), build::face_bmp(1));
+    EXPECT_EQ(home_.read("faces.BMP"), build::face_bmp(2, 90, 45));
+    EXPECT_FALSE(std::filesystem::exists(home_.path() / "relimages.bmp"));
+}
+
+// The name is the first OBJD label beginning "user" in any case, cut at its NUL (whole without
+// one); without such a label the file name stays.
+TEST(SimDisplayNameTest, FirstUserObjectLabelElseTheFileName) {
+    const std::string long_label = "USER00002 - " + std::string(60, 'x');
+    const struct {
+        const char* what;
+        std::vector<std::pair<std::string, std::string>> chunks;
+        std::string name;
+    } cases[] = {
+        {"mixed case after another object",
+         {{"OBJD", "job object"}, {"OBJD", "UsEr00001 - Ann"}, {"OBJD", "user2"}},
+         "UsEr00001 - Ann"},
+        {"label without NUL", {{"OBJD", long_label}}, long_label.substr(0, 64)},
+        {"user only in another chunk type",
+         {{"STR#", "user00001 - Ann"}, {"OBJD", "ann user"}},
+         "User00009.iff"},
+        {"no chunks", {}, "User00009.iff"},
+    };
+    for (const auto& c : cases) {
+        IFFFile record;
+        for (const auto& [type, label] : c.chunks) {
+            record.chunks.push_back({1, type, "", "", build::label64(label), ""});
+        }
+        EXPECT_EQ(sim_display_name(record, "User00009.iff"), c.name) << c.what;
+    }
+}
+
+}  // namespace
+}  // namespace fw

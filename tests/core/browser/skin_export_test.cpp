@@ -1,0 +1,68 @@
+#include "core/browser/skin_export.hpp"
+
+#include <gtest/gtest.h>
+
+#include "core/browser/main_options.hpp"
+#include "builders/iff_builder.hpp"
+#include "builders/sim_builder.hpp"
+#include "core/platform/settings.hpp"
+#include "support/temp_dir.hpp"
+
+namespace fw {
+namespace {
+
+class SkinExportTest : public testing::Test {
+protected:
+    std::string folder() const { return game_.str() + "\\UserData2\\characters\\"; }
+    void sim(const std::string& file, const std::string& bytes) { game_.write("UserData2/Characters/" + file, bytes); }
+
+    build::TempDir home_;
+    build::ScopedEnv home_env_{"FACEWRIGHT_HOME", home_.str()};
+    build::TempDir game_;
+};
+
+TEST_F(SkinExportTest, WritesBothFilesByteForByteLeavingOutFilesThatCannotBeRead) {
+    build::SimSpec romeo;
+    romeo.name = "Rom\xE9o";
+    romeo.head = "C005MA_ROMEO,HEAD-HEAD=c005malgt_romeo;x";
+    sim("User00001.iff", build::sim_file(romeo));
+    sim("User00002.iff", "truncated");
+    // Two name chunks: the export takes the last one.
+    std::vector<std::string> appearance = build::appearance_values(build::SimSpec{});
+    appearance[1] = "B001FAfit_01,BODY=b001fafitlgt_01";
+    appearance[2] = "NoEquals";
+    build::IffBuilder two_names;
+    two_names.chunk("STR#", 200, "", build::str_list_data(appearance))
+        .chunk("CTSS", 2000, "", build::str_list_data(std::vector<std::string>{"First"}))
+        .chunk("CTSS", 2001, "", build::str_list_data(std::vector<std::string>{"Last"}));
+    sim("User00003.iff", two_names.bytes());
+    // A readable file whose appearance list runs off its chunk is left out like an unreadable one.
+    build::IffBuilder broken;
+    broken.chunk("STR#", 200, "", "\xFD\xFF\x03\x00\x01" "adult");
+    sim("User00004.iff", broken.bytes());
+
+    // The message names the files by their real paths.
+    const std::string home = home_.str();
+    EXPECT_EQ(smenuExport_Click(folder(), {"User00001.iff", "User00002.iff", "User00003.iff", "User00004.iff"}),
+              (BoxMessage{"Exported:\r\n" + home + "/headskins.txt\r\n" + home + "/bodyskins.txt", 64,
+                          "Export Complete"}));
+    EXPECT_EQ(home_.read("headskins.txt"), "User00001.iff;Rom\xE9o;c005malgt_romeo;x\r\nUser00003.iff;Last;NoEquals\r\n");
+    EXPECT_EQ(home_.read("bodyskins.txt"),
+              "User00001.iff;Rom\xE9o;b003mafatlgt_casual\r\nUser00003.iff;Last;b001fafitlgt_01\r\n");
+
+    // With no sims, nothing is written or said and the older files stay.
+    EXPECT_EQ(smenuExport_Click(folder(), {}), std::nullopt);
+    EXPECT_EQ(home_.read("bodyskins.txt"),
+              "User00001.iff;Rom\xE9o;b003mafatlgt_casual\r\nUser00003.iff;Last;b001fafitlgt_01\r\n");
+}
+
+// The backup option's check mark flips and is stored each time, for the next start to read.
+TEST(MainOptionsTest, CreateBackupFileTogglesAndStoresTheOption) {
+    EXPECT_FALSE(smenuBackup_Click(true));
+    EXPECT_EQ(get_setting(kAppFacewright, kKeyBackupSavedFile), "0");
+    EXPECT_TRUE(smenuBackup_Click(false));
+    EXPECT_EQ(get_setting(kAppFacewright, kKeyBackupSavedFile), "1");
+}
+
+}  // namespace
+}  // namespace fw

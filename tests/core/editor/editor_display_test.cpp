@@ -1,0 +1,114 @@
+#include "core/editor/editor_display.hpp"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "builders/far_builder.hpp"
+#include "builders/sim_builder.hpp"
+#include "support/temp_dir.hpp"
+
+namespace fw {
+namespace {
+
+class EditorDisplayTest : public testing::Test {
+protected:
+    EditorSession open(const build::SimSpec& shape) {
+        EditorSession session;
+        const std::string path = game_.write("UserData/Characters/User00001.iff", build::sim_file(shape));
+        EXPECT_FALSE(open_sim_for_editing(path, session));
+        return session;
+    }
+    std::string skins(const std::string& file) const { return game_.str() + "\\gamedata\\skins\\" + file; }
+
+    build::TempDir home_;
+    build::ScopedEnv home_env_{"FACEWRIGHT_HOME", home_.str()};
+    build::TempDir game_;
+};
+
+TEST_F(EditorDisplayTest, ControlsOptionsAndPicturesComeFromTheSimsLists) {
+    build::SimSpec ann;
+    ann.name = "Ann\xE9";
+    ann.age = "child";
+    ann.gender = "female";
+    ann.tone = "drk";
+    ann.head = "C002FC_Ann,HEAD-HEAD=c002fcdrk_ann;x";
+    const EditorDisplay shown = msDisplayData(open(ann));
+    EXPECT_EQ(shown.caption, "Edit Sim - USER00001.IFF");
+    EXPECT_EQ(shown.controls.name, "Ann\xE9");
+    EXPECT_EQ(shown.controls.model, "C002FC_Ann");
+    EXPECT_EQ(shown.controls.skin, "c002fcdrk_ann");
+    OptionButtons female_child_dark;
+    female_child_dark.optFemale = female_child_dark.optChild = female_child_dark.optDark = true;
+    EXPECT_EQ(shown.options, female_child_dark);
+    EXPECT_FALSE(shown.previews.cached);
+    EXPECT_EQ(shown.portraits.web_image, home_.str() + "\\web_image.BMP");
+    EXPECT_EQ(shown.portraits.faces, home_.str() + "\\faces.BMP");
+    EXPECT_EQ(shown.portraits.relimages, home_.str() + "\\relimages.BMP");
+
+    // An unknown tone turns no tone option on; a cached preview names both preview files.
+    build::SimSpec odd;
+    odd.tone = "unk";
+    home_.write("HeadPreview/Preview_c001malgt_test.bmp", "preview");
+    const EditorDisplay bob = msDisplayData(open(odd));
+    OptionButtons male_adult;
+    male_adult.optMale = male_adult.optAdult = true;
+    EXPECT_EQ(bob.options, male_adult);
+    EXPECT_TRUE(bob.previews.cached);
+    EXPECT_EQ(bob.previews.preview, home_.str() + "\\HeadPreview\\Preview_c001malgt_test.bmp");
+    EXPECT_EQ(bob.previews.preview2, home_.str() + "\\HeadPreview\\Preview2_c001malgt_test.bmp");
+}
+
+// The skins folder's bitmap when it loads; else the first archive in order that holds it, taken
+// out as headtemp.bmp; else none. Unsafe skin names build no path at all.
+TEST_F(EditorDisplayTest, HeadBitmapIsTheSkinsFoldersElseTheFirstArchivesCopy) {
+    game_.write("GameData/Skins/c001malgt_here.bmp", build::face_bmp(1));
+    game_.write("GameData/Skins/c001malgt_broken.bmp", "not a picture");
+    game_.write("ExpansionPack/ExpansionPack.far", build::far_archive({{"other.bmp", "x"}}));
+    game_.write("ExpansionPack2/ExpansionPack2.far",
+                build::far_archive(
+                    {{"Skins\\C001MALGT_BROKEN.BMP", "from pack 2"}, {"c001malgt_packed.bmp", "packed 2"}}));
+    game_.write(
+        "Downloads/QuennelsHDTs/QuennelsHDTs.far",
+        build::far_archive({{"c001malgt_packed.bmp", "packed last"}, {"c001malgt_quennel.bmp", "quennel"}}));
+    const std::string headtemp = home_.str() + "\\headtemp.bmp";
+    const struct {
+        const char* skin;
+        std::string path, bytes;
+    } cases[] = {
+        {"c001malgt_here", skins("c001malgt_here.bmp"), ""},
+        {"c001malgt_broken", headtemp, "from pack 2"},
+        {"C001MAlgt_Packed", headtemp, "packed 2"},
+        {"c001malgt_quennel", headtemp, "quennel"},
+        {"c001malgt_nowhere", "", ""},
+    };
+    for (const auto& c : cases) {
+        std::filesystem::remove(home_.path() / "headtemp.bmp");
+        EXPECT_EQ(head_bitmap_for_display(game_.str(), c.skin), c.path) << c.skin;
+        if (c.bytes.empty()) {
+            EXPECT_FALSE(std::filesystem::exists(home_.path() / "headtemp.bmp")) << c.skin;
+        } else {
+            EXPECT_EQ(home_.read("headtemp.bmp"), c.bytes) << c.skin;
+        }
+    }
+    game_.write("GameData/Textures/textures.far",
+                build::far_archive({{"..\\..\\evil.bmp", "evil"}, {"evil.bmp", "e"}}));
+    for (const std::string skin : {"../evil", "..\\evil", "", "a:b"}) {
+        EXPECT_EQ(head_bitmap_for_display(game_.str(), skin), "") << skin;
+        EXPECT_EQ(skin_bitmap_path(game_.str(), skin), "") << skin;
+        EXPECT_FALSE(head_previews(skin).cached) << skin;
+    }
+    EXPECT_FALSE(std::filesystem::exists(home_.path() / "headtemp.bmp"));
+}
+
+// The question names the file as the file system spells it.
+TEST_F(EditorDisplayTest, SaveQuestionNamesTheRealFile) {
+    game_.write("UserData3/Characters/User00005.iff", "sim");
+    EXPECT_EQ(save_confirmation(game_.str() + "\\userdata3\\characters\\user00005.IFF"),
+              (BoxMessage{"Make changes to: \r\n" + game_.str() +
+                              "/UserData3/Characters/User00005.iff?\r\n\r\nAre You Sure?",
+                          36, "Confirm Action"}));
+}
+
+}  // namespace
+}  // namespace fw

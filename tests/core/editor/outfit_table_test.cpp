@@ -1,0 +1,68 @@
+#include <gtest/gtest.h>
+
+#include <tuple>
+
+#include "core/editor/outfit_table.hpp"
+#include "typed_outfits.hpp"
+#include "core/base/failure.hpp"
+
+namespace {
+
+fw::STRList appearance(const std::string& age, const std::string& gender, const std::string& tone,
+                       size_t count = 35) {
+    fw::STRList list;
+    list.loaded = true;
+    for (size_t n = 1; n <= count; ++n) list.items.push_back({"\x01", "old" + std::to_string(n), ""});
+    list.item(1).value = age;
+    list.item(13).value = gender;
+    list.item(15).value = tone;
+    return list;
+}
+
+// Every cell of every row, and no entry outside the row.
+TEST(OutfitTable, WritesTheWholeRowOfTheBodyAndNothingElse) {
+    for (const char* age : {"adult", "child"}) {
+        for (const char* gender : {"male", "female"}) {
+            for (const char* tone : {"lgt", "med", "drk"}) {
+                auto list = appearance(age, gender, tone);
+                const auto expected = fw::typed::outfits(age == std::string("adult"), gender == std::string("male"), tone);
+                fw::apply_outfit_table(list);
+                for (size_t n = 1; n <= 35; ++n) {
+                    const auto cell = expected.find(n);
+                    const std::string want = cell != expected.end() ? cell->second
+                                             : n == 1 ? age : n == 13 ? gender : n == 15 ? tone : "old" + std::to_string(n);
+                    EXPECT_EQ(list.item(n).value, want) << age << " " << gender << " " << tone << " entry " << n;
+                }
+            }
+        }
+    }
+}
+
+// Cells of the other tones as the rules spell them out, and codes compared exactly.
+TEST(OutfitTable, ToneAndBodyAsTheRulesSpellThem) {
+    const std::tuple<const char*, const char*, const char*, size_t, const char*> cases[] = {
+        {"adult", "female", "drk", 2, "B001FAFit_01,BODY=b001fafitdrk_Shannon01"},
+        {"child", "male", "med", 18, "HuLO,HAND=huaomed"},
+        {"child", "female", "med", 2, "B001FCChd_01,BODY=B001FCChdmed_girl01"},
+        {"adult", "female", "med", 29, "HfLO,HAND=gfao_bride"},
+        {"Adult", "Male", "lgt", 2, "B001FCChd_01,BODY=B001FCChdlgt_girl01"},  // not "adult"/"male": child, female
+    };
+    for (const auto& [age, gender, tone, entry, value] : cases) {
+        auto list = appearance(age, gender, tone);
+        fw::apply_outfit_table(list);
+        EXPECT_EQ(list.item(entry).value, value) << age << " " << gender << " " << tone;
+    }
+}
+
+TEST(OutfitTable, UnknownToneChangesNothingAndShortListFailsUntouched) {
+    auto pet = appearance("kat", "catmale", "unk");
+    auto short_list = appearance("adult", "male", "lgt", 33);
+    fw::apply_outfit_table(pet);
+    EXPECT_THROW(fw::apply_outfit_table(short_list), fw::Failure);
+    for (size_t n : fw::kOutfitEntries) {
+        EXPECT_EQ(pet.item(n).value, "old" + std::to_string(n));
+        EXPECT_TRUE(n > 33 || short_list.item(n).value == "old" + std::to_string(n)) << n;
+    }
+}
+
+}  // namespace

@@ -1,0 +1,267 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <set>
+#include <tuple>
+
+#include "core/editor/sim_save.hpp"
+#include "typed_outfits.hpp"
+#include "core/formats/binary.hpp"
+#include "core/formats/character_file.hpp"
+#include "core/platform/game_files.hpp"
+#include "core/platform/game_paths.hpp"
+#include "core/base/error_trap.hpp"
+#include "builders/sim_builder.hpp"
+#include "support/temp_dir.hpp"
+
+namespace {
+
+using fw::build::SimSpec;
+
+// The default sim with some fields changed.
+template <class Change>
+SimSpec shaped(Change change) {
+    SimSpec shape;
+    change(shape);
+    return shape;
+}
+
+fw::LocalTime fixed_time() { return {2024, 1, 2, 3, 4}; }
+
+class SimSave : public testing::Test {
+protected:
+    void SetUp() override {
+        std::error_code ignored;
+        std::filesystem::remove_all(fw::resolve_path(fw::backup_folder_path()), ignored);
+        fw::delete_file(fw::temp_file_path());
+    }
+
+    // Writes the sim where the game keeps it.
+    void put(const SimSpec& shape) {
+        original_ = fw::build::sim_file(shape);
+        path_ = game_.write("UserData3/Characters/User00005.iff", original_);
+    }
+    // Read without the editor's checks on opening, so that the save has to make them itself.
+    fw::EditorSession session() {
+        fw::EditorSession read;
+        EXPECT_EQ(fw::read_sim_file(path_, read), std::nullopt);
+        return read;
+    }
+    fw::SaveResult save(const fw::SimControls& controls, bool backup = false, fw::SaveFiles* files = nullptr) {
+        fw::EditorSession edited = session();
+        return fw::save_sim(edited, controls, {.make_backup = backup, .clock = fixed_time, .files = files});
+    }
+    fw::SimControls shown() {
+        const fw::EditorSession read = session();
+        return fw::read_sim_controls(read.appearance, read.names);
+    }
+    std::string current() const { return fw::read_file(path_); }
+
+    fw::build::TempDir game_;
+    std::string path_;
+    std::string original_;
+};
+
+// A name-only save needs no outfit table: a list too short for it is saved too.
+TEST_F(SimSave, NameOnlyChangesTheControlEntriesAndDropsBitmapsAndMap) {
+    for (const int32_t entries : {35, 20}) {
+        SimSpec shape = shaped([entries](SimSpec& s) {
+            s.head = "C123MA_Test,HEAD-HEAD=c123malgt_test;extra";
+            s.objd_label = "user00000 - Bob";
+            s.bitmaps = {{"web_image", std::string(70, 'B')}};
+            s.entry_count = entries;
+        });
+        put(shape);
+        fw::SimControls controls = shown();
+        controls.name = fw::encode_for_game("Ren\xC3\xA9" "e", "name").bytes;
+        ASSERT_TRUE(save(controls).saved()) << entries;
+
+        // The same sim built with the new name and these entries, without bitmaps and map.
+        std::vector<std::string> values = fw::build::appearance_values(shape);
+        ASSERT_NE(values[14 - 1], "27");
+        values[3 - 1] = "C123MA_Test,HEAD-HEAD=c123malgt_test";
+        values[14 - 1] = "27";
+        shape.name = "Ren\xE9" "e";  // the game's one byte, not UTF-8
+        shape.bitmaps.clear();
+        shape.with_map = false;
+        EXPECT_EQ(current(), fw::build::sim_file(shape, values)) << entries;
+        EXPECT_EQ(fw::read_file(fw::temp_file_path()), current());  // left in place
+        EXPECT_FALSE(fw::folder_exists(fw::backup_folder_path()));
+    }
+}
+
+TEST_F(SimSave, BodyChangesApplyTheTableRowOfTheNewBody) {
+    // The tone in the file, then the controls: adult, male, tone (none chosen: saved as dark).
+    const std::tuple<std::string, bool, bool, std::optional<fw::Tone>> cases[] = {
+        {"lgt", true, true, fw::Tone::Dark},   {"med", false, true, fw::Tone::Medium},
+        {"lgt", true, false, fw::Tone::Light}, {"xyz", true, true, std::nullopt}};
+    for (const auto& [file_tone, adult, male, tone] : cases) {
+        SimSpec shape;
+        shape.tone = file_tone;
+        put(shape);
+        fw::SimControls controls = shown();
+        std::tie(controls.adult, controls.male, controls.tone) = std::tie(adult, male, tone);
+        ASSERT_TRUE(save(controls).saved()) << file_tone;
+        const fw::STRList after = session().appearance;
+        const std::string row_tone = tone ? fw::tone_code(*tone) : "drk";
+        const std::string what = file_tone + (adult ? " adult " : " child ") + (male ? "male" : "female");
+        EXPECT_EQ(after.item(15).value, row_tone) << what;
+        EXPECT_EQ(after.item(14).value, adult ? "27" : "9") << what;
+        for (const auto& [n, value] : fw::typed::outfits(adult, male, row_tone)) {
+            EXPECT_EQ(after.item(n).value, value) << what << " entry " << n;
+        }
+    }
+}
+
+// Refused before anything is written: no usertemp.iff, no file beside the sim's, no backup.
+TEST_F(SimSave, RefusalsWriteNothing) {
+    namespace fs = std::filesystem;
+    const fs::perms read_only = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+    struct Case {
+        const char* what;
+        SimSpec shape;
+        std::string text;  // "" for the read-only box
+    };
+    const Case cases[] = {
+        {"cat", fw::build::pet_spec("Tom", false), fw::kPetRefusedText},
+        {"head without a comma", shaped([](SimSpec& s) { s.head = "C001MA_Test HEAD-HEAD=c001malgt_test"; }),
+         fw::kInvalidUserFileText},
+        {"33 entries and a new tone", shaped([](SimSpec& s) { s.entry_count = 33; }), fw::kInvalidUserFileText},
+        {"entry 1 neither adult nor child", shaped([](SimSpec& s) { s.age = "elder"; }), fw::kInvalidUserFileText},
+        {"no name", shaped([](SimSpec& s) { s.name = ""; }), "The name is empty. Nothing was saved."},
+        {"read-only file", SimSpec{}, ""},  // last: the file stays read-only
+    };
+    for (const Case& c : cases) {
+        put(c.shape);
+        if (c.text.empty()) fs::permissions(path_, read_only);
+        const fs::perms perms = fs::status(path_).permissions();
+        fw::SimControls controls;  // adult, male, no tone: the file's light tone becomes dark
+        controls.name = c.shape.name;
+        const fw::SaveResult result = save(controls, true);
+        ASSERT_TRUE(result.refusal) << c.what;
+        if (c.text.empty()) {
+            EXPECT_EQ(*result.refusal, (fw::BoxMessage{"This sim's file is read-only:\r\n" + fw::display_path(path_) +
+                                                           "\r\nNothing was saved.",
+                                                       16, "Save Terminated"}));
+        } else {
+            EXPECT_EQ(result.refusal->text, c.text) << c.what;
+        }
+        EXPECT_EQ(current(), original_) << c.what;
+        EXPECT_EQ(fs::status(path_).permissions(), perms) << c.what;
+        EXPECT_EQ(fw::list_matching(game_.str() + "/UserData3/Characters/*").size(), 1u) << c.what;
+        EXPECT_FALSE(fw::file_exists(fw::temp_file_path())) << c.what;
+        EXPECT_FALSE(fw::folder_exists(fw::backup_folder_path())) << c.what;
+    }
+}
+
+// A link planted at the name of the file written beside the sim's is never followed.
+TEST_F(SimSave, NeverWritesThroughALinkBesideTheFile) {
+    namespace fs = std::filesystem;
+    const std::string victim = game_.write("victim.txt", "not yours");
+    for (const std::string& target : {victim, game_.str() + "/nowhere.txt"}) {
+        put(SimSpec{});
+        const fs::path beside = path_ + ".facewright-new";
+        fs::remove(beside);
+        fs::create_symlink(target, beside);
+        fw::SimControls controls = shown();
+        controls.name = "Robert";
+        try {
+            save(controls);
+        } catch (const fw::TrapRaised&) {
+            // Refusing to save is fine; following the link is not.
+        }
+        EXPECT_EQ(fw::read_file(victim), "not yours") << target;
+        EXPECT_FALSE(fs::exists(game_.str() + "/nowhere.txt"));
+        EXPECT_FALSE(fs::is_symlink(path_)) << target;
+        EXPECT_TRUE(current() == original_ || shown().name == "Robert") << target;
+    }
+    // A plain file left there by an earlier save is ours: it is replaced.
+    put(SimSpec{});
+    fs::remove(path_ + ".facewright-new");
+    game_.write("UserData3/Characters/User00005.iff.facewright-new", "left over");
+    fw::SimControls controls = shown();
+    controls.name = "Robert";
+    ASSERT_TRUE(save(controls).saved());
+    EXPECT_EQ(shown().name, "Robert");
+}
+
+TEST_F(SimSave, BackupsAreNamedForTheSimAndNeverOverwritten) {
+    put(SimSpec{});
+    const std::string folder = fw::backup_folder_path() + "\\";
+    const std::string name = "User00005iff_Bob_UserData3_20240102_030404";
+
+    fw::SimControls controls = shown();
+    EXPECT_EQ(save(controls, true).backup_path, folder + name);
+    const std::string after_first = current();
+    EXPECT_EQ(save(controls, true).backup_path, folder + name + "_2");
+    EXPECT_EQ(save(controls, true).backup_path, folder + name + "_3");
+    EXPECT_EQ(fw::read_file(folder + name), original_);
+    EXPECT_EQ(fw::read_file(folder + name + "_2"), after_first);
+
+    controls.name = "Ren\xE9 Smith";
+    EXPECT_EQ(save(controls, true).backup_path, folder + "User00005iff_Bob-ReneSmith_UserData3_20240102_030404");
+}
+
+TEST(SimBackupName, NeighbourhoodAndSimParts) {
+    EXPECT_EQ(fw::neighbourhood_of("C:\\Games\\The Sims\\userdata2\\Characters\\User00012.iff"), "userdata2");
+    EXPECT_EQ(fw::neighbourhood_of("/home/p/sims/User00012.iff"), "");
+    EXPECT_EQ(fw::backup_sim_part("Zo\xEB", "\xC6" "sa \x8A" "ar\xDF"), "Zoe-AEsa Sarss");
+}
+
+// Fails the n-th file operation of a save, as a full disk or a vanished folder would.
+struct FailingFiles : fw::SaveFiles {
+    explicit FailingFiles(int fail_at) : fail_at(fail_at) {}
+    void step() {
+        if (calls++ == fail_at) fw::fail(fw::ErrorKind::DeviceIOError);
+    }
+    bool file_exists(const std::string& p) override { return step(), SaveFiles::file_exists(p); }
+    bool folder_exists(const std::string& p) override { return step(), SaveFiles::folder_exists(p); }
+    bool create_folder(const std::string& p) override { return step(), SaveFiles::create_folder(p); }
+    bool delete_file(const std::string& p) override { return step(), SaveFiles::delete_file(p); }
+    void write_without_bitmaps(const fw::IFFFile& f, const std::string& p) override {
+        step();
+        SaveFiles::write_without_bitmaps(f, p);
+    }
+    std::string read_file(const std::string& p) override { return step(), SaveFiles::read_file(p); }
+    void copy_file(const std::string& a, const std::string& b) override { step(); SaveFiles::copy_file(a, b); }
+    void replace_file(const std::string& t, const std::string& b) override { step(); SaveFiles::replace_file(t, b); }
+    std::string listed_name(const std::string& p) override { return step(), SaveFiles::listed_name(p); }
+
+    int fail_at;
+    int calls = 0;
+};
+
+TEST_F(SimSave, TheCharacterFileIsWholeWhicheverStepFails) {
+    put(SimSpec{});
+    fw::SimControls controls = shown();
+    controls.name = "Robert";
+    ASSERT_TRUE(save(controls).saved());
+    const std::string saved = current();
+    ASSERT_NE(saved, original_);
+
+    std::set<std::pair<std::string, int32_t>> where_failed;  // procedure, location
+    for (int fail_at = 0;; ++fail_at) {
+        ASSERT_LT(fail_at, 50);
+        SetUp();
+        put(SimSpec{});
+        FailingFiles files(fail_at);
+        try {
+            save(controls, true, &files);
+            EXPECT_EQ(current(), saved);
+            break;  // no step left to fail
+        } catch (const fw::TrapRaised&) {
+            const std::string now = current();
+            EXPECT_TRUE(now == original_ || now == saved) << "step " << fail_at;
+            const fw::ErrorContext& where = fw::error_context();
+            EXPECT_EQ(where.number, 57);
+            where_failed.insert({where.procedure, where.location});
+        }
+    }
+    EXPECT_EQ(where_failed, (std::set<std::pair<std::string, int32_t>>{{"cmdSave_Click", 1000},
+                                                                       {"cmdSave_Click", 4000},
+                                                                       {"msMakeUserBackup", 1000},
+                                                                       {"msMakeUserBackup", 2000},
+                                                                       {"msMakeUserBackup", 3000}}));
+}
+
+}  // namespace

@@ -1,0 +1,82 @@
+#include <gtest/gtest.h>
+
+#include <tuple>
+
+#include "core/editor/sim_session.hpp"
+#include "builders/iff_builder.hpp"
+#include "builders/sim_builder.hpp"
+#include "support/temp_dir.hpp"
+
+namespace {
+
+using fw::build::SimSpec;
+
+std::string with_lists(const std::string& appearance, const std::vector<std::string>& names) {
+    fw::build::IffBuilder b;
+    b.chunk("OBJD", 128, "user00001 - X", std::string(16, '\0'));
+    b.chunk("STR#", 200, "", appearance);
+    b.chunk("CTSS", 2000, "", fw::build::str_list_data(names));
+    return b.bytes();
+}
+
+// The character file of the default sim with some fields changed.
+template <class Change>
+std::string sim_file(Change change) {
+    SimSpec shape;
+    change(shape);
+    return fw::build::sim_file(shape);
+}
+
+TEST(SimSessionOpen, RefusesWhatTheEditorCouldNotShowOrSave) {
+    const std::string whole = fw::build::sim_file(SimSpec{});
+    const std::string people = fw::build::str_list_data(fw::build::appearance_values(SimSpec{}));
+    const fw::BoxMessage invalid = fw::invalid_file_box();
+    const std::tuple<const char*, std::string, std::optional<fw::BoxMessage>> cases[] = {  // what, file, box
+        {"child of 15 entries: a name can be saved", sim_file([](SimSpec& s) {
+             s.age = "child";
+             s.entry_count = 15;
+         }),
+         std::nullopt},
+        {"cat", fw::build::sim_file(fw::build::pet_spec("Tom", false)), fw::pet_box()},
+        {"dog", fw::build::sim_file(fw::build::pet_spec("Rex", true)), fw::pet_box()},
+        {"entry 13 of a cat", sim_file([](SimSpec& s) { s.gender = "catfemale"; }), fw::pet_box()},
+        {"entry 1 Adult: neither a person nor a pet", sim_file([](SimSpec& s) { s.age = "Adult"; }), invalid},
+        {"not a character file", sim_file([](SimSpec& s) { s.objd_label = "neighbor - Bob"; }), invalid},
+        {"truncated", whole.substr(0, whole.size() - 5), invalid},
+        {"empty", "", invalid},
+        {"5 entries claimed, none ended", with_lists(std::string("\xFD\xFF\x05\x00\x01" "abc", 7), {"X"}), invalid},
+        {"no name", with_lists(people, {}), invalid},
+    };
+    for (const auto& [what, bytes, box] : cases) {
+        fw::build::TempDir dir;
+        fw::EditorSession session;
+        EXPECT_EQ(fw::open_sim_for_editing(dir.write("User00001.iff", bytes), session), box) << what;  // never trapped
+    }
+}
+
+// What the game's character set holds is encoded (see the save tests); anything else is refused.
+TEST(SimSessionNames, RefusedWhenTheGameCannotHoldThemNeverAltered) {
+    const auto refused = fw::encode_for_game("Zo\xC3\xAB \xE2\x98\x83", "name");
+    ASSERT_TRUE(refused.refusal);
+    EXPECT_NE(refused.refusal->text.find("\"\xE2\x98\x83\""), std::string::npos) << refused.refusal->text;
+    EXPECT_TRUE(refused.bytes.empty());
+    EXPECT_TRUE(fw::encode_for_game("bad\xFF", "name").refusal);
+}
+
+TEST(SimSessionControls, TextsThatWouldBreakTheListsAreRefused) {
+    auto refused = [](const std::string& name, const std::string& model, const std::string& skin) {
+        fw::SimControls controls;
+        std::tie(controls.name, controls.model, controls.skin) = std::tie(name, model, skin);
+        return fw::check_controls(controls).has_value();
+    };
+    EXPECT_FALSE(refused("Ren\xE9 O'Neil", "C001MA_Test", "c001malgt_test"));
+    EXPECT_TRUE(refused("", "C1", "s"));
+    EXPECT_TRUE(refused(std::string("Bo\0b", 4), "C1", "s"));
+    EXPECT_TRUE(refused("Bob", "C1", "a\nb"));
+    EXPECT_TRUE(refused("Bob", "C1,x", "s"));  // each would read back as another model or skin
+    EXPECT_TRUE(refused("Bob", "C1=x", "s"));
+    EXPECT_TRUE(refused("Bob", "C1", "s;x"));
+    EXPECT_FALSE(refused("Bob", "C1;x", "s,x=y"));
+}
+
+}  // namespace

@@ -1,0 +1,60 @@
+#include <gtest/gtest.h>
+
+#include "core/formats/character_file.hpp"
+#include "core/formats/iff.hpp"
+#include "builders/iff_builder.hpp"
+#include "builders/sim_builder.hpp"
+
+namespace {
+
+using fw::build::IffBuilder;
+
+fw::IFFFile read(const std::string& bytes) {
+    fw::IFFFile file;
+    EXPECT_EQ(fw::read_iff_checked_from_bytes(file, bytes), "");
+    return file;
+}
+
+TEST(CharacterFile, ValidOnlyWithBothListsAndAUserObject) {
+    struct Case { const char* what; uint16_t str_flags; uint16_t ctss_id; std::string objd_label; bool valid; };
+    const Case cases[] = {
+        {"a sim", 0x0010, 2000, "user00000 - Bob", true},
+        {"label User1234", 0x0010, 2000, "User1234", true},
+        {"label USERx", 0x0010, 2000, "USERx", true},
+        {"label use", 0x0010, 2000, "use", false},
+        {"label without NUL", 0x0010, 2000, std::string(64, 'U'), false},
+        {"label user without NUL", 0x0010, 2000, "user" + std::string(60, 'x'), true},
+        {"STR# 200 without flags", 0x0000, 2000, "user1", false},
+        {"no CTSS 2000", 0x0010, 2001, "user1", false},
+    };
+    for (const Case& c : cases) {
+        IffBuilder b;
+        b.chunk("STR#", 200, "", "", c.str_flags).chunk("CTSS", c.ctss_id, "", "").chunk("OBJD", 1, c.objd_label, "");
+        EXPECT_EQ(fw::gfblnVerifyUserIFF(read(b.bytes())), c.valid) << c.what;
+    }
+    EXPECT_TRUE(fw::gfblnVerifyUserIFF(read(fw::build::sim_file(fw::build::SimSpec{}))));
+}
+
+TEST(CharacterFile, SavedWithoutBitmapsInChunkOrder) {
+    IffBuilder with;
+    IffBuilder without;
+    for (int i = 0; i < 10; ++i) {
+        const bool bitmap = i == 1 || i == 5 || i == 9;
+        const std::string type = bitmap ? "BMP_" : "C" + std::to_string(i) + "__";
+        with.chunk(type, static_cast<uint16_t>(i), "l" + std::to_string(i), std::string(static_cast<size_t>(i), 'd'));
+        if (!bitmap) without.chunk(type, static_cast<uint16_t>(i), "l" + std::to_string(i), std::string(static_cast<size_t>(i), 'd'));
+    }
+    with.map(fw::build::MapOptions{4});
+    const std::string saved = fw::iff_bytes_without_bitmaps(read(with.bytes()));
+    EXPECT_EQ(saved, without.bytes());
+    EXPECT_EQ(saved.substr(60, 4), std::string(4, '\0'));
+}
+
+TEST(CharacterFile, FileNamePartUpperCased) {
+    EXPECT_EQ(fw::gfstrGetFileName("C:\\Games\\Skins\\b001fafit_01.bmp"), "B001FAFIT_01.BMP");
+    EXPECT_EQ(fw::gfstrGetFileName("faces.bmp"), "FACES.BMP");
+    EXPECT_EQ(fw::gfstrGetFileName("skins/c005ma_romeo.bcf"), "C005MA_ROMEO.BCF");
+    EXPECT_EQ(fw::gfstrGetFileName("folder\\"), "");
+}
+
+}  // namespace

@@ -1,0 +1,111 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "core/formats/binary.hpp"
+#include "core/formats/far.hpp"
+#include "core/base/error_trap.hpp"
+#include "builders/far_builder.hpp"
+#include "support/temp_dir.hpp"
+
+namespace {
+
+using fw::build::FarEntry;
+
+std::string pattern(size_t size) {
+    std::string s(size, '\0');
+    for (size_t i = 0; i < size; ++i) s[i] = static_cast<char>((i * 131 + i / 256) & 0xFF);
+    return s;
+}
+
+TEST(FarArchive, DirectoryAndExtractionOfEveryEntrySize) {
+    fw::build::TempDir dir;
+    const std::vector<FarEntry> entries = {
+        {"a\\b\\head.bmp", pattern(32768)},
+        {"whole.bmp", pattern(32769)},
+        {"skins/slash.bmp", pattern(100)},
+        {"empty.bmp", ""},
+    };
+    const std::string archive = dir.write("Textures.far", fw::build::far_archive(entries));
+    fw::FARdir far;
+    fw::gsReadFARdir(far, archive);
+    ASSERT_EQ(far.count(), 4);
+    EXPECT_EQ(far.entry(1).FileName, "a\\b\\head.bmp");
+    EXPECT_EQ(fw::gflngStrToLongLE(far.entry(2).FileSize), 32769);
+    std::filesystem::create_directory(dir.path() / "out");
+    for (int32_t i = 1; i <= far.count(); ++i) fw::gsExtractFile(archive, dir.str() + "\\out\\", far, i);
+    EXPECT_EQ(dir.read("out/head.bmp"), entries[0].data);
+    EXPECT_EQ(dir.read("out/whole.bmp"), entries[1].data);
+    EXPECT_EQ(dir.read("out/slash.bmp"), entries[2].data);
+    EXPECT_TRUE(std::filesystem::exists(dir.path() / "out/empty.bmp"));
+    EXPECT_EQ(dir.read("out/empty.bmp"), "");
+
+    // Under a given name, over a longer file: the file holds exactly the entry afterwards.
+    dir.write("out/headtemp.bmp", std::string(70000, 'z'));
+    fw::gsExtractFileEx(archive, dir.str() + "/out/", "headtemp.bmp", far, 3);
+    EXPECT_EQ(dir.read("out/headtemp.bmp"), entries[2].data);
+}
+
+TEST(FarArchive, NoDirectoryOrNoEntriesGiveAnEmptyDirectory) {
+    fw::build::TempDir dir;
+    std::string zero_offset = fw::build::far_archive({{"x.bmp", "data"}});
+    zero_offset.replace(12, 4, std::string(4, '\0'));
+    fw::FARdir far;
+    fw::gsReadFARdir(far, dir.write("a.far", zero_offset));
+    EXPECT_EQ(far.count(), 0);
+    EXPECT_TRUE(far.Entries.empty());
+    std::string any_header = fw::build::far_archive({});
+    any_header.replace(0, 12, "not checked!");
+    fw::gsReadFARdir(far, dir.write("b.far", any_header));
+    EXPECT_EQ(far.count(), 0);
+}
+
+TEST(FarArchive, NamesThatWouldLeaveTheFolderAreNotExtracted) {
+    fw::build::TempDir dir;
+    const std::string archive = dir.write("x.far", fw::build::far_archive({
+        {"skins\\..", "up"}, {"skins\\", "empty"}, {std::string("bad\x01name.bmp"), "ctl"}, {"..\\..\\ok.bmp", "ok"}}));
+    fw::FARdir far;
+    fw::gsReadFARdir(far, archive);
+    std::filesystem::create_directory(dir.path() / "out");
+    for (int32_t i = 1; i <= far.count(); ++i) fw::gsExtractFile(archive, dir.str() + "/out", far, i);
+    std::vector<std::string> written;
+    for (const auto& e : std::filesystem::directory_iterator(dir.path() / "out")) written.push_back(e.path().filename().string());
+    EXPECT_EQ(written, std::vector<std::string>{"ok.bmp"});
+    EXPECT_EQ(dir.read("out/ok.bmp"), "ok");
+}
+
+TEST(FarArchive, LyingArchivesFailThroughTheTrapBeforeAnythingIsWritten) {
+    const std::string good = fw::build::far_archive({{"head.bmp", pattern(5000)}});
+    const size_t directory = fw::build::far_directory_offset(good);
+    struct Case { const char* what; std::string bytes; };
+    std::string past_end = good, negative = good, count = good, name = good;
+    past_end.replace(12, 4, fw::long_to_str_le(static_cast<int32_t>(good.size())));
+    negative.replace(12, 4, fw::long_to_str_le(-16));
+    count.replace(directory, 4, fw::long_to_str_le(0x10000000));
+    name.replace(directory + 16, 4, fw::long_to_str_le(1000));
+    const Case cases[] = {{"directory past the end", past_end}, {"negative directory", negative},
+                          {"count too large", count}, {"name past the end", name},
+                          {"shorter than its header", good.substr(0, 10)}};
+    fw::build::TempDir dir;
+    for (const Case& c : cases) {
+        fw::FARdir far;
+        EXPECT_THROW(fw::gsReadFARdir(far, dir.write("bad.far", c.bytes)), fw::TrapRaised) << c.what;
+        EXPECT_EQ(fw::error_context().module, "modFARsupport");
+        EXPECT_EQ(fw::error_context().procedure, "gsReadFARdir");
+    }
+    // An entry whose data lies past the end: nothing is created.
+    std::string data_past_end = good;
+    data_past_end.replace(directory + 4 + 8, 4, fw::long_to_str_le(static_cast<int32_t>(good.size())));
+    const std::string archive = dir.write("data.far", data_past_end);
+    fw::FARdir far;
+    fw::gsReadFARdir(far, archive);
+    EXPECT_THROW(fw::gsExtractFile(archive, dir.str(), far, 1), fw::TrapRaised);
+    EXPECT_EQ(fw::error_context().procedure, "gsExtractFile");
+    EXPECT_FALSE(std::filesystem::exists(dir.path() / "head.bmp"));
+    // A destination folder that does not exist.
+    fw::gsReadFARdir(far, dir.write("good.far", good));
+    EXPECT_THROW(fw::gsExtractFileEx(dir.str() + "/good.far", dir.str() + "/nowhere", "x.bmp", far, 1), fw::TrapRaised);
+    EXPECT_EQ(fw::error_context().procedure, "gsExtractFileEx");
+}
+
+}  // namespace

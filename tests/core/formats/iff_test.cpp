@@ -1,0 +1,121 @@
+#include <gtest/gtest.h>
+
+#include "core/formats/binary.hpp"
+#include "core/formats/character_file.hpp"
+#include "core/formats/iff.hpp"
+#include "core/base/error_trap.hpp"
+#include "builders/iff_builder.hpp"
+#include "support/temp_dir.hpp"
+
+namespace {
+
+using fw::build::ChunkSpec;
+using fw::build::IffBuilder;
+
+// Labels and data holding NULs and bytes 128-255, so that byte-exactness is tested everywhere.
+IffBuilder three_chunks() {
+    IffBuilder b;
+    b.chunk("OBJD", 128, std::string("user1 - Zo\xEB\0junk", 17), std::string("\x00\xFF\x80\x7F", 4));
+    b.chunk("STR#", 200, "bodystring", std::string(5, '\xE9'));
+    b.chunk("BMP_", 400, "faces", "BM\x01");
+    return b;
+}
+
+std::string read_checked(const std::string& bytes, fw::IFFFile& file) {
+    return fw::read_iff_checked_from_bytes(file, bytes);
+}
+
+TEST(IffRead, WritingBackDiffersOnlyByBitmapsMapAndMapOffset) {
+    IffBuilder with_map = three_chunks();
+    with_map.map(fw::build::MapOptions{1});  // in the middle
+    IffBuilder expected;
+    expected.chunk("OBJD", 128, std::string("user1 - Zo\xEB\0junk", 17), std::string("\x00\xFF\x80\x7F", 4));
+    expected.chunk("STR#", 200, "bodystring", std::string(5, '\xE9'));
+    fw::IFFFile file;
+    ASSERT_EQ(read_checked(with_map.bytes(), file), "");
+    EXPECT_TRUE(file.has_map);
+    EXPECT_EQ(file.chunk(1).label, fw::build::label64(std::string("user1 - Zo\xEB\0junk", 17)));
+    EXPECT_EQ(fw::iff_bytes_without_bitmaps(file), expected.bytes());
+
+    fw::build::TempDir dir;
+    const std::string path = dir.str() + "\\out.iff";
+    fw::gsWriteIFF_NoBMPs(file, path);
+    EXPECT_EQ(dir.read("out.iff"), expected.bytes());
+    // Writing replaces a longer file's contents whole.
+    dir.write("long.iff", std::string(10000, 'x'));
+    fw::gsWriteIFF_NoBMPs(file, dir.str() + "/long.iff");
+    EXPECT_EQ(dir.read("long.iff"), expected.bytes());
+}
+
+TEST(IffRead, MapAnywhereIsSetAsideAndTheChunkAfterItKeepsItsPosition) {
+    for (size_t after : {size_t{0}, size_t{1}, size_t{3}}) {
+        IffBuilder b = three_chunks();
+        b.map(fw::build::MapOptions{after});
+        const std::string bytes = b.bytes();
+        fw::IFFFile file;
+        ASSERT_EQ(read_checked(bytes, file), "") << after;
+        ASSERT_EQ(file.chunks.size(), 3u);
+        for (const fw::IFFChunk& c : file.chunks) {
+            EXPECT_EQ(bytes.substr(static_cast<size_t>(c.position) - 1, 4), c.type);
+        }
+        ASSERT_EQ(file.map_types.size(), 3u);
+        EXPECT_EQ(file.map_types[0].type_code, "DJBO");
+        EXPECT_EQ(file.map_header.substr(0, 4), "rsmp");
+    }
+}
+
+TEST(IffRead, EdgesOfTheChunkLoop) {
+    // One stray byte after the last chunk is ignored; a chunk of size 76 has empty data.
+    IffBuilder b;
+    b.chunk("EMPT", 1, "", "").chunk("EMPT", 1, "", "x").trailing("Z");
+    fw::IFFFile file;
+    ASSERT_EQ(read_checked(b.bytes(), file), "");
+    ASSERT_EQ(file.chunks.size(), 2u);
+    EXPECT_EQ(file.chunk(1).data, "");
+    EXPECT_EQ(file.chunk(2).data, "x");  // two chunks of the same type and ID are both kept
+
+    // The map offset field "0000" means no map.
+    std::string no_map = IffBuilder().chunk("ABCD", 1, "", "").bytes();
+    no_map.replace(60, 4, "0000");
+    ASSERT_EQ(read_checked(no_map, file), "");
+    EXPECT_FALSE(file.has_map);
+}
+
+TEST(IffRead, LyingAndTruncatedFilesGiveAnErrorTextNeverAnOverRead) {
+    struct Case { const char* what; std::string bytes; std::string error; };
+    const std::string good = three_chunks().bytes();
+    const Case cases[] = {
+        {"size below 76", IffBuilder().chunk(ChunkSpec{"ABCD", 1, 0x10, "", "", 75}).bytes(),
+         "Error 5 - Invalid procedure call or argument"},
+        {"size past the end", IffBuilder().chunk(ChunkSpec{"ABCD", 1, 0x10, "", "", 0x7FFFFFF0}).bytes(),
+         "Error 62 - Input past end of file"},
+        {"negative size", IffBuilder().chunk(ChunkSpec{"ABCD", 1, 0x10, "", "", 0xFFFFFFFF}).bytes(),
+         "Error 5 - Invalid procedure call or argument"},
+        {"truncated", good.substr(0, good.size() - 2), "Error 62 - Input past end of file"},
+        {"shorter than the head", good.substr(0, 30), "Error 62 - Input past end of file"},
+        {"three stray bytes", good + "abc", "Error 62 - Input past end of file"},
+    };
+    for (const Case& c : cases) {
+        fw::IFFFile file;
+        EXPECT_EQ(read_checked(c.bytes, file), c.error) << c.what;
+    }
+}
+
+TEST(IffRead, CheckedReaderReportsAMissingFileAndTrappingReaderLogsItsPhase) {
+    fw::build::TempDir dir;
+    fw::IFFFile file;
+    EXPECT_EQ(fw::gfstrReadIFFChecked(file, dir.str() + "/missing.iff"), "Error 53 - File not found");
+
+    dir.write("bad.iff", IffBuilder().chunk("ABCD", 1, "", "").chunk(ChunkSpec{"ABCD", 1, 0x10, "", "", 12}).bytes());
+    EXPECT_THROW(fw::gsReadIFF(file, dir.str() + "/bad.iff"), fw::TrapRaised);
+    EXPECT_EQ(fw::error_context().module, "modIFFsupport");
+    EXPECT_EQ(fw::error_context().procedure, "gsReadIFF");
+    EXPECT_EQ(fw::error_context().location, 2000);
+    EXPECT_EQ(fw::error_context().number, 5);
+
+    dir.write("short.iff", "IFF");
+    EXPECT_THROW(fw::gsReadIFF(file, dir.str() + "/short.iff"), fw::TrapRaised);
+    EXPECT_EQ(fw::error_context().location, 1000);
+}
+
+}  // namespace

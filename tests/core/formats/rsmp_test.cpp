@@ -1,0 +1,88 @@
+#include <gtest/gtest.h>
+
+#include "core/formats/binary.hpp"
+#include "core/formats/iff.hpp"
+#include "core/formats/rsmp.hpp"
+#include "core/base/error_trap.hpp"
+#include "builders/iff_builder.hpp"
+#include "support/temp_dir.hpp"
+
+namespace {
+
+using fw::build::IffBuilder;
+using fw::build::MapOptions;
+using fw::build::NameEnd;
+
+TEST(ResourceMap, NamesKeepTheirTerminatorAndPadByteAsRead) {
+    // "abc" + NUL ends at an odd count from the map's start with this layout when the name
+    // region starts at an even offset; the builder pads exactly when the rule asks for it.
+    IffBuilder b;
+    b.chunk("STR#", 200, "abc", "").chunk("STR#", 201, "abcd", "");
+    MapOptions options;
+    options.pad_byte = '\x7E';  // real files hold any value there
+    options.size_field = 0;     // and a map size field that says nothing
+    b.map(options);
+    fw::IFFFile file;
+    ASSERT_EQ(fw::read_iff_checked_from_bytes(file, b.bytes()), "");
+    ASSERT_EQ(file.map_types.size(), 1u);
+    const auto& entries = file.map_types[0].entries;
+    ASSERT_EQ(entries.size(), 2u);
+    // Map data starts at 76 + 12 + 8 = 96, group header 8 bytes: first entry at 104, name at 112.
+    EXPECT_EQ(entries[0].name, std::string("abc\0", 4));       // ends at 116: even, no pad
+    EXPECT_EQ(entries[1].name, std::string("abcd\0\x7E", 6));  // ends at 129: odd, padded
+    EXPECT_EQ(fw::gflngStrToLongLE(entries[0].offset), 64);
+    EXPECT_EQ(file.map_size, 0);
+    EXPECT_EQ(entries[1].id_flags, std::string("\xC9\x00\x10\x00", 4));
+
+    // A map that lists nothing is an empty map, not a broken file.
+    ASSERT_EQ(fw::read_iff_checked_from_bytes(file, IffBuilder().map().bytes()), "");
+    EXPECT_TRUE(file.has_map);
+    EXPECT_TRUE(file.map_types.empty());
+
+    IffBuilder with163;
+    with163.chunk("STR#", 200, "abcd", "").map(MapOptions{SIZE_MAX, NameEnd::Byte163});
+    ASSERT_EQ(fw::read_iff_checked_from_bytes(file, with163.bytes()), "");
+    EXPECT_EQ(file.map_types[0].entries[0].name, "abcd\xA3");  // no pad after 163
+}
+
+// A map whose only group has `count` entries.
+std::string map_with_entries(int count) {
+    IffBuilder b;
+    for (int i = 0; i < count; ++i) b.chunk("BMP_", static_cast<uint16_t>(i), "n" + std::to_string(i), "");
+    b.map();
+    return b.bytes();
+}
+
+TEST(ResourceMap, CheckedReaderRefusesGroupsOfMoreThan1000Entries) {
+    fw::IFFFile file;
+    EXPECT_EQ(fw::read_iff_checked_from_bytes(file, map_with_entries(1000)), "");
+    EXPECT_EQ(file.map_types[0].entries.size(), 1000u);
+    EXPECT_EQ(fw::read_iff_checked_from_bytes(file, map_with_entries(1001)), "RSMP UNREADABLE (RSMP)");
+}
+
+TEST(ResourceMap, ALyingMapIsAFailureNotAnOverRead) {
+    const std::string good = IffBuilder().chunk("STR#", 200, "bodystring", "x").map().bytes();
+    const size_t map_start = static_cast<size_t>(fw::gflngStrToLongBE(good.substr(60, 4)));
+    fw::IFFFile file;
+    // The name runs off the end of the file.
+    EXPECT_EQ(fw::read_iff_checked_from_bytes(file, good.substr(0, good.size() - 3)),
+              "Error 62 - Input past end of file (RSMP)");
+    // A group count the file cannot hold.
+    std::string huge = good;
+    huge.replace(map_start + 92, 4, fw::long_to_str_le(0x40000000));
+    EXPECT_EQ(fw::read_iff_checked_from_bytes(file, huge), "Error 62 - Input past end of file (RSMP)");
+    // An entry count the file cannot hold, below the 1000 limit.
+    std::string entries = good;
+    entries.replace(map_start + 100, 4, fw::long_to_str_le(999));
+    EXPECT_EQ(fw::read_iff_checked_from_bytes(file, entries), "Error 62 - Input past end of file (RSMP)");
+
+    // The trapping reader logs the map reader's own phase.
+    fw::build::TempDir dir;
+    dir.write("bad.iff", good.substr(0, good.size() - 3));
+    EXPECT_THROW(fw::gsReadIFF(file, dir.str() + "/bad.iff"), fw::TrapRaised);
+    EXPECT_EQ(fw::error_context().procedure, "gsReadRSMP");
+    EXPECT_EQ(fw::error_context().location, 4000);
+    EXPECT_EQ(fw::error_context().number, 62);
+}
+
+}  // namespace

@@ -1,0 +1,106 @@
+#include <gtest/gtest.h>
+
+#include "core/formats/binary.hpp"
+#include "core/formats/iff.hpp"
+#include "core/formats/str_list.hpp"
+#include "core/base/error_trap.hpp"
+#include "builders/iff_builder.hpp"
+
+namespace {
+
+using fw::build::IffBuilder;
+using fw::build::StrEntry;
+
+const std::string kAppearance = fw::gfstrHexToStr4(fw::kAppearanceKey);
+
+fw::IFFFile file_with(const std::string& str_data, uint16_t flags = 0x0010) {
+    IffBuilder b;
+    b.chunk("XXXX", 200, "bodystring", "filler", 0x0014);
+    b.chunk("STR#", 200, "bodystring", str_data, flags);
+    b.chunk("CTSS", 200, "", fw::build::str_list_data(std::vector<std::string>{"ctss"}));
+    fw::IFFFile file;
+    EXPECT_EQ(fw::read_iff_checked_from_bytes(file, b.bytes()), "");
+    return file;
+}
+
+TEST(StringList, ReadAndWriteBackReproducesTheChunkExactly) {
+    const std::string data = fw::build::str_list_data(
+        std::vector<StrEntry>{{"adult", "", 1}, {"", "", 1}, {"Zo\xEB", "second text", 9}, {"x", "", '\x80'}},
+        std::string("\x01\x02\x00\xFF", 4), 0xFFFD);
+    fw::IFFFile file = file_with(data);
+    const fw::IFFChunk before = file.chunk(2);
+    fw::STRList list;
+    fw::gsReadSTRSegment(file, list, kAppearance, false);
+    ASSERT_EQ(list.item_count(), 4u);
+    EXPECT_EQ(list.item(1).value, "adult");
+    EXPECT_EQ(list.item(2).value, "");  // prefix, NUL, NUL
+    EXPECT_EQ(list.item(3).second, "second text");
+    EXPECT_EQ(list.item(3).prefix, "\x09");
+    EXPECT_EQ(list.rest, std::string("\x01\x02\x00\xFF", 4));
+    fw::gsWriteSTRSegment(file, list, kAppearance, false);
+    EXPECT_EQ(file.chunk(2).data, before.data);
+    EXPECT_EQ(file.chunk(2).size, before.size);
+    EXPECT_EQ(file.chunk(1).data, "filler");  // the XXXX filler with the same ID is never matched
+
+    const std::string empty = fw::build::str_list_data(std::vector<std::string>{}, "tail");
+    EXPECT_EQ(fw::serialize_str_list(fw::parse_str_list(empty)), empty);
+}
+
+TEST(StringList, TypeAndWholeKeyChooseTheChunk) {
+    fw::IFFFile file = file_with(fw::build::str_list_data(std::vector<std::string>{"str"}));
+    fw::STRList list;
+    fw::gsReadSTRSegment(file, list, kAppearance, true);  // the CTSS with the same ID
+    EXPECT_EQ(list.item(1).value, "ctss");
+
+    fw::IFFFile no_flags = file_with(fw::build::str_list_data(std::vector<std::string>{"str"}), 0x0000);
+    fw::STRList untouched;
+    fw::gsReadSTRSegment(no_flags, untouched, kAppearance, false);
+    EXPECT_FALSE(untouched.loaded);  // a key differing only in the flags does not match
+    fw::gsWriteSTRSegment(no_flags, list, kAppearance, false);  // and writing changes nothing
+    EXPECT_EQ(no_flags.chunk(2).data, fw::build::str_list_data(std::vector<std::string>{"str"}));
+}
+
+// A changed value resizes every chunk it is written to, its size field included.
+TEST(StringList, TheFirstMatchingChunkIsReadAndEveryOneWritten) {
+    IffBuilder b;
+    for (const char* value : {"first", "second"}) {
+        b.chunk("STR#", 200, "", fw::build::str_list_data(std::vector<std::string>{value}));
+    }
+    fw::IFFFile file;
+    ASSERT_EQ(fw::read_iff_checked_from_bytes(file, b.bytes()), "");
+    fw::STRList list;
+    fw::gsReadSTRSegment(file, list, kAppearance, false);
+    EXPECT_EQ(list.item(1).value, "first");
+    list.item(1).value = "both";
+    fw::gsWriteSTRSegment(file, list, kAppearance, false);
+    for (size_t n : {1, 2}) {
+        EXPECT_EQ(file.chunk(n).data, fw::build::str_list_data(std::vector<std::string>{"both"}));
+        EXPECT_EQ(fw::gflngStrToLongBE(file.chunk(n).size), static_cast<int32_t>(file.chunk(n).data.size() + 76));
+    }
+}
+
+TEST(StringList, BrokenListsReachTheTrapInsteadOfBeingMisread) {
+    struct Case { const char* what; std::string data; };
+    std::string many = fw::build::str_list_data(std::vector<std::string>{});
+    many[2] = '\x00';
+    many[3] = '\x80';  // 32768 entries
+    const Case cases[] = {
+        {"value runs off the end", std::string("\xFD\xFF\x01\x00\x01" "abc", 8)},
+        {"second text runs off the end", std::string("\xFD\xFF\x01\x00\x01" "abc\0def", 12)},
+        {"count larger than the data", std::string("\xFD\xFF\x09\x00\x01\0\0", 7)},
+        {"count above 32767", many + std::string(200000, '\0')},
+        {"no count", std::string("\xFD", 1)},
+    };
+    for (const Case& c : cases) {
+        fw::IFFFile file = file_with(c.data);
+        fw::STRList list;
+        EXPECT_THROW(fw::gsReadSTRSegment(file, list, kAppearance, false), fw::TrapRaised) << c.what;
+        EXPECT_EQ(fw::error_context().procedure, "gsReadSTRSegment");
+        EXPECT_EQ(fw::error_context().location, 0);
+    }
+    fw::IFFFile file = file_with(fw::build::str_list_data(std::vector<std::string>{"a"}));
+    EXPECT_THROW(fw::gsWriteSTRSegment(file, fw::STRList{}, kAppearance, false), fw::TrapRaised);
+    EXPECT_EQ(fw::error_context().procedure, "gsWriteSTRSegment");
+}
+
+}  // namespace

@@ -1,0 +1,167 @@
+#include "core/headselect/skin_grid.hpp"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <stdexcept>
+
+#include "builders/far_builder.hpp"
+#include "core/base/error_trap.hpp"
+#include "support/temp_dir.hpp"
+
+namespace fw {
+namespace {
+
+std::string two_digits(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
+
+// A game with 50 loadable skins of C005MA in light tone (s01 .. s50) and one that does not load.
+class SkinGridTest : public testing::Test {
+protected:
+    void SetUp() override {
+        for (int i = 1; i <= 50; ++i) {
+            game_.write(skins_ + "C005MAlgt_s" + two_digits(i) + ".bmp", build::face_bmp(1, 4, 4));
+        }
+        game_.write(skins_ + "C005MAlgt_zz.bmp", "not a picture");
+    }
+    std::string skin_path(int n) const {
+        return game_.str() + "\\gamedata\\skins\\C005MAlgt_s" + two_digits(n) + ".bmp";
+    }
+    HeadSelector chosen() {
+        HeadSelector selector(game_.str(), "malgt");
+        selector.choose_model("C005MA_ROMEO");
+        return selector;
+    }
+
+    const std::string skins_ = "GameData/Skins/";
+    build::TempDir home_;
+    build::ScopedEnv home_env_{"FACEWRIGHT_HOME", home_.str()};
+    build::TempDir game_;
+};
+
+TEST_F(SkinGridTest, ModelsSkinsArePagedBy49AndPointsPickCellsOf68Pixels) {
+    HeadSelector selector(game_.str(), "malgt");
+    EXPECT_FALSE(selector.choose_model(""));
+    EXPECT_TRUE(selector.skins().empty());
+    // The bad skin is named in the box (its text is the catalogue's) and left out.
+    const std::optional<BoxMessage> bad = selector.choose_model("C005MA_ROMEO");
+    ASSERT_TRUE(bad);
+    EXPECT_EQ(bad->style, 16);
+    EXPECT_EQ(bad->title, "Bad Skin Files Detected");
+    EXPECT_NE(bad->text.find("\r\nC005MAlgt_zz.bmp\r\n"), std::string::npos);
+    ASSERT_EQ(selector.skins().size(), 50u);
+    EXPECT_FALSE(selector.previous());
+
+    // (70, 140) is cell 15, the 16th skin (the page texts, names and the 65th skin on the second
+    // page are the window's test's); right of the grid is the next row.
+    std::optional<ShownSkin> shown = selector.picThumbs_MouseDown(70, 140, {});
+    ASSERT_TRUE(shown);
+    EXPECT_EQ(shown->bitmap_path, skin_path(16));
+    EXPECT_EQ(shown->preview2_path, home_.str() + "\\HeadPreview\\Preview2_C005MAlgt_s16.bmp");
+    EXPECT_EQ(selector.tooltip_at(70, 140), "C005MAlgt_s16.bmp");
+    EXPECT_EQ(selector.tooltip_at(476, 0), "C005MAlgt_s08.bmp");
+
+    EXPECT_TRUE(selector.next());
+    EXPECT_FALSE(selector.next());
+    const std::vector<SkinThumbnail> page = selector.page_thumbnails();
+    ASSERT_EQ(page.size(), 1u);
+    EXPECT_EQ(page[0].at, (GridPoint{2, 2}));
+    EXPECT_EQ(page[0].bitmap_path, skin_path(50));
+    EXPECT_EQ(page[0].preview_path, home_.str() + "\\HeadPreview\\Preview_C005MAlgt_s50.bmp");
+    // An empty cell of the last page takes the selection and shows nothing.
+    EXPECT_FALSE(selector.picThumbs_MouseDown(70, 140, [](const ShownSkin&) { return false; }));
+    EXPECT_EQ(selector.selected(), 15);
+    EXPECT_EQ(selector.tooltip_at(70, 140), "");
+
+    // Picking the model again goes back to the first page; a model without "_" is refused.
+    selector.choose_model("C005MA_ROMEO");
+    EXPECT_EQ(selector.page(), 0);
+    const std::optional<BoxMessage> no_skins = selector.choose_model("C005MAROMEO");
+    EXPECT_EQ(no_skins ? no_skins->title : "", "No Skins");
+    EXPECT_TRUE(selector.skins().empty());
+    EXPECT_EQ(selector.tooltip_at(0, 0), "");
+}
+
+TEST_F(SkinGridTest, FillingAPageDrawsEachSkinWithItsPreviewThenShowsTheFirst) {
+    HeadSelector selector = chosen();
+    selector.picThumbs_MouseDown(70, 140, {});
+    std::vector<std::string> events;
+    SkinGridPainter painter;
+    painter.clear_grid = [&] { events.push_back("clear"); };
+    painter.draw_thumbnail = [&](const SkinThumbnail& t) {
+        events.push_back("thumb " + std::to_string(t.cell) + " " + std::to_string(t.at.x) + "," +
+                         std::to_string(t.at.y));
+    };
+    painter.draw_preview = [&](const SkinThumbnail& t) {
+        events.push_back("preview " + std::to_string(t.cell));
+        if (t.cell == 0) throw std::runtime_error("a preview that does not load");
+    };
+    painter.refresh = [&] { events.push_back("refresh"); };
+    painter.show_skin = [&](const ShownSkin& s) {
+        events.push_back("show " + s.name);
+        return true;
+    };
+
+    EXPECT_EQ(selector.msFillThumbs(true, painter), "Page 1 of 2");
+    ASSERT_EQ(events.size(), 1u + 49 * 3 + 1);
+    EXPECT_EQ(events[0], "clear");
+    EXPECT_EQ((std::vector<std::string>(events.begin() + 1, events.begin() + 7)),
+              (std::vector<std::string>{"thumb 0 2,2", "preview 0", "refresh", "thumb 1 70,2", "preview 1",
+                                        "refresh"}));
+    EXPECT_EQ(events[1 + 8 * 3], "thumb 8 70,70");
+    EXPECT_EQ(events.back(), "show C005MAlgt_s01");
+    EXPECT_EQ(selector.selected(), 0);
+
+    // Previews off: no overlays, but the first skin is shown all the same.
+    events.clear();
+    selector.next();
+    EXPECT_EQ(selector.msFillThumbs(false, painter), "Page 2 of 2");
+    EXPECT_EQ(events, (std::vector<std::string>{"clear", "thumb 0 2,2", "refresh", "show C005MAlgt_s50"}));
+
+    // No skins: the grid is cleared and the page text keeps what it showed.
+    events.clear();
+    HeadSelector empty(game_.str(), "madrk");
+    empty.choose_model("C005MA_ROMEO");
+    EXPECT_EQ(empty.msFillThumbs(true, painter), std::nullopt);
+    EXPECT_EQ(events, std::vector<std::string>{"clear"});
+}
+
+// A failure while a page is drawn reports the stage it reached; a skin that vanished after the
+// listing reaches the trap when it is to be shown large.
+TEST_F(SkinGridTest, FailuresReachTheTrapWithTheirStage) {
+    const auto thrower = [](int32_t at_cell) {
+        return [at_cell](const SkinThumbnail& t) {
+            if (t.cell == at_cell) throw std::runtime_error("paint failed");
+        };
+    };
+    const auto shows = [](const ShownSkin&) { return true; };
+    const auto fails = [](const ShownSkin&) { return false; };
+    const struct {
+        const char* what;
+        SkinGridPainter painter;
+        bool vanish;
+        int32_t location, number;
+    } cases[] = {
+        {"thumbnail", {{}, thrower(3), {}, {}, shows}, false, 2000, 51},
+        {"refresh", {{}, {}, {}, [] { throw std::runtime_error("gone"); }, shows}, false, 2800, 51},
+        {"first skin gone", {{}, {}, {}, {}, fails}, true, 3000, 53},
+        {"first skin no longer a picture", {{}, {}, {}, {}, fails}, false, 3000, 5},
+    };
+    for (const auto& c : cases) {
+        HeadSelector selector = chosen();
+        if (c.vanish) std::filesystem::remove(game_.path() / "GameData/Skins/C005MAlgt_s01.bmp");
+        error_context() = {};
+        EXPECT_THROW(selector.msFillThumbs(true, c.painter), TrapRaised) << c.what;
+        EXPECT_EQ(error_context().module, "frmSelectHead") << c.what;
+        EXPECT_EQ(error_context().procedure, "msFillThumbs") << c.what;
+        EXPECT_EQ(error_context().location, c.location) << c.what;
+        EXPECT_EQ(error_context().number, c.number) << c.what;
+    }
+    HeadSelector selector = chosen();
+    error_context() = {};
+    EXPECT_THROW(selector.picThumbs_MouseDown(1, 1, fails), TrapRaised);
+    EXPECT_EQ(error_context().procedure, "picThumbs_MouseDown");
+    EXPECT_EQ(error_context().location, 0);
+}
+
+}  // namespace
+}  // namespace fw

@@ -1,0 +1,190 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "core/platform/game_files.hpp"
+#include "core/platform/game_paths.hpp"
+#include "core/platform/name_compare.hpp"
+#include "core/base/failure.hpp"
+#include "support/temp_dir.hpp"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(GamePaths, ComponentsMatchWithoutRegardToCase) {
+    fw::build::TempDir dir;
+    dir.write("Game/UserData2/Characters/User00001.iff", "sim");
+    const std::string game = dir.str() + "/game";
+    EXPECT_TRUE(fw::file_exists(game + "\\userdata2\\characters\\USER00001.IFF"));
+    EXPECT_TRUE(fw::folder_exists(game + "\\USERDATA2\\Characters\\"));
+    EXPECT_FALSE(fw::file_exists(game + "\\userdata2\\characters"));  // a folder is not a file
+    EXPECT_EQ(fw::read_file(game + "\\UserData2\\characters\\user00001.iff"), "sim");
+    EXPECT_EQ(fw::file_length(game + "/userdata2/characters/user00001.iff"), 3);
+    EXPECT_EQ(fw::file_length(game + "/missing"), -1);
+    // A file written through a differently spelled path lands in the existing folders.
+    fw::write_file(game + "\\USERDATA2\\CHARACTERS\\new.iff", "new");
+    EXPECT_EQ(dir.read("Game/UserData2/Characters/new.iff"), "new");
+    // An existing file is replaced under its own spelling, not doubled.
+    fw::write_file(game + "\\userdata2\\characters\\user00001.IFF", "changed");
+    EXPECT_EQ(dir.read("Game/UserData2/Characters/User00001.iff"), "changed");
+    EXPECT_THROW(fw::read_file(game + "\\nowhere\\x.iff"), fw::Failure);
+}
+
+TEST(GamePaths, NamesMadeOrRemovedByOtherProgramsAreSeenAtOnce) {
+    fw::build::TempDir dir;
+    dir.write("Skins/C001MAlgt_a.bmp", "a");
+    const std::string skins = dir.str() + "\\skins\\";
+    EXPECT_TRUE(fw::file_exists(skins + "c001malgt_a.BMP"));
+    EXPECT_FALSE(fw::file_exists(skins + "c002malgt_b.BMP"));
+    dir.write("Skins/C002MAlgt_b.bmp", "b");  // made behind the program's back
+    EXPECT_EQ(fw::read_file(skins + "c002malgt_b.BMP"), "b");
+    fs::remove(dir.path() / "Skins/C001MAlgt_a.bmp");
+    EXPECT_FALSE(fw::file_exists(skins + "c001malgt_a.BMP"));
+    // A file the program makes is found under any spelling, and written again in place.
+    fw::write_file(skins + "New.bmp", "1");
+    fw::write_file(skins + "NEW.BMP", "2");
+    EXPECT_EQ(dir.read("Skins/New.bmp"), "2");
+    EXPECT_FALSE(fs::exists(dir.path() / "Skins/NEW.BMP"));
+}
+
+TEST(GamePaths, WildcardListingSortedWithoutRegardToCase) {
+    fw::build::TempDir dir;
+    for (const char* name : {"UserData10/x", "userdata3/x", "UserData/x", "UserData2/x", "Userdata_old/x", "Downloads/x"}) {
+        dir.write(name, "");
+    }
+    dir.write("UserData.txt", "");
+    EXPECT_EQ(fw::list_matching(dir.str() + "\\Userdata*"),
+              (std::vector<std::string>{"UserData", "UserData.txt", "UserData10", "UserData2", "userdata3", "Userdata_old"}));
+    EXPECT_EQ(fw::list_matching(dir.str() + "\\Userdata*", true), std::vector<std::string>{"UserData.txt"});
+    EXPECT_EQ(fw::list_matching(dir.str() + "\\USERDATA?"), (std::vector<std::string>{"UserData2", "userdata3"}));
+    EXPECT_TRUE(fw::list_matching(dir.str() + "\\missing\\*").empty());
+    EXPECT_TRUE(fw::wildcard_match("C???MA*.cmx", "c005ma_romeo.CMX"));
+    EXPECT_TRUE(fw::wildcard_match("*_*.bmp", "a_b_c.bmp"));
+    EXPECT_FALSE(fw::wildcard_match("C???MA*.cmx", "C05MA_x.cmx"));
+    EXPECT_FALSE(fw::wildcard_match("user*.iff", "user1.iff.bak"));
+}
+
+// Paths in messages: the real spelling of what exists, "/" throughout, the rest as written.
+TEST(GamePaths, DisplayPathIsTheRealPath) {
+    fw::build::TempDir dir;
+    dir.write("Game/UserData2/Characters/User00001.iff", "");
+    const std::string game = dir.str() + "\\game";
+    EXPECT_EQ(fw::display_path(game + "\\userdata2\\CHARACTERS\\user00001.IFF"),
+              dir.str() + "/Game/UserData2/Characters/User00001.iff");
+    EXPECT_EQ(fw::display_path(game + "\\New Folder\\x.txt"), dir.str() + "/Game/New Folder/x.txt");
+    EXPECT_EQ(fw::display_path("relative\\file.txt"), "relative/file.txt");
+}
+
+TEST(GamePaths, DriveLettersGoThroughTheWinePrefix) {
+    fw::build::TempDir prefix;
+    fw::build::ScopedEnv env("WINEPREFIX", prefix.str());
+    prefix.write("drive_c/Program Files/Maxis/The Sims/Sims.exe", "");
+    fs::create_directories(prefix.path() / "dosdevices");
+    fs::create_directory_symlink("../drive_c", prefix.path() / "dosdevices" / "c:");
+    EXPECT_TRUE(fw::file_exists("C:\\Program Files\\Maxis\\The Sims\\sims.exe"));
+    EXPECT_TRUE(fw::file_exists("c:/program files/maxis/the sims/SIMS.EXE"));
+    EXPECT_FALSE(fw::file_exists("D:\\Program Files\\Maxis\\The Sims\\Sims.exe"));
+}
+
+// A file deleted by the program is forgotten by the kept listing without listing the folder again;
+// a name still held by a file whose name differs only in case stays found.
+TEST(GamePaths, DeletedFilesLeaveTheListingAndTheirCaseTwinsStay) {
+    fw::build::TempDir dir;
+    dir.write("Home/web_image.bmp", "old");
+    dir.write("Twins/Twin.bmp", "T");
+    dir.write("Twins/twin.bmp", "t");
+    const std::string home = dir.str() + "\\home\\";
+    const std::string twins = dir.str() + "\\twins\\";
+    EXPECT_TRUE(fw::delete_file(home + "Web_Image.Bmp"));
+    fw::write_file(home + "Web_Image.BMP", "new");
+    EXPECT_EQ(dir.read("Home/Web_Image.BMP"), "new");  // spelled as written now, not as before
+    EXPECT_FALSE(fs::exists(dir.path() / "Home/web_image.bmp"));
+    EXPECT_TRUE(fw::delete_file(home + "WEB_IMAGE.bmp"));
+    EXPECT_FALSE(fw::file_exists(home + "web_image.BMP"));
+
+    const std::string first = fw::resolve_path(twins + "TWIN.BMP").filename().string();
+    EXPECT_TRUE(fw::delete_file(twins + first));
+    EXPECT_TRUE(fw::file_exists(twins + "TWIN.BMP"));
+    EXPECT_EQ(fw::read_file(twins + "TWIN.BMP"), first == "Twin.bmp" ? "t" : "T");
+    dir.write("Home/Other.bmp", "o");  // made behind the program's back
+    EXPECT_EQ(fw::read_file(home + "OTHER.BMP"), "o");
+}
+
+// A run of changes in one folder matches names as the path layer does and leaves the kept
+// listing true to the folder afterwards.
+TEST(GamePaths, FolderChangesMatchNamesLikeThePathLayer) {
+    fw::build::TempDir dir;
+    dir.write("Home/faces.bmp", "old");
+    dir.write("Home/Twin.bmp", "T");
+    dir.write("Home/twin.bmp", "t");
+    dir.write("Home/speech_large.bmp", "s");
+    const std::string home = dir.str() + "/Home";
+    EXPECT_TRUE(fw::file_exists(home + "\\FACES.BMP"));  // the folder's listing is kept from here on
+    dir.write("Home/web_image.bmp", "behind the program's back");
+    {
+        fw::FolderChanges run(dir.path() / "Home");
+        EXPECT_TRUE(run.delete_file("Web_Image.Bmp"));
+        EXPECT_FALSE(run.delete_file("Web_Image.Bmp"));
+        EXPECT_TRUE(run.delete_file("SPEECH_large.Bmp"));
+        EXPECT_FALSE(run.delete_file("Missing.Bmp"));
+        run.write_file("FACES.BMP", "new");
+        run.write_file("Web_Image.BMP", "w");
+        run.write_file("TWIN.bmp", "2");  // one of the twins, whichever the listing holds
+        run.write_file("twin.bmp", "exact");
+        EXPECT_EQ(run.entry("Twin.bmp"), dir.path() / "Home/Twin.bmp");
+    }
+    EXPECT_EQ(dir.read("Home/faces.bmp"), "new");
+    EXPECT_EQ(dir.read("Home/Web_Image.BMP"), "w");
+    EXPECT_EQ(dir.read("Home/twin.bmp"), "exact");
+    EXPECT_FALSE(fs::exists(dir.path() / "Home/FACES.BMP"));
+    EXPECT_FALSE(fs::exists(dir.path() / "Home/TWIN.bmp"));
+    EXPECT_FALSE(fw::file_exists(home + "\\Speech_Large.bmp"));
+    EXPECT_EQ(fw::read_file(home + "\\WEB_IMAGE.BMP"), "w");
+    dir.write("Home/Other.bmp", "o");
+    EXPECT_EQ(fw::read_file(home + "\\OTHER.BMP"), "o");
+}
+
+TEST(GamePaths, FileOperations) {
+    fw::build::TempDir dir;
+    const std::string root = dir.str();
+    EXPECT_TRUE(fw::create_folder(root + "\\Backup\\deeper"));
+    EXPECT_TRUE(fw::create_folder(root + "\\backup"));  // an existing folder is fine
+    fw::write_file(root + "\\a.bin", std::string("\0\xFF\x80", 3));
+    fw::copy_file(root + "\\A.BIN", root + "\\backup\\b.bin");
+    EXPECT_EQ(dir.read("Backup/b.bin"), std::string("\0\xFF\x80", 3));
+    EXPECT_THROW(fw::copy_file(root + "\\missing", root + "\\c.bin"), fw::Failure);
+    EXPECT_FALSE(fs::exists(dir.path() / "c.bin"));
+    EXPECT_TRUE(fw::delete_file(root + "\\A.bin"));
+    EXPECT_FALSE(fw::delete_file(root + "\\A.bin"));
+    EXPECT_FALSE(fw::delete_file(root + "\\Backup"));  // folders are not deleted as files
+}
+
+TEST(GamePaths, AtomicReplaceLeavesTheOldFileWholeWhenItCannotWrite) {
+    fw::build::TempDir dir;
+    const std::string target = dir.write("Characters/User00001.iff", "old contents");
+    fw::replace_file_atomically(dir.str() + "\\characters\\user00001.IFF", "new contents");
+    EXPECT_EQ(dir.read("Characters/User00001.iff"), "new contents");
+    size_t files = 0;
+    for ([[maybe_unused]] const auto& e : fs::directory_iterator(dir.path() / "Characters")) ++files;
+    EXPECT_EQ(files, 1u);  // no temporary file left behind
+
+    // Permissions stay, and a linked file is replaced where it lies.
+    fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    const std::string link = (dir.path() / "link.iff").string();
+    fs::create_symlink(target, link);
+    fw::replace_file_atomically(link, "through the link");
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(dir.read("Characters/User00001.iff"), "through the link");
+    EXPECT_EQ(fs::status(target).permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    fs::permissions(target, fs::perms::owner_all);
+
+    if (::geteuid() != 0) {  // root writes anywhere; the permission case only means something for users
+        fs::permissions(dir.path() / "Characters", fs::perms::owner_read | fs::perms::owner_exec);
+        EXPECT_THROW(fw::replace_file_atomically(target, "newer"), fw::Failure);
+        fs::permissions(dir.path() / "Characters", fs::perms::owner_all);
+        EXPECT_EQ(dir.read("Characters/User00001.iff"), "new contents");
+    }
+}
+
+}  // namespace

@@ -1,0 +1,66 @@
+#include "core/shell/game_location.hpp"
+
+#include <gtest/gtest.h>
+
+#include "core/shell/app_state.hpp"
+#include "core/platform/settings.hpp"
+#include "support/temp_dir.hpp"
+
+namespace fw {
+namespace {
+
+// Empty settings and a Wine prefix of the test's own.
+class GameLocationTest : public testing::Test {
+protected:
+    void SetUp() override { save_setting(kAppFacewright, kKeySimsLocation, ""); }
+    void TearDown() override { app_state().game_path.clear(); }
+    static std::string in_use(const std::string& option) {
+        const GamePathInUse found = game_path_in_use(option);
+        return found.path + " from " + source_name(found.source);
+    }
+
+    build::TempDir prefix_;
+    build::ScopedEnv prefix_env_{"WINEPREFIX", prefix_.str()};
+};
+
+TEST_F(GameLocationTest, PathInUseComesFromOptionThenSettingThenRegistry) {
+    EXPECT_EQ(in_use(""), "ERROR from none");
+
+    prefix_.write("system.reg", "WINE REGISTRY Version 2\n\n[Software\\\\Maxis\\\\The Sims] 1\n\"InstallPath\"=\"C:\\\\Sims\"\n");
+    EXPECT_EQ(in_use(""), "C:\\Sims from Wine prefix");
+
+    save_setting(kAppFacewright, kKeySimsLocation, "D:\\Sims");
+    EXPECT_EQ(in_use(""), "D:\\Sims from setting");
+    EXPECT_EQ(in_use("/games/sims"), "/games/sims from command line");
+    EXPECT_EQ(get_setting(kAppFacewright, kKeySimsLocation), "D:\\Sims");  // reading never stores
+}
+
+TEST_F(GameLocationTest, UseRefusesTheRegistryFailureAndAnEmptyBox) {
+    for (const std::string registry : {"ERROR", ""}) {
+        std::string location = "D:\\Before";
+        EXPECT_EQ(use_registry_path(registry, location),
+                  (BoxMessage{"Registry value invalid. Please find the path manually.", 48, "Path Invalid"}));
+        EXPECT_EQ(location, "D:\\Before");
+    }
+    std::string location;
+    EXPECT_EQ(use_registry_path("C:\\Sims", location), std::nullopt);
+    EXPECT_EQ(location, "C:\\Sims");
+}
+
+TEST_F(GameLocationTest, OkTakesOnlyAFolderHoldingSimsExe) {
+    build::TempDir game;
+    game.write("UserData/Characters/User00000.iff", "");
+    EXPECT_EQ(confirm_location(game.str()), (BoxMessage{"The Sims was not found in:\r\n" + game.str() +
+                                                            "\r\nThe selected location was invalid",
+                                                        48, "Selected Location Invalid"}));
+    EXPECT_EQ(get_setting(kAppFacewright, kKeySimsLocation) + app_state().game_path, "");
+
+    game.write("Sims.exe", "");
+    const std::string with_separator = game.str() + "\\";  // kept as the user chose it
+    EXPECT_EQ(confirm_location(with_separator), std::nullopt);
+    EXPECT_EQ(get_setting(kAppFacewright, kKeySimsLocation), with_separator);
+    EXPECT_EQ(app_state().game_path, with_separator);
+}
+
+}  // namespace
+}  // namespace fw

@@ -1,0 +1,64 @@
+#include "core/shell/startup.hpp"
+
+#include <gtest/gtest.h>
+
+#include "core/platform/settings.hpp"
+#include "support/temp_dir.hpp"
+
+namespace fw {
+namespace {
+
+// Every test starts from empty settings, as on a first run.
+class StartupTest : public testing::Test {
+protected:
+    void SetUp() override {
+        for (const char* key : {kKeyBackupSavedFile, kKeySimsLocation}) save_setting(kAppFacewright, key, "");
+        save_setting(kAppVestrel, kKeyLastNeighborhood, "");
+    }
+};
+
+TEST_F(StartupTest, FirstRunSeedsBothSettingsOnceAndTheStoredLocationWinsAfterwards) {
+    const StartupSettings first = seed_settings("C:\\Games\\The Sims");
+    EXPECT_EQ(get_setting(kAppFacewright, kKeyBackupSavedFile) + get_setting(kAppFacewright, kKeySimsLocation),
+              "1C:\\Games\\The Sims");
+    EXPECT_TRUE(first.backup_checked);
+    EXPECT_EQ(first.game_path, "C:\\Games\\The Sims");
+
+    save_setting(kAppFacewright, kKeySimsLocation, "D:\\Sims");
+    EXPECT_EQ(seed_settings("C:\\Games\\The Sims").game_path, "D:\\Sims");
+    // The registry's failure text is stored like a path, and stays at the next start.
+    save_setting(kAppFacewright, kKeySimsLocation, "");
+    EXPECT_EQ(seed_settings("ERROR").game_path, "ERROR");
+    EXPECT_EQ(seed_settings("C:\\Games\\The Sims").game_path, "ERROR");
+
+    const struct { const char* stored; bool checked; } marks[] = {
+        {"0", false}, {"1.0", true}, {" 1", true}, {"yes", false}, {"2", false}};
+    for (const auto& c : marks) {
+        save_setting(kAppFacewright, kKeyBackupSavedFile, c.stored);
+        EXPECT_EQ(seed_settings("C:\\Sims").backup_checked, c.checked) << c.stored;
+        EXPECT_EQ(get_setting(kAppFacewright, kKeyBackupSavedFile), c.stored);
+    }
+}
+
+// The boxes' texts and order for an empty path, "ERROR" and a folder without the game are the main
+// window's test's; here, how the game's executable is found.
+TEST_F(StartupTest, PathChecksFindTheExecutableWhateverItsCase) {
+    build::TempDir game;
+    game.write("GameData/Skins/x.cmx", "");
+    EXPECT_EQ(check_game_path(game.str()).boxes.size(), 1u);
+    EXPECT_FALSE(check_game_path(game.str()).game_found);
+    game.write("SIMS.EXE", "");  // the executable's name is matched without regard to case
+    EXPECT_TRUE(check_game_path(game.str()).game_found && check_game_path(game.str()).boxes.empty());
+}
+
+TEST_F(StartupTest, LastNeighbourhoodReselectsOnlyALineOfTheList) {
+    const std::vector<std::string> lines{"Neighborhood 01   (UserData)", "Neighborhood 02   (UserData2)"};
+    for (const auto& [stored, line] : {std::pair{"", ""}, {"NEIGHBORHOOD 02   (USERDATA2)", "Neighborhood 02   (UserData2)"},
+                                       {"Neighborhood 07   (UserData7)", ""}}) {
+        save_setting(kAppVestrel, kKeyLastNeighborhood, stored);
+        EXPECT_EQ(last_neighbourhood_line(lines), line) << stored;
+    }
+}
+
+}  // namespace
+}  // namespace fw

@@ -1,0 +1,412 @@
+#include "windows/browser/frmMain.hpp"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QMessageBox>
+#include <QFocusEvent>
+#include <QMouseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <cstdlib>
+#include <memory>
+#include <vector>
+
+#include "builders/far_builder.hpp"
+#include "builders/sim_builder.hpp"
+#include "core/shell/app_state.hpp"
+#include "core/platform/settings.hpp"
+#include "support/temp_dir.hpp"
+#include "windows/widgets/msg_box.hpp"
+#include "windows/widgets/openers.hpp"
+#include "windows/widgets/thumbnail_grid.hpp"
+
+// Readable failure messages for Qt's values.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QColor& colour, std::ostream* out) { *out << colour.name().toStdString(); }
+
+namespace fw {
+
+void PrintTo(const BoxMessage& box, std::ostream* out) {
+    *out << "{\"" << box.text << "\", " << box.style << ", \"" << box.title << "\"}";
+}
+
+namespace {
+
+const std::string kSetPathHint = "Please use the Set Path menu option to locate The Sims.";
+const BoxMessage kNotInRegistry{"The path to The Sims was not found in the registry.\r\n" + kSetPathHint, 16,
+                                "Path to The Sims not found!"};
+const BoxMessage kRegistryFailed{"GetRegistryString failed on error.\r\n"
+                                 "The path to The Sims can not be found.\r\n" +
+                                     kSetPathHint,
+                                 16, "Path to The Sims not found!"};
+const BoxMessage kNoSimsExe{"The file SIMS.EXE was not found in the path specified in the registry.\r\n" +
+                                kSetPathHint,
+                            16, "SIMS.EXE Not Found!"};
+const BoxMessage kExitQuestion{"Exit this program?", 36, "Confirm Action"};
+
+std::string sim_name(int n) { return "Sim" + std::to_string(n); }
+std::string file_name(int n) {
+    std::string digits = std::to_string(n);
+    return "User" + std::string(digits.size() < 5 ? 5 - digits.size() : 0, '0') + digits + ".iff";
+}
+
+// A game folder with sims.exe; every box answered and recorded; the openers replaced by fakes
+// that record what they are handed.
+class FrmMainTest : public testing::Test {
+protected:
+    void SetUp() override {
+        for (const char* key : {kKeyBackupSavedFile, kKeySimsLocation}) save_setting(kAppFacewright, key, "");
+        save_setting(kAppVestrel, kKeyLastNeighborhood, "");
+        app_state() = AppState{};
+        install_box_responder([this](const BoxMessage& box) {
+            boxes.push_back(box);
+            return box.style == 36 ? answer : BoxAnswer::Ok;
+        });
+        saved_openers_ = openers();
+        openers().edit_sim = [this](QWidget* owner, const std::string& path, bool backup) {
+            EXPECT_EQ(owner, window.get());
+            edited.push_back(path);
+            edited_with_backup = backup;
+        };
+        openers().extract = [this](QWidget* owner) {
+            EXPECT_EQ(owner, window.get());
+            ++extractions;
+        };
+        game.write("Sims.exe", "");
+    }
+    void TearDown() override {
+        window.reset();
+        openers() = saved_openers_;
+        install_box_responder({});
+    }
+
+    // Sims 1..count in a neighbourhood, named Sim1.., with a web image of a colour of their own.
+    void write_sims(const std::string& neighbourhood, int count) {
+        for (int n = 1; n <= count; ++n) write_sim(neighbourhood, n, shape(n));
+    }
+    static build::SimSpec shape(int n) {
+        build::SimSpec shape;
+        shape.name = sim_name(n);
+        shape.objd_label = "user" + std::to_string(n) + " - " + sim_name(n);
+        const uint32_t red = 0x010000u * static_cast<uint32_t>(n % 256);
+        shape.bitmaps = {{"Web_Image", build::bmp24(45, 45, [red](int, int) { return red; })}};
+        return shape;
+    }
+    void write_sim(const std::string& neighbourhood, int n, const build::SimSpec& shape) {
+        game.write(neighbourhood + "/Characters/" + file_name(n), build::sim_file(shape));
+    }
+    std::string characters(const std::string& neighbourhood) const {
+        return game.str() + "\\" + neighbourhood + "\\characters\\";
+    }
+
+    // The window loaded with the stored location, then activated.
+    frmMain& open(const std::string& game_path) {
+        save_setting(kAppFacewright, kKeySimsLocation, game_path);
+        window = std::make_unique<frmMain>();
+        window->Form_Activate();
+        return *window;
+    }
+    template <typename T>
+    T* find(const char* name) const {
+        T* found = window->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    QString text(const char* name) const { return find<QLineEdit>(name)->text(); }
+    QString label(int k) const { return find<QLabel>(("lblSimName" + std::to_string(k)).c_str())->text(); }
+    ThumbnailGrid* grid() const { return find<ThumbnailGrid>("picThumbs"); }
+    void click_cell_at(QPoint at) const {
+        QTest::mouseClick(grid(), Qt::LeftButton, {}, grid()->canvasOrigin() + at);
+    }
+    void move_pointer_to(QPoint at) const {
+        const QPointF point = grid()->canvasOrigin() + at;
+        QMouseEvent move(QEvent::MouseMove, point, grid()->mapToGlobal(point), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(grid(), &move);
+    }
+    void trigger(const char* action) const { find<QAction>(action)->trigger(); }
+    void press(const char* button) const { QTest::mouseClick(find<QPushButton>(button), Qt::LeftButton); }
+    QStringList list_lines() const {
+        QStringList lines;
+        const QListWidget* list = find<QListWidget>("lstUserDataDir");
+        for (int row = 0; row < list->count(); ++row) lines << list->item(row)->text();
+        return lines;
+    }
+    QString selected_line() const {
+        const QList<QListWidgetItem*> selected = find<QListWidget>("lstUserDataDir")->selectedItems();
+        return selected.isEmpty() ? QString() : selected.first()->text();
+    }
+
+    build::TempDir game;
+    std::unique_ptr<frmMain> window;
+    std::vector<BoxMessage> boxes;
+    BoxAnswer answer = BoxAnswer::Yes;
+    std::vector<std::string> edited;
+    bool edited_with_backup = false;
+    int extractions = 0;
+
+private:
+    WindowOpeners saved_openers_;
+};
+
+// The load seeds the two settings (the location with the registry's answer, "ERROR" here, as no
+// game is registered); the check mark follows the stored number; the activation sets the caption.
+// A game chosen for the run is used and not stored.
+TEST_F(FrmMainTest, LoadSeedsTheSettingsAndTheBackupMarkFollowsItsNumber) {
+    window = std::make_unique<frmMain>();
+    EXPECT_EQ(get_setting(kAppFacewright, kKeyBackupSavedFile), "1");
+    EXPECT_EQ(get_setting(kAppFacewright, kKeySimsLocation), "ERROR");
+    EXPECT_TRUE(find<QAction>("smenuBackup")->isChecked());
+    window->Form_Activate();
+    EXPECT_EQ(window->windowTitle(), "Facewright - Version 2.0.2 - by Tamsworth");
+
+    // The number's rule itself is the start-up's; here, that the menu shows it.
+    for (const auto& [stored, checked] : {std::pair{"0", false}, {"1.0", true}, {"yes", false}}) {
+        save_setting(kAppFacewright, kKeyBackupSavedFile, stored);
+        window = std::make_unique<frmMain>();
+        EXPECT_EQ(find<QAction>("smenuBackup")->isChecked(), checked) << stored;
+    }
+
+    write_sims("UserData", 1);
+    app_state().run_game_path = game.str();
+    window = std::make_unique<frmMain>();
+    window->Form_Activate();
+    EXPECT_EQ(list_lines(), QStringList{"Neighborhood 01   (UserData)"});
+    EXPECT_EQ(get_setting(kAppFacewright, kKeySimsLocation), "ERROR");
+}
+
+// Each activation checks the path: an empty one gets both boxes, the registry's failure text and
+// a folder without sims.exe theirs; nothing is listed. After Set Path the next activation lists.
+TEST_F(FrmMainTest, PathMessagesUntilSetPathFindsTheGame) {
+    write_sims("UserData", 1);
+    const struct { std::string path; std::vector<BoxMessage> boxes; } cases[] = {
+        {"", {kNotInRegistry, kNoSimsExe}},
+        {"ERROR", {kRegistryFailed, kNoSimsExe}},
+        {game.str() + "/UserData", {kNoSimsExe}},
+    };
+    open("ERROR");
+    for (const auto& c : cases) {
+        boxes.clear();
+        app_state().game_path = c.path;
+        window->Form_Activate();
+        EXPECT_EQ(boxes, c.boxes) << c.path;
+        EXPECT_TRUE(list_lines().isEmpty());
+    }
+
+    // The checks run again when the window comes back from another window of the program (the
+    // Set Path dialog), not when one of its own message boxes closes.
+    const auto activated_after = [&](QWidget& before) {
+        boxes.clear();
+        QEvent activate(QEvent::WindowActivate);
+        QApplication::sendEvent(&before, &activate);
+        QApplication::sendEvent(window.get(), &activate);
+        return boxes.size();
+    };
+    QMessageBox box;
+    QDialog dialog;
+    EXPECT_EQ(activated_after(box), 0u);
+    EXPECT_EQ(activated_after(dialog), 1u);
+
+    openers().set_path = [&](QWidget* owner) {
+        EXPECT_EQ(owner, window.get());
+        app_state().game_path = game.str();
+    };
+    trigger("smenuSetPath");
+    boxes.clear();
+    window->Form_Activate();
+    EXPECT_EQ(boxes, std::vector<BoxMessage>{});
+    EXPECT_EQ(list_lines(), QStringList{"Neighborhood 01   (UserData)"});
+}
+
+// Neighbourhoods in numeric order; the stored last one is selected and its sims listed; later
+// activations list nothing anew; a stored line no longer in the list selects nothing.
+TEST_F(FrmMainTest, NeighbourhoodsInOrderAndTheLastOneSelectedAgain) {
+    for (const char* folder : {"UserData10", "userdata3", "UserData", "UserData2"}) write_sims(folder, 1);
+    write_sims("UserData2", 2);
+    save_setting(kAppVestrel, kKeyLastNeighborhood, "Neighborhood 02   (UserData2)");
+    open(game.str());
+    EXPECT_EQ(list_lines(), (QStringList{"Neighborhood 01   (UserData)", "Neighborhood 02   (UserData2)",
+                                         "Neighborhood 03   (userdata3)", "Neighborhood 10   (UserData10)"}));
+    EXPECT_EQ(selected_line(), "Neighborhood 02   (UserData2)");
+    EXPECT_EQ(label(1), "Sim2");
+    EXPECT_EQ(text("txtSimName"), "user1 - Sim1");  // the first sim is shown by its object's name
+
+    // Another line chosen by the user; a later activation keeps it.
+    find<QListWidget>("lstUserDataDir")->setCurrentRow(2);
+    window->Form_Activate();
+    EXPECT_EQ(selected_line(), "Neighborhood 03   (userdata3)");
+
+    // Nothing is chosen for the player: not when the stored line is gone, not when the list
+    // takes the keyboard focus.
+    save_setting(kAppVestrel, kKeyLastNeighborhood, "Neighborhood 04   (UserData4)");
+    open(game.str());
+    QFocusEvent focus_in(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(find<QListWidget>("lstUserDataDir"), &focus_in);
+    EXPECT_EQ(selected_line(), "");
+    EXPECT_EQ(label(0), "");
+}
+
+// 49 sims fill one page; the 50th opens a second page holding it alone, its first sim shown; Next
+// stops at the last page.
+TEST_F(FrmMainTest, PagesOfFortyNine) {
+    write_sims("UserData", 49);
+    write_sims("UserData2", 50);
+    save_setting(kAppVestrel, kKeyLastNeighborhood, "Neighborhood 01   (UserData)");
+    open(game.str());
+    EXPECT_EQ(text("txtPageCount"), "Page 1 of 1");
+    EXPECT_EQ(label(48), "Sim49");
+
+    find<QListWidget>("lstUserDataDir")->setCurrentRow(1);
+    EXPECT_EQ(text("txtPageCount"), "Page 1 of 2");
+    press("cmdNext");
+    EXPECT_EQ(text("txtPageCount"), "Page 2 of 2");
+    EXPECT_EQ(label(0), "Sim50");
+    EXPECT_EQ(label(1), "");
+    EXPECT_EQ(text("txtSimName"), "user50 - Sim50");
+    // Sim 50's own web image (red 50) stands at the first cell's thumbnail place.
+    EXPECT_EQ(grid()->canvas().pixelColor(11, 2), QColor(50, 0, 0));
+    press("cmdNext");  // the window asks the page rules before it turns
+    EXPECT_EQ(text("txtPageCount"), "Page 2 of 2");
+    press("cmdPrevious");
+    EXPECT_EQ(text("txtPageCount"), "Page 1 of 2");
+    EXPECT_EQ(label(48), "Sim49");
+}
+
+// A click at (70,140) selects cell 15 and shows sim 16, whose file name is the grid's tooltip
+// there; a click in an empty cell empties the name and the picture, and Edit This Sim then does
+// nothing.
+TEST_F(FrmMainTest, ClicksSelectTheCellUnderThePointer) {
+    write_sims("UserData", 20);
+    save_setting(kAppVestrel, kKeyLastNeighborhood, "Neighborhood 01   (UserData)");
+    open(game.str());
+    click_cell_at({70, 140});
+    EXPECT_EQ(grid()->selectedCell(), 15);
+    EXPECT_EQ(text("txtSimName"), "user16 - Sim16");
+    move_pointer_to({70, 140});
+    EXPECT_EQ(grid()->toolTip(), QString::fromStdString(file_name(16)));
+
+    click_cell_at({5 * 68 + 10, 4 * 68 + 10});  // cell 33
+    EXPECT_EQ(grid()->selectedCell(), 33);
+    EXPECT_EQ(text("txtSimName"), "");
+    const QImage picture = find<PictureBox>("picSim")->canvas();
+    EXPECT_EQ(picture.pixelColor(5, 5), find<PictureBox>("picSim")->background());
+    press("cmdSelect");
+    EXPECT_TRUE(edited.empty());
+    EXPECT_EQ(boxes, std::vector<BoxMessage>{});
+}
+
+// A file that cannot be read shows the can't-load caption on two lines that fit the cell, and,
+// selected, its error in the sim picture; Edit This Sim passes over it without a word.
+TEST_F(FrmMainTest, AFileThatCannotBeReadShowsItsCellAndError) {
+    write_sims("UserData", 3);
+    game.write("UserData/Characters/" + file_name(2), build::sim_file(shape(2)).substr(0, 200));
+    save_setting(kAppVestrel, kKeyLastNeighborhood, "Neighborhood 01   (UserData)");
+    open(game.str());
+    EXPECT_EQ(label(0), "Sim1");
+    EXPECT_EQ(label(1), "* ERROR *\n Can't Load!!");
+    // Both lines fit in the label, which lies below the 45-pixel thumbnail at (11, 2) and inside
+    // the cell; a name fits its 13 pixels.
+    const QLabel* caption = find<QLabel>("lblSimName1");
+    const QFontMetrics metrics(caption->font());
+    EXPECT_GE(caption->height(), metrics.height() + metrics.lineSpacing());
+    EXPECT_LE(metrics.horizontalAdvance(" Can't Load!!"), caption->width());
+    const int cell_top = grid()->canvasOrigin().y();
+    EXPECT_GE(caption->geometry().top(), cell_top + 2 + 45);
+    EXPECT_LE(caption->geometry().bottom(), cell_top + 67);
+    EXPECT_LE(QFontMetrics(find<QLabel>("lblSimName0")->font()).height(), 13);
+
+    click_cell_at({68 + 30, 30});
+    EXPECT_EQ(text("txtSimName"), QString::fromStdString("* ERROR * Can not load " + file_name(2)));
+    // The error's four lines are printed under the can't-load bitmap, from y = 48.
+    const PictureBox* picture = find<PictureBox>("picSim");
+    const QImage canvas = picture->canvas();
+    int inked_rows = 0;
+    for (int y = 48; y < 100; ++y) {
+        bool inked = false;
+        for (int x = 0; x < 200; ++x) inked = inked || canvas.pixelColor(x, y) != picture->background();
+        inked_rows += inked;
+    }
+    EXPECT_GT(inked_rows, 20);
+    press("cmdSelect");
+    EXPECT_TRUE(edited.empty());
+    EXPECT_EQ(boxes, std::vector<BoxMessage>{});
+}
+
+// Edit This Sim and a double click refuse a file that is not a sim's and a pet with their boxes,
+// and hand a good one to the editor with the check mark, remembering its neighbourhood.
+TEST_F(FrmMainTest, EditThisSimRefusesOrHandsOverTheFile) {
+    build::SimSpec not_a_sim = shape(1);
+    not_a_sim.objd_label = "job object";
+    write_sim("UserData", 1, not_a_sim);
+    write_sim("UserData", 2, build::pet_spec("Rex", true));
+    write_sim("UserData", 3, shape(3));
+    save_setting(kAppVestrel, kKeyLastNeighborhood, "neighborhood 01   (userdata)");
+    open(game.str());
+    save_setting(kAppVestrel, kKeyLastNeighborhood, "");
+
+    press("cmdSelect");
+    click_cell_at({68 + 5, 5});
+    press("cmdSelect");
+    const std::vector<BoxMessage> refusals = {
+        {"User IFF File Invalid.", 16, "Load Terminated"},
+        {"This sim is a pet. Only people can be edited.", 16, "Load Terminated"},
+    };
+    EXPECT_EQ(boxes, refusals);
+    EXPECT_TRUE(edited.empty());
+    EXPECT_EQ(get_setting(kAppVestrel, kKeyLastNeighborhood), "");
+
+    trigger("smenuBackup");  // the editor is told the check mark as it stands
+    click_cell_at({2 * 68 + 5, 5});  // a double click's first press selects the cell
+    QTest::mouseDClick(grid(), Qt::LeftButton, {}, grid()->canvasOrigin() + QPoint(2 * 68 + 5, 5));
+    EXPECT_EQ(edited, std::vector<std::string>{characters("UserData") + file_name(3)});
+    EXPECT_FALSE(edited_with_backup);
+    EXPECT_EQ(get_setting(kAppVestrel, kKeyLastNeighborhood), "Neighborhood 01   (UserData)");
+}
+
+// The menus: the backup mark stored at each toggle; the export's message; the extraction asked
+// first; Exit asks, and No keeps the window.
+TEST_F(FrmMainTest, MenusStoreAskAndReport) {
+    write_sims("UserData", 2);
+    save_setting(kAppVestrel, kKeyLastNeighborhood, "Neighborhood 01   (UserData)");
+    open(game.str());
+    QAction* backup = find<QAction>("smenuBackup");
+    backup->trigger();
+    EXPECT_FALSE(backup->isChecked());
+    EXPECT_EQ(get_setting(kAppFacewright, kKeyBackupSavedFile), "0");
+    backup->trigger();
+    EXPECT_TRUE(backup->isChecked());
+    EXPECT_EQ(get_setting(kAppFacewright, kKeyBackupSavedFile), "1");
+
+    trigger("smenuExport");
+    const std::string home = std::getenv("FACEWRIGHT_HOME");
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0], (BoxMessage{"Exported:\r\n" + home + "/headskins.txt\r\n" + home + "/bodyskins.txt",
+                                    64, "Export Complete"}));
+
+    boxes.clear();
+    answer = BoxAnswer::No;
+    trigger("smnuExtract");
+    EXPECT_EQ(extractions, 0);
+    answer = BoxAnswer::Yes;
+    trigger("smnuExtract");
+    EXPECT_EQ(extractions, 1);
+
+    window->show();
+    boxes.clear();
+    answer = BoxAnswer::No;
+    trigger("smenuExit");
+    EXPECT_TRUE(window->isVisible());
+    answer = BoxAnswer::Yes;
+    window->close();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(boxes, (std::vector<BoxMessage>{kExitQuestion, kExitQuestion}));
+}
+
+}  // namespace
+}  // namespace fw

@@ -1,0 +1,295 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "builders/far_builder.hpp"
+#include "builders/sim_builder.hpp"
+#include "windows/browser/frmMain.hpp"
+#include "core/browser/sim_display.hpp"
+#include "demo/demo_game.hpp"
+#include "windows/editor/frmEditSim.hpp"
+#include "core/editor/sim_save.hpp"
+#include "windows/headselect/frmSelectHead.hpp"
+#include "core/platform/game_files.hpp"
+#include "core/platform/game_paths.hpp"
+#include "core/platform/program_folder.hpp"
+#include "core/shell/app_state.hpp"
+#include "core/platform/settings.hpp"
+#include "support/temp_dir.hpp"
+#include "windows/widgets/msg_box.hpp"
+#include "windows/widgets/openers.hpp"
+#include "windows/widgets/picture_box.hpp"
+#include "windows/widgets/thumbnail_grid.hpp"
+
+namespace fw {
+namespace {
+
+QImage decoded(const std::string& bmp) {
+    return QImage::fromData(QByteArrayView(bmp.data(), static_cast<qsizetype>(bmp.size())))
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+// Whether the picture shows the bitmap at its top-left corner.
+bool shows(const PictureBox* box, const QImage& image) {
+    const QImage part =
+        box->canvas().copy(QRect(QPoint(0, 0), image.size())).convertToFormat(QImage::Format_RGB32);
+    return !image.isNull() && part == image.convertToFormat(QImage::Format_RGB32);
+}
+
+// The demo game, the editor's windows and boxes answered as a test says.
+class EditSimWindow : public testing::Test {
+protected:
+    void SetUp() override {
+        build::write_demo_game(game_.str());
+        app_state().game_path = game_.str();
+        for (const char* leftover : {"\\headtemp.bmp", "\\usertemp.iff"}) {
+            delete_file(program_folder() + leftover);
+        }
+        std::error_code ignored;
+        std::filesystem::remove_all(resolve_path(backup_folder_path()), ignored);
+        std::filesystem::remove_all(resolve_path(program_folder() + "\\HeadPreview"), ignored);
+        install_box_responder([this](const BoxMessage& box) {
+            boxes_.push_back(box);
+            return box.style == kBoxQuestion ? answer_ : BoxAnswer::Ok;
+        });
+        openers().edit_sim = show_frmEditSim;
+        // A head selector that is cancelled.
+        openers().select_head = [](QWidget*, const std::string&) { return std::optional<std::string>(); };
+    }
+    void TearDown() override {
+        install_box_responder({});
+        openers().edit_sim = {};
+        openers().select_head = {};
+    }
+
+    std::string sim(const std::string& neighbourhood, const std::string& file) const {
+        return game_.str() + "\\" + neighbourhood + "\\Characters\\" + file;
+    }
+    // The main window's click on the sim: its bitmaps dumped into the program folder.
+    void click_sim(const std::string& neighbourhood, const std::string& file) const {
+        const std::string folder = game_.str() + "\\" + neighbourhood + "\\Characters\\";
+        ASSERT_TRUE(msDisplaySim(folder, neighbourhood, file).loaded());
+    }
+    std::unique_ptr<frmEditSim> open_editor(const std::string& path) {
+        auto editor = std::make_unique<frmEditSim>();
+        editor->set_load_user_file(path);
+        EXPECT_EQ(editor->Form_Load(), std::nullopt);
+        editor->show();
+        return editor;
+    }
+    // Runs `drive` on the window while its opener holds it modal, then lets the opener return.
+    template <class Window = frmEditSim, class Drive>
+    static void while_modal(Drive drive) {
+        QTimer::singleShot(0, [drive] {
+            for (QWidget* top : QApplication::topLevelWidgets()) {
+                auto* window = qobject_cast<Window*>(top);
+                if (window && window->isVisible()) {
+                    drive(*window);
+                    if (window->isVisible()) window->reject();  // a test that fails never hangs
+                }
+            }
+        });
+    }
+    template <class T>
+    static T* control(const QWidget& window, const char* name) {
+        T* found = window.findChild<T*>(name);
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    static void type_name(const QWidget& editor, const QString& name) {
+        QLineEdit* box = control<QLineEdit>(editor, "txtName");
+        box->clear();
+        // Typed key by key; a letter without a key of its own (an accented one) comes as its text.
+        for (const QChar letter : name) {
+            if (letter.unicode() < 0x80) {
+                QTest::keyClick(box, letter.toLatin1());
+            } else {
+                QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(letter), Qt::NoModifier);
+            }
+        }
+    }
+    static void click(const QWidget& window, const char* name) {
+        QTest::mouseClick(control<QAbstractButton>(window, name), Qt::LeftButton);
+    }
+
+    build::TempDir game_;
+    std::vector<BoxMessage> boxes_;
+    BoxAnswer answer_ = BoxAnswer::Yes;
+};
+
+// The whole road of one edit: the main window lists the neighbourhood, a click shows the sim,
+// "Edit This Sim" opens the editor, where the name, the tone and the head change and are saved.
+TEST_F(EditSimWindow, AnEditFromTheMainWindowWritesWhatTheCoreSaveWritesKeepsABackupAndCloses) {
+    const std::string path = sim("UserData", "User00001.iff");  // Ada Demo, adult male, light
+    const std::string original = read_file(path);
+    save_setting(kAppFacewright, kKeySimsLocation, game_.str());
+    save_setting(kAppFacewright, kKeyBackupSavedFile, "1");
+    save_setting(kAppVestrel, kKeyLastNeighborhood, "");
+    app_state() = AppState{};
+    frmMain browser;
+    browser.Form_Activate();
+    QListWidget* neighbourhoods = control<QListWidget>(browser, "lstUserDataDir");
+    const QList<QListWidgetItem*> lines = neighbourhoods->findItems("(UserData)", Qt::MatchEndsWith);
+    ASSERT_EQ(lines.size(), 1);
+    neighbourhoods->setCurrentItem(lines[0]);
+    ThumbnailGrid* grid = control<ThumbnailGrid>(browser, "picThumbs");
+    QTest::mouseClick(grid, Qt::LeftButton, {}, grid->canvasOrigin() + QPoint(10, 10));
+    ASSERT_EQ(control<QLineEdit>(browser, "txtSimName")->text(), "user00000 - Ada Demo");
+    boxes_.clear();
+    openers().select_head = frmSelectHead::select_head;
+
+    bool edited = false;
+    while_modal([&](frmEditSim& editor) {
+        edited = true;
+        EXPECT_EQ(editor.windowTitle(), "Edit Sim - USER00001.IFF");
+        EXPECT_EQ(control<QLineEdit>(editor, "txtName")->text(), "Ada Demo");
+        EXPECT_EQ(control<QLineEdit>(editor, "txtModel")->text(), "C001MA_Dylan");
+        EXPECT_EQ(control<QLineEdit>(editor, "txtSkin")->text(), "c001malgt_dylan");
+        EXPECT_TRUE(control<QRadioButton>(editor, "optLight")->isChecked());
+        // The portrait the main window dumped for this sim.
+        EXPECT_TRUE(shows(control<PictureBox>(editor, "picWebImage"), decoded(build::face_bmp(0))));
+
+        type_name(editor, QString::fromUtf8("Zo\xC3\xAB Demo"));
+        click(editor, "optDark");
+        // The head selector lists the dark-toned adult male heads; Eliot's one skin is picked.
+        bool selected = false;
+        while_modal<frmSelectHead>([&](frmSelectHead& selector) {
+            selected = true;
+            EXPECT_EQ(selector.SkinData(), "madrk");
+            QListWidget* models = control<QListWidget>(selector, "lstModels");
+            const QList<QListWidgetItem*> eliot = models->findItems("C002MA_ELIOT", Qt::MatchExactly);
+            ASSERT_EQ(eliot.size(), 1);
+            const QPoint on_eliot = models->visualItemRect(eliot[0]).center();
+            QTest::mouseClick(models->viewport(), Qt::LeftButton, {}, on_eliot);
+            ThumbnailGrid* skins = control<ThumbnailGrid>(selector, "picThumbs");
+            QTest::mouseClick(skins, Qt::LeftButton, {}, skins->canvasOrigin() + QPoint(10, 10));
+            click(selector, "cmdSelect");
+        });
+        click(editor, "cmdHead");
+        EXPECT_TRUE(selected);
+        EXPECT_EQ(control<QLineEdit>(editor, "txtModel")->text(), "C002MA_ELIOT");
+        EXPECT_EQ(control<QLineEdit>(editor, "txtSkin")->text(), "C002MAdrk_eliot");
+        EXPECT_TRUE(shows(control<PictureBox>(editor, "picHead"),
+                          decoded(read_file(game_.str() + "\\GameData\\Skins\\C002MAdrk_eliot.bmp"))));
+        click(editor, "cmdSave");
+        EXPECT_FALSE(editor.isVisible());
+    });
+    click(browser, "cmdSelect");
+    ASSERT_TRUE(edited);
+
+    ASSERT_EQ(boxes_.size(), 2u);
+    EXPECT_EQ(boxes_[0], (BoxMessage{"Make changes to: \r\n" + display_path(path) + "?\r\n\r\nAre You Sure?",
+                                     kBoxQuestion, "Confirm Action"}));
+    EXPECT_EQ(boxes_[1], (BoxMessage{"Zo\xEB Demo has been saved.", kBoxInformation, "Success"}));
+
+    // The same changes saved by the core on a copy of the file as it was.
+    const build::TempDir copy;
+    const std::string copy_path = copy.write("UserData/Characters/User00001.iff", original);
+    EditorSession session;
+    ASSERT_EQ(open_sim_for_editing(copy_path, session), std::nullopt);
+    SimControls changes{.name = "Zo\xEB Demo", .model = "C002MA_ELIOT", .skin = "C002MAdrk_eliot",
+                        .adult = true, .male = true, .tone = Tone::Dark};
+    ASSERT_TRUE(save_sim(session, changes).saved());
+    EXPECT_EQ(read_file(path), read_file(copy_path));
+
+    const auto backups = list_matching(backup_folder_path() + "\\User00001iff_*", true);
+    ASSERT_EQ(backups.size(), 1u);
+    EXPECT_EQ(read_file(backup_folder_path() + "\\" + backups[0]), original);
+}
+
+// Nothing is written unless the user says Yes to a name the game can store; a name it cannot
+// store is refused before the question, never saved with "?" in place of a letter.
+TEST_F(EditSimWindow, NoAnEmptyNameCancelTheCloseBoxAndAnUnstorableNameWriteNothing) {
+    const std::string path = sim("UserData", "User00002.iff");
+    const std::string original = read_file(path);
+    const auto save = [](frmEditSim& e) { click(e, "cmdSave"); };
+    struct Case {
+        const char* what;
+        QString name;
+        BoxAnswer answer;
+        std::function<void(frmEditSim&)> leave;
+        bool stays_open;
+        std::vector<std::string> box_titles;
+    };
+    const Case cases[] = {
+        {"No", "Someone Else", BoxAnswer::No, save, true, {"Confirm Action"}},
+        {"empty name", "", BoxAnswer::Yes, save, true, {}},
+        {"Cancel", "Someone Else", BoxAnswer::Yes, [](frmEditSim& e) { click(e, "cmdCancel"); }, false, {}},
+        {"close box", "Someone Else", BoxAnswer::Yes, [](frmEditSim& e) { e.close(); }, false, {}},
+        {"unstorable name", QString::fromUtf8("Mei \xE6\xA2\x85"), BoxAnswer::Yes, save, true, {"Not Saved"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        boxes_.clear();
+        answer_ = c.answer;
+        auto editor = open_editor(path);
+        type_name(*editor, c.name);
+        click(*editor, "optChild");
+        c.leave(*editor);
+        EXPECT_EQ(editor->isVisible(), c.stays_open);
+        std::vector<std::string> titles;
+        for (const BoxMessage& box : boxes_) titles.push_back(box.title);
+        EXPECT_EQ(titles, c.box_titles);
+        EXPECT_EQ(read_file(path), original);
+        EXPECT_FALSE(file_exists(temp_file_path()));
+        EXPECT_FALSE(folder_exists(backup_folder_path()));
+    }
+}
+
+TEST_F(EditSimWindow, HeadBitmapsComeFromTheSkinsFolderElseTheFirstArchiveThatHoldsThem) {
+    // User00025 wears C003MA_Hugo, whose light skin only the archives hold: textures.far first,
+    // then ExpansionPack.far with another picture of the same name.
+    click_sim("UserData", "User00025.iff");
+    auto hugo = open_editor(sim("UserData", "User00025.iff"));
+    EXPECT_EQ(control<QLineEdit>(*hugo, "txtSkin")->text(), "c003malgt_hugo");
+    const QImage from_textures = decoded(build::face_bmp(6000, 64, 64));
+    EXPECT_EQ(decoded(read_file(program_folder() + "\\headtemp.bmp")), from_textures);
+    EXPECT_TRUE(shows(control<PictureBox>(*hugo, "picHead"), from_textures));
+    // A cancelled selector changes nothing.
+    click(*hugo, "cmdHead");
+    EXPECT_EQ(control<QLineEdit>(*hugo, "txtSkin")->text(), "c003malgt_hugo");
+    EXPECT_TRUE(shows(control<PictureBox>(*hugo, "picHead"), from_textures));
+
+    // A skin no archive holds keeps the placeholder, quietly; a cached first preview without its
+    // second shows the no-preview placeholder beside it.
+    build::SimSpec shape;
+    shape.head = "C003MA_Hugo,HEAD-HEAD=c003malgt_nowhere";
+    shape.tone = "xyz";
+    const std::string path = game_.write("UserData/Characters/User00099.iff", build::sim_file(shape));
+    const std::string preview = build::face_bmp(7000, 32, 32);
+    create_folder(program_folder() + "\\HeadPreview");
+    write_file(program_folder() + "\\HeadPreview\\Preview_c003malgt_nowhere.bmp", preview);
+    auto nowhere = open_editor(path);
+    const auto canvas_of = [&](const char* name) { return control<PictureBox>(*nowhere, name)->canvas(); };
+    EXPECT_EQ(canvas_of("picHead"), canvas_of("picHeadNotFound"));
+    EXPECT_TRUE(shows(control<PictureBox>(*nowhere, "picPreview"), decoded(preview)));
+    EXPECT_EQ(canvas_of("picPreview2"), canvas_of("picNoPreview"));
+    EXPECT_TRUE(boxes_.empty());
+}
+
+TEST_F(EditSimWindow, APetOrABrokenFileIsRefusedAndNoEditorOpens) {
+    bool opened = false;
+    for (const char* file : {"User00009.iff", "User00010.iff"}) {  // the dog, the file cut short
+        while_modal([&](frmEditSim&) { opened = true; });
+        openers().edit_sim(nullptr, sim("UserData2", file), false);
+        QApplication::processEvents();  // runs the check above when no editor was opened
+    }
+    EXPECT_FALSE(opened);
+    EXPECT_EQ(boxes_, (std::vector<BoxMessage>{
+                          {"This sim is a pet. Only people can be edited.", kBoxCritical, "Load Terminated"},
+                          {"User IFF File Invalid.", kBoxCritical, "Load Terminated"},
+                      }));
+}
+
+}  // namespace
+}  // namespace fw

@@ -1,0 +1,33 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "windows/widgets/msg_box.hpp"
+#include "windows/widgets/qt_text.hpp"
+
+namespace fw {
+namespace {
+
+TEST(MsgBox, EveryBoxReachesTheResponderWithItsStyleTitleAndText) {
+    std::vector<BoxMessage> seen;
+    install_box_responder([&](const BoxMessage& box) {
+        seen.push_back(box);
+        return box.style == kBoxQuestion ? BoxAnswer::No : BoxAnswer::Ok;
+    });
+    EXPECT_EQ(msgBox("Exit this program?", 36, "Confirm Action"), BoxAnswer::No);
+    EXPECT_EQ(msgBox(BoxMessage{"a\r\nb", 16, "Load Terminated"}), BoxAnswer::Ok);
+    install_box_responder({});
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_EQ(seen[0], (BoxMessage{"Exit this program?", 36, "Confirm Action"}));
+    EXPECT_EQ(seen[1], (BoxMessage{"a\r\nb", 16, "Load Terminated"}));
+}
+
+TEST(QtText, UnicodeTextStaysAndGameBytesAreReadAsWindows1252) {
+    EXPECT_EQ(to_qt("Ren\xC3\xA9"), QString::fromUtf8("Ren\xC3\xA9"));   // UTF-8 from our side
+    EXPECT_EQ(to_qt("Ren\xE9"), QString::fromUtf8("Ren\xC3\xA9"));       // é as the game stores it
+    EXPECT_EQ(to_qt("\x80"), QString::fromUtf8("\xE2\x82\xAC"));         // € is 0x80 in the game's set
+    EXPECT_EQ(from_qt(QString::fromUtf8("Ren\xC3\xA9")), "Ren\xC3\xA9");
+}
+
+}  // namespace
+}  // namespace fw
