@@ -5,9 +5,9 @@
 #include <filesystem>
 #include <stdexcept>
 
-#include "core/formats/iff.hpp"
 #include "builders/far_builder.hpp"
 #include "builders/sim_builder.hpp"
+#include "core/formats/iff.hpp"
 
 namespace fw::bench {
 
@@ -17,7 +17,9 @@ namespace {
 std::string character_bytes() {
     build::SimSpec shape;
     shape.name = "Benchmark";
-    for (uint32_t i = 0; i < 95; ++i) shape.bitmaps.push_back({std::string("Picture").append(std::to_string(i)), build::face_bmp(i, 26, 26)});
+    for (uint32_t i = 0; i < 95; ++i)
+        shape.bitmaps.push_back(
+            {std::string("Picture").append(std::to_string(i)), build::face_bmp(i, 26, 26)});
     return build::sim_file(shape);
 }
 

@@ -11,13 +11,13 @@ namespace fw::bench {
 
 struct Fixtures {
     fw::build::TempDir temp;
-    std::string character_file;  // 100 chunks, about 200 KB
+    std::string character_file;     // 100 chunks, about 200 KB
     std::string directory_archive;  // a FAR archive whose directory holds 10,000 entries
     int64_t directory_offset = 0;
     int64_t directory_size = 0;
     std::string extract_archive;  // 400 entries of 20-60 KB
     FARdir extract_dir;
-    std::string out_ours;   // destination folders, emptied before each pass
+    std::string out_ours;  // destination folders, emptied before each pass
     std::string out_plain;
 };
 

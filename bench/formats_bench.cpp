@@ -3,17 +3,16 @@
 #include "formats_bench.hpp"
 
 #include <benchmark/benchmark.h>
-
 #include <cstdio>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
-#include "fixtures.hpp"
+#include "core/formats/binary.hpp"
 #include "core/formats/far.hpp"
 #include "core/formats/iff.hpp"
-#include "core/formats/binary.hpp"
 #include "core/formats/safe_names.hpp"
+#include "fixtures.hpp"
 
 namespace fw::bench {
 
@@ -77,7 +76,8 @@ void far_extract_ours(benchmark::State& state) {
         state.PauseTiming();
         fresh_folder(f.out_ours);
         state.ResumeTiming();
-        for (int32_t i = 1; i <= f.extract_dir.count(); ++i) gsExtractFile(f.extract_archive, f.out_ours, f.extract_dir, i);
+        for (int32_t i = 1; i <= f.extract_dir.count(); ++i)
+            gsExtractFile(f.extract_archive, f.out_ours, f.extract_dir, i);
     }
 }
 

@@ -1,9 +1,8 @@
 // Runs the paired benchmarks and prints one line per figure, "ratio NAME VALUE", VALUE being the
 // median CPU time of NAME/ours divided by that of NAME/plain in the same run. The usual table goes
 // to the file named by --table (default: standard error).
-#include <benchmark/benchmark.h>
-
 #include <QApplication>
+#include <benchmark/benchmark.h>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>

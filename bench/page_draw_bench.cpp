@@ -4,9 +4,8 @@
 // files and writes the same bitmap bytes: one fopen and fread per file, one fwrite per bitmap.
 #include "page_draw_bench.hpp"
 
-#include <benchmark/benchmark.h>
-
 #include <QApplication>
+#include <benchmark/benchmark.h>
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
@@ -16,14 +15,14 @@
 #include <string>
 #include <vector>
 
-#include "windows/browser/frmMain.hpp"
-#include "core/browser/sim_cells.hpp"
 #include "builders/far_builder.hpp"
 #include "builders/sim_builder.hpp"
+#include "core/browser/sim_cells.hpp"
 #include "core/formats/iff.hpp"
-#include "core/shell/app_state.hpp"
 #include "core/platform/settings.hpp"
+#include "core/shell/app_state.hpp"
 #include "support/temp_dir.hpp"
+#include "windows/browser/frmMain.hpp"
 
 namespace fw::bench {
 

@@ -4,14 +4,13 @@
 // every file opened by its real name. Decoding the bitmaps is most of either side's time; reading
 // the files' bytes alone takes about a quarter of ours. Each pass moves between the two pages of
 // a 98-skin model, so every pass draws a whole page: the selector keeps nothing between pages.
-#include <benchmark/benchmark.h>
-
 #include <QApplication>
 #include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
+#include <benchmark/benchmark.h>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -20,16 +19,16 @@
 #include <utility>
 #include <vector>
 
-#include "core/shared/head_models.hpp"
 #include "builders/far_builder.hpp"
-#include "fixtures.hpp"
-#include "windows/headselect/frmSelectHead.hpp"
 #include "core/platform/game_files.hpp"
 #include "core/platform/game_paths.hpp"
 #include "core/platform/program_folder.hpp"
-#include "core/shell/app_state.hpp"
 #include "core/platform/settings.hpp"
+#include "core/shared/head_models.hpp"
+#include "core/shell/app_state.hpp"
+#include "fixtures.hpp"
 #include "support/temp_dir.hpp"
+#include "windows/headselect/frmSelectHead.hpp"
 
 namespace fw::bench {
 

@@ -9,15 +9,15 @@
 #include <string>
 #include <string_view>
 
+#include "core/base/failure.hpp"
 #include "core/browser/sim_cells.hpp"
 #include "core/browser/sim_display.hpp"
-#include "core/shared/appearance.hpp"
 #include "core/editor/editor_display.hpp"
 #include "core/formats/binary.hpp"
 #include "core/formats/rsmp.hpp"
 #include "core/formats/safe_names.hpp"
 #include "core/platform/name_compare.hpp"
-#include "core/base/failure.hpp"
+#include "core/shared/appearance.hpp"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string>
 
-#include "core/formats/str_list.hpp"
 #include "core/base/failure.hpp"
+#include "core/formats/str_list.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string bytes(reinterpret_cast<const char*>(data), size);

@@ -29,10 +29,12 @@ void write_seed(const fs::path& folder, const std::string& name, const std::stri
 
 IffBuilder small_file() {
     IffBuilder b;
-    b.chunk("STR#", 200, "bodystring", str_list_data(std::vector<std::string>{"adult", "B003", "C001"}, "\x20\x21\x00"));
+    b.chunk("STR#", 200, "bodystring",
+            str_list_data(std::vector<std::string>{"adult", "B003", "C001"}, "\x20\x21\x00"));
     b.chunk("CTSS", 2000, "", str_list_data(std::vector<std::string>{"Ren\xE9", "A sim."}));
     b.chunk("OBJD", 128, "user00001 - Ren\xE9", std::string(16, '\0'));
-    b.chunk("BMP_", 400, "Portrait", bmp24(3, 2, [](int x, int y) { return static_cast<uint32_t>(x * 40 + y); }));
+    b.chunk("BMP_", 400, "Portrait",
+            bmp24(3, 2, [](int x, int y) { return static_cast<uint32_t>(x * 40 + y); }));
     return b;
 }
 
@@ -71,16 +73,19 @@ void str_list_seeds(const fs::path& dir) {
     for (size_t i = 0; i < values.size(); ++i) rest += static_cast<char>(i % 7 == 3 ? 0 : 0x20 + i);
     write_seed(dir, "appearance_trailing", str_list_data(values, rest));
     write_seed(dir, "names", str_list_data(std::vector<StrEntry>{{"Ren\xE9", "second", 1}, {"", "", 0}}));
-    write_seed(dir, "leftover_memory", str_list_data(std::vector<std::string>{"a", "b"}, std::string("\xCD\xCD\xCD\xCD\x00\xFF", 6)));
+    write_seed(dir, "leftover_memory",
+               str_list_data(std::vector<std::string>{"a", "b"}, std::string("\xCD\xCD\xCD\xCD\x00\xFF", 6)));
 }
 
 void far_seeds(const fs::path& dir) {
     auto tail = [](const std::string& archive) { return archive.substr(far_directory_offset(archive)); };
-    write_seed(dir, "skins", tail(far_archive({{"Skins\\B001MAfit_01.bmp", std::string(50, 'a')},
-                                                {"c001ma_test.bmp", face_bmp(3, 4, 4)},
-                                                {"Folder/Sub\\x.cmx", "cmx"}})));
+    write_seed(dir, "skins",
+               tail(far_archive({{"Skins\\B001MAfit_01.bmp", std::string(50, 'a')},
+                                 {"c001ma_test.bmp", face_bmp(3, 4, 4)},
+                                 {"Folder/Sub\\x.cmx", "cmx"}})));
     std::vector<FarEntry> many;
-    for (int i = 0; i < 40; ++i) many.push_back({"entry" + std::to_string(i) + ".bmp", std::string(static_cast<size_t>(i), 'z')});
+    for (int i = 0; i < 40; ++i)
+        many.push_back({"entry" + std::to_string(i) + ".bmp", std::string(static_cast<size_t>(i), 'z')});
     write_seed(dir, "forty", tail(far_archive(many)));
 }
 

@@ -8,14 +8,14 @@
 #include <memory>
 #include <string>
 
-#include "windows/browser/frmMain.hpp"
+#include "core/base/error_trap.hpp"
+#include "core/platform/program_folder.hpp"
+#include "core/shell/app_state.hpp"
 #include "demo/demo_game.hpp"
+#include "windows/browser/frmMain.hpp"
 #include "windows/editor/frmEditSim.hpp"
 #include "windows/extract/frmExtract.hpp"
 #include "windows/headselect/frmSelectHead.hpp"
-#include "core/shell/app_state.hpp"
-#include "core/base/error_trap.hpp"
-#include "core/platform/program_folder.hpp"
 #include "windows/shell/frmSetPath.hpp"
 #include "windows/shell/frmTitle.hpp"
 #include "windows/widgets/openers.hpp"
@@ -47,7 +47,8 @@ Options read_options(int argc, char** argv) {
         "Facewright edits the sims of The Sims: name, gender, age group, skin tone and head.\n"
         "Without options the game is the one set in the program (\"Set Path\") or found in the\n"
         "game's registry entry. The command-line tool facewright-cli works on the same files."));
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Show this help."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Show the program's version."));
     parser.addOption(help);
@@ -56,9 +57,9 @@ Options read_options(int argc, char** argv) {
                                   QStringLiteral("Use the game installed in PATH for this run; the stored "
                                                  "location is left as it is."),
                                   QStringLiteral("PATH"));
-    const QCommandLineOption demo(QStringLiteral("demo"),
-                                  QStringLiteral("Use the demo game (a small synthetic game install in the "
-                                                 "program folder, written there when missing) for this run."));
+    const QCommandLineOption demo(
+        QStringLiteral("demo"), QStringLiteral("Use the demo game (a small synthetic game install in the "
+                                               "program folder, written there when missing) for this run."));
     parser.addOption(game);
     parser.addOption(demo);
     // The toolkit's own options, taken by the application object later.
@@ -96,7 +97,8 @@ Options read_options(int argc, char** argv) {
     // A relative path means the folder the program was started in, whatever folder is current
     // later.
     const QString path = parser.value(game);
-    if (!path.isEmpty()) options.game = fw::from_qt(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
+    if (!path.isEmpty())
+        options.game = fw::from_qt(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
     return options;
 }
 

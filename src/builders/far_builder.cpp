@@ -60,8 +60,9 @@ std::string face_bmp(uint32_t seed, int width, int height) {
         const bool in_face = dx * dx * ry * ry + dy * dy * rx * rx <= rx * rx * ry * ry;
         if (!in_face) return back;
         if (y < cy - ry * 2 / 3 + static_cast<int>(seed % 5)) return hair;
-        const bool eye = (y == cy - ry / 4 || y == cy - ry / 4 + 1) &&
-                         ((x >= cx - rx / 2 - 1 && x <= cx - rx / 2 + 1) || (x >= cx + rx / 2 - 1 && x <= cx + rx / 2 + 1));
+        const bool eye =
+            (y == cy - ry / 4 || y == cy - ry / 4 + 1) && ((x >= cx - rx / 2 - 1 && x <= cx - rx / 2 + 1) ||
+                                                           (x >= cx + rx / 2 - 1 && x <= cx + rx / 2 + 1));
         if (eye) return 0x101010u;
         const bool mouth = y == cy + ry / 2 && dx * dx <= (rx / 2) * (rx / 2) - static_cast<int>(seed % 3);
         if (mouth) return 0x902020u;

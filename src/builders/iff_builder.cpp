@@ -33,7 +33,7 @@ std::string map_bytes(const std::vector<ChunkSpec>& chunks, const std::vector<si
     std::string body;  // from the map chunk's first byte on, header filled in last
     body.resize(76);
     body += std::string(4, '\0') + std::string(4, '\0') + "pmsr";  // reserved, version, magic
-    body += std::string(4, '\0');                                    // size, filled in below
+    body += std::string(4, '\0');                                  // size, filled in below
     body += long_to_str_le(static_cast<int32_t>(types.size()));
     for (const std::string& type : types) {
         std::string reversed(type.rbegin(), type.rend());
@@ -116,7 +116,8 @@ std::string IffBuilder::bytes() const {
         if (has_map_) map = map_bytes(chunks_, offsets, map_);
     }
     std::string out = head;
-    out += has_map_ && map_.offset_in_header ? gfstrLongToStrBE(static_cast<int32_t>(map_start)) : std::string(4, '\0');
+    out += has_map_ && map_.offset_in_header ? gfstrLongToStrBE(static_cast<int32_t>(map_start))
+                                             : std::string(4, '\0');
     for (size_t i = 0; i <= chunks_.size(); ++i) {
         if (i == map_after) out += map;
         if (i == chunks_.size()) break;

@@ -25,9 +25,9 @@ enum class NameEnd { Nul, Byte163 };
 struct MapOptions {
     size_t after_chunk = SIZE_MAX;  // insert the map after this many chunks (default: at the end)
     NameEnd name_end = NameEnd::Nul;
-    char pad_byte = '\0';           // the value of the pad byte after an odd name
-    bool offset_in_header = true;   // write the map's offset into file bytes 60-63
-    int32_t size_field = -1;        // the map's own size field (-1: the chunk's size)
+    char pad_byte = '\0';          // the value of the pad byte after an odd name
+    bool offset_in_header = true;  // write the map's offset into file bytes 60-63
+    int32_t size_field = -1;       // the map's own size field (-1: the chunk's size)
 };
 
 class IffBuilder {

@@ -68,7 +68,9 @@ std::string sim_file(const SimSpec& shape, const std::vector<std::string>& appea
     b.chunk("OBJD", 128, shape.objd_label.empty() ? "user00000 - " + shape.name : shape.objd_label,
             std::string(216, '\0'));
     b.chunk("STR#", 200, "bodystring", str_list_data(entries, rest));
-    b.chunk("CTSS", 2000, "", str_list_data(std::vector<StrEntry>{{shape.name, ""}, {"A sim of the demo game.", ""}}, "", 0xFFFD));
+    b.chunk(
+        "CTSS", 2000, "",
+        str_list_data(std::vector<StrEntry>{{shape.name, ""}, {"A sim of the demo game.", ""}}, "", 0xFFFD));
     for (const auto& [label, picture] : shape.bitmaps) b.chunk("BMP_", 400, label, picture);
     b.chunk("SIMI", 128, "", std::string(100, '\x05'));
     if (shape.with_map) b.map();

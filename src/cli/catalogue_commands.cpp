@@ -3,15 +3,15 @@
 #include <iostream>
 #include <memory>
 
-#include "core/shared/head_models.hpp"
 #include "cli/commands.hpp"
 #include "cli/game_folder.hpp"
+#include "core/base/failure.hpp"
 #include "core/extract/head_extraction.hpp"
 #include "core/headselect/head_catalogue.hpp"
 #include "core/platform/game_files.hpp"
 #include "core/platform/name_compare.hpp"
 #include "core/platform/shown_name.hpp"
-#include "core/base/failure.hpp"
+#include "core/shared/head_models.hpp"
 #include "core/shell/game_location.hpp"
 #include "demo/demo_game.hpp"
 
@@ -38,8 +38,10 @@ int run_models(const std::string& code, const std::string& game_option, bool as_
     if (game.empty()) return 1;
     msGetHeadModelLists(game);
     const std::vector<std::string> models = msGetModelList(game, code);
-    if (as_json) print_json({{"models", names_json(models)}});
-    else print_lines(models);
+    if (as_json)
+        print_json({{"models", names_json(models)}});
+    else
+        print_lines(models);
     return 0;
 }
 
@@ -83,7 +85,8 @@ int run_demo_game(const std::string& folder) {
     if (folder_exists(folder) && !list_matching(folder + "\\*").empty()) {
         return report_error("The folder \"" + folder + "\" is not empty; give a new or empty folder.", false);
     }
-    if (file_exists(folder)) return report_error("\"" + folder + "\" is a file; give a new or empty folder.", false);
+    if (file_exists(folder))
+        return report_error("\"" + folder + "\" is a file; give a new or empty folder.", false);
     try {
         build::write_demo_game(folder);
     } catch (const Failure& failure) {
@@ -98,12 +101,15 @@ int run_demo_game(const std::string& folder) {
 
 void add_catalogue_commands(CLI::App& app) {
     {
-        auto* cmd = app.add_subcommand("models", "The head models the head selector lists for a skin data code");
+        auto* cmd =
+            app.add_subcommand("models", "The head models the head selector lists for a skin data code");
         auto code = std::make_shared<std::string>();
         auto game = std::make_shared<std::string>();
         auto as_json = std::make_shared<bool>(false);
         cmd->add_option("CODE", *code, "Skin data code, such as malgt or fcdrk")->required();
-        cmd->add_option("--game", *game, "The game's folder (default: the stored location, then the registry, else the demo game)");
+        cmd->add_option(
+            "--game", *game,
+            "The game's folder (default: the stored location, then the registry, else the demo game)");
         cmd->add_flag("--json", *as_json, "Print JSON: {\"models\": [...]}");
         cmd->callback([=] { exit_code() = run_models(*code, *game, *as_json); });
     }
@@ -115,19 +121,25 @@ void add_catalogue_commands(CLI::App& app) {
         auto as_json = std::make_shared<bool>(false);
         cmd->add_option("MODEL", *model, "Head model name, such as C001MA_DYLAN")->required();
         cmd->add_option("TONE", *tone, "Skin tone: lgt, med or drk")->required();
-        cmd->add_option("--game", *game, "The game's folder (default: the stored location, then the registry, else the demo game)");
-        cmd->add_flag("--json", *as_json, "Print JSON: {\"skins\": [...], \"bad\": [...], \"message\": str|null}");
+        cmd->add_option(
+            "--game", *game,
+            "The game's folder (default: the stored location, then the registry, else the demo game)");
+        cmd->add_flag("--json", *as_json,
+                      "Print JSON: {\"skins\": [...], \"bad\": [...], \"message\": str|null}");
         cmd->callback([=] { exit_code() = run_skins(*model, *tone, *game, *as_json); });
     }
     {
         auto* cmd = app.add_subcommand(
             "extract-heads", "Copy the head bitmaps out of the game's FAR archives into GameData\\Skins");
         auto game = std::make_shared<std::string>();
-        cmd->add_option("--game", *game, "The game's folder (default: the stored location, then the registry, else the demo game)");
+        cmd->add_option(
+            "--game", *game,
+            "The game's folder (default: the stored location, then the registry, else the demo game)");
         cmd->callback([=] { exit_code() = run_extract_heads(*game); });
     }
     {
-        auto* cmd = app.add_subcommand("demo-game", "Write a small synthetic game install to try Facewright on");
+        auto* cmd =
+            app.add_subcommand("demo-game", "Write a small synthetic game install to try Facewright on");
         auto folder = std::make_shared<std::string>();
         cmd->add_option("DIR", *folder, "A new or empty folder")->required();
         cmd->callback([=] { exit_code() = run_demo_game(*folder); });

@@ -3,18 +3,18 @@
 #include <iostream>
 
 #include "cli/commands.hpp"
+#include "core/base/charset.hpp"
+#include "core/base/failure.hpp"
 #include "core/formats/binary.hpp"
 #include "core/formats/character_file.hpp"
 #include "core/formats/far.hpp"
 #include "core/formats/iff.hpp"
 #include "core/formats/safe_names.hpp"
 #include "core/formats/str_list.hpp"
-#include "core/base/charset.hpp"
 #include "core/platform/game_files.hpp"
 #include "core/platform/game_paths.hpp"
 #include "core/platform/name_compare.hpp"
 #include "core/platform/shown_name.hpp"
-#include "core/base/failure.hpp"
 
 namespace fw::cli {
 
@@ -83,8 +83,10 @@ int run_iff(const std::string& path, bool as_json) {
     const std::string error = gfstrReadIFFChecked(file, path);
     if (!error.empty()) return report_error(error, as_json);
     const json j = iff_json(file);
-    if (as_json) print_json(j);
-    else print_iff_text(j);
+    if (as_json)
+        print_json(j);
+    else
+        print_iff_text(j);
     return 0;
 }
 
@@ -118,8 +120,8 @@ int run_strings(const std::string& path, const std::string& type, int id, bool a
     if (as_json) {
         print_json(j);
     } else {
-        std::printf("format 0x%04X, %zu entries, %zu trailing bytes\n", static_cast<unsigned>(u16_le(list.format, 0)),
-                    list.items.size(), list.rest.size());
+        std::printf("format 0x%04X, %zu entries, %zu trailing bytes\n",
+                    static_cast<unsigned>(u16_le(list.format, 0)), list.items.size(), list.rest.size());
         int n = 0;
         for (const json& item : items) {
             std::printf("%4d  [%d]  %s", ++n, item["prefix"].get<int>(),
@@ -209,7 +211,8 @@ void add_format_commands(CLI::App& app) {
     far->add_flag("--json", far_json, "Print JSON");
     far->callback([] { exit_code() = run_far(far_path, far_json); });
 
-    auto* extract = app.add_subcommand("far-extract", "Extract the first entry whose file name is NAME (any case)");
+    auto* extract =
+        app.add_subcommand("far-extract", "Extract the first entry whose file name is NAME (any case)");
     static std::string ex_path, ex_name, ex_dest;
     extract->add_option("FILE", ex_path, "FAR archive")->required();
     extract->add_option("NAME", ex_name, "Entry file name")->required();

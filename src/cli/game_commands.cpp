@@ -1,19 +1,19 @@
 // where, neighbourhoods, sims, export: the game's folders as the main window sees them.
 #include <iostream>
 
-#include "core/browser/neighbourhoods.hpp"
-#include "core/browser/sim_cells.hpp"
-#include "core/browser/skin_export.hpp"
 #include "cli/commands.hpp"
 #include "cli/game_folder.hpp"
 #include "core/base/charset.hpp"
+#include "core/browser/neighbourhoods.hpp"
+#include "core/browser/sim_cells.hpp"
+#include "core/browser/skin_export.hpp"
 #include "core/platform/game_files.hpp"
 #include "core/platform/game_paths.hpp"
 #include "core/platform/program_folder.hpp"
-#include "core/platform/shown_name.hpp"
 #include "core/platform/registry.hpp"
-#include "core/shell/game_location.hpp"
 #include "core/platform/settings.hpp"
+#include "core/platform/shown_name.hpp"
+#include "core/shell/game_location.hpp"
 #include "core/shell/startup.hpp"
 
 namespace fw::cli {
@@ -116,7 +116,8 @@ void add_game_commands(CLI::App& app) {
         bool json = false;
     };
     auto options = std::make_shared<Options>();
-    const char* game_help = "The game's folder (default: the stored \"Sims Location\", then the registry, else the demo game)";
+    const char* game_help =
+        "The game's folder (default: the stored \"Sims Location\", then the registry, else the demo game)";
 
     CLI::App* where = app.add_subcommand("where", "Where the game, the program folder and the settings are");
     where->add_option("--game", options->game, game_help);
@@ -133,11 +134,13 @@ void add_game_commands(CLI::App& app) {
         ->required();
     sims->add_option("--game", options->game, game_help);
     sims->add_flag("--json", options->json, "Print JSON");
-    sims->callback([options] { exit_code() = run_sims(options->neighbourhood, options->game, options->json); });
+    sims->callback(
+        [options] { exit_code() = run_sims(options->neighbourhood, options->game, options->json); });
 
     CLI::App* exporter = app.add_subcommand(
         "export", "Write headskins.txt and bodyskins.txt for a neighbourhood into the program folder");
-    exporter->add_option("NEIGHBOURHOOD", options->neighbourhood, "The neighbourhood's folder, such as UserData2")
+    exporter
+        ->add_option("NEIGHBOURHOOD", options->neighbourhood, "The neighbourhood's folder, such as UserData2")
         ->required();
     exporter->add_option("--game", options->game, game_help);
     exporter->callback([options] { exit_code() = run_export(options->neighbourhood, options->game); });

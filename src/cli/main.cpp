@@ -7,8 +7,8 @@
 #include "cli/commands.hpp"
 #include "cli/game_folder.hpp"
 #include "core/base/error_trap.hpp"
-#include "core/platform/program_folder.hpp"
 #include "core/base/message_box.hpp"
+#include "core/platform/program_folder.hpp"
 
 namespace fw::cli {
 

@@ -3,13 +3,13 @@
 #include <iostream>
 
 #include "cli/commands.hpp"
-#include "core/shared/appearance.hpp"
+#include "core/base/charset.hpp"
 #include "core/editor/sim_save.hpp"
 #include "core/editor/sim_session.hpp"
-#include "core/base/charset.hpp"
 #include "core/platform/game_files.hpp"
 #include "core/platform/game_paths.hpp"
 #include "core/platform/settings.hpp"
+#include "core/shared/appearance.hpp"
 
 namespace fw::cli {
 
@@ -41,7 +41,8 @@ int run_sim(const std::string& path, bool as_json) {
     if (auto refusal = read_sim_file(path, session)) return refuse(*refusal, as_json);
     const bool pet = is_pet(session.appearance);
     if (!pet) {
-        if (auto refusal = check_editable(session.appearance, session.names)) return refuse(*refusal, as_json);
+        if (auto refusal = check_editable(session.appearance, session.names))
+            return refuse(*refusal, as_json);
     }
     const SimControls c = shown_controls(session);
     const json out = {{"kind", pet ? "pet" : "person"},
@@ -131,7 +132,8 @@ void add_sim_commands(CLI::App& app) {
     sim->callback([] { exit_code() = run_sim(sim_path, sim_json); });
 
     auto* edit = app.add_subcommand(
-        "edit", "Change a sim as the editor does and save it (the controls not given keep what the editor shows)");
+        "edit",
+        "Change a sim as the editor does and save it (the controls not given keep what the editor shows)");
     static EditRequest request;
     edit->add_option("FILE", request.path, "Character file")->required();
     edit->add_option("--name", request.name, "New name (UTF-8)");

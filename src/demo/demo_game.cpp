@@ -4,11 +4,11 @@
 #include <cstdint>
 #include <vector>
 
+#include "builders/far_builder.hpp"
+#include "builders/sim_builder.hpp"
 #include "core/platform/game_files.hpp"
 #include "core/platform/name_compare.hpp"
 #include "core/platform/program_folder.hpp"
-#include "builders/far_builder.hpp"
-#include "builders/sim_builder.hpp"
 
 namespace fw::build {
 
@@ -73,7 +73,8 @@ SimSpec demo_sim(int neighbourhood, int index, const std::string& surname) {
     const HeadModel& head = *choices[static_cast<size_t>(index / 12 + neighbourhood) % choices.size()];
 
     SimSpec s;
-    s.name = std::string(kFirstNames[static_cast<size_t>(index + neighbourhood * 7) % kFirstNames.size()]) + " " + surname;
+    s.name = std::string(kFirstNames[static_cast<size_t>(index + neighbourhood * 7) % kFirstNames.size()]) +
+             " " + surname;
     s.age = code[1] == 'A' ? "adult" : "child";
     s.gender = code[0] == 'M' ? "male" : "female";
     s.tone = tone;
@@ -120,7 +121,8 @@ void write_skins_folder(const DemoWriter& out) {
     const std::vector<std::string> meshes = {"c001ma_dylan.cmx", "C100MA_Rex.cmx", "C100FA_Lia.cmx",
                                              "C100MC_Kit.cmx",   "C100FC_Pip.cmx", "C300MAplain.cmx"};
     uint32_t n = 0;
-    for (const std::string& mesh : meshes) out.put(skins + mesh, "CMX demo mesh " + std::to_string(n++) + "\r\n");
+    for (const std::string& mesh : meshes)
+        out.put(skins + mesh, "CMX demo mesh " + std::to_string(n++) + "\r\n");
 
     // Skins for every model whose skins are not kept in the archives.
     uint32_t seed = 5000;
@@ -137,16 +139,15 @@ void write_skins_folder(const DemoWriter& out) {
 std::string bcf(const std::string& name) { return "BCF demo " + name + "\r\n"; }
 
 void write_archives(const DemoWriter& out) {
-    out.put("GameData\\Animation\\Animation.far",
-            far_archive({{"C001FA_Ava.bcf", bcf("ava")},
-                         {"skins\\c002fa_bella.bcf", bcf("bella")},
-                         {"C001MA_Dylan.bcf", bcf("dylan")},
-                         {"skins/C002MA_Eliot.bcf", bcf("eliot")},
-                         {"C001FC_Fay.bcf", bcf("fay")},
-                         {"C001MC_Gus.bcf", bcf("gus")},
-                         {"B001MAFit_01.bcf", bcf("body")},
-                         {"C001MA_Dylan.cfp", "CFP demo\r\n"},
-                         {"walk-loop-demo.cfp", "CFP demo\r\n"}}));
+    out.put("GameData\\Animation\\Animation.far", far_archive({{"C001FA_Ava.bcf", bcf("ava")},
+                                                               {"skins\\c002fa_bella.bcf", bcf("bella")},
+                                                               {"C001MA_Dylan.bcf", bcf("dylan")},
+                                                               {"skins/C002MA_Eliot.bcf", bcf("eliot")},
+                                                               {"C001FC_Fay.bcf", bcf("fay")},
+                                                               {"C001MC_Gus.bcf", bcf("gus")},
+                                                               {"B001MAFit_01.bcf", bcf("body")},
+                                                               {"C001MA_Dylan.cfp", "CFP demo\r\n"},
+                                                               {"walk-loop-demo.cfp", "CFP demo\r\n"}}));
 
     const HeadModel hugo{"MA", "C003MA_Hugo", "hugo"};
     const HeadModel iris{"FA", "C004FA_Iris", "iris"};
@@ -170,10 +171,9 @@ void write_archives(const DemoWriter& out) {
                          {skin_file(jo, "med"), face_bmp(6104, 64, 64)},
                          {skin_file(jo, "drk"), face_bmp(6105, 64, 64)}}));
     // The later expansion packs hold ".bcf" entries starting with "C" that are no head models.
-    out.put("ExpansionPack3\\ExpansionPack3.far",
-            far_archive({{"C004FA_Iris.bcf", bcf("iris")},
-                         {"C005MC_Jo.bcf", bcf("jo")},
-                         {"CARPET_Demo.bcf", bcf("carpet")}}));
+    out.put("ExpansionPack3\\ExpansionPack3.far", far_archive({{"C004FA_Iris.bcf", bcf("iris")},
+                                                               {"C005MC_Jo.bcf", bcf("jo")},
+                                                               {"CARPET_Demo.bcf", bcf("carpet")}}));
 }
 
 }  // namespace

@@ -4,15 +4,17 @@
 
 #include "builders/far_builder.hpp"
 #include "builders/iff_builder.hpp"
-#include "support/run_cli.hpp"
 #include "builders/sim_builder.hpp"
+#include "support/run_cli.hpp"
 #include "support/temp_dir.hpp"
 
 namespace {
 
 using nlohmann::json;
 
-fw::build::CliResult cli(std::initializer_list<std::string> args) { return fw::build::run_cli(FACEWRIGHT_CLI_PATH, args); }
+fw::build::CliResult cli(std::initializer_list<std::string> args) {
+    return fw::build::run_cli(FACEWRIGHT_CLI_PATH, args);
+}
 
 TEST(CliIff, ListsChunksAndMapAsJson) {
     fw::build::TempDir dir;
@@ -26,14 +28,19 @@ TEST(CliIff, ListsChunksAndMapAsJson) {
     const json j = json::parse(r.out);
     EXPECT_TRUE(j["has_map"].get<bool>());
     ASSERT_EQ(j["chunks"].size(), 2u);
-    EXPECT_EQ(j["chunks"][0], json({{"position", 65}, {"type", "OBJD"}, {"id", 128}, {"flags", 16}, {"size", 76},
+    EXPECT_EQ(j["chunks"][0], json({{"position", 65},
+                                    {"type", "OBJD"},
+                                    {"id", 128},
+                                    {"flags", 16},
+                                    {"size", 76},
                                     {"label", "user00000 - Ren\xC3\xA9"}}));
     EXPECT_EQ(j["chunks"][1]["size"], 79);
     const json& types = j["map"]["types"];
     ASSERT_EQ(types.size(), 2u);
     EXPECT_EQ(types[1]["type"], "STR#");
-    EXPECT_EQ(types[1]["entries"][0], json({{"offset", j["chunks"][1]["position"].get<int>() - 1},
-                                            {"id", 200}, {"name", "bodystring"}}));
+    EXPECT_EQ(
+        types[1]["entries"][0],
+        json({{"offset", j["chunks"][1]["position"].get<int>() - 1}, {"id", 200}, {"name", "bodystring"}}));
     EXPECT_EQ(cli({"iff", path}).exit_code, 0);
 }
 
@@ -54,13 +61,16 @@ TEST(CliStrings, ListsEntriesWithTheirPrefixSecondTextAndTrailingBytes) {
     fw::build::TempDir dir;
     fw::build::IffBuilder b;
     b.chunk("XXXX", 200, "bodystring", "filler", 0x0014);
-    b.chunk("STR#", 200, "bodystring", fw::build::str_list_data(std::vector<fw::build::StrEntry>{{"adult", "", 1}, {"Zo\xEB", "two", 9}}, "xyz"));
+    b.chunk("STR#", 200, "bodystring",
+            fw::build::str_list_data(std::vector<fw::build::StrEntry>{{"adult", "", 1}, {"Zo\xEB", "two", 9}},
+                                     "xyz"));
     const std::string path = dir.write("a.iff", b.bytes());
     const auto r = cli({"strings", path, "--type", "STR#", "--id", "200", "--json"});
     ASSERT_EQ(r.exit_code, 0) << r.err;
     EXPECT_EQ(json::parse(r.out), json({{"format", 65533},
-                                        {"items", {{{"prefix", 1}, {"value", "adult"}, {"second", ""}},
-                                                   {{"prefix", 9}, {"value", "Zo\xC3\xAB"}, {"second", "two"}}}},
+                                        {"items",
+                                         {{{"prefix", 1}, {"value", "adult"}, {"second", ""}},
+                                          {{"prefix", 9}, {"value", "Zo\xC3\xAB"}, {"second", "two"}}}},
                                         {"rest", 3}}));
     EXPECT_EQ(cli({"strings", path, "--type", "CTSS", "--id", "200"}).exit_code, 1);
     EXPECT_NE(cli({"strings", path, "--type", "BOGUS", "--id", "200"}).exit_code, 0);
@@ -68,12 +78,15 @@ TEST(CliStrings, ListsEntriesWithTheirPrefixSecondTextAndTrailingBytes) {
 
 TEST(CliFar, ListsAndExtractsByFileNameIgnoringCase) {
     fw::build::TempDir dir;
-    const std::string archive = dir.write("Textures.far", fw::build::far_archive({{"skins\\C005MAlgt_Romeo.bmp", "ROMEO"}, {"b.bmp", "B"}}));
+    const std::string archive = dir.write(
+        "Textures.far", fw::build::far_archive({{"skins\\C005MAlgt_Romeo.bmp", "ROMEO"}, {"b.bmp", "B"}}));
     const auto r = cli({"far", archive, "--json"});
     ASSERT_EQ(r.exit_code, 0) << r.err;
-    EXPECT_EQ(json::parse(r.out), json({{"count", 2},
-                                        {"entries", {{{"name", "skins\\C005MAlgt_Romeo.bmp"}, {"size", 5}, {"offset", 16}},
-                                                     {{"name", "b.bmp"}, {"size", 1}, {"offset", 21}}}}}));
+    EXPECT_EQ(json::parse(r.out),
+              json({{"count", 2},
+                    {"entries",
+                     {{{"name", "skins\\C005MAlgt_Romeo.bmp"}, {"size", 5}, {"offset", 16}},
+                      {{"name", "b.bmp"}, {"size", 1}, {"offset", 21}}}}}));
     std::filesystem::create_directory(dir.path() / "out");
     EXPECT_EQ(cli({"far-extract", archive, "c005malgt_romeo.BMP", dir.str() + "/out"}).exit_code, 0);
     EXPECT_EQ(dir.read("out/C005MAlgt_Romeo.bmp"), "ROMEO");

@@ -2,15 +2,17 @@
 
 #include <nlohmann/json.hpp>
 
-#include "support/run_cli.hpp"
 #include "builders/sim_builder.hpp"
+#include "support/run_cli.hpp"
 #include "support/temp_dir.hpp"
 
 namespace {
 
 using nlohmann::json;
 
-fw::build::CliResult cli(std::initializer_list<std::string> args) { return fw::build::run_cli(FACEWRIGHT_CLI_PATH, args); }
+fw::build::CliResult cli(std::initializer_list<std::string> args) {
+    return fw::build::run_cli(FACEWRIGHT_CLI_PATH, args);
+}
 
 // A game with two neighbourhoods; UserData2 holds a sim with a Windows-1252 name and a file
 // that cannot be read.
@@ -31,15 +33,19 @@ protected:
 TEST_F(CliGameCommands, NeighbourhoodsListsLinesWithTheirFolders) {
     const auto r = cli({"neighbourhoods", "--json", "--game", game_.str()});
     EXPECT_EQ(r.exit_code, 0) << r.err;
-    EXPECT_EQ(json::parse(r.out),
-              json::parse(R"j({"neighbourhoods": [{"line": "Neighborhood 01   (UserData)", "folder": "UserData"},
+    EXPECT_EQ(
+        json::parse(r.out),
+        json::parse(R"j({"neighbourhoods": [{"line": "Neighborhood 01   (UserData)", "folder": "UserData"},
                                                  {"line": "Neighborhood 02   (UserData2)", "folder": "UserData2"}]})j"));
 }
 
 TEST_F(CliGameCommands, SimsGivesNameSkinAndTheReadersErrorText) {
     const json sims = json::parse(cli({"sims", "UserData2", "--json", "--game", game_.str()}).out)["sims"];
     ASSERT_EQ(sims.size(), 2u);
-    EXPECT_EQ(sims[0], json({{"file", "User00001.iff"}, {"name", "Ren\xC3\xA9"}, {"skin", "c005malgt_romeo"}, {"error", nullptr}}));
+    EXPECT_EQ(sims[0], json({{"file", "User00001.iff"},
+                             {"name", "Ren\xC3\xA9"},
+                             {"skin", "c005malgt_romeo"},
+                             {"error", nullptr}}));
     EXPECT_EQ(sims[1]["error"].get<std::string>().rfind("Error ", 0), 0u);
     EXPECT_EQ(cli({"sims", "UserData7", "--game", game_.str()}).exit_code, 1);  // no such neighbourhood
 }
@@ -57,15 +63,21 @@ TEST_F(CliGameCommands, ExportWritesBothFilesAndPrintsTheMessage) {
 // are; paths the tool built show as the real files; --game may come before the command too.
 TEST_F(CliGameCommands, TerminalGetsEscapedControlsReadableNamesAndRealPaths) {
     fw::build::SimSpec eve;
-    eve.name = "\x1b]0;owned\x07" "Eve";
+    eve.name =
+        "\x1b]0;owned\x07"
+        "Eve";
     game_.write("UserData/Characters/User00009.iff", fw::build::sim_file(eve));
-    game_.write("GameData/Skins/C100MA_Ren\xC3\xA9" "e.cmx", "mesh");
+    game_.write(
+        "GameData/Skins/C100MA_Ren\xC3\xA9"
+        "e.cmx",
+        "mesh");
     const auto sims = cli({"--game", game_.str(), "sims", "UserData"});
     EXPECT_EQ(sims.exit_code, 0) << sims.err;
     EXPECT_EQ(sims.out, "User00009.iff\t\\x1b]0;owned\\x07Eve\tc001malgt_test\n");
     // A --game after the command wins over one before it.
     EXPECT_EQ(cli({"--game", game_.str() + "/nowhere", "models", "malgt", "--game", game_.str()}).out,
-              "C100MA_REN\xC3\xA9" "E\n");
+              "C100MA_REN\xC3\xA9"
+              "E\n");
     const std::string where = cli({"--game", game_.str(), "where"}).out;
     EXPECT_NE(where.find("Game executable: found (" + game_.str() + "/Sims.exe)\n"), std::string::npos)
         << where;

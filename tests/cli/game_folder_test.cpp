@@ -20,7 +20,8 @@ TEST(CliGameFolder, NoGameConfiguredUsesTheDemoGame) {
     EXPECT_TRUE(std::filesystem::exists(dir.path() / "home/DemoGame/Sims.exe"));
 
     // A game that is named but missing is an error, never silently the demo game.
-    const auto missing = fw::build::run_cli(FACEWRIGHT_CLI_PATH, {"neighbourhoods", "--game", dir.str() + "/nowhere"});
+    const auto missing =
+        fw::build::run_cli(FACEWRIGHT_CLI_PATH, {"neighbourhoods", "--game", dir.str() + "/nowhere"});
     EXPECT_EQ(missing.exit_code, 1);
 }
 

@@ -3,19 +3,21 @@
 #include <filesystem>
 #include <nlohmann/json.hpp>
 
+#include "builders/sim_builder.hpp"
 #include "core/editor/sim_save.hpp"
 #include "core/platform/game_files.hpp"
 #include "core/platform/game_paths.hpp"
 #include "core/platform/settings.hpp"
 #include "support/run_cli.hpp"
-#include "builders/sim_builder.hpp"
 #include "support/temp_dir.hpp"
 
 namespace {
 
 using nlohmann::json;
 
-fw::build::CliResult cli(std::initializer_list<std::string> args) { return fw::build::run_cli(FACEWRIGHT_CLI_PATH, args); }
+fw::build::CliResult cli(std::initializer_list<std::string> args) {
+    return fw::build::run_cli(FACEWRIGHT_CLI_PATH, args);
+}
 
 class CliSim : public testing::Test {
 protected:
@@ -39,9 +41,14 @@ TEST_F(CliSim, SimPrintsWhatTheEditorShows) {
     shape.tone = "unk";
     const auto r = cli({"sim", put(shape), "--json"});
     ASSERT_EQ(r.exit_code, 0) << r.err;
-    EXPECT_EQ(json::parse(r.out), json({{"kind", "person"}, {"name", "Ren\xC3\xA9"}, {"age", "adult"},
-                                        {"gender", "male"}, {"tone", nullptr}, {"model", "C001MA_Test"},
-                                        {"skin", "c001malgt_test"}, {"skin_data", "madrk"}}));
+    EXPECT_EQ(json::parse(r.out), json({{"kind", "person"},
+                                        {"name", "Ren\xC3\xA9"},
+                                        {"age", "adult"},
+                                        {"gender", "male"},
+                                        {"tone", nullptr},
+                                        {"model", "C001MA_Test"},
+                                        {"skin", "c001malgt_test"},
+                                        {"skin_data", "madrk"}}));
     EXPECT_EQ(json::parse(cli({"sim", put(fw::build::pet_spec("Tom", false)), "--json"}).out)["kind"], "pet");
     EXPECT_NE(cli({"sim", put({})}).out.find("skin_data: malgt\n"), std::string::npos);
     fw::build::SimSpec escape;
@@ -56,20 +63,35 @@ TEST_F(CliSim, SimPrintsWhatTheEditorShows) {
 
 TEST_F(CliSim, EditSavesAndSaysSo) {
     const std::string path = put({});
-    const auto r = cli({"edit", path, "--name", "Ren\xC3\xA9" "e", "--age", "child", "--gender", "female", "--tone",
-                        "drk", "--head", "C9FC_X,c9fcdrk_y"});
+    const auto r =
+        cli({"edit", path, "--name",
+             "Ren\xC3\xA9"
+             "e",
+             "--age", "child", "--gender", "female", "--tone", "drk", "--head", "C9FC_X,c9fcdrk_y"});
     ASSERT_EQ(r.exit_code, 0) << r.err;
-    EXPECT_EQ(r.out, "Ren\xC3\xA9" "e has been saved.\n");
-    EXPECT_EQ(json::parse(cli({"sim", path, "--json"}).out),
-              json({{"kind", "person"}, {"name", "Ren\xC3\xA9" "e"}, {"age", "child"}, {"gender", "female"},
-                    {"tone", "drk"}, {"model", "C9FC_X"}, {"skin", "c9fcdrk_y"}, {"skin_data", "fcdrk"}}));
+    EXPECT_EQ(r.out,
+              "Ren\xC3\xA9"
+              "e has been saved.\n");
+    EXPECT_EQ(json::parse(cli({"sim", path, "--json"}).out), json({{"kind", "person"},
+                                                                   {"name",
+                                                                    "Ren\xC3\xA9"
+                                                                    "e"},
+                                                                   {"age", "child"},
+                                                                   {"gender", "female"},
+                                                                   {"tone", "drk"},
+                                                                   {"model", "C9FC_X"},
+                                                                   {"skin", "c9fcdrk_y"},
+                                                                   {"skin_data", "fcdrk"}}));
 }
 
 TEST_F(CliSim, EditBacksUpAsTheSettingSaysUnlessTold) {
     const std::string path = put({});
     // The setting (nothing: not set), an option, whether a backup is made.
-    const std::tuple<const char*, const char*, bool> cases[] = {
-        {nullptr, "", true}, {"", "", true}, {"0", "", false}, {"0", "--backup", true}, {"1", "--no-backup", false}};
+    const std::tuple<const char*, const char*, bool> cases[] = {{nullptr, "", true},
+                                                                {"", "", true},
+                                                                {"0", "", false},
+                                                                {"0", "--backup", true},
+                                                                {"1", "--no-backup", false}};
     for (const auto& [setting, option, backup] : cases) {
         SetUp();
         std::error_code ignored;
@@ -90,12 +112,14 @@ TEST_F(CliSim, EditTakesAPathRelativeToTheWorkingFolder) {
     const auto r = cli({"edit", "Characters/User00007.iff", "--name", "Robert", "--backup"});
     std::filesystem::current_path(home);
     ASSERT_EQ(r.exit_code, 0) << r.err;
-    EXPECT_EQ(fw::list_matching(fw::backup_folder_path() + "\\User00007iff_Bob-Robert_UserData4_*").size(), 1u);
+    EXPECT_EQ(fw::list_matching(fw::backup_folder_path() + "\\User00007iff_Bob-Robert_UserData4_*").size(),
+              1u);
 }
 
 TEST_F(CliSim, RefusalsLeaveTheFileUntouched) {
     const std::tuple<fw::build::SimSpec, const char*, const char*, const char*> cases[] = {
-        {fw::build::pet_spec("Rex", true), "--name", "Max", "This sim is a pet. Only people can be edited.\n"},
+        {fw::build::pet_spec("Rex", true), "--name", "Max",
+         "This sim is a pet. Only people can be edited.\n"},
         {{}, "--name", "Zo\xC3\xAB \xE2\x98\x83", "\"\xE2\x98\x83\""},
         {{}, "--head", "C1", "--head takes MODEL,SKIN\n"},
         {{}, "--name", "Max", "This sim's file is read-only:"},  // last: the file stays read-only

@@ -1,9 +1,10 @@
+#include "demo/demo_game.hpp"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <map>
 
-#include "demo/demo_game.hpp"
 #include "core/browser/sim_cells.hpp"
 #include "core/headselect/head_catalogue.hpp"
 #include "core/platform/game_files.hpp"
@@ -18,7 +19,8 @@ using fw::build::TempDir;
 std::map<std::string, std::string> all_files(const fs::path& root) {
     std::map<std::string, std::string> files;
     for (const auto& entry : fs::recursive_directory_iterator(root)) {
-        if (entry.is_regular_file()) files[fs::relative(entry.path(), root).generic_string()] = fw::read_file(entry.path().string());
+        if (entry.is_regular_file())
+            files[fs::relative(entry.path(), root).generic_string()] = fw::read_file(entry.path().string());
     }
     return files;
 }
@@ -43,19 +45,24 @@ TEST(DemoGame, SameBytesEachRunAndFilesReadWhereTheyShouldAndAreBrokenWhereInten
     }
     EXPECT_EQ(shown, (std::map<std::string, std::pair<int, int>>{
                          {"UserData", {53, 0}}, {"UserData2", {10, 1}}, {"UserData10", {3, 0}}}));
-    EXPECT_EQ(fw::msGetSkinFileNames(game.str(), "C001MA_DYLAN", "mamed").bad, std::vector<std::string>{"C001MAmed_broken.bmp"});
+    EXPECT_EQ(fw::msGetSkinFileNames(game.str(), "C001MA_DYLAN", "mamed").bad,
+              std::vector<std::string>{"C001MAmed_broken.bmp"});
 }
 
 // The command-line tool on the demo game, as a newcomer would run it.
 TEST(DemoGame, ToolWritesTheGameOnceThenListsModelsAndExtractsHeads) {
     TempDir root;
     const std::string game = root.str() + "/game";
-    const auto cli = [](std::initializer_list<std::string> args) { return fw::build::run_cli(FACEWRIGHT_CLI_PATH, args); };
+    const auto cli = [](std::initializer_list<std::string> args) {
+        return fw::build::run_cli(FACEWRIGHT_CLI_PATH, args);
+    };
     EXPECT_EQ(cli({"demo-game", game}).exit_code, 0);
     EXPECT_NE(cli({"demo-game", game}).exit_code, 0) << "a folder that holds something is never written over";
     EXPECT_EQ(cli({"models", "fclgt", "--game", game}).out, "C001FC_FAY\nC100FC_PIP\n");
     const std::string log = cli({"extract-heads", "--game", game}).out;
-    EXPECT_EQ(log.rfind("Searching:\n" + game + "/GameData/Textures/Textures.far\nFiles Found: 5   Files Extracted: 4\n", 0),
+    EXPECT_EQ(log.rfind("Searching:\n" + game +
+                            "/GameData/Textures/Textures.far\nFiles Found: 5   Files Extracted: 4\n",
+                        0),
               0u);
     EXPECT_NE(log.find("Total Files Found: 11   Total Files Extracted: 9\n"), std::string::npos);
 }

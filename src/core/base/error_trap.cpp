@@ -54,8 +54,8 @@ std::string build_error_log(const ErrorContext& c, const std::string& program_fo
     std::string log;
     log += std::string("Facewright") + kCrLf;
     log += "Version " + std::to_string(FACEWRIGHT_VERSION_MAJOR) + "." +
-           std::to_string(FACEWRIGHT_VERSION_MINOR) + "." +
-           std::to_string(FACEWRIGHT_VERSION_REVISION) + kCrLf;
+           std::to_string(FACEWRIGHT_VERSION_MINOR) + "." + std::to_string(FACEWRIGHT_VERSION_REVISION) +
+           kCrLf;
     log += std::string(" ") + kCrLf;
     log += "Install Path: " + program_folder + kCrLf;
     log += std::string(" ") + kCrLf;
@@ -85,7 +85,8 @@ void trap() {
     try {
         if (const LogFolder& folder = installed_log_folder()) {
             const std::string program_folder = folder();
-            write_log(std::filesystem::path(program_folder) / "errorlog.txt", build_error_log(context, program_folder));
+            write_log(std::filesystem::path(program_folder) / "errorlog.txt",
+                      build_error_log(context, program_folder));
         }
     } catch (...) {
     }

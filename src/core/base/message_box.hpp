@@ -6,10 +6,10 @@
 namespace fw {
 
 // The platform's message box styles: icon and buttons in one number.
-inline constexpr int kBoxCritical = 16;      // critical icon, OK
-inline constexpr int kBoxQuestion = 36;      // question icon, Yes and No
-inline constexpr int kBoxExclamation = 48;   // exclamation icon, OK
-inline constexpr int kBoxInformation = 64;   // information icon, OK
+inline constexpr int kBoxCritical = 16;     // critical icon, OK
+inline constexpr int kBoxQuestion = 36;     // question icon, Yes and No
+inline constexpr int kBoxExclamation = 48;  // exclamation icon, OK
+inline constexpr int kBoxInformation = 64;  // information icon, OK
 
 // The line break of the game's platform: inside a message, and at the end of each line of the
 // error log, the export files and the extraction log.

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "core/base/error_trap.hpp"
 #include "core/platform/game_files.hpp"
 #include "core/platform/name_compare.hpp"
-#include "core/base/error_trap.hpp"
 
 namespace fw {
 
@@ -13,7 +13,8 @@ namespace {
 constexpr size_t kUserDataLength = 8;  // "UserData"
 
 bool all_digits(const std::string& text) {
-    return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+    return !text.empty() &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 // A number written with at least two digits: "2" gives "02", "007" gives "07", "123" stays.

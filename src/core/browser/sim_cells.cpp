@@ -1,18 +1,17 @@
 #include "core/browser/sim_cells.hpp"
 
-#include "core/shared/head_previews.hpp"
-
 #include <exception>
 
-#include "core/shared/grid_pages.hpp"
-#include "core/formats/binary.hpp"
+#include "core/base/error_trap.hpp"
+#include "core/base/failure.hpp"
 #include "core/browser/bitmap_dump.hpp"
+#include "core/formats/binary.hpp"
 #include "core/formats/safe_names.hpp"
 #include "core/platform/game_files.hpp"
 #include "core/platform/game_paths.hpp"
 #include "core/platform/program_folder.hpp"
-#include "core/base/error_trap.hpp"
-#include "core/base/failure.hpp"
+#include "core/shared/grid_pages.hpp"
+#include "core/shared/head_previews.hpp"
 
 namespace fw {
 
@@ -46,7 +45,9 @@ std::string name_chunk_text(const IFFChunk& chunk) {
     return chunk.data.substr(start, nul - start);
 }
 
-std::string appearance_value(const STRList& appearance, size_t n) { return after_equals(appearance.item(n).value); }
+std::string appearance_value(const STRList& appearance, size_t n) {
+    return after_equals(appearance.item(n).value);
+}
 
 SimCell read_sim_cell(IFFFile& record, const std::string& path) {
     SimCell cell;
@@ -100,7 +101,8 @@ SimCell load_sim_cell(IFFFile& record, const std::string& path) {
     return cell;
 }
 
-void msLoadSimImages(const std::string& characters_folder, const std::vector<std::string>& files, int32_t page,
+void msLoadSimImages(const std::string& characters_folder, const std::vector<std::string>& files,
+                     int32_t page,
                      const std::function<void(int32_t cell, const SimCell& result)>& draw_cell) {
     guarded("frmMain", "msLoadSimImages", [&](int32_t& location) {
         location = checkpoint::start;

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "core/shared/appearance.hpp"
 #include "core/formats/iff.hpp"
 #include "core/formats/str_list.hpp"
+#include "core/shared/appearance.hpp"
 
 namespace fw {
 
@@ -52,8 +52,8 @@ SimCell load_sim_cell(IFFFile& record, const std::string& path);
 // Draws a page: load_sim_cell for each file of the page, each followed by draw_cell(cell, result)
 // while the file's bitmaps are in the program folder. Guarded (frmMain / msLoadSimImages,
 // location 1000 then 2000 while drawing).
-void msLoadSimImages(const std::string& characters_folder, const std::vector<std::string>& files, int32_t page,
-                     const std::function<void(int32_t cell, const SimCell& result)>& draw_cell);
+void msLoadSimImages(const std::string& characters_folder, const std::vector<std::string>& files,
+                     int32_t page, const std::function<void(int32_t cell, const SimCell& result)>& draw_cell);
 
 // The page after it was drawn: the cell selected and the page counter's text.
 struct PageSelection {

@@ -1,11 +1,11 @@
 #include "core/browser/sim_display.hpp"
 
-#include "core/formats/binary.hpp"
+#include "core/base/error_trap.hpp"
 #include "core/browser/bitmap_dump.hpp"
+#include "core/formats/binary.hpp"
 #include "core/platform/game_files.hpp"
 #include "core/platform/name_compare.hpp"
 #include "core/platform/program_folder.hpp"
-#include "core/base/error_trap.hpp"
 
 namespace fw {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "core/shared/grid_pages.hpp"
 #include "core/formats/iff.hpp"
+#include "core/shared/grid_pages.hpp"
 
 namespace fw {
 

@@ -2,12 +2,12 @@
 
 #include <exception>
 
+#include "core/base/error_trap.hpp"
 #include "core/browser/sim_cells.hpp"
 #include "core/formats/iff.hpp"
 #include "core/platform/game_files.hpp"
 #include "core/platform/game_paths.hpp"
 #include "core/platform/program_folder.hpp"
-#include "core/base/error_trap.hpp"
 
 namespace fw {
 

@@ -46,22 +46,31 @@ namespace {
 std::string fold_accents(const std::string& text) {
     // Bytes 0xC0 to 0xFF; "" where the character is no letter.
     static constexpr const char* kLatin[64] = {
-        "A", "A", "A", "A", "A", "A", "AE", "C", "E", "E", "E", "E", "I", "I", "I", "I",
-        "D", "N", "O", "O", "O", "O", "O", "",  "O", "U", "U", "U", "U", "Y", "Th", "ss",
-        "a", "a", "a", "a", "a", "a", "ae", "c", "e", "e", "e", "e", "i", "i", "i", "i",
-        "d", "n", "o", "o", "o", "o", "o", "",  "o", "u", "u", "u", "u", "y", "th", "y"};
+        "A", "A", "A", "A", "A", "A", "AE", "C", "E", "E", "E", "E", "I", "I", "I",  "I",
+        "D", "N", "O", "O", "O", "O", "O",  "",  "O", "U", "U", "U", "U", "Y", "Th", "ss",
+        "a", "a", "a", "a", "a", "a", "ae", "c", "e", "e", "e", "e", "i", "i", "i",  "i",
+        "d", "n", "o", "o", "o", "o", "o",  "",  "o", "u", "u", "u", "u", "y", "th", "y"};
     std::string out;
     for (char c : text) {
         const auto b = static_cast<unsigned char>(c);
-        if (b >= 0xC0) out += kLatin[b - 0xC0];
-        else if (b == 0x8A) out += "S";
-        else if (b == 0x8C) out += "OE";
-        else if (b == 0x8E) out += "Z";
-        else if (b == 0x9A) out += "s";
-        else if (b == 0x9C) out += "oe";
-        else if (b == 0x9E) out += "z";
-        else if (b == 0x9F) out += "Y";
-        else out += c;
+        if (b >= 0xC0)
+            out += kLatin[b - 0xC0];
+        else if (b == 0x8A)
+            out += "S";
+        else if (b == 0x8C)
+            out += "OE";
+        else if (b == 0x8E)
+            out += "Z";
+        else if (b == 0x9A)
+            out += "s";
+        else if (b == 0x9C)
+            out += "oe";
+        else if (b == 0x9E)
+            out += "z";
+        else if (b == 0x9F)
+            out += "Y";
+        else
+            out += c;
     }
     return out;
 }

@@ -1,15 +1,15 @@
 #include "core/editor/editor_display.hpp"
 
+#include "core/base/error_trap.hpp"
 #include "core/formats/character_file.hpp"
 #include "core/formats/far.hpp"
 #include "core/formats/safe_names.hpp"
-#include "core/shared/head_previews.hpp"
-#include "core/shared/picture_check.hpp"
 #include "core/platform/game_files.hpp"
 #include "core/platform/game_paths.hpp"
 #include "core/platform/name_compare.hpp"
 #include "core/platform/program_folder.hpp"
-#include "core/base/error_trap.hpp"
+#include "core/shared/head_previews.hpp"
+#include "core/shared/picture_check.hpp"
 
 namespace fw {
 

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "core/shared/appearance.hpp"
-#include "core/editor/sim_session.hpp"
 #include "core/base/message_box.hpp"
+#include "core/editor/sim_session.hpp"
+#include "core/shared/appearance.hpp"
 
 namespace fw {
 

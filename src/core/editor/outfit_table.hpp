@@ -7,13 +7,13 @@
 #include <utility>
 #include <vector>
 
-#include "core/shared/appearance.hpp"
 #include "core/formats/str_list.hpp"
+#include "core/shared/appearance.hpp"
 
 namespace fw {
 
 // The entries a row fills, in the order they are written.
-inline constexpr std::array<size_t, 16> kOutfitEntries = {2, 16, 17, 28, 18, 19, 20, 21,
+inline constexpr std::array<size_t, 16> kOutfitEntries = {2,  16, 17, 28, 18, 19, 20, 21,
                                                           22, 23, 29, 30, 31, 32, 33, 34};
 // The appearance list must reach this entry for a row to be written.
 inline constexpr size_t kOutfitLastEntry = 34;

@@ -31,9 +31,7 @@ bool SaveFiles::is_read_only(const std::string& path) {
            (status.permissions() & std::filesystem::perms::owner_write) == std::filesystem::perms::none;
 }
 
-std::string SaveFiles::listed_name(const std::string& path) {
-    return resolve_path(path).filename().string();
-}
+std::string SaveFiles::listed_name(const std::string& path) { return resolve_path(path).filename().string(); }
 
 SaveFiles& platform_save_files() {
     static SaveFiles files;

@@ -1,9 +1,9 @@
 #include "core/editor/sim_save.hpp"
 
+#include "core/base/error_trap.hpp"
 #include "core/editor/outfit_table.hpp"
 #include "core/formats/binary.hpp"
 #include "core/platform/program_folder.hpp"
-#include "core/base/error_trap.hpp"
 
 namespace fw {
 
@@ -14,7 +14,9 @@ constexpr const char* kModule = "frmEditSim";
 std::string temp_file_path() { return program_folder() + "\\usertemp.iff"; }
 std::string backup_folder_path() { return program_folder() + "\\Backup"; }
 
-BoxMessage saved_box(const std::string& name) { return {name + " has been saved.", kBoxInformation, "Success"}; }
+BoxMessage saved_box(const std::string& name) {
+    return {name + " has been saved.", kBoxInformation, "Success"};
+}
 
 std::string msMakeUserBackup(const std::string& load_user_file, const std::string& previous_name,
                              const std::string& new_name, const Clock& clock, SaveFiles& files) {
@@ -29,7 +31,8 @@ std::string msMakeUserBackup(const std::string& load_user_file, const std::strin
                                              neighbourhood_of(load_user_file), clock());
         // Two saves in one minute give the same name; the earlier backup is kept.
         std::string target = folder + "\\" + base;
-        for (int n = 2; files.file_exists(target); ++n) target = folder + "\\" + base + "_" + std::to_string(n);
+        for (int n = 2; files.file_exists(target); ++n)
+            target = folder + "\\" + base + "_" + std::to_string(n);
 
         location = checkpoint::c3000;
         files.copy_file(load_user_file, target);
@@ -78,8 +81,8 @@ SaveResult save_sim(EditorSession& session, const SimControls& controls, const S
         files.write_without_bitmaps(session.image, temp);
 
         if (options.make_backup) {
-            result.backup_path =
-                msMakeUserBackup(session.load_user_file, result.previous_name, controls.name, options.clock, files);
+            result.backup_path = msMakeUserBackup(session.load_user_file, result.previous_name, controls.name,
+                                                  options.clock, files);
         }
 
         location = checkpoint::c4000;

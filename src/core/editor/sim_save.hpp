@@ -6,17 +6,17 @@
 #include <optional>
 #include <string>
 
-#include "core/shared/appearance.hpp"
+#include "core/base/message_box.hpp"
 #include "core/editor/backup_name.hpp"
 #include "core/editor/save_files.hpp"
 #include "core/editor/sim_session.hpp"
-#include "core/base/message_box.hpp"
+#include "core/shared/appearance.hpp"
 
 namespace fw {
 
 struct SaveOptions {
-    bool make_backup = false;   // the main window's "&Create Backup File" check mark
-    Clock clock = local_now;    // dates the backup's name
+    bool make_backup = false;    // the main window's "&Create Backup File" check mark
+    Clock clock = local_now;     // dates the backup's name
     SaveFiles* files = nullptr;  // the real file system when not set
 };
 
@@ -35,8 +35,8 @@ std::string backup_folder_path();
 // The save from the user's "Yes" on (frmEditSim / cmdSave_Click, locations 1000 and 4000). A
 // sim the editor may not save (see check_editable, check_controls), a read-only character file,
 // and a body change on a list too short for the outfit table are refused with their box, before
-// anything is written and with the session as it was. Any failure of a file operation reaches the error trap; the character file
-// is then the old one or the new one, whole.
+// anything is written and with the session as it was. Any failure of a file operation reaches the error trap;
+// the character file is then the old one or the new one, whole.
 SaveResult save_sim(EditorSession& session, const SimControls& controls, const SaveOptions& options = {});
 
 // Copies the character file into the backup folder under a name that no earlier backup holds

@@ -2,11 +2,11 @@
 
 #include <tuple>
 
+#include "core/base/charset.hpp"
+#include "core/base/failure.hpp"
 #include "core/formats/binary.hpp"
 #include "core/formats/character_file.hpp"
-#include "core/base/charset.hpp"
 #include "core/platform/game_paths.hpp"
-#include "core/base/failure.hpp"
 
 namespace fw {
 
@@ -52,7 +52,8 @@ BoxMessage invalid_file_box() { return {kInvalidUserFileText, kBoxCritical, kLoa
 BoxMessage pet_box() { return {kPetRefusedText, kBoxCritical, kLoadTerminatedTitle}; }
 
 BoxMessage read_only_box(const std::string& path) {
-    return {std::string("This sim's file is read-only:") + kCrLf + display_path(path) + kCrLf + "Nothing was saved.",
+    return {std::string("This sim's file is read-only:") + kCrLf + display_path(path) + kCrLf +
+                "Nothing was saved.",
             kBoxCritical, "Save Terminated"};
 }
 
@@ -104,11 +105,12 @@ std::optional<BoxMessage> check_controls(const SimControls& controls) {
         return not_saved("The head model and skin cannot hold control characters. Nothing was saved.");
     }
     // The head entry is read back as model + "," + ... + "=" + skin, cut at the first ";".
-    for (const auto& [text, what, separator] : {std::tuple(&controls.model, "head model", ','),
-                                                std::tuple(&controls.model, "head model", '='),
-                                                std::tuple(&controls.skin, "head skin", ';')}) {
+    for (const auto& [text, what, separator] :
+         {std::tuple(&controls.model, "head model", ','), std::tuple(&controls.model, "head model", '='),
+          std::tuple(&controls.skin, "head skin", ';')}) {
         if (text->find(separator) != std::string::npos) {
-            return not_saved(std::string("The ") + what + " cannot hold a \"" + separator + "\". Nothing was saved.");
+            return not_saved(std::string("The ") + what + " cannot hold a \"" + separator +
+                             "\". Nothing was saved.");
         }
     }
     return std::nullopt;

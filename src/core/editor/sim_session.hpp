@@ -5,10 +5,10 @@
 #include <optional>
 #include <string>
 
-#include "core/shared/appearance.hpp"
+#include "core/base/message_box.hpp"
 #include "core/formats/iff.hpp"
 #include "core/formats/str_list.hpp"
-#include "core/base/message_box.hpp"
+#include "core/shared/appearance.hpp"
 
 namespace fw {
 

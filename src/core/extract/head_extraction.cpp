@@ -1,19 +1,19 @@
 #include "core/extract/head_extraction.hpp"
 
+#include "core/base/message_box.hpp"
 #include "core/formats/far.hpp"
 #include "core/formats/safe_names.hpp"
 #include "core/platform/game_files.hpp"
 #include "core/platform/game_paths.hpp"
 #include "core/platform/name_compare.hpp"
-#include "core/base/message_box.hpp"
 
 namespace fw {
 
 const std::vector<std::string>& head_bitmap_archives() {
     static const std::vector<std::string> archives = {
-        "\\GameData\\Textures\\Textures.far",     "\\ExpansionPack\\ExpansionPack.far",
-        "\\ExpansionPack2\\ExpansionPack2.far",   "\\ExpansionPack3\\ExpansionPack3.far",
-        "\\ExpansionPack4\\ExpansionPack4.far",   "\\ExpansionShared\\ExpansionShared.far",
+        "\\GameData\\Textures\\Textures.far",   "\\ExpansionPack\\ExpansionPack.far",
+        "\\ExpansionPack2\\ExpansionPack2.far", "\\ExpansionPack3\\ExpansionPack3.far",
+        "\\ExpansionPack4\\ExpansionPack4.far", "\\ExpansionShared\\ExpansionShared.far",
     };
     return archives;
 }
@@ -48,8 +48,8 @@ ExtractionResult extract_head_bitmaps(const std::string& game_path, const Extrac
                 gsExtractFile(archive, skins, dir, n);
             }
         }
-        append("Files Found: " + std::to_string(found) + "   " + "Files Extracted: " + std::to_string(extracted) +
-               kCrLf + kCrLf);
+        append("Files Found: " + std::to_string(found) + "   " +
+               "Files Extracted: " + std::to_string(extracted) + kCrLf + kCrLf);
         result.total_found += found;
         result.total_extracted += extracted;
     }

@@ -15,24 +15,28 @@ void require_four(std::string_view bytes) {
 
 int32_t gflngStrToLongLE(std::string_view bytes) {
     require_four(bytes);
-    const uint32_t v = byte_at(bytes, 0) | byte_at(bytes, 1) << 8 | byte_at(bytes, 2) << 16 | byte_at(bytes, 3) << 24;
+    const uint32_t v =
+        byte_at(bytes, 0) | byte_at(bytes, 1) << 8 | byte_at(bytes, 2) << 16 | byte_at(bytes, 3) << 24;
     return static_cast<int32_t>(v);
 }
 
 int32_t gflngStrToLongBE(std::string_view bytes) {
     require_four(bytes);
-    const uint32_t v = byte_at(bytes, 3) | byte_at(bytes, 2) << 8 | byte_at(bytes, 1) << 16 | byte_at(bytes, 0) << 24;
+    const uint32_t v =
+        byte_at(bytes, 3) | byte_at(bytes, 2) << 8 | byte_at(bytes, 1) << 16 | byte_at(bytes, 0) << 24;
     return static_cast<int32_t>(v);
 }
 
 std::string gfstrLongToStrBE(int32_t value) {
     const auto v = static_cast<uint32_t>(value);
-    return {static_cast<char>(v >> 24), static_cast<char>(v >> 16), static_cast<char>(v >> 8), static_cast<char>(v)};
+    return {static_cast<char>(v >> 24), static_cast<char>(v >> 16), static_cast<char>(v >> 8),
+            static_cast<char>(v)};
 }
 
 std::string long_to_str_le(int32_t value) {
     const auto v = static_cast<uint32_t>(value);
-    return {static_cast<char>(v), static_cast<char>(v >> 8), static_cast<char>(v >> 16), static_cast<char>(v >> 24)};
+    return {static_cast<char>(v), static_cast<char>(v >> 8), static_cast<char>(v >> 16),
+            static_cast<char>(v >> 24)};
 }
 
 std::string gfstrStripNull(const std::string& text) {

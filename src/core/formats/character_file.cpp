@@ -1,9 +1,9 @@
 #include "core/formats/character_file.hpp"
 
+#include "core/base/error_trap.hpp"
 #include "core/formats/binary.hpp"
 #include "core/platform/binary_file.hpp"
 #include "core/platform/name_compare.hpp"
-#include "core/base/error_trap.hpp"
 
 namespace fw {
 
@@ -21,7 +21,8 @@ bool gfblnVerifyUserIFF(const IFFFile& file) {
         if (!has_chunk(file, "STR#", std::string("\x00\xC8\x00\x10", 4))) return false;
         if (!has_chunk(file, "CTSS", std::string("\x07\xD0\x00\x10", 4))) return false;
         for (const IFFChunk& chunk : file.chunks) {
-            if (chunk.type == "OBJD" && to_lower(gfstrStripNull(chunk.label)).rfind("user", 0) == 0) return true;
+            if (chunk.type == "OBJD" && to_lower(gfstrStripNull(chunk.label)).rfind("user", 0) == 0)
+                return true;
         }
         return false;
     });

@@ -1,10 +1,10 @@
 #include "core/formats/far.hpp"
 
+#include "core/base/error_trap.hpp"
 #include "core/formats/binary.hpp"
 #include "core/formats/byte_reader.hpp"
 #include "core/formats/safe_names.hpp"
 #include "core/platform/binary_file.hpp"
-#include "core/base/error_trap.hpp"
 
 namespace fw {
 
@@ -68,7 +68,8 @@ FARdir parse_far_directory(std::string tail) {
         if (tail.size() - at < kMinEntryBytes) fail(ErrorKind::InputPastEndOfFile);
         const int32_t length = gflngStrToLongLE(std::string_view(tail).substr(at + 12, 4));
         if (length < 0) fail(ErrorKind::InvalidArgument);
-        if (tail.size() - at - kMinEntryBytes < static_cast<size_t>(length)) fail(ErrorKind::InputPastEndOfFile);
+        if (tail.size() - at - kMinEntryBytes < static_cast<size_t>(length))
+            fail(ErrorKind::InputPastEndOfFile);
         starts.push_back(static_cast<uint32_t>(at));
         at += kMinEntryBytes + static_cast<size_t>(length);
     }
@@ -78,15 +79,15 @@ FARdir parse_far_directory(std::string tail) {
 }
 
 FARdir read_far_directory(const std::string& archive) {
-        BinaryFile in = BinaryFile::open_for_reading(archive);
-        const int64_t length = in.length();
-        in.seek(12);
-        const int32_t offset = gflngStrToLongLE(in.read_exact(4));
-        if (offset == 0) return FARdir{};  // no directory: a count of 0
-        if (offset < 0 || offset + int64_t{4} > length) fail(ErrorKind::InputPastEndOfFile);
-        in.seek(offset);
-        // The directory is the archive's tail; reading it whole keeps each entry's checks in memory.
-        return parse_far_directory(in.read_exact(static_cast<size_t>(length - offset)));
+    BinaryFile in = BinaryFile::open_for_reading(archive);
+    const int64_t length = in.length();
+    in.seek(12);
+    const int32_t offset = gflngStrToLongLE(in.read_exact(4));
+    if (offset == 0) return FARdir{};  // no directory: a count of 0
+    if (offset < 0 || offset + int64_t{4} > length) fail(ErrorKind::InputPastEndOfFile);
+    in.seek(offset);
+    // The directory is the archive's tail; reading it whole keeps each entry's checks in memory.
+    return parse_far_directory(in.read_exact(static_cast<size_t>(length - offset)));
 }
 
 void gsReadFARdir(FARdir& dir, const std::string& archive) {
@@ -96,7 +97,8 @@ void gsReadFARdir(FARdir& dir, const std::string& archive) {
     });
 }
 
-void gsExtractFile(const std::string& archive, const std::string& dest_folder, const FARdir& dir, int32_t index) {
+void gsExtractFile(const std::string& archive, const std::string& dest_folder, const FARdir& dir,
+                   int32_t index) {
     guarded("modFARsupport", "gsExtractFile", [&](int32_t&) {
         const FARentry entry = dir.entry(index);
         const std::string name = entry_base_name(entry.FileName);
@@ -107,9 +109,8 @@ void gsExtractFile(const std::string& archive, const std::string& dest_folder, c
 
 void gsExtractFileEx(const std::string& archive, const std::string& dest_folder, const std::string& dest_name,
                      const FARdir& dir, int32_t index) {
-    guarded("modFARsupport", "gsExtractFileEx", [&](int32_t&) {
-        extract_far_entry(archive, dest_folder + "\\" + dest_name, dir.entry(index));
-    });
+    guarded("modFARsupport", "gsExtractFileEx",
+            [&](int32_t&) { extract_far_entry(archive, dest_folder + "\\" + dest_name, dir.entry(index)); });
 }
 
 }  // namespace fw

@@ -14,11 +14,11 @@ class FARentries;
 FARdir parse_far_directory(std::string tail);
 
 struct FARentry {
-    std::string FileSize;    // 4 raw bytes each, decoded with gflngStrToLongLE on use
+    std::string FileSize;  // 4 raw bytes each, decoded with gflngStrToLongLE on use
     std::string FileSize2;
     std::string FileOffset;
     std::string NameLength;
-    std::string FileName;    // may hold folder parts separated by "\"
+    std::string FileName;  // may hold folder parts separated by "\"
 };
 
 // The directory's entries in file order. A directory holds thousands of entries and most callers
@@ -59,7 +59,7 @@ private:
 
 struct FARdir {
     std::string FileCount = std::string(4, '\0');  // the count's 4 bytes as they stand in the file
-    FARentries Entries;                             // the directory in file order
+    FARentries Entries;                            // the directory in file order
 
     // The decoded file count.
     int32_t count() const;
@@ -73,7 +73,8 @@ void gsReadFARdir(FARdir& dir, const std::string& archive);
 // Writes entry `index` (1-based) to dest_folder + "\" + the entry's base name (the text after its
 // last "\" or "/"). An entry whose base name is unsafe (empty, ".", "..", control characters) is
 // not written. Guarded (modFARsupport / gsExtractFile).
-void gsExtractFile(const std::string& archive, const std::string& dest_folder, const FARdir& dir, int32_t index);
+void gsExtractFile(const std::string& archive, const std::string& dest_folder, const FARdir& dir,
+                   int32_t index);
 // The same under the caller's file name. Guarded (modFARsupport / gsExtractFileEx).
 void gsExtractFileEx(const std::string& archive, const std::string& dest_folder, const std::string& dest_name,
                      const FARdir& dir, int32_t index);

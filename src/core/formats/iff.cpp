@@ -1,10 +1,10 @@
 #include "core/formats/iff.hpp"
 
+#include "core/base/error_trap.hpp"
 #include "core/formats/binary.hpp"
 #include "core/formats/byte_reader.hpp"
 #include "core/formats/rsmp.hpp"
 #include "core/platform/game_files.hpp"
-#include "core/base/error_trap.hpp"
 
 namespace fw {
 

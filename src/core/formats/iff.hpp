@@ -33,10 +33,10 @@ struct RsmpType {
 };
 
 struct IFFFile {
-    std::string header;      // file bytes 0-59
-    std::string map_offset;  // file bytes 60-63 as read
+    std::string header;            // file bytes 0-59
+    std::string map_offset;        // file bytes 60-63 as read
     std::vector<IFFChunk> chunks;  // every chunk but the resource map, in file order
-    std::string map_header;  // the map chunk's header and first 12 data bytes (88 bytes)
+    std::string map_header;        // the map chunk's header and first 12 data bytes (88 bytes)
     int32_t map_size = 0;
     int32_t map_type_count = 0;
     std::vector<RsmpType> map_types;

@@ -1,7 +1,7 @@
 #include "core/formats/rsmp.hpp"
 
-#include "core/formats/binary.hpp"
 #include "core/base/error_trap.hpp"
+#include "core/formats/binary.hpp"
 
 namespace fw {
 
@@ -82,7 +82,8 @@ std::string gfstrReadRSMPChecked(IFFFile& file, ByteReader& in) {
 std::string gfstrSafeFileName(const std::string& text) {
     std::string out;
     for (char c : text) {
-        if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' || c == '_') {
+        if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' ||
+            c == '_') {
             out += c;
         }
     }

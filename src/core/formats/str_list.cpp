@@ -1,8 +1,8 @@
 #include "core/formats/str_list.hpp"
 
+#include "core/base/error_trap.hpp"
 #include "core/formats/binary.hpp"
 #include "core/formats/byte_reader.hpp"
-#include "core/base/error_trap.hpp"
 
 namespace fw {
 

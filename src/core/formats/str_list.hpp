@@ -19,7 +19,7 @@ struct STRList {
     std::string format;  // 2 bytes as read
     std::string count;   // 2 bytes as read, written back as it stands
     std::vector<STRItem> items;
-    std::string rest;    // bytes after the last entry
+    std::string rest;     // bytes after the last entry
     bool loaded = false;  // false until a chunk was read into the list
 
     // Entry n, numbered from 1 as the rules number them. Fails when there is no such entry.

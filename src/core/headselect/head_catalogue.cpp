@@ -1,13 +1,12 @@
 #include "core/headselect/head_catalogue.hpp"
 
-#include "core/shared/picture_check.hpp"
-
-#include "core/shared/head_models.hpp"
+#include "core/base/error_trap.hpp"
+#include "core/base/message_box.hpp"
 #include "core/formats/safe_names.hpp"
 #include "core/platform/game_files.hpp"
 #include "core/platform/name_compare.hpp"
-#include "core/base/error_trap.hpp"
-#include "core/base/message_box.hpp"
+#include "core/shared/head_models.hpp"
+#include "core/shared/picture_check.hpp"
 
 namespace fw {
 
@@ -36,7 +35,8 @@ std::vector<std::string> msGetModelList(const std::string& game_path, const std:
             models = *built_in;
         }
         if (!safe_pattern_part(code)) return models;
-        for (const std::string& mesh : list_matching(game_path + "\\GameData\\Skins\\C???" + code + "*.cmx", true)) {
+        for (const std::string& mesh :
+             list_matching(game_path + "\\GameData\\Skins\\C???" + code + "*.cmx", true)) {
             const std::string base = mesh.substr(0, mesh.size() - 4);
             if (contains_ignoring_case(models, base)) continue;
             models.push_back(to_upper(mesh.substr(0, mesh.find('.'))));
@@ -45,7 +45,8 @@ std::vector<std::string> msGetModelList(const std::string& game_path, const std:
     });
 }
 
-SkinListing msGetSkinFileNames(const std::string& game_path, const std::string& model, const std::string& skin_data) {
+SkinListing msGetSkinFileNames(const std::string& game_path, const std::string& model,
+                               const std::string& skin_data) {
     return guarded(kModule, "msGetSkinFileNames", [&](int32_t& location) {
         location = checkpoint::start;
         SkinListing listing;

@@ -25,7 +25,8 @@ struct SkinListing {
 // game path + "\gamedata\skins\" + model prefix (up to the first "_") + tone + "_*.bmp", each
 // tested as a picture. A model without "_" has no prefix and is refused, as is a prefix or tone
 // that could reach outside the skins folder. Guarded (frmSelectHead / msGetSkinFileNames).
-SkinListing msGetSkinFileNames(const std::string& game_path, const std::string& model, const std::string& skin_data);
+SkinListing msGetSkinFileNames(const std::string& game_path, const std::string& model,
+                               const std::string& skin_data);
 
 // The text of the "Bad Skin Files Detected" box for the bad files (CR LF line breaks).
 std::string bad_skin_files_message(const std::vector<std::string>& bad);

@@ -3,12 +3,12 @@
 #include <exception>
 #include <utility>
 
-#include "core/shared/head_previews.hpp"
+#include "core/base/error_trap.hpp"
 #include "core/formats/safe_names.hpp"
 #include "core/headselect/head_catalogue.hpp"
 #include "core/platform/game_files.hpp"
-#include "core/base/error_trap.hpp"
 #include "core/platform/settings.hpp"
+#include "core/shared/head_previews.hpp"
 
 namespace fw {
 

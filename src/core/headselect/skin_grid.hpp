@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "core/shared/grid_pages.hpp"
 #include "core/base/message_box.hpp"
+#include "core/shared/grid_pages.hpp"
 
 namespace fw {
 

@@ -8,10 +8,10 @@
 #include <sys/stat.h>
 #endif
 
+#include "core/base/failure.hpp"
 #include "core/platform/folder_names.hpp"
 #include "core/platform/game_paths.hpp"
 #include "core/platform/open_file.hpp"
-#include "core/base/failure.hpp"
 
 namespace fs = std::filesystem;
 
@@ -77,7 +77,8 @@ int64_t BinaryFile::length() {
 
 void BinaryFile::seek(int64_t offset) {
     if (offset < 0) fail(ErrorKind::InvalidArgument);
-    if (std::fseek(static_cast<FILE*>(handle_), static_cast<long>(offset), SEEK_SET) != 0) fail(ErrorKind::DeviceIOError);
+    if (std::fseek(static_cast<FILE*>(handle_), static_cast<long>(offset), SEEK_SET) != 0)
+        fail(ErrorKind::DeviceIOError);
 }
 
 void BinaryFile::read_exact(char* buffer, size_t count) {
@@ -104,7 +105,8 @@ void BinaryFile::write(const char* buffer, size_t count) {
 void BinaryFile::close() {
     FILE* file = static_cast<FILE*>(handle_);
     handle_ = nullptr;
-    if (file != nullptr && std::fclose(file) != 0) fail(errno == ENOSPC ? ErrorKind::DiskFull : ErrorKind::DeviceIOError);
+    if (file != nullptr && std::fclose(file) != 0)
+        fail(errno == ENOSPC ? ErrorKind::DiskFull : ErrorKind::DeviceIOError);
 }
 
 }  // namespace fw

@@ -1,9 +1,8 @@
 #include "core/platform/folder_cache.hpp"
 
 #include <mutex>
-#include <unordered_map>
-
 #include <sys/stat.h>
+#include <unordered_map>
 
 // Windows matches names without regard to case itself; the path layer keeps nothing there.
 #ifndef _WIN32

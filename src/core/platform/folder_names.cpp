@@ -1,12 +1,11 @@
 #include "core/platform/folder_names.hpp"
 
 #ifndef _WIN32
-#include <dirent.h>
-#include <sys/stat.h>
-
 #include <cctype>
 #include <cstring>
+#include <dirent.h>
 #include <mutex>
+#include <sys/stat.h>
 #include <unordered_map>
 
 namespace fw {
@@ -61,7 +60,8 @@ bool list_folder(const std::filesystem::path& folder, Listing& listing) {
     while (const dirent* entry = ::readdir(dir)) {
         if (std::strcmp(entry->d_name, ".") == 0 || std::strcmp(entry->d_name, "..") == 0) continue;
         // The first spelling listed wins, as a case-insensitive file system would keep only one.
-        if (!listing.by_lower_name.emplace(lowered(entry->d_name), entry->d_name).second) listing.case_twins = true;
+        if (!listing.by_lower_name.emplace(lowered(entry->d_name), entry->d_name).second)
+            listing.case_twins = true;
     }
     ::closedir(dir);
     return true;
@@ -83,11 +83,13 @@ const Listing* current_listing(const std::filesystem::path& folder, const struct
 
 }  // namespace
 
-std::optional<std::string> find_entry_ignoring_case(const std::filesystem::path& folder, const std::string& name,
-                                                    const struct stat* folder_info) {
+std::optional<std::string> find_entry_ignoring_case(const std::filesystem::path& folder,
+                                                    const std::string& name, const struct stat* folder_info) {
     struct stat info {};
-    if (folder_info != nullptr) info = *folder_info;
-    else if (::stat(folder.c_str(), &info) != 0) return std::nullopt;
+    if (folder_info != nullptr)
+        info = *folder_info;
+    else if (::stat(folder.c_str(), &info) != 0)
+        return std::nullopt;
     std::lock_guard<std::mutex> lock(cache_mutex());
     Listing fresh;
     const Listing* listing = current_listing(folder, info, fresh);
@@ -107,7 +109,8 @@ std::optional<std::string> find_entry(const std::filesystem::path& folder, const
     if (found == listing->by_lower_name.end()) return std::nullopt;
     // Of two names that differ only in case the listing holds one: the one spelled as asked wins.
     struct stat exact {};
-    if (found->second != name && listing->case_twins && ::stat((folder / name).c_str(), &exact) == 0) return name;
+    if (found->second != name && listing->case_twins && ::stat((folder / name).c_str(), &exact) == 0)
+        return name;
     return found->second;
 }
 
@@ -160,10 +163,12 @@ void note_settled(const std::filesystem::path& folder) {
 
 namespace fw {
 
-std::optional<std::string> find_entry_ignoring_case(const std::filesystem::path&, const std::string& name, const struct stat*) {
+std::optional<std::string> find_entry_ignoring_case(const std::filesystem::path&, const std::string& name,
+                                                    const struct stat*) {
     return name;  // the file system itself ignores case
 }
-std::optional<std::string> find_entry(const std::filesystem::path&, const std::string& name, const struct stat&) {
+std::optional<std::string> find_entry(const std::filesystem::path&, const std::string& name,
+                                      const struct stat&) {
     return name;
 }
 void note_created(const std::filesystem::path&, const std::string&, bool) {}

@@ -15,7 +15,8 @@ namespace fw {
 
 // The name of the entry of `folder` that equals `name` without regard to case, if any.
 // `folder_info` is the folder's stat when the caller already has it.
-std::optional<std::string> find_entry_ignoring_case(const std::filesystem::path& folder, const std::string& name,
+std::optional<std::string> find_entry_ignoring_case(const std::filesystem::path& folder,
+                                                    const std::string& name,
                                                     const struct stat* folder_info = nullptr);
 // The same for a folder in the state `folder_info`, except that a name spelled exactly as asked
 // wins over another spelling of it.

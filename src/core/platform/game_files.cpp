@@ -11,11 +11,11 @@
 #include <unistd.h>
 #endif
 
+#include "core/base/failure.hpp"
 #include "core/platform/folder_names.hpp"
 #include "core/platform/game_paths.hpp"
 #include "core/platform/name_compare.hpp"
 #include "core/platform/open_file.hpp"
-#include "core/base/failure.hpp"
 
 // The file operations of the path layer: each takes a game path string, resolves it and reports a
 // failure with the error kinds of the failure table.
@@ -146,11 +146,11 @@ bool delete_real(const fs::path& real, bool settle) {
 
 }  // namespace
 
-void write_file(const std::string& path, const std::string& bytes) { write_real(resolve_path(path), bytes, true); }
-
-void copy_file(const std::string& from, const std::string& to) {
-    write_file(to, read_file(from));
+void write_file(const std::string& path, const std::string& bytes) {
+    write_real(resolve_path(path), bytes, true);
 }
+
+void copy_file(const std::string& from, const std::string& to) { write_file(to, read_file(from)); }
 
 bool delete_file(const std::string& path) { return delete_real(resolve_path(path), true); }
 
@@ -165,8 +165,8 @@ FolderChanges::~FolderChanges() {
 }
 
 fs::path FolderChanges::entry(const std::string& name) {
-    const bool one_name = !name.empty() && name != "." && name != ".." &&
-                          name.find_first_of("\\/") == std::string::npos;
+    const bool one_name =
+        !name.empty() && name != "." && name != ".." && name.find_first_of("\\/") == std::string::npos;
     if (!listed_ || !one_name) return resolve_path(folder_.string() + "/" + name);
 #ifndef _WIN32
     return folder_ / find_entry(folder_, name, info_).value_or(name);
@@ -260,7 +260,8 @@ void replace_file_atomically(const std::string& target, const std::string& bytes
     }
 #ifndef _WIN32
     // Make the rename itself durable.
-    const int dir = ::open(real.parent_path().empty() ? "." : real.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int dir = ::open(real.parent_path().empty() ? "." : real.parent_path().c_str(),
+                           O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dir >= 0) {
         ::fsync(dir);
         ::close(dir);

@@ -56,14 +56,17 @@ std::optional<std::u16string> decode_escaped(const std::string& line, size_t& at
                 value = value * 16 + static_cast<unsigned>(hex_digit(line[at++]));
                 ++digits;
             }
-            if (digits == 0) units.push_back(u'x');
-            else units.push_back(static_cast<char16_t>(value));
+            if (digits == 0)
+                units.push_back(u'x');
+            else
+                units.push_back(static_cast<char16_t>(value));
             break;
         }
         default:
             if (e >= '0' && e <= '7') {
                 unsigned value = static_cast<unsigned>(e - '0');
-                for (int digits = 1; digits < 3 && at < line.size() && line[at] >= '0' && line[at] <= '7'; ++digits) {
+                for (int digits = 1; digits < 3 && at < line.size() && line[at] >= '0' && line[at] <= '7';
+                     ++digits) {
                     value = value * 8 + static_cast<unsigned>(line[at++] - '0');
                 }
                 units.push_back(static_cast<char16_t>(value));
@@ -96,7 +99,8 @@ std::string utf8_of(const std::u16string& units) {
     };
     for (size_t i = 0; i < units.size(); ++i) {
         const uint32_t u = units[i];
-        if (u >= 0xD800 && u < 0xDC00 && i + 1 < units.size() && units[i + 1] >= 0xDC00 && units[i + 1] < 0xE000) {
+        if (u >= 0xD800 && u < 0xDC00 && i + 1 < units.size() && units[i + 1] >= 0xDC00 &&
+            units[i + 1] < 0xE000) {
             put(0x10000 + ((u - 0xD800) << 10) + (units[i + 1] - 0xDC00));
             ++i;
         } else {
@@ -162,7 +166,8 @@ std::optional<RegValue> parse_value(const std::string& data) {
         type = 3;
         size_t colon = data.find(':');
         if (colon == std::string::npos) return std::nullopt;
-        if (data.compare(3, 1, "(") == 0) type = static_cast<int>(std::strtol(data.substr(4).c_str(), nullptr, 16));
+        if (data.compare(3, 1, "(") == 0)
+            type = static_cast<int>(std::strtol(data.substr(4).c_str(), nullptr, 16));
         auto bytes = parse_hex_list(data.substr(colon + 1));
         if (!bytes) return std::nullopt;
         if (is_string_type(type)) {

@@ -67,8 +67,10 @@ std::string GetRegistryString(int32_t& root_key, const std::string& subkey, cons
     if (size == 0) size = 255;
     if (size < 0) return kRegistryFailure;
     const char* file_name = nullptr;
-    if (root_key == kHKeyLocalMachine) file_name = "system.reg";
-    else if (root_key == kHKeyCurrentUser) file_name = "user.reg";
+    if (root_key == kHKeyLocalMachine)
+        file_name = "system.reg";
+    else if (root_key == kHKeyCurrentUser)
+        file_name = "user.reg";
     if (file_name == nullptr) return kRegistryFailure;
     const RegFile file = load_reg_file(wine_prefix() / file_name);
     if (!file.read) return kRegistryFailure;
@@ -76,8 +78,10 @@ std::string GetRegistryString(int32_t& root_key, const std::string& subkey, cons
     const std::string key = trim_separators(subkey);
     std::vector<std::string> keys{key};
     if (const std::string twin = wow64_twin(key); !twin.empty()) {
-        if (file.win64) keys.insert(keys.begin(), twin);
-        else keys.push_back(twin);
+        if (file.win64)
+            keys.insert(keys.begin(), twin);
+        else
+            keys.push_back(twin);
     }
     RegValue value;
     bool found = false;

@@ -26,7 +26,9 @@ void save_setting(const std::string& application, const std::string& key, const 
     s.sync();
 }
 
-std::string settings_file(const std::string& application) { return store(application).fileName().toStdString(); }
+std::string settings_file(const std::string& application) {
+    return store(application).fileName().toStdString();
+}
 
 double leading_number(const std::string& text) {
     // strtod skips leading white space and stops at the first character that cannot continue a number.

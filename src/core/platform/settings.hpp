@@ -14,7 +14,8 @@ inline constexpr const char* kKeyPreviewHeadSkins = "Preview Head Skins";
 inline constexpr const char* kKeyLastNeighborhood = "Last Neighborhood Selected";
 
 // The stored value, or `fallback` when the entry is missing.
-std::string get_setting(const std::string& application, const std::string& key, const std::string& fallback = "");
+std::string get_setting(const std::string& application, const std::string& key,
+                        const std::string& fallback = "");
 void save_setting(const std::string& application, const std::string& key, const std::string& value);
 // The settings file of an application (for display).
 std::string settings_file(const std::string& application);

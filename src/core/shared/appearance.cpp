@@ -1,7 +1,7 @@
 #include "core/shared/appearance.hpp"
 
-#include "core/formats/binary.hpp"
 #include "core/base/failure.hpp"
+#include "core/formats/binary.hpp"
 
 namespace fw {
 

@@ -2,9 +2,7 @@
 
 namespace fw {
 
-int32_t page_count(size_t files) {
-    return static_cast<int32_t>((files + kSimsPerPage - 1) / kSimsPerPage);
-}
+int32_t page_count(size_t files) { return static_cast<int32_t>((files + kSimsPerPage - 1) / kSimsPerPage); }
 
 int32_t last_index(int32_t page, size_t files) {
     const int64_t last = static_cast<int64_t>(page) * kSimsPerPage + kSimsPerPage - 1;

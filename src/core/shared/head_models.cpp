@@ -12,7 +12,8 @@ namespace {
 // The two later expansion packs hold other ".bcf" entries that start with "C" but are no head
 // models; a digit after the "C" tells the models apart.
 bool needs_digit_rule(const std::string& archive) {
-    return archive == "\\ExpansionPack3\\ExpansionPack3.far" || archive == "\\ExpansionPack4\\ExpansionPack4.far";
+    return archive == "\\ExpansionPack3\\ExpansionPack3.far" ||
+           archive == "\\ExpansionPack4\\ExpansionPack4.far";
 }
 
 }  // namespace
@@ -36,9 +37,9 @@ HeadModelLists& head_model_lists() {
 
 const std::vector<std::string>& head_model_archives() {
     static const std::vector<std::string> archives = {
-        "\\GameData\\Animation\\Animation.far",   "\\ExpansionPack\\ExpansionPack.far",
-        "\\ExpansionPack2\\ExpansionPack2.far",   "\\ExpansionPack3\\ExpansionPack3.far",
-        "\\ExpansionPack4\\ExpansionPack4.far",   "\\ExpansionShared\\ExpansionShared.far",
+        "\\GameData\\Animation\\Animation.far", "\\ExpansionPack\\ExpansionPack.far",
+        "\\ExpansionPack2\\ExpansionPack2.far", "\\ExpansionPack3\\ExpansionPack3.far",
+        "\\ExpansionPack4\\ExpansionPack4.far", "\\ExpansionShared\\ExpansionShared.far",
     };
     return archives;
 }

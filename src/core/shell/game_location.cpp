@@ -2,8 +2,8 @@
 
 #include "core/platform/game_files.hpp"
 #include "core/platform/registry.hpp"
-#include "core/shell/app_state.hpp"
 #include "core/platform/settings.hpp"
+#include "core/shell/app_state.hpp"
 
 namespace fw {
 
@@ -37,7 +37,8 @@ SetPathContents set_path_contents() {
 
 std::optional<BoxMessage> use_registry_path(const std::string& registry, std::string& location) {
     if (registry == kRegistryFailure || registry.empty()) {
-        return BoxMessage{"Registry value invalid. Please find the path manually.", kBoxExclamation, "Path Invalid"};
+        return BoxMessage{"Registry value invalid. Please find the path manually.", kBoxExclamation,
+                          "Path Invalid"};
     }
     location = registry;
     return std::nullopt;

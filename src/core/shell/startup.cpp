@@ -4,8 +4,8 @@
 #include "core/platform/name_compare.hpp"
 #include "core/platform/program_folder.hpp"
 #include "core/platform/registry.hpp"
-#include "core/shell/app_state.hpp"
 #include "core/platform/settings.hpp"
+#include "core/shell/app_state.hpp"
 
 namespace fw {
 
@@ -17,7 +17,8 @@ std::string title_caption() {
 std::string main_caption() { return title_caption() + " - by Tamsworth"; }
 
 StartupSettings seed_settings(const std::string& registry_answer) {
-    if (get_setting(kAppFacewright, kKeyBackupSavedFile).empty()) save_setting(kAppFacewright, kKeyBackupSavedFile, "1");
+    if (get_setting(kAppFacewright, kKeyBackupSavedFile).empty())
+        save_setting(kAppFacewright, kKeyBackupSavedFile, "1");
     if (get_setting(kAppFacewright, kKeySimsLocation).empty()) {
         save_setting(kAppFacewright, kKeySimsLocation, registry_answer);
     }
@@ -42,15 +43,16 @@ PathCheck check_game_path(const std::string& game_path) {
     if (game_path.empty()) {
         message = std::string("The path to The Sims was not found in the registry.") + kCrLf + set_path_hint;
     } else if (game_path == kRegistryFailure) {
-        message = std::string("GetRegistryString failed on error.") + kCrLf + "The path to The Sims can not be found." +
-                  kCrLf + set_path_hint;
+        message = std::string("GetRegistryString failed on error.") + kCrLf +
+                  "The path to The Sims can not be found." + kCrLf + set_path_hint;
     }
     if (!message.empty()) check.boxes.push_back({message, kBoxCritical, "Path to The Sims not found!"});
     check.game_found = file_exists(game_path + "\\sims.exe");
     if (!check.game_found) {
-        check.boxes.push_back({std::string("The file SIMS.EXE was not found in the path specified in the registry.") +
-                                   kCrLf + set_path_hint,
-                               kBoxCritical, "SIMS.EXE Not Found!"});
+        check.boxes.push_back(
+            {std::string("The file SIMS.EXE was not found in the path specified in the registry.") + kCrLf +
+                 set_path_hint,
+             kBoxCritical, "SIMS.EXE Not Found!"});
     }
     return check;
 }

@@ -1,35 +1,34 @@
 #include "windows/browser/frmMain.hpp"
 
-#include <algorithm>
-
 #include <QApplication>
-#include <QFontMetrics>
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QListWidgetItem>
 #include <QMessageBox>
 #include <QScreen>
+#include <algorithm>
 
 #include "core/browser/edit_gate.hpp"
-#include "core/shared/head_models.hpp"
-#include "core/browser/main_options.hpp"
 #include "core/browser/main_options.hpp"
 #include "core/browser/neighbourhoods.hpp"
 #include "core/browser/sim_cells.hpp"
 #include "core/browser/sim_display.hpp"
-#include "core/shared/grid_pages.hpp"
 #include "core/browser/skin_export.hpp"
 #include "core/extract/extract_question.hpp"
 #include "core/platform/name_compare.hpp"
 #include "core/platform/program_folder.hpp"
+#include "core/shared/grid_pages.hpp"
+#include "core/shared/head_models.hpp"
 #include "core/shell/app_state.hpp"
 #include "core/shell/startup.hpp"
-#include "ui_frmMain.h"
 #include "windows/widgets/msg_box.hpp"
 #include "windows/widgets/openers.hpp"
 #include "windows/widgets/placeholder_bitmaps.hpp"
 #include "windows/widgets/qt_text.hpp"
 #include "windows/widgets/wait_cursor.hpp"
+
+#include "ui_frmMain.h"
 
 namespace fw {
 

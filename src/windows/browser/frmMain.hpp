@@ -71,15 +71,15 @@ private:
     std::string characters_folder() const;
 
     std::unique_ptr<Ui::frmMain> ui;
-    std::vector<QLabel*> lblSimName;          // lblSimName0 .. lblSimName48, children of picThumbs
-    QFont name_font_;                         // a sim's name in its label
-    QFont caption_font_;                      // the can't-load caption's two lines
-    std::vector<std::string> folders_;        // the neighbourhood folder list
-    std::vector<std::string> files_;          // the character file list
-    std::string neighbourhood_;               // the folder of the line chosen in lstUserDataDir
+    std::vector<QLabel*> lblSimName;    // lblSimName0 .. lblSimName48, children of picThumbs
+    QFont name_font_;                   // a sim's name in its label
+    QFont caption_font_;                // the can't-load caption's two lines
+    std::vector<std::string> folders_;  // the neighbourhood folder list
+    std::vector<std::string> files_;    // the character file list
+    std::string neighbourhood_;         // the folder of the line chosen in lstUserDataDir
     int32_t page_ = 0;
-    bool activating_ = false;                 // Form_Activate is running (its boxes take the focus)
-    bool last_activated_was_box_ = false;     // the window activated before this one was a message box
+    bool activating_ = false;              // Form_Activate is running (its boxes take the focus)
+    bool last_activated_was_box_ = false;  // the window activated before this one was a message box
 };
 
 }  // namespace fw

@@ -7,11 +7,10 @@
 #include <QResizeEvent>
 #include <algorithm>
 
+#include "core/base/charset.hpp"
 #include "core/editor/editor_display.hpp"
 #include "core/editor/sim_save.hpp"
-#include "core/base/charset.hpp"
 #include "core/shell/app_state.hpp"
-#include "ui_frmEditSim.h"
 #include "windows/widgets/game_picture.hpp"
 #include "windows/widgets/msg_box.hpp"
 #include "windows/widgets/openers.hpp"
@@ -19,6 +18,8 @@
 #include "windows/widgets/placeholder_bitmaps.hpp"
 #include "windows/widgets/qt_text.hpp"
 #include "windows/widgets/wait_cursor.hpp"
+
+#include "ui_frmEditSim.h"
 
 namespace fw {
 
@@ -152,7 +153,7 @@ void frmEditSim::msDisplayData() {
     // The window opens with no option on; an unknown tone leaves its group so.
     const OptionButtons& on = display.options;
     const std::pair<QRadioButton*, bool> options[] = {
-        {ui->optAdult, on.optAdult}, {ui->optChild, on.optChild},   {ui->optMale, on.optMale},
+        {ui->optAdult, on.optAdult},   {ui->optChild, on.optChild}, {ui->optMale, on.optMale},
         {ui->optFemale, on.optFemale}, {ui->optLight, on.optLight}, {ui->optMedium, on.optMedium},
         {ui->optDark, on.optDark},
     };

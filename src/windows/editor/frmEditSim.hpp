@@ -9,8 +9,8 @@
 #include <optional>
 #include <string>
 
-#include "core/editor/sim_session.hpp"
 #include "core/base/message_box.hpp"
+#include "core/editor/sim_session.hpp"
 
 namespace Ui {
 class frmEditSim;

@@ -8,9 +8,10 @@
 
 #include "core/extract/head_extraction.hpp"
 #include "core/shell/app_state.hpp"
-#include "ui_frmExtract.h"
 #include "windows/widgets/qt_text.hpp"
 #include "windows/widgets/wait_cursor.hpp"
+
+#include "ui_frmExtract.h"
 
 namespace fw {
 

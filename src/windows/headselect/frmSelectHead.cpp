@@ -10,11 +10,12 @@
 
 #include "core/platform/name_compare.hpp"
 #include "core/shell/app_state.hpp"
-#include "ui_frmSelectHead.h"
 #include "windows/widgets/game_picture.hpp"
 #include "windows/widgets/msg_box.hpp"
 #include "windows/widgets/qt_text.hpp"
 #include "windows/widgets/wait_cursor.hpp"
+
+#include "ui_frmSelectHead.h"
 
 namespace fw {
 
@@ -201,8 +202,8 @@ void frmSelectHead::msFillThumbs() {
         grid->drawImage(to_point(thumbnail.at), scratch_);
     };
     painter.refresh = [&] {
-        grid->repaint(QRect(grid->canvasOrigin() + ThumbnailGrid::cellOrigin(last_cell),
-                            QSize(kCellSize, kCellSize)));
+        grid->repaint(
+            QRect(grid->canvasOrigin() + ThumbnailGrid::cellOrigin(last_cell), QSize(kCellSize, kCellSize)));
     };
     painter.show_skin = [this](const ShownSkin& skin) { return show_skin(skin); };
 

@@ -5,10 +5,11 @@
 #include <QPalette>
 
 #include "core/shell/game_location.hpp"
-#include "ui_frmSetPath.h"
 #include "windows/widgets/msg_box.hpp"
 #include "windows/widgets/openers.hpp"
 #include "windows/widgets/qt_text.hpp"
+
+#include "ui_frmSetPath.h"
 
 namespace fw {
 

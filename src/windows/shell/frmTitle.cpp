@@ -7,8 +7,9 @@
 #include <QRadialGradient>
 
 #include "core/shell/startup.hpp"
-#include "ui_frmTitle.h"
 #include "windows/widgets/qt_text.hpp"
+
+#include "ui_frmTitle.h"
 
 namespace fw {
 
@@ -56,12 +57,12 @@ QImage title_picture() {
     // A head in profile, facing right, cut off by the medallion's rim below the shoulders.
     QPainterPath head;
     head.moveTo(92, 190);
-    head.cubicTo(96, 165, 88, 150, 86, 128);     // back of the neck
-    head.cubicTo(80, 80, 112, 50, 140, 52);      // back of the head to the crown
-    head.cubicTo(168, 54, 178, 78, 176, 96);     // crown to brow
-    head.lineTo(187, 116);                       // nose
+    head.cubicTo(96, 165, 88, 150, 86, 128);  // back of the neck
+    head.cubicTo(80, 80, 112, 50, 140, 52);   // back of the head to the crown
+    head.cubicTo(168, 54, 178, 78, 176, 96);  // crown to brow
+    head.lineTo(187, 116);                    // nose
     head.lineTo(178, 120);
-    head.lineTo(180, 127);                       // lips
+    head.lineTo(180, 127);  // lips
     head.lineTo(176, 131);
     head.lineTo(178, 137);
     head.cubicTo(176, 150, 168, 154, 156, 152);  // chin and jaw
@@ -90,7 +91,8 @@ QImage title_picture() {
     line.setPixelSize(12);
     painter.setFont(line);
     painter.setPen(QColor(0xa8, 0xda, 0xdc));
-    painter.drawText(QRect(0, 242, 256, 16), Qt::AlignCenter, QStringLiteral("a character editor for The Sims"));
+    painter.drawText(QRect(0, 242, 256, 16), Qt::AlignCenter,
+                     QStringLiteral("a character editor for The Sims"));
     return picture;
 }
 

@@ -9,8 +9,8 @@ namespace fw {
 namespace {
 
 std::optional<std::string> platform_folder_dialog(QWidget* owner, const std::string& title) {
-    const QString chosen = QFileDialog::getExistingDirectory(owner, to_qt(title), QString(),
-                                                             QFileDialog::ShowDirsOnly);
+    const QString chosen =
+        QFileDialog::getExistingDirectory(owner, to_qt(title), QString(), QFileDialog::ShowDirsOnly);
     if (chosen.isEmpty()) return std::nullopt;
     return from_qt(QDir::toNativeSeparators(chosen));
 }

@@ -68,8 +68,8 @@ void ThumbnailGrid::paintEvent(QPaintEvent* event) {
     painter.translate(canvasOrigin());
     painter.setPen(frameColour());
     const QRect outer = frame_box(selected_);
-    painter.drawRect(outer.adjusted(0, 0, -1, -1));   // (x0, y0) to (x0 + 67, y0 + 67)
-    painter.drawRect(outer.adjusted(1, 1, -2, -2));   // (x0 + 1, y0 + 1) to (x0 + 66, y0 + 66)
+    painter.drawRect(outer.adjusted(0, 0, -1, -1));  // (x0, y0) to (x0 + 67, y0 + 67)
+    painter.drawRect(outer.adjusted(1, 1, -2, -2));  // (x0 + 1, y0 + 1) to (x0 + 66, y0 + 66)
 }
 
 void ThumbnailGrid::mousePressEvent(QMouseEvent* event) {

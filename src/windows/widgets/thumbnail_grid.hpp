@@ -70,8 +70,8 @@ private:
     QPoint thumbnail_offset_{11, 2};
     QSize thumbnail_size_;
     int selected_ = 0;
-    bool blink_ = false;    // the colour the frame takes at the next tick: false gives the button face
-    bool white_ = false;    // the frame is white on screen
+    bool blink_ = false;  // the colour the frame takes at the next tick: false gives the button face
+    bool white_ = false;  // the frame is white on screen
 };
 
 }  // namespace fw

@@ -62,7 +62,8 @@ void trap_escaped_failure(const QObject* receiver, const QEvent* event) {
     } catch (...) {
         const auto* widget = qobject_cast<const QWidget*>(receiver);
         const std::string module = widget ? name_of(widget->window()) : "Facewright";
-        record_failure(module, name_of(receiver) + "_" + event_name(event), 0, failure_from_current_exception());
+        record_failure(module, name_of(receiver) + "_" + event_name(event), 0,
+                       failure_from_current_exception());
     }
     trap();
 }

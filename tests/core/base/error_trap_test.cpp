@@ -1,8 +1,9 @@
+#include "core/base/error_trap.hpp"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "core/base/error_trap.hpp"
 #include "support/temp_dir.hpp"
 
 namespace {
@@ -21,7 +22,8 @@ TEST(ErrorTrap, LogLayout) {
     fw::build::TempDir home;
     fw::build::ScopedEnv env("FACEWRIGHT_HOME", home.str());
     const std::string expected_report =
-        "Error: 76\r\nPath not found\r\n\r\nModule: frmMain\r\nProcedure: msGetUserDataDirs\r\nLocation: 0\r\n\r\n"
+        "Error: 76\r\nPath not found\r\n\r\nModule: frmMain\r\nProcedure: msGetUserDataDirs\r\nLocation: "
+        "0\r\n\r\n"
         "The program can not recover from this error.\r\n\r\n"
         "Please e-mail the file errorlog.txt to the support e-mail address.";
     EXPECT_EQ(fw::build_report(sample()), expected_report);
@@ -46,10 +48,11 @@ TEST(ErrorTrap, GuardRecordsTheInnermostProcedureAndItsCheckpoint) {
             fw::fail(fw::ErrorKind::InputPastEndOfFile, "Input past end of file\r\nsecond line");
         });
     };
-    EXPECT_THROW(fw::guarded("frmMain", "msLoadSimImages", [&](int32_t& location) {
-                     location = fw::checkpoint::c2000;
-                     inner();
-                 }),
+    EXPECT_THROW(fw::guarded("frmMain", "msLoadSimImages",
+                             [&](int32_t& location) {
+                                 location = fw::checkpoint::c2000;
+                                 inner();
+                             }),
                  fw::TrapRaised);
     const fw::ErrorContext& c = fw::error_context();
     EXPECT_EQ(c.module, "modIFFsupport");
@@ -57,8 +60,9 @@ TEST(ErrorTrap, GuardRecordsTheInnermostProcedureAndItsCheckpoint) {
     EXPECT_EQ(c.location, 2000);
     EXPECT_EQ(c.number, 62);
     // A text with line breaks is written unchanged, adding lines to the log.
-    EXPECT_NE(home.read("errorlog.txt").find("Input past end of file\r\nsecond line\r\n\r\nModule: modIFFsupport"),
-              std::string::npos);
+    EXPECT_NE(
+        home.read("errorlog.txt").find("Input past end of file\r\nsecond line\r\n\r\nModule: modIFFsupport"),
+        std::string::npos);
 
     EXPECT_THROW(fw::guarded("frmMain", "x", [](int32_t&) { throw std::bad_alloc(); }), fw::TrapRaised);
     EXPECT_EQ(fw::error_context().number, 7);
@@ -69,7 +73,8 @@ TEST(ErrorTrap, GuardRecordsTheInnermostProcedureAndItsCheckpoint) {
 TEST(ErrorTrap, ReportReachesTheUserEvenWhenTheLogCannotBeWritten) {
     fw::build::TempDir home;
     fw::build::ScopedEnv env("FACEWRIGHT_HOME", (home.path() / "errorlog.txt").string());
-    std::filesystem::create_directories(home.path() / "errorlog.txt" / "errorlog.txt");  // a folder where the log goes
+    std::filesystem::create_directories(home.path() / "errorlog.txt" /
+                                        "errorlog.txt");  // a folder where the log goes
     std::string shown;
     fw::install_report_and_end([&](const std::string& report) {
         shown = report;

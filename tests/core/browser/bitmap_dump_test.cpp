@@ -1,9 +1,10 @@
+#include "core/browser/bitmap_dump.hpp"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
 #include "builders/iff_builder.hpp"
-#include "core/browser/bitmap_dump.hpp"
 #include "core/formats/iff.hpp"
 #include "core/formats/rsmp.hpp"
 #include "support/temp_dir.hpp"

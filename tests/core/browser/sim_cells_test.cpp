@@ -4,11 +4,11 @@
 
 #include <filesystem>
 
-#include "core/shared/grid_pages.hpp"
 #include "builders/far_builder.hpp"
 #include "builders/iff_builder.hpp"
 #include "builders/sim_builder.hpp"
 #include "core/base/error_trap.hpp"
+#include "core/shared/grid_pages.hpp"
 #include "support/temp_dir.hpp"
 
 namespace fw {
@@ -23,10 +23,13 @@ protected:
         build::SimSpec shape;
         shape.name = name;
         shape.head = head;
-        shape.bitmaps = {{"Web_Image", build::face_bmp(seed)}, {"speech_large", build::face_bmp(seed + 100, 64, 64)}};
+        shape.bitmaps = {{"Web_Image", build::face_bmp(seed)},
+                         {"speech_large", build::face_bmp(seed + 100, 64, 64)}};
         return build::sim_file(shape);
     }
-    std::string characters(const std::string& file, const std::string& bytes) { return game_.write("UserData/" + file, bytes); }
+    std::string characters(const std::string& file, const std::string& bytes) {
+        return game_.write("UserData/" + file, bytes);
+    }
     size_t preview_count() const {
         const std::filesystem::directory_iterator files(home_.path() / "HeadPreview");
         return static_cast<size_t>(std::distance(begin(files), end(files)));
@@ -43,7 +46,8 @@ std::string sim_with(const std::string& appearance_data, const std::vector<std::
     b.chunk("OBJD", 128, "user00001 - Sim", std::string(216, '\0'));
     if (!appearance_data.empty()) b.chunk("STR#", 200, "", appearance_data);
     uint16_t id = 2000;
-    for (const std::string& name : names) b.chunk("CTSS", id++, "", build::str_list_data(std::vector<std::string>{name}));
+    for (const std::string& name : names)
+        b.chunk("CTSS", id++, "", build::str_list_data(std::vector<std::string>{name}));
     return b.map().bytes();
 }
 
@@ -55,10 +59,18 @@ TEST_F(SimCellsTest, CellShowsNameAndSkinOrTheCantLoadCell) {
     build::IffBuilder no_nul;
     no_nul.chunk("STR#", 200, "", build::str_list_data(appearance))
         .chunk("CTSS", 2000, "", std::string("\xFD\xFF\x01\x00\x01NoEnd", 10));
-    const struct { const char* what; std::string bytes, caption, skin; } cases[] = {
-        {"two name chunks", sim_with(build::str_list_data(appearance), {"Ren\xE9", "Second"}), "Ren\xE9", "c005malgt_romeo"},
+    const struct {
+        const char* what;
+        std::string bytes, caption, skin;
+    } cases[] = {
+        {"two name chunks", sim_with(build::str_list_data(appearance), {"Ren\xE9", "Second"}), "Ren\xE9",
+         "c005malgt_romeo"},
         {"truncated", build::sim_file(build::SimSpec{}).substr(0, 300), kCantLoadCaption, ""},
-        {"list running off its chunk", sim_with("\xFD\xFF\x05\x00\x01" "abc", {"Bob"}), kCantLoadCaption, ""},
+        {"list running off its chunk",
+         sim_with("\xFD\xFF\x05\x00\x01"
+                  "abc",
+                  {"Bob"}),
+         kCantLoadCaption, ""},
         {"no appearance list", sim_with("", {"Bob"}), kCantLoadCaption, ""},
         {"name chunk without NUL", no_nul.bytes(), kCantLoadCaption, ""},
     };
@@ -82,7 +94,10 @@ TEST_F(SimCellsTest, PreviewsComeFromTheFirstSimOfASafeSkinName) {
     EXPECT_EQ(home_.read("HeadPreview/Preview_c002falgt_anna.bmp"), build::face_bmp(101, 64, 64));
     EXPECT_EQ(home_.read("HeadPreview/Preview2_c002falgt_anna.bmp"), build::face_bmp(1));
     for (const std::string skin : {"../../escaped", "..", "sub\\dir", "C:evil", ""}) {
-        EXPECT_EQ(load_sim_cell(record, characters("User00003.iff", sim("Eve", "C003FA_Eve,HEAD-HEAD=" + skin, 3))).skin, skin);
+        EXPECT_EQ(
+            load_sim_cell(record, characters("User00003.iff", sim("Eve", "C003FA_Eve,HEAD-HEAD=" + skin, 3)))
+                .skin,
+            skin);
         EXPECT_FALSE(make_head_previews(skin)) << skin;
     }
     EXPECT_EQ(preview_count(), 2u);
@@ -102,7 +117,9 @@ TEST_F(SimCellsTest, PageDrawsItsFilesIntoTheirCells) {
         characters(files.back(), i == 50 ? std::string("IFF but cut short") : bob);
     }
     std::vector<std::pair<int32_t, std::string>> drawn;
-    const auto draw = [&](int32_t cell, const SimCell& result) { drawn.emplace_back(cell, result.caption()); };
+    const auto draw = [&](int32_t cell, const SimCell& result) {
+        drawn.emplace_back(cell, result.caption());
+    };
     msLoadSimImages(game_.str() + "\\UserData\\", files, 1, draw);
     EXPECT_EQ(drawn, (std::vector<std::pair<int32_t, std::string>>{{0, kCantLoadCaption}}));
 
@@ -118,19 +135,27 @@ TEST(SimPageSelection, SelectsThePagesFirstFileAndLogsItsStep) {
     std::vector<std::string> files(50);
     files[49] = "User00050.iff";
     std::string shown;
-    const PageSelection selection = select_first_sim(files, 1, [&](const std::string& file) { shown = file; });
+    const PageSelection selection =
+        select_first_sim(files, 1, [&](const std::string& file) { shown = file; });
     EXPECT_EQ(shown, "User00050.iff");
     EXPECT_EQ(selection.cell, 0);
     EXPECT_EQ(selection.page_counter, "Page 2 of 2");
-    EXPECT_THROW(select_first_sim(files, 0, [](const std::string&) { fail(ErrorKind::FileNotFound); }), TrapRaised);
+    EXPECT_THROW(select_first_sim(files, 0, [](const std::string&) { fail(ErrorKind::FileNotFound); }),
+                 TrapRaised);
     EXPECT_EQ(error_context().procedure, "msLoadSimImages");
     EXPECT_EQ(error_context().location, 3000);
 }
 
 TEST(SimPagesTest, PagesHold49FilesAndPointsFallIntoCellsOf68Pixels) {
-    const struct { size_t files; int32_t page, last; const char* counter; bool next; } cases[] = {
-        {49, 0, 48, "Page 1 of 1", false}, {50, 0, 48, "Page 1 of 2", true},
-        {50, 1, 49, "Page 2 of 2", false}, {0, 0, -1, "Page 1 of 0", false}};
+    const struct {
+        size_t files;
+        int32_t page, last;
+        const char* counter;
+        bool next;
+    } cases[] = {{49, 0, 48, "Page 1 of 1", false},
+                 {50, 0, 48, "Page 1 of 2", true},
+                 {50, 1, 49, "Page 2 of 2", false},
+                 {0, 0, -1, "Page 1 of 0", false}};
     for (const auto& c : cases) {
         EXPECT_EQ(last_index(c.page, c.files), c.last) << c.files << "/" << c.page;
         EXPECT_EQ(page_counter_text(c.page, c.files), c.counter);
@@ -139,8 +164,9 @@ TEST(SimPagesTest, PagesHold49FilesAndPointsFallIntoCellsOf68Pixels) {
     EXPECT_TRUE(can_go_previous(1) && !can_go_previous(0));
 
     // Right of the grid is the next row, below it the next page.
-    const struct { int32_t x, y, cell; } points[] = {
-        {0, 0, 0}, {67, 67, 0}, {68, 0, 1}, {475, 475, 48}, {476, 0, 7}, {0, 476, 49}};
+    const struct {
+        int32_t x, y, cell;
+    } points[] = {{0, 0, 0}, {67, 67, 0}, {68, 0, 1}, {475, 475, 48}, {476, 0, 7}, {0, 476, 49}};
     for (const auto& p : points) EXPECT_EQ(cell_at(p.x, p.y), p.cell) << p.x << "," << p.y;
     EXPECT_EQ(file_number(1, 0), 50);
     // A click below the grid takes the next page's file.

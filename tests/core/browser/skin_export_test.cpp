@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "core/browser/main_options.hpp"
 #include "builders/iff_builder.hpp"
 #include "builders/sim_builder.hpp"
+#include "core/browser/main_options.hpp"
 #include "core/platform/settings.hpp"
 #include "support/temp_dir.hpp"
 
@@ -14,7 +14,9 @@ namespace {
 class SkinExportTest : public testing::Test {
 protected:
     std::string folder() const { return game_.str() + "\\UserData2\\characters\\"; }
-    void sim(const std::string& file, const std::string& bytes) { game_.write("UserData2/Characters/" + file, bytes); }
+    void sim(const std::string& file, const std::string& bytes) {
+        game_.write("UserData2/Characters/" + file, bytes);
+    }
 
     build::TempDir home_;
     build::ScopedEnv home_env_{"FACEWRIGHT_HOME", home_.str()};
@@ -38,15 +40,19 @@ TEST_F(SkinExportTest, WritesBothFilesByteForByteLeavingOutFilesThatCannotBeRead
     sim("User00003.iff", two_names.bytes());
     // A readable file whose appearance list runs off its chunk is left out like an unreadable one.
     build::IffBuilder broken;
-    broken.chunk("STR#", 200, "", "\xFD\xFF\x03\x00\x01" "adult");
+    broken.chunk("STR#", 200, "",
+                 "\xFD\xFF\x03\x00\x01"
+                 "adult");
     sim("User00004.iff", broken.bytes());
 
     // The message names the files by their real paths.
     const std::string home = home_.str();
-    EXPECT_EQ(smenuExport_Click(folder(), {"User00001.iff", "User00002.iff", "User00003.iff", "User00004.iff"}),
-              (BoxMessage{"Exported:\r\n" + home + "/headskins.txt\r\n" + home + "/bodyskins.txt", 64,
-                          "Export Complete"}));
-    EXPECT_EQ(home_.read("headskins.txt"), "User00001.iff;Rom\xE9o;c005malgt_romeo;x\r\nUser00003.iff;Last;NoEquals\r\n");
+    EXPECT_EQ(
+        smenuExport_Click(folder(), {"User00001.iff", "User00002.iff", "User00003.iff", "User00004.iff"}),
+        (BoxMessage{"Exported:\r\n" + home + "/headskins.txt\r\n" + home + "/bodyskins.txt", 64,
+                    "Export Complete"}));
+    EXPECT_EQ(home_.read("headskins.txt"),
+              "User00001.iff;Rom\xE9o;c005malgt_romeo;x\r\nUser00003.iff;Last;NoEquals\r\n");
     EXPECT_EQ(home_.read("bodyskins.txt"),
               "User00001.iff;Rom\xE9o;b003mafatlgt_casual\r\nUser00003.iff;Last;b001fafitlgt_01\r\n");
 

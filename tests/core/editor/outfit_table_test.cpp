@@ -1,10 +1,11 @@
+#include "core/editor/outfit_table.hpp"
+
 #include <gtest/gtest.h>
 
 #include <tuple>
 
-#include "core/editor/outfit_table.hpp"
-#include "typed_outfits.hpp"
 #include "core/base/failure.hpp"
+#include "typed_outfits.hpp"
 
 namespace {
 
@@ -25,13 +26,18 @@ TEST(OutfitTable, WritesTheWholeRowOfTheBodyAndNothingElse) {
         for (const char* gender : {"male", "female"}) {
             for (const char* tone : {"lgt", "med", "drk"}) {
                 auto list = appearance(age, gender, tone);
-                const auto expected = fw::typed::outfits(age == std::string("adult"), gender == std::string("male"), tone);
+                const auto expected =
+                    fw::typed::outfits(age == std::string("adult"), gender == std::string("male"), tone);
                 fw::apply_outfit_table(list);
                 for (size_t n = 1; n <= 35; ++n) {
                     const auto cell = expected.find(n);
                     const std::string want = cell != expected.end() ? cell->second
-                                             : n == 1 ? age : n == 13 ? gender : n == 15 ? tone : "old" + std::to_string(n);
-                    EXPECT_EQ(list.item(n).value, want) << age << " " << gender << " " << tone << " entry " << n;
+                                             : n == 1               ? age
+                                             : n == 13              ? gender
+                                             : n == 15              ? tone
+                                                                    : "old" + std::to_string(n);
+                    EXPECT_EQ(list.item(n).value, want)
+                        << age << " " << gender << " " << tone << " entry " << n;
                 }
             }
         }
@@ -45,7 +51,8 @@ TEST(OutfitTable, ToneAndBodyAsTheRulesSpellThem) {
         {"child", "male", "med", 18, "HuLO,HAND=huaomed"},
         {"child", "female", "med", 2, "B001FCChd_01,BODY=B001FCChdmed_girl01"},
         {"adult", "female", "med", 29, "HfLO,HAND=gfao_bride"},
-        {"Adult", "Male", "lgt", 2, "B001FCChd_01,BODY=B001FCChdlgt_girl01"},  // not "adult"/"male": child, female
+        {"Adult", "Male", "lgt", 2,
+         "B001FCChd_01,BODY=B001FCChdlgt_girl01"},  // not "adult"/"male": child, female
     };
     for (const auto& [age, gender, tone, entry, value] : cases) {
         auto list = appearance(age, gender, tone);

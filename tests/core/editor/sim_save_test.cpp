@@ -1,18 +1,19 @@
+#include "core/editor/sim_save.hpp"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <set>
 #include <tuple>
 
-#include "core/editor/sim_save.hpp"
-#include "typed_outfits.hpp"
+#include "builders/sim_builder.hpp"
+#include "core/base/error_trap.hpp"
 #include "core/formats/binary.hpp"
 #include "core/formats/character_file.hpp"
 #include "core/platform/game_files.hpp"
 #include "core/platform/game_paths.hpp"
-#include "core/base/error_trap.hpp"
-#include "builders/sim_builder.hpp"
 #include "support/temp_dir.hpp"
+#include "typed_outfits.hpp"
 
 namespace {
 
@@ -47,7 +48,8 @@ protected:
         EXPECT_EQ(fw::read_sim_file(path_, read), std::nullopt);
         return read;
     }
-    fw::SaveResult save(const fw::SimControls& controls, bool backup = false, fw::SaveFiles* files = nullptr) {
+    fw::SaveResult save(const fw::SimControls& controls, bool backup = false,
+                        fw::SaveFiles* files = nullptr) {
         fw::EditorSession edited = session();
         return fw::save_sim(edited, controls, {.make_backup = backup, .clock = fixed_time, .files = files});
     }
@@ -73,7 +75,11 @@ TEST_F(SimSave, NameOnlyChangesTheControlEntriesAndDropsBitmapsAndMap) {
         });
         put(shape);
         fw::SimControls controls = shown();
-        controls.name = fw::encode_for_game("Ren\xC3\xA9" "e", "name").bytes;
+        controls.name = fw::encode_for_game(
+                            "Ren\xC3\xA9"
+                            "e",
+                            "name")
+                            .bytes;
         ASSERT_TRUE(save(controls).saved()) << entries;
 
         // The same sim built with the new name and these entries, without bitmaps and map.
@@ -81,7 +87,9 @@ TEST_F(SimSave, NameOnlyChangesTheControlEntriesAndDropsBitmapsAndMap) {
         ASSERT_NE(values[14 - 1], "27");
         values[3 - 1] = "C123MA_Test,HEAD-HEAD=c123malgt_test";
         values[14 - 1] = "27";
-        shape.name = "Ren\xE9" "e";  // the game's one byte, not UTF-8
+        shape.name =
+            "Ren\xE9"
+            "e";  // the game's one byte, not UTF-8
         shape.bitmaps.clear();
         shape.with_map = false;
         EXPECT_EQ(current(), fw::build::sim_file(shape, values)) << entries;
@@ -93,8 +101,10 @@ TEST_F(SimSave, NameOnlyChangesTheControlEntriesAndDropsBitmapsAndMap) {
 TEST_F(SimSave, BodyChangesApplyTheTableRowOfTheNewBody) {
     // The tone in the file, then the controls: adult, male, tone (none chosen: saved as dark).
     const std::tuple<std::string, bool, bool, std::optional<fw::Tone>> cases[] = {
-        {"lgt", true, true, fw::Tone::Dark},   {"med", false, true, fw::Tone::Medium},
-        {"lgt", true, false, fw::Tone::Light}, {"xyz", true, true, std::nullopt}};
+        {"lgt", true, true, fw::Tone::Dark},
+        {"med", false, true, fw::Tone::Medium},
+        {"lgt", true, false, fw::Tone::Light},
+        {"xyz", true, true, std::nullopt}};
     for (const auto& [file_tone, adult, male, tone] : cases) {
         SimSpec shape;
         shape.tone = file_tone;
@@ -126,8 +136,10 @@ TEST_F(SimSave, RefusalsWriteNothing) {
         {"cat", fw::build::pet_spec("Tom", false), fw::kPetRefusedText},
         {"head without a comma", shaped([](SimSpec& s) { s.head = "C001MA_Test HEAD-HEAD=c001malgt_test"; }),
          fw::kInvalidUserFileText},
-        {"33 entries and a new tone", shaped([](SimSpec& s) { s.entry_count = 33; }), fw::kInvalidUserFileText},
-        {"entry 1 neither adult nor child", shaped([](SimSpec& s) { s.age = "elder"; }), fw::kInvalidUserFileText},
+        {"33 entries and a new tone", shaped([](SimSpec& s) { s.entry_count = 33; }),
+         fw::kInvalidUserFileText},
+        {"entry 1 neither adult nor child", shaped([](SimSpec& s) { s.age = "elder"; }),
+         fw::kInvalidUserFileText},
         {"no name", shaped([](SimSpec& s) { s.name = ""; }), "The name is empty. Nothing was saved."},
         {"read-only file", SimSpec{}, ""},  // last: the file stays read-only
     };
@@ -140,8 +152,8 @@ TEST_F(SimSave, RefusalsWriteNothing) {
         const fw::SaveResult result = save(controls, true);
         ASSERT_TRUE(result.refusal) << c.what;
         if (c.text.empty()) {
-            EXPECT_EQ(*result.refusal, (fw::BoxMessage{"This sim's file is read-only:\r\n" + fw::display_path(path_) +
-                                                           "\r\nNothing was saved.",
+            EXPECT_EQ(*result.refusal, (fw::BoxMessage{"This sim's file is read-only:\r\n" +
+                                                           fw::display_path(path_) + "\r\nNothing was saved.",
                                                        16, "Save Terminated"}));
         } else {
             EXPECT_EQ(result.refusal->text, c.text) << c.what;
@@ -199,13 +211,18 @@ TEST_F(SimSave, BackupsAreNamedForTheSimAndNeverOverwritten) {
     EXPECT_EQ(fw::read_file(folder + name + "_2"), after_first);
 
     controls.name = "Ren\xE9 Smith";
-    EXPECT_EQ(save(controls, true).backup_path, folder + "User00005iff_Bob-ReneSmith_UserData3_20240102_030404");
+    EXPECT_EQ(save(controls, true).backup_path,
+              folder + "User00005iff_Bob-ReneSmith_UserData3_20240102_030404");
 }
 
 TEST(SimBackupName, NeighbourhoodAndSimParts) {
     EXPECT_EQ(fw::neighbourhood_of("C:\\Games\\The Sims\\userdata2\\Characters\\User00012.iff"), "userdata2");
     EXPECT_EQ(fw::neighbourhood_of("/home/p/sims/User00012.iff"), "");
-    EXPECT_EQ(fw::backup_sim_part("Zo\xEB", "\xC6" "sa \x8A" "ar\xDF"), "Zoe-AEsa Sarss");
+    EXPECT_EQ(fw::backup_sim_part("Zo\xEB",
+                                  "\xC6"
+                                  "sa \x8A"
+                                  "ar\xDF"),
+              "Zoe-AEsa Sarss");
 }
 
 // Fails the n-th file operation of a save, as a full disk or a vanished folder would.
@@ -223,8 +240,14 @@ struct FailingFiles : fw::SaveFiles {
         SaveFiles::write_without_bitmaps(f, p);
     }
     std::string read_file(const std::string& p) override { return step(), SaveFiles::read_file(p); }
-    void copy_file(const std::string& a, const std::string& b) override { step(); SaveFiles::copy_file(a, b); }
-    void replace_file(const std::string& t, const std::string& b) override { step(); SaveFiles::replace_file(t, b); }
+    void copy_file(const std::string& a, const std::string& b) override {
+        step();
+        SaveFiles::copy_file(a, b);
+    }
+    void replace_file(const std::string& t, const std::string& b) override {
+        step();
+        SaveFiles::replace_file(t, b);
+    }
     std::string listed_name(const std::string& p) override { return step(), SaveFiles::listed_name(p); }
 
     int fail_at;

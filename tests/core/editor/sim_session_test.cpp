@@ -1,8 +1,9 @@
+#include "core/editor/sim_session.hpp"
+
 #include <gtest/gtest.h>
 
 #include <tuple>
 
-#include "core/editor/sim_session.hpp"
 #include "builders/iff_builder.hpp"
 #include "builders/sim_builder.hpp"
 #include "support/temp_dir.hpp"
@@ -31,7 +32,8 @@ TEST(SimSessionOpen, RefusesWhatTheEditorCouldNotShowOrSave) {
     const std::string whole = fw::build::sim_file(SimSpec{});
     const std::string people = fw::build::str_list_data(fw::build::appearance_values(SimSpec{}));
     const fw::BoxMessage invalid = fw::invalid_file_box();
-    const std::tuple<const char*, std::string, std::optional<fw::BoxMessage>> cases[] = {  // what, file, box
+    const std::tuple<const char*, std::string, std::optional<fw::BoxMessage>> cases[] = {
+        // what, file, box
         {"child of 15 entries: a name can be saved", sim_file([](SimSpec& s) {
              s.age = "child";
              s.entry_count = 15;
@@ -44,13 +46,19 @@ TEST(SimSessionOpen, RefusesWhatTheEditorCouldNotShowOrSave) {
         {"not a character file", sim_file([](SimSpec& s) { s.objd_label = "neighbor - Bob"; }), invalid},
         {"truncated", whole.substr(0, whole.size() - 5), invalid},
         {"empty", "", invalid},
-        {"5 entries claimed, none ended", with_lists(std::string("\xFD\xFF\x05\x00\x01" "abc", 7), {"X"}), invalid},
+        {"5 entries claimed, none ended",
+         with_lists(std::string("\xFD\xFF\x05\x00\x01"
+                                "abc",
+                                7),
+                    {"X"}),
+         invalid},
         {"no name", with_lists(people, {}), invalid},
     };
     for (const auto& [what, bytes, box] : cases) {
         fw::build::TempDir dir;
         fw::EditorSession session;
-        EXPECT_EQ(fw::open_sim_for_editing(dir.write("User00001.iff", bytes), session), box) << what;  // never trapped
+        EXPECT_EQ(fw::open_sim_for_editing(dir.write("User00001.iff", bytes), session), box)
+            << what;  // never trapped
     }
 }
 

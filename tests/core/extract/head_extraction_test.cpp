@@ -1,6 +1,7 @@
+#include "core/extract/head_extraction.hpp"
+
 #include <gtest/gtest.h>
 
-#include "core/extract/head_extraction.hpp"
 #include "builders/far_builder.hpp"
 #include "support/temp_dir.hpp"
 
@@ -21,19 +22,23 @@ std::string archive_lines(const std::string& game, const std::string& archive, i
 TEST(HeadExtraction, LogCountsEachArchiveAndExtractsEachNewBitmapOnce) {
     TempDir game;
     game.write("GameData/Skins/c001MAMED_OLD.BMP", "kept");
-    game.write("GameData/textures/TEXTURES.FAR",
-               far_archive({{"C005MAlgt_romeo.bmp", "romeo from textures"}, {"skins\\c006fadrk_ava.bmp", "ava"},
-                            {"C001MAmed_old.bmp", "new old"},
-                            {"B005MALGT_X.BMP", "body"}, {"C005MALGT-X.BMP", "-"}, {"C005MALGT_X.TGA", "tga"}}));
-    game.write("ExpansionPack/ExpansionPack.far",
-               far_archive({{"C005MALGT_ROMEO.BMP", "romeo from the pack"}, {"..\\..\\C007MAlgt_up.bmp", "up"},
-                            {std::string("C007MAlgt_\x01.bmp"), "control"}, {"C007MAlgt_down.bmp\\", "folder"}}));
+    game.write("GameData/textures/TEXTURES.FAR", far_archive({{"C005MAlgt_romeo.bmp", "romeo from textures"},
+                                                              {"skins\\c006fadrk_ava.bmp", "ava"},
+                                                              {"C001MAmed_old.bmp", "new old"},
+                                                              {"B005MALGT_X.BMP", "body"},
+                                                              {"C005MALGT-X.BMP", "-"},
+                                                              {"C005MALGT_X.TGA", "tga"}}));
+    game.write("ExpansionPack/ExpansionPack.far", far_archive({{"C005MALGT_ROMEO.BMP", "romeo from the pack"},
+                                                               {"..\\..\\C007MAlgt_up.bmp", "up"},
+                                                               {std::string("C007MAlgt_\x01.bmp"), "control"},
+                                                               {"C007MAlgt_down.bmp\\", "folder"}}));
     game.write("ExpansionPack4/ExpansionPack4.far", far_archive({}));
 
     const std::string g = game.str();
     std::string rest;  // the empty and the missing archives
-    for (const char* archive : {"/ExpansionPack2/ExpansionPack2.far", "/ExpansionPack3/ExpansionPack3.far",
-                                "/ExpansionPack4/ExpansionPack4.far", "/ExpansionShared/ExpansionShared.far"}) {
+    for (const char* archive :
+         {"/ExpansionPack2/ExpansionPack2.far", "/ExpansionPack3/ExpansionPack3.far",
+          "/ExpansionPack4/ExpansionPack4.far", "/ExpansionShared/ExpansionShared.far"}) {
         rest += archive_lines(g, archive, 0, 0);
     }
     const auto expected_log = [&](int from_textures, int from_pack) {
@@ -42,7 +47,8 @@ TEST(HeadExtraction, LogCountsEachArchiveAndExtractsEachNewBitmapOnce) {
                "Total Files Found: 5   Total Files Extracted: " + std::to_string(from_textures + from_pack);
     };
     std::string pieces;
-    EXPECT_EQ(fw::extract_head_bitmaps(g, [&](const std::string& text) { pieces += text; }).log, expected_log(2, 1));
+    EXPECT_EQ(fw::extract_head_bitmaps(g, [&](const std::string& text) { pieces += text; }).log,
+              expected_log(2, 1));
     EXPECT_EQ(pieces, expected_log(2, 1));
     EXPECT_EQ(game.read("GameData/Skins/C005MAlgt_romeo.bmp"), "romeo from textures");
     EXPECT_EQ(game.read("GameData/Skins/c006fadrk_ava.bmp"), "ava");

@@ -1,6 +1,7 @@
+#include "core/formats/binary.hpp"
+
 #include <gtest/gtest.h>
 
-#include "core/formats/binary.hpp"
 #include "core/base/charset.hpp"
 #include "core/base/failure.hpp"
 
@@ -20,7 +21,8 @@ TEST(Binary, IntegersAndHexText) {
     EXPECT_EQ(fw::gflngStrToLongLE(b({0xFF, 0xFF, 0xFF, 0xFF})), -1);
     EXPECT_EQ(fw::gfstrLongToStrBE(76), b({0, 0, 0, 0x4C}));
     EXPECT_THROW(fw::gflngStrToLongLE("abc"), fw::Failure);
-    const std::pair<const char*, int> hex[] = {{"C8", 200}, {"ff", 255}, {"7", 7}, {"g5", 5}, {"ZZ", 0}, {"100", -1}, {"", -1}};
+    const std::pair<const char*, int> hex[] = {{"C8", 200}, {"ff", 255}, {"7", 7}, {"g5", 5},
+                                               {"ZZ", 0},   {"100", -1}, {"", -1}};
     for (const auto& [text, value] : hex) EXPECT_EQ(fw::gfintHexToByte(text), value) << text;
     EXPECT_EQ(fw::gfstrHexToStr4("07 D0 00 10"), b({0x07, 0xD0, 0x00, 0x10}));
     EXPECT_THROW(fw::gfstrHexToStr4("00 C8 0010"), fw::Failure);

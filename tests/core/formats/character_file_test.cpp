@@ -1,9 +1,10 @@
+#include "core/formats/character_file.hpp"
+
 #include <gtest/gtest.h>
 
-#include "core/formats/character_file.hpp"
-#include "core/formats/iff.hpp"
 #include "builders/iff_builder.hpp"
 #include "builders/sim_builder.hpp"
+#include "core/formats/iff.hpp"
 
 namespace {
 
@@ -16,7 +17,13 @@ fw::IFFFile read(const std::string& bytes) {
 }
 
 TEST(CharacterFile, ValidOnlyWithBothListsAndAUserObject) {
-    struct Case { const char* what; uint16_t str_flags; uint16_t ctss_id; std::string objd_label; bool valid; };
+    struct Case {
+        const char* what;
+        uint16_t str_flags;
+        uint16_t ctss_id;
+        std::string objd_label;
+        bool valid;
+    };
     const Case cases[] = {
         {"a sim", 0x0010, 2000, "user00000 - Bob", true},
         {"label User1234", 0x0010, 2000, "User1234", true},
@@ -29,7 +36,9 @@ TEST(CharacterFile, ValidOnlyWithBothListsAndAUserObject) {
     };
     for (const Case& c : cases) {
         IffBuilder b;
-        b.chunk("STR#", 200, "", "", c.str_flags).chunk("CTSS", c.ctss_id, "", "").chunk("OBJD", 1, c.objd_label, "");
+        b.chunk("STR#", 200, "", "", c.str_flags)
+            .chunk("CTSS", c.ctss_id, "", "")
+            .chunk("OBJD", 1, c.objd_label, "");
         EXPECT_EQ(fw::gfblnVerifyUserIFF(read(b.bytes())), c.valid) << c.what;
     }
     EXPECT_TRUE(fw::gfblnVerifyUserIFF(read(fw::build::sim_file(fw::build::SimSpec{}))));
@@ -41,8 +50,11 @@ TEST(CharacterFile, SavedWithoutBitmapsInChunkOrder) {
     for (int i = 0; i < 10; ++i) {
         const bool bitmap = i == 1 || i == 5 || i == 9;
         const std::string type = bitmap ? "BMP_" : "C" + std::to_string(i) + "__";
-        with.chunk(type, static_cast<uint16_t>(i), "l" + std::to_string(i), std::string(static_cast<size_t>(i), 'd'));
-        if (!bitmap) without.chunk(type, static_cast<uint16_t>(i), "l" + std::to_string(i), std::string(static_cast<size_t>(i), 'd'));
+        with.chunk(type, static_cast<uint16_t>(i), "l" + std::to_string(i),
+                   std::string(static_cast<size_t>(i), 'd'));
+        if (!bitmap)
+            without.chunk(type, static_cast<uint16_t>(i), "l" + std::to_string(i),
+                          std::string(static_cast<size_t>(i), 'd'));
     }
     with.map(fw::build::MapOptions{4});
     const std::string saved = fw::iff_bytes_without_bitmaps(read(with.bytes()));

@@ -1,11 +1,12 @@
+#include "core/formats/far.hpp"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "core/formats/binary.hpp"
-#include "core/formats/far.hpp"
-#include "core/base/error_trap.hpp"
 #include "builders/far_builder.hpp"
+#include "core/base/error_trap.hpp"
+#include "core/formats/binary.hpp"
 #include "support/temp_dir.hpp"
 
 namespace {
@@ -62,14 +63,18 @@ TEST(FarArchive, NoDirectoryOrNoEntriesGiveAnEmptyDirectory) {
 
 TEST(FarArchive, NamesThatWouldLeaveTheFolderAreNotExtracted) {
     fw::build::TempDir dir;
-    const std::string archive = dir.write("x.far", fw::build::far_archive({
-        {"skins\\..", "up"}, {"skins\\", "empty"}, {std::string("bad\x01name.bmp"), "ctl"}, {"..\\..\\ok.bmp", "ok"}}));
+    const std::string archive =
+        dir.write("x.far", fw::build::far_archive({{"skins\\..", "up"},
+                                                   {"skins\\", "empty"},
+                                                   {std::string("bad\x01name.bmp"), "ctl"},
+                                                   {"..\\..\\ok.bmp", "ok"}}));
     fw::FARdir far;
     fw::gsReadFARdir(far, archive);
     std::filesystem::create_directory(dir.path() / "out");
     for (int32_t i = 1; i <= far.count(); ++i) fw::gsExtractFile(archive, dir.str() + "/out", far, i);
     std::vector<std::string> written;
-    for (const auto& e : std::filesystem::directory_iterator(dir.path() / "out")) written.push_back(e.path().filename().string());
+    for (const auto& e : std::filesystem::directory_iterator(dir.path() / "out"))
+        written.push_back(e.path().filename().string());
     EXPECT_EQ(written, std::vector<std::string>{"ok.bmp"});
     EXPECT_EQ(dir.read("out/ok.bmp"), "ok");
 }
@@ -77,14 +82,19 @@ TEST(FarArchive, NamesThatWouldLeaveTheFolderAreNotExtracted) {
 TEST(FarArchive, LyingArchivesFailThroughTheTrapBeforeAnythingIsWritten) {
     const std::string good = fw::build::far_archive({{"head.bmp", pattern(5000)}});
     const size_t directory = fw::build::far_directory_offset(good);
-    struct Case { const char* what; std::string bytes; };
+    struct Case {
+        const char* what;
+        std::string bytes;
+    };
     std::string past_end = good, negative = good, count = good, name = good;
     past_end.replace(12, 4, fw::long_to_str_le(static_cast<int32_t>(good.size())));
     negative.replace(12, 4, fw::long_to_str_le(-16));
     count.replace(directory, 4, fw::long_to_str_le(0x10000000));
     name.replace(directory + 16, 4, fw::long_to_str_le(1000));
-    const Case cases[] = {{"directory past the end", past_end}, {"negative directory", negative},
-                          {"count too large", count}, {"name past the end", name},
+    const Case cases[] = {{"directory past the end", past_end},
+                          {"negative directory", negative},
+                          {"count too large", count},
+                          {"name past the end", name},
                           {"shorter than its header", good.substr(0, 10)}};
     fw::build::TempDir dir;
     for (const Case& c : cases) {
@@ -104,7 +114,8 @@ TEST(FarArchive, LyingArchivesFailThroughTheTrapBeforeAnythingIsWritten) {
     EXPECT_FALSE(std::filesystem::exists(dir.path() / "head.bmp"));
     // A destination folder that does not exist.
     fw::gsReadFARdir(far, dir.write("good.far", good));
-    EXPECT_THROW(fw::gsExtractFileEx(dir.str() + "/good.far", dir.str() + "/nowhere", "x.bmp", far, 1), fw::TrapRaised);
+    EXPECT_THROW(fw::gsExtractFileEx(dir.str() + "/good.far", dir.str() + "/nowhere", "x.bmp", far, 1),
+                 fw::TrapRaised);
     EXPECT_EQ(fw::error_context().procedure, "gsExtractFileEx");
 }
 

@@ -1,10 +1,11 @@
+#include "core/formats/iff.hpp"
+
 #include <gtest/gtest.h>
 
+#include "builders/iff_builder.hpp"
+#include "core/base/error_trap.hpp"
 #include "core/formats/binary.hpp"
 #include "core/formats/character_file.hpp"
-#include "core/formats/iff.hpp"
-#include "core/base/error_trap.hpp"
-#include "builders/iff_builder.hpp"
 #include "support/temp_dir.hpp"
 
 namespace {
@@ -82,7 +83,11 @@ TEST(IffRead, EdgesOfTheChunkLoop) {
 }
 
 TEST(IffRead, LyingAndTruncatedFilesGiveAnErrorTextNeverAnOverRead) {
-    struct Case { const char* what; std::string bytes; std::string error; };
+    struct Case {
+        const char* what;
+        std::string bytes;
+        std::string error;
+    };
     const std::string good = three_chunks().bytes();
     const Case cases[] = {
         {"size below 76", IffBuilder().chunk(ChunkSpec{"ABCD", 1, 0x10, "", "", 75}).bytes(),
@@ -106,7 +111,8 @@ TEST(IffRead, CheckedReaderReportsAMissingFileAndTrappingReaderLogsItsPhase) {
     fw::IFFFile file;
     EXPECT_EQ(fw::gfstrReadIFFChecked(file, dir.str() + "/missing.iff"), "Error 53 - File not found");
 
-    dir.write("bad.iff", IffBuilder().chunk("ABCD", 1, "", "").chunk(ChunkSpec{"ABCD", 1, 0x10, "", "", 12}).bytes());
+    dir.write("bad.iff",
+              IffBuilder().chunk("ABCD", 1, "", "").chunk(ChunkSpec{"ABCD", 1, 0x10, "", "", 12}).bytes());
     EXPECT_THROW(fw::gsReadIFF(file, dir.str() + "/bad.iff"), fw::TrapRaised);
     EXPECT_EQ(fw::error_context().module, "modIFFsupport");
     EXPECT_EQ(fw::error_context().procedure, "gsReadIFF");

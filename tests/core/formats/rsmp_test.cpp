@@ -1,10 +1,11 @@
+#include "core/formats/rsmp.hpp"
+
 #include <gtest/gtest.h>
 
+#include "builders/iff_builder.hpp"
+#include "core/base/error_trap.hpp"
 #include "core/formats/binary.hpp"
 #include "core/formats/iff.hpp"
-#include "core/formats/rsmp.hpp"
-#include "core/base/error_trap.hpp"
-#include "builders/iff_builder.hpp"
 #include "support/temp_dir.hpp"
 
 namespace {

@@ -1,10 +1,11 @@
+#include "core/formats/str_list.hpp"
+
 #include <gtest/gtest.h>
 
+#include "builders/iff_builder.hpp"
+#include "core/base/error_trap.hpp"
 #include "core/formats/binary.hpp"
 #include "core/formats/iff.hpp"
-#include "core/formats/str_list.hpp"
-#include "core/base/error_trap.hpp"
-#include "builders/iff_builder.hpp"
 
 namespace {
 
@@ -75,18 +76,26 @@ TEST(StringList, TheFirstMatchingChunkIsReadAndEveryOneWritten) {
     fw::gsWriteSTRSegment(file, list, kAppearance, false);
     for (size_t n : {1, 2}) {
         EXPECT_EQ(file.chunk(n).data, fw::build::str_list_data(std::vector<std::string>{"both"}));
-        EXPECT_EQ(fw::gflngStrToLongBE(file.chunk(n).size), static_cast<int32_t>(file.chunk(n).data.size() + 76));
+        EXPECT_EQ(fw::gflngStrToLongBE(file.chunk(n).size),
+                  static_cast<int32_t>(file.chunk(n).data.size() + 76));
     }
 }
 
 TEST(StringList, BrokenListsReachTheTrapInsteadOfBeingMisread) {
-    struct Case { const char* what; std::string data; };
+    struct Case {
+        const char* what;
+        std::string data;
+    };
     std::string many = fw::build::str_list_data(std::vector<std::string>{});
     many[2] = '\x00';
     many[3] = '\x80';  // 32768 entries
     const Case cases[] = {
-        {"value runs off the end", std::string("\xFD\xFF\x01\x00\x01" "abc", 8)},
-        {"second text runs off the end", std::string("\xFD\xFF\x01\x00\x01" "abc\0def", 12)},
+        {"value runs off the end", std::string("\xFD\xFF\x01\x00\x01"
+                                               "abc",
+                                               8)},
+        {"second text runs off the end", std::string("\xFD\xFF\x01\x00\x01"
+                                                     "abc\0def",
+                                                     12)},
         {"count larger than the data", std::string("\xFD\xFF\x09\x00\x01\0\0", 7)},
         {"count above 32767", many + std::string(200000, '\0')},
         {"no count", std::string("\xFD", 1)},

@@ -1,11 +1,12 @@
+#include "core/platform/game_paths.hpp"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "core/platform/game_files.hpp"
-#include "core/platform/game_paths.hpp"
-#include "core/platform/name_compare.hpp"
 #include "core/base/failure.hpp"
+#include "core/platform/game_files.hpp"
+#include "core/platform/name_compare.hpp"
 #include "support/temp_dir.hpp"
 
 namespace {
@@ -50,14 +51,17 @@ TEST(GamePaths, NamesMadeOrRemovedByOtherProgramsAreSeenAtOnce) {
 
 TEST(GamePaths, WildcardListingSortedWithoutRegardToCase) {
     fw::build::TempDir dir;
-    for (const char* name : {"UserData10/x", "userdata3/x", "UserData/x", "UserData2/x", "Userdata_old/x", "Downloads/x"}) {
+    for (const char* name :
+         {"UserData10/x", "userdata3/x", "UserData/x", "UserData2/x", "Userdata_old/x", "Downloads/x"}) {
         dir.write(name, "");
     }
     dir.write("UserData.txt", "");
     EXPECT_EQ(fw::list_matching(dir.str() + "\\Userdata*"),
-              (std::vector<std::string>{"UserData", "UserData.txt", "UserData10", "UserData2", "userdata3", "Userdata_old"}));
+              (std::vector<std::string>{"UserData", "UserData.txt", "UserData10", "UserData2", "userdata3",
+                                        "Userdata_old"}));
     EXPECT_EQ(fw::list_matching(dir.str() + "\\Userdata*", true), std::vector<std::string>{"UserData.txt"});
-    EXPECT_EQ(fw::list_matching(dir.str() + "\\USERDATA?"), (std::vector<std::string>{"UserData2", "userdata3"}));
+    EXPECT_EQ(fw::list_matching(dir.str() + "\\USERDATA?"),
+              (std::vector<std::string>{"UserData2", "userdata3"}));
     EXPECT_TRUE(fw::list_matching(dir.str() + "\\missing\\*").empty());
     EXPECT_TRUE(fw::wildcard_match("C???MA*.cmx", "c005ma_romeo.CMX"));
     EXPECT_TRUE(fw::wildcard_match("*_*.bmp", "a_b_c.bmp"));
@@ -176,7 +180,8 @@ TEST(GamePaths, AtomicReplaceLeavesTheOldFileWholeWhenItCannotWrite) {
     fw::replace_file_atomically(link, "through the link");
     EXPECT_TRUE(fs::is_symlink(link));
     EXPECT_EQ(dir.read("Characters/User00001.iff"), "through the link");
-    EXPECT_EQ(fs::status(target).permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(fs::status(target).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     fs::permissions(target, fs::perms::owner_all);
 
     if (::geteuid() != 0) {  // root writes anywhere; the permission case only means something for users

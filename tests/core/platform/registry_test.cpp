@@ -13,8 +13,9 @@ namespace {
 class RegistryTest : public testing::Test {
 protected:
     void write_system_reg(const std::string& body, bool win64 = false) {
-        prefix_.write("system.reg", std::string("WINE REGISTRY Version 2\n;; All keys relative to \\\\Machine\n\n") +
-                                        (win64 ? "#arch=win64\n" : "#arch=win32\n") + "\n" + body);
+        prefix_.write("system.reg",
+                      std::string("WINE REGISTRY Version 2\n;; All keys relative to \\\\Machine\n\n") +
+                          (win64 ? "#arch=win64\n" : "#arch=win32\n") + "\n" + body);
     }
     // The value as GetRegistryString answers it; `size_` holds the size it gives back.
     std::string install_path(int32_t size = 0) {
@@ -33,19 +34,29 @@ TEST_F(RegistryTest, ReadsInstallPathFromEitherKeyOrAnswersError) {
     const std::string twin = "[Software\\\\Wow6432Node\\\\Maxis\\\\The Sims] 1\n";
     const std::string fits(254, 'a');  // with its NUL, the 255 bytes the buffer holds
     const std::string too_long = key + "\"InstallPath\"=\"" + fits + "b\"\n";
-    const struct { const char* what; std::string body; bool win64; std::string path; } cases[] = {
+    const struct {
+        const char* what;
+        std::string body;
+        bool win64;
+        std::string path;
+    } cases[] = {
         {"plain key among others",
          "[Software\\\\Maxis\\\\The Sims 2] 1\n\"InstallPath\"=\"D:\\\\Other\"\n\n" + key +
-             "#time=1d7a0b0c0d0e0f0\n\"Language\"=dword:00000409\n\"InstallPath\"=\"C:\\\\Program Files\\\\Maxis\\\\The Sims\"\n",
+             "#time=1d7a0b0c0d0e0f0\n\"Language\"=dword:00000409\n\"InstallPath\"=\"C:\\\\Program "
+             "Files\\\\Maxis\\\\The Sims\"\n",
          false, "C:\\Program Files\\Maxis\\The Sims"},
         {"twin only", twin + "\"InstallPath\"=\"C:\\\\Games\\\\Sims32\"\n", false, "C:\\Games\\Sims32"},
-        {"twin first in a 64-bit prefix", key + "\"InstallPath\"=\"C:\\\\Plain\"\n" + twin + "\"InstallPath\"=\"C:\\\\Twin\"\n",
-         true, "C:\\Twin"},
+        {"twin first in a 64-bit prefix",
+         key + "\"InstallPath\"=\"C:\\\\Plain\"\n" + twin + "\"InstallPath\"=\"C:\\\\Twin\"\n", true,
+         "C:\\Twin"},
         // Wine writes characters above 126 as \x with hex digits (four when a hex digit follows),
         // quotes and backslashes with a backslash, CR LF line ends on some copies.
         {"escapes, case, CR LF",
-         "[software\\\\maxis\\\\THE SIMS] 1\r\n\"installpath\"=\"C:\\\\Jeux\\\\Caf\\xe9 \\\"Sims\\\"\\x00e9a\"\r\n", false,
-         "C:\\Jeux\\Caf\xC3\xA9 \"Sims\"\xC3\xA9" "a"},
+         "[software\\\\maxis\\\\THE SIMS] 1\r\n\"installpath\"=\"C:\\\\Jeux\\\\Caf\\xe9 "
+         "\\\"Sims\\\"\\x00e9a\"\r\n",
+         false,
+         "C:\\Jeux\\Caf\xC3\xA9 \"Sims\"\xC3\xA9"
+         "a"},
         {"254 bytes", key + "\"InstallPath\"=\"" + fits + "\"\n", false, fits},
         {"255 bytes", too_long, false, "ERROR"},
         {"no value", key + "\"Language\"=\"English\"\n", false, "ERROR"},

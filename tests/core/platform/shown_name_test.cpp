@@ -7,7 +7,9 @@ namespace {
 // UTF-8 names (made on this system) show as they are; other bytes are the game's Windows-1252,
 // including sequences that only look like UTF-8 (overlong, surrogate, cut short).
 TEST(ShownName, Utf8AsItIsAnythingElseAsWindows1252) {
-    const struct { std::string name, shown; } cases[] = {
+    const struct {
+        std::string name, shown;
+    } cases[] = {
         {"C005MA_Ren\xC3\xA9.cmx", "C005MA_Ren\xC3\xA9.cmx"},
         {"\xE2\x82\xAC\xF0\x9F\x98\x80", "\xE2\x82\xAC\xF0\x9F\x98\x80"},
         {"Ren\xE9", "Ren\xC3\xA9"},

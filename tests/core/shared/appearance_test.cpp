@@ -1,15 +1,17 @@
+#include "core/shared/appearance.hpp"
+
 #include <gtest/gtest.h>
 
 #include <tuple>
 
-#include "core/shared/appearance.hpp"
-#include "core/formats/str_list.hpp"
 #include "builders/sim_builder.hpp"
+#include "core/formats/str_list.hpp"
 
 namespace {
 
 TEST(AppearanceHead, SplitsModelAndSkinAsTheEditorShowsThem) {
-    const std::tuple<std::string, std::string, std::string> cases[] = {  // entry, model, skin
+    const std::tuple<std::string, std::string, std::string> cases[] = {
+        // entry, model, skin
         {"C123MA_Test,HEAD-HEAD=c123malgt_test;extra", "C123MA_Test", "c123malgt_test"},
         {"C1,nohead;tail", "C1", "C1,nohead"},  // no "=": the whole entry, cut at ";"
         {",HEAD-HEAD=", "", ""},

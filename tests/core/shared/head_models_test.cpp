@@ -1,6 +1,7 @@
+#include "core/shared/head_models.hpp"
+
 #include <gtest/gtest.h>
 
-#include "core/shared/head_models.hpp"
 #include "builders/far_builder.hpp"
 #include "support/temp_dir.hpp"
 
@@ -10,27 +11,40 @@ using fw::build::far_archive;
 using Names = std::vector<std::string>;
 
 TEST(HeadModels, EntryNamesThatAreHeadModels) {
-    struct Case { std::string entry; bool digit_rule; std::string model; };
+    struct Case {
+        std::string entry;
+        bool digit_rule;
+        std::string model;
+    };
     const Case cases[] = {
-        {"skins\\c005ma_romeo.bcf", false, "C005MA_ROMEO"}, {"skins/c005ma_romeo.bcf", false, "C005MA_ROMEO"},
-        {"C005MA_ROMEO.BCF", true, "C005MA_ROMEO"},         {"C005MA_A.B.bcf", false, "C005MA_A"},
-        {"CARPET_RUG.BCF", false, "CARPET_RUG"},            {"CARPET_RUG.BCF", true, ""},
-        {"B005MA_ROMEO.BCF", false, ""},                    {"C005MA-ROMEO.BCF", false, ""},
-        {"C005MA_ROMEO.CFP", false, ""},                    {"C005MA_ROMEO.BCF\\", false, ""},
+        {"skins\\c005ma_romeo.bcf", false, "C005MA_ROMEO"},
+        {"skins/c005ma_romeo.bcf", false, "C005MA_ROMEO"},
+        {"C005MA_ROMEO.BCF", true, "C005MA_ROMEO"},
+        {"C005MA_A.B.bcf", false, "C005MA_A"},
+        {"CARPET_RUG.BCF", false, "CARPET_RUG"},
+        {"CARPET_RUG.BCF", true, ""},
+        {"B005MA_ROMEO.BCF", false, ""},
+        {"C005MA-ROMEO.BCF", false, ""},
+        {"C005MA_ROMEO.CFP", false, ""},
+        {"C005MA_ROMEO.BCF\\", false, ""},
         {std::string("C005MA_\x01.BCF"), false, ""},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(fw::head_model_from_entry(c.entry, c.digit_rule), c.model) << c.entry << " " << c.digit_rule;
+        EXPECT_EQ(fw::head_model_from_entry(c.entry, c.digit_rule), c.model)
+            << c.entry << " " << c.digit_rule;
     }
 }
 
 TEST(HeadModels, ListsFromArchivesInArchiveOrderWithTheDigitRuleForPacksThreeAndFour) {
     fw::build::TempDir game;
     const std::string bcf = "mesh";
-    game.write("GameData/Animation/Animation.far",
-               far_archive({{"skins\\c005ma_romeo.bcf", bcf}, {"C001FA_Ava.bcf", bcf}, {"C002XX_Other.bcf", bcf},
-                            {"C001MC_Gus.bcf", bcf}, {"C005MA_Romeo.bcf", bcf}}));
-    game.write("ExpansionPack3/ExpansionPack3.far", far_archive({{"CARPET_Rug.bcf", bcf}, {"C004FC_Fay.bcf", bcf}}));
+    game.write("GameData/Animation/Animation.far", far_archive({{"skins\\c005ma_romeo.bcf", bcf},
+                                                                {"C001FA_Ava.bcf", bcf},
+                                                                {"C002XX_Other.bcf", bcf},
+                                                                {"C001MC_Gus.bcf", bcf},
+                                                                {"C005MA_Romeo.bcf", bcf}}));
+    game.write("ExpansionPack3/ExpansionPack3.far",
+               far_archive({{"CARPET_Rug.bcf", bcf}, {"C004FC_Fay.bcf", bcf}}));
     game.write("expansionpack4/EXPANSIONPACK4.FAR", far_archive({{"CXMAFA_No.bcf", bcf}}));
     game.write("ExpansionShared/ExpansionShared.far", far_archive({{"CXMAFA_Yes.bcf", bcf}}));
 
@@ -38,8 +52,10 @@ TEST(HeadModels, ListsFromArchivesInArchiveOrderWithTheDigitRuleForPacksThreeAnd
     fw::msGetHeadModelLists(game.str());
     fw::msGetHeadModelLists(game.str());
     const fw::HeadModelLists& lists = fw::head_model_lists();
-    EXPECT_EQ((std::vector<Names>{lists.MA, lists.FA, lists.FC, lists.MC}),
-              (std::vector<Names>{{"C005MA_ROMEO", "C005MA_ROMEO"}, {"C001FA_AVA", "CXMAFA_YES"}, {"C004FC_FAY"}, {"C001MC_GUS"}}));
+    EXPECT_EQ(
+        (std::vector<Names>{lists.MA, lists.FA, lists.FC, lists.MC}),
+        (std::vector<Names>{
+            {"C005MA_ROMEO", "C005MA_ROMEO"}, {"C001FA_AVA", "CXMAFA_YES"}, {"C004FC_FAY"}, {"C001MC_GUS"}}));
 }
 
 }  // namespace

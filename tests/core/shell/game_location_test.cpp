@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "core/shell/app_state.hpp"
 #include "core/platform/settings.hpp"
+#include "core/shell/app_state.hpp"
 #include "support/temp_dir.hpp"
 
 namespace fw {
@@ -26,7 +26,9 @@ protected:
 TEST_F(GameLocationTest, PathInUseComesFromOptionThenSettingThenRegistry) {
     EXPECT_EQ(in_use(""), "ERROR from none");
 
-    prefix_.write("system.reg", "WINE REGISTRY Version 2\n\n[Software\\\\Maxis\\\\The Sims] 1\n\"InstallPath\"=\"C:\\\\Sims\"\n");
+    prefix_.write(
+        "system.reg",
+        "WINE REGISTRY Version 2\n\n[Software\\\\Maxis\\\\The Sims] 1\n\"InstallPath\"=\"C:\\\\Sims\"\n");
     EXPECT_EQ(in_use(""), "C:\\Sims from Wine prefix");
 
     save_setting(kAppFacewright, kKeySimsLocation, "D:\\Sims");

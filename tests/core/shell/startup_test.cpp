@@ -19,8 +19,9 @@ protected:
 
 TEST_F(StartupTest, FirstRunSeedsBothSettingsOnceAndTheStoredLocationWinsAfterwards) {
     const StartupSettings first = seed_settings("C:\\Games\\The Sims");
-    EXPECT_EQ(get_setting(kAppFacewright, kKeyBackupSavedFile) + get_setting(kAppFacewright, kKeySimsLocation),
-              "1C:\\Games\\The Sims");
+    EXPECT_EQ(
+        get_setting(kAppFacewright, kKeyBackupSavedFile) + get_setting(kAppFacewright, kKeySimsLocation),
+        "1C:\\Games\\The Sims");
     EXPECT_TRUE(first.backup_checked);
     EXPECT_EQ(first.game_path, "C:\\Games\\The Sims");
 
@@ -31,8 +32,10 @@ TEST_F(StartupTest, FirstRunSeedsBothSettingsOnceAndTheStoredLocationWinsAfterwa
     EXPECT_EQ(seed_settings("ERROR").game_path, "ERROR");
     EXPECT_EQ(seed_settings("C:\\Games\\The Sims").game_path, "ERROR");
 
-    const struct { const char* stored; bool checked; } marks[] = {
-        {"0", false}, {"1.0", true}, {" 1", true}, {"yes", false}, {"2", false}};
+    const struct {
+        const char* stored;
+        bool checked;
+    } marks[] = {{"0", false}, {"1.0", true}, {" 1", true}, {"yes", false}, {"2", false}};
     for (const auto& c : marks) {
         save_setting(kAppFacewright, kKeyBackupSavedFile, c.stored);
         EXPECT_EQ(seed_settings("C:\\Sims").backup_checked, c.checked) << c.stored;
@@ -53,7 +56,8 @@ TEST_F(StartupTest, PathChecksFindTheExecutableWhateverItsCase) {
 
 TEST_F(StartupTest, LastNeighbourhoodReselectsOnlyALineOfTheList) {
     const std::vector<std::string> lines{"Neighborhood 01   (UserData)", "Neighborhood 02   (UserData2)"};
-    for (const auto& [stored, line] : {std::pair{"", ""}, {"NEIGHBORHOOD 02   (USERDATA2)", "Neighborhood 02   (UserData2)"},
+    for (const auto& [stored, line] : {std::pair{"", ""},
+                                       {"NEIGHBORHOOD 02   (USERDATA2)", "Neighborhood 02   (UserData2)"},
                                        {"Neighborhood 07   (UserData7)", ""}}) {
         save_setting(kAppVestrel, kKeyLastNeighborhood, stored);
         EXPECT_EQ(last_neighbourhood_line(lines), line) << stored;

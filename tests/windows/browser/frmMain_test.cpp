@@ -5,12 +5,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
-#include <QMessageBox>
 #include <QFocusEvent>
-#include <QMouseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
 #include <cstdlib>
@@ -19,8 +19,8 @@
 
 #include "builders/far_builder.hpp"
 #include "builders/sim_builder.hpp"
-#include "core/shell/app_state.hpp"
 #include "core/platform/settings.hpp"
+#include "core/shell/app_state.hpp"
 #include "support/temp_dir.hpp"
 #include "windows/widgets/msg_box.hpp"
 #include "windows/widgets/openers.hpp"
@@ -41,13 +41,14 @@ namespace {
 const std::string kSetPathHint = "Please use the Set Path menu option to locate The Sims.";
 const BoxMessage kNotInRegistry{"The path to The Sims was not found in the registry.\r\n" + kSetPathHint, 16,
                                 "Path to The Sims not found!"};
-const BoxMessage kRegistryFailed{"GetRegistryString failed on error.\r\n"
-                                 "The path to The Sims can not be found.\r\n" +
-                                     kSetPathHint,
-                                 16, "Path to The Sims not found!"};
-const BoxMessage kNoSimsExe{"The file SIMS.EXE was not found in the path specified in the registry.\r\n" +
-                                kSetPathHint,
-                            16, "SIMS.EXE Not Found!"};
+const BoxMessage kRegistryFailed{
+    "GetRegistryString failed on error.\r\n"
+    "The path to The Sims can not be found.\r\n" +
+        kSetPathHint,
+    16, "Path to The Sims not found!"};
+const BoxMessage kNoSimsExe{
+    "The file SIMS.EXE was not found in the path specified in the registry.\r\n" + kSetPathHint, 16,
+    "SIMS.EXE Not Found!"};
 const BoxMessage kExitQuestion{"Exit this program?", 36, "Confirm Action"};
 
 std::string sim_name(int n) { return "Sim" + std::to_string(n); }
@@ -185,7 +186,10 @@ TEST_F(FrmMainTest, LoadSeedsTheSettingsAndTheBackupMarkFollowsItsNumber) {
 // a folder without sims.exe theirs; nothing is listed. After Set Path the next activation lists.
 TEST_F(FrmMainTest, PathMessagesUntilSetPathFindsTheGame) {
     write_sims("UserData", 1);
-    const struct { std::string path; std::vector<BoxMessage> boxes; } cases[] = {
+    const struct {
+        std::string path;
+        std::vector<BoxMessage> boxes;
+    } cases[] = {
         {"", {kNotInRegistry, kNoSimsExe}},
         {"ERROR", {kRegistryFailed, kNoSimsExe}},
         {game.str() + "/UserData", {kNoSimsExe}},
@@ -361,7 +365,7 @@ TEST_F(FrmMainTest, EditThisSimRefusesOrHandsOverTheFile) {
     EXPECT_TRUE(edited.empty());
     EXPECT_EQ(get_setting(kAppVestrel, kKeyLastNeighborhood), "");
 
-    trigger("smenuBackup");  // the editor is told the check mark as it stands
+    trigger("smenuBackup");          // the editor is told the check mark as it stands
     click_cell_at({2 * 68 + 5, 5});  // a double click's first press selects the cell
     QTest::mouseDClick(grid(), Qt::LeftButton, {}, grid()->canvasOrigin() + QPoint(2 * 68 + 5, 5));
     EXPECT_EQ(edited, std::vector<std::string>{characters("UserData") + file_name(3)});

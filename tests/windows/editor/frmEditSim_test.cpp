@@ -1,3 +1,5 @@
+#include "windows/editor/frmEditSim.hpp"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -14,18 +16,17 @@
 
 #include "builders/far_builder.hpp"
 #include "builders/sim_builder.hpp"
-#include "windows/browser/frmMain.hpp"
 #include "core/browser/sim_display.hpp"
-#include "demo/demo_game.hpp"
-#include "windows/editor/frmEditSim.hpp"
 #include "core/editor/sim_save.hpp"
-#include "windows/headselect/frmSelectHead.hpp"
 #include "core/platform/game_files.hpp"
 #include "core/platform/game_paths.hpp"
 #include "core/platform/program_folder.hpp"
-#include "core/shell/app_state.hpp"
 #include "core/platform/settings.hpp"
+#include "core/shell/app_state.hpp"
+#include "demo/demo_game.hpp"
 #include "support/temp_dir.hpp"
+#include "windows/browser/frmMain.hpp"
+#include "windows/headselect/frmSelectHead.hpp"
 #include "windows/widgets/msg_box.hpp"
 #include "windows/widgets/openers.hpp"
 #include "windows/widgets/picture_box.hpp"
@@ -197,8 +198,12 @@ TEST_F(EditSimWindow, AnEditFromTheMainWindowWritesWhatTheCoreSaveWritesKeepsABa
     const std::string copy_path = copy.write("UserData/Characters/User00001.iff", original);
     EditorSession session;
     ASSERT_EQ(open_sim_for_editing(copy_path, session), std::nullopt);
-    SimControls changes{.name = "Zo\xEB Demo", .model = "C002MA_ELIOT", .skin = "C002MAdrk_eliot",
-                        .adult = true, .male = true, .tone = Tone::Dark};
+    SimControls changes{.name = "Zo\xEB Demo",
+                        .model = "C002MA_ELIOT",
+                        .skin = "C002MAdrk_eliot",
+                        .adult = true,
+                        .male = true,
+                        .tone = Tone::Dark};
     ASSERT_TRUE(save_sim(session, changes).saved());
     EXPECT_EQ(read_file(path), read_file(copy_path));
 

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "demo/demo_game.hpp"
 #include "core/shell/app_state.hpp"
+#include "demo/demo_game.hpp"
 #include "support/temp_dir.hpp"
 
 namespace fw {

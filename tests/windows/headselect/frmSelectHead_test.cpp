@@ -1,3 +1,5 @@
+#include "windows/headselect/frmSelectHead.hpp"
+
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
@@ -10,15 +12,14 @@
 #include <memory>
 #include <vector>
 
-#include "core/shared/head_models.hpp"
 #include "builders/far_builder.hpp"
-#include "demo/demo_game.hpp"
-#include "windows/headselect/frmSelectHead.hpp"
 #include "core/platform/game_files.hpp"
 #include "core/platform/game_paths.hpp"
 #include "core/platform/program_folder.hpp"
-#include "core/shell/app_state.hpp"
 #include "core/platform/settings.hpp"
+#include "core/shared/head_models.hpp"
+#include "core/shell/app_state.hpp"
+#include "demo/demo_game.hpp"
 #include "support/temp_dir.hpp"
 #include "windows/widgets/msg_box.hpp"
 #include "windows/widgets/qt_text.hpp"
@@ -207,7 +208,7 @@ TEST_F(SelectHeadWindow, HeadPreviewsAreLaidOverWhenCheckedAndTheSettingFollowsE
     auto* previews = control<QCheckBox>(*window, "chkPreview");
     EXPECT_TRUE(previews->isChecked());
     click_model(*window, "C005MA_ROMEO");
-    EXPECT_EQ(cell_pixel(*window, 0, {2, 2}), kPreview);    // at its own size over the thumbnail
+    EXPECT_EQ(cell_pixel(*window, 0, {2, 2}), kPreview);  // at its own size over the thumbnail
     EXPECT_EQ(cell_pixel(*window, 0, {22, 22}), solid(1));
     EXPECT_EQ(control<PictureBox>(*window, "picSkin")->canvas().pixel(160, 0), kPreview2);
     EXPECT_EQ(control<PictureBox>(*window, "picSkin")->canvas().pixel(0, 0), solid(1));

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "core/shell/app_state.hpp"
 #include "core/platform/settings.hpp"
+#include "core/shell/app_state.hpp"
 #include "support/temp_dir.hpp"
 #include "windows/widgets/msg_box.hpp"
 #include "windows/widgets/openers.hpp"
@@ -18,7 +18,9 @@
 namespace fw {
 namespace {
 
-std::string shown(const BoxMessage& box) { return box.title + " (" + std::to_string(box.style) + "): " + box.text; }
+std::string shown(const BoxMessage& box) {
+    return box.title + " (" + std::to_string(box.style) + "): " + box.text;
+}
 
 // A game folder with Sims.exe, a folder without it, a Wine prefix of the test's own; every box
 // answered and recorded, the folder browser replaced.
@@ -41,8 +43,9 @@ protected:
         app_state().game_path.clear();
     }
     void set_registry(const std::string& install_path) {
-        prefix_.write("system.reg", "WINE REGISTRY Version 2\n\n[Software\\\\Maxis\\\\The Sims] 1\n\"InstallPath\"=\"" +
-                                        install_path + "\"\n");
+        prefix_.write("system.reg",
+                      "WINE REGISTRY Version 2\n\n[Software\\\\Maxis\\\\The Sims] 1\n\"InstallPath\"=\"" +
+                          install_path + "\"\n");
     }
     static QString text_of(const frmSetPath& dialog, const char* box) {
         return dialog.findChild<QLineEdit*>(box)->text();
@@ -95,8 +98,9 @@ TEST_F(FrmSetPathTest, OkRefusesAFolderWithoutSimsExeAndStaysOpen) {
     frmSetPath dialog;
     dialog.show();
     click(dialog, "cmdOK");
-    EXPECT_EQ(boxes_, std::vector<std::string>{"Selected Location Invalid (48): The Sims was not found in:\r\n" +
-                                               no_game_.str() + "\r\nThe selected location was invalid"});
+    EXPECT_EQ(boxes_,
+              std::vector<std::string>{"Selected Location Invalid (48): The Sims was not found in:\r\n" +
+                                       no_game_.str() + "\r\nThe selected location was invalid"});
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(text_of(dialog, "txtLocation"), QString::fromStdString(no_game_.str()));
     EXPECT_EQ(get_setting(kAppFacewright, kKeySimsLocation), no_game_.str());

@@ -1,8 +1,9 @@
+#include "windows/widgets/msg_box.hpp"
+
 #include <gtest/gtest.h>
 
 #include <vector>
 
-#include "windows/widgets/msg_box.hpp"
 #include "windows/widgets/qt_text.hpp"
 
 namespace fw {
@@ -23,9 +24,9 @@ TEST(MsgBox, EveryBoxReachesTheResponderWithItsStyleTitleAndText) {
 }
 
 TEST(QtText, UnicodeTextStaysAndGameBytesAreReadAsWindows1252) {
-    EXPECT_EQ(to_qt("Ren\xC3\xA9"), QString::fromUtf8("Ren\xC3\xA9"));   // UTF-8 from our side
-    EXPECT_EQ(to_qt("Ren\xE9"), QString::fromUtf8("Ren\xC3\xA9"));       // é as the game stores it
-    EXPECT_EQ(to_qt("\x80"), QString::fromUtf8("\xE2\x82\xAC"));         // € is 0x80 in the game's set
+    EXPECT_EQ(to_qt("Ren\xC3\xA9"), QString::fromUtf8("Ren\xC3\xA9"));  // UTF-8 from our side
+    EXPECT_EQ(to_qt("Ren\xE9"), QString::fromUtf8("Ren\xC3\xA9"));      // é as the game stores it
+    EXPECT_EQ(to_qt("\x80"), QString::fromUtf8("\xE2\x82\xAC"));        // € is 0x80 in the game's set
     EXPECT_EQ(from_qt(QString::fromUtf8("Ren\xC3\xA9")), "Ren\xC3\xA9");
 }
 

@@ -1,9 +1,9 @@
+#include "windows/widgets/thumbnail_grid.hpp"
+
 #include <gtest/gtest.h>
 
 #include <QSignalSpy>
 #include <QTest>
-
-#include "windows/widgets/thumbnail_grid.hpp"
 
 inline void PrintTo(const QColor& colour, std::ostream* out) { *out << colour.name().toStdString(); }
 
@@ -34,18 +34,18 @@ protected:
 // Where thumbnails land, at their size or scaled, the main window's and the head selector's tests
 // show by their pixels. The selection frame is only on screen, so it never marks a thumbnail.
 TEST_F(ThumbnailGridTest, TheFrameBlinksOnScreenOnlyAndClearEmptiesThePicture) {
-    grid.drawThumbnail(15, solid(45, 45, Qt::red));          // cell 15: row 2, column 1
+    grid.drawThumbnail(15, solid(45, 45, Qt::red));  // cell 15: row 2, column 1
 
     // The frame of cell 15 blinks: button face at the first tick, white at the next.
     grid.setSelectedCell(15);
     grid.Timer1_Timer();
     EXPECT_EQ(on_screen(68, 136), grid.background());
     grid.Timer1_Timer();
-    for (const QPoint corner : {QPoint(68, 136), QPoint(68 + 67, 136 + 67), QPoint(69, 137),
-                                QPoint(68 + 66, 136 + 66)}) {
+    for (const QPoint corner :
+         {QPoint(68, 136), QPoint(68 + 67, 136 + 67), QPoint(69, 137), QPoint(68 + 66, 136 + 66)}) {
         EXPECT_EQ(on_screen(corner.x(), corner.y()), QColor(Qt::white)) << corner.x() << "," << corner.y();
     }
-    EXPECT_EQ(on_screen(70, 138), grid.background());     // two boxes, nothing inside them
+    EXPECT_EQ(on_screen(70, 138), grid.background());  // two boxes, nothing inside them
     EXPECT_EQ(grid.canvas().pixelColor(68, 136), grid.background());
     grid.eraseFrame();
     EXPECT_EQ(on_screen(68, 136), grid.background());
@@ -60,8 +60,14 @@ TEST_F(ThumbnailGridTest, MouseReportsTheCellUnderThePointer) {
     QSignalSpy down(&grid, &ThumbnailGrid::mouseDown);
     QSignalSpy moved(&grid, &ThumbnailGrid::mouseMoved);
     QSignalSpy twice(&grid, &ThumbnailGrid::doubleClicked);
-    const struct { QPoint at; int cell; } cases[] = {
-        {{70, 140}, 15}, {{0, 0}, 0}, {{67, 67}, 0}, {{476, 0}, 7},
+    const struct {
+        QPoint at;
+        int cell;
+    } cases[] = {
+        {{70, 140}, 15},
+        {{0, 0}, 0},
+        {{67, 67}, 0},
+        {{476, 0}, 7},
     };
     for (const auto& c : cases) {
         down.clear();

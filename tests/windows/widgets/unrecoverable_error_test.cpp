@@ -49,9 +49,10 @@ TEST_F(UnrecoverableErrorTest, TrapShowsTheReportAsACriticalBoxThenEnds) {
     record_boxes();
     record_failure("modIFFsupport", "gsReadIFF", 2000, Failure(ErrorKind::InputPastEndOfFile));
     EXPECT_THROW(trap(), ProcessEnded);
-    EXPECT_EQ(boxes_, std::vector<std::string>{"Unrecoverable Error (16): Error: 62\r\nInput past end of file\r\n\r\n"
-                                               "Module: modIFFsupport\r\nProcedure: gsReadIFF\r\nLocation: 2000" +
-                                               std::string(kClosing)});
+    EXPECT_EQ(boxes_,
+              std::vector<std::string>{"Unrecoverable Error (16): Error: 62\r\nInput past end of file\r\n\r\n"
+                                       "Module: modIFFsupport\r\nProcedure: gsReadIFF\r\nLocation: 2000" +
+                                       std::string(kClosing)});
     EXPECT_EQ(ends_, 1);
 }
 
