@@ -1,8 +1,8 @@
 #include <cstdio>
 
 #include "cli/commands.hpp"
+#include "core/base/charset.hpp"
 #include "core/base/message_box.hpp"
-#include "core/platform/shown_name.hpp"
 
 namespace fw::cli {
 

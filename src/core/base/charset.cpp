@@ -1,6 +1,8 @@
 #include "core/base/charset.hpp"
 
+#include <algorithm>
 #include <cstdint>
+#include <iterator>
 
 namespace fw {
 
@@ -34,47 +36,59 @@ std::string decode_windows1252(const std::string& bytes) {
     return out;
 }
 
+size_t utf8_sequence_length(const std::string& bytes, size_t at) {
+    const auto c = static_cast<unsigned char>(bytes[at]);
+    if (c < 0x80) return 1;
+    // The length of the sequence and the range its second byte must lie in.
+    size_t length = 0;
+    unsigned char low = 0x80, high = 0xBF;
+    if (c >= 0xC2 && c <= 0xDF) {
+        length = 2;
+    } else if (c >= 0xE0 && c <= 0xEF) {
+        length = 3;
+        if (c == 0xE0) low = 0xA0;   // overlong
+        if (c == 0xED) high = 0x9F;  // surrogates
+    } else if (c >= 0xF0 && c <= 0xF4) {
+        length = 4;
+        if (c == 0xF0) low = 0x90;   // overlong
+        if (c == 0xF4) high = 0x8F;  // past U+10FFFF
+    }
+    if (length == 0 || at + length > bytes.size()) return 0;
+    const auto second = static_cast<unsigned char>(bytes[at + 1]);
+    if (second < low || second > high) return 0;
+    for (size_t k = 2; k < length; ++k) {
+        if ((static_cast<unsigned char>(bytes[at + k]) & 0xC0) != 0x80) return 0;
+    }
+    return length;
+}
+
+bool is_valid_utf8(const std::string& bytes) {
+    for (size_t at = 0; at < bytes.size();) {
+        const size_t length = utf8_sequence_length(bytes, at);
+        if (length == 0) return false;
+        at += length;
+    }
+    return true;
+}
+
 std::optional<std::string> encode_windows1252(const std::string& utf8) {
     std::string out;
-    size_t i = 0;
-    while (i < utf8.size()) {
-        const auto lead = static_cast<unsigned char>(utf8[i]);
-        char32_t cp;
-        size_t length;
-        if (lead < 0x80) {
-            cp = lead;
-            length = 1;
-        } else if ((lead & 0xE0) == 0xC0) {
-            cp = lead & 0x1F;
-            length = 2;
-        } else if ((lead & 0xF0) == 0xE0) {
-            cp = lead & 0x0F;
-            length = 3;
-        } else if ((lead & 0xF8) == 0xF0) {
-            cp = lead & 0x07;
-            length = 4;
-        } else
-            return std::nullopt;
-        if (i + length > utf8.size()) return std::nullopt;
-        for (size_t k = 1; k < length; ++k) {
-            const auto next = static_cast<unsigned char>(utf8[i + k]);
-            if ((next & 0xC0) != 0x80) return std::nullopt;
-            cp = (cp << 6) | (next & 0x3F);
-        }
-        i += length;
+    for (size_t at = 0; at < utf8.size();) {
+        const size_t length = utf8_sequence_length(utf8, at);
+        if (length == 0) return std::nullopt;
+        // The sequence is well-formed: its lead byte's low bits, then six bits from each other byte.
+        char32_t cp = length == 1 ? static_cast<unsigned char>(utf8[at])
+                                  : static_cast<unsigned char>(utf8[at]) & (0x7F >> length);
+        for (size_t k = 1; k < length; ++k)
+            cp = (cp << 6) | (static_cast<unsigned char>(utf8[at + k]) & 0x3F);
+        at += length;
         if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) {
             out += static_cast<char>(cp);
             continue;
         }
-        bool found = false;
-        for (int b = 0; b < 32; ++b) {
-            if (kHigh[b] == cp) {
-                out += static_cast<char>(0x80 + b);
-                found = true;
-                break;
-            }
-        }
-        if (!found) return std::nullopt;
+        const char32_t* high = std::find(std::begin(kHigh), std::end(kHigh), cp);
+        if (high == std::end(kHigh)) return std::nullopt;
+        out += static_cast<char>(0x80 + (high - std::begin(kHigh)));
     }
     return out;
 }

@@ -1,6 +1,8 @@
 #pragma once
-// The game's texts are Windows-1252 bytes. Decode only for display; encode back what the user
-// typed, refusing what the character set cannot hold.
+// The two character sets the program meets: the game's texts are Windows-1252 bytes (decoded only
+// for display; what the user typed is encoded back, refusing what the set cannot hold), and this
+// system's own texts and file names are UTF-8. UTF-8 is taken apart here and nowhere else.
+#include <cstddef>
 #include <optional>
 #include <string>
 
@@ -12,5 +14,11 @@ std::string decode_windows1252(const std::string& bytes);
 // Windows-1252 bytes of UTF-8 text; nothing when a character has no byte in that set or the
 // text is not valid UTF-8.
 std::optional<std::string> encode_windows1252(const std::string& utf8);
+
+// The length of the well-formed UTF-8 sequence at `at` (1 for ASCII), or 0 where there is none:
+// overlong forms, surrogates and what lies past U+10FFFF are not well-formed.
+size_t utf8_sequence_length(const std::string& bytes, size_t at);
+// True when every byte belongs to a well-formed UTF-8 sequence.
+bool is_valid_utf8(const std::string& bytes);
 
 }  // namespace fw

@@ -36,14 +36,6 @@ bool has_control_character(const std::string& bytes) {
     return false;
 }
 
-// Length of the UTF-8 sequence that starts with this byte (1 for a stray byte).
-size_t utf8_length(unsigned char lead) {
-    if ((lead & 0xE0) == 0xC0) return 2;
-    if ((lead & 0xF0) == 0xE0) return 3;
-    if ((lead & 0xF8) == 0xF0) return 4;
-    return 1;
-}
-
 BoxMessage not_saved(const std::string& text) { return {text, kBoxExclamation, kNotSavedTitle}; }
 
 }  // namespace
@@ -118,8 +110,10 @@ std::optional<BoxMessage> check_controls(const SimControls& controls) {
 
 EncodedText encode_for_game(const std::string& utf8, const std::string& what) {
     if (std::optional<std::string> bytes = encode_windows1252(utf8)) return {*bytes, std::nullopt};
+    if (!is_valid_utf8(utf8))
+        return {"", not_saved("The " + what + " is not valid UTF-8 text. Nothing was saved.")};
     for (size_t i = 0; i < utf8.size();) {
-        const size_t length = utf8_length(static_cast<unsigned char>(utf8[i]));
+        const size_t length = utf8_sequence_length(utf8, i);
         const std::string character = utf8.substr(i, length);
         if (!encode_windows1252(character)) {
             return {"", not_saved("The " + what + " \"" + utf8 + "\" holds \"" + character +
@@ -128,7 +122,8 @@ EncodedText encode_for_game(const std::string& utf8, const std::string& what) {
         }
         i += length;
     }
-    return {"", not_saved("The " + what + " is not valid UTF-8 text. Nothing was saved.")};
+    return {"",
+            not_saved("The " + what + " cannot be written in the game's character set. Nothing was saved.")};
 }
 
 }  // namespace fw
