@@ -22,6 +22,7 @@
 #include "core/shared/head_models.hpp"
 #include "core/shell/app_state.hpp"
 #include "core/shell/startup.hpp"
+#include "windows/widgets/dialog_frame.hpp"
 #include "windows/widgets/msg_box.hpp"
 #include "windows/widgets/openers.hpp"
 #include "windows/widgets/placeholder_bitmaps.hpp"
@@ -126,7 +127,7 @@ void frmMain::Form_Load() {
     // A caption wider in this system's font than its measure allows grows to the right, where
     // each of these labels has room, rather than be cut off.
     for (QLabel* caption : {ui->lblBody, ui->Label1, ui->Label3, ui->Label2}) {
-        caption->resize(std::max(caption->width(), caption->sizeHint().width()), caption->height());
+        grow_caption(caption);
     }
 
     msGetHeadModelLists(app_state().game_path);

@@ -11,6 +11,7 @@
 #include "core/editor/editor_display.hpp"
 #include "core/editor/sim_save.hpp"
 #include "core/shell/app_state.hpp"
+#include "windows/widgets/dialog_frame.hpp"
 #include "windows/widgets/game_picture.hpp"
 #include "windows/widgets/msg_box.hpp"
 #include "windows/widgets/openers.hpp"
@@ -63,17 +64,22 @@ void paint_placeholder(PictureBox* box, const QString& text) {
     show_picture(box, image);
 }
 
-QString game_text(const std::string& bytes) { return QString::fromStdString(decode_windows1252(bytes)); }
+// A model or skin the head selector chose, named as its files are (this system's UTF-8), shown as
+// such and held as the game's Windows-1252 bytes the character file takes. A name the game's
+// character set cannot hold is held as shown nowhere, so that the save encodes it again and
+// refuses it with its message.
+frmEditSim::ShownText chosen_text(const std::string& utf8) {
+    if (std::optional<std::string> bytes = encode_windows1252(utf8)) return {*bytes, to_qt(utf8)};
+    return {utf8, QString()};
+}
 
 }  // namespace
 
 frmEditSim::frmEditSim(QWidget* owner) : QDialog(owner), ui(std::make_unique<Ui::frmEditSim>()) {
     ui->setupUi(this);
     fit_option_captions();
-    // The form's size is its design; cmdFocus lies below it, out of sight. A fixed dialog frame:
-    // nothing to minimise or maximise.
-    setFixedSize(size());
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    // The form's size is its design; cmdFocus lies below it, out of sight.
+    fix_dialog_frame(this);
     // Pictures are painted before the window is first shown, and the placeholders never are:
     // give every canvas its size now.
     for (PictureBox* box : findChildren<PictureBox*>()) {
@@ -103,8 +109,7 @@ void frmEditSim::fit_option_captions() {
     int frame_width = ui->Frame3->width();
     for (QGroupBox* frame : frames) {
         for (QRadioButton* option : frame->findChildren<QRadioButton*>()) {
-            const int wanted = option->sizeHint().width();
-            if (wanted > option->width()) option->resize(wanted, option->height());
+            grow_caption(option);
             frame_width = std::max(frame_width, option->x() + option->width() + 4);
         }
     }
@@ -234,8 +239,8 @@ void frmEditSim::cmdHead_Click() {
 
     const std::optional<Head> head = chosen_head(selected_skin_);
     if (!head) return;  // the selector was cancelled
-    model_ = {head->model, to_qt(head->model)};
-    skin_ = {head->skin, to_qt(head->skin)};
+    model_ = chosen_text(head->model);
+    skin_ = chosen_text(head->skin);
     ui->txtModel->setText(model_.shown);
     ui->txtSkin->setText(skin_.shown);
     // The chosen skin lies in the skins folder, where the selector listed it.

@@ -72,12 +72,16 @@ private:
     std::string selected_skin_;
     bool make_backup_ = false;
     EditorSession session_;
-    // The texts as the file or the selector gave them, and how they were shown: a text the user
-    // did not touch is written back as these bytes.
+
+public:
+    // A text as the file or the selector gave it, and how it was shown: a text the user did not
+    // touch is written back as these bytes.
     struct ShownText {
         std::string bytes;
         QString shown;
     };
+
+private:
     ShownText name_, model_, skin_;
 };
 

@@ -8,6 +8,7 @@
 
 #include "core/extract/head_extraction.hpp"
 #include "core/shell/app_state.hpp"
+#include "windows/widgets/dialog_frame.hpp"
 #include "windows/widgets/qt_text.hpp"
 #include "windows/widgets/wait_cursor.hpp"
 
@@ -17,9 +18,7 @@ namespace fw {
 
 frmExtract::frmExtract(QWidget* owner) : QDialog(owner), ui(std::make_unique<Ui::frmExtract>()) {
     ui->setupUi(this);
-    setFixedSize(size());
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
+    fix_dialog_frame(this);
     connect(ui->cmdClose, &QPushButton::clicked, this, &frmExtract::cmdClose_Click);
 }
 

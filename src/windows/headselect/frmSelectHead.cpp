@@ -10,6 +10,7 @@
 
 #include "core/platform/name_compare.hpp"
 #include "core/shell/app_state.hpp"
+#include "windows/widgets/dialog_frame.hpp"
 #include "windows/widgets/game_picture.hpp"
 #include "windows/widgets/msg_box.hpp"
 #include "windows/widgets/qt_text.hpp"
@@ -38,9 +39,7 @@ frmSelectHead::frmSelectHead(QWidget* owner)
     : QDialog(owner), ui(std::make_unique<Ui::frmSelectHead>()), selector_(app_state().game_path, "") {
     ui->setupUi(this);
     fit_captions();
-    // The form's size is its design: a fixed dialog frame, nothing to minimise or maximise.
-    setFixedSize(size());
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    fix_dialog_frame(this);
     wear_button_face(ui->txtSkinName);
     wear_button_face(ui->txtPageCount);
     ui->picLoad->hide();
@@ -85,8 +84,7 @@ void frmSelectHead::fit_captions() {
     const int column_end = ui->lstModels->geometry().right() + 1;
     for (QWidget* caption : {static_cast<QWidget*>(ui->lblBody), static_cast<QWidget*>(ui->chkPreview),
                              static_cast<QWidget*>(ui->Label1), static_cast<QWidget*>(ui->Label3)}) {
-        const int wanted = std::min(caption->sizeHint().width(), column_end - caption->x());
-        if (wanted > caption->width()) caption->resize(wanted, caption->height());
+        grow_caption(caption, column_end);
     }
     QCheckBox* previews = ui->chkPreview;
     const int short_by = previews->sizeHint().width() - previews->width();

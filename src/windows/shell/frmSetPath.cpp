@@ -5,6 +5,7 @@
 #include <QPalette>
 
 #include "core/shell/game_location.hpp"
+#include "windows/widgets/dialog_frame.hpp"
 #include "windows/widgets/msg_box.hpp"
 #include "windows/widgets/openers.hpp"
 #include "windows/widgets/qt_text.hpp"
@@ -39,9 +40,7 @@ void fit_text(QLabel* label) {
 
 frmSetPath::frmSetPath(QWidget* owner) : QDialog(owner), ui(std::make_unique<Ui::frmSetPath>()) {
     ui->setupUi(this);
-    setFixedSize(size());
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
+    fix_dialog_frame(this);
     show_as_read_only(ui->txtRegistry, ui->cmdUseReg->width());
     show_as_read_only(ui->txtLocation, ui->cmdFindPath->width());
     fit_text(ui->Label1);

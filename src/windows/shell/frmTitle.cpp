@@ -7,6 +7,7 @@
 #include <QRadialGradient>
 
 #include "core/shell/startup.hpp"
+#include "windows/widgets/dialog_frame.hpp"
 #include "windows/widgets/qt_text.hpp"
 
 #include "ui_frmTitle.h"
@@ -15,9 +16,7 @@ namespace fw {
 
 frmTitle::frmTitle(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::frmTitle>()) {
     ui->setupUi(this);
-    setFixedSize(size());
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
+    fix_dialog_frame(this);
     setWindowTitle(to_qt(title_caption()));
     ui->Picture1->setPixmap(QPixmap::fromImage(title_picture()));
     connect(ui->cmdOK, &QPushButton::clicked, this, &frmTitle::cmdOK_Click);
