@@ -67,6 +67,10 @@ std::optional<BoxMessage> read_sim_file(const std::string& path, EditorSession& 
     session = EditorSession{};
     session.load_user_file = path;
     if (!gfstrReadIFFChecked(session.image, path).empty()) return invalid_file_box();
+    return read_sim_lists(session);
+}
+
+std::optional<BoxMessage> read_sim_lists(EditorSession& session) {
     if (!gfblnVerifyUserIFF(session.image)) return invalid_file_box();
     if (!read_lists(session.image, session)) return invalid_file_box();
     if (session.appearance.item_count() < entry::tone || session.names.item_count() < 1) {

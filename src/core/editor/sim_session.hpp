@@ -46,6 +46,9 @@ bool is_person(const STRList& appearance);
 // apart or lack the entries the editor shows (1, 3, 13, 15 and the name) gives the invalid-file
 // box. Pets are read like people.
 std::optional<BoxMessage> read_sim_file(const std::string& path, EditorSession& session);
+// The part of read_sim_file after the file was read into session.image: the character file
+// check and the two lists.
+std::optional<BoxMessage> read_sim_lists(EditorSession& session);
 
 // Whether the editor may show and save these lists: pets get the pet box; a sim that is no person
 // or whose head entry has no "," gets the invalid-file box. A list too short for the outfit table

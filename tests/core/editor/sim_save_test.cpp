@@ -13,6 +13,7 @@
 #include "core/platform/game_files.hpp"
 #include "core/platform/game_paths.hpp"
 #include "support/temp_dir.hpp"
+#include "failing_files.hpp"
 #include "typed_outfits.hpp"
 
 namespace {
@@ -225,35 +226,6 @@ TEST(SimBackupName, NeighbourhoodAndSimParts) {
               "Zoe-AEsa Sarss");
 }
 
-// Fails the n-th file operation of a save, as a full disk or a vanished folder would.
-struct FailingFiles : fw::SaveFiles {
-    explicit FailingFiles(int fail_at) : fail_at(fail_at) {}
-    void step() {
-        if (calls++ == fail_at) fw::fail(fw::ErrorKind::DeviceIOError);
-    }
-    bool file_exists(const std::string& p) override { return step(), SaveFiles::file_exists(p); }
-    bool folder_exists(const std::string& p) override { return step(), SaveFiles::folder_exists(p); }
-    bool create_folder(const std::string& p) override { return step(), SaveFiles::create_folder(p); }
-    bool delete_file(const std::string& p) override { return step(), SaveFiles::delete_file(p); }
-    void write_without_bitmaps(const fw::IFFFile& f, const std::string& p) override {
-        step();
-        SaveFiles::write_without_bitmaps(f, p);
-    }
-    std::string read_file(const std::string& p) override { return step(), SaveFiles::read_file(p); }
-    void copy_file(const std::string& a, const std::string& b) override {
-        step();
-        SaveFiles::copy_file(a, b);
-    }
-    void replace_file(const std::string& t, const std::string& b) override {
-        step();
-        SaveFiles::replace_file(t, b);
-    }
-    std::string listed_name(const std::string& p) override { return step(), SaveFiles::listed_name(p); }
-
-    int fail_at;
-    int calls = 0;
-};
-
 TEST_F(SimSave, TheCharacterFileIsWholeWhicheverStepFails) {
     put(SimSpec{});
     fw::SimControls controls = shown();
@@ -267,7 +239,7 @@ TEST_F(SimSave, TheCharacterFileIsWholeWhicheverStepFails) {
         ASSERT_LT(fail_at, 50);
         SetUp();
         put(SimSpec{});
-        FailingFiles files(fail_at);
+        fw::typed::FailingFiles files(fail_at);
         try {
             save(controls, true, &files);
             EXPECT_EQ(current(), saved);

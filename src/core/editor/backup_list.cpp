@@ -1,0 +1,165 @@
+#include "core/editor/backup_list.hpp"
+
+#include <algorithm>
+#include <filesystem>
+#include <tuple>
+
+#include "core/base/error_trap.hpp"
+#include "core/editor/sim_save.hpp"
+#include "core/formats/binary.hpp"
+#include "core/formats/rsmp.hpp"
+#include "core/platform/game_files.hpp"
+#include "core/platform/game_paths.hpp"
+#include "core/platform/name_compare.hpp"
+#include "core/shared/appearance.hpp"
+
+namespace fw {
+
+namespace {
+
+BackupContent damaged(std::string error) {
+    BackupContent content;
+    content.error = std::move(error);
+    return content;
+}
+
+std::string entry_value(const STRList& list, size_t n) {
+    return list.item_count() >= n ? list.item(n).value : "";
+}
+
+// When the file was written, to order the backups of one minute.
+std::filesystem::file_time_type written(const std::string& path) {
+    std::error_code ec;
+    const auto time = std::filesystem::last_write_time(resolve_path(path), ec);
+    return ec ? std::filesystem::file_time_type::min() : time;
+}
+
+BackupEntry entry_for(const std::string& folder, const std::string& name,
+                      std::optional<BackupNameParts> parts) {
+    BackupEntry entry;
+    entry.path = folder + "\\" + name;
+    entry.name = name;
+    entry.parts = std::move(parts);
+    EditorSession session;
+    entry.holds = read_backup(entry.path, session);
+    // The name the backup holds is the one the sim had before the save.
+    if (entry.parts) entry.names = backup_names(entry.parts->sim_part, entry.holds.name);
+    return entry;
+}
+
+// Newest first by the time in the name; in one minute the later write, then the later save
+// number. The order of names settles what is left, so that a listing is always the same.
+void sort_newest_first(std::vector<BackupEntry>& entries) {
+    std::vector<std::pair<std::filesystem::file_time_type, BackupEntry>> timed;
+    for (BackupEntry& entry : entries) timed.emplace_back(written(entry.path), std::move(entry));
+    const auto key = [](const std::pair<std::filesystem::file_time_type, BackupEntry>& item) {
+        const LocalTime& t = item.second.parts->time;
+        return std::tie(t.year, t.month, t.day, t.hour, t.minute, item.first, item.second.parts->sequence,
+                        item.second.name);
+    };
+    std::sort(timed.begin(), timed.end(), [&](const auto& a, const auto& b) { return key(a) > key(b); });
+    entries.clear();
+    for (auto& item : timed) entries.push_back(std::move(item.second));
+}
+
+}  // namespace
+
+BackupContent read_backup_bytes(std::string_view bytes, EditorSession& session) {
+    session = EditorSession{};
+    if (std::string error = read_iff_checked_from_bytes(session.image, bytes); !error.empty()) {
+        return damaged(std::move(error));
+    }
+    BackupContent content;
+    if (read_sim_lists(session)) {
+        content.kind = BackupKind::NotASim;
+        return content;
+    }
+    content.name = session.names.item(1).value;
+    content.age = entry_value(session.appearance, entry::age);
+    content.gender = entry_value(session.appearance, entry::gender);
+    content.tone = entry_value(session.appearance, entry::tone);
+    const std::string& head = entry_value(session.appearance, entry::head);
+    const std::optional<Head> split = split_head(head);
+    content.model = split ? split->model : head;
+    content.skin = split ? split->skin : "";
+    content.kind = is_pet(session.appearance)                                      ? BackupKind::Pet
+                   : check_editable(session.appearance, session.names).has_value() ? BackupKind::NotASim
+                                                                                   : BackupKind::Person;
+    return content;
+}
+
+BackupContent read_backup(const std::string& path, EditorSession& session) {
+    session = EditorSession{};
+    const int64_t size = file_length(path);
+    if (size > kLargestCharacterFile) {
+        return damaged("The file is " + std::to_string(size) +
+                       " bytes long, far longer than a character file.");
+    }
+    std::string bytes;
+    try {
+        bytes = read_file(path);
+    } catch (...) {
+        return damaged(error_text(failure_from_current_exception()));
+    }
+    return read_backup_bytes(bytes, session);
+}
+
+std::vector<BackupEntry> list_backups_of(const std::string& character_file) {
+    return guarded("frmRestore", "msGetBackups", [&](int32_t&) {
+        const std::string folder = backup_folder_path();
+        const std::string file_part = backup_file_part(platform_save_files().listed_name(character_file));
+        const std::string neighbourhood = backup_neighbourhood_part(character_file);
+        std::vector<BackupEntry> entries;
+        for (const std::string& name : list_matching(folder + "\\" + file_part + "_*", true)) {
+            if (auto parts = parse_backup_name_of(name, file_part, neighbourhood)) {
+                entries.push_back(entry_for(folder, name, std::move(parts)));
+            }
+        }
+        sort_newest_first(entries);
+        return entries;
+    });
+}
+
+std::vector<KeptBackup> list_all_backups(const std::string& game_path) {
+    return guarded("frmRestore", "msGetBackups", [&](int32_t&) {
+        const std::string folder = backup_folder_path();
+        std::vector<BackupEntry> named;
+        std::vector<BackupEntry> others;
+        for (const std::string& name : list_matching(folder + "\\*", true)) {
+            std::optional<BackupNameParts> parts = parse_backup_name(name);
+            (parts ? named : others).push_back(entry_for(folder, name, std::move(parts)));
+        }
+        sort_newest_first(named);
+        std::vector<KeptBackup> kept;
+        for (BackupEntry& entry : named) {
+            KeptBackup backup{std::move(entry), "", ""};
+            const BackupNameParts& parts = *backup.backup.parts;
+            backup.file_name = character_file_name(parts.file_part);
+            // The file it was taken from, when that is still in the game under the same names.
+            const std::string there =
+                game_path + "\\" + parts.neighbourhood + "\\Characters\\" + backup.file_name;
+            if (!parts.neighbourhood.empty() && file_exists(there)) backup.character_file = there;
+            kept.push_back(std::move(backup));
+        }
+        for (BackupEntry& entry : others) kept.push_back(KeptBackup{std::move(entry), "", ""});
+        return kept;
+    });
+}
+
+BackupPortraits backup_portraits(const IFFFile& image) {
+    BackupPortraits portraits;
+    // As the bitmap dump names them; a later chunk of the same name wins, as its file would.
+    const std::pair<const char*, std::string*> wanted[] = {{"web_image", &portraits.web_image},
+                                                           {"faces", &portraits.faces},
+                                                           {"relimages", &portraits.relimages}};
+    for (const IFFChunk& chunk : image.chunks) {
+        if (chunk.type != "BMP_") continue;
+        const std::string label = gfstrSafeFileName(gfstrStripNull(chunk.label));
+        for (const auto& [name, bytes] : wanted) {
+            if (iequals(label, name)) *bytes = chunk.data;
+        }
+    }
+    return portraits;
+}
+
+}  // namespace fw

@@ -1,0 +1,150 @@
+#include "core/editor/sim_restore.hpp"
+
+#include "core/base/charset.hpp"
+#include "core/base/error_trap.hpp"
+#include "core/editor/sim_save.hpp"
+#include "core/platform/game_files.hpp"
+#include "core/platform/game_paths.hpp"
+
+namespace fw {
+
+namespace {
+
+constexpr const char* kModule = "frmRestore";
+
+BoxMessage refused(const std::string& text) {
+    return {text + kCrLf + "Nothing was restored.", kBoxCritical, kRestoreTerminatedTitle};
+}
+
+// "User00001.iff in UserData2", or the file's name alone outside any neighbourhood.
+std::string file_and_neighbourhood(const std::string& listed_name, const std::string& character_file) {
+    const std::string neighbourhood = neighbourhood_of(character_file);
+    return neighbourhood.empty() ? listed_name : listed_name + " in " + neighbourhood;
+}
+
+std::optional<BoxMessage> content_refusal(const BackupContent& held, const std::string& shown_path) {
+    switch (held.kind) {
+    case BackupKind::Person: return std::nullopt;
+    case BackupKind::Pet:
+        return refused("This backup holds a pet. Only people can be restored:" + std::string(kCrLf) +
+                       shown_path);
+    case BackupKind::NotASim:
+        return refused("This backup is not a sim's character file that can be opened:" + std::string(kCrLf) +
+                       shown_path);
+    case BackupKind::Damaged: break;
+    }
+    return refused("This backup is damaged and cannot be restored:" + std::string(kCrLf) + shown_path +
+                   kCrLf + held.error);
+}
+
+}  // namespace
+
+RestoreResult restore_from_backup(const std::string& character_file, const std::string& backup_path,
+                                  const RestoreOptions& options) {
+    SaveFiles& files = options.files ? *options.files : platform_save_files();
+    return guarded(kModule, "cmdRestore_Click", [&](int32_t& location) {
+        location = checkpoint::start;
+        RestoreResult result;
+        const std::string backup_shown = display_path(backup_path);
+        if (!files.file_exists(character_file)) {
+            result.refusal =
+                refused("This sim's file is missing:" + std::string(kCrLf) + display_path(character_file));
+            return result;
+        }
+        if (!files.file_exists(backup_path)) {
+            result.refusal = refused("This backup was not found:" + std::string(kCrLf) + backup_shown);
+            return result;
+        }
+        // Only a backup of this very file: another sim's file in its place would break the
+        // neighbourhood's families and relationships.
+        const std::string listed = files.listed_name(character_file);
+        const std::optional<BackupNameParts> parts =
+            parse_backup_name_of(files.listed_name(backup_path), backup_file_part(listed),
+                                 backup_neighbourhood_part(character_file));
+        if (!parts) {
+            result.refusal =
+                refused("This is not a backup of " + file_and_neighbourhood(listed, character_file) + ":" +
+                        kCrLf + backup_shown);
+            return result;
+        }
+
+        // The bytes checked are the bytes written: nothing read later can slip in between. A
+        // backup that cannot be read is refused like a damaged one.
+        std::string bytes;
+        BackupContent held;
+        EditorSession session;
+        if (const int64_t size = file_length(backup_path); size > kLargestCharacterFile) {
+            held.error =
+                "The file is " + std::to_string(size) + " bytes long, far longer than a character file.";
+        } else {
+            try {
+                bytes = files.read_file(backup_path);
+                held = read_backup_bytes(bytes, session);
+            } catch (const Failure& failure) {
+                held.error = error_text(failure);
+            }
+        }
+        if ((result.refusal = content_refusal(held, backup_shown))) return result;
+        // Renaming over a file its owner made read-only would replace it all the same.
+        if (files.is_read_only(character_file)) {
+            result.refusal =
+                refused("This sim's file is read-only:" + std::string(kCrLf) + display_path(character_file));
+            return result;
+        }
+
+        result.name = held.name;
+        result.time_shown = backup_time_shown(*parts);
+        if (options.make_backup) {
+            // Named as a save names it: the name the file holds now, then the one it gets back.
+            EditorSession current;
+            const std::string current_name =
+                read_sim_file(character_file, current) ? std::string() : current.names.item(1).value;
+            result.backup_path =
+                msMakeUserBackup(character_file, current_name, held.name, options.clock, files);
+        }
+        location = checkpoint::c4000;
+        files.replace_file(character_file, bytes);
+        return result;
+    });
+}
+
+BoxMessage restore_confirmation(const std::string& character_file, const BackupEntry& backup) {
+    return {"Restore " + decode_windows1252(backup.holds.name) + " from the backup of " +
+                backup.time_shown() + "?" + kCrLf + display_path(character_file) + kCrLf + kCrLf +
+                "The file as it is now is kept in the Backup folder first.",
+            kBoxQuestion, "Confirm Action"};
+}
+
+BoxMessage restored_box(const RestoreResult& result) {
+    return {
+        decode_windows1252(result.name) + " has been restored from the backup of " + result.time_shown + ".",
+        kBoxInformation, "Success"};
+}
+
+BoxMessage no_backups_box(const std::string& character_file) {
+    const std::string listed = platform_save_files().listed_name(character_file);
+    EditorSession session;
+    const std::string name = read_sim_file(character_file, session)
+                                 ? std::string()
+                                 : decode_windows1252(session.names.item(1).value);
+    const std::string file = file_and_neighbourhood(listed, character_file);
+    return {"There are no backups of " + (name.empty() ? file : name + " (" + file + ")") + "." + kCrLf +
+                kCrLf +
+                "A backup is kept each time a save replaces a sim's file while Options > Create Backup File "
+                "is checked.",
+            kBoxInformation, kRestoreMenuTitle};
+}
+
+RestoreOpening open_restore(const std::string& characters_folder, const std::string& file_name) {
+    RestoreOpening opening;
+    if (file_name.empty()) {
+        opening.box = BoxMessage{"Select a sim first.", kBoxInformation, kRestoreMenuTitle};
+        return opening;
+    }
+    opening.character_file = characters_folder + file_name;
+    opening.backups = list_backups_of(opening.character_file);
+    if (opening.backups.empty()) opening.box = no_backups_box(opening.character_file);
+    return opening;
+}
+
+}  // namespace fw
