@@ -21,9 +21,13 @@ std::string escaped(const std::string& text);
 // A message box's text for the terminal: its CR LF line breaks as `line_end`, the rest escaped.
 std::string message_text(const std::string& text, const char* line_end = "\n");
 
+// A character file named on the command line as the editor holds it: its full path.
+std::string full_path(const std::string& path);
+
 void add_format_commands(CLI::App& app);     // iff, strings, far, far-extract
 void add_sim_commands(CLI::App& app);        // sim, edit
 void add_game_commands(CLI::App& app);       // where, neighbourhoods, sims, export
 void add_catalogue_commands(CLI::App& app);  // models, skins, extract-heads, demo-game
+void add_backup_commands(CLI::App& app);     // backups, restore
 
 }  // namespace fw::cli

@@ -77,15 +77,6 @@ bool backup_setting_on() {
     return leading_number(value) == 1.0;
 }
 
-// The editor always holds a character file's full path: the backup's name takes the
-// neighbourhood from it, and the file is replaced where it lies whatever the working folder.
-std::string full_path(const std::string& path) {
-    if (path.empty() || has_drive_letter(path) || path[0] == '\\' || path[0] == '/') return path;
-    std::error_code ec;
-    const std::filesystem::path absolute = std::filesystem::absolute(path, ec);
-    return ec ? path : absolute.string();
-}
-
 int run_edit(EditRequest request) {
     request.path = full_path(request.path);
     if (!file_exists(request.path)) return report_error("No such file: " + request.path, false);
@@ -122,6 +113,15 @@ int run_edit(EditRequest request) {
 }
 
 }  // namespace
+
+// The editor always holds a character file's full path: the backup's name takes the
+// neighbourhood from it, and the file is replaced where it lies whatever the working folder.
+std::string full_path(const std::string& path) {
+    if (path.empty() || has_drive_letter(path) || path[0] == '\\' || path[0] == '/') return path;
+    std::error_code ec;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, ec);
+    return ec ? path : absolute.string();
+}
 
 void add_sim_commands(CLI::App& app) {
     auto* sim = app.add_subcommand("sim", "Show what the sim editor shows for a character file");
