@@ -123,7 +123,6 @@ TEST_F(SimRestore, ASaveIsUndoneByteForByteAndTheRestoreItselfCanBeUndone) {
     const std::string path = put("UserData3/Characters/User00001.iff", shape);
     const std::string original = fw::read_file(path);
     save_as(path, "Robert", 1);
-    const std::string first = fw::read_file(path);
     save_as(path, "Rob", 2);
     const std::string second = fw::read_file(path);
 
@@ -134,7 +133,6 @@ TEST_F(SimRestore, ASaveIsUndoneByteForByteAndTheRestoreItselfCanBeUndone) {
     const fw::BackupEntry& oldest = listed[1];
     EXPECT_EQ(oldest.time_shown(), "2026-12-06 12:01");
     EXPECT_EQ(oldest.names.before + ">" + oldest.names.after, "Bob>Robert");
-    EXPECT_EQ(oldest.holds.kind, fw::BackupKind::Person);
     EXPECT_EQ(oldest.holds.name + " " + oldest.holds.age + " " + oldest.holds.gender + " " +
                   oldest.holds.tone + " " + oldest.holds.model + " " + oldest.holds.skin,
               "Bob adult male lgt C001MA_Test c001malgt_test");
@@ -157,14 +155,11 @@ TEST_F(SimRestore, ASaveIsUndoneByteForByteAndTheRestoreItselfCanBeUndone) {
               fw::backup_folder_path() + "\\User00001iff_Rob-Bob_UserData3_20261206_120303");
     EXPECT_EQ(fw::read_file(result.backup_path), second);
 
-    const std::vector<fw::BackupEntry> after = fw::list_backups_of(path);
-    ASSERT_EQ(after.size(), 3u);
-    EXPECT_EQ(after[0].path, result.backup_path);
-    ASSERT_TRUE(fw::restore_from_backup(path, after[0].path, {.make_backup = false}).restored());
+    // ... and is listed first, so that the restore is undone by the next one.
+    EXPECT_EQ(fw::list_backups_of(path)[0].path, result.backup_path);
+    ASSERT_TRUE(fw::restore_from_backup(path, result.backup_path, {.make_backup = false}).restored());
     EXPECT_EQ(fw::read_file(path), second);
     EXPECT_EQ(files_in_backup(), 3u);
-    ASSERT_TRUE(fw::restore_from_backup(path, after[1].path, {.make_backup = false}).restored());
-    EXPECT_EQ(fw::read_file(path), first);
 }
 
 // Each sim sees only its own backups, and none is ever put in another sim's place.
