@@ -14,6 +14,7 @@
 #include "demo/demo_game.hpp"
 #include "windows/browser/frmMain.hpp"
 #include "windows/editor/frmEditSim.hpp"
+#include "windows/editor/frmRestore.hpp"
 #include "windows/extract/frmExtract.hpp"
 #include "windows/headselect/frmSelectHead.hpp"
 #include "windows/shell/frmSetPath.hpp"
@@ -105,6 +106,7 @@ Options read_options(int argc, char** argv) {
 void install_window_openers() {
     fw::openers().edit_sim = fw::show_frmEditSim;
     fw::openers().select_head = fw::frmSelectHead::select_head;
+    fw::openers().restore_from_backup = fw::show_frmRestore;
     fw::openers().set_path = [](QWidget* owner) {
         fw::frmSetPath dialog(owner);
         dialog.exec();

@@ -15,6 +15,7 @@
 #include "core/browser/sim_cells.hpp"
 #include "core/browser/sim_display.hpp"
 #include "core/browser/skin_export.hpp"
+#include "core/editor/sim_restore.hpp"
 #include "core/extract/extract_question.hpp"
 #include "core/platform/name_compare.hpp"
 #include "core/platform/program_folder.hpp"
@@ -86,6 +87,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent), ui(std::make_unique<Ui:
     connect(ui->smenuSetPath, &QAction::triggered, this, &frmMain::smenuSetPath_Click);
     connect(ui->smenuExport, &QAction::triggered, this, &frmMain::smenuExport_Click);
     connect(ui->smnuExtract, &QAction::triggered, this, &frmMain::smnuExtract_Click);
+    connect(ui->smenuRestore, &QAction::triggered, this, &frmMain::smenuRestore_Click);
     // A line is chosen when it is selected; the list taking the focus only moves its cursor.
     connect(ui->lstUserDataDir, &QListWidget::itemSelectionChanged, this, &frmMain::lstUserDataDir_Click);
     connect(ui->cmdNext, &QPushButton::clicked, this, &frmMain::cmdNext_Click);
@@ -384,6 +386,20 @@ void frmMain::smenuExport_Click() {
 void frmMain::smnuExtract_Click() {
     if (msgBox(extract_question(), this) == BoxAnswer::No) return;
     if (openers().extract) openers().extract(this);
+}
+
+void frmMain::smenuRestore_Click() {
+    const int32_t cell = ui->picThumbs->selectedCell();
+    const RestoreOpening opening = open_restore(characters_folder(), file_in_cell(files_, page_, cell));
+    if (opening.box) {
+        msgBox(*opening.box, this);
+        return;
+    }
+    const auto& restore = openers().restore_from_backup;
+    if (!restore || !restore(this, opening.character_file, opening.backups)) return;
+    // The page and the selected sim show the file as it is now.
+    msLoadSimImages();
+    picThumbs_MouseDown(cell, 0, 0);
 }
 
 }  // namespace fw

@@ -58,6 +58,7 @@ private slots:
     void smenuSetPath_Click();
     void smenuExport_Click();
     void smnuExtract_Click();
+    void smenuRestore_Click();
 
 private:
     void Form_Load();

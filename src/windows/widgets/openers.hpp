@@ -6,6 +6,9 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
+
+#include "core/editor/backup_list.hpp"
 
 class QWidget;
 
@@ -22,6 +25,10 @@ struct WindowOpeners {
     std::function<void(QWidget* owner)> set_path;
     // frmExtract, modal; it extracts as it opens.
     std::function<void(QWidget* owner)> extract;
+    // frmRestore for a character file and its backups, modal; true when a backup was restored.
+    std::function<bool(QWidget* owner, const std::string& character_file,
+                       const std::vector<BackupEntry>& backups)>
+        restore_from_backup;
     // The folder browser: the chosen folder, or nothing when the user cancels.
     std::function<std::optional<std::string>(QWidget* owner, const std::string& title)> browse_folder;
 };

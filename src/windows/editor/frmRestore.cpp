@@ -1,0 +1,180 @@
+#include "windows/editor/frmRestore.hpp"
+
+#include <QCoreApplication>
+#include <QResizeEvent>
+#include <QTreeWidgetItem>
+
+#include "core/base/charset.hpp"
+#include "core/editor/editor_display.hpp"
+#include "core/editor/sim_restore.hpp"
+#include "core/formats/character_file.hpp"
+#include "core/shell/app_state.hpp"
+#include "windows/widgets/game_picture.hpp"
+#include "windows/widgets/msg_box.hpp"
+#include "windows/widgets/picture_box.hpp"
+#include "windows/widgets/placeholder_bitmaps.hpp"
+#include "windows/widgets/qt_text.hpp"
+#include "windows/widgets/wait_cursor.hpp"
+
+#include "ui_frmRestore.h"
+
+namespace fw {
+
+namespace {
+
+QString game_text(const std::string& bytes) { return QString::fromStdString(decode_windows1252(bytes)); }
+
+// The picture alone in the box; one larger than the box is scaled down to fit.
+void show_picture(PictureBox* box, const QImage& image) {
+    box->clear();
+    const QSize room = box->canvas().size();
+    if (image.width() <= room.width() && image.height() <= room.height()) {
+        box->drawImage(QPoint(0, 0), image);
+    } else {
+        box->drawImage(QRect(QPoint(0, 0), image.size().scaled(room, Qt::KeepAspectRatio)), image);
+    }
+}
+
+// A portrait from the backup's own bitmap chunk, or the not-found bitmap the editor shows.
+void show_portrait(PictureBox* box, const std::string& bmp) {
+    const QImage image = QImage::fromData(QByteArrayView(bmp.data(), static_cast<qsizetype>(bmp.size())));
+    show_picture(box, image.isNull() ? not_found_bitmap() : image);
+}
+
+QString names_shown(const BackupNames& names) {
+    return names.before == names.after ? to_qt(names.before) : to_qt(names.before + " \u2192 " + names.after);
+}
+
+QString head_shown(const BackupContent& held) {
+    switch (held.kind) {
+    case BackupKind::Person: return game_text(held.skin);
+    case BackupKind::Pet: return QObject::tr("pet");
+    case BackupKind::NotASim: return QObject::tr("not a sim");
+    case BackupKind::Damaged: break;
+    }
+    return QObject::tr("damaged");
+}
+
+// "Adult, male, light skin" from the file's own codes; a code the editor does not know is shown
+// as it is stored.
+QString looks(const BackupContent& held) {
+    const auto tone = [](const std::string& code) {
+        if (code == "lgt") return QObject::tr("light skin");
+        if (code == "med") return QObject::tr("medium skin");
+        if (code == "drk") return QObject::tr("dark skin");
+        return QObject::tr("skin tone %1").arg(game_text(code));
+    };
+    QString age = game_text(held.age);
+    if (!age.isEmpty()) age[0] = age[0].toUpper();
+    return QObject::tr("%1, %2, %3").arg(age, game_text(held.gender), tone(held.tone));
+}
+
+}  // namespace
+
+frmRestore::frmRestore(QWidget* owner) : QDialog(owner), ui(std::make_unique<Ui::frmRestore>()) {
+    ui->setupUi(this);
+    setFixedSize(size());
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    // Pictures are painted before the window is first shown: give every canvas its size now.
+    for (PictureBox* box : findChildren<PictureBox*>()) {
+        QResizeEvent sized(box->size(), QSize());
+        QCoreApplication::sendEvent(box, &sized);
+    }
+    ui->lstBackups->setColumnWidth(0, 108);
+    ui->lstBackups->setColumnWidth(1, 160);
+    connect(ui->lstBackups, &QTreeWidget::currentItemChanged, this, &frmRestore::lstBackups_Click);
+    connect(ui->cmdRestore, &QPushButton::clicked, this, &frmRestore::cmdRestore_Click);
+    connect(ui->cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+frmRestore::~frmRestore() = default;
+
+QWidget* frmRestore::head3DPlace() const { return ui->picHead3D; }
+
+void frmRestore::load(const std::string& character_file, std::vector<BackupEntry> backups) {
+    character_file_ = character_file;
+    backups_ = std::move(backups);
+    setWindowTitle(tr("Restore From Backup - %1").arg(to_qt(gfstrGetFileName(character_file_))));
+    ui->lstBackups->clear();
+    for (const BackupEntry& backup : backups_) {
+        auto* item = new QTreeWidgetItem(
+            ui->lstBackups,
+            {to_qt(backup.time_shown()), names_shown(backup.names), head_shown(backup.holds)});
+        item->setToolTip(0, to_qt(backup.name));
+        item->setToolTip(2, game_text(backup.holds.model + "," + backup.holds.skin));
+    }
+    if (!backups_.empty()) ui->lstBackups->setCurrentItem(ui->lstBackups->topLevelItem(0));
+}
+
+void frmRestore::lstBackups_Click() {
+    const int row = ui->lstBackups->indexOfTopLevelItem(ui->lstBackups->currentItem());
+    if (row >= 0) show_backup(backups_[static_cast<size_t>(row)]);
+}
+
+void frmRestore::show_backup(const BackupEntry& backup) {
+    const BackupContent& held = backup.holds;
+    for (PictureBox* box : {ui->picWebImage, ui->picFaces, ui->picRelImages, ui->picHead}) box->clear();
+    ui->lblModel->clear();
+    ui->lblSkin->clear();
+    if (held.kind == BackupKind::Damaged || held.kind == BackupKind::NotASim) {
+        ui->lblName->setText(held.kind == BackupKind::Damaged ? tr("Damaged backup") : tr("Not a sim"));
+        ui->lblLooks->setText(held.kind == BackupKind::Damaged
+                                  ? to_qt(held.error)
+                                  : tr("This file is no character file the editor can open."));
+        ui->picWebImage->drawImage(QPoint(0, 0), cant_load_bitmap());
+        return;
+    }
+    ui->lblName->setText(game_text(held.name));
+    ui->lblLooks->setText(held.kind == BackupKind::Pet ? tr("A pet: only people can be restored.")
+                                                       : looks(held));
+    ui->lblModel->setText(tr("Model: %1").arg(game_text(held.model)));
+    ui->lblSkin->setText(tr("Skin: %1").arg(game_text(held.skin)));
+
+    // The portraits the backup keeps in its own bitmap chunks: the file as a save found it.
+    EditorSession session;
+    read_backup(backup.path, session);
+    const BackupPortraits portraits = backup_portraits(session.image);
+    show_portrait(ui->picWebImage, portraits.web_image);
+    show_portrait(ui->picFaces, portraits.faces);
+    show_portrait(ui->picRelImages, portraits.relimages);
+
+    // The head skin from the skins folder, else out of the game's archives, as the editor finds it.
+    const WaitCursor busy;
+    const std::string head = head_bitmap_for_display(app_state().game_path, held.skin);
+    const QImage image = head.empty() ? QImage() : load_game_picture(head);
+    show_picture(ui->picHead, image.isNull() ? not_found_bitmap() : image);
+}
+
+void frmRestore::cmdRestore_Click() {
+    ui->cmdFocus->setFocus();
+    const int row = ui->lstBackups->indexOfTopLevelItem(ui->lstBackups->currentItem());
+    if (row < 0) return;
+    const BackupEntry& backup = backups_[static_cast<size_t>(row)];
+    // A backup the restore refuses (damaged, a pet) is refused at once, without a question first.
+    if (backup.holds.kind == BackupKind::Person &&
+        msgBox(restore_confirmation(character_file_, backup), this) != BoxAnswer::Yes) {
+        return;
+    }
+    RestoreResult result;
+    {
+        const WaitCursor busy;
+        result = restore_from_backup(character_file_, backup.path);
+    }
+    if (result.refusal) {
+        msgBox(*result.refusal, this);
+        return;
+    }
+    restored_ = true;
+    msgBox(restored_box(result), this);
+    accept();
+}
+
+bool show_frmRestore(QWidget* owner, const std::string& character_file,
+                     const std::vector<BackupEntry>& backups) {
+    frmRestore dialog(owner);
+    dialog.load(character_file, backups);
+    dialog.exec();
+    return dialog.restored();
+}
+
+}  // namespace fw
