@@ -4,11 +4,11 @@
 #include <QResizeEvent>
 #include <QTreeWidgetItem>
 
-#include "core/base/charset.hpp"
 #include "core/editor/editor_display.hpp"
 #include "core/editor/sim_restore.hpp"
 #include "core/formats/character_file.hpp"
 #include "core/shell/app_state.hpp"
+#include "windows/widgets/dialog_frame.hpp"
 #include "windows/widgets/game_picture.hpp"
 #include "windows/widgets/msg_box.hpp"
 #include "windows/widgets/picture_box.hpp"
@@ -21,8 +21,6 @@
 namespace fw {
 
 namespace {
-
-QString game_text(const std::string& bytes) { return QString::fromStdString(decode_windows1252(bytes)); }
 
 // The picture alone in the box; one larger than the box is scaled down to fit.
 void show_picture(PictureBox* box, const QImage& image) {
@@ -73,8 +71,7 @@ QString looks(const BackupContent& held) {
 
 frmRestore::frmRestore(QWidget* owner) : QDialog(owner), ui(std::make_unique<Ui::frmRestore>()) {
     ui->setupUi(this);
-    setFixedSize(size());
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    fix_dialog_frame(this);
     // Pictures are painted before the window is first shown: give every canvas its size now.
     for (PictureBox* box : findChildren<PictureBox*>()) {
         QResizeEvent sized(box->size(), QSize());
