@@ -24,6 +24,7 @@
 #include "core/shell/app_state.hpp"
 #include "core/shell/startup.hpp"
 #include "windows/widgets/dialog_frame.hpp"
+#include "windows/widgets/keyboard.hpp"
 #include "windows/widgets/msg_box.hpp"
 #include "windows/widgets/openers.hpp"
 #include "windows/widgets/placeholder_bitmaps.hpp"
@@ -96,6 +97,13 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent), ui(std::make_unique<Ui:
     connect(ui->picThumbs, &ThumbnailGrid::mouseDown, this, &frmMain::picThumbs_MouseDown);
     connect(ui->picThumbs, &ThumbnailGrid::mouseMoved, this, &frmMain::picThumbs_MouseMove);
     connect(ui->picThumbs, &ThumbnailGrid::doubleClicked, this, &frmMain::picThumbs_DblClick);
+    // The grid's keys stand for a click on a cell, Previous and Next, and a double click.
+    ui->picThumbs->setPaging([this] { return GridPaging{page_, files_.size()}; });
+    connect(ui->picThumbs, &ThumbnailGrid::cellKeyed, this, &frmMain::picThumbs_MouseDown);
+    connect(ui->picThumbs, &ThumbnailGrid::pageKeyed, this,
+            [this](int step) { step > 0 ? cmdNext_Click() : cmdPrevious_Click(); });
+    connect(ui->picThumbs, &ThumbnailGrid::returnPressed, this, &frmMain::picThumbs_DblClick);
+    choose_with_arrows(ui->lstUserDataDir);
     // Which window was active before this one decides whether an activation counts (event()).
     qApp->installEventFilter(this);
     Form_Load();
@@ -105,6 +113,7 @@ frmMain::~frmMain() { qApp->removeEventFilter(this); }
 
 void frmMain::Form_Load() {
     setFixedSize(kWindowWidth, kWindowHeight);
+    keep_within_screen(this);
     head_model_lists() = HeadModelLists{};
     const StartupSettings settings = load_startup_settings();
     ui->smenuBackup->setChecked(settings.backup_checked);

@@ -12,6 +12,7 @@
 #include "core/shell/app_state.hpp"
 #include "windows/widgets/dialog_frame.hpp"
 #include "windows/widgets/game_picture.hpp"
+#include "windows/widgets/keyboard.hpp"
 #include "windows/widgets/msg_box.hpp"
 #include "windows/widgets/qt_text.hpp"
 #include "windows/widgets/wait_cursor.hpp"
@@ -51,10 +52,19 @@ frmSelectHead::frmSelectHead(QWidget* owner)
     connect(grid, &ThumbnailGrid::mouseDown, this, [this](int, int x, int y) { picThumbs_MouseDown(x, y); });
     connect(grid, &ThumbnailGrid::mouseMoved, this, &frmSelectHead::picThumbs_MouseMove);
     connect(grid, &ThumbnailGrid::doubleClicked, this, &frmSelectHead::picThumbs_DblClick);
+    // The grid's keys stand for a click on a cell, Previous and Next, and a double click.
+    grid->setPaging([this] { return GridPaging{selector_.page(), selector_.skins().size()}; });
+    connect(grid, &ThumbnailGrid::cellKeyed, this, [this](int, int x, int y) { picThumbs_MouseDown(x, y); });
+    connect(grid, &ThumbnailGrid::pageKeyed, this,
+            [this](int step) { step > 0 ? cmdNext_Click() : cmdPrevious_Click(); });
+    connect(grid, &ThumbnailGrid::returnPressed, this, &frmSelectHead::picThumbs_DblClick);
 
     // A model is picked with the mouse or the keyboard; a click on the line already selected picks
     // it again (back to the first page). The viewport's presses are watched to tell the two apart.
     ui->lstModels->viewport()->installEventFilter(this);
+    choose_with_arrows(ui->lstModels);
+    // The window opens where the choice begins, rather than on the check box above the list.
+    ui->lstModels->setFocus();
     connect(ui->lstModels, &QListWidget::itemSelectionChanged, this, [this] {
         selection_changed_by_press_ = true;
         lstModels_Click();

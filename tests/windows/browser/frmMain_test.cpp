@@ -305,6 +305,32 @@ TEST_F(FrmMainTest, ClicksSelectTheCellUnderThePointer) {
     EXPECT_EQ(boxes, std::vector<BoxMessage>{});
 }
 
+// The keyboard alone: the first Down in the list chooses its one neighbourhood; the grid's keys
+// show the sim they come to, over a row's end and a page's end; Page Down on the last page does
+// nothing; Return hands the sim to the editor, and the grid keeps the focus, shown on its border.
+TEST_F(FrmMainTest, TheKeyboardChoosesTheNeighbourhoodWalksTheGridAndOpensTheSim) {
+    write_sims("UserData", 52);
+    open(game.str());
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QListWidget* list = find<QListWidget>("lstUserDataDir");
+    list->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(list, Qt::Key_Down);
+    EXPECT_EQ(selected_line(), "Neighborhood 01   (UserData)");
+    grid()->setFocus(Qt::TabFocusReason);
+    const std::pair<Qt::Key, int> walk[] = {{Qt::Key_Down, 8}, {Qt::Key_Left, 7},   {Qt::Key_Right, 8},
+                                            {Qt::Key_End, 49}, {Qt::Key_Right, 50}, {Qt::Key_PageDown, 50},
+                                            {Qt::Key_Left, 49}};
+    for (const auto& [key, sim] : walk) {
+        QTest::keyClick(grid(), key);
+        EXPECT_EQ(text("txtSimName"), QString("user%1 - Sim%1").arg(sim)) << key;
+    }
+    QTest::keyClick(grid(), Qt::Key_Return);
+    EXPECT_EQ(edited, std::vector<std::string>{characters("UserData") + file_name(49)});
+    EXPECT_TRUE(grid()->hasFocus());
+    EXPECT_EQ(grid()->grab().toImage().pixelColor(0, 100), grid()->palette().color(QPalette::Highlight));
+}
+
 // A file that cannot be read shows the can't-load caption on two lines that fit the cell, and,
 // selected, its error in the sim picture; Edit This Sim passes over it without a word.
 TEST_F(FrmMainTest, AFileThatCannotBeReadShowsItsCellAndError) {

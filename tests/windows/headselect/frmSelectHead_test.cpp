@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -235,8 +236,21 @@ TEST_F(SelectHeadWindow, HeadPreviewsAreLaidOverWhenCheckedAndTheSettingFollowsE
     EXPECT_EQ(get_setting(kAppFacewright, kKeyPreviewHeadSkins), "0");
 }
 
+// Select (or, from the keyboard alone, Return in the grid) hands back model + "," + skin; Cancel
+// and the close box nothing. The window opens on the model list, whose first Down chooses its one
+// model, and an arrow in the grid shows the skin it comes to.
 TEST_F(SelectHeadWindow, SelectHandsBackModelCommaSkinAndCancelOrTheCloseBoxNothing) {
     romeo_with_skins(20);
+    {
+        const auto window = open("malgt");
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        ASSERT_EQ(QApplication::focusWidget(), control<QListWidget>(*window, "lstModels"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        for (const Qt::Key key : {Qt::Key_Right, Qt::Key_Down}) QTest::keyClick(grid(*window), key);
+        EXPECT_EQ(text(*window, "txtSkinName"), "C005MAlgt_s09");
+        QTest::keyClick(grid(*window), Qt::Key_Return);
+        EXPECT_EQ(window->SelectedSkin(), "C005MA_ROMEO,C005MAlgt_s09");
+    }
     {
         const auto window = open("malgt");
         click(*window, "cmdSelect");  // no model picked: the window stays
