@@ -10,9 +10,11 @@
 #include "core/base/charset.hpp"
 #include "core/editor/editor_display.hpp"
 #include "core/editor/sim_save.hpp"
+#include "core/editor/unsaved_edits.hpp"
 #include "core/shell/app_state.hpp"
 #include "windows/widgets/dialog_frame.hpp"
 #include "windows/widgets/game_picture.hpp"
+#include "windows/widgets/keyboard.hpp"
 #include "windows/widgets/msg_box.hpp"
 #include "windows/widgets/openers.hpp"
 #include "windows/widgets/picture_box.hpp"
@@ -87,6 +89,7 @@ frmEditSim::frmEditSim(QWidget* owner) : QDialog(owner), ui(std::make_unique<Ui:
         QCoreApplication::sendEvent(box, &sized);
     }
     paint_placeholders();
+    for (QGroupBox* group : {ui->Frame3, ui->Frame4, ui->Frame2}) tab_to_chosen_option(group);
     connect(ui->cmdHead, &QPushButton::clicked, this, &frmEditSim::cmdHead_Click);
     connect(ui->cmdSave, &QPushButton::clicked, this, &frmEditSim::cmdSave_Click);
     connect(ui->cmdCancel, &QPushButton::clicked, this, &frmEditSim::cmdCancel_Click);
@@ -175,6 +178,7 @@ void frmEditSim::msDisplayData() {
     load_into(ui->picFaces, display.portraits.faces);
     show_picture(ui->picRelImages, ui->picNoBitmaps->canvas());
     load_into(ui->picRelImages, display.portraits.relimages);
+    read_controls(opened_);
 }
 
 void frmEditSim::show_head_bitmap(const std::string& skin) {
@@ -278,7 +282,18 @@ void frmEditSim::cmdSave_Click() {
 
 void frmEditSim::cmdCancel_Click() {
     ui->cmdFocus->setFocus();
-    reject();
+    QDialog::reject();  // Cancel is the player's own word that the edits go
+}
+
+void frmEditSim::reject() {
+    SimControls shown;
+    // A name the game cannot store differs from any name the sim had.
+    const bool unstorable = read_controls(shown).has_value();
+    if ((unstorable || has_unsaved_edits(opened_, shown)) &&
+        msgBox(discard_question(), this) != BoxAnswer::Yes) {
+        return;
+    }
+    QDialog::reject();
 }
 
 bool frmEditSim::event(QEvent* event) {
@@ -295,6 +310,7 @@ void show_frmEditSim(QWidget* owner, const std::string& load_user_file, bool mak
         return;
     }
     editor.exec();
+    activate_owner(owner);
 }
 
 }  // namespace fw

@@ -47,6 +47,9 @@ public:
     // refuses it; the window must then not be shown.
     std::optional<BoxMessage> Form_Load();
 
+    // Escape and the close box: with edits not saved, the player is asked before they are lost.
+    void reject() override;
+
 protected:
     bool event(QEvent* event) override;
 
@@ -72,6 +75,7 @@ private:
     std::string selected_skin_;
     bool make_backup_ = false;
     EditorSession session_;
+    SimControls opened_;  // the controls as the sim was shown, to tell an edit from none
 
 public:
     // A text as the file or the selector gave it, and how it was shown: a text the user did not

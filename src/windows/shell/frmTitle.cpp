@@ -20,6 +20,8 @@ frmTitle::frmTitle(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::f
     setWindowTitle(to_qt(title_caption()));
     ui->Picture1->setPixmap(QPixmap::fromImage(title_picture()));
     connect(ui->cmdOK, &QPushButton::clicked, this, &frmTitle::cmdOK_Click);
+    // Return or Space goes on at once; Tab still reaches the notice to scroll it.
+    ui->cmdOK->setFocus();
 }
 
 frmTitle::~frmTitle() = default;

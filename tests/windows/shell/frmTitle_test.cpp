@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -24,7 +25,9 @@ TEST(FrmTitle, ShowsTheNoticeAndOpensTheMainWindowOnceClosedEitherWay) {
         EXPECT_EQ(opened, 0);
 
         if (by_ok) {
-            QTest::mouseClick(title->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
+            // The box opens with the focus on OK, so Space goes on at once.
+            ASSERT_TRUE(QTest::qWaitForWindowActive(title));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
         } else {
             title->close();
         }
