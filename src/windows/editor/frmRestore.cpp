@@ -171,6 +171,7 @@ bool show_frmRestore(QWidget* owner, const std::string& character_file,
     frmRestore dialog(owner);
     dialog.load(character_file, backups);
     dialog.exec();
+    activate_owner(owner);
     return dialog.restored();
 }
 
