@@ -12,6 +12,7 @@ const char* error_kind_text(ErrorKind kind) {
     case ErrorKind::Overflow: return "Overflow";
     case ErrorKind::OutOfMemory: return "Out of memory";
     case ErrorKind::SubscriptOutOfRange: return "Subscript out of range";
+    case ErrorKind::TypeMismatch: return "Type mismatch";
     case ErrorKind::InternalError: return "Internal error";
     case ErrorKind::FileNotFound: return "File not found";
     case ErrorKind::FileAlreadyOpen: return "File already open";

@@ -12,6 +12,7 @@ enum class ErrorKind : int32_t {
     Overflow = 6,
     OutOfMemory = 7,
     SubscriptOutOfRange = 9,
+    TypeMismatch = 13,
     InternalError = 51,
     FileNotFound = 53,
     FileAlreadyOpen = 55,
