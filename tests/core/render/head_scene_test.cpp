@@ -1,0 +1,113 @@
+#include "core/render/head_scene.hpp"
+
+#include <gtest/gtest.h>
+
+#include "builders/far_builder.hpp"
+#include "builders/model_builder.hpp"
+#include "support/temp_dir.hpp"
+
+namespace {
+
+using fw::build::TempDir;
+
+// A flat square mesh facing the viewer, wrapped once by its bitmap.
+fw::Mesh square_mesh(const std::string& name, const std::string& texture) {
+    fw::Mesh mesh;
+    mesh.name = name;
+    mesh.texture = texture;
+    mesh.bones = {"HEAD"};
+    mesh.faces = {{0, 1, 2}, {0, 2, 3}};
+    mesh.uvs = {{0, 0}, {1, 0}, {1, 1}, {0, 1}};
+    for (const auto& p : std::vector<std::array<float, 3>>{{1, -1, 0}, {1, 1, 0}, {-1, 1, 0}, {-1, -1, 0}}) {
+        mesh.vertices.push_back({p, {0, 0, 1}});
+    }
+    return mesh;
+}
+
+std::string plain_bmp(uint32_t rgb) {
+    // 8-bit with a palette of two colours, as some head bitmaps are.
+    return fw::build::bmp8(4, 4, {0x000000u, rgb}, [](int, int) -> uint8_t { return 1; });
+}
+
+const std::string kHead = "xskin-c010ma_test-HEAD-HEADB";
+const std::string kHat = "xskin-c010ma_test-HEAD-HAT";
+
+// The model's text description and head mesh lie loose; its hat mesh (binary) and the hat's own
+// bitmap lie in archives, beside a binary description that the loose one overrides.
+class HeadFiles : public testing::Test {
+protected:
+    void SetUp() override {
+        game_.write("GameData/Skins/C010MA_Test.cmx",
+                    fw::build::cmx_text(fw::build::head_description("c010ma_test", {kHead, kHat})));
+        game_.write("GameData/Skins/" + kHead + ".SKN", fw::build::skn_text(square_mesh(kHead, "x")));
+        game_.write("GameData/Skins/C010MAlgt_test.bmp", plain_bmp(0xFF0000u));
+        game_.write(
+            "GameData/Animation/Animation.far",
+            fw::build::far_archive(
+                {{"C010MA_TEST.cmx.bcf", fw::build::bcf_bytes(fw::build::head_description("x", {"other"}))},
+                 {"meshes\\" + kHat + ".bmf", fw::build::bmf_bytes(square_mesh(kHat, "hat"))}}));
+        game_.write("GameData/Textures/textures.far",
+                    fw::build::far_archive({{"Hat.BMP", plain_bmp(0x00FF00u)}}));
+    }
+    fw::HeadMeshes load(const std::string& model) {
+        fw::HeadFileFinder finder(game_.str());
+        return fw::load_head_meshes(finder, model);
+    }
+    TempDir game_;
+};
+
+TEST_F(HeadFiles, LooseFilesWinTheSkinGoesOnTheHeadAndOtherMeshesKeepTheirBitmaps) {
+    const fw::HeadMeshes head = load("C010MA_TEST");
+    EXPECT_EQ(head.state(), fw::HeadState::Drawn);
+    EXPECT_TRUE(head.problems.empty()) << head.problems.front();
+    ASSERT_TRUE(head.description);
+    EXPECT_FALSE(head.description->archived());
+    ASSERT_EQ(head.parts.size(), 2u);
+    EXPECT_TRUE(head.parts[0].wears_skin);
+    EXPECT_EQ(head.parts[0].file.name, kHead + ".SKN");
+    EXPECT_FALSE(head.parts[1].wears_skin);
+    EXPECT_EQ(head.parts[1].file.entry, "meshes\\" + kHat + ".bmf");
+    ASSERT_TRUE(head.parts[1].texture_file);
+    EXPECT_EQ(head.parts[1].texture_file->name, "Hat.BMP");
+
+    fw::HeadFileFinder finder(game_.str());
+    const fw::SkinPicture skin = fw::load_skin_picture(finder, "c010malgt_TEST");
+    ASSERT_FALSE(skin.image.isNull()) << skin.problem;
+    const fw::Scene scene = fw::head_scene(head, skin.image);
+    ASSERT_EQ(scene.parts.size(), 2u);
+    EXPECT_EQ(scene.parts[0].texture.pixel(0, 0), 0xFFFF0000u);
+    EXPECT_EQ(scene.parts[1].texture.pixel(0, 0), 0xFF00FF00u);
+    EXPECT_EQ(scene.parts[0].points.size(), 4u);
+}
+
+TEST_F(HeadFiles, WhatCannotBeFoundOrReadIsLeftOutAndNamed) {
+    // A damaged archive is passed over; the loose files still draw.
+    game_.write("ExpansionPack/ExpansionPack.far",
+                std::string("FAR!byAZ\x01\x00\x00\x00\xFF\xFF\x00\x00", 16));
+    fw::HeadMeshes head = load("C010MA_Test");
+    EXPECT_EQ(head.state(), fw::HeadState::Drawn);
+    ASSERT_EQ(head.problems.size(), 1u);
+    EXPECT_NE(head.problems[0].find("ExpansionPack.far: Error 62 - Input past end of file"),
+              std::string::npos);
+
+    EXPECT_EQ(load("C011MA_None").state(), fw::HeadState::NotFound);
+
+    game_.write("Downloads/Heads/Deep/C012MA_Bad.cmx",
+                fw::build::cmx_text(fw::build::head_description("c012ma_bad", {"bad-HEAD-HEAD"})));
+    game_.write("Downloads/bad-HEAD-HEAD.skn", "bad-HEAD-HEAD\r\nx\r\n1\r\n");
+    head = load("C012MA_Bad");
+    EXPECT_EQ(head.state(), fw::HeadState::Unreadable);
+    EXPECT_NE(head.problems.at(0).find("bad-HEAD-HEAD.skn: Error 62 - Input past end of file (bones)"),
+              std::string::npos)
+        << head.problems.at(0);
+
+    // A mesh name that would reach out of its folder is never looked for.
+    game_.write("Escaped.skn", fw::build::skn_text(square_mesh("x", "x")));
+    game_.write("GameData/Skins/C013MA_Out.cmx",
+                fw::build::cmx_text(fw::build::head_description("out", {"..\\..\\Escaped"})));
+    head = load("C013MA_Out");
+    EXPECT_EQ(head.state(), fw::HeadState::NotFound);
+    EXPECT_EQ(head.problems.at(0), "A mesh name that is no file name was skipped: ..\\..\\Escaped");
+}
+
+}  // namespace

@@ -1,0 +1,138 @@
+#include <gtest/gtest.h>
+
+#include "core/render/scene.hpp"
+
+namespace {
+
+constexpr QRgb kRed = 0xFFFF0000, kGreen = 0xFF00FF00, kBlue = 0xFF0000FF, kYellow = 0xFFFFFF00;
+constexpr QRgb kWhite = 0xFFFFFFFF, kGrey = 0xFF808080, kBack = 0xFF000000;
+
+QImage texture(int width, int height, std::vector<QRgb> colours) {
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int i = 0; i < width * height; ++i)
+        image.setPixel(i % width, i / width, colours[static_cast<size_t>(i)]);
+    return image;
+}
+
+// A square at depth z, up = x, right = y, facing the viewer: corners from top-left, clockwise,
+// with u running from u0 on the left to u1 on the right. Its two triangles wind opposite ways.
+fw::ScenePart square(float z, const QImage& image, float u0 = 0, float u1 = 1) {
+    fw::ScenePart part;
+    part.points = {{{1, -1, z}, {0, 0, 1}, {u0, 0}},
+                   {{1, 1, z}, {0, 0, 1}, {u1, 0}},
+                   {{-1, 1, z}, {0, 0, 1}, {u1, 1}},
+                   {{-1, -1, z}, {0, 0, 1}, {u0, 1}}};
+    part.faces = {{0, 1, 2}, {0, 3, 2}};
+    part.texture = image;
+    return part;
+}
+
+fw::RenderOptions flat(int size) {
+    fw::RenderOptions options;
+    options.size = size;
+    options.margin = 0;
+    options.filter = fw::TextureFilter::Nearest;
+    options.shading = false;
+    return options;
+}
+
+// A cube of side 2, one plain colour a face, each face a part of its own.
+fw::Scene cube() {
+    const std::array<std::array<float, 3>, 8> c = {
+        {{1, -1, 1}, {1, 1, 1}, {-1, 1, 1}, {-1, -1, 1}, {1, -1, -1}, {1, 1, -1}, {-1, 1, -1}, {-1, -1, -1}}};
+    const std::vector<std::pair<std::array<int, 4>, QRgb>> faces = {
+        {{0, 1, 2, 3}, kRed},     // front, +z
+        {{4, 5, 6, 7}, kBlue},    // back
+        {{1, 5, 6, 2}, kGreen},   // right, +y
+        {{0, 4, 7, 3}, kYellow},  // left
+        {{0, 1, 5, 4}, kWhite},   // top, +x
+        {{3, 2, 6, 7}, kGrey},    // bottom
+    };
+    fw::Scene scene;
+    for (const auto& [corners, colour] : faces) {
+        fw::ScenePart part;
+        for (int i : corners) part.points.push_back({c[static_cast<size_t>(i)], {}, {0.5F, 0.5F}});
+        part.faces = {{0, 1, 2}, {0, 2, 3}};
+        part.texture = texture(1, 1, {colour});
+        scene.parts.push_back(part);
+    }
+    return scene;
+}
+
+TEST(Rasterizer, FrontSquareShowsEachQuarterOfItsBitmapInPlaceBothWindingsDrawn) {
+    const fw::Scene scene{{square(0, texture(2, 2, {kRed, kGreen, kBlue, kYellow}))}};
+    const QImage picture = fw::render_scene(scene, flat(40));
+    EXPECT_EQ(picture.pixel(10, 10), kRed);  // the bitmap's top left, at the top left
+    EXPECT_EQ(picture.pixel(30, 10), kGreen);
+    EXPECT_EQ(picture.pixel(10, 30), kBlue);
+    EXPECT_EQ(picture.pixel(30, 30), kYellow);
+    EXPECT_EQ(picture.pixel(33, 36), kYellow);  // below the diagonal: the other triangle
+    EXPECT_EQ(picture.pixel(36, 33), kYellow);
+}
+
+TEST(Rasterizer, CubeShowsTheFaceTurnedToTheViewer) {
+    const std::vector<std::pair<double, QRgb>> turns = {{0, kRed},     {90, kYellow}, {180, kBlue},
+                                                        {270, kGreen}, {-90, kGreen}, {450, kYellow}};
+    for (const auto& [yaw, colour] : turns) {
+        fw::RenderOptions options = flat(60);
+        options.yaw_degrees = yaw;
+        EXPECT_EQ(fw::render_scene(cube(), options).pixel(30, 30), colour) << yaw;
+    }
+}
+
+TEST(Rasterizer, TheTurnKeepsTheSceneInsideItsMarginAtOneScale) {
+    fw::RenderOptions options = flat(100);
+    options.margin = 0.1;
+    for (int yaw = 0; yaw < 360; yaw += 15) {
+        options.yaw_degrees = yaw;
+        const QImage picture = fw::render_scene(cube(), options);
+        for (int x = 0; x < 100; ++x) {
+            for (int y = 0; y < 100; ++y) {
+                const bool margin = x < 10 || x >= 90 || y < 10 || y >= 90;
+                if (margin) {
+                    ASSERT_EQ(picture.pixel(x, y), kBack) << yaw << ": " << x << "," << y;
+                }
+            }
+        }
+        if (yaw == 45) {
+            EXPECT_NE(picture.pixel(10, 50), kBack) << "corner on corner the cube fills the width";
+        }
+    }
+}
+
+TEST(Rasterizer, NearerWinsWhicheverIsDrawnFirst) {
+    const fw::ScenePart near = square(1, texture(1, 1, {kRed}));
+    const fw::ScenePart far = square(-1, texture(1, 1, {kBlue}));
+    EXPECT_EQ(fw::render_scene(fw::Scene{{near, far}}, flat(20)).pixel(10, 10), kRed);
+    EXPECT_EQ(fw::render_scene(fw::Scene{{far, near}}, flat(20)).pixel(10, 10), kRed);
+}
+
+TEST(Rasterizer, CoordinatesBelowZeroWrapAroundTheBitmap) {
+    // u from -0.25 to 0.25 over a bitmap red on its left half, blue on its right.
+    const fw::Scene scene{{square(0, texture(2, 1, {kRed, kBlue}), -0.25F, 0.25F)}};
+    const QImage nearest = fw::render_scene(scene, flat(40));
+    EXPECT_EQ(nearest.pixel(5, 20), kBlue);  // u = -0.18: the right half, wrapped
+    EXPECT_EQ(nearest.pixel(34, 20), kRed);  // u = 0.18
+    // Smoothed, each side still takes mostly its own half: the left 86 % blue, 14 % red from
+    // across the bitmap's edge, which wraps too.
+    fw::RenderOptions options = flat(40);
+    options.filter = fw::TextureFilter::Bilinear;
+    const QImage smooth = fw::render_scene(scene, options);
+    EXPECT_EQ(smooth.pixel(5, 20), qRgb(35, 0, 220));
+    EXPECT_EQ(smooth.pixel(34, 20), qRgb(220, 0, 35));
+}
+
+TEST(Rasterizer, LightFallsFromTheFrontOnEitherSideOfASurface) {
+    fw::RenderOptions options = flat(20);
+    options.shading = true;
+    fw::ScenePart facing = square(0, texture(1, 1, {kWhite}));
+    const QRgb front = fw::render_scene(fw::Scene{{facing}}, options).pixel(10, 10);
+    for (auto& point : facing.points) point.normal = {0, 0, -1};  // normals pointing inward
+    EXPECT_EQ(fw::render_scene(fw::Scene{{facing}}, options).pixel(10, 10), front);
+    options.yaw_degrees = 75;
+    const QRgb aslant = fw::render_scene(fw::Scene{{facing}}, options).pixel(10, 10);
+    EXPECT_LT(qRed(aslant), qRed(front));
+    EXPECT_GT(qRed(aslant), 0);
+}
+
+}  // namespace
