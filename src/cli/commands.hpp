@@ -29,5 +29,6 @@ void add_sim_commands(CLI::App& app);        // sim, edit
 void add_game_commands(CLI::App& app);       // where, neighbourhoods, sims, export
 void add_catalogue_commands(CLI::App& app);  // models, skins, extract-heads, demo-game
 void add_backup_commands(CLI::App& app);     // backups, restore
+void add_render_commands(CLI::App& app);     // render-head
 
 }  // namespace fw::cli
