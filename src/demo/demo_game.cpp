@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "builders/far_builder.hpp"
+#include "builders/head_builder.hpp"
+#include "builders/model_builder.hpp"
 #include "builders/sim_builder.hpp"
 #include "core/platform/game_files.hpp"
 #include "core/platform/name_compare.hpp"
@@ -44,6 +46,51 @@ std::string prefix_of(const std::string& model) { return model.substr(0, model.f
 
 std::string skin_file(const HeadModel& m, const std::string& tone) {
     return prefix_of(m.model) + tone + "_" + m.skin + ".bmp";
+}
+
+// Each model's head: a child's is smaller, a woman's narrower, and no two are quite alike.
+HeadShape shape_of(const std::string& model) {
+    HeadShape shape;
+    const std::string code = to_upper(model.substr(4, 2));
+    const float scale = code[1] == 'C' ? 0.8F : 1.0F;
+    const float narrow = code[0] == 'F' ? 0.93F : 1.0F;
+    const auto wobble = static_cast<float>(model.size() % 5) * 0.006F;
+    shape.height = (0.26F + wobble) * scale;
+    shape.width = (0.19F - wobble / 2) * scale * narrow;
+    shape.depth = 0.22F * scale * narrow;
+    return shape;
+}
+
+std::string head_mesh_name(const std::string& model) { return "xskin-" + to_lower(model) + "-HEAD-HEAD"; }
+
+// The glasses one demo model wears: a mesh with a bitmap of its own in the skins folder.
+constexpr const char* kGlassesModel = "C002MA_Eliot";
+constexpr const char* kGlassesBitmap = "glasses-demo";
+
+std::vector<std::string> meshes_of(const std::string& model) {
+    std::vector<std::string> meshes = {head_mesh_name(model)};
+    if (model == kGlassesModel) meshes.push_back("xskin-" + to_lower(model) + "-HEAD-GLASSES");
+    return meshes;
+}
+
+// A model's description and meshes as archive entries: the binary forms.
+std::vector<FarEntry> archived_head(const std::string& description_entry, const std::string& model) {
+    std::vector<FarEntry> entries = {
+        {description_entry, bcf_bytes(head_description(model, meshes_of(model)))}};
+    entries.push_back(
+        {head_mesh_name(model) + ".bmf", bmf_bytes(head_mesh(head_mesh_name(model), shape_of(model)))});
+    if (model == kGlassesModel) {
+        const std::string glasses = meshes_of(model)[1];
+        entries.push_back(
+            {glasses + ".bmf", bmf_bytes(glasses_mesh(glasses, kGlassesBitmap, shape_of(model)))});
+    }
+    return entries;
+}
+
+std::vector<FarEntry> joined(std::vector<std::vector<FarEntry>> groups) {
+    std::vector<FarEntry> all;
+    for (auto& group : groups) all.insert(all.end(), group.begin(), group.end());
+    return all;
 }
 
 class DemoWriter {
@@ -118,20 +165,24 @@ void write_neighbourhoods(const DemoWriter& out) {
 
 void write_skins_folder(const DemoWriter& out) {
     const std::string skins = "GameData\\Skins\\";
-    const std::vector<std::string> meshes = {"c001ma_dylan.cmx", "C100MA_Rex.cmx", "C100FA_Lia.cmx",
-                                             "C100MC_Kit.cmx",   "C100FC_Pip.cmx", "C300MAplain.cmx"};
-    uint32_t n = 0;
-    for (const std::string& mesh : meshes)
-        out.put(skins + mesh, "CMX demo mesh " + std::to_string(n++) + "\r\n");
+    // Models whose description and meshes lie loose, in their text forms (c001ma_dylan is in an
+    // archive too; the loose one wins). C300MAplain has no "_" and no readable description.
+    for (const char* model : {"c001ma_dylan", "C100MA_Rex", "C100FA_Lia", "C100MC_Kit", "C100FC_Pip"}) {
+        out.put(skins + model + ".cmx", cmx_text(head_description(model, meshes_of(model))));
+        out.put(skins + head_mesh_name(model) + ".skn",
+                skn_text(head_mesh(head_mesh_name(model), shape_of(model))));
+    }
+    out.put(skins + "C300MAplain.cmx", "CMX demo mesh\r\n");
+    out.put(skins + kGlassesBitmap + ".bmp", glasses_texture());
 
     // Skins for every model whose skins are not kept in the archives.
     uint32_t seed = 5000;
     for (const HeadModel& m : head_models()) {
         const std::string prefix = prefix_of(m.model);
         if (prefix == "C003MA" || prefix == "C004FA" || prefix == "C005MC") continue;
-        for (const char* tone : kTones) out.put(skins + skin_file(m, tone), face_bmp(seed++, 64, 64));
+        for (const char* tone : kTones) out.put(skins + skin_file(m, tone), face_texture(seed++, tone));
     }
-    out.put(skins + "C001MAlgt_dylan2.bmp", face_bmp(seed++, 64, 64));
+    out.put(skins + "C001MAlgt_dylan2.bmp", face_texture(seed++, "lgt"));
     // A skin that matches a model but is no picture.
     out.put(skins + "C001MAmed_broken.bmp", "BM" + std::string(30, '\x7F'));
 }
@@ -139,41 +190,44 @@ void write_skins_folder(const DemoWriter& out) {
 std::string bcf(const std::string& name) { return "BCF demo " + name + "\r\n"; }
 
 void write_archives(const DemoWriter& out) {
-    out.put("GameData\\Animation\\Animation.far", far_archive({{"C001FA_Ava.bcf", bcf("ava")},
-                                                               {"skins\\c002fa_bella.bcf", bcf("bella")},
-                                                               {"C001MA_Dylan.bcf", bcf("dylan")},
-                                                               {"skins/C002MA_Eliot.bcf", bcf("eliot")},
-                                                               {"C001FC_Fay.bcf", bcf("fay")},
-                                                               {"C001MC_Gus.bcf", bcf("gus")},
-                                                               {"B001MAFit_01.bcf", bcf("body")},
-                                                               {"C001MA_Dylan.cfp", "CFP demo\r\n"},
-                                                               {"walk-loop-demo.cfp", "CFP demo\r\n"}}));
+    // Head models with their descriptions and meshes in the binary forms.
+    out.put("GameData\\Animation\\Animation.far",
+            far_archive(joined({archived_head("C001FA_Ava.cmx.bcf", "C001FA_Ava"),
+                                archived_head("skins\\c002fa_bella.bcf", "c002fa_bella"),
+                                archived_head("C001MA_Dylan.cmx.bcf", "C001MA_Dylan"),
+                                archived_head("skins/C002MA_Eliot.cmx.bcf", "C002MA_Eliot"),
+                                archived_head("C001FC_Fay.cmx.bcf", "C001FC_Fay"),
+                                archived_head("C001MC_Gus.cmx.bcf", "C001MC_Gus"),
+                                {{"B001MAFit_01.bcf", bcf("body")},
+                                 {"C001MA_Dylan.cfp", "CFP demo\r\n"},
+                                 {"walk-loop-demo.cfp", "CFP demo\r\n"}}})));
 
     const HeadModel hugo{"MA", "C003MA_Hugo", "hugo"};
     const HeadModel iris{"FA", "C004FA_Iris", "iris"};
     const HeadModel jo{"MC", "C005MC_Jo", "jo"};
     const HeadModel dylan{"MA", "C001MA_Dylan", "dylan"};
     out.put("GameData\\Textures\\Textures.far",
-            far_archive({{skin_file(hugo, "lgt"), face_bmp(6000, 64, 64)},
-                         {skin_file(hugo, "med"), face_bmp(6001, 64, 64)},
-                         {"textures\\" + skin_file(hugo, "drk"), face_bmp(6002, 64, 64)},
-                         {skin_file(iris, "lgt"), face_bmp(6003, 64, 64)},
-                         {skin_file(dylan, "lgt"), face_bmp(6004, 64, 64)},
+            far_archive({{skin_file(hugo, "lgt"), face_texture(6000, "lgt")},
+                         {skin_file(hugo, "med"), face_texture(6001, "med")},
+                         {"textures\\" + skin_file(hugo, "drk"), face_texture(6002, "drk")},
+                         {skin_file(iris, "lgt"), face_texture(6003, "lgt")},
+                         {skin_file(dylan, "lgt"), face_texture(6004, "lgt")},
                          {"B001MAlgt_body.bmp", face_bmp(6005, 32, 32)},
                          {"CX01MAlgt_x.bmp", face_bmp(6006, 32, 32)},
                          {"C003MAlgt_hugo.tga", "TGA demo\r\n"}}));
     out.put("ExpansionPack\\ExpansionPack.far",
-            far_archive({{"C003MA_Hugo.bcf", bcf("hugo")},
-                         {skin_file(hugo, "lgt"), face_bmp(6100, 64, 64)},
-                         {skin_file(iris, "med"), face_bmp(6101, 64, 64)},
-                         {skin_file(iris, "drk"), face_bmp(6102, 64, 64)},
-                         {skin_file(jo, "lgt"), face_bmp(6103, 64, 64)},
-                         {skin_file(jo, "med"), face_bmp(6104, 64, 64)},
-                         {skin_file(jo, "drk"), face_bmp(6105, 64, 64)}}));
+            far_archive(joined({archived_head("C003MA_Hugo.cmx.bcf", "C003MA_Hugo"),
+                                {{skin_file(hugo, "lgt"), face_texture(6100, "lgt")},
+                                 {skin_file(iris, "med"), face_texture(6101, "med")},
+                                 {skin_file(iris, "drk"), face_texture(6102, "drk")},
+                                 {skin_file(jo, "lgt"), face_texture(6103, "lgt")},
+                                 {skin_file(jo, "med"), face_texture(6104, "med")},
+                                 {skin_file(jo, "drk"), face_texture(6105, "drk")}}})));
     // The later expansion packs hold ".bcf" entries starting with "C" that are no head models.
-    out.put("ExpansionPack3\\ExpansionPack3.far", far_archive({{"C004FA_Iris.bcf", bcf("iris")},
-                                                               {"C005MC_Jo.bcf", bcf("jo")},
-                                                               {"CARPET_Demo.bcf", bcf("carpet")}}));
+    out.put("ExpansionPack3\\ExpansionPack3.far",
+            far_archive(joined({archived_head("C004FA_Iris.cmx.bcf", "C004FA_Iris"),
+                                archived_head("C005MC_Jo.cmx.bcf", "C005MC_Jo"),
+                                {{"CARPET_Demo.bcf", bcf("carpet")}}})));
 }
 
 }  // namespace

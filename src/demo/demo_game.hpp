@@ -8,10 +8,13 @@
 //   that cannot be read) and UserData10 (3 sims), each with Characters\User00001.iff ...;
 //   sims of every age, gender and tone, each with its own drawn faces in BMP_ chunks labelled
 //   "Web_Image", "faces", "rel. images" and "speech_large" (one sim has no Web_Image);
-// - GameData\Skins: head meshes (.cmx) and head skins (.bmp) for the sims' head models, one mesh
-//   already among the archives' models, one mesh without "_", one skin that is no picture;
+// - GameData\Skins: head models in their text forms (a .cmx description and its .skn mesh) and
+//   head skins (.bmp, 8-bit face bitmaps that wrap the meshes) for the sims' head models, one
+//   model already among the archives' models, one description without "_" that cannot be read,
+//   one skin that is no picture, the bitmap of a pair of glasses;
 // - GameData\Animation\Animation.far, ExpansionPack\ExpansionPack.far and
-//   ExpansionPack3\ExpansionPack3.far with head model entries (C###XX_Name.bcf);
+//   ExpansionPack3\ExpansionPack3.far with head models in their binary forms
+//   (C###XX_Name.cmx.bcf and its .bmf meshes; one model wears glasses);
 // - GameData\Textures\Textures.far and ExpansionPack\ExpansionPack.far with head bitmaps that
 //   are not in the skins folder (one in both archives, one already in the skins folder).
 #include <string>

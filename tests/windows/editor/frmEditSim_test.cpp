@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "builders/far_builder.hpp"
+#include "builders/head_builder.hpp"
 #include "builders/sim_builder.hpp"
 #include "core/browser/sim_display.hpp"
 #include "core/editor/sim_save.hpp"
@@ -326,7 +327,7 @@ TEST_F(EditSimWindow, HeadBitmapsComeFromTheSkinsFolderElseTheFirstArchiveThatHo
     click_sim("UserData", "User00025.iff");
     auto hugo = open_editor(sim("UserData", "User00025.iff"));
     EXPECT_EQ(control<QLineEdit>(*hugo, "txtSkin")->text(), "c003malgt_hugo");
-    const QImage from_textures = decoded(build::face_bmp(6000, 64, 64));
+    const QImage from_textures = decoded(build::face_texture(6000, "lgt"));
     EXPECT_EQ(decoded(read_file(program_folder() + "\\headtemp.bmp")), from_textures);
     EXPECT_TRUE(shows(control<PictureBox>(*hugo, "picHead"), from_textures));
     // A cancelled selector changes nothing.
