@@ -1,7 +1,7 @@
 // Writes the seed corpora for the fuzz targets into OUT/iff_checked, OUT/str_list,
-// OUT/far_directory and OUT/browse_file: files shaped like the game's own plus the awkward shapes
-// the readers must take (maps in the middle, odd pads, names ended by byte 163, trailing bytes,
-// lying sizes).
+// OUT/far_directory, OUT/browse_file, OUT/mesh and OUT/character_description: files shaped like
+// the game's own plus the awkward shapes the readers must take (maps in the middle, odd pads,
+// names ended by byte 163, trailing bytes, lying sizes, comments and blend records).
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -9,7 +9,9 @@
 #include <vector>
 
 #include "builders/far_builder.hpp"
+#include "builders/head_builder.hpp"
 #include "builders/iff_builder.hpp"
+#include "builders/model_builder.hpp"
 #include "builders/sim_builder.hpp"
 
 namespace fs = std::filesystem;
@@ -111,6 +113,31 @@ void browse_file_seeds(const fs::path& dir) {
     write_seed(dir, "name_without_nul", no_nul.bytes());
 }
 
+// Meshes in both forms: a small head with glasses' lens, one with blend records and a long name.
+void mesh_seeds(const fs::path& dir) {
+    const HeadShape shape;
+    const fw::Mesh head = head_mesh("xskin-c001ma_seed-HEAD-HEAD", shape, 3, 4);
+    write_seed(dir, "head.skn", skn_text(head));
+    write_seed(dir, "head.bmf", bmf_bytes(head));
+    fw::Mesh blended = glasses_mesh(std::string(300, 'g'), "glasses", shape);
+    blended.blends = {{1, 0x4000}, {2, 0x8000}};
+    blended.vertices.push_back(blended.vertices[0]);
+    blended.vertices.push_back(blended.vertices[1]);
+    blended.bindings = {{0, 0, 8, 0, 2}};
+    write_seed(dir, "blended.bmf", bmf_bytes(blended));
+    write_seed(dir, "commented.skn", "// made by hand\r\n\r\n" + skn_text(blended));
+}
+
+void description_seeds(const fs::path& dir) {
+    fw::CharacterDescription description =
+        head_description("c001ma_seed", {"xskin-c001ma_seed-HEAD-HEAD", "glasses"});
+    description.suits.push_back({"hat", 1, {{"NECK", "scarf", 8}}});
+    write_seed(dir, "head.cmx", cmx_text(description));
+    write_seed(dir, "head.cmx.bcf", bcf_bytes(description));
+    write_seed(dir, "properties.cmx",
+               "version 300\r\n0\r\n1\r\nsuit\r\n0\r\n1\r\n1\r\nk\r\nv\r\n1\r\nHEAD\r\nm\r\n0\r\n0\r\n0\r\n");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -123,5 +150,7 @@ int main(int argc, char** argv) {
     str_list_seeds(out / "str_list");
     far_seeds(out / "far_directory");
     browse_file_seeds(out / "browse_file");
+    mesh_seeds(out / "mesh");
+    description_seeds(out / "character_description");
     return 0;
 }
