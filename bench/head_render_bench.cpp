@@ -1,0 +1,62 @@
+// One frame of the turning head against the least any frame costs: a picture of the same size
+// filled and copied once.
+#include "head_render_bench.hpp"
+
+#include <benchmark/benchmark.h>
+
+#include "builders/head_builder.hpp"
+#include "core/render/head_scene.hpp"
+
+namespace fw::bench {
+
+namespace {
+
+constexpr int kSize = 256;
+
+const Scene& head() {
+    static const Scene scene = [] {
+        HeadMeshes meshes;
+        HeadPart part;
+        part.mesh = build::head_mesh("xskin-c001ma_bench-HEAD-HEAD", {}, 10, 10);  // 200 triangles
+        part.wears_skin = true;
+        meshes.parts.push_back(part);
+        return head_scene(meshes, decode_texture(build::face_texture(1, "med")));
+    }();
+    return scene;
+}
+
+void head_render_ours(benchmark::State& state) {
+    RenderOptions options;
+    options.size = kSize;
+    double yaw = 0;
+    for (auto _ : state) {
+        options.yaw_degrees = yaw;
+        yaw += 7;  // a different turn each frame, as the windows draw them
+        const QImage frame = render_scene(head(), options);
+        benchmark::DoNotOptimize(frame.constBits());
+    }
+}
+
+void head_render_plain(benchmark::State& state) {
+    for (auto _ : state) {
+        QImage frame(kSize, kSize, QImage::Format_RGB32);
+        frame.fill(qRgb(64, 64, 64));
+        const QImage copy = frame.copy();
+        benchmark::DoNotOptimize(copy.constBits());
+    }
+}
+
+}  // namespace
+
+void register_head_render_benchmarks() {
+    benchmark::RegisterBenchmark("head_render/ours", head_render_ours)
+        ->MinTime(0.2)
+        ->Repetitions(5)
+        ->ReportAggregatesOnly(true);
+    benchmark::RegisterBenchmark("head_render/plain", head_render_plain)
+        ->MinTime(0.2)
+        ->Repetitions(5)
+        ->ReportAggregatesOnly(true);
+}
+
+}  // namespace fw::bench
