@@ -1,0 +1,13 @@
+#pragma once
+// Whether the windows show the turning head: the setting "3D Head" (Facewright), which the head
+// selector's check box of that name sets and the editor follows.
+namespace fw {
+
+inline constexpr const char* kKey3DHead = "3D Head";
+
+// On unless the setting holds a number that is 0; a missing or empty setting is stored as "1".
+bool load_3d_head_setting();
+// Stores "1" or "0".
+void store_3d_head_setting(bool shown);
+
+}  // namespace fw
