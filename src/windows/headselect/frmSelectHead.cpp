@@ -9,9 +9,11 @@
 #include <algorithm>
 
 #include "core/platform/name_compare.hpp"
+#include "core/render/head_setting.hpp"
 #include "core/shell/app_state.hpp"
 #include "windows/widgets/dialog_frame.hpp"
 #include "windows/widgets/game_picture.hpp"
+#include "windows/widgets/head_view.hpp"
 #include "windows/widgets/keyboard.hpp"
 #include "windows/widgets/msg_box.hpp"
 #include "windows/widgets/qt_text.hpp"
@@ -82,7 +84,11 @@ frmSelectHead::frmSelectHead(QWidget* owner)
     connect(ui->cmdSelect, &QPushButton::clicked, this, &frmSelectHead::cmdSelect_Click);
     connect(ui->cmdCancel, &QPushButton::clicked, this, &frmSelectHead::cmdCancel_Click);
     connect(ui->chkPreview, &QCheckBox::toggled, this, &frmSelectHead::chkPreview_Click);
+    ui->picThumbs->installEventFilter(this);
     Form_Load();
+    ui->chk3DHead->setChecked(load_3d_head_setting());
+    ui->picHead3D->setVisible(ui->chk3DHead->isChecked());
+    connect(ui->chk3DHead, &QCheckBox::toggled, this, &frmSelectHead::chk3DHead_Click);
 }
 
 frmSelectHead::~frmSelectHead() = default;
@@ -132,6 +138,9 @@ bool frmSelectHead::eventFilter(QObject* watched, QEvent* event) {
     if (watched == ui->lstModels->viewport() && event->type() == QEvent::MouseButtonPress) {
         selection_changed_by_press_ = false;
     }
+    if (watched == ui->picThumbs && event->type() == QEvent::Leave) {
+        show_head_3d(from_qt(ui->txtSkinName->text()));
+    }
     return QDialog::eventFilter(watched, event);
 }
 
@@ -161,6 +170,8 @@ void frmSelectHead::lstModels_Click() {
     ui->picSkin->clear();
     msGetSkinFileNames();
     msFillThumbs();
+    // A model without skins still shows its shape.
+    if (selector_.skins().empty()) show_head_3d("");
 }
 
 void frmSelectHead::msGetSkinFileNames() {
@@ -180,6 +191,7 @@ bool frmSelectHead::show_skin(const ShownSkin& skin) {
     ui->picSkin->clear();
     ui->picSkin->drawImage(to_point(kSkinPicturePoint), scratch_);
     ui->txtSkinName->setText(to_qt(skin.name));
+    show_head_3d(skin.name);
     scratch_ = QImage();
     if (!skin.preview2_path.empty()) {
         scratch_ = load_game_picture(skin.preview2_path);
@@ -229,7 +241,10 @@ void frmSelectHead::picThumbs_MouseDown(int x, int y) {
 
 void frmSelectHead::picThumbs_MouseMove(int x, int y) {
     ThumbnailGrid* grid = ui->picThumbs;
-    const QString tip = to_qt(selector_.tooltip_at(x, y));
+    const std::string file = selector_.tooltip_at(x, y);
+    // Over an empty cell the head goes back to the selected skin.
+    show_head_3d(file.empty() ? from_qt(ui->txtSkinName->text()) : file.substr(0, file.size() - 4));
+    const QString tip = to_qt(file);
     if (tip == grid->toolTip()) return;
     grid->setToolTip(tip);
     // A tooltip already showing follows the pointer to the next skin instead of naming the last one.
@@ -262,6 +277,16 @@ void frmSelectHead::cmdSelect_Click() {
 void frmSelectHead::cmdCancel_Click() {
     ui->cmdFocus->setFocus();
     reject();
+}
+
+void frmSelectHead::show_head_3d(const std::string& skin) {
+    if (model_text().empty()) return;
+    ui->picHead3D->showHead(app_state().game_path, model_text(), skin);
+}
+
+void frmSelectHead::chk3DHead_Click() {
+    ui->picHead3D->setVisible(ui->chk3DHead->isChecked());
+    store_3d_head_setting(ui->chk3DHead->isChecked());
 }
 
 void frmSelectHead::chkPreview_Click() {

@@ -51,6 +51,9 @@ private:
     void cmdSelect_Click();
     void cmdCancel_Click();
     void chkPreview_Click();
+    void chk3DHead_Click();
+    // The turning head shows the model wearing the skin under the pointer, else the selected one.
+    void show_head_3d(const std::string& skin);
 
     // Captions wider than their designed place (a wider font than the form's) grow to the right.
     void fit_captions();

@@ -18,10 +18,12 @@
 #include "core/platform/game_paths.hpp"
 #include "core/platform/program_folder.hpp"
 #include "core/platform/settings.hpp"
+#include "core/render/head_setting.hpp"
 #include "core/shared/head_models.hpp"
 #include "core/shell/app_state.hpp"
 #include "demo/demo_game.hpp"
 #include "support/temp_dir.hpp"
+#include "windows/widgets/head_view.hpp"
 #include "windows/widgets/msg_box.hpp"
 #include "windows/widgets/qt_text.hpp"
 #include "windows/widgets/thumbnail_grid.hpp"
@@ -272,6 +274,37 @@ TEST_F(SelectHeadWindow, SelectHandsBackModelCommaSkinAndCancelOrTheCloseBoxNoth
         EXPECT_FALSE(window->isVisible()) << way_out;
         EXPECT_EQ(window->SelectedSkin(), std::nullopt) << way_out;
     }
+}
+
+// The turning head wears the skin under the pointer, else the selected one; its box is a setting.
+TEST_F(SelectHeadWindow, TheTurningHeadWearsTheSkinUnderThePointerAndItsBoxIsStored) {
+    build::write_demo_game(game_.str());
+    msGetHeadModelLists(game_.str());
+    save_setting(kAppFacewright, kKey3DHead, "");
+    const auto window = open("malgt");
+    auto* view = control<HeadView>(*window, "picHead3D");
+    auto* shown = control<QCheckBox>(*window, "chk3DHead");
+    EXPECT_TRUE(shown->isChecked());
+    click_model(*window, "C001MA_DYLAN");
+    EXPECT_EQ(view->model(), "C001MA_DYLAN");
+    EXPECT_EQ(view->skin(), "C001MAlgt_dylan");
+    EXPECT_TRUE(view->word().isEmpty());
+    EXPECT_TRUE(view->turning());
+
+    QTest::mouseMove(grid(*window), grid(*window)->canvasOrigin() + QPoint(68 + 30, 30));
+    EXPECT_EQ(view->skin(), "C001MAlgt_dylan2");
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(grid(*window), &leave);
+    EXPECT_EQ(view->skin(), "C001MAlgt_dylan");
+
+    click_model(*window, "C300MAPLAIN");  // its description is no description
+    EXPECT_EQ(view->word(), "Unreadable");
+
+    shown->click();
+    EXPECT_FALSE(view->isVisible());
+    EXPECT_FALSE(view->turning());
+    EXPECT_EQ(get_setting(kAppFacewright, kKey3DHead), "0");
+    EXPECT_FALSE(control<QCheckBox>(*open("malgt"), "chk3DHead")->isChecked());
 }
 
 }  // namespace
