@@ -11,9 +11,11 @@
 #include "core/editor/editor_display.hpp"
 #include "core/editor/sim_save.hpp"
 #include "core/editor/unsaved_edits.hpp"
+#include "core/render/head_setting.hpp"
 #include "core/shell/app_state.hpp"
 #include "windows/widgets/dialog_frame.hpp"
 #include "windows/widgets/game_picture.hpp"
+#include "windows/widgets/head_view.hpp"
 #include "windows/widgets/keyboard.hpp"
 #include "windows/widgets/msg_box.hpp"
 #include "windows/widgets/openers.hpp"
@@ -80,6 +82,7 @@ frmEditSim::ShownText chosen_text(const std::string& utf8) {
 frmEditSim::frmEditSim(QWidget* owner) : QDialog(owner), ui(std::make_unique<Ui::frmEditSim>()) {
     ui->setupUi(this);
     fit_option_captions();
+    follow_3d_head_setting();
     // The form's size is its design; cmdFocus lies below it, out of sight.
     fix_dialog_frame(this);
     // Pictures are painted before the window is first shown, and the placeholders never are:
@@ -119,10 +122,29 @@ void frmEditSim::fit_option_captions() {
     for (QGroupBox* frame : frames) frame->resize(frame_width, frame->height());
     const int shift = std::max(0, ui->Frame3->geometry().right() + gap - ui->cmdSave->x());
     if (shift == 0) return;
-    for (QWidget* button : {static_cast<QWidget*>(ui->cmdSave), static_cast<QWidget*>(ui->cmdCancel)}) {
+    for (QWidget* button : {static_cast<QWidget*>(ui->cmdSave), static_cast<QWidget*>(ui->cmdCancel),
+                            static_cast<QWidget*>(ui->picHead3D)}) {
         button->move(button->x() + shift, button->y());
     }
     resize(width() + shift, height());
+}
+
+void frmEditSim::follow_3d_head_setting() {
+    constexpr int kGap = 6;     // between the form's controls and the head
+    constexpr int kMargin = 8;  // right of the head
+    const bool shown = load_3d_head_setting();
+    ui->picHead3D->setVisible(shown);
+    const QRect head = ui->picHead3D->geometry();
+    setFixedSize(shown ? head.right() + 1 + kMargin : head.left() - kGap, height());
+}
+
+void frmEditSim::show_head_portrait(PictureBox* box) {
+    const QImage preview = head_preview_picture(ui->picHead3D->scene(), box->canvas().size(), font());
+    if (preview.isNull()) return;
+    show_picture(box, preview);
+    box->setToolTip(
+        tr("A preview drawn from the head model; the game draws this picture anew when it "
+           "next shows the sim."));
 }
 
 void frmEditSim::paint_placeholders() {
@@ -171,11 +193,12 @@ void frmEditSim::msDisplayData() {
 
     show_previews(shown.skin, false);
     show_head_bitmap(shown.skin);
+    ui->picHead3D->showHead(app_state().game_path, shown.model, shown.skin);
 
     show_picture(ui->picWebImage, ui->picWebNotFound->canvas());
-    load_into(ui->picWebImage, display.portraits.web_image);
+    if (!load_into(ui->picWebImage, display.portraits.web_image)) show_head_portrait(ui->picWebImage);
     show_picture(ui->picFaces, ui->picWebNotFound->canvas());
-    load_into(ui->picFaces, display.portraits.faces);
+    if (!load_into(ui->picFaces, display.portraits.faces)) show_head_portrait(ui->picFaces);
     show_picture(ui->picRelImages, ui->picNoBitmaps->canvas());
     load_into(ui->picRelImages, display.portraits.relimages);
     read_controls(opened_);
@@ -240,6 +263,7 @@ void frmEditSim::cmdHead_Click() {
     if (openers().select_head) {
         selected_skin_ = openers().select_head(this, skin_data_code(options)).value_or("");
     }
+    follow_3d_head_setting();  // the selector's "3D Head" box may have changed it
 
     const std::optional<Head> head = chosen_head(selected_skin_);
     if (!head) return;  // the selector was cancelled
@@ -251,6 +275,7 @@ void frmEditSim::cmdHead_Click() {
     show_picture(ui->picHead, ui->picHeadNotFound->canvas());
     load_into(ui->picHead, skin_bitmap_path(app_state().game_path, head->skin));
     show_previews(head->skin, true);
+    ui->picHead3D->showHead(app_state().game_path, head->model, head->skin);
 }
 
 void frmEditSim::cmdSave_Click() {

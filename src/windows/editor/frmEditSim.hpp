@@ -69,6 +69,11 @@ private:
     void read_options(SimControls& controls) const;
     void fit_option_captions();
     void paint_placeholders();
+    // The turning head beside the others when the "3D Head" setting is on; the window is as wide
+    // as the form without it when it is off.
+    void follow_3d_head_setting();
+    // A portrait the game has not drawn shows the head drawn from its model, marked as a preview.
+    void show_head_portrait(PictureBox* box);
 
     std::unique_ptr<Ui::frmEditSim> ui;
     std::string load_user_file_;

@@ -28,11 +28,13 @@
 #include "core/platform/game_paths.hpp"
 #include "core/platform/program_folder.hpp"
 #include "core/platform/settings.hpp"
+#include "core/render/head_setting.hpp"
 #include "core/shell/app_state.hpp"
 #include "demo/demo_game.hpp"
 #include "support/temp_dir.hpp"
 #include "windows/browser/frmMain.hpp"
 #include "windows/headselect/frmSelectHead.hpp"
+#include "windows/widgets/head_view.hpp"
 #include "windows/widgets/msg_box.hpp"
 #include "windows/widgets/openers.hpp"
 #include "windows/widgets/picture_box.hpp"
@@ -364,6 +366,38 @@ TEST_F(EditSimWindow, APetOrABrokenFileIsRefusedAndNoEditorOpens) {
                           {"This sim is a pet. Only people can be edited.", kBoxCritical, "Load Terminated"},
                           {"User IFF File Invalid.", kBoxCritical, "Load Terminated"},
                       }));
+}
+
+// The sim's head turns beside the others and follows "Change"; a portrait the game has not drawn
+// shows the head, marked as a preview; with the setting off the window goes back to its own width.
+TEST_F(EditSimWindow, TheHeadTurnsBesideTheOthersAndStandsInForAMissingPortrait) {
+    save_setting(kAppFacewright, kKey3DHead, "1");
+    click_sim("UserData2", "User00006.iff");  // a sim without a web image
+    const auto editor = open_editor(sim("UserData2", "User00006.iff"));
+    auto* view = control<HeadView>(*editor, "picHead3D");
+    EXPECT_EQ(view->model(), "C004FA_Iris");
+    EXPECT_EQ(view->skin(), "c004famed_iris");
+    EXPECT_TRUE(view->word().isEmpty());
+    EXPECT_TRUE(view->turning());
+    auto* web = control<PictureBox>(*editor, "picWebImage");
+    EXPECT_NE(web->canvas(), control<PictureBox>(*editor, "picWebNotFound")->canvas());
+    EXPECT_FALSE(web->toolTip().isEmpty());
+    EXPECT_TRUE(control<PictureBox>(*editor, "picFaces")->toolTip().isEmpty());  // its own picture
+
+    openers().select_head = [](QWidget*, const std::string&) {
+        return std::optional<std::string>("C001FA_Ava,C001FAlgt_ava");
+    };
+    click(*editor, "cmdHead");
+    EXPECT_EQ(view->model(), "C001FA_Ava");
+    EXPECT_EQ(view->skin(), "C001FAlgt_ava");
+
+    const int wide = editor->width();
+    save_setting(kAppFacewright, kKey3DHead, "0");
+    click(*editor, "cmdHead");
+    EXPECT_FALSE(view->isVisible());
+    EXPECT_FALSE(view->turning());
+    EXPECT_LT(editor->width(), wide);
+    EXPECT_GT(editor->width(), control<QWidget>(*editor, "cmdSave")->geometry().right());
 }
 
 }  // namespace
