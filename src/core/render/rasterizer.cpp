@@ -85,6 +85,8 @@ public:
                      : image.convertToFormat(QImage::Format_RGB32);
         width_ = image_.width();
         height_ = image_.height();
+        bits_ = image_.constBits();
+        stride_ = static_cast<size_t>(image_.bytesPerLine());
     }
 
     QRgb at(float u, float v) const {
@@ -100,25 +102,31 @@ public:
         const float fy = fv * height_ - 0.5F;
         int x0 = static_cast<int>(std::floor(fx));
         int y0 = static_cast<int>(std::floor(fy));
-        const float ax = fx - x0;
-        const float ay = fy - y0;
-        x0 = (x0 % width_ + width_) % width_;
-        y0 = (y0 % height_ + height_) % height_;
+        // The four texels around the point, weighted in 1/256ths.
+        const int ax = static_cast<int>((fx - x0) * 256 + 0.5F);
+        const int ay = static_cast<int>((fy - y0) * 256 + 0.5F);
+        if (x0 < 0) x0 += width_;
+        if (y0 < 0) y0 += height_;
         const int x1 = x0 + 1 == width_ ? 0 : x0 + 1;
         const int y1 = y0 + 1 == height_ ? 0 : y0 + 1;
         const QRgb a = texel(x0, y0), b = texel(x1, y0), c = texel(x0, y1), d = texel(x1, y1);
-        auto mix = [&](int (*channel)(QRgb)) {
-            const float top = channel(a) + (channel(b) - channel(a)) * ax;
-            const float bottom = channel(c) + (channel(d) - channel(c)) * ax;
-            return static_cast<int>(top + (bottom - top) * ay + 0.5F);
+        const auto mix = [ax, ay](QRgb p, QRgb q, QRgb r, QRgb t, int shift) {
+            const auto at = [shift](QRgb colour) { return static_cast<int>((colour >> shift) & 0xFF); };
+            const int top = at(p) * (256 - ax) + at(q) * ax;
+            const int bottom = at(r) * (256 - ax) + at(t) * ax;
+            return (top * (256 - ay) + bottom * ay + 32768) >> 16;
         };
-        return qRgb(mix(qRed), mix(qGreen), mix(qBlue));
+        return qRgb(mix(a, b, c, d, 16), mix(a, b, c, d, 8), mix(a, b, c, d, 0));
     }
 
 private:
-    QRgb texel(int x, int y) const { return reinterpret_cast<const QRgb*>(image_.constScanLine(y))[x]; }
+    QRgb texel(int x, int y) const {
+        return reinterpret_cast<const QRgb*>(bits_ + static_cast<size_t>(y) * stride_)[x];
+    }
 
     QImage image_;
+    const uchar* bits_ = nullptr;
+    size_t stride_ = 0;
     int width_ = 0, height_ = 0;
     TextureFilter filter_;
 };
@@ -152,16 +160,19 @@ public:
         const int x_begin = clamp_pixel(std::floor(left)), x_end = clamp_pixel(std::ceil(right));
         const int y_begin = clamp_pixel(std::floor(top)), y_end = clamp_pixel(std::ceil(bottom));
         const float inverse = 1.0F / area;
+        const float step_a = (b.y - c.y) * inverse, step_b = (c.y - a.y) * inverse,
+                    step_c = (a.y - b.y) * inverse;
         for (int y = y_begin; y < y_end; ++y) {
             QRgb* row = reinterpret_cast<QRgb*>(picture_.scanLine(y));
             float* depth_row = depth_.data() + static_cast<size_t>(y) * static_cast<size_t>(size_);
             const float py = static_cast<float>(y) + 0.5F;
-            for (int x = x_begin; x < x_end; ++x) {
-                const float px = static_cast<float>(x) + 0.5F;
-                // Weights of a, b and c: positive inside whichever way the triangle winds.
-                const float wa = edge(b.x, b.y, c.x, c.y, px, py) * inverse;
-                const float wb = edge(c.x, c.y, a.x, a.y, px, py) * inverse;
-                const float wc = edge(a.x, a.y, b.x, b.y, px, py) * inverse;
+            const float px = static_cast<float>(x_begin) + 0.5F;
+            // Weights of a, b and c: positive inside whichever way the triangle winds. Each changes
+            // by a fixed step from one pixel to the next along the row.
+            float wa = edge(b.x, b.y, c.x, c.y, px, py) * inverse;
+            float wb = edge(c.x, c.y, a.x, a.y, px, py) * inverse;
+            float wc = edge(a.x, a.y, b.x, b.y, px, py) * inverse;
+            for (int x = x_begin; x < x_end; ++x, wa += step_a, wb += step_b, wc += step_c) {
                 if (wa < 0 || wb < 0 || wc < 0) continue;
                 const float depth = wa * a.depth + wb * b.depth + wc * c.depth;
                 if (!(depth > depth_row[x])) continue;  // nearer wins; the first of equals stays
