@@ -232,8 +232,10 @@ QImage render_scene(const Scene& scene, const RenderOptions& options) {
             Projected& q = projected[i];
             q.x = static_cast<float>(middle + f.scale * right);
             q.y = static_cast<float>(middle - f.scale * up);
-            q.depth = static_cast<float>(toward);
-            q.view = {static_cast<float>(right), static_cast<float>(up), static_cast<float>(toward)};
+            // Depth and the view-space point are kept at the picture's scale too, which keeps them
+            // within a float whatever the mesh's own units.
+            q.depth = static_cast<float>(f.scale * toward);
+            q.view = {q.x, -q.y, q.depth};
             const double ny = p.normal[1], nz = p.normal[2];
             q.light = light_of(ny * cosine + nz * sine, p.normal[0], nz * cosine - ny * sine);
             q.u = p.uv[0];
