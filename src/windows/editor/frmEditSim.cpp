@@ -133,7 +133,10 @@ void frmEditSim::follow_3d_head_setting() {
     constexpr int kGap = 6;     // between the form's controls and the head
     constexpr int kMargin = 8;  // right of the head
     const bool shown = load_3d_head_setting();
+    if (ui->picHead3D->isHidden() != shown) return;  // as it is
     ui->picHead3D->setVisible(shown);
+    // A window cut to a small screen keeps its scroll area's size; only one that fits follows.
+    if (ui->picHead3D->parentWidget() != this) return;
     const QRect head = ui->picHead3D->geometry();
     setFixedSize(shown ? head.right() + 1 + kMargin : head.left() - kGap, height());
 }
