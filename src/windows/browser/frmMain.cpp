@@ -5,8 +5,8 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QListWidgetItem>
-#include <QMessageBox>
 #include <QScreen>
+#include <QTimer>
 #include <algorithm>
 
 #include "core/browser/edit_gate.hpp"
@@ -50,6 +50,8 @@ constexpr int kNameLabelHeight = 13;
 constexpr int kTwoLineTop = 47;
 // A name label showing a caption of two lines (the can't-load caption) has its own font and size.
 constexpr const char* kTwoLines = "twoLines";
+// The caption a name label was given, before it was shortened to fit.
+constexpr const char* kWholeName = "wholeName";
 
 // A neighbourhood line keeps the core's bytes beside its text; the list sorts by those bytes
 // without regard to case, as the game's platform sorts a list box.
@@ -104,12 +106,10 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent), ui(std::make_unique<Ui:
             [this](int step) { step > 0 ? cmdNext_Click() : cmdPrevious_Click(); });
     connect(ui->picThumbs, &ThumbnailGrid::returnPressed, this, &frmMain::picThumbs_DblClick);
     choose_with_arrows(ui->lstUserDataDir);
-    // Which window was active before this one decides whether an activation counts (event()).
-    qApp->installEventFilter(this);
     Form_Load();
 }
 
-frmMain::~frmMain() { qApp->removeEventFilter(this); }
+frmMain::~frmMain() = default;
 
 void frmMain::Form_Load() {
     setFixedSize(kWindowWidth, kWindowHeight);
@@ -147,8 +147,12 @@ void frmMain::Form_Load() {
 
 void frmMain::set_name_label(int32_t cell, const QString& caption) {
     QLabel* label = lblSimName[static_cast<size_t>(cell)];
-    label->setText(caption);
     const bool two_lines = caption.contains(QLatin1Char('\n'));
+    // A name wider than its label ends in "..." rather than lose letters on both sides; the
+    // cell's tooltip gives it whole.
+    label->setText(two_lines ? caption
+                             : QFontMetrics(name_font_).elidedText(caption, Qt::ElideRight, kNameLabelWidth));
+    label->setProperty(kWholeName, caption);
     // Font and place change only between the one-line and two-line forms, not for every name.
     const QVariant form = label->property(kTwoLines);
     if (form.isValid() && form.toBool() == two_lines) return;
@@ -185,23 +189,12 @@ void frmMain::choose_label_fonts() {
     caption_font_ = largest_fitting(caption_lines, kCellSize - kTwoLineTop);
 }
 
-bool frmMain::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::WindowActivate && watched != this && watched->isWidgetType() &&
-        static_cast<QWidget*>(watched)->isWindow()) {
-        last_activated_was_box_ = qobject_cast<QMessageBox*>(watched) != nullptr;
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
-
-bool frmMain::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate) {
-        // The window becomes active again when one of its message boxes closes; only coming back
-        // from another window of the program (a dialog it opened, the title box) is an activation.
-        const bool from_box = last_activated_was_box_;
-        last_activated_was_box_ = false;
-        if (!from_box && !activating_) Form_Activate();
-    }
-    return QMainWindow::event(event);
+void frmMain::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (shown_) return;
+    shown_ = true;
+    // Once the window is on the screen, whether or not the desktop gives it the focus.
+    QTimer::singleShot(0, this, &frmMain::Form_Activate);
 }
 
 void frmMain::Form_Activate() {
@@ -323,7 +316,9 @@ void frmMain::msDisplaySim(const std::string& file_name) {
     }
 }
 
-void frmMain::picThumbs_MouseDown(int cell, int, int) {
+void frmMain::picThumbs_MouseDown(int cell, int, int) { select_cell(cell); }
+
+void frmMain::select_cell(int cell) {
     ui->picThumbs->eraseFrame();
     ui->picThumbs->setSelectedCell(cell);
     const std::string file = file_in_cell(files_, page_, cell);
@@ -337,7 +332,14 @@ void frmMain::picThumbs_MouseDown(int cell, int, int) {
 
 void frmMain::picThumbs_MouseMove(int x, int y) {
     if (files_.empty()) return;
-    ui->picThumbs->setToolTip(to_qt(file_in_cell(files_, page_, cell_at(x, y))));
+    const int cell = cell_at(x, y);
+    QString tip = to_qt(file_in_cell(files_, page_, cell));
+    if (!tip.isEmpty() && cell >= 0 && cell < kSimsPerPage) {
+        const QLabel* label = lblSimName[static_cast<size_t>(cell)];
+        const QString whole = label->property(kWholeName).toString();
+        if (label->text() != whole) tip += QLatin1Char('\n') + whole;
+    }
+    ui->picThumbs->setToolTip(tip);
 }
 
 void frmMain::picThumbs_DblClick() { cmdSelect_Click(); }
@@ -368,9 +370,18 @@ void frmMain::cmdSelect_Click() {
     const EditDecision decision = fw::cmdSelect_Click(request);
     if (decision.refusal) {
         msgBox(*decision.refusal, this);
-    } else if (decision.opens() && openers().edit_sim) {
-        openers().edit_sim(this, decision.path, ui->smenuBackup->isChecked());
+        return;
     }
+    if (!decision.opens() || !openers().edit_sim) return;
+    const EditorClosed closed = openers().edit_sim(this, decision.path, ui->smenuBackup->isChecked());
+    if (closed == EditorClosed::NotOpened) return;
+    if (closed == EditorClosed::AfterSave) {
+        // The saved sim's new name and pictures, on the page and in the selection it was opened from.
+        const int cell = ui->picThumbs->selectedCell();
+        msLoadSimImages();
+        if (cell != ui->picThumbs->selectedCell()) select_cell(cell);
+    }
+    Form_Activate();
 }
 
 void frmMain::smenuBackup_Click() {
@@ -380,7 +391,27 @@ void frmMain::smenuBackup_Click() {
 }
 
 void frmMain::smenuSetPath_Click() {
-    if (openers().set_path) openers().set_path(this);
+    if (!openers().set_path) return;
+    const std::string before = app_state().game_path;
+    openers().set_path(this);
+    if (app_state().game_path != before) drop_game_lists();
+    Form_Activate();
+}
+
+void frmMain::drop_game_lists() {
+    folders_.clear();
+    files_.clear();
+    neighbourhood_.clear();
+    page_ = 0;
+    ui->lstUserDataDir->clear();
+    msLoadSimImages();  // an empty grid
+    ui->picThumbs->setSelectedCell(0);
+    ui->picThumbs->setToolTip(QString());
+    ui->picSim->clear();
+    ui->txtSimName->clear();
+    ui->txtPageCount->clear();
+    // The head selector offers the models of the game in use.
+    msGetHeadModelLists(app_state().game_path);
 }
 
 void frmMain::smenuExport_Click() {
@@ -393,8 +424,9 @@ void frmMain::smenuExport_Click() {
 }
 
 void frmMain::smnuExtract_Click() {
-    if (msgBox(extract_question(), this) == BoxAnswer::No) return;
-    if (openers().extract) openers().extract(this);
+    if (msgBox(extract_question(), this) == BoxAnswer::No || !openers().extract) return;
+    openers().extract(this);
+    Form_Activate();
 }
 
 void frmMain::smenuRestore_Click() {

@@ -28,8 +28,10 @@ public:
     explicit frmMain(QWidget* parent = nullptr);
     ~frmMain() override;
 
-    // Each time the window becomes the program's active window (not when one of its own message
-    // boxes closes): the path checks and, while no sims are listed, the neighbourhood list.
+    // The path checks and, while no sims are listed, the neighbourhood list. Runs when the window
+    // is first shown and when a window it opened (Set Path, the editor, the extraction window)
+    // closes; the desktop's focus changes (another program and back, one of the window's own
+    // message boxes closing) leave it alone.
     void Form_Activate();
 
     // The window's state, for the program's other windows and for tests.
@@ -41,8 +43,7 @@ public:
     void msLoadSimImages();
 
 protected:
-    bool event(QEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private slots:
@@ -66,6 +67,10 @@ private:
     void msFillUserDataList();
     void msGetFileNames();
     void msDisplaySim(const std::string& file_name);
+    void select_cell(int cell);
+    // Forgets the game's neighbourhoods and sims, the page and the selection: the next activation
+    // lists the game at the new path.
+    void drop_game_lists();
     void draw_cell(int32_t cell, const SimCell& result);
     void choose_label_fonts();
     void set_name_label(int32_t cell, const QString& caption);
@@ -79,8 +84,8 @@ private:
     std::vector<std::string> files_;    // the character file list
     std::string neighbourhood_;         // the folder of the line chosen in lstUserDataDir
     int32_t page_ = 0;
-    bool activating_ = false;              // Form_Activate is running (its boxes take the focus)
-    bool last_activated_was_box_ = false;  // the window activated before this one was a message box
+    bool shown_ = false;       // the window has been shown once
+    bool activating_ = false;  // Form_Activate is running
 };
 
 }  // namespace fw

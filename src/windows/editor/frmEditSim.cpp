@@ -329,16 +329,18 @@ bool frmEditSim::event(QEvent* event) {
     return QDialog::event(event);
 }
 
-void show_frmEditSim(QWidget* owner, const std::string& load_user_file, bool make_backup) {
+EditorClosed show_frmEditSim(QWidget* owner, const std::string& load_user_file, bool make_backup) {
     frmEditSim editor(owner);
     editor.set_load_user_file(load_user_file);
     editor.set_make_backup(make_backup);
     if (std::optional<BoxMessage> refusal = editor.Form_Load()) {
         msgBox(*refusal, owner);
-        return;
+        return EditorClosed::NotOpened;
     }
-    editor.exec();
+    const int closed = editor.exec();
     activate_owner(owner);
+    // Only a completed save closes the editor as accepted.
+    return closed == QDialog::Accepted ? EditorClosed::AfterSave : EditorClosed::WithoutSave;
 }
 
 }  // namespace fw

@@ -11,6 +11,7 @@
 
 #include "core/base/message_box.hpp"
 #include "core/editor/sim_session.hpp"
+#include "windows/widgets/openers.hpp"
 
 namespace Ui {
 class frmEditSim;
@@ -94,8 +95,9 @@ private:
     ShownText name_, model_, skin_;
 };
 
-// Opens the editor for the character file, modal over `owner`, and returns when it closes. A sim
-// the core refuses is reported with its box and no editor opens. Installed as the edit_sim opener.
-void show_frmEditSim(QWidget* owner, const std::string& load_user_file, bool make_backup);
+// Opens the editor for the character file, modal over `owner`, and returns when it closes, saying
+// whether the sim was saved. A sim the core refuses is reported with its box and no editor opens.
+// Installed as the edit_sim opener.
+EditorClosed show_frmEditSim(QWidget* owner, const std::string& load_user_file, bool make_backup);
 
 }  // namespace fw

@@ -14,10 +14,14 @@ class QWidget;
 
 namespace fw {
 
+// How the editor's opener came back: the editor refused the file with a box and never opened, or
+// it opened and closed without a save, or it closed after saving the sim.
+enum class EditorClosed { NotOpened, WithoutSave, AfterSave };
+
 struct WindowOpeners {
     // frmEditSim for the character file (LoadUserFile), modal over the owner. `make_backup` is the
     // main window's "&Create Backup File" check mark, which cannot change while the editor is open.
-    std::function<void(QWidget* owner, const std::string& load_user_file, bool make_backup)> edit_sim;
+    std::function<EditorClosed(QWidget* owner, const std::string& load_user_file, bool make_backup)> edit_sim;
     // frmSelectHead for a skin data code ("malgt"): model + "," + skin when the user selected one,
     // nothing on Cancel or the close box.
     std::function<std::optional<std::string>(QWidget* owner, const std::string& skin_data)> select_head;

@@ -4,16 +4,15 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QDialog>
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
 #include <cstdlib>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -74,6 +73,7 @@ protected:
             EXPECT_EQ(owner, window.get());
             edited.push_back(path);
             edited_with_backup = backup;
+            return editor_closed;
         };
         openers().extract = [this](QWidget* owner) {
             EXPECT_EQ(owner, window.get());
@@ -150,6 +150,7 @@ protected:
     BoxAnswer answer = BoxAnswer::Yes;
     std::vector<std::string> edited;
     bool edited_with_backup = false;
+    EditorClosed editor_closed = EditorClosed::WithoutSave;
     int extractions = 0;
 
 private:
@@ -203,29 +204,148 @@ TEST_F(FrmMainTest, PathMessagesUntilSetPathFindsTheGame) {
         EXPECT_TRUE(list_lines().isEmpty());
     }
 
-    // The checks run again when the window comes back from another window of the program (the
-    // Set Path dialog), not when one of its own message boxes closes.
-    const auto activated_after = [&](QWidget& before) {
-        boxes.clear();
-        QEvent activate(QEvent::WindowActivate);
-        QApplication::sendEvent(&before, &activate);
-        QApplication::sendEvent(window.get(), &activate);
-        return boxes.size();
-    };
-    QMessageBox box;
-    QDialog dialog;
-    EXPECT_EQ(activated_after(box), 0u);
-    EXPECT_EQ(activated_after(dialog), 1u);
-
     openers().set_path = [&](QWidget* owner) {
         EXPECT_EQ(owner, window.get());
         app_state().game_path = game.str();
     };
-    trigger("smenuSetPath");
     boxes.clear();
-    window->Form_Activate();
+    trigger("smenuSetPath");
     EXPECT_EQ(boxes, std::vector<BoxMessage>{});
     EXPECT_EQ(list_lines(), QStringList{"Neighborhood 01   (UserData)"});
+}
+
+// The checks run once the window is first shown, even when the desktop does not give it the
+// focus, and whenever a window it opened closes; the desktop activating it again (back from
+// another program, or from one of its own boxes) runs nothing.
+TEST_F(FrmMainTest, ActivationFollowsTheProgramsOwnWindowsNotTheDesktop) {
+    save_setting(kAppFacewright, kKeySimsLocation, "ERROR");
+    window = std::make_unique<frmMain>();
+    window->setAttribute(Qt::WA_ShowWithoutActivating);
+    window->show();
+    QApplication::processEvents();
+    EXPECT_EQ(boxes, (std::vector<BoxMessage>{kRegistryFailed, kNoSimsExe}));
+
+    boxes.clear();
+    for (const QEvent::Type type : {QEvent::WindowDeactivate, QEvent::WindowActivate}) {
+        QEvent event(type);
+        QApplication::sendEvent(window.get(), &event);
+    }
+    window->hide();
+    window->show();
+    QApplication::processEvents();
+    EXPECT_EQ(boxes, std::vector<BoxMessage>{});
+
+    // The activation sets the caption: a caption changed beforehand shows whether it ran.
+    write_sims("UserData", 1);
+    save_setting(kAppVestrel, kKeyLastNeighborhood, "Neighborhood 01   (UserData)");
+    app_state().game_path = game.str();
+    window->Form_Activate();
+    openers().set_path = [](QWidget*) {};
+    const struct {
+        const char* what;
+        std::function<void()> act;
+        bool activates;
+    } cases[] = {
+        {"Set Path", [&] { trigger("smenuSetPath"); }, true},
+        {"extraction",
+         [&] {
+             answer = BoxAnswer::Yes;
+             trigger("smnuExtract");
+         },
+         true},
+        {"extraction declined",
+         [&] {
+             answer = BoxAnswer::No;
+             trigger("smnuExtract");
+         },
+         false},
+        {"editor",
+         [&] {
+             editor_closed = EditorClosed::WithoutSave;
+             press("cmdSelect");
+         },
+         true},
+        {"file refused",
+         [&] {
+             editor_closed = EditorClosed::NotOpened;
+             press("cmdSelect");
+         },
+         false},
+    };
+    for (const auto& c : cases) {
+        window->setWindowTitle("elsewhere");
+        c.act();
+        EXPECT_EQ(window->windowTitle() != "elsewhere", c.activates) << c.what;
+    }
+}
+
+// Set Path to another copy of the game whose files have the same names: the grid, the selection
+// and Edit This Sim move to that copy's sims together. Cancel leaves everything as it was.
+TEST_F(FrmMainTest, SetPathToAnotherCopyListsThatCopyAlone) {
+    write_sims("UserData", 3);
+    build::TempDir other;
+    other.write("Sims.exe", "");
+    for (int n = 1; n <= 2; ++n) {
+        build::SimSpec sim = shape(n);
+        sim.name = "Other" + std::to_string(n);
+        sim.objd_label = "user" + std::to_string(n) + " - Other" + std::to_string(n);
+        other.write("UserData/Characters/" + file_name(n), build::sim_file(sim));
+    }
+    other.write("UserData2/Characters/.keep", "");
+    save_setting(kAppVestrel, kKeyLastNeighborhood, "Neighborhood 01   (UserData)");
+    open(game.str());
+    click_cell_at({2 * 68 + 5, 5});
+
+    openers().set_path = [](QWidget*) {};  // cancelled
+    trigger("smenuSetPath");
+    EXPECT_EQ(grid()->selectedCell(), 2);
+    EXPECT_EQ(text("txtSimName"), "user3 - Sim3");
+
+    openers().set_path = [&](QWidget*) { app_state().game_path = other.str(); };
+    trigger("smenuSetPath");
+    EXPECT_EQ(list_lines(), (QStringList{"Neighborhood 01   (UserData)", "Neighborhood 02   (UserData2)"}));
+    EXPECT_EQ(label(0), "Other1");
+    EXPECT_EQ(label(2), "");
+    EXPECT_EQ(grid()->selectedCell(), 0);
+    EXPECT_EQ(text("txtSimName"), "user1 - Other1");
+    EXPECT_EQ(text("txtPageCount"), "Page 1 of 1");
+    press("cmdSelect");
+    EXPECT_EQ(edited, std::vector<std::string>{other.str() + "\\UserData\\characters\\" + file_name(1)});
+}
+
+// After the editor saved, the page and the selected sim show the file as it now is.
+TEST_F(FrmMainTest, AfterASaveThePageAndTheSelectedSimShowWhatWasSaved) {
+    write_sims("UserData", 3);
+    save_setting(kAppVestrel, kKeyLastNeighborhood, "Neighborhood 01   (UserData)");
+    open(game.str());
+    click_cell_at({2 * 68 + 5, 5});
+    openers().edit_sim = [&](QWidget*, const std::string&, bool) {
+        build::SimSpec saved = shape(3);
+        saved.name = "Renamed";
+        saved.objd_label = "user3 - Renamed";
+        write_sim("UserData", 3, saved);
+        return EditorClosed::AfterSave;
+    };
+    press("cmdSelect");
+    EXPECT_EQ(label(2), "Renamed");
+    EXPECT_EQ(grid()->selectedCell(), 2);
+    EXPECT_EQ(text("txtSimName"), "user3 - Renamed");
+}
+
+// A name wider than its label ends in an ellipsis instead of losing letters at both ends; the
+// cell's tooltip gives it whole under the file's name.
+TEST_F(FrmMainTest, ALongNameIsCutAtItsEndAndGivenWholeInTheTooltip) {
+    build::SimSpec chris = shape(1);
+    chris.name = "Chris \"Chowder\" Fernsby-Longbottom";
+    write_sim("UserData", 1, chris);
+    save_setting(kAppVestrel, kKeyLastNeighborhood, "Neighborhood 01   (UserData)");
+    open(game.str());
+    const QLabel* name = find<QLabel>("lblSimName0");
+    EXPECT_TRUE(name->text().startsWith("Chris \"Ch")) << name->text().toStdString();
+    EXPECT_NE(name->text(), QString::fromStdString(chris.name));
+    EXPECT_LE(QFontMetrics(name->font()).horizontalAdvance(name->text()), name->width());
+    move_pointer_to({30, 30});
+    EXPECT_EQ(grid()->toolTip(), QString::fromStdString(file_name(1) + "\n" + chris.name));
 }
 
 // Neighbourhoods in numeric order; the stored last one is selected and its sims listed; later

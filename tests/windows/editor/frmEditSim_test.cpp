@@ -195,6 +195,8 @@ TEST_F(EditSimWindow, AnEditFromTheMainWindowWritesWhatTheCoreSaveWritesKeepsABa
     });
     click(browser, "cmdSelect");
     ASSERT_TRUE(edited);
+    // Back in the main window, the sim's cell shows the name it was saved with.
+    EXPECT_EQ(control<QLabel>(browser, "lblSimName0")->text(), QString::fromUtf8("Zo\xC3\xAB Demo"));
 
     ASSERT_EQ(boxes_.size(), 2u);
     EXPECT_EQ(boxes_[0], (BoxMessage{"Make changes to: \r\n" + display_path(path) + "?\r\n\r\nAre You Sure?",
@@ -358,7 +360,7 @@ TEST_F(EditSimWindow, APetOrABrokenFileIsRefusedAndNoEditorOpens) {
     bool opened = false;
     for (const char* file : {"User00009.iff", "User00010.iff"}) {  // the dog, the file cut short
         while_modal([&](frmEditSim&) { opened = true; });
-        openers().edit_sim(nullptr, sim("UserData2", file), false);
+        EXPECT_EQ(openers().edit_sim(nullptr, sim("UserData2", file), false), EditorClosed::NotOpened);
         QApplication::processEvents();  // runs the check above when no editor was opened
     }
     EXPECT_FALSE(opened);
