@@ -1,13 +1,19 @@
 #include "windows/widgets/msg_box.hpp"
 
 #include <QApplication>
+#include <QFontDatabase>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
 
 #include "windows/widgets/qt_text.hpp"
 
 namespace fw {
 
 namespace {
+
+// The title bar's icon, buttons and margins, in lines of the title's font.
+constexpr int kTitleBarRoom = 6;
 
 BoxResponder& responder() {
     static BoxResponder installed;
@@ -26,6 +32,20 @@ QMessageBox::Icon icon_of(int style) {
 
 bool has_yes_no(int style) { return (style & 0x0F) == 4; }
 
+// A box is made as narrow as its text and buttons, and a short text under a long title would get
+// a title bar that cuts the title short ("Confir...ction"). Widen it to the title, measured in the
+// title bar's font (in bold, as title bars often set it), with room for the bar's icon and buttons.
+void widen_to_title(QMessageBox& dialog) {
+    auto* grid = qobject_cast<QGridLayout*>(dialog.layout());
+    if (!grid) return;
+    QFont font = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+    font.setBold(true);
+    const QFontMetrics metrics(font);
+    const int wanted = metrics.horizontalAdvance(dialog.windowTitle()) + kTitleBarRoom * metrics.height();
+    grid->addItem(new QSpacerItem(wanted, 0, QSizePolicy::Minimum, QSizePolicy::Minimum), grid->rowCount(), 0,
+                  1, grid->columnCount());
+}
+
 }  // namespace
 
 void install_box_responder(BoxResponder installed) { responder() = std::move(installed); }
@@ -37,6 +57,7 @@ BoxAnswer msgBox(const BoxMessage& box, QWidget* owner) {
     QString text = to_qt(box.text);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     QMessageBox dialog(icon_of(box.style), to_qt(box.title), text, QMessageBox::NoButton, owner);
+    widen_to_title(dialog);
     if (has_yes_no(box.style)) {
         dialog.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         dialog.setDefaultButton(QMessageBox::Yes);

@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QMessageBox>
+#include <QTimer>
 #include <vector>
 
 #include "windows/widgets/qt_text.hpp"
@@ -21,6 +26,26 @@ TEST(MsgBox, EveryBoxReachesTheResponderWithItsStyleTitleAndText) {
     ASSERT_EQ(seen.size(), 2u);
     EXPECT_EQ(seen[0], (BoxMessage{"Exit this program?", 36, "Confirm Action"}));
     EXPECT_EQ(seen[1], (BoxMessage{"a\r\nb", 16, "Load Terminated"}));
+}
+
+// A box with a short text under a long title is wide enough for the title, in the title bar's
+// font, beside the bar's icon and its three buttons.
+TEST(MsgBox, ABoxIsWideEnoughForItsTitle) {
+    const std::string title = "Selected Location Invalid: a title far longer than its text";
+    int width = 0;
+    QTimer::singleShot(0, [&] {
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (auto* box = qobject_cast<QMessageBox*>(top); box && box->isVisible()) {
+                width = box->width();
+                box->accept();
+            }
+        }
+    });
+    msgBox("OK?", kBoxInformation, title);
+    QFont font = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+    font.setBold(true);
+    const QFontMetrics metrics(font);
+    EXPECT_GE(width, metrics.horizontalAdvance(QString::fromStdString(title)) + 4 * metrics.height());
 }
 
 TEST(QtText, UnicodeTextStaysAndGameBytesAreReadAsWindows1252) {
