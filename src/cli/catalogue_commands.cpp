@@ -73,9 +73,8 @@ int run_skins(const std::string& model, const std::string& tone_option, const st
 int run_extract_heads(const std::string& game_option) {
     const std::string game = game_folder(game_option, false);
     if (game.empty()) return 1;
-    extract_head_bitmaps(game, [](const std::string& appended) {
-        std::cout << message_text(shown_name(appended)) << std::flush;
-    });
+    extract_head_bitmaps(
+        game, [](const std::string& appended) { std::cout << message_text(appended) << std::flush; });
     std::cout << "\n";
     return 0;
 }
@@ -83,17 +82,18 @@ int run_extract_heads(const std::string& game_option) {
 int run_demo_game(const std::string& folder) {
     // Never write over something that is already there (a real game, say).
     if (folder_exists(folder) && !list_matching(folder + "\\*").empty()) {
-        return report_error("The folder \"" + folder + "\" is not empty; give a new or empty folder.", false);
+        return report_error("The folder " + shown_path(folder) + " is not empty; give a new or empty folder.",
+                            false);
     }
     if (file_exists(folder))
-        return report_error("\"" + folder + "\" is a file; give a new or empty folder.", false);
+        return report_error(shown_path(folder) + " is a file; give a new or empty folder.", false);
     try {
         build::write_demo_game(folder);
     } catch (const Failure& failure) {
         return report_error("The demo game could not be written: " + error_text(failure), false);
     }
-    std::cout << "Demo game written to " << folder << "\n"
-              << "Try: facewright-cli neighbourhoods --game " << folder << "\n";
+    std::cout << "Demo game written to " << shown_path(folder) << "\n"
+              << "Try: facewright-cli neighbourhoods --game " << shown_path(folder) << "\n";
     return 0;
 }
 

@@ -18,7 +18,13 @@ int report_error(const std::string& message, bool json);
 // \u009b) and bytes that are no UTF-8 as \xNN, so that names and labels read from files never
 // move the cursor, change colours or retitle the window.
 std::string escaped(const std::string& text);
-// A message box's text for the terminal: its CR LF line breaks as `line_end`, the rest escaped.
+// A name or path from the file system as the terminal is to show it, in a form that can be typed
+// back to a command: as it is when it is UTF-8 without control characters, else in the shell's
+// $'...' quoting, with each byte that is no UTF-8 or belongs to a control character as \xNN
+// ($'User\xe9.iff'), as GNU ls quotes such names.
+std::string shown_path(const std::string& name);
+// A message box's text for the terminal: its CR LF line breaks as `line_end`, each line as
+// shown_path shows it (a path on a line of its own can be typed back).
 std::string message_text(const std::string& text, const char* line_end = "\n");
 
 // A character file named on the command line as the editor holds it: its full path.

@@ -14,7 +14,6 @@
 #include "core/platform/game_files.hpp"
 #include "core/platform/game_paths.hpp"
 #include "core/platform/name_compare.hpp"
-#include "core/platform/shown_name.hpp"
 
 namespace fw::cli {
 
@@ -78,7 +77,7 @@ void print_iff_text(const json& j) {
 }
 
 int run_iff(const std::string& path, bool as_json) {
-    if (!file_exists(path)) return report_error("No such file: " + path, as_json);
+    if (!file_exists(path)) return report_error("No such file: " + shown_path(path), as_json);
     IFFFile file;
     const std::string error = gfstrReadIFFChecked(file, path);
     if (!error.empty()) return report_error(error, as_json);
@@ -92,7 +91,7 @@ int run_iff(const std::string& path, bool as_json) {
 
 int run_strings(const std::string& path, const std::string& type, int id, bool as_json) {
     if (type != "STR#" && type != "CTSS") return report_error("--type must be STR# or CTSS", as_json);
-    if (!file_exists(path)) return report_error("No such file: " + path, as_json);
+    if (!file_exists(path)) return report_error("No such file: " + shown_path(path), as_json);
     IFFFile file;
     const std::string error = gfstrReadIFFChecked(file, path);
     if (!error.empty()) return report_error(error, as_json);
@@ -136,7 +135,7 @@ int run_strings(const std::string& path, const std::string& type, int id, bool a
 }
 
 int run_far(const std::string& path, bool as_json) {
-    if (!file_exists(path)) return report_error("No such file: " + path, as_json);
+    if (!file_exists(path)) return report_error("No such file: " + shown_path(path), as_json);
     FARdir dir;
     try {
         dir = read_far_directory(path);
@@ -163,25 +162,27 @@ int run_far(const std::string& path, bool as_json) {
 }
 
 int run_far_extract(const std::string& path, const std::string& name, const std::string& dest) {
-    if (!file_exists(path)) return report_error("No such file: " + path, false);
-    if (!folder_exists(dest)) return report_error("No such folder: " + dest, false);
+    if (!file_exists(path)) return report_error("No such file: " + shown_path(path), false);
+    if (!folder_exists(dest)) return report_error("No such folder: " + shown_path(dest), false);
     try {
         const FARdir dir = read_far_directory(path);
         const std::string wanted = to_upper(name);
         for (const FARentry& e : dir.Entries) {
             const std::string base = entry_base_name(e.FileName);
-            if (!is_safe_file_name(base) || to_upper(base) != wanted) continue;
+            if (!is_safe_file_name(base)) continue;
+            // NAME as `far` lists it (the game's characters decoded), or as the archive's bytes.
+            if (to_upper(decode_windows1252(base)) != wanted && to_upper(base) != wanted) continue;
             const std::string target = dest + "\\" + base;
             extract_far_entry(path, target, e);
             std::cout << "Extracted " << escaped(decode_windows1252(base)) << " ("
-                      << gflngStrToLongLE(e.FileSize) << " bytes) to "
-                      << escaped(shown_name(display_path(target))) << "\n";
+                      << gflngStrToLongLE(e.FileSize) << " bytes) to " << shown_path(display_path(target))
+                      << "\n";
             return 0;
         }
     } catch (const Failure& failure) {
         return report_error(error_text(failure), false);
     }
-    return report_error("No entry named " + name + " in " + path, false);
+    return report_error("No entry named " + shown_path(name) + " in " + shown_path(path), false);
 }
 
 }  // namespace

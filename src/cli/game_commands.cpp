@@ -22,15 +22,13 @@ namespace {
 
 using nlohmann::json;
 
-// A name or path from the file system as the terminal shows it.
-std::string shown(const std::string& name) { return escaped(shown_name(name)); }
-
 // The game path and the neighbourhood folder in it, or "" after reporting either missing.
 std::string neighbourhood_game(const std::string& option, const std::string& neighbourhood, bool as_json) {
     const std::string game = game_folder(option, as_json);
     if (game.empty()) return "";
     if (neighbourhood.empty() || !folder_exists(game + "\\" + neighbourhood)) {
-        report_error("No neighbourhood folder \"" + neighbourhood + "\" in " + game + ".", as_json);
+        report_error("No neighbourhood folder " + shown_path(neighbourhood) + " in " + shown_path(game) + ".",
+                     as_json);
         return "";
     }
     return game;
@@ -38,18 +36,18 @@ std::string neighbourhood_game(const std::string& option, const std::string& nei
 
 int run_where(const std::string& option) {
     const GamePathInUse in_use = game_path_in_use(game_option(option));
-    std::cout << "Game path: " << shown(in_use.path) << " (" << source_name(in_use.source) << ")\n";
+    std::cout << "Game path: " << shown_path(in_use.path) << " (" << source_name(in_use.source) << ")\n";
     if (in_use.source == GamePathSource::None) {
         std::cout << "No game configured: the other commands use the demo game in "
-                  << shown(display_path(demo_game_folder())) << "\n";
+                  << shown_path(display_path(demo_game_folder())) << "\n";
     }
     const bool found = check_game_path(in_use.path).game_found;
     std::cout << "Game executable: " << (found ? "found" : "not found") << " ("
-              << shown(display_path(in_use.path + "\\sims.exe")) << ")\n";
-    std::cout << "Registry: " << shown(read_game_install_path()) << " (" << registry_location() << ")\n";
-    std::cout << "Program folder: " << shown(display_path(program_folder())) << "\n";
-    std::cout << "Settings: " << shown(settings_file(kAppFacewright)) << "\n";
-    std::cout << "Settings: " << shown(settings_file(kAppVestrel)) << "\n";
+              << shown_path(display_path(in_use.path + "\\sims.exe")) << ")\n";
+    std::cout << "Registry: " << shown_path(read_game_install_path()) << " (" << registry_location() << ")\n";
+    std::cout << "Program folder: " << shown_path(display_path(program_folder())) << "\n";
+    std::cout << "Settings: " << shown_path(settings_file(kAppFacewright)) << "\n";
+    std::cout << "Settings: " << shown_path(settings_file(kAppVestrel)) << "\n";
     return 0;
 }
 
@@ -64,7 +62,7 @@ int run_neighbourhoods(const std::string& option, bool as_json) {
         }
         print_json({{"neighbourhoods", list}});
     } else {
-        for (const std::string& line : lines) std::cout << shown(line) << "\n";
+        for (const std::string& line : lines) std::cout << shown_path(line) << "\n";
     }
     return 0;
 }
@@ -85,9 +83,9 @@ int run_sims(const std::string& neighbourhood, const std::string& option, bool a
                             {"skin", skin},
                             {"error", cell.loaded() ? json(nullptr) : json(cell.error)}});
         } else if (cell.loaded()) {
-            std::cout << shown(file) << "\t" << escaped(name) << "\t" << escaped(skin) << "\n";
+            std::cout << shown_path(file) << "\t" << escaped(name) << "\t" << escaped(skin) << "\n";
         } else {
-            std::cout << shown(file) << "\t* ERROR *\t" << escaped(cell.error) << "\n";
+            std::cout << shown_path(file) << "\t* ERROR *\t" << escaped(cell.error) << "\n";
         }
     }
     if (as_json) print_json({{"sims", list}});
@@ -100,7 +98,7 @@ int run_export(const std::string& neighbourhood, const std::string& option) {
     const std::optional<BoxMessage> box =
         smenuExport_Click(characters_folder(game, neighbourhood), msGetFileNames(game, neighbourhood));
     if (!box) {
-        std::cerr << "No sims in " << neighbourhood << ": nothing exported.\n";
+        std::cerr << "No sims in " << shown_path(neighbourhood) << ": nothing exported.\n";
         return 0;
     }
     std::cout << message_text(box->text) << "\n";

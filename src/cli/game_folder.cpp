@@ -26,12 +26,12 @@ std::string game_folder(const std::string& option, bool as_json) {
     const GamePathInUse in_use = game_path_in_use(game_option(option));
     if (in_use.source == GamePathSource::None) {
         const std::string demo = build::ensure_demo_game();
-        std::cerr << "No game configured: using the demo game in " << display_path(demo) << "\n";
+        std::cerr << "No game configured: using the demo game in " << shown_path(display_path(demo)) << "\n";
         return demo;
     }
     const std::string& path = in_use.path;
     if (path.empty() || path == "ERROR" || !folder_exists(path)) {
-        report_error("No game folder found at \"" + path + "\"; give one with --game PATH.", as_json);
+        report_error("No game folder found at " + shown_path(path) + "; give one with --game PATH.", as_json);
         return "";
     }
     return path;

@@ -17,7 +17,11 @@ int& exit_code() {
     return code;
 }
 
-void print_json(const nlohmann::json& value) { std::cout << value.dump(2) << "\n"; }
+// Every text is UTF-8 by the time it is put into JSON; should a byte that is not slip through, it
+// is printed as U+FFFD rather than end the command.
+void print_json(const nlohmann::json& value) {
+    std::cout << value.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) << "\n";
+}
 
 int report_error(const std::string& message, bool json) {
     std::cerr << message_text(message, kCrLf) << "\n";  // line breaks as the message has them

@@ -36,7 +36,7 @@ SimControls shown_controls(const EditorSession& session) {
 int refuse(const BoxMessage& box, bool as_json) { return report_error(box.text, as_json); }
 
 int run_sim(const std::string& path, bool as_json) {
-    if (!file_exists(path)) return report_error("No such file: " + path, as_json);
+    if (!file_exists(path)) return report_error("No such file: " + shown_path(path), as_json);
     EditorSession session;
     if (auto refusal = read_sim_file(path, session)) return refuse(*refusal, as_json);
     const bool pet = is_pet(session.appearance);
@@ -79,7 +79,7 @@ bool backup_setting_on() {
 
 int run_edit(EditRequest request) {
     request.path = full_path(request.path);
-    if (!file_exists(request.path)) return report_error("No such file: " + request.path, false);
+    if (!file_exists(request.path)) return report_error("No such file: " + shown_path(request.path), false);
     EditorSession session;
     if (auto refusal = open_sim_for_editing(request.path, session)) return refuse(*refusal, false);
     SimControls controls = read_sim_controls(session.appearance, session.names);

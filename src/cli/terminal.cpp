@@ -36,14 +36,37 @@ std::string escaped(const std::string& text) {
     return out;
 }
 
+std::string shown_path(const std::string& name) {
+    std::string inside;
+    bool plain = true;
+    for (size_t at = 0; at < name.size();) {
+        const auto c = static_cast<unsigned char>(name[at]);
+        const size_t length = utf8_sequence_length(name, at);
+        const bool c1_control = c == 0xC2 && length == 2 && static_cast<unsigned char>(name[at + 1]) < 0xA0;
+        if (length == 0 || c < 0x20 || c == 0x7F || c1_control) {
+            // The bytes themselves, whatever the shell's locale makes of \u escapes.
+            const size_t bytes = length == 0 ? 1 : length;
+            for (size_t k = 0; k < bytes; ++k)
+                append_escape(inside, static_cast<unsigned char>(name[at + k]), "\\x%02x");
+            plain = false;
+            at += bytes;
+        } else {
+            if (c == '\\' || c == '\'') inside += '\\';
+            inside.append(name, at, length);
+            at += length;
+        }
+    }
+    return plain ? name : "$'" + inside + "'";
+}
+
 std::string message_text(const std::string& text, const char* line_end) {
     std::string out;
     size_t start = 0;
     for (size_t at = text.find(kCrLf); at != std::string::npos; at = text.find(kCrLf, start)) {
-        out += escaped(text.substr(start, at - start)) + line_end;
+        out += shown_path(text.substr(start, at - start)) + line_end;
         start = at + 2;
     }
-    return out + escaped(text.substr(start));
+    return out + shown_path(text.substr(start));
 }
 
 }  // namespace fw::cli

@@ -76,20 +76,24 @@ TEST(CliStrings, ListsEntriesWithTheirPrefixSecondTextAndTrailingBytes) {
     EXPECT_NE(cli({"strings", path, "--type", "BOGUS", "--id", "200"}).exit_code, 0);
 }
 
+// An entry is extracted by its name as the listing shows it, Windows-1252 letters included.
 TEST(CliFar, ListsAndExtractsByFileNameIgnoringCase) {
     fw::build::TempDir dir;
-    const std::string archive = dir.write(
-        "Textures.far", fw::build::far_archive({{"skins\\C005MAlgt_Romeo.bmp", "ROMEO"}, {"b.bmp", "B"}}));
+    const std::string archive =
+        dir.write("Textures.far",
+                  fw::build::far_archive({{"skins\\C005MAlgt_Romeo.bmp", "ROMEO"}, {"caf\xE9.bmp", "B"}}));
     const auto r = cli({"far", archive, "--json"});
     ASSERT_EQ(r.exit_code, 0) << r.err;
     EXPECT_EQ(json::parse(r.out),
               json({{"count", 2},
                     {"entries",
                      {{{"name", "skins\\C005MAlgt_Romeo.bmp"}, {"size", 5}, {"offset", 16}},
-                      {{"name", "b.bmp"}, {"size", 1}, {"offset", 21}}}}}));
+                      {{"name", "caf\xC3\xA9.bmp"}, {"size", 1}, {"offset", 21}}}}}));
     std::filesystem::create_directory(dir.path() / "out");
     EXPECT_EQ(cli({"far-extract", archive, "c005malgt_romeo.BMP", dir.str() + "/out"}).exit_code, 0);
     EXPECT_EQ(dir.read("out/C005MAlgt_Romeo.bmp"), "ROMEO");
+    EXPECT_EQ(cli({"far-extract", archive, "caf\xC3\xA9.BMP", dir.str() + "/out"}).exit_code, 0);
+    EXPECT_EQ(dir.read("out/caf\xE9.bmp"), "B");
     EXPECT_EQ(cli({"far-extract", archive, "missing.bmp", dir.str() + "/out"}).exit_code, 1);
     EXPECT_EQ(cli({"far-extract", archive, "b.bmp", dir.str() + "/nowhere"}).exit_code, 1);
     std::string lying = fw::build::far_archive({{"b.bmp", "B"}});
