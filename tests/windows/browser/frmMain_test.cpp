@@ -215,8 +215,9 @@ TEST_F(FrmMainTest, PathMessagesUntilSetPathFindsTheGame) {
 }
 
 // The checks run once the window is first shown, even when the desktop does not give it the
-// focus, and whenever a window it opened closes; the desktop activating it again (back from
-// another program, or from one of its own boxes) runs nothing.
+// focus, and when a window it opened closes (the caption they set shows that they ran); the
+// desktop activating the window again, or one of its boxes closing, runs nothing. After a save,
+// the page and the selected sim show the file as saved.
 TEST_F(FrmMainTest, ActivationFollowsTheProgramsOwnWindowsNotTheDesktop) {
     save_setting(kAppFacewright, kKeySimsLocation, "ERROR");
     window = std::make_unique<frmMain>();
@@ -224,128 +225,61 @@ TEST_F(FrmMainTest, ActivationFollowsTheProgramsOwnWindowsNotTheDesktop) {
     window->show();
     QApplication::processEvents();
     EXPECT_EQ(boxes, (std::vector<BoxMessage>{kRegistryFailed, kNoSimsExe}));
-
     boxes.clear();
-    for (const QEvent::Type type : {QEvent::WindowDeactivate, QEvent::WindowActivate}) {
-        QEvent event(type);
-        QApplication::sendEvent(window.get(), &event);
-    }
-    window->hide();
-    window->show();
-    QApplication::processEvents();
+    QEvent activate(QEvent::WindowActivate);
+    QApplication::sendEvent(window.get(), &activate);
     EXPECT_EQ(boxes, std::vector<BoxMessage>{});
 
-    // The activation sets the caption: a caption changed beforehand shows whether it ran.
-    write_sims("UserData", 1);
+    write_sims("UserData", 3);
     save_setting(kAppVestrel, kKeyLastNeighborhood, "Neighborhood 01   (UserData)");
     app_state().game_path = game.str();
     window->Form_Activate();
+    click_cell_at({2 * 68 + 5, 5});
     openers().set_path = [](QWidget*) {};
-    const struct {
-        const char* what;
-        std::function<void()> act;
-        bool activates;
-    } cases[] = {
-        {"Set Path", [&] { trigger("smenuSetPath"); }, true},
-        {"extraction",
-         [&] {
-             answer = BoxAnswer::Yes;
-             trigger("smnuExtract");
-         },
-         true},
-        {"extraction declined",
-         [&] {
-             answer = BoxAnswer::No;
-             trigger("smnuExtract");
-         },
-         false},
-        {"editor",
-         [&] {
-             editor_closed = EditorClosed::WithoutSave;
-             press("cmdSelect");
-         },
-         true},
-        {"file refused",
-         [&] {
-             editor_closed = EditorClosed::NotOpened;
-             press("cmdSelect");
-         },
-         false},
+    answer = BoxAnswer::No;  // to the extraction's question
+    const auto edit = [&](EditorClosed closed) {
+        editor_closed = closed;
+        press("cmdSelect");
     };
-    for (const auto& c : cases) {
+    const std::pair<std::function<void()>, bool> cases[] = {
+        {[&] { trigger("smenuSetPath"); }, true},
+        {[&] { trigger("smnuExtract"); }, false},
+        {[&] { edit(EditorClosed::WithoutSave); }, true},
+        {[&] { edit(EditorClosed::NotOpened); }, false},
+    };
+    for (const auto& [act, activates] : cases) {
         window->setWindowTitle("elsewhere");
-        c.act();
-        EXPECT_EQ(window->windowTitle() != "elsewhere", c.activates) << c.what;
+        act();
+        EXPECT_EQ(window->windowTitle() != "elsewhere", activates);
     }
+    build::SimSpec saved = shape(3);
+    saved.name = "Renamed";
+    write_sim("UserData", 3, saved);
+    edit(EditorClosed::AfterSave);
+    EXPECT_EQ(label(2), "Renamed");
+    EXPECT_EQ(grid()->selectedCell(), 2);
 }
 
 // Set Path to another copy of the game whose files have the same names: the grid, the selection
 // and Edit This Sim move to that copy's sims together. Cancel leaves everything as it was.
 TEST_F(FrmMainTest, SetPathToAnotherCopyListsThatCopyAlone) {
     write_sims("UserData", 3);
-    build::TempDir other;
-    other.write("Sims.exe", "");
-    for (int n = 1; n <= 2; ++n) {
-        build::SimSpec sim = shape(n);
-        sim.name = "Other" + std::to_string(n);
-        sim.objd_label = "user" + std::to_string(n) + " - Other" + std::to_string(n);
-        other.write("UserData/Characters/" + file_name(n), build::sim_file(sim));
-    }
-    other.write("UserData2/Characters/.keep", "");
+    game.write("Copy/Sims.exe", "");
+    for (int n = 1; n <= 2; ++n) write_sim("Copy/UserData", n, shape(n + 10));
     save_setting(kAppVestrel, kKeyLastNeighborhood, "Neighborhood 01   (UserData)");
     open(game.str());
     click_cell_at({2 * 68 + 5, 5});
-
-    openers().set_path = [](QWidget*) {};  // cancelled
+    openers().set_path = [](QWidget*) {};
     trigger("smenuSetPath");
-    EXPECT_EQ(grid()->selectedCell(), 2);
     EXPECT_EQ(text("txtSimName"), "user3 - Sim3");
 
-    openers().set_path = [&](QWidget*) { app_state().game_path = other.str(); };
+    openers().set_path = [&](QWidget*) { app_state().game_path = game.str() + "/Copy"; };
     trigger("smenuSetPath");
-    EXPECT_EQ(list_lines(), (QStringList{"Neighborhood 01   (UserData)", "Neighborhood 02   (UserData2)"}));
-    EXPECT_EQ(label(0), "Other1");
+    EXPECT_EQ(label(0), "Sim11");
     EXPECT_EQ(label(2), "");
-    EXPECT_EQ(grid()->selectedCell(), 0);
-    EXPECT_EQ(text("txtSimName"), "user1 - Other1");
-    EXPECT_EQ(text("txtPageCount"), "Page 1 of 1");
+    EXPECT_EQ(text("txtSimName"), "user11 - Sim11");
     press("cmdSelect");
-    EXPECT_EQ(edited, std::vector<std::string>{other.str() + "\\UserData\\characters\\" + file_name(1)});
-}
-
-// After the editor saved, the page and the selected sim show the file as it now is.
-TEST_F(FrmMainTest, AfterASaveThePageAndTheSelectedSimShowWhatWasSaved) {
-    write_sims("UserData", 3);
-    save_setting(kAppVestrel, kKeyLastNeighborhood, "Neighborhood 01   (UserData)");
-    open(game.str());
-    click_cell_at({2 * 68 + 5, 5});
-    openers().edit_sim = [&](QWidget*, const std::string&, bool) {
-        build::SimSpec saved = shape(3);
-        saved.name = "Renamed";
-        saved.objd_label = "user3 - Renamed";
-        write_sim("UserData", 3, saved);
-        return EditorClosed::AfterSave;
-    };
-    press("cmdSelect");
-    EXPECT_EQ(label(2), "Renamed");
-    EXPECT_EQ(grid()->selectedCell(), 2);
-    EXPECT_EQ(text("txtSimName"), "user3 - Renamed");
-}
-
-// A name wider than its label ends in an ellipsis instead of losing letters at both ends; the
-// cell's tooltip gives it whole under the file's name.
-TEST_F(FrmMainTest, ALongNameIsCutAtItsEndAndGivenWholeInTheTooltip) {
-    build::SimSpec chris = shape(1);
-    chris.name = "Chris \"Chowder\" Fernsby-Longbottom";
-    write_sim("UserData", 1, chris);
-    save_setting(kAppVestrel, kKeyLastNeighborhood, "Neighborhood 01   (UserData)");
-    open(game.str());
-    const QLabel* name = find<QLabel>("lblSimName0");
-    EXPECT_TRUE(name->text().startsWith("Chris \"Ch")) << name->text().toStdString();
-    EXPECT_NE(name->text(), QString::fromStdString(chris.name));
-    EXPECT_LE(QFontMetrics(name->font()).horizontalAdvance(name->text()), name->width());
-    move_pointer_to({30, 30});
-    EXPECT_EQ(grid()->toolTip(), QString::fromStdString(file_name(1) + "\n" + chris.name));
+    EXPECT_EQ(edited, std::vector<std::string>{game.str() + "/Copy\\UserData\\characters\\" + file_name(1)});
 }
 
 // Neighbourhoods in numeric order; the stored last one is selected and its sims listed; later
@@ -402,18 +336,25 @@ TEST_F(FrmMainTest, PagesOfFortyNine) {
     EXPECT_EQ(label(48), "Sim49");
 }
 
-// A click at (70,140) selects cell 15 and shows sim 16, whose file name is the grid's tooltip
-// there; a click in an empty cell empties the name and the picture, and Edit This Sim then does
-// nothing.
+// A click at (70,140) selects cell 15 and shows sim 16, whose file name (and whole name, which its
+// label cuts) is the grid's tooltip there; a click in an empty cell empties the name and the
+// picture, and Edit This Sim then does nothing.
 TEST_F(FrmMainTest, ClicksSelectTheCellUnderThePointer) {
     write_sims("UserData", 20);
+    build::SimSpec chris = shape(16);
+    chris.name = "Chris \"Chowder\" Fernsby-Longbottom";
+    write_sim("UserData", 16, chris);
     save_setting(kAppVestrel, kKeyLastNeighborhood, "Neighborhood 01   (UserData)");
     open(game.str());
     click_cell_at({70, 140});
     EXPECT_EQ(grid()->selectedCell(), 15);
     EXPECT_EQ(text("txtSimName"), "user16 - Sim16");
     move_pointer_to({70, 140});
-    EXPECT_EQ(grid()->toolTip(), QString::fromStdString(file_name(16)));
+    EXPECT_EQ(grid()->toolTip(), QString::fromStdString(file_name(16) + "\n" + chris.name));
+    // A name wider than its label ends in an ellipsis rather than lose letters at both ends.
+    const QLabel* cut = find<QLabel>("lblSimName15");
+    EXPECT_TRUE(cut->text().startsWith("Chris \"Ch"));
+    EXPECT_LE(QFontMetrics(cut->font()).horizontalAdvance(cut->text()), cut->width());
 
     click_cell_at({5 * 68 + 10, 4 * 68 + 10});  // cell 33
     EXPECT_EQ(grid()->selectedCell(), 33);

@@ -28,24 +28,21 @@ TEST(MsgBox, EveryBoxReachesTheResponderWithItsStyleTitleAndText) {
     EXPECT_EQ(seen[1], (BoxMessage{"a\r\nb", 16, "Load Terminated"}));
 }
 
-// A box with a short text under a long title is wide enough for the title, in the title bar's
-// font, beside the bar's icon and its three buttons.
+// A short text under a long title: the box is wide enough for the title in the title bar's
+// font, beside the bar's icon and three buttons.
 TEST(MsgBox, ABoxIsWideEnoughForItsTitle) {
-    const std::string title = "Selected Location Invalid: a title far longer than its text";
+    const QString title = QStringLiteral("Selected Location Invalid: a title far longer than its text");
     int width = 0;
     QTimer::singleShot(0, [&] {
-        for (QWidget* top : QApplication::topLevelWidgets()) {
-            if (auto* box = qobject_cast<QMessageBox*>(top); box && box->isVisible()) {
-                width = box->width();
-                box->accept();
-            }
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            width = box->width();
+            box->accept();
         }
     });
-    msgBox("OK?", kBoxInformation, title);
+    msgBox("OK?", kBoxInformation, title.toStdString());
     QFont font = QFontDatabase::systemFont(QFontDatabase::TitleFont);
     font.setBold(true);
-    const QFontMetrics metrics(font);
-    EXPECT_GE(width, metrics.horizontalAdvance(QString::fromStdString(title)) + 4 * metrics.height());
+    EXPECT_GE(width, QFontMetrics(font).horizontalAdvance(title) + 4 * QFontMetrics(font).height());
 }
 
 TEST(QtText, UnicodeTextStaysAndGameBytesAreReadAsWindows1252) {
