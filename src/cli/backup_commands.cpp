@@ -82,7 +82,7 @@ int run_backups(const std::string& file, bool as_json) {
     }
     for (const BackupEntry& entry : backups) {
         std::cout << entry.time_shown() << "\t" << escaped(names_text(entry.names)) << "\t"
-                  << escaped(holds_text(entry.holds)) << "\t" << escaped(shown_name(entry.name)) << "\n";
+                  << escaped(holds_text(entry.holds)) << "\t" << shown_path(entry.name) << "\n";
     }
     return 0;
 }
@@ -111,7 +111,7 @@ int run_all_backups(const std::string& option, bool as_json) {
         const BackupEntry& entry = backup.backup;
         if (!entry.parts) {
             std::cout << "(not a backup's name)\t\t\t" << escaped(holds_text(entry.holds)) << "\t"
-                      << escaped(shown_name(entry.name)) << "\n";
+                      << shown_path(entry.name) << "\n";
             continue;
         }
         const std::string& neighbourhood = entry.parts->neighbourhood;
@@ -119,9 +119,9 @@ int run_all_backups(const std::string& option, bool as_json) {
             neighbourhood.empty() ? backup.file_name : backup.file_name + " in " + neighbourhood;
         const std::string now =
             backup.character_file.empty() ? "no such sim file now" : display_path(backup.character_file);
-        std::cout << entry.time_shown() << "\t" << escaped(shown_name(belongs)) << "\t"
+        std::cout << entry.time_shown() << "\t" << shown_path(belongs) << "\t"
                   << escaped(names_text(entry.names)) << "\t" << escaped(holds_text(entry.holds)) << "\t"
-                  << escaped(shown_name(entry.name)) << "\t" << escaped(shown_name(now)) << "\n";
+                  << shown_path(entry.name) << "\t" << shown_path(now) << "\n";
     }
     return 0;
 }
@@ -136,8 +136,7 @@ int run_restore(const std::string& file, const std::string& backup, bool no_back
     if (result.refusal) return report_error(result.refusal->text, false);
     std::cout << escaped(restored_box(result).text) << "\n";
     if (!result.backup_path.empty()) {
-        std::cout << "The file as it was is kept as " << escaped(shown_name(display_path(result.backup_path)))
-                  << "\n";
+        std::cout << "The file as it was is kept as " << shown_path(display_path(result.backup_path)) << "\n";
     }
     return 0;
 }

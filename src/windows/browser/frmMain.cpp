@@ -437,10 +437,13 @@ void frmMain::smenuRestore_Click() {
         return;
     }
     const auto& restore = openers().restore_from_backup;
-    if (!restore || !restore(this, opening.character_file, opening.backups)) return;
-    // The page and the selected sim show the file as it is now.
-    msLoadSimImages();
-    picThumbs_MouseDown(cell, 0, 0);
+    if (!restore) return;
+    if (restore(this, opening.character_file, opening.backups)) {
+        // The page and the selected sim show the file as it is now.
+        msLoadSimImages();
+        select_cell(cell);
+    }
+    Form_Activate();
 }
 
 }  // namespace fw

@@ -29,9 +29,9 @@ public:
     ~frmMain() override;
 
     // The path checks and, while no sims are listed, the neighbourhood list. Runs when the window
-    // is first shown and when a window it opened (Set Path, the editor, the extraction window)
-    // closes; the desktop's focus changes (another program and back, one of the window's own
-    // message boxes closing) leave it alone.
+    // is first shown and when a window it opened (Set Path, the editor, the extraction window,
+    // Restore From Backup) closes; the desktop's focus changes (another program and back, one of
+    // the window's own message boxes closing) leave it alone.
     void Form_Activate();
 
     // The window's state, for the program's other windows and for tests.

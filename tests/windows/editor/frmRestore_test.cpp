@@ -107,7 +107,9 @@ TEST(RestoreWindow, TheMenuRestoresTheSelectedSimAndThePageShowsIt) {
             if (dialog->isVisible()) dialog->reject();  // a test that fails never hangs
         }
     });
+    browser.setWindowTitle("elsewhere");  // the activation, as the dialog closes, sets the caption
     menu->trigger();
+    EXPECT_NE(browser.windowTitle(), "elsewhere");
     install_box_responder({});
     openers().restore_from_backup = {};
     ASSERT_TRUE(shown);
