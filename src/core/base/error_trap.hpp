@@ -63,6 +63,19 @@ struct TrapRaised {
 void record_failure(std::string_view module, std::string_view procedure, int32_t location,
                     const Failure& failure);
 
+// The report of a failure the program went on from: the trap's report with `outcome` (what was
+// skipped or left undone, CR LF between its lines) in place of its closing words, which would
+// say that the program ends.
+std::string build_survived_report(const ErrorContext& context, const std::string& outcome);
+
+// The trap's record without its end, for a failure the program survives (a damaged archive that
+// is skipped, a save the disk could not take): records the failure in the context and writes
+// errorlog.txt in the trap's layout with build_survived_report, then returns. The first such log
+// of a run replaces any earlier log; later ones of the same run go below it, so that the log
+// names every file a run skipped. A log that cannot be written is passed over.
+void log_and_go_on(std::string_view module, std::string_view procedure, int32_t location,
+                   const Failure& failure, const std::string& outcome);
+
 // Runs a guarded procedure's body. The body takes the location by reference and sets checkpoints
 // on it as it advances; any failure inside it fills the context and reaches the trap.
 template <class Body>
