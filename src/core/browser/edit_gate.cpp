@@ -19,7 +19,7 @@ EditDecision cmdSelect_Click(const EditRequest& request) {
     IFFFile record;
     gsInitIFF(record);
     // The cell already shows why this file cannot be read; a box would only repeat it.
-    if (!gfstrReadIFFChecked(record, path).empty()) return decision;
+    if (!read_character_file_checked(record, path).empty()) return decision;
     if (!gfblnVerifyUserIFF(record)) {
         decision.refusal = invalid_file_box();
         return decision;

@@ -6,6 +6,7 @@
 #include "core/base/failure.hpp"
 #include "core/browser/bitmap_dump.hpp"
 #include "core/formats/binary.hpp"
+#include "core/formats/character_file.hpp"
 #include "core/formats/safe_names.hpp"
 #include "core/platform/game_files.hpp"
 #include "core/platform/game_paths.hpp"
@@ -52,7 +53,7 @@ std::string appearance_value(const STRList& appearance, size_t n) {
 SimCell read_sim_cell(IFFFile& record, const std::string& path) {
     SimCell cell;
     gsInitIFF(record);
-    cell.error = gfstrReadIFFChecked(record, path);
+    cell.error = read_character_file_checked(record, path);
     if (!cell.error.empty()) return cell;
     try {
         for (const IFFChunk& chunk : record.chunks) {

@@ -3,6 +3,7 @@
 #include "core/base/error_trap.hpp"
 #include "core/browser/bitmap_dump.hpp"
 #include "core/formats/binary.hpp"
+#include "core/formats/character_file.hpp"
 #include "core/platform/game_files.hpp"
 #include "core/platform/name_compare.hpp"
 #include "core/platform/program_folder.hpp"
@@ -24,7 +25,7 @@ SimDisplay msDisplaySim(const std::string& characters_folder, const std::string&
         SimDisplay shown;
         IFFFile record;
         gsInitIFF(record);
-        shown.error = gfstrReadIFFChecked(record, characters_folder + file_name);
+        shown.error = read_character_file_checked(record, characters_folder + file_name);
         if (!shown.loaded()) {
             shown.sim_name = "* ERROR * Can not load " + file_name;
             shown.lines = {{"The selected sim file", {0, 48}},

@@ -4,6 +4,7 @@
 
 #include "core/base/error_trap.hpp"
 #include "core/browser/sim_cells.hpp"
+#include "core/formats/character_file.hpp"
 #include "core/formats/iff.hpp"
 #include "core/platform/game_files.hpp"
 #include "core/platform/game_paths.hpp"
@@ -38,7 +39,7 @@ SkinExport skin_export_lines(const std::string& characters_folder, const std::ve
     IFFFile record;
     for (const std::string& file : files) {
         gsInitIFF(record);
-        if (!gfstrReadIFFChecked(record, characters_folder + file).empty()) continue;
+        if (!read_character_file_checked(record, characters_folder + file).empty()) continue;
         ExportLine line;
         try {
             line = export_fields(record);

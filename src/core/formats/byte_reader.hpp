@@ -1,31 +1,67 @@
 #pragma once
 // A cursor over a file's bytes that checks every read against what remains, so a lying size or
-// count becomes a failure ("Input past end of file"), never an out-of-bounds read.
+// count becomes a failure ("Input past end of file"), never an out-of-bounds read. The bytes are
+// either all in memory or taken from a file block by block as the cursor reaches them, so that a
+// large file is never read whole only to find that its first size was a lie.
 #include <cstddef>
 #include <string>
 #include <string_view>
 
 #include "core/base/failure.hpp"
+#include "core/platform/binary_file.hpp"
 
 namespace fw {
 
+// Where a reader takes bytes that are not in memory yet.
+class ByteSource {
+public:
+    virtual ~ByteSource() = default;
+    virtual size_t size() = 0;
+    // Reads `count` bytes at `offset` (offset + count <= size()) into `out`.
+    virtual void read_at(size_t offset, char* out, size_t count) = 0;
+};
+
+// A file's bytes, read where the reader asks for them.
+class FileSource : public ByteSource {
+public:
+    explicit FileSource(const std::string& path);
+    size_t size() override { return size_; }
+    void read_at(size_t offset, char* out, size_t count) override;
+
+private:
+    BinaryFile file_;
+    size_t size_ = 0;
+    size_t at_ = 0;  // where the file stands, to spare a seek when reads follow each other
+};
+
 class ByteReader {
 public:
-    explicit ByteReader(std::string_view bytes) : bytes_(bytes) {}
+    explicit ByteReader(std::string_view bytes) : view_(bytes), size_(bytes.size()) {}
+    explicit ByteReader(ByteSource& source) : source_(&source), size_(source.size()) {}
+    // A copy reads on from the same place on its own; its window is its own.
+    ByteReader(const ByteReader& other) { *this = other; }
+    ByteReader& operator=(const ByteReader& other);
 
     size_t position() const { return position_; }
-    size_t size() const { return bytes_.size(); }
-    size_t remaining() const { return bytes_.size() - position_; }
+    size_t size() const { return size_; }
+    size_t remaining() const { return size_ - position_; }
 
     std::string read(size_t count) {
-        require(count);
-        std::string out(bytes_.substr(position_, count));
-        position_ += count;
+        std::string out;
+        read_into(out, count);
         return out;
+    }
+    // Appends the next `count` bytes to `out`.
+    void read_into(std::string& out, size_t count) {
+        require(count);
+        if (!in_window(count)) return read_beyond_window(out, count);
+        out.append(view_.substr(position_ - base_, count));
+        position_ += count;
     }
     unsigned char read_byte() {
         require(1);
-        return static_cast<unsigned char>(bytes_[position_++]);
+        if (!in_window(1)) fill(1);
+        return static_cast<unsigned char>(view_[position_++ - base_]);
     }
     void step_back(size_t count) { position_ = count > position_ ? 0 : position_ - count; }
     // Fails unless `count` more bytes are there.
@@ -34,7 +70,18 @@ public:
     }
 
 private:
-    std::string_view bytes_;
+    bool in_window(size_t count) const {
+        return position_ >= base_ && position_ - base_ + count <= view_.size();
+    }
+    void read_beyond_window(std::string& out, size_t count);
+    // Makes the window hold at least `count` bytes from the position on.
+    void fill(size_t count);
+
+    std::string_view view_;  // the bytes in memory, from file offset base_ on
+    size_t base_ = 0;
+    ByteSource* source_ = nullptr;
+    std::string buffer_;  // the window's bytes when they come from a source
+    size_t size_ = 0;
     size_t position_ = 0;
 };
 

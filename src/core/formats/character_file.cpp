@@ -3,6 +3,7 @@
 #include "core/base/error_trap.hpp"
 #include "core/formats/binary.hpp"
 #include "core/platform/binary_file.hpp"
+#include "core/platform/game_files.hpp"
 #include "core/platform/name_compare.hpp"
 
 namespace fw {
@@ -15,6 +16,16 @@ bool has_chunk(const IFFFile& file, const char* type, const std::string& id_flag
     return false;
 }
 }  // namespace
+
+std::string read_character_file_checked(IFFFile& file, const std::string& path) {
+    return gfstrReadIFFChecked(file, path, kMaxCharacterFileSize);
+}
+
+std::string read_character_file(const std::string& path) {
+    std::optional<std::string> bytes = read_file_up_to(path, kMaxCharacterFileSize);
+    if (!bytes) throw file_too_large(file_length(path));
+    return std::move(*bytes);
+}
 
 bool gfblnVerifyUserIFF(const IFFFile& file) {
     return guarded("FacewrightMain", "gfblnVerifyUserIFF", [&](int32_t&) {

@@ -1,11 +1,24 @@
 #pragma once
 // Character files: the check that a file is a sim's own, and the writer that saves it without
 // its bitmaps and resource map.
+#include <cstdint>
 #include <string>
 
 #include "core/formats/iff.hpp"
 
 namespace fw {
+
+// The largest file taken for a character file. The game writes them at tens of kilobytes (the
+// sim's lists, relationships and portraits); a limit hundreds of times that turns away only files
+// that are no character file, before a byte of them is read, so that a huge file in a
+// neighbourhood costs neither memory nor time.
+inline constexpr int64_t kMaxCharacterFileSize = 16 * 1024 * 1024;
+
+// gfstrReadIFFChecked for a character file: a file above kMaxCharacterFileSize gives
+// "Error 6 - File too large (N bytes)" unread.
+std::string read_character_file_checked(IFFFile& file, const std::string& path);
+// A character file's bytes; fails (file_too_large) for one above kMaxCharacterFileSize, unread.
+std::string read_character_file(const std::string& path);
 
 // True when the record has "STR#" 200, "CTSS" 2000 (both flags 0x0010) and an "OBJD" chunk whose
 // label begins with "user" in any case. Guarded (FacewrightMain / gfblnVerifyUserIFF, 0).

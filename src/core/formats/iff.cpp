@@ -4,7 +4,6 @@
 #include "core/formats/binary.hpp"
 #include "core/formats/byte_reader.hpp"
 #include "core/formats/rsmp.hpp"
-#include "core/platform/game_files.hpp"
 
 namespace fw {
 
@@ -32,12 +31,12 @@ void read_chunk(IFFFile& file, ByteReader& in, std::string type) {
     file.chunks.push_back(std::move(chunk));
 }
 
-// The reading shared by both readers. `checked` selects the map reader that returns a text.
-void read_iff(IFFFile& file, std::string_view bytes, int32_t& location, bool checked) {
+// The reading shared by both readers. `checked` selects the map reader that returns a text. Each
+// chunk's size is checked against what the file holds before its data are read.
+void read_iff(IFFFile& file, ByteReader& in, int32_t& location, bool checked) {
     location = checkpoint::start;
     file.chunks.clear();
     file.map_types.clear();
-    ByteReader in(bytes);
     file.header = in.read(60);
     file.map_offset = in.read(4);
     const int32_t offset = gflngStrToLongBE(file.map_offset);
@@ -61,10 +60,10 @@ void read_iff(IFFFile& file, std::string_view bytes, int32_t& location, bool che
     }
 }
 
-std::string checked_result(IFFFile& file, std::string_view bytes) {
+std::string checked_result(IFFFile& file, ByteReader& in) {
     int32_t location = 0;
     try {
-        read_iff(file, bytes, location, true);
+        read_iff(file, in, location, true);
         return "";
     } catch (const MapRefused& refused) {
         return refused.text + " (RSMP)";
@@ -83,23 +82,32 @@ void gsInitIFF(IFFFile& file) {
 void gsReadIFF(IFFFile& file, const std::string& path) {
     guarded("modIFFsupport", "gsReadIFF", [&](int32_t& location) {
         location = checkpoint::start;
-        const std::string bytes = read_file(path);
-        read_iff(file, bytes, location, false);
+        FileSource source(path);
+        ByteReader in(source);
+        read_iff(file, in, location, false);
     });
 }
 
-std::string gfstrReadIFFChecked(IFFFile& file, const std::string& path) {
-    std::string bytes;
+Failure file_too_large(int64_t size) {
+    return Failure(ErrorKind::Overflow, "File too large (" + std::to_string(size) + " bytes)");
+}
+
+std::string gfstrReadIFFChecked(IFFFile& file, const std::string& path, int64_t largest) {
     try {
-        bytes = read_file(path);
+        FileSource source(path);
+        if (static_cast<int64_t>(source.size()) > largest) {
+            return error_text(file_too_large(static_cast<int64_t>(source.size())));
+        }
+        ByteReader in(source);
+        return checked_result(file, in);
     } catch (...) {
         return error_text(failure_from_current_exception());
     }
-    return checked_result(file, bytes);
 }
 
 std::string read_iff_checked_from_bytes(IFFFile& file, std::string_view bytes) {
-    return checked_result(file, bytes);
+    ByteReader in(bytes);
+    return checked_result(file, in);
 }
 
 }  // namespace fw

@@ -2,9 +2,12 @@
 // A whole IFF file in memory: a 64-byte head, then chunks of a 76-byte header and data. Every
 // header field is kept as read, so the file can be written back with every other byte unchanged.
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "core/base/failure.hpp"
 
 namespace fw {
 
@@ -53,8 +56,12 @@ void gsInitIFF(IFFFile& file);
 // (modIFFsupport / gsReadIFF, location 1000 before the chunk loop, 2000 in it).
 void gsReadIFF(IFFFile& file, const std::string& path);
 // The same reading; "" on success, else "Error N - text" (or the map reader's text + " (RSMP)").
-// Never reaches the trap: one bad file must not end a listing.
-std::string gfstrReadIFFChecked(IFFFile& file, const std::string& path);
+// Never reaches the trap: one bad file must not end a listing. A file larger than `largest` bytes
+// is refused (file_too_large) before anything of it is read.
+std::string gfstrReadIFFChecked(IFFFile& file, const std::string& path,
+                                int64_t largest = std::numeric_limits<int64_t>::max());
+// The failure of a file refused for its size: error 6, "File too large (N bytes)".
+Failure file_too_large(int64_t size);
 
 // The checked reading of bytes already in memory (the fuzzer and the benchmarks use it).
 std::string read_iff_checked_from_bytes(IFFFile& file, std::string_view bytes);

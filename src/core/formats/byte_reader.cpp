@@ -1,0 +1,57 @@
+#include "core/formats/byte_reader.hpp"
+
+#include <algorithm>
+
+namespace fw {
+
+namespace {
+
+// A block of a file is read at a time: a chunk header or a map entry is never a read of its own.
+constexpr size_t kWindowBytes = 65536;
+
+}  // namespace
+
+FileSource::FileSource(const std::string& path) : file_(BinaryFile::open_for_reading(path)) {
+    size_ = static_cast<size_t>(file_.length());
+}
+
+void FileSource::read_at(size_t offset, char* out, size_t count) {
+    if (offset != at_) file_.seek(static_cast<int64_t>(offset));
+    file_.read_exact(out, count);
+    at_ = offset + count;
+}
+
+ByteReader& ByteReader::operator=(const ByteReader& other) {
+    if (this == &other) return *this;
+    source_ = other.source_;
+    size_ = other.size_;
+    position_ = other.position_;
+    base_ = other.base_;
+    buffer_ = other.buffer_;
+    view_ = source_ != nullptr ? std::string_view(buffer_) : other.view_;
+    return *this;
+}
+
+void ByteReader::fill(size_t count) {
+    // Only a reader over a source gets here: one over memory has all its bytes in the window.
+    const size_t length = std::min(std::max(count, kWindowBytes), remaining());
+    buffer_.resize(length);
+    source_->read_at(position_, buffer_.data(), length);
+    base_ = position_;
+    view_ = buffer_;
+}
+
+void ByteReader::read_beyond_window(std::string& out, size_t count) {
+    if (count < kWindowBytes) {
+        fill(count);
+        out.append(view_.substr(0, count));
+    } else {
+        // A large chunk goes straight into its place; the window stays as it was.
+        const size_t start = out.size();
+        out.resize(start + count);
+        source_->read_at(position_, out.data() + start, count);
+    }
+    position_ += count;
+}
+
+}  // namespace fw
