@@ -62,7 +62,10 @@ std::string characters_folder(const std::string& game_path, const std::string& n
 
 std::vector<std::string> msGetFileNames(const std::string& game_path, const std::string& neighbourhood) {
     return guarded("frmMain", "msGetFileNames", [&](int32_t&) {
-        return list_matching(characters_folder(game_path, neighbourhood) + "user*.iff", true);
+        const std::string folder = characters_folder(game_path, neighbourhood);
+        // A save killed halfway left its new file beside the sim's; nothing will ever finish it.
+        remove_stale_replacements(folder);
+        return list_matching(folder + "user*.iff", true);
     });
 }
 

@@ -23,7 +23,8 @@ std::string neighbourhood_folder(const std::string& line);
 // game path + "\" + neighbourhood + "\characters\".
 std::string characters_folder(const std::string& game_path, const std::string& neighbourhood);
 // The names of the files matching "user*.iff" in the neighbourhood's characters folder, in the
-// folder's order; none when there is no such folder. Guarded (frmMain / msGetFileNames, 0).
+// folder's order; none when there is no such folder. The new files that killed saves left in
+// the folder go first (remove_stale_replacements). Guarded (frmMain / msGetFileNames, 0).
 std::vector<std::string> msGetFileNames(const std::string& game_path, const std::string& neighbourhood);
 
 }  // namespace fw

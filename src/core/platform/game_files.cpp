@@ -2,11 +2,14 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
+#include <limits>
 #include <system_error>
 
 #ifndef _WIN32
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -93,8 +96,11 @@ std::vector<std::string> list_matching(const std::string& pattern, bool files_on
     return names;
 }
 
-std::string read_file(const std::string& path) {
-    int64_t size = -1;
+namespace {
+
+// Opens a file to be read whole; `size` receives its length (-1 when unknown).
+FILE* open_whole(const std::string& path, int64_t& size) {
+    size = -1;
     FILE* file = nullptr;
 #ifndef _WIN32
     // A file named as it is written is opened before any name is matched; a failure here goes
@@ -107,23 +113,65 @@ std::string read_file(const std::string& path) {
     if (file == nullptr) file = open_reading(resolve_path(path), size);
     // The whole file is read in one request: a stream buffer would only split it.
     unbuffered(file);
+    return file;
+}
+
+// Reads the open file to its end, or nothing once it holds more than `limit` bytes.
+std::optional<std::string> read_whole(FILE* file, int64_t size, int64_t limit) {
     // The bytes go straight into the result: no staging buffer, no second copy.
     std::string bytes;
     size_t got = 0;
+    if (size > limit) {
+        std::fclose(file);
+        return std::nullopt;
+    }
     if (size > 0) {
         bytes.resize(static_cast<size_t>(size));
         got = std::fread(bytes.data(), 1, bytes.size(), file);
         bytes.resize(got);
     }
     // A file that grew since it was measured (or reports no size) is read on to its end.
+    bool too_large = false;
     if (static_cast<int64_t>(got) >= size && std::ferror(file) == 0) {
         char buffer[65536];
-        while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, got);
+        while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
+            if (static_cast<int64_t>(bytes.size() + got) > limit) {
+                too_large = true;
+                break;
+            }
+            bytes.append(buffer, got);
+        }
     }
     const bool failed = std::ferror(file) != 0;
     std::fclose(file);
     if (failed) fail(ErrorKind::DeviceIOError);
+    if (too_large) return std::nullopt;
     return bytes;
+}
+
+}  // namespace
+
+std::string read_file(const std::string& path) {
+    int64_t size = -1;
+    FILE* file = open_whole(path, size);
+    return *read_whole(file, size, std::numeric_limits<int64_t>::max());
+}
+
+std::optional<std::string> read_file_up_to(const std::string& path, int64_t limit) {
+    int64_t size = -1;
+    FILE* file = open_whole(path, size);
+    return read_whole(file, size, limit);
+}
+
+FileStamp file_stamp(const std::string& path) {
+    std::error_code ec;
+    const fs::path real = resolve_path(path);
+    const auto size = fs::file_size(real, ec);
+    if (ec) return {};
+    const auto written = fs::last_write_time(real, ec);
+    if (ec) return {};
+    return {static_cast<int64_t>(size),
+            std::chrono::duration_cast<std::chrono::nanoseconds>(written.time_since_epoch()).count()};
 }
 
 namespace {
@@ -133,7 +181,7 @@ void write_real(const fs::path& real, const std::string& bytes, bool settle) {
     note_created(real.parent_path(), real.filename().string(), settle);
     unbuffered(file);  // one write of the whole
     write_all(file, bytes);
-    if (std::fclose(file) != 0) fail(ErrorKind::DeviceIOError);
+    if (std::fclose(file) != 0) fail(errno == ENOSPC ? ErrorKind::DiskFull : ErrorKind::DeviceIOError);
 }
 
 bool delete_real(const fs::path& real, bool settle) {
@@ -194,54 +242,124 @@ bool create_folder(const std::string& path) {
     return fs::is_directory(real, ec);
 }
 
-void replace_file_atomically(const std::string& target, const std::string& bytes) {
-    fs::path real = resolve_path(target);
-    std::error_code link_ec;
-    // A linked file is replaced where it really lies, so the link stays a link.
-    if (fs::is_symlink(real, link_ec)) real = fs::weakly_canonical(real, link_ec);
-    fs::path temp = real;
-    temp += ".facewright-new";
-    // The new file is made afresh, never through whatever lies at its name: a link there would have
-    // its target overwritten and then be renamed into the file's place. A plain file there is one
-    // an interrupted replace left behind and goes; anything else is refused.
+namespace {
+
 #ifndef _WIN32
-    // The new file keeps the old one's permissions.
+// Removes the file at `path` when it is a regular file of this user that no process holds locked:
+// a new file a replace was writing when it was killed (a running replace holds its lock until the
+// file is renamed into place).
+bool remove_if_abandoned(const fs::path& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return false;
+    struct stat held {};
+    struct stat named {};
+    bool removed = false;
+    if (::fstat(fd, &held) == 0 && S_ISREG(held.st_mode) && held.st_uid == ::geteuid() &&
+        ::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::lstat(path.c_str(), &named) == 0 &&
+        named.st_ino == held.st_ino && named.st_dev == held.st_dev) {
+        removed = ::unlink(path.c_str()) == 0;
+    }
+    ::close(fd);
+    return removed;
+}
+#else
+bool remove_if_abandoned(const fs::path& path) {
+    // A file still open for writing cannot be deleted here.
+    std::error_code ec;
+    return fs::is_regular_file(fs::symlink_status(path, ec)) && fs::remove(path, ec);
+}
+#endif
+
+}  // namespace
+
+int remove_stale_replacements(const std::string& folder) {
+    const fs::path real = resolve_path(folder);
+    const std::string suffix = kReplacementSuffix;
+    std::vector<std::string> stale;
+    std::error_code ec;
+    for (fs::directory_iterator it(real, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (name.size() > suffix.size() && name.ends_with(suffix)) stale.push_back(name);
+    }
+    int removed = 0;
+    for (const std::string& name : stale) {
+        if (!remove_if_abandoned(real / name)) continue;
+        note_deleted(real, name);
+        ++removed;
+    }
+    return removed;
+}
+
+namespace {
+
+// Writes the bytes to a new file beside `real` and moves it to `real` once it is whole and on the
+// disk: over the file there when `replace`, else only where no file is (the move then fails with
+// "File already exists").
+void write_whole_then_move(const fs::path& real, const std::string& bytes, bool replace) {
+    fs::path temp = real;
+    temp += kReplacementSuffix;
+    // The new file is made afresh, never through whatever lies at its name: a link there would have
+    // its target overwritten and then be moved into the file's place. A plain file there that no
+    // running write holds is one an interrupted write left behind and goes; anything else is
+    // refused.
+#ifndef _WIN32
+    // A replacing file keeps the old one's permissions.
     struct stat old_stat {};
-    const mode_t mode = ::stat(real.c_str(), &old_stat) == 0 ? (old_stat.st_mode & 07777) : 0644;
+    const mode_t mode = replace && ::stat(real.c_str(), &old_stat) == 0 ? (old_stat.st_mode & 07777) : 0644;
     const auto create_temp = [&] {
         return ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
     };
     int fd = create_temp();
     int code = errno;
-    struct stat stale {};
-    if (fd < 0 && code == EEXIST && ::lstat(temp.c_str(), &stale) == 0 && S_ISREG(stale.st_mode) &&
-        stale.st_uid == ::geteuid() && ::unlink(temp.c_str()) == 0) {
+    if (fd < 0 && code == EEXIST && remove_if_abandoned(temp)) {
         fd = create_temp();
         code = errno;
     }
     if (fd < 0) {
         fail(code == EACCES || code == EROFS ? ErrorKind::PermissionDenied
              : code == EEXIST                ? ErrorKind::FileAlreadyExists
+             : code == ENOSPC                ? ErrorKind::DiskFull
                                              : ErrorKind::PathFileAccessError);
     }
+    // Held until the file is in place: a file at this name that nobody holds is one a killed
+    // write left behind.
+    ::flock(fd, LOCK_EX | LOCK_NB);
+    const auto give_up = [&](ErrorKind kind) {
+        ::close(fd);
+        std::error_code ignored;
+        fs::remove(temp, ignored);
+        fail(kind);
+    };
     ::fchmod(fd, mode);  // the process umask must not narrow them
     size_t done = 0;
     while (done < bytes.size()) {
         const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
         if (n < 0) {
             if (errno == EINTR) continue;
-            const int code = errno;
-            ::close(fd);
-            std::error_code ignored;
-            fs::remove(temp, ignored);
-            fail(code == ENOSPC ? ErrorKind::DiskFull : ErrorKind::DeviceIOError);
+            give_up(errno == ENOSPC ? ErrorKind::DiskFull : ErrorKind::DeviceIOError);
         }
         done += static_cast<size_t>(n);
     }
-    if (::fsync(fd) != 0 || ::close(fd) != 0) {
-        std::error_code ignored;
-        fs::remove(temp, ignored);
-        fail(ErrorKind::DeviceIOError);
+    if (::fsync(fd) != 0) give_up(errno == ENOSPC ? ErrorKind::DiskFull : ErrorKind::DeviceIOError);
+    if (replace) {
+        if (::rename(temp.c_str(), real.c_str()) != 0) give_up(ErrorKind::PathFileAccessError);
+    } else if (::link(temp.c_str(), real.c_str()) == 0) {
+        ::unlink(temp.c_str());  // the new name stands; the temporary one goes
+    } else if (errno == EEXIST) {
+        give_up(ErrorKind::FileAlreadyExists);
+    } else {
+        // A file system without links: the name was free a moment ago.
+        std::error_code ec;
+        if (fs::exists(fs::symlink_status(real, ec))) give_up(ErrorKind::FileAlreadyExists);
+        if (::rename(temp.c_str(), real.c_str()) != 0) give_up(ErrorKind::PathFileAccessError);
+    }
+    ::close(fd);
+    // Make the move itself durable.
+    const int dir = ::open(real.parent_path().empty() ? "." : real.parent_path().c_str(),
+                           O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
     }
 #else
     std::error_code stale_ec;
@@ -250,23 +368,33 @@ void replace_file_atomically(const std::string& target, const std::string& bytes
         fail(ErrorKind::FileAlreadyExists);
     }
     write_file(temp.string(), bytes);
-#endif
     std::error_code ec;
+    if (!replace && fs::exists(real, ec)) {
+        fs::remove(temp, ec);
+        fail(ErrorKind::FileAlreadyExists);
+    }
     fs::rename(temp, real, ec);
     if (ec) {
         std::error_code ignored;
         fs::remove(temp, ignored);
         fail(ErrorKind::PathFileAccessError);
     }
-#ifndef _WIN32
-    // Make the rename itself durable.
-    const int dir = ::open(real.parent_path().empty() ? "." : real.parent_path().c_str(),
-                           O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir >= 0) {
-        ::fsync(dir);
-        ::close(dir);
-    }
 #endif
+    note_created(real.parent_path(), real.filename().string());
+}
+
+}  // namespace
+
+void replace_file_atomically(const std::string& target, const std::string& bytes) {
+    fs::path real = resolve_path(target);
+    std::error_code link_ec;
+    // A linked file is replaced where it really lies, so the link stays a link.
+    if (fs::is_symlink(real, link_ec)) real = fs::weakly_canonical(real, link_ec);
+    write_whole_then_move(real, bytes, true);
+}
+
+void create_file_atomically(const std::string& path, const std::string& bytes) {
+    write_whole_then_move(resolve_path(path), bytes, false);
 }
 
 }  // namespace fw

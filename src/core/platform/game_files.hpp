@@ -3,6 +3,7 @@
 // Failures raise the error kinds of the failure table ("File not found", "Path not found", ...).
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,18 @@ std::vector<std::string> list_matching(const std::string& pattern, bool files_on
 
 // The whole file as bytes. Fails with "File not found" and the like.
 std::string read_file(const std::string& path);
+// The same for a file that must not be larger than `limit` bytes: nothing, without reading it,
+// when it is (a file that grows past the limit while it is read is refused too).
+std::optional<std::string> read_file_up_to(const std::string& path, int64_t limit);
+
+// What tells one version of a file from another without reading it: its size and the time it was
+// last written. A missing file has size -1.
+struct FileStamp {
+    int64_t size = -1;
+    int64_t written = 0;  // nanoseconds since the file system's epoch
+    bool operator==(const FileStamp&) const = default;
+};
+FileStamp file_stamp(const std::string& path);
 // Replaces the file's contents with the bytes (creating it).
 void write_file(const std::string& path, const std::string& bytes);
 // Copies a file over another (created or replaced). Fails when the source is missing.
@@ -61,9 +74,19 @@ private:
 #endif
 };
 
-// Writes the bytes to a new file beside the target, flushes them to disk and renames the new file
-// over the target, so that at every moment the target is either the old file whole or the new
-// one whole.
+// Writes the bytes to a new file beside the target (its name + kReplacementSuffix), flushes them
+// to disk and renames the new file over the target, so that at every moment the target is either
+// the old file whole or the new one whole. The new file is locked while it is written, so that
+// remove_stale_replacements can tell it from one a killed replace left behind.
 void replace_file_atomically(const std::string& target, const std::string& bytes);
+inline constexpr const char* kReplacementSuffix = ".facewright-new";
+// The same for a file that must not exist yet (a backup): the whole file appears under its name or
+// nothing does; an existing file of that name is never replaced ("File already exists").
+void create_file_atomically(const std::string& path, const std::string& bytes);
+
+// Removes the new files that writes killed in the middle left in a folder: regular files (not
+// links) of this user named "*" + kReplacementSuffix that no running replace holds. Anything it
+// cannot remove stays. Returns how many it removed.
+int remove_stale_replacements(const std::string& folder);
 
 }  // namespace fw
