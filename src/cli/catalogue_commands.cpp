@@ -33,10 +33,17 @@ void print_lines(const std::vector<std::string>& names) {
     for (const std::string& name : names) std::cout << escaped(shown_name(name)) << "\n";
 }
 
+// The archives a command skipped, named on stderr once it is done, as the windows name them in a box.
+void report_skipped(const ArchiveReading& archives) {
+    if (const std::optional<BoxMessage> box = archives.skipped_box()) {
+        std::cerr << message_text(shown_name(box->text)) << "\n";
+    }
+}
+
 int run_models(const std::string& code, const std::string& game_option, bool as_json) {
     const std::string game = game_folder(game_option, as_json);
     if (game.empty()) return 1;
-    msGetHeadModelLists(game);
+    report_skipped(msGetHeadModelLists(game));
     const std::vector<std::string> models = msGetModelList(game, code);
     if (as_json)
         print_json({{"models", names_json(models)}});
@@ -73,9 +80,10 @@ int run_skins(const std::string& model, const std::string& tone_option, const st
 int run_extract_heads(const std::string& game_option) {
     const std::string game = game_folder(game_option, false);
     if (game.empty()) return 1;
-    extract_head_bitmaps(
+    const ExtractionResult result = extract_head_bitmaps(
         game, [](const std::string& appended) { std::cout << message_text(appended) << std::flush; });
     std::cout << "\n";
+    report_skipped(result.archives);
     return 0;
 }
 

@@ -35,18 +35,19 @@ ExtractionResult extract_head_bitmaps(const std::string& game_path, const Extrac
         append(std::string("Searching:") + kCrLf + display_path(archive) + kCrLf);
         int32_t found = 0;
         int32_t extracted = 0;
-        if (file_exists(archive)) {
-            FARdir dir;
-            gsReadFARdir(dir, archive);
-            for (int32_t n = 1; n <= static_cast<int32_t>(dir.Entries.size()); ++n) {
-                const std::string name = entry_base_name(dir.entry(n).FileName);
-                if (!is_safe_file_name(name) || !is_head_bitmap_name(to_upper(name))) continue;
-                ++found;
-                if (file_exists(skins + "\\" + name)) continue;
-                if (!folder_exists(skins)) create_folder(skins);
-                ++extracted;
-                gsExtractFile(archive, skins, dir, n);
-            }
+        // An archive that cannot be read counts as missing from where it failed on; the player is
+        // told about it once the extraction is done.
+        const std::optional<FARdir> dir =
+            file_exists(archive) ? result.archives.directory(archive) : std::optional<FARdir>();
+        for (int32_t n = 1; dir && n <= static_cast<int32_t>(dir->Entries.size()); ++n) {
+            const std::string name = entry_base_name(dir->entry(n).FileName);
+            if (!is_safe_file_name(name) || !is_head_bitmap_name(to_upper(name))) continue;
+            ++found;
+            if (file_exists(skins + "\\" + name)) continue;
+            if (!result.archives.entry_inside(archive, *dir, n)) break;
+            if (!folder_exists(skins)) create_folder(skins);
+            ++extracted;
+            gsExtractFile(archive, skins, *dir, n);
         }
         append("Files Found: " + std::to_string(found) + "   " +
                "Files Extracted: " + std::to_string(extracted) + kCrLf + kCrLf);

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "core/shared/damaged_archives.hpp"
+
 namespace fw {
 
 // The archives searched, in this order, each relative to the game path.
@@ -19,6 +21,7 @@ struct ExtractionResult {
     std::string log;  // the whole log text, CR LF line ends, no line end after the totals
     int32_t total_found = 0;
     int32_t total_extracted = 0;
+    ArchiveReading archives;  // the archives skipped because they could not be read
 };
 
 // Receives each piece of text as it is appended to the log, so that a window can show progress.
@@ -26,8 +29,9 @@ using ExtractionLog = std::function<void(const std::string& appended)>;
 
 // Runs the extraction for the game at game_path. An entry whose name could reach outside the
 // skins folder is skipped (neither found nor extracted). The skins folder is made when a bitmap
-// is to be written and it is missing. A failure reading an archive or writing a bitmap reaches
-// the error trap.
+// is to be written and it is missing. An archive that cannot be read (its directory, or an
+// entry's data outside it) is left from there on and named in the result; a bitmap that cannot
+// be written reaches the error trap.
 ExtractionResult extract_head_bitmaps(const std::string& game_path, const ExtractionLog& on_append = {});
 
 }  // namespace fw

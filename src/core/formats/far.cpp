@@ -1,8 +1,9 @@
 #include "core/formats/far.hpp"
 
+#include <algorithm>
+
 #include "core/base/error_trap.hpp"
 #include "core/formats/binary.hpp"
-#include "core/formats/byte_reader.hpp"
 #include "core/formats/safe_names.hpp"
 #include "core/platform/binary_file.hpp"
 
@@ -12,16 +13,24 @@ namespace {
 
 constexpr size_t kCopyBlock = 32768;
 constexpr size_t kMinEntryBytes = 16;  // four numbers, an empty name
+// The game's largest directories are well below this: one read takes them whole.
+constexpr size_t kFirstDirectoryRead = 1 << 20;
 
 }  // namespace
+
+void check_far_entry(const FARentry& entry, int64_t archive_length) {
+    const int32_t size = gflngStrToLongLE(entry.FileSize);
+    const int32_t offset = gflngStrToLongLE(entry.FileOffset);
+    if (size < 0 || offset < 0) fail(ErrorKind::InvalidArgument);
+    if (static_cast<int64_t>(offset) + size > archive_length) fail(ErrorKind::InputPastEndOfFile);
+}
 
 void extract_far_entry(const std::string& archive, const std::string& dest_path, const FARentry& entry) {
     const int32_t size = gflngStrToLongLE(entry.FileSize);
     const int32_t offset = gflngStrToLongLE(entry.FileOffset);
     BinaryFile in = BinaryFile::open_for_reading(archive);
-    if (size < 0 || offset < 0) fail(ErrorKind::InvalidArgument);
     // The entry must lie inside the archive before the destination is touched.
-    if (static_cast<int64_t>(offset) + size > in.length()) fail(ErrorKind::InputPastEndOfFile);
+    check_far_entry(entry, in.length());
     in.seek(offset);
     BinaryFile out = BinaryFile::create(dest_path);
     char buffer[kCopyBlock];
@@ -53,29 +62,43 @@ FARentry FARentries::operator[](size_t i) const {
     return entry;
 }
 
-FARdir parse_far_directory(std::string tail) {
-    FARdir dir;
-    ByteReader in(tail);
-    dir.FileCount = in.read(4);
-    const int32_t count = gflngStrToLongLE(dir.FileCount);
-    if (count < 0) fail(ErrorKind::InvalidArgument);
-    if (static_cast<uint64_t>(count) * kMinEntryBytes > in.remaining()) fail(ErrorKind::InputPastEndOfFile);
-    // Every entry is checked against the bytes now, so that reading its fields later cannot fail.
-    std::vector<uint32_t> starts;
-    starts.reserve(static_cast<size_t>(count));
-    size_t at = 4;
-    for (int32_t i = 0; i < count; ++i) {
-        if (tail.size() - at < kMinEntryBytes) fail(ErrorKind::InputPastEndOfFile);
-        const int32_t length = gflngStrToLongLE(std::string_view(tail).substr(at + 12, 4));
-        if (length < 0) fail(ErrorKind::InvalidArgument);
-        if (tail.size() - at - kMinEntryBytes < static_cast<size_t>(length))
-            fail(ErrorKind::InputPastEndOfFile);
-        starts.push_back(static_cast<uint32_t>(at));
-        at += kMinEntryBytes + static_cast<size_t>(length);
+// Walks a directory whose bytes come in as the walk needs them: `more(n)` makes `bytes` hold at
+// least its first n bytes, and is asked only for bytes within the directory's `total`.
+struct FARdirectoryWalk {
+    template <class More>
+    static FARdir walk(std::string& bytes, size_t total, More more) {
+        FARdir dir;
+        if (total < 4) fail(ErrorKind::InputPastEndOfFile);
+        more(4);
+        dir.FileCount = bytes.substr(0, 4);
+        const int32_t count = gflngStrToLongLE(dir.FileCount);
+        if (count < 0) fail(ErrorKind::InvalidArgument);
+        if (static_cast<uint64_t>(count) * kMinEntryBytes > total - 4) fail(ErrorKind::InputPastEndOfFile);
+        // Every entry is checked against the bytes now, so that reading its fields later cannot fail.
+        std::vector<uint32_t> starts;
+        starts.reserve(static_cast<size_t>(count));
+        size_t at = 4;
+        for (int32_t i = 0; i < count; ++i) {
+            if (total - at < kMinEntryBytes) fail(ErrorKind::InputPastEndOfFile);
+            more(at + kMinEntryBytes);
+            const int32_t length = gflngStrToLongLE(std::string_view(bytes).substr(at + 12, 4));
+            if (length < 0) fail(ErrorKind::InvalidArgument);
+            if (total - at - kMinEntryBytes < static_cast<size_t>(length))
+                fail(ErrorKind::InputPastEndOfFile);
+            more(at + kMinEntryBytes + static_cast<size_t>(length));
+            starts.push_back(static_cast<uint32_t>(at));
+            at += kMinEntryBytes + static_cast<size_t>(length);
+        }
+        bytes.resize(std::min(bytes.size(), at));
+        dir.Entries.starts_ = std::move(starts);
+        dir.Entries.bytes_ = std::make_shared<const std::string>(std::move(bytes));
+        return dir;
     }
-    dir.Entries.starts_ = std::move(starts);
-    dir.Entries.bytes_ = std::make_shared<const std::string>(std::move(tail));
-    return dir;
+};
+
+FARdir parse_far_directory(std::string tail) {
+    const size_t total = tail.size();
+    return FARdirectoryWalk::walk(tail, total, [](size_t) {});
 }
 
 FARdir read_far_directory(const std::string& archive) {
@@ -86,8 +109,17 @@ FARdir read_far_directory(const std::string& archive) {
     if (offset == 0) return FARdir{};  // no directory: a count of 0
     if (offset < 0 || offset + int64_t{4} > length) fail(ErrorKind::InputPastEndOfFile);
     in.seek(offset);
-    // The directory is the archive's tail; reading it whole keeps each entry's checks in memory.
-    return parse_far_directory(in.read_exact(static_cast<size_t>(length - offset)));
+    // The directory is the archive's tail. It is read in growing blocks as far as its entries
+    // reach, so that an offset pointing far before the end costs no more than the entries it finds.
+    const size_t total = static_cast<size_t>(length - offset);
+    std::string bytes;
+    return FARdirectoryWalk::walk(bytes, total, [&](size_t needed) {
+        if (needed <= bytes.size()) return;
+        const size_t grown = std::min(total, std::max({needed, 2 * bytes.size(), kFirstDirectoryRead}));
+        const size_t had = bytes.size();
+        bytes.resize(grown);
+        in.read_exact(bytes.data() + had, grown - had);
+    });
 }
 
 void gsReadFARdir(FARdir& dir, const std::string& archive) {

@@ -10,8 +10,7 @@
 namespace fw {
 
 struct FARdir;
-class FARentries;
-FARdir parse_far_directory(std::string tail);
+struct FARdirectoryWalk;
 
 struct FARentry {
     std::string FileSize;  // 4 raw bytes each, decoded with gflngStrToLongLE on use
@@ -52,7 +51,7 @@ public:
     iterator end() const { return {this, starts_.size()}; }
 
 private:
-    friend FARdir parse_far_directory(std::string tail);
+    friend struct FARdirectoryWalk;
     std::shared_ptr<const std::string> bytes_;
     std::vector<uint32_t> starts_;
 };
@@ -82,11 +81,16 @@ void gsExtractFileEx(const std::string& archive, const std::string& dest_folder,
 // The unguarded forms, for callers that report a failure themselves (the command-line tool).
 FARdir read_far_directory(const std::string& archive);
 // Copies the entry's data to dest_path in blocks of 32768 bytes; the entry must lie inside the
-// archive before the destination is created.
+// archive (check_far_entry) before the destination is created.
 void extract_far_entry(const std::string& archive, const std::string& dest_path, const FARentry& entry);
+// Fails unless the entry's size and offset are not negative and its data lie inside an archive of
+// `archive_length` bytes: an entry that fails this belongs to a damaged archive.
+void check_far_entry(const FARentry& entry, int64_t archive_length);
 
 // The directory from its bytes (count, then entries), as gsReadFARdir reads them from the
-// archive's tail; fails like gsReadFARdir. The fuzzer and the benchmarks use it.
+// archive's tail; fails like gsReadFARdir. The fuzzer and the benchmarks use it. (gsReadFARdir
+// reads the tail only as far as the directory's entries reach, never the whole rest of a large
+// archive whose directory offset lies.)
 FARdir parse_far_directory(std::string tail);
 
 }  // namespace fw

@@ -18,31 +18,11 @@ constexpr const char* kModule = "frmSelectHead";
 // another folder lists nothing.
 bool safe_pattern_part(const std::string& text) { return text.empty() || is_safe_file_name(text); }
 
-bool contains_ignoring_case(const std::vector<std::string>& list, const std::string& name) {
-    for (const std::string& entry : list) {
-        if (iequals(entry, name)) return true;
-    }
-    return false;
-}
-
 }  // namespace
 
 std::vector<std::string> msGetModelList(const std::string& game_path, const std::string& skin_data) {
-    return guarded(kModule, "msGetModelList", [&](int32_t&) {
-        std::vector<std::string> models;
-        const std::string code = skin_data.substr(0, 2);
-        if (const std::vector<std::string>* built_in = head_model_lists().list_for(to_upper(code))) {
-            models = *built_in;
-        }
-        if (!safe_pattern_part(code)) return models;
-        for (const std::string& mesh :
-             list_matching(game_path + "\\GameData\\Skins\\C???" + code + "*.cmx", true)) {
-            const std::string base = mesh.substr(0, mesh.size() - 4);
-            if (contains_ignoring_case(models, base)) continue;
-            models.push_back(to_upper(mesh.substr(0, mesh.find('.'))));
-        }
-        return models;
-    });
+    return guarded(kModule, "msGetModelList",
+                   [&](int32_t&) { return head_models_for(game_path, skin_data); });
 }
 
 SkinListing msGetSkinFileNames(const std::string& game_path, const std::string& model,
@@ -50,21 +30,20 @@ SkinListing msGetSkinFileNames(const std::string& game_path, const std::string& 
     return guarded(kModule, "msGetSkinFileNames", [&](int32_t& location) {
         location = checkpoint::start;
         SkinListing listing;
-        const size_t underscore = model.find('_');
-        if (underscore == std::string::npos) {
+        const std::string tone = skin_data.size() > 3 ? skin_data.substr(skin_data.size() - 3) : skin_data;
+        const std::string prefix = skin_name_prefix(model, tone);
+        if (prefix.empty()) {
             listing.refusal = "The head model " + model + " has no \"_\" in its name, so it has no skins.";
             return listing;
         }
         location = checkpoint::c2000;
-        const std::string prefix = model.substr(0, underscore);
-        const std::string tone = skin_data.size() > 3 ? skin_data.substr(skin_data.size() - 3) : skin_data;
-        if (!safe_pattern_part(prefix + tone)) {
+        if (!safe_pattern_part(prefix)) {
             listing.refusal = "The head model " + model + " cannot name a skin file.";
             return listing;
         }
         const std::string folder = game_path + "\\gamedata\\skins\\";
         location = checkpoint::c3000;
-        for (const std::string& file : list_matching(folder + prefix + tone + "_*.bmp", true)) {
+        for (const std::string& file : list_matching(folder + prefix + "_*.bmp", true)) {
             (loads_as_picture(folder + file) ? listing.skins : listing.bad).push_back(file);
         }
         location = checkpoint::c4000;

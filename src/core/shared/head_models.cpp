@@ -1,5 +1,7 @@
 #include "core/shared/head_models.hpp"
 
+#include <algorithm>
+
 #include "core/formats/far.hpp"
 #include "core/formats/safe_names.hpp"
 #include "core/platform/game_files.hpp"
@@ -53,20 +55,48 @@ std::string head_model_from_entry(const std::string& entry_name, bool digit_rule
     return name.substr(0, name.find('.'));
 }
 
-void msGetHeadModelLists(const std::string& game_path) {
+ArchiveReading msGetHeadModelLists(const std::string& game_path) {
     HeadModelLists& lists = head_model_lists();
     lists = HeadModelLists{};
+    ArchiveReading archives;
     for (const std::string& archive : head_model_archives()) {
         const std::string path = game_path + archive;
         if (!file_exists(path)) continue;
-        FARdir dir;
-        gsReadFARdir(dir, path);
+        const std::optional<FARdir> dir = archives.directory(path);
+        if (!dir) continue;
         const bool digit_rule = needs_digit_rule(archive);
-        for (const FARentry& entry : dir.Entries) {
+        for (const FARentry& entry : dir->Entries) {
             const std::string model = head_model_from_entry(entry.FileName, digit_rule);
             if (!model.empty()) msAddHeadModel(model);
         }
     }
+    return archives;
+}
+
+std::vector<std::string> head_models_for(const std::string& game_path, const std::string& skin_data) {
+    std::vector<std::string> models;
+    const std::string code = skin_data.substr(0, 2);
+    if (const std::vector<std::string>* built_in = head_model_lists().list_for(to_upper(code))) {
+        models = *built_in;
+    }
+    // A code from the sim's data builds a listing pattern; one that names another folder lists
+    // nothing.
+    if (!code.empty() && !is_safe_file_name(code)) return models;
+    const auto listed = [&models](const std::string& name) {
+        return std::any_of(models.begin(), models.end(),
+                           [&name](const std::string& model) { return iequals(model, name); });
+    };
+    for (const std::string& mesh :
+         list_matching(game_path + "\\GameData\\Skins\\C???" + code + "*.cmx", true)) {
+        if (listed(mesh.substr(0, mesh.size() - 4))) continue;
+        models.push_back(to_upper(mesh.substr(0, mesh.find('.'))));
+    }
+    return models;
+}
+
+std::string skin_name_prefix(const std::string& model, const std::string& tone) {
+    const size_t underscore = model.find('_');
+    return underscore == std::string::npos ? std::string() : model.substr(0, underscore) + tone;
 }
 
 void msAddHeadModel(const std::string& name) {

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "core/shared/damaged_archives.hpp"
+
 namespace fw {
 
 struct HeadModelLists {
@@ -32,9 +34,19 @@ const std::vector<std::string>& head_model_archives();
 std::string head_model_from_entry(const std::string& entry_name, bool digit_rule);
 
 // Empties the lists, then fills them from the archives of the game that exist, in archive and
-// directory order; duplicates are kept. A missing archive is skipped. An archive that cannot be
-// read reaches the error trap.
-void msGetHeadModelLists(const std::string& game_path);
+// directory order; duplicates are kept. A missing archive is skipped, and so is one that cannot be
+// read: the result names those for the player.
+ArchiveReading msGetHeadModelLists(const std::string& game_path);
+
+// The head models the head selector lists for a skin data code (e.g. "malgt"): the built-in
+// models of the code's list (its first two characters, upper-cased), then the meshes game path +
+// "\GameData\Skins\" + "C???" + code + "*.cmx" whose name without extension is not listed yet
+// (ignoring case), each upper-cased up to its first ".".
+std::vector<std::string> head_models_for(const std::string& game_path, const std::string& skin_data);
+
+// What the names of a model's skins in a tone begin with: the model's name up to its first "_",
+// then the tone code ("C005MAlgt" for C005MA_ROMEO in "lgt"); "" for a model without "_".
+std::string skin_name_prefix(const std::string& model, const std::string& tone);
 
 // Files one model name into the list of its age/gender code (its fifth and sixth characters);
 // a name with any other code is ignored.

@@ -141,8 +141,15 @@ void frmMain::Form_Load() {
         grow_caption(caption);
     }
 
-    msGetHeadModelLists(app_state().game_path);
+    skipped_archives_ = msGetHeadModelLists(app_state().game_path).skipped_box();
     create_head_preview_folder();
+}
+
+void frmMain::report_skipped_archives() {
+    if (!skipped_archives_) return;
+    const BoxMessage box = std::move(*skipped_archives_);
+    skipped_archives_.reset();
+    msgBox(box, this);
 }
 
 void frmMain::set_name_label(int32_t cell, const QString& caption) {
@@ -213,6 +220,7 @@ void frmMain::Form_Activate() {
 
     const PathCheck check = check_game_path(app_state().game_path);
     for (const BoxMessage& box : check.boxes) msgBox(box, this);
+    report_skipped_archives();
     if (!check.game_found || !files_.empty()) return;
 
     msGetUserDataDirs();

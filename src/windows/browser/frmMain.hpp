@@ -7,8 +7,11 @@
 #include <QMainWindow>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "core/base/message_box.hpp"
 
 class QLabel;
 class QListWidgetItem;
@@ -41,6 +44,10 @@ public:
 
     // Draws the current page (also the page-drawing benchmark's entry point).
     void msLoadSimImages();
+
+    // Names the archives the load could not read and skipped, once, in a box over the window:
+    // the first activation does, after the title box and the path checks.
+    void report_skipped_archives();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -84,8 +91,9 @@ private:
     std::vector<std::string> files_;    // the character file list
     std::string neighbourhood_;         // the folder of the line chosen in lstUserDataDir
     int32_t page_ = 0;
-    bool shown_ = false;       // the window has been shown once
-    bool activating_ = false;  // Form_Activate is running
+    std::optional<BoxMessage> skipped_archives_;  // from Form_Load, until reported
+    bool shown_ = false;                          // the window has been shown once
+    bool activating_ = false;                     // Form_Activate is running
 };
 
 }  // namespace fw

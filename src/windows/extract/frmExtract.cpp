@@ -9,6 +9,7 @@
 #include "core/extract/head_extraction.hpp"
 #include "core/shell/app_state.hpp"
 #include "windows/widgets/dialog_frame.hpp"
+#include "windows/widgets/msg_box.hpp"
 #include "windows/widgets/qt_text.hpp"
 #include "windows/widgets/wait_cursor.hpp"
 
@@ -35,13 +36,17 @@ void frmExtract::showEvent(QShowEvent* event) {
 
 void frmExtract::Form_Activate() {
     ui->cmdClose->setEnabled(false);
+    std::optional<BoxMessage> skipped;
     {
         const WaitCursor busy;
-        extract_head_bitmaps(app_state().game_path, [this](const std::string& piece) { append(piece); });
+        skipped = extract_head_bitmaps(app_state().game_path, [this](const std::string& piece) {
+                      append(piece);
+                  }).archives.skipped_box();
     }
     done_ = true;
     ui->cmdClose->setEnabled(true);
     ui->cmdClose->setFocus();
+    if (skipped) msgBox(*skipped, this);
 }
 
 void frmExtract::append(const std::string& piece) {
