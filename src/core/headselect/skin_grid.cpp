@@ -6,7 +6,6 @@
 #include "core/base/error_trap.hpp"
 #include "core/formats/safe_names.hpp"
 #include "core/headselect/head_catalogue.hpp"
-#include "core/platform/game_files.hpp"
 #include "core/platform/settings.hpp"
 #include "core/shared/head_previews.hpp"
 
@@ -19,12 +18,6 @@ constexpr size_t kExtensionLength = 4;  // ".bmp"
 
 std::string without_extension(const std::string& file) {
     return file.size() >= kExtensionLength ? file.substr(0, file.size() - kExtensionLength) : file;
-}
-
-// A skin whose bitmap the window could not load: the failure the trap reports.
-[[noreturn]] void skin_did_not_load(const ShownSkin& skin) {
-    if (!file_exists(skin.bitmap_path)) fail(ErrorKind::FileNotFound);
-    fail(ErrorKind::InvalidArgument, "Invalid picture");
 }
 
 }  // namespace
@@ -109,28 +102,31 @@ std::string HeadSelector::tooltip_at(int32_t x, int32_t y) const {
 
 std::optional<std::string> HeadSelector::msFillThumbs(bool previews_on, const SkinGridPainter& painter) {
     return guarded(kModule, "msFillThumbs", [&](int32_t& location) -> std::optional<std::string> {
-        location = checkpoint::start;
-        if (painter.clear_grid) painter.clear_grid();
-        if (skins_.empty()) return std::nullopt;
-        for (const SkinThumbnail& thumbnail : page_thumbnails()) {
-            location = checkpoint::c2000;
-            if (painter.draw_thumbnail) painter.draw_thumbnail(thumbnail);
-            location = checkpoint::c2400;
-            if (previews_on && painter.draw_preview && !thumbnail.preview_path.empty()) {
-                try {
-                    painter.draw_preview(thumbnail);
-                } catch (const std::exception&) {
-                    // A preview is a courtesy: the thumbnail stands without it.
+        for (;;) {
+            location = checkpoint::start;
+            if (painter.clear_grid) painter.clear_grid();
+            if (skins_.empty()) return std::nullopt;
+            for (const SkinThumbnail& thumbnail : page_thumbnails()) {
+                location = checkpoint::c2000;
+                if (painter.draw_thumbnail) painter.draw_thumbnail(thumbnail);
+                location = checkpoint::c2400;
+                if (previews_on && painter.draw_preview && !thumbnail.preview_path.empty()) {
+                    try {
+                        painter.draw_preview(thumbnail);
+                    } catch (const std::exception&) {
+                        // A preview is a courtesy: the thumbnail stands without it.
+                    }
                 }
+                location = checkpoint::c2800;
+                if (painter.refresh) painter.refresh();
             }
-            location = checkpoint::c2800;
-            if (painter.refresh) painter.refresh();
+            location = checkpoint::c3000;
+            selected_ = 0;
+            if (!painter.show_skin || painter.show_skin(*skin_in_cell(0))) return page_text();
+            // The page's first skin stopped loading after the listing: it leaves the list as the
+            // skins that never loaded did, and the page is drawn again without it.
+            drop_skin(0);
         }
-        location = checkpoint::c3000;
-        selected_ = 0;
-        const ShownSkin first = *skin_in_cell(0);
-        if (painter.show_skin && !painter.show_skin(first)) skin_did_not_load(first);
-        return page_text();
     });
 }
 
@@ -139,9 +135,27 @@ std::optional<ShownSkin> HeadSelector::picThumbs_MouseDown(
     return guarded(kModule, "picThumbs_MouseDown", [&](int32_t&) -> std::optional<ShownSkin> {
         selected_ = cell_at(x, y);
         std::optional<ShownSkin> skin = skin_in_cell(selected_);
-        if (skin && show_skin && !show_skin(*skin)) skin_did_not_load(*skin);
+        if (skin && show_skin && !show_skin(*skin)) {
+            drop_skin(selected_);
+            return std::nullopt;
+        }
         return skin;
     });
+}
+
+void HeadSelector::drop_skin(int32_t cell) {
+    const auto at = skins_.begin() + (skin_index(cell) - 1);
+    gone_bad_.push_back(*at);
+    skins_.erase(at);
+    // A last page left empty gives way to the one before it.
+    if (page_ > 0 && !cell_has_file(page_, 0, skins_.size())) --page_;
+}
+
+std::optional<BoxMessage> HeadSelector::take_skins_gone_bad() {
+    if (gone_bad_.empty()) return std::nullopt;
+    BoxMessage box{bad_skin_files_message(gone_bad_), kBoxCritical, kBadSkinFilesTitle};
+    gone_bad_.clear();
+    return box;
 }
 
 std::optional<std::string> selected_skin_text(const std::string& model_text,

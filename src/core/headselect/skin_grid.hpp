@@ -92,20 +92,29 @@ public:
 
     // Draws the current page: clears the grid, then each skin's thumbnail, its preview when
     // previews are on, and a refresh; then selects the first cell and shows its skin. Returns the
-    // page text, or nothing when there are no skins (the page text keeps what it showed).
-    // Guarded (frmSelectHead / msFillThumbs: 1000 clearing, 2000 thumbnail, 2400 preview,
-    // 2800 refresh, 3000 first skin and page text); a skin that does not load for show_skin
-    // reaches the trap.
+    // page text, or nothing when there are no skins (the page text keeps what it showed). A first
+    // skin that no longer loads for show_skin leaves the list (take_skins_gone_bad) and the page
+    // is drawn again. Guarded (frmSelectHead / msFillThumbs: 1000 clearing, 2000 thumbnail, 2400
+    // preview, 2800 refresh, 3000 first skin and page text).
     std::optional<std::string> msFillThumbs(bool previews_on, const SkinGridPainter& painter);
 
     // A mouse button pressed at a point of the grid: the point's cell becomes the selected one
     // (erase the old frame first: selected() before the call). A cell with a skin shows it;
-    // an empty one leaves picSkin and txtSkinName as they are and gives nothing. Guarded
-    // (frmSelectHead / picThumbs_MouseDown, 0): a skin that does not load reaches the trap.
+    // an empty one leaves picSkin and txtSkinName as they are and gives nothing. A skin that no
+    // longer loads leaves the list (take_skins_gone_bad; the page is to be drawn again) and gives
+    // nothing. Guarded (frmSelectHead / picThumbs_MouseDown, 0).
     std::optional<ShownSkin> picThumbs_MouseDown(int32_t x, int32_t y,
                                                  const std::function<bool(const ShownSkin&)>& show_skin);
 
+    // The "Bad Skin Files Detected" box for the skins that stopped loading after the listing and
+    // left it since the last call; nothing when none did.
+    std::optional<BoxMessage> take_skins_gone_bad();
+    const std::vector<std::string>& skins_gone_bad() const { return gone_bad_; }
+
 private:
+    void drop_skin(int32_t cell);
+
+    std::vector<std::string> gone_bad_;
     std::string game_path_;
     std::string skin_data_;
     std::string model_;

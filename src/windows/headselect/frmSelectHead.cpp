@@ -228,6 +228,8 @@ void frmSelectHead::msFillThumbs() {
     painter.show_skin = [this](const ShownSkin& skin) { return show_skin(skin); };
 
     const std::optional<std::string> page_text = selector_.msFillThumbs(ui->chkPreview->isChecked(), painter);
+    wait.reset();
+    if (std::optional<BoxMessage> gone_bad = selector_.take_skins_gone_bad()) msgBox(*gone_bad, this);
     if (!page_text) return;
     grid->setSelectedCell(selector_.selected());
     ui->txtPageCount->setText(to_qt(*page_text));
@@ -236,6 +238,8 @@ void frmSelectHead::msFillThumbs() {
 void frmSelectHead::picThumbs_MouseDown(int x, int y) {
     ui->picThumbs->eraseFrame();
     selector_.picThumbs_MouseDown(x, y, [this](const ShownSkin& skin) { return show_skin(skin); });
+    // A skin that stopped loading has left the list: the page is drawn again without it.
+    if (!selector_.skins_gone_bad().empty()) return msFillThumbs();
     ui->picThumbs->setSelectedCell(selector_.selected());
 }
 
