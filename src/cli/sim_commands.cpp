@@ -3,13 +3,18 @@
 #include <iostream>
 
 #include "cli/commands.hpp"
+#include "cli/game_folder.hpp"
 #include "core/base/charset.hpp"
+#include "core/editor/head_check.hpp"
 #include "core/editor/sim_save.hpp"
 #include "core/editor/sim_session.hpp"
 #include "core/platform/game_files.hpp"
 #include "core/platform/game_paths.hpp"
 #include "core/platform/settings.hpp"
+#include "core/platform/shown_name.hpp"
 #include "core/shared/appearance.hpp"
+#include "core/shared/head_models.hpp"
+#include "core/shell/game_location.hpp"
 
 namespace fw::cli {
 
@@ -77,6 +82,14 @@ bool backup_setting_on() {
     return leading_number(value) == 1.0;
 }
 
+// The game whose head models and skins an edit is checked against: the one the commands use
+// (--game, the stored location, the registry), or none.
+std::string catalogue_game() {
+    const GamePathInUse in_use = game_path_in_use(game_option(""));
+    if (in_use.source == GamePathSource::None || !folder_exists(in_use.path)) return "";
+    return in_use.path;
+}
+
 int run_edit(EditRequest request) {
     request.path = full_path(request.path);
     if (!file_exists(request.path)) return report_error("No such file: " + shown_path(request.path), false);
@@ -102,6 +115,20 @@ int run_edit(EditRequest request) {
         if (skin.refusal) return refuse(*skin.refusal, false);
         controls.model = model.bytes;
         controls.skin = skin.bytes;
+    }
+
+    // A head the game may not draw on the sim is saved as asked, with a warning.
+    if (auto refusal = check_controls(controls)) return refuse(*refusal, false);
+    const SimControls as_opened = read_sim_controls(session.appearance, session.names);
+    const std::string game = catalogue_game();
+    ArchiveReading archives;
+    if (!game.empty() && (request.head || request.age || request.gender))
+        archives = msGetHeadModelLists(game);
+    for (const std::string& mismatch : head_mismatches(game, as_opened, controls, archives)) {
+        std::cerr << "Warning: " << escaped(shown_name(mismatch)) << "\n";
+    }
+    if (const std::optional<BoxMessage> box = archives.skipped_box()) {
+        std::cerr << message_text(shown_name(box->text)) << "\n";
     }
 
     SaveOptions options;

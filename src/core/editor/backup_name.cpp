@@ -1,9 +1,11 @@
 #include "core/editor/backup_name.hpp"
 
 #include <cstdio>
+#include <cstring>
 #include <ctime>
 
 #include "core/formats/rsmp.hpp"
+#include "core/platform/game_files.hpp"
 #include "core/platform/name_compare.hpp"
 
 namespace fw {
@@ -84,7 +86,17 @@ std::string backup_sim_part(const std::string& previous_name, const std::string&
 
 std::string backup_name(const std::string& file_name, const std::string& sim_part,
                         const std::string& neighbourhood, const LocalTime& time) {
-    return gfstrSafeFileName(file_name + "_" + sim_part + "_" + neighbourhood + "_" + backup_time_text(time));
+    // The filter keeps "_", so filtering the parts one by one is filtering the whole name.
+    const std::string file = gfstrSafeFileName(file_name);
+    const std::string place = gfstrSafeFileName(neighbourhood);
+    const std::string when = backup_time_text(time);
+    // Only the sim part gives way: the others say which file, where and when, and are read back
+    // from the name's end. The backup is written under its name + kReplacementSuffix first, so
+    // that name must fit too.
+    const size_t fixed =
+        file.size() + place.size() + when.size() + 3 + kBackupSuffixRoom + std::strlen(kReplacementSuffix);
+    const size_t room = kMaxFileNameBytes > fixed ? kMaxFileNameBytes - fixed : 0;
+    return file + "_" + gfstrSafeFileName(sim_part).substr(0, room) + "_" + place + "_" + when;
 }
 
 }  // namespace fw

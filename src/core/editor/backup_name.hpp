@@ -1,6 +1,7 @@
 #pragma once
 // The name of a backup copy of a character file: file name, sim, neighbourhood and the local
 // date and time, reduced to the characters every file system accepts.
+#include <cstddef>
 #include <functional>
 #include <string>
 
@@ -30,8 +31,16 @@ std::string neighbourhood_of(const std::string& path);
 // ("Renée" gives "Renee") so that the file-name filter keeps them.
 std::string backup_sim_part(const std::string& previous_name, const std::string& new_name);
 
+// The longest file name the file systems the game's folders lie on take, in bytes.
+inline constexpr size_t kMaxFileNameBytes = 255;
+// Room kept at the end of a backup's name for the "_2", "_3", ... that tells apart backups made in
+// one minute: "_" and up to five digits.
+inline constexpr size_t kBackupSuffixRoom = 6;
+
 // file name + "_" + sim part + "_" + neighbourhood + "_" + time text, keeping only a-z, A-Z,
-// 0-9, "-" and "_" (so User00005.iff becomes User00005iff).
+// 0-9, "-" and "_" (so User00005.iff becomes User00005iff). The sim part is cut short where the
+// whole name, with kBackupSuffixRoom to spare and the temporary suffix it is written under, would
+// not fit in kMaxFileNameBytes; the other parts are always whole.
 std::string backup_name(const std::string& file_name, const std::string& sim_part,
                         const std::string& neighbourhood, const LocalTime& time);
 

@@ -9,7 +9,9 @@
 
 #include "core/base/message_box.hpp"
 #include "core/editor/sim_session.hpp"
+#include "core/formats/far.hpp"
 #include "core/shared/appearance.hpp"
+#include "core/shared/damaged_archives.hpp"
 
 namespace fw {
 
@@ -67,16 +69,28 @@ std::string skin_bitmap_path(const std::string& game_path, const std::string& sk
 // relative to the game path.
 const std::vector<std::string>& head_bitmap_search_archives();
 
+// Where a head bitmap lies in the game's archives: archive, its directory and the entry's number.
+struct HeadBitmapEntry {
+    std::string archive;
+    FARdir dir;
+    int32_t n = 0;
+};
 // Searches the archives of the game that exist, in order, for the first entry whose file-name
-// part equals skin + ".bmp" without regard to case, and extracts it as "headtemp.bmp" into the
-// program folder (replacing an earlier one). Returns that file's path, or "" when no archive holds
-// the bitmap or the skin is not a safe file name. Guarded (frmEditSim / msDisplayData, 0); an
-// archive that cannot be read reaches the trap.
-std::string extract_head_bitmap(const std::string& game_path, const std::string& skin);
+// part equals skin + ".bmp" without regard to case; nothing when no archive holds it or the skin
+// is not a safe file name. An archive that cannot be read is skipped (see ArchiveReading).
+std::optional<HeadBitmapEntry> find_head_bitmap(const std::string& game_path, const std::string& skin,
+                                                ArchiveReading& archives);
+
+// Extracts the bitmap find_head_bitmap finds as "headtemp.bmp" into the program folder (replacing
+// an earlier one). Returns that file's path, or "" when there is none. Guarded (frmEditSim /
+// msDisplayData, 0): a bitmap that cannot be written reaches the trap.
+std::string extract_head_bitmap(const std::string& game_path, const std::string& skin,
+                                ArchiveReading& archives);
 
 // The head bitmap picHead shows when the editor opens: the skins folder's when it loads as a
 // picture, else the one extract_head_bitmap finds; "" leaves the head-not-found placeholder.
-std::string head_bitmap_for_display(const std::string& game_path, const std::string& skin);
+std::string head_bitmap_for_display(const std::string& game_path, const std::string& skin,
+                                    ArchiveReading& archives);
 
 // The editor's SelectedSkin after the head selector closed, split at its first ",": nothing when
 // it is empty (the selector was cancelled and nothing changes).

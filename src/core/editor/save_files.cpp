@@ -14,13 +14,29 @@ bool SaveFiles::create_folder(const std::string& path) { return fw::create_folde
 bool SaveFiles::delete_file(const std::string& path) { return fw::delete_file(path); }
 
 void SaveFiles::write_without_bitmaps(const IFFFile& image, const std::string& path) {
-    gsWriteIFF_NoBMPs(image, path);
+    // The save reports a failed write itself, so it is not written through the trapping writer.
+    write_file(path, iff_bytes_without_bitmaps(image));
 }
 
 std::string SaveFiles::read_file(const std::string& path) { return fw::read_file(path); }
-void SaveFiles::copy_file(const std::string& from, const std::string& to) { fw::copy_file(from, to); }
+FileStamp SaveFiles::file_stamp(const std::string& path) { return fw::file_stamp(path); }
+
+namespace {
+// The folder a path lies in, as a game path.
+std::string folder_of(const std::string& path) {
+    const size_t cut = path.find_last_of("\\/");
+    return cut == std::string::npos ? std::string(".") : path.substr(0, cut);
+}
+}  // namespace
+
+void SaveFiles::write_new_file(const std::string& path, const std::string& bytes) {
+    remove_stale_replacements(folder_of(path));
+    create_file_atomically(path, bytes);
+}
 
 void SaveFiles::replace_file(const std::string& target, const std::string& bytes) {
+    // Whatever killed saves left beside the folder's sims goes before this one writes its own.
+    remove_stale_replacements(folder_of(target));
     replace_file_atomically(target, bytes);
 }
 

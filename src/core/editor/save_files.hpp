@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/formats/iff.hpp"
+#include "core/platform/game_files.hpp"
 
 namespace fw {
 
@@ -17,7 +18,9 @@ public:
     // gsWriteIFF_NoBMPs: the image without its bitmaps and resource map.
     virtual void write_without_bitmaps(const IFFFile& image, const std::string& path);
     virtual std::string read_file(const std::string& path);
-    virtual void copy_file(const std::string& from, const std::string& to);
+    virtual FileStamp file_stamp(const std::string& path);
+    // A file that must not exist yet (a backup): it appears whole under its name or not at all.
+    virtual void write_new_file(const std::string& path, const std::string& bytes);
     // Written beside the target, flushed, then renamed over it: the target is always whole.
     virtual void replace_file(const std::string& target, const std::string& bytes);
     // True when the file's owner may not write it (its permission bits, not whether this process

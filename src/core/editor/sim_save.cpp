@@ -3,12 +3,75 @@
 #include "core/base/error_trap.hpp"
 #include "core/editor/outfit_table.hpp"
 #include "core/formats/binary.hpp"
+#include "core/platform/game_paths.hpp"
 #include "core/platform/program_folder.hpp"
 
 namespace fw {
 
 namespace {
+
 constexpr const char* kModule = "frmEditSim";
+// Backups of one file in one minute are numbered up to this; the name keeps room for the number.
+constexpr int kLastBackupNumber = 99999;
+
+// Where a save stands, for the log and the box when a file operation fails.
+struct SaveStep {
+    const char* procedure = "cmdSave_Click";
+    int32_t location = checkpoint::start;
+    std::string doing;  // "writing ...", for the player
+};
+
+// The failures of the file operations themselves (file not found to path not found): a full disk,
+// a folder that vanished or refuses writing. They are reported; anything else is unexpected.
+bool is_file_failure(const Failure& failure) {
+    return failure.number() >= static_cast<int32_t>(ErrorKind::FileNotFound) &&
+           failure.number() <= static_cast<int32_t>(ErrorKind::PathNotFound);
+}
+
+// Whether the character file is the one the session read: same size, time written and bytes.
+bool file_as_read(const EditorSession& session, SaveFiles& files) {
+    return files.file_stamp(session.load_user_file) == session.loaded_stamp &&
+           files.read_file(session.load_user_file) == session.loaded_bytes;
+}
+
+BoxMessage changed_refusal(const std::string& path) {
+    return {std::string("This sim's file has changed since it was read:") + kCrLf + display_path(path) +
+                kCrLf + "Nothing was saved.",
+            kBoxCritical, "Save Terminated"};
+}
+
+// The writing half of a save: the temporary file, the backup, the character file replaced.
+// Returns the bytes the character file now holds ("" when it changed elsewhere).
+std::string write_sim(const EditorSession& as_read, const EditorSession& edited, const SimControls& controls,
+                      const SaveOptions& options, SaveFiles& files, SaveStep& step, SaveResult& result) {
+    const std::string& path = as_read.load_user_file;
+    step.doing = "reading " + display_path(path);
+    // Saving over a change another program made would lose it without a word.
+    if (!options.overwrite_changes && !file_as_read(as_read, files)) {
+        result.changed_elsewhere = true;
+        result.refusal = changed_refusal(path);
+        return "";
+    }
+    const std::string temp = temp_file_path();
+    step.doing = "writing " + display_path(temp);
+    if (files.file_exists(temp)) files.delete_file(temp);
+    files.write_without_bitmaps(edited.image, temp);
+
+    if (options.make_backup) {
+        step.procedure = "msMakeUserBackup";
+        step.doing = "making the backup in " + display_path(backup_folder_path());
+        result.backup_path =
+            msMakeUserBackup(path, result.previous_name, controls.name, options.clock, files, step.location);
+        step.procedure = "cmdSave_Click";
+    }
+
+    step.location = checkpoint::c4000;
+    step.doing = "replacing " + display_path(path);
+    std::string bytes = files.read_file(temp);
+    files.replace_file(path, bytes);
+    return bytes;
+}
+
 }  // namespace
 
 std::string temp_file_path() { return program_folder() + "\\usertemp.iff"; }
@@ -18,26 +81,50 @@ BoxMessage saved_box(const std::string& name) {
     return {name + " has been saved.", kBoxInformation, "Success"};
 }
 
+BoxMessage changed_elsewhere_box(const std::string& load_user_file) {
+    return {std::string("This sim's file has changed since the editor opened it:") + kCrLf +
+                display_path(load_user_file) + kCrLf + kCrLf +
+                "The game or another program has saved it. Saving now would lose that change." + kCrLf +
+                kCrLf + "Reload: show the sim as its file is now (the changes made here are dropped)." +
+                kCrLf + "Overwrite: save the changes made here over it." + kCrLf + "Cancel: change nothing.",
+            kBoxExclamation + kButtonsYesNoCancel,
+            "Sim Changed Elsewhere",
+            {"Reload", "Overwrite", "Cancel"}};
+}
+
+BoxMessage failed_save_box(const std::string& load_user_file, const std::string& error,
+                           const std::string& doing, bool whole) {
+    std::string text =
+        "The sim could not be saved: " + error + "," + kCrLf + "while " + doing + "." + kCrLf + kCrLf;
+    text += whole ? "Nothing was changed: the sim's file is as it was:"
+                  : "The sim's file is no longer as the editor opened it; please check it:";
+    text += kCrLf + display_path(load_user_file);
+    return {text, kBoxCritical, "Save Failed"};
+}
+
 std::string msMakeUserBackup(const std::string& load_user_file, const std::string& previous_name,
-                             const std::string& new_name, const Clock& clock, SaveFiles& files) {
-    return guarded(kModule, "msMakeUserBackup", [&](int32_t& location) {
-        location = checkpoint::start;
-        const std::string folder = backup_folder_path();
-        if (!files.folder_exists(folder) && !files.create_folder(folder)) fail(ErrorKind::PathNotFound);
-        const std::string file_name = files.listed_name(load_user_file);
+                             const std::string& new_name, const Clock& clock, SaveFiles& files,
+                             int32_t& location) {
+    location = checkpoint::start;
+    const std::string folder = backup_folder_path();
+    if (!files.folder_exists(folder) && !files.create_folder(folder)) fail(ErrorKind::PathNotFound);
+    const std::string file_name = files.listed_name(load_user_file);
 
-        location = checkpoint::c2000;
-        const std::string base = backup_name(file_name, backup_sim_part(previous_name, new_name),
-                                             neighbourhood_of(load_user_file), clock());
-        // Two saves in one minute give the same name; the earlier backup is kept.
-        std::string target = folder + "\\" + base;
-        for (int n = 2; files.file_exists(target); ++n)
-            target = folder + "\\" + base + "_" + std::to_string(n);
+    location = checkpoint::c2000;
+    const std::string base = backup_name(file_name, backup_sim_part(previous_name, new_name),
+                                         neighbourhood_of(load_user_file), clock());
+    // Two saves in one minute give the same name; the earlier backup is kept.
+    std::string target = folder + "\\" + base;
+    for (int n = 2; files.file_exists(target); ++n) {
+        if (n > kLastBackupNumber) fail(ErrorKind::FileAlreadyExists);
+        target = folder + "\\" + base + "_" + std::to_string(n);
+    }
 
-        location = checkpoint::c3000;
-        files.copy_file(load_user_file, target);
-        return target;
-    });
+    location = checkpoint::c3000;
+    // Written whole under a name of its own, then given the backup's name: a backup cut short
+    // never stands under a complete one's name.
+    files.write_new_file(target, files.read_file(load_user_file));
+    return target;
 }
 
 SaveResult save_sim(EditorSession& session, const SimControls& controls, const SaveOptions& options) {
@@ -51,43 +138,65 @@ SaveResult save_sim(EditorSession& session, const SimControls& controls, const S
         return result;
     }
 
+    // The edits go into a copy until the save went through.
+    EditorSession edited = session;
     guarded(kModule, "cmdSave_Click", [&](int32_t& location) {
         location = checkpoint::start;
         const std::string appearance_key = gfstrHexToStr4(kAppearanceKey);
         const std::string name_key = gfstrHexToStr4(kNameKey);
         STRList as_found;
-        gsReadSTRSegment(session.image, as_found, appearance_key, false);
+        gsReadSTRSegment(edited.image, as_found, appearance_key, false);
 
-        // The edits go into copies until the save is known to go ahead.
-        STRList appearance = session.appearance;
-        STRList names = session.names;
-        const std::string previous_name = write_sim_controls(appearance, names, controls);
-        if (body_changed(appearance, as_found)) {
+        result.previous_name = write_sim_controls(edited.appearance, edited.names, controls);
+        if (body_changed(edited.appearance, as_found)) {
             // A list too short for the outfit table can still take a new name or head, not a new body.
-            if (appearance.item_count() < kOutfitLastEntry) {
+            if (edited.appearance.item_count() < kOutfitLastEntry) {
                 result.refusal = invalid_file_box();
                 return;
             }
-            apply_outfit_table(appearance);
+            apply_outfit_table(edited.appearance);
         }
-        session.appearance = std::move(appearance);
-        session.names = std::move(names);
-        result.previous_name = previous_name;
-        gsWriteSTRSegment(session.image, session.appearance, appearance_key, false);
-        gsWriteSTRSegment(session.image, session.names, name_key, true);
-
-        const std::string temp = temp_file_path();
-        if (files.file_exists(temp)) files.delete_file(temp);
-        files.write_without_bitmaps(session.image, temp);
-
-        if (options.make_backup) {
-            result.backup_path = msMakeUserBackup(session.load_user_file, result.previous_name, controls.name,
-                                                  options.clock, files);
-        }
-
-        location = checkpoint::c4000;
-        files.replace_file(session.load_user_file, files.read_file(temp));
+        gsWriteSTRSegment(edited.image, edited.appearance, appearance_key, false);
+        gsWriteSTRSegment(edited.image, edited.names, name_key, true);
     });
+    if (result.refusal) return result;
+
+    SaveStep step;
+    std::string written;
+    try {
+        written = write_sim(session, edited, controls, options, files, step, result);
+    } catch (const TrapRaised&) {
+        throw;
+    } catch (...) {
+        const Failure failure = failure_from_current_exception();
+        if (!is_file_failure(failure)) {
+            record_failure(kModule, step.procedure, step.location, failure);
+            trap();
+        }
+        bool whole = false;
+        try {
+            whole = file_as_read(session, files);
+        } catch (...) {
+            // A file that cannot even be read back is not known to be whole.
+        }
+        result.refusal = failed_save_box(session.load_user_file, error_text(failure), step.doing, whole);
+        log_and_go_on(
+            kModule, step.procedure, step.location, failure,
+            "The save was abandoned while " + step.doing + "." + kCrLf +
+                (whole ? "The sim's file is as it was: " : "The sim's file is no longer as read: ") +
+                display_path(session.load_user_file));
+        return result;
+    }
+    if (result.refusal) return result;
+
+    session = std::move(edited);
+    // The file now holds what this session wrote: a later save starts from there.
+    session.loaded_bytes = std::move(written);
+    try {
+        session.loaded_stamp = files.file_stamp(session.load_user_file);
+    } catch (...) {
+        session.loaded_stamp = FileStamp{};
+    }
     return result;
 }
 

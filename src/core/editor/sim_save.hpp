@@ -18,12 +18,17 @@ struct SaveOptions {
     bool make_backup = false;    // the main window's "&Create Backup File" check mark
     Clock clock = local_now;     // dates the backup's name
     SaveFiles* files = nullptr;  // the real file system when not set
+    // Save over a character file that changed since the session read it: the player chose to.
+    bool overwrite_changes = false;
 };
 
 struct SaveResult {
-    std::optional<BoxMessage> refusal;  // set when nothing was written
-    std::string previous_name;          // the name the file held before
-    std::string backup_path;            // "" when no backup was made
+    std::optional<BoxMessage> refusal;  // set when the sim was not saved
+    // The character file changed since the session read it (the game or another program saved
+    // it): nothing was written. The editor asks with changed_elsewhere_box.
+    bool changed_elsewhere = false;
+    std::string previous_name;  // the name the file held before
+    std::string backup_path;    // "" when no backup was made
     bool saved() const { return !refusal.has_value(); }
 };
 
@@ -34,15 +39,29 @@ std::string backup_folder_path();
 
 // The save from the user's "Yes" on (frmEditSim / cmdSave_Click, locations 1000 and 4000). A
 // sim the editor may not save (see check_editable, check_controls), a read-only character file,
-// and a body change on a list too short for the outfit table are refused with their box, before
-// anything is written and with the session as it was. Any failure of a file operation reaches the error trap;
-// the character file is then the old one or the new one, whole.
+// a body change on a list too short for the outfit table, and a character file that changed since
+// the session read it (unless overwrite_changes) are refused with their box, before anything is
+// written. A file operation that fails (a full disk, a vanished folder) is refused too, with the
+// box failed_save_box gives, and logged in errorlog.txt; the character file is then the old one
+// or the new one, whole. Any other failure reaches the error trap. The session takes the edits
+// only when the sim was saved.
 SaveResult save_sim(EditorSession& session, const SimControls& controls, const SaveOptions& options = {});
 
-// Copies the character file into the backup folder under a name that no earlier backup holds
-// (frmEditSim / msMakeUserBackup, locations 1000, 2000, 3000). Returns the backup's path.
+// Copies the character file into the backup folder under a name that no earlier backup holds,
+// whole or not at all (frmEditSim / msMakeUserBackup, locations 1000, 2000, 3000 set on
+// `location`). Returns the backup's path. A failure is the caller's to report.
 std::string msMakeUserBackup(const std::string& load_user_file, const std::string& previous_name,
-                             const std::string& new_name, const Clock& clock, SaveFiles& files);
+                             const std::string& new_name, const Clock& clock, SaveFiles& files,
+                             int32_t& location);
+
+// "This sim's file has changed since the editor opened it:", the path, and the three ways on,
+// titled "Sim Changed Elsewhere": its buttons are "Reload" (Yes), "Overwrite" (No) and "Cancel".
+BoxMessage changed_elsewhere_box(const std::string& load_user_file);
+
+// The box that reports a failed save: the failure and the step it stopped ("while writing ..."),
+// then whether the character file is still as it was (`whole`), titled "Save Failed".
+BoxMessage failed_save_box(const std::string& load_user_file, const std::string& error,
+                           const std::string& doing, bool whole);
 
 // The box that reports a save: name + " has been saved." titled "Success".
 BoxMessage saved_box(const std::string& name);

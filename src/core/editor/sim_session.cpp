@@ -1,5 +1,6 @@
 #include "core/editor/sim_session.hpp"
 
+#include <exception>
 #include <tuple>
 
 #include "core/base/charset.hpp"
@@ -66,7 +67,13 @@ bool is_person(const STRList& appearance) {
 std::optional<BoxMessage> read_sim_file(const std::string& path, EditorSession& session) {
     session = EditorSession{};
     session.load_user_file = path;
-    if (!gfstrReadIFFChecked(session.image, path).empty()) return invalid_file_box();
+    try {
+        session.loaded_bytes = read_character_file(path);
+    } catch (const std::exception&) {
+        return invalid_file_box();
+    }
+    session.loaded_stamp = file_stamp(path);
+    if (!read_iff_checked_from_bytes(session.image, session.loaded_bytes).empty()) return invalid_file_box();
     return read_sim_lists(session);
 }
 
@@ -94,6 +101,14 @@ std::optional<BoxMessage> open_sim_for_editing(const std::string& path, EditorSe
 
 std::optional<BoxMessage> check_controls(const SimControls& controls) {
     if (controls.name.empty()) return not_saved("The name is empty. Nothing was saved.");
+    if (controls.model.empty()) {
+        return not_saved(
+            "The head model is empty: the game cannot draw a head without one. Nothing was saved.");
+    }
+    if (controls.skin.empty()) {
+        return not_saved(
+            "The head skin is empty: the game cannot draw a head without one. Nothing was saved.");
+    }
     if (has_control_character(controls.name)) {
         return not_saved("The name cannot hold control characters. Nothing was saved.");
     }

@@ -8,6 +8,7 @@
 #include "core/base/message_box.hpp"
 #include "core/formats/iff.hpp"
 #include "core/formats/str_list.hpp"
+#include "core/platform/game_files.hpp"
 #include "core/shared/appearance.hpp"
 
 namespace fw {
@@ -23,6 +24,10 @@ struct EditorSession {
     IFFFile image;               // the whole file as read when the editor opened it
     STRList appearance;          // STR# 200 as read when the editor opened it
     STRList names;               // CTSS 2000
+    // The file as it was read, so that a save can tell whether another program (the game, a
+    // script) has changed it since: its bytes, size and time written.
+    std::string loaded_bytes;
+    FileStamp loaded_stamp;
 };
 
 // "User IFF File Invalid." titled "Load Terminated", critical icon.
@@ -42,9 +47,9 @@ bool is_pet(const STRList& appearance);
 bool is_person(const STRList& appearance);
 
 // Reads the character file and its two lists into the session without ever reaching the error
-// trap: a file that cannot be read, is not a character file, or whose lists cannot be taken
-// apart or lack the entries the editor shows (1, 3, 13, 15 and the name) gives the invalid-file
-// box. Pets are read like people.
+// trap: a file that cannot be read (or is far larger than a character file), is not a character
+// file, or whose lists cannot be taken apart or lack the entries the editor shows (1, 3, 13, 15
+// and the name) gives the invalid-file box. Pets are read like people.
 std::optional<BoxMessage> read_sim_file(const std::string& path, EditorSession& session);
 // The part of read_sim_file after the file was read into session.image: the character file
 // check and the two lists.
@@ -58,8 +63,9 @@ std::optional<BoxMessage> check_editable(const STRList& appearance, const STRLis
 // read_sim_file, then check_editable.
 std::optional<BoxMessage> open_sim_for_editing(const std::string& path, EditorSession& session);
 
-// Whether the controls can be written into the lists as they stand: the name must not be empty,
-// and no text may hold a control character (a NUL would end the entry early and shift every
+// Whether the controls can be written into the lists as they stand: the name, the head model
+// and the head skin must not be empty (a head without either is one the game cannot draw), and
+// no text may hold a control character (a NUL would end the entry early and shift every
 // following one); a model holding "," or "=", or a skin holding ";", would read back as another
 // model or skin.
 std::optional<BoxMessage> check_controls(const SimControls& controls);

@@ -5,10 +5,12 @@
 #include <QGroupBox>
 #include <QPainter>
 #include <QResizeEvent>
+#include <QTimer>
 #include <algorithm>
 
 #include "core/base/charset.hpp"
 #include "core/editor/editor_display.hpp"
+#include "core/editor/head_check.hpp"
 #include "core/editor/sim_save.hpp"
 #include "core/editor/unsaved_edits.hpp"
 #include "core/render/head_setting.hpp"
@@ -213,7 +215,16 @@ void frmEditSim::show_head_bitmap(const std::string& skin) {
     // Not in the skins folder: the game's archives may hold it. Reading them takes a while.
     const WaitCursor busy;
     if (isVisible()) repaint();
-    load_into(ui->picHead, extract_head_bitmap(app_state().game_path, skin));
+    ArchiveReading archives;
+    load_into(ui->picHead, extract_head_bitmap(app_state().game_path, skin, archives));
+    skipped_archives_ = archives.skipped_box();
+}
+
+void frmEditSim::report_skipped_archives() {
+    if (!skipped_archives_) return;
+    const BoxMessage box = std::move(*skipped_archives_);
+    skipped_archives_.reset();
+    msgBox(box, this);
 }
 
 void frmEditSim::show_previews(const std::string& skin, bool after_choice) {
@@ -294,18 +305,54 @@ void frmEditSim::cmdSave_Click() {
         msgBox(*refusal, this);
         return;
     }
+    // A head the game may not draw on this sim is saved only when the player says so.
+    std::vector<std::string> mismatches;
+    {
+        const WaitCursor busy;
+        ArchiveReading archives;
+        mismatches =
+            head_mismatches(app_state().game_path, read_sim_controls(session_.appearance, session_.names),
+                            controls, archives);
+        skipped_archives_ = archives.skipped_box();
+    }
+    report_skipped_archives();
+    if (!mismatches.empty() && msgBox(head_question(mismatches), this) != BoxAnswer::Yes) return;
     if (msgBox(save_confirmation(load_user_file_), this) != BoxAnswer::Yes) return;
+    save(controls, false);
+}
 
-    // A refused save leaves the sim as the editor opened it, so a second try starts from there.
-    EditorSession attempt = session_;
-    const SaveResult result = save_sim(attempt, controls, {.make_backup = make_backup_});
+void frmEditSim::save(const SimControls& controls, bool overwrite) {
+    // A refused or failed save leaves the sim as the editor opened it, and the window open.
+    const SaveResult result =
+        save_sim(session_, controls, {.make_backup = make_backup_, .overwrite_changes = overwrite});
+    if (result.changed_elsewhere) {
+        switch (msgBox(changed_elsewhere_box(load_user_file_), this)) {
+        case BoxAnswer::Yes: return reload();             // "Reload"
+        case BoxAnswer::No: return save(controls, true);  // "Overwrite"
+        default: return;                                  // "Cancel"
+        }
+    }
     if (!result.saved()) {
         msgBox(*result.refusal, this);
         return;
     }
-    session_ = std::move(attempt);
     msgBox(saved_box(controls.name), this);
     accept();
+}
+
+void frmEditSim::reload() {
+    // An unknown tone shows no tone option on, as when the editor opened.
+    for (QRadioButton* option : {ui->optLight, ui->optMedium, ui->optDark}) {
+        option->setAutoExclusive(false);
+        option->setChecked(false);
+        option->setAutoExclusive(true);
+    }
+    if (std::optional<BoxMessage> refusal = Form_Load()) {
+        msgBox(*refusal, this);
+        reject();
+        return;
+    }
+    report_skipped_archives();
 }
 
 void frmEditSim::cmdCancel_Click() {
@@ -337,6 +384,7 @@ EditorClosed show_frmEditSim(QWidget* owner, const std::string& load_user_file, 
         msgBox(*refusal, owner);
         return EditorClosed::NotOpened;
     }
+    QTimer::singleShot(0, &editor, [&editor] { editor.report_skipped_archives(); });
     const int closed = editor.exec();
     activate_owner(owner);
     // Only a completed save closes the editor as accepted.

@@ -47,6 +47,9 @@ public:
     // character file, a pet, lists it cannot take apart) fills nothing and gives the box that
     // refuses it; the window must then not be shown.
     std::optional<BoxMessage> Form_Load();
+    // Names the archives the search for the head bitmap could not read, once, in a box over the
+    // window (its opener runs it once the window shows).
+    void report_skipped_archives();
 
     // Escape and the close box: with edits not saved, the player is asked before they are lost.
     void reject() override;
@@ -62,6 +65,11 @@ private slots:
 private:
     void msDisplayData();
     void show_head_bitmap(const std::string& skin);
+    // The save from the confirmation on; `overwrite` once the player chose to save over a change
+    // made elsewhere.
+    void save(const SimControls& controls, bool overwrite);
+    // The sim as its file is now, the edits made here dropped.
+    void reload();
     void show_previews(const std::string& skin, bool after_choice);
     // The controls as the core takes them, with the names in the game's character set; the box
     // that refuses a text the game cannot store.

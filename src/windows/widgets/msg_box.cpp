@@ -4,6 +4,7 @@
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSpacerItem>
 
 #include "windows/widgets/qt_text.hpp"
@@ -30,7 +31,23 @@ QMessageBox::Icon icon_of(int style) {
     }
 }
 
-bool has_yes_no(int style) { return (style & 0x0F) == 4; }
+// The buttons of a style, in the order a box's captions name them.
+QList<QMessageBox::StandardButton> buttons_of(int style) {
+    switch (style & 0x0F) {
+    case kButtonsYesNoCancel: return {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel};
+    case 4: return {QMessageBox::Yes, QMessageBox::No};
+    default: return {QMessageBox::Ok};
+    }
+}
+
+BoxAnswer answer_of(int button) {
+    switch (button) {
+    case QMessageBox::Yes: return BoxAnswer::Yes;
+    case QMessageBox::No: return BoxAnswer::No;
+    case QMessageBox::Cancel: return BoxAnswer::Cancel;
+    default: return BoxAnswer::Ok;
+    }
+}
 
 // A box is made as narrow as its text and buttons, and a short text under a long title would get
 // a title bar that cuts the title short ("Confir...ction"). Widen it to the title, measured in the
@@ -58,15 +75,17 @@ BoxAnswer msgBox(const BoxMessage& box, QWidget* owner) {
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     QMessageBox dialog(icon_of(box.style), to_qt(box.title), text, QMessageBox::NoButton, owner);
     widen_to_title(dialog);
-    if (has_yes_no(box.style)) {
-        dialog.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        dialog.setDefaultButton(QMessageBox::Yes);
-        dialog.setEscapeButton(QMessageBox::No);
-        return dialog.exec() == QMessageBox::Yes ? BoxAnswer::Yes : BoxAnswer::No;
+    const QList<QMessageBox::StandardButton> buttons = buttons_of(box.style);
+    for (qsizetype k = 0; k < buttons.size(); ++k) {
+        QPushButton* button = dialog.addButton(buttons[k]);
+        if (static_cast<size_t>(k) < box.captions.size())
+            button->setText(to_qt(box.captions[static_cast<size_t>(k)]));
     }
-    dialog.setStandardButtons(QMessageBox::Ok);
+    // Yes is the default where there is one; closing the box is the last button (No, Cancel).
+    dialog.setDefaultButton(buttons.front());
+    dialog.setEscapeButton(buttons.back());
     dialog.exec();
-    return BoxAnswer::Ok;
+    return answer_of(dialog.standardButton(dialog.clickedButton()));
 }
 
 BoxAnswer msgBox(const std::string& text, int style, const std::string& title, QWidget* owner) {

@@ -11,11 +11,13 @@ class QWidget;
 
 namespace fw {
 
-enum class BoxAnswer { Ok, Yes, No };
+enum class BoxAnswer { Ok, Yes, No, Cancel };
 
 // Shows the box modally over `owner` (the active window when null) and returns the button
-// pressed. Style 36 has Yes and No (closing the box answers No); the others have OK. Texts are
-// the core's bytes: UTF-8, or the game's Windows-1252 where a sim's own text is quoted.
+// pressed. Style 36 has Yes and No (closing the box answers No); a style with Yes, No and Cancel
+// (kButtonsYesNoCancel) answers Cancel when closed; the others have OK. The box's captions, when
+// it has them, name its buttons in that order. Texts are the core's bytes: UTF-8, or the game's
+// Windows-1252 where a sim's own text is quoted.
 BoxAnswer msgBox(const std::string& text, int style, const std::string& title, QWidget* owner = nullptr);
 BoxAnswer msgBox(const BoxMessage& box, QWidget* owner = nullptr);
 

@@ -9,9 +9,10 @@
 namespace fw::typed {
 
 struct FailingFiles : fw::SaveFiles {
-    explicit FailingFiles(int fail_at) : fail_at(fail_at) {}
+    explicit FailingFiles(int fail_at, fw::ErrorKind kind = fw::ErrorKind::DeviceIOError)
+        : fail_at(fail_at), kind(kind) {}
     void step() {
-        if (calls++ == fail_at) fw::fail(fw::ErrorKind::DeviceIOError);
+        if (calls++ == fail_at) fw::fail(kind);
     }
     bool file_exists(const std::string& p) override { return step(), SaveFiles::file_exists(p); }
     bool folder_exists(const std::string& p) override { return step(), SaveFiles::folder_exists(p); }
@@ -22,9 +23,10 @@ struct FailingFiles : fw::SaveFiles {
         SaveFiles::write_without_bitmaps(f, p);
     }
     std::string read_file(const std::string& p) override { return step(), SaveFiles::read_file(p); }
-    void copy_file(const std::string& a, const std::string& b) override {
+    fw::FileStamp file_stamp(const std::string& p) override { return step(), SaveFiles::file_stamp(p); }
+    void write_new_file(const std::string& p, const std::string& b) override {
         step();
-        SaveFiles::copy_file(a, b);
+        SaveFiles::write_new_file(p, b);
     }
     void replace_file(const std::string& t, const std::string& b) override {
         step();
@@ -33,6 +35,7 @@ struct FailingFiles : fw::SaveFiles {
     std::string listed_name(const std::string& p) override { return step(), SaveFiles::listed_name(p); }
 
     int fail_at;
+    fw::ErrorKind kind;
     int calls = 0;
 };
 

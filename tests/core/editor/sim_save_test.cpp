@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <csignal>
 #include <filesystem>
 #include <set>
+#include <sys/resource.h>
 #include <tuple>
 
 #include "builders/sim_builder.hpp"
@@ -12,6 +15,7 @@
 #include "core/formats/character_file.hpp"
 #include "core/platform/game_files.hpp"
 #include "core/platform/game_paths.hpp"
+#include "core/platform/program_folder.hpp"
 #include "support/temp_dir.hpp"
 #include "failing_files.hpp"
 #include "typed_outfits.hpp"
@@ -150,6 +154,8 @@ TEST_F(SimSave, RefusalsWriteNothing) {
         const fs::perms perms = fs::status(path_).permissions();
         fw::SimControls controls;  // adult, male, no tone: the file's light tone becomes dark
         controls.name = c.shape.name;
+        controls.model = "C001MA_Test";
+        controls.skin = "c001malgt_test";
         const fw::SaveResult result = save(controls, true);
         ASSERT_TRUE(result.refusal) << c.what;
         if (c.text.empty()) {
@@ -226,30 +232,39 @@ TEST(SimBackupName, NeighbourhoodAndSimParts) {
               "Zoe-AEsa Sarss");
 }
 
-TEST_F(SimSave, TheCharacterFileIsWholeWhicheverStepFails) {
+// Whichever file operation fails, the save is reported with its cause, the sim's file is the old
+// one whole (or, past the replace, the new one), the failure is logged, and no backup stands
+// unless it is whole.
+TEST_F(SimSave, AFailedFileOperationIsReportedAndChangesNothing) {
     put(SimSpec{});
     fw::SimControls controls = shown();
     controls.name = "Robert";
-    ASSERT_TRUE(save(controls).saved());
-    const std::string saved = current();
-    ASSERT_NE(saved, original_);
-
     std::set<std::pair<std::string, int32_t>> where_failed;  // procedure, location
     for (int fail_at = 0;; ++fail_at) {
         ASSERT_LT(fail_at, 50);
         SetUp();
         put(SimSpec{});
-        fw::typed::FailingFiles files(fail_at);
-        try {
-            save(controls, true, &files);
-            EXPECT_EQ(current(), saved);
+        fw::delete_file(fw::program_folder() + "\\errorlog.txt");
+        fw::typed::FailingFiles files(fail_at, fw::ErrorKind::DiskFull);
+        const fw::SaveResult result = save(controls, true, &files);
+        if (result.saved()) {
+            EXPECT_EQ(shown().name, "Robert");
             break;  // no step left to fail
-        } catch (const fw::TrapRaised&) {
-            const std::string now = current();
-            EXPECT_TRUE(now == original_ || now == saved) << "step " << fail_at;
-            const fw::ErrorContext& where = fw::error_context();
-            EXPECT_EQ(where.number, 57);
-            where_failed.insert({where.procedure, where.location});
+        }
+        const std::string& text = result.refusal->text;
+        EXPECT_EQ(result.refusal->title, "Save Failed");
+        EXPECT_EQ(text.rfind("The sim could not be saved: Error 61 - Disk full,\r\nwhile ", 0), 0u) << text;
+        EXPECT_NE(
+            text.find("Nothing was changed: the sim's file is as it was:\r\n" + fw::display_path(path_)),
+            std::string::npos)
+            << text;
+        EXPECT_EQ(current(), original_) << "step " << fail_at;
+        const fw::ErrorContext& where = fw::error_context();
+        where_failed.insert({where.procedure, where.location});
+        EXPECT_NE(fw::read_file(fw::program_folder() + "\\errorlog.txt").find("Error: 61"),
+                  std::string::npos);
+        for (const std::string& name : fw::list_matching(fw::backup_folder_path() + "\\*")) {
+            EXPECT_EQ(fw::read_file(fw::backup_folder_path() + "\\" + name), original_) << name;
         }
     }
     EXPECT_EQ(where_failed, (std::set<std::pair<std::string, int32_t>>{{"cmdSave_Click", 1000},
@@ -257,6 +272,90 @@ TEST_F(SimSave, TheCharacterFileIsWholeWhicheverStepFails) {
                                                                        {"msMakeUserBackup", 1000},
                                                                        {"msMakeUserBackup", 2000},
                                                                        {"msMakeUserBackup", 3000}}));
+}
+
+// A disk that fills: writes past a size limit fail as they would on a full disk.
+TEST_F(SimSave, ADiskThatFillsLeavesTheFileWholeAndNoBackupCutShort) {
+    put(SimSpec{});
+    fw::SimControls controls = shown();
+    controls.name = "Robert";
+    const auto old_handler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit old_limit{};
+    getrlimit(RLIMIT_FSIZE, &old_limit);
+    rlimit small = old_limit;
+    small.rlim_cur = original_.size() / 2;
+    setrlimit(RLIMIT_FSIZE, &small);
+    const fw::SaveResult result = save(controls, true);
+    setrlimit(RLIMIT_FSIZE, &old_limit);
+    std::signal(SIGXFSZ, old_handler);
+    ASSERT_FALSE(result.saved());
+    EXPECT_EQ(result.refusal->title, "Save Failed");
+    EXPECT_EQ(current(), original_);
+    EXPECT_TRUE(fw::list_matching(fw::backup_folder_path() + "\\*").empty());
+    EXPECT_EQ(fw::list_matching(game_.str() + "/UserData3/Characters/*").size(), 1u);
+}
+
+// Another program saved the sim after it was read: nothing is written unless the player chooses
+// to overwrite; the backup then keeps the other program's version.
+TEST_F(SimSave, AChangeMadeElsewhereIsNeverOverwrittenUnasked) {
+    put(SimSpec{});
+    fw::EditorSession session = this->session();
+    const std::string theirs = fw::build::sim_file(shaped([](SimSpec& s) { s.name = "Theirs"; }));
+    // The second change keeps the size and the time written: only the bytes tell.
+    for (const std::string& change : {theirs, original_.substr(0, original_.size() - 1) + "!"}) {
+        fw::write_file(path_, change);
+        using Time = std::filesystem::file_time_type;
+        std::filesystem::last_write_time(path_, Time(std::chrono::duration_cast<Time::duration>(
+                                                    std::chrono::nanoseconds(session.loaded_stamp.written))));
+        fw::SimControls controls = fw::read_sim_controls(session.appearance, session.names);
+        controls.name = "Mine";
+        fw::EditorSession attempt = session;
+        const fw::SaveResult refused =
+            fw::save_sim(attempt, controls, {.make_backup = true, .clock = fixed_time});
+        EXPECT_TRUE(refused.changed_elsewhere);
+        EXPECT_EQ(current(), change);
+        EXPECT_FALSE(fw::folder_exists(fw::backup_folder_path()));
+    }
+    fw::write_file(path_, theirs);
+    fw::SimControls controls = fw::read_sim_controls(session.appearance, session.names);
+    controls.name = "Mine";
+    const fw::SaveResult saved = fw::save_sim(
+        session, controls, {.make_backup = true, .clock = fixed_time, .overwrite_changes = true});
+    ASSERT_TRUE(saved.saved());
+    EXPECT_EQ(shown().name, "Mine");
+    EXPECT_EQ(fw::read_file(saved.backup_path), theirs);
+}
+
+// Names of any length are saved: only the sim part of the backup's name gives way.
+TEST_F(SimSave, ALongNameGivesABackupNameThatFits) {
+    const std::string tail = "_UserData3_20240102_030404";
+    for (const char* suffix : {"", "_2"}) {
+        put(SimSpec{});
+        fw::SimControls controls = shown();
+        controls.name = std::string(300, 'n');
+        const fw::SaveResult result = save(controls, true);
+        ASSERT_TRUE(result.saved()) << suffix << result.refusal->text;
+        const std::string name = result.backup_path.substr(fw::backup_folder_path().size() + 1);
+        // Room is kept for any number of a minute's backups and the name it is first written under.
+        EXPECT_LE(name.size() - std::string(suffix).size() + std::string("_99999.facewright-new").size(),
+                  255u);
+        EXPECT_EQ(name.rfind("User00005iff_Bob-nnn", 0), 0u) << name;
+        EXPECT_TRUE(name.ends_with(tail + suffix)) << name;
+    }
+}
+
+// A new file a killed save left beside the sims is ours to remove at the next save there; a link
+// at such a name is not.
+TEST_F(SimSave, TheNextSaveRemovesWhatAKilledSaveLeft) {
+    put(SimSpec{});
+    const std::string folder = game_.str() + "/UserData3/Characters/";
+    game_.write("UserData3/Characters/User00009.iff.facewright-new", "killed");
+    std::filesystem::create_symlink(folder + "User00005.iff", folder + "User00008.iff.facewright-new");
+    fw::SimControls controls = shown();
+    controls.name = "Robert";
+    ASSERT_TRUE(save(controls).saved());
+    EXPECT_FALSE(std::filesystem::exists(folder + "User00009.iff.facewright-new"));
+    EXPECT_TRUE(std::filesystem::is_symlink(folder + "User00008.iff.facewright-new"));
 }
 
 }  // namespace

@@ -1,0 +1,26 @@
+#pragma once
+// Whether the head a save would write is one the game can draw on the sim: a model among the
+// game's head models for the sim's age and gender, and a skin of that model in the sim's tone that
+// the game has (in its skins folder or its archives). The empty model or skin is refused before
+// this (check_controls); what this finds is asked about, never refused.
+#include <string>
+#include <vector>
+
+#include "core/base/message_box.hpp"
+#include "core/shared/appearance.hpp"
+#include "core/shared/damaged_archives.hpp"
+
+namespace fw {
+
+// What does not match, one sentence each; none when the head fits. Only what the editor changed
+// is questioned: a head the file already held on the body it already had is left alone. The
+// game's catalogue is that of `game_path` ("" when there is no game: only the model's age and
+// gender and the skin's name are looked at). Archives that cannot be read are skipped.
+std::vector<std::string> head_mismatches(const std::string& game_path, const SimControls& as_opened,
+                                         const SimControls& controls, ArchiveReading& archives);
+
+// "The game may not be able to draw this head:", the mismatches, "Save it all the same?", titled
+// "Check the Head", Yes and No.
+BoxMessage head_question(const std::vector<std::string>& mismatches);
+
+}  // namespace fw
