@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <filesystem>
+#include <sys/file.h>
 #include <unistd.h>
 
 #include "core/base/error_trap.hpp"
@@ -39,6 +41,26 @@ TEST(NeighbourhoodsTest, FoldersBecomeSortedNumberedLinesAndHoldTheirCharacterFi
     }
     EXPECT_EQ(msGetFileNames(game.str(), "UserData2"), (Lines{"User00001.iff", "user00002.IFF"}));
     EXPECT_TRUE(msGetFileNames(game.str(), "UserData9").empty());
+}
+
+// Listing a neighbourhood removes the new files saves killed halfway left beside its sims; one a
+// running save still holds, and a link at such a name, stay.
+TEST(NeighbourhoodsTest, ListingRemovesWhatKilledSavesLeft) {
+    namespace fs = std::filesystem;
+    build::TempDir game;
+    const fs::path folder = game.path() / "UserData/Characters";
+    game.write("UserData/Characters/User00001.iff", "sim");
+    game.write("UserData/Characters/User00001.iff.facewright-new", "killed");
+    game.write("UserData/Characters/User00002.iff.facewright-new", "being written");
+    fs::create_symlink("User00001.iff", folder / "User00003.iff.facewright-new");
+    const int held = ::open((folder / "User00002.iff.facewright-new").c_str(), O_RDONLY);
+    ASSERT_EQ(::flock(held, LOCK_EX), 0);
+
+    EXPECT_EQ(msGetFileNames(game.str(), "UserData"), Lines{"User00001.iff"});
+    EXPECT_FALSE(fs::exists(folder / "User00001.iff.facewright-new"));
+    EXPECT_TRUE(fs::exists(folder / "User00002.iff.facewright-new"));
+    EXPECT_TRUE(fs::is_symlink(folder / "User00003.iff.facewright-new"));
+    ::close(held);
 }
 
 // A folder that cannot be read is a failure that reaches the trap, never an empty list; a folder

@@ -274,25 +274,32 @@ TEST_F(SimSave, AFailedFileOperationIsReportedAndChangesNothing) {
                                                                        {"msMakeUserBackup", 3000}}));
 }
 
-// A disk that fills: writes past a size limit fail as they would on a full disk.
+// A disk that fills: writes past a size limit fail as they would on a full disk. The limit lets
+// usertemp.iff (without the sim's pictures) through and stops the backup halfway.
 TEST_F(SimSave, ADiskThatFillsLeavesTheFileWholeAndNoBackupCutShort) {
-    put(SimSpec{});
+    put(shaped([](SimSpec& s) { s.bitmaps = {{"web_image", std::string(20000, 'B')}}; }));
     fw::SimControls controls = shown();
     controls.name = "Robert";
     const auto old_handler = std::signal(SIGXFSZ, SIG_IGN);
     rlimit old_limit{};
     getrlimit(RLIMIT_FSIZE, &old_limit);
     rlimit small = old_limit;
-    small.rlim_cur = original_.size() / 2;
+    small.rlim_cur = original_.size() - 10000;
     setrlimit(RLIMIT_FSIZE, &small);
     const fw::SaveResult result = save(controls, true);
     setrlimit(RLIMIT_FSIZE, &old_limit);
     std::signal(SIGXFSZ, old_handler);
     ASSERT_FALSE(result.saved());
-    EXPECT_EQ(result.refusal->title, "Save Failed");
+    EXPECT_NE(result.refusal->text.find("while making the backup"), std::string::npos)
+        << result.refusal->text;
     EXPECT_EQ(current(), original_);
     EXPECT_TRUE(fw::list_matching(fw::backup_folder_path() + "\\*").empty());
     EXPECT_EQ(fw::list_matching(game_.str() + "/UserData3/Characters/*").size(), 1u);
+
+    // Nor does a backup ever take the name of one that is there.
+    const std::string earlier = game_.write("earlier", "earlier");
+    EXPECT_THROW(fw::create_file_atomically(earlier, "later"), fw::Failure);
+    EXPECT_EQ(fw::read_file(earlier), "earlier");
 }
 
 // Another program saved the sim after it was read: nothing is written unless the player chooses

@@ -79,6 +79,8 @@ TEST(SimSessionControls, TextsThatWouldBreakTheListsAreRefused) {
     };
     EXPECT_FALSE(refused("Ren\xE9 O'Neil", "C001MA_Test", "c001malgt_test"));
     EXPECT_TRUE(refused("", "C1", "s"));
+    EXPECT_TRUE(refused("Bob", "", "s"));  // a head without a model or a skin cannot be drawn
+    EXPECT_TRUE(refused("Bob", "C1", ""));
     EXPECT_TRUE(refused(std::string("Bo\0b", 4), "C1", "s"));
     EXPECT_TRUE(refused("Bob", "C1", "a\nb"));
     EXPECT_TRUE(refused("Bob", "C1,x", "s"));  // each would read back as another model or skin

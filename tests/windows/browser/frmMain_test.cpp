@@ -282,6 +282,21 @@ TEST_F(FrmMainTest, SetPathToAnotherCopyListsThatCopyAlone) {
     EXPECT_EQ(edited, std::vector<std::string>{game.str() + "/Copy\\UserData\\characters\\" + file_name(1)});
 }
 
+// An archive that cannot be read never stops the start: it is named once, after the path checks,
+// and the neighbourhoods are listed.
+TEST_F(FrmMainTest, ADamagedArchiveIsNamedOnceAndTheStartGoesOn) {
+    write_sims("UserData", 1);
+    game.write("GameData/Animation/Animation.far", "FAR!byAZ cut short");
+    open(game.str());
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].title, "Archives Skipped");
+    EXPECT_NE(boxes[0].text.find(game.str() + "/GameData/Animation/Animation.far"), std::string::npos);
+    EXPECT_EQ(list_lines(), QStringList{"Neighborhood 01   (UserData)"});
+    boxes.clear();
+    window->Form_Activate();
+    EXPECT_TRUE(boxes.empty());
+}
+
 // Neighbourhoods in numeric order; the stored last one is selected and its sims listed; later
 // activations list nothing anew; a stored line no longer in the list selects nothing.
 TEST_F(FrmMainTest, NeighbourhoodsInOrderAndTheLastOneSelectedAgain) {
