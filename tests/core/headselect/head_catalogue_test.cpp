@@ -41,6 +41,8 @@ TEST_F(HeadCatalogue, UnloadableSkinBitmapsAreLeftOutAndNamedInTheMessage) {
         skin("C005MAlgt_good" + std::to_string(i) + ".bmp", face_bmp(static_cast<uint32_t>(i)));
     skin("C005MAlgt_empty.bmp", "");
     skin("c005malgt_junk.BMP", "BM" + std::string(40, 'x'));
+    skin("C005MAlgt_huge.bmp", face_bmp(9));
+    std::filesystem::resize_file(game.path() / "GameData/Skins/C005MAlgt_huge.bmp", 1 << 30);  // never read
     skin("C005MAmed_other.bmp", face_bmp(20));
     skin("C006MAlgt_other.bmp", face_bmp(21));
     skin("C005MAlgtx_other.bmp", face_bmp(22));
@@ -49,9 +51,9 @@ TEST_F(HeadCatalogue, UnloadableSkinBitmapsAreLeftOutAndNamedInTheMessage) {
     EXPECT_TRUE(listing.refusal.empty());
     EXPECT_EQ(listing.skins.size(), 8u);
     EXPECT_EQ(listing.skins.front(), "C005MAlgt_good0.bmp");
-    EXPECT_EQ(listing.bad, (Names{"C005MAlgt_empty.bmp", "c005malgt_junk.BMP"}));
+    EXPECT_EQ(listing.bad, (Names{"C005MAlgt_empty.bmp", "C005MAlgt_huge.bmp", "c005malgt_junk.BMP"}));
     EXPECT_EQ(
-        fw::bad_skin_files_message(listing.bad),
+        fw::bad_skin_files_message({"C005MAlgt_empty.bmp", "c005malgt_junk.BMP"}),
         "The following files could not be loaded:\r\n\r\nC005MAlgt_empty.bmp\r\nc005malgt_junk.BMP\r\n\r\n"
         "These files may be \"fixed\" by loading them into\r\na program like Paint Shop Pro and re-saving "
         "them.");
