@@ -29,6 +29,8 @@ void ArchiveReading::skip(const std::string& archive, const char* procedure) {
 }
 
 std::optional<FARdir> ArchiveReading::directory(const std::string& archive) {
+    if (std::find(skipped_.begin(), skipped_.end(), display_path(archive)) != skipped_.end())
+        return std::nullopt;
     try {
         return read_far_directory(archive);
     } catch (...) {
@@ -50,6 +52,14 @@ bool ArchiveReading::entry_inside(const std::string& archive, const FARdir& dir,
 std::optional<BoxMessage> ArchiveReading::skipped_box() const {
     if (skipped_.empty()) return std::nullopt;
     return BoxMessage{skipped_lines(skipped_), kBoxExclamation, kSkippedArchivesTitle};
+}
+
+std::optional<BoxMessage> ArchiveReading::take_newly_skipped_box() {
+    if (named_ == skipped_.size()) return std::nullopt;
+    const std::vector<std::string> fresh(skipped_.begin() + static_cast<std::ptrdiff_t>(named_),
+                                         skipped_.end());
+    named_ = skipped_.size();
+    return BoxMessage{skipped_lines(fresh), kBoxExclamation, kSkippedArchivesTitle};
 }
 
 }  // namespace fw

@@ -16,7 +16,8 @@ inline constexpr const char* kSkippedArchivesTitle = "Archives Skipped";
 class ArchiveReading {
 public:
     // The archive's directory, or nothing when it cannot be read: the failure is logged as
-    // modFARsupport / gsReadFARdir and the archive counted among the skipped ones.
+    // modFARsupport / gsReadFARdir and the archive counted among the skipped ones. An archive
+    // this reading skipped before is not read again.
     std::optional<FARdir> directory(const std::string& archive);
     // Whether entry n of the directory lies inside its archive; an entry that does not marks the
     // archive as damaged (logged as modFARsupport / gsExtractFile) and the caller goes on to the next
@@ -28,11 +29,15 @@ public:
     // "These archives could not be read and were skipped:", the paths, and where the log is;
     // nothing when none was skipped.
     std::optional<BoxMessage> skipped_box() const;
+    // The same for the archives skipped since the last call, so that a window that reads the
+    // archives more than once names each damaged one once.
+    std::optional<BoxMessage> take_newly_skipped_box();
 
 private:
     void skip(const std::string& archive, const char* procedure);
 
     std::vector<std::string> skipped_;
+    size_t named_ = 0;  // how many of skipped_ take_newly_skipped_box has named
 };
 
 }  // namespace fw

@@ -215,16 +215,11 @@ void frmEditSim::show_head_bitmap(const std::string& skin) {
     // Not in the skins folder: the game's archives may hold it. Reading them takes a while.
     const WaitCursor busy;
     if (isVisible()) repaint();
-    ArchiveReading archives;
-    load_into(ui->picHead, extract_head_bitmap(app_state().game_path, skin, archives));
-    skipped_archives_ = archives.skipped_box();
+    load_into(ui->picHead, extract_head_bitmap(app_state().game_path, skin, archives_));
 }
 
 void frmEditSim::report_skipped_archives() {
-    if (!skipped_archives_) return;
-    const BoxMessage box = std::move(*skipped_archives_);
-    skipped_archives_.reset();
-    msgBox(box, this);
+    if (const std::optional<BoxMessage> box = archives_.take_newly_skipped_box()) msgBox(*box, this);
 }
 
 void frmEditSim::show_previews(const std::string& skin, bool after_choice) {
@@ -309,11 +304,9 @@ void frmEditSim::cmdSave_Click() {
     std::vector<std::string> mismatches;
     {
         const WaitCursor busy;
-        ArchiveReading archives;
         mismatches =
             head_mismatches(app_state().game_path, read_sim_controls(session_.appearance, session_.names),
-                            controls, archives);
-        skipped_archives_ = archives.skipped_box();
+                            controls, archives_);
     }
     report_skipped_archives();
     if (!mismatches.empty() && msgBox(head_question(mismatches), this) != BoxAnswer::Yes) return;

@@ -11,6 +11,7 @@
 
 #include "core/base/message_box.hpp"
 #include "core/editor/sim_session.hpp"
+#include "core/shared/damaged_archives.hpp"
 #include "windows/widgets/openers.hpp"
 
 namespace Ui {
@@ -90,6 +91,8 @@ private:
     bool make_backup_ = false;
     EditorSession session_;
     SimControls opened_;  // the controls as the sim was shown, to tell an edit from none
+    // The game's archives as this editor reads them: a damaged one is named once and not read again.
+    ArchiveReading archives_;
 
 public:
     // A text as the file or the selector gave it, and how it was shown: a text the user did not

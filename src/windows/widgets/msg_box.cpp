@@ -81,8 +81,9 @@ BoxAnswer msgBox(const BoxMessage& box, QWidget* owner) {
         if (static_cast<size_t>(k) < box.captions.size())
             button->setText(to_qt(box.captions[static_cast<size_t>(k)]));
     }
-    // Yes is the default where there is one; closing the box is the last button (No, Cancel).
-    dialog.setDefaultButton(buttons.front());
+    // Yes is the default of a question; where Cancel is offered, it is, as it changes nothing.
+    // Closing the box is the last button (No, Cancel).
+    dialog.setDefaultButton(buttons.size() == 3 ? buttons.back() : buttons.front());
     dialog.setEscapeButton(buttons.back());
     dialog.exec();
     return answer_of(dialog.standardButton(dialog.clickedButton()));

@@ -100,6 +100,11 @@ TEST_F(EditorDisplayTest, HeadBitmapIsTheSkinsFoldersElseTheFirstArchivesCopy) {
     EXPECT_EQ(archives.skipped(),
               (std::vector<std::string>{game_.str() + "/ExpansionPack3/ExpansionPack3.far",
                                         game_.str() + "/ExpansionShared/ExpansionShared.far"}));
+    // Named once, however often the editor looks again.
+    ASSERT_TRUE(archives.take_newly_skipped_box());
+    head_bitmap_for_display(game_.str(), "c001malgt_quennel", archives);
+    EXPECT_FALSE(archives.take_newly_skipped_box());
+    std::filesystem::remove(home_.path() / "headtemp.bmp");
     game_.write("GameData/Textures/textures.far",
                 build::far_archive({{"..\\..\\evil.bmp", "evil"}, {"evil.bmp", "e"}}));
     for (const std::string skin : {"../evil", "..\\evil", "", "a:b"}) {
