@@ -99,18 +99,4 @@ TEST_F(CliGameCommands, NamesThatAreNotUtf8PrintAsTheShellTypesThemBack) {
     EXPECT_NE(missing.err.find("$'UserData\\xff'"), std::string::npos) << missing.err;
 }
 
-// An archive that cannot be read is named on stderr; the command goes on without it.
-TEST_F(CliGameCommands, DamagedArchivesAreNamedAndSkipped) {
-    game_.write("GameData/Animation/Animation.far", "FAR!byAZ cut short");
-    game_.write("GameData/Skins/C100MA_Mesh.cmx", "mesh");
-    const auto models = cli({"models", "malgt", "--game", game_.str()});
-    EXPECT_EQ(models.exit_code, 0);
-    EXPECT_EQ(models.out, "C100MA_MESH\n");
-    EXPECT_EQ(models.err.rfind("These archives could not be read and were skipped:\n" + game_.str() +
-                                   "/GameData/Animation/Animation.far\n",
-                               0),
-              0u)
-        << models.err;
-}
-
 }  // namespace

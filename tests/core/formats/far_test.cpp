@@ -124,25 +124,21 @@ TEST(FarArchive, LyingArchivesFailThroughTheTrapBeforeAnythingIsWritten) {
 // before the end of a huge archive without the rest.
 TEST(FarArchive, ADirectoryIsReadAsFarAsItsEntriesReach) {
     fw::build::TempDir dir;
-    const std::string long_name(600000, 'n');
-    const std::string archive =
-        dir.write("long.far", fw::build::far_archive({{long_name + "1", "a"}, {long_name + "2", "b"}}));
+    const std::string name(600000, 'n');
     fw::FARdir far;
-    fw::gsReadFARdir(far, archive);
-    ASSERT_EQ(far.count(), 2);
-    EXPECT_EQ(far.entry(2).FileName, long_name + "2");
+    fw::gsReadFARdir(far,
+                     dir.write("long.far", fw::build::far_archive({{name + "1", "a"}, {name + "2", "b"}})));
+    EXPECT_EQ(far.entry(2).FileName, name + "2");
 
     // At 16, where data would begin: a count of 1 and an entry named "x", then a gigabyte.
     const auto le = [](char low) { return std::string(1, low) + std::string(3, '\0'); };
-    const std::string head = "FAR!byAZ" + le(1) + le(16) + le(1) + std::string(12, '\0') + le(1) + "x";
-    const std::string huge = dir.write("huge.far", head);
+    const std::string huge =
+        dir.write("huge.far", "FAR!byAZ" + le(1) + le(16) + le(1) + std::string(12, '\0') + le(1) + "x");
     std::filesystem::resize_file(huge, 1 << 30);  // sparse
-    rusage before{};
+    rusage before{}, after{};
     getrusage(RUSAGE_SELF, &before);
     fw::gsReadFARdir(far, huge);
-    rusage after{};
     getrusage(RUSAGE_SELF, &after);
-    ASSERT_EQ(far.count(), 1);
     EXPECT_EQ(far.entry(1).FileName, "x");
     EXPECT_LT(after.ru_maxrss - before.ru_maxrss, 128 * 1024);  // kilobytes
 }

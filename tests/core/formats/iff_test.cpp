@@ -131,36 +131,27 @@ TEST(IffRead, CheckedReaderReportsAMissingFileAndTrappingReaderLogsItsPhase) {
 TEST(IffRead, AFileReadsAsItsBytesDo) {
     IffBuilder b;
     b.chunk("BIG1", 1, "one", std::string(70000, 'a')).chunk("BIG2", 2, "two", std::string(65000, 'b'));
-    b.chunk("TAIL", 3, "three", "c");
-    b.map(fw::build::MapOptions{2});
+    b.chunk("TAIL", 3, "three", "c").map(fw::build::MapOptions{2});
     fw::build::TempDir dir;
-    const std::string path = dir.write("big.iff", b.bytes());
-    fw::IFFFile from_file;
-    fw::IFFFile from_bytes;
-    ASSERT_EQ(fw::gfstrReadIFFChecked(from_file, path), "");
+    fw::IFFFile from_file, from_bytes;
+    ASSERT_EQ(fw::gfstrReadIFFChecked(from_file, dir.write("big.iff", b.bytes())), "");
     ASSERT_EQ(read_checked(b.bytes(), from_bytes), "");
-    ASSERT_EQ(from_file.chunks.size(), 3u);
     EXPECT_EQ(fw::iff_bytes_without_bitmaps(from_file), fw::iff_bytes_without_bitmaps(from_bytes));
-    EXPECT_EQ(from_file.chunk(3).position, from_bytes.chunk(3).position);
-    ASSERT_EQ(from_file.map_types.size(), from_bytes.map_types.size());
-    for (size_t i = 0; i < from_file.map_types.size(); ++i) {
-        EXPECT_EQ(from_file.map_types[i].entries.back().name, from_bytes.map_types[i].entries.back().name);
-    }
+    EXPECT_EQ(from_file.map_types.back().entries.back().name,
+              from_bytes.map_types.back().entries.back().name);
 }
 
-// A huge file is refused from its first lying size, or as a character file from its size alone,
-// without being read into memory.
+// A huge file is refused at its first lying size, or as a character file for its size alone, unread.
 TEST(IffRead, AHugeFileIsNeverReadWhole) {
     fw::build::TempDir dir;
     const std::string path =
         dir.write("huge.iff", IffBuilder().chunk(ChunkSpec{"ABCD", 1, 0x10, "", "", 0x7FFFFFF0}).bytes());
     std::filesystem::resize_file(path, 1 << 30);  // sparse: no disk is used
-    rusage before{};
+    rusage before{}, after{};
     getrusage(RUSAGE_SELF, &before);
     fw::IFFFile file;
     EXPECT_EQ(fw::gfstrReadIFFChecked(file, path), "Error 62 - Input past end of file");
     EXPECT_EQ(fw::read_character_file_checked(file, path), "Error 6 - File too large (1073741824 bytes)");
-    rusage after{};
     getrusage(RUSAGE_SELF, &after);
     EXPECT_LT(after.ru_maxrss - before.ru_maxrss, 128 * 1024);  // kilobytes
 }

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QFontDatabase>
 #include <QFontMetrics>
@@ -44,24 +43,6 @@ TEST(MsgBox, ABoxIsWideEnoughForItsTitle) {
     QFont font = QFontDatabase::systemFont(QFontDatabase::TitleFont);
     font.setBold(true);
     EXPECT_GE(width, QFontMetrics(font).horizontalAdvance(title) + 4 * QFontMetrics(font).height());
-}
-
-// A box with buttons of its own shows their captions and answers by their place.
-TEST(MsgBox, ABoxNamesItsOwnButtons) {
-    QTimer::singleShot(0, [] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        ASSERT_NE(box, nullptr);
-        QStringList captions;
-        for (QAbstractButton* button : box->buttons()) captions << button->text();
-        captions.sort();
-        EXPECT_EQ(captions, (QStringList{"Cancel", "Overwrite", "Reload"}));
-        for (QAbstractButton* button : box->buttons()) {
-            if (button->text() == "Overwrite") button->click();
-        }
-    });
-    EXPECT_EQ(msgBox(BoxMessage{
-                  "Changed.", kBoxExclamation + kButtonsYesNoCancel, "T", {"Reload", "Overwrite", "Cancel"}}),
-              BoxAnswer::No);
 }
 
 TEST(QtText, UnicodeTextStaysAndGameBytesAreReadAsWindows1252) {
