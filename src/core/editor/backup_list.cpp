@@ -91,7 +91,8 @@ BackupContent read_backup_bytes(std::string_view bytes, EditorSession& session) 
 BackupContent read_backup(const std::string& path, EditorSession& session) {
     session = EditorSession{};
     const int64_t size = file_length(path);
-    if (size > kLargestCharacterFile) {
+    // A backup larger than any character file is listed as damaged without being read.
+    if (size > kMaxCharacterFileSize) {
         return damaged("The file is " + std::to_string(size) +
                        " bytes long, far longer than a character file.");
     }

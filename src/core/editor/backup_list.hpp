@@ -11,12 +11,9 @@
 
 #include "core/editor/backup_name_parts.hpp"
 #include "core/editor/sim_session.hpp"
+#include "core/formats/character_file.hpp"
 
 namespace fw {
-
-// A backup larger than this is no character file (the game's are tens of kilobytes); it is
-// listed as damaged without being read.
-inline constexpr int64_t kLargestCharacterFile = 16 * 1024 * 1024;
 
 enum class BackupKind {
     Person,   // a sim the editor could open: the only kind a restore takes

@@ -73,7 +73,7 @@ RestoreResult restore_from_backup(const std::string& character_file, const std::
         std::string bytes;
         BackupContent held;
         EditorSession session;
-        if (const int64_t size = file_length(backup_path); size > kLargestCharacterFile) {
+        if (const int64_t size = file_length(backup_path); size > kMaxCharacterFileSize) {
             held.error =
                 "The file is " + std::to_string(size) + " bytes long, far longer than a character file.";
         } else {
@@ -99,8 +99,10 @@ RestoreResult restore_from_backup(const std::string& character_file, const std::
             EditorSession current;
             const std::string current_name =
                 read_sim_file(character_file, current) ? std::string() : current.names.item(1).value;
-            result.backup_path =
-                msMakeUserBackup(character_file, current_name, held.name, options.clock, files);
+            result.backup_path = guarded("frmEditSim", "msMakeUserBackup", [&](int32_t& backup_location) {
+                return msMakeUserBackup(character_file, current_name, held.name, options.clock, files,
+                                        backup_location);
+            });
         }
         location = checkpoint::c4000;
         files.replace_file(character_file, bytes);

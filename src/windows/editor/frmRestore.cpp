@@ -137,9 +137,10 @@ void frmRestore::show_backup(const BackupEntry& backup) {
 
     // The head skin from the skins folder, else out of the game's archives, as the editor finds it.
     const WaitCursor busy;
-    const std::string head = head_bitmap_for_display(app_state().game_path, held.skin);
+    const std::string head = head_bitmap_for_display(app_state().game_path, held.skin, archives_);
     const QImage image = head.empty() ? QImage() : load_game_picture(head);
     show_picture(ui->picHead, image.isNull() ? not_found_bitmap() : image);
+    if (const std::optional<BoxMessage> skipped = archives_.take_newly_skipped_box()) msgBox(*skipped, this);
 }
 
 void frmRestore::cmdRestore_Click() {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/editor/backup_list.hpp"
+#include "core/shared/damaged_archives.hpp"
 
 namespace Ui {
 class frmRestore;
@@ -40,6 +41,8 @@ private:
     std::unique_ptr<Ui::frmRestore> ui;
     std::string character_file_;
     std::vector<BackupEntry> backups_;
+    // The game's archives as the head search reads them: a damaged one is named once.
+    ArchiveReading archives_;
     bool restored_ = false;
 };
 

@@ -16,8 +16,8 @@
 #include "core/platform/game_files.hpp"
 #include "core/platform/game_paths.hpp"
 #include "core/platform/program_folder.hpp"
-#include "support/temp_dir.hpp"
 #include "failing_files.hpp"
+#include "support/temp_dir.hpp"
 #include "typed_outfits.hpp"
 
 namespace {
