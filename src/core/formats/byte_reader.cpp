@@ -6,8 +6,9 @@ namespace fw {
 
 namespace {
 
-// A block of a file is read at a time: a chunk header or a map entry is never a read of its own.
-constexpr size_t kWindowBytes = 65536;
+// A block of a file is read at a time: a chunk header or a map entry is never a read of its own,
+// and a character file (tens or hundreds of kilobytes) is one read, as a whole-file read would be.
+constexpr size_t kWindowBytes = 1 << 20;
 
 }  // namespace
 
@@ -19,17 +20,6 @@ void FileSource::read_at(size_t offset, char* out, size_t count) {
     if (offset != at_) file_.seek(static_cast<int64_t>(offset));
     file_.read_exact(out, count);
     at_ = offset + count;
-}
-
-ByteReader& ByteReader::operator=(const ByteReader& other) {
-    if (this == &other) return *this;
-    source_ = other.source_;
-    size_ = other.size_;
-    position_ = other.position_;
-    base_ = other.base_;
-    buffer_ = other.buffer_;
-    view_ = source_ != nullptr ? std::string_view(buffer_) : other.view_;
-    return *this;
 }
 
 void ByteReader::fill(size_t count) {

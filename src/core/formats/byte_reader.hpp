@@ -38,9 +38,9 @@ class ByteReader {
 public:
     explicit ByteReader(std::string_view bytes) : view_(bytes), size_(bytes.size()) {}
     explicit ByteReader(ByteSource& source) : source_(&source), size_(source.size()) {}
-    // A copy reads on from the same place on its own; its window is its own.
-    ByteReader(const ByteReader& other) { *this = other; }
-    ByteReader& operator=(const ByteReader& other);
+    // Not copied: a copy would copy its window, a mebibyte of a file.
+    ByteReader(const ByteReader&) = delete;
+    ByteReader& operator=(const ByteReader&) = delete;
 
     size_t position() const { return position_; }
     size_t size() const { return size_; }

@@ -37,8 +37,9 @@ void read_map(IFFFile& file, ByteReader& in, int32_t& location, bool checked) {
         if (checked) {
             // Peek at the count before checking it against the file, so that an oversized group
             // is reported as such.
-            ByteReader peek = in;
-            if (gflngStrToLongLE(peek.read(4)) > kMaxCheckedEntries) throw Unreadable{};
+            const int32_t count = gflngStrToLongLE(in.read(4));
+            in.step_back(4);
+            if (count > kMaxCheckedEntries) throw Unreadable{};
         }
         group.count = read_count(in, kMinEntryBytes);
         group.entries.assign(static_cast<size_t>(group.count), RsmpEntry{});

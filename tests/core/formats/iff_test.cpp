@@ -127,10 +127,11 @@ TEST(IffRead, CheckedReaderReportsAMissingFileAndTrappingReaderLogsItsPhase) {
     EXPECT_EQ(fw::error_context().location, 1000);
 }
 
-// A file is taken block by block: chunks and a map that straddle the blocks read as from memory.
+// A file is taken block by block (of a mebibyte): a chunk larger than a block, and a map that the
+// block after the second chunk's header ends in, read as from memory.
 TEST(IffRead, AFileReadsAsItsBytesDo) {
     IffBuilder b;
-    b.chunk("BIG1", 1, "one", std::string(70000, 'a')).chunk("BIG2", 2, "two", std::string(65000, 'b'));
+    b.chunk("BIG1", 1, "one", std::string(1100000, 'a')).chunk("BIG2", 2, "two", std::string(1048383, 'b'));
     b.chunk("TAIL", 3, "three", "c").map(fw::build::MapOptions{2});
     fw::build::TempDir dir;
     fw::IFFFile from_file, from_bytes;
