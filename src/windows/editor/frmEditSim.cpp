@@ -341,8 +341,9 @@ void frmEditSim::reload() {
         option->setAutoExclusive(true);
     }
     if (std::optional<BoxMessage> refusal = Form_Load()) {
+        // The file as it is now cannot be shown: the edits made here have nowhere to go.
         msgBox(*refusal, this);
-        reject();
+        QDialog::reject();
         return;
     }
     report_skipped_archives();
