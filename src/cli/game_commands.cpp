@@ -10,6 +10,7 @@
 #include "core/platform/game_files.hpp"
 #include "core/platform/game_paths.hpp"
 #include "core/platform/program_folder.hpp"
+#include "core/platform/game_installs.hpp"
 #include "core/platform/registry.hpp"
 #include "core/platform/settings.hpp"
 #include "core/platform/shown_name.hpp"

@@ -64,6 +64,11 @@ std::string wow64_twin(const std::string& key) {
 
 std::string GetRegistryString(int32_t& root_key, const std::string& subkey, const std::string& value_name,
                               int32_t& size) {
+    return registry_string_in(wine_prefix(), root_key, subkey, value_name, size);
+}
+
+std::string registry_string_in(const std::filesystem::path& prefix, int32_t root_key, const std::string& subkey,
+                               const std::string& value_name, int32_t& size) {
     if (size == 0) size = 255;
     if (size < 0) return kRegistryFailure;
     const char* file_name = nullptr;
@@ -72,7 +77,7 @@ std::string GetRegistryString(int32_t& root_key, const std::string& subkey, cons
     else if (root_key == kHKeyCurrentUser)
         file_name = "user.reg";
     if (file_name == nullptr) return kRegistryFailure;
-    const RegFile file = load_reg_file(wine_prefix() / file_name);
+    const RegFile file = load_reg_file(prefix / file_name);
     if (!file.read) return kRegistryFailure;
 
     const std::string key = trim_separators(subkey);
@@ -103,7 +108,7 @@ std::string registry_location() { return (wine_prefix() / "system.reg").string()
 
 #endif
 
-std::string read_game_install_path() {
+std::string read_game_registry_entry() {
     int32_t root = kHKeyLocalMachine;
     int32_t size = 0;
     return GetRegistryString(root, kGameRegistryKey, kGameRegistryValue, size);

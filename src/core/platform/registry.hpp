@@ -3,6 +3,7 @@
 // registry itself is read; elsewhere the registry of the Wine prefix the game was installed into
 // ($WINEPREFIX, else ~/.wine), so that the same answer comes back as a Windows program would get.
 #include <cstdint>
+#include <filesystem>
 #include <string>
 
 namespace fw {
@@ -25,9 +26,16 @@ inline constexpr const char* kRegistryFailure = "ERROR";
 std::string GetRegistryString(int32_t& root_key, const std::string& subkey, const std::string& value_name,
                               int32_t& size);
 
-// The game's install path as start-up and the Set Path dialog read it: the machine's
-// "Software\Maxis\The Sims" value "InstallPath" through a 255-byte buffer, or "ERROR".
-std::string read_game_install_path();
+// The game's own registry entry: the machine's "Software\Maxis\The Sims" value "InstallPath"
+// through a 255-byte buffer, or "ERROR". (Start-up and the Set Path dialog go on to today's
+// installs when it is missing: game_installs.hpp.)
+std::string read_game_registry_entry();
+
+#ifndef _WIN32
+// GetRegistryString for the registry of the Wine prefix `prefix` rather than the current one.
+std::string registry_string_in(const std::filesystem::path& prefix, int32_t root_key, const std::string& subkey,
+                               const std::string& value_name, int32_t& size);
+#endif
 
 // Where the registry answers come from, for display: the Wine prefix's system.reg file, or
 // "Windows registry".

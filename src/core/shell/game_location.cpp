@@ -1,6 +1,7 @@
 #include "core/shell/game_location.hpp"
 
 #include "core/platform/game_files.hpp"
+#include "core/platform/game_installs.hpp"
 #include "core/platform/registry.hpp"
 #include "core/platform/settings.hpp"
 #include "core/shell/app_state.hpp"

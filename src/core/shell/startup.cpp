@@ -3,6 +3,7 @@
 #include "core/platform/game_files.hpp"
 #include "core/platform/name_compare.hpp"
 #include "core/platform/program_folder.hpp"
+#include "core/platform/game_installs.hpp"
 #include "core/platform/registry.hpp"
 #include "core/platform/settings.hpp"
 #include "core/shell/app_state.hpp"

@@ -1,3 +1,4 @@
+#include "core/platform/game_installs.hpp"
 #include "core/platform/registry.hpp"
 
 #include <gtest/gtest.h>

@@ -1,0 +1,61 @@
+#pragma once
+// Where the game is installed, as far as this machine tells. The game's own registry entry comes
+// first, as the game's installer wrote it; when it is missing the look-up goes on to the places
+// where the game lives today, in this order:
+//  1. the registry entry "InstallPath" (the Windows registry; elsewhere the registry of the Wine
+//     prefix $WINEPREFIX, else ~/.wine);
+//  2. the Steam libraries, for The Sims Legacy Collection (app 3314060): each Steam root in turn
+//     (on Windows the one the registry names, HKCU\Software\Valve\Steam "SteamPath"; elsewhere
+//     $XDG_DATA_HOME/Steam or ~/.local/share/Steam, ~/.steam/steam, ~/.steam/root, the Flatpak's
+//     ~/.var/app/com.valvesoftware.Steam/.local/share/Steam and .../data/Steam, the Snap's
+//     ~/snap/steam/common/.local/share/Steam), and in each root its libraries in the order
+//     libraryfolders.vdf lists them, the root first;
+//  3. the other Wine prefixes, in this order: $WINEPREFIX or ~/.wine, Bottles' bottles
+//     (~/.var/app/com.usebottles.bottles/data/bottles/bottles/*, then $XDG_DATA_HOME/bottles/
+//     bottles/* or ~/.local/share/bottles/bottles/*), Lutris' prefixes (~/Games/*), each set by
+//     folder name; in each prefix its registry entry, then the EA app's folder
+//     C:\Program Files\EA Games\The Sims Legacy (on Windows: that folder of Program Files).
+// An install found in 2 or 3 counts only when its folder holds the game's executable (Sims.exe,
+// any case); the registry's answer in 1 is taken as it stands, as the game's own entry always was.
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace fw {
+
+enum class InstallFoundBy {
+    Registry,      // the game's registry entry (Windows, or the current Wine prefix)
+    SteamLibrary,  // a Steam library's app manifest
+    WinePrefix,    // the registry entry of another Wine prefix (Bottles, Lutris, ...)
+    EaAppFolder,   // the EA app's install folder
+};
+
+struct GameInstall {
+    std::string path;  // a game path: the registry's text as it stands, else the real folder
+    InstallFoundBy found_by = InstallFoundBy::Registry;
+    std::string through;  // what it was found through, for display: a registry, a manifest, a prefix
+};
+
+// The places looked at after the registry entry; tests give their own.
+struct InstallSearch {
+    std::vector<std::filesystem::path> steam_roots;
+    std::vector<std::filesystem::path> wine_prefixes;
+};
+
+// The places of the order above for the current user ($HOME, $XDG_DATA_HOME, $WINEPREFIX).
+InstallSearch install_search();
+
+// Every install found, in the order above, each folder once.
+std::vector<GameInstall> find_game_installs(const InstallSearch& search);
+std::vector<GameInstall> find_game_installs();
+// The first install found, or nothing (`path` "ERROR").
+GameInstall first_game_install(const InstallSearch& search);
+
+// The game's install path as start-up and the Set Path dialog take it: the first install found,
+// or "ERROR" when there is none.
+std::string read_game_install_path();
+
+// "registry", "Steam library", "Wine prefix" or "EA app folder".
+std::string found_by_name(InstallFoundBy found_by);
+
+}  // namespace fw

@@ -1,0 +1,76 @@
+#include "core/platform/key_values.hpp"
+
+#include <gtest/gtest.h>
+
+#include "builders/steam_builder.hpp"
+
+namespace fw {
+namespace {
+
+// The files as Steam writes them, and the liberties its own reader takes.
+TEST(KeyValues, ReadsSteamsFilesAsSteamWritesThem) {
+    const std::string text =
+        "// written by Steam\n"
+        "\"libraryfolders\"\r\n{\r\n"
+        "\t\"0\"\r\n\t{\r\n\t\t\"path\"\t\t\"C:\\\\Program Files (x86)\\\\Steam\"\r\n"
+        "\t\t\"label\"\t\t\"\"\r\n\t\t\"apps\"\t{ \"228980\" \"1\" }\r\n\t}\r\n"
+        "\t\"1\" { \"path\" \"D:\\Games\\Lib\" } // one backslash, kept\n"
+        "\t\"Quote\" \"say \\\"hi\\\"\\n\"\n"
+        "\tbare_key bare/value\n"
+        "\t\"only_on_windows\" \"yes\" [$WIN32]\n"
+        "}\n";
+    std::string error;
+    const std::optional<KeyValue> root = parse_key_values(text, &error);
+    ASSERT_TRUE(root) << error;
+    const KeyValue* list = root->find("LIBRARYFOLDERS");  // keys match without regard to case
+    ASSERT_TRUE(list && list->is_block);
+    ASSERT_EQ(list->children.size(), 5u);
+    EXPECT_EQ(list->find("0")->value_of("path"), "C:\\Program Files (x86)\\Steam");
+    EXPECT_EQ(list->find("0")->find("apps")->value_of("228980"), "1");
+    EXPECT_EQ(list->find("1")->value_of("path"), "D:\\Games\\Lib");
+    EXPECT_EQ(list->value_of("quote"), "say \"hi\"\n");
+    EXPECT_EQ(list->value_of("bare_key"), "bare/value");
+    EXPECT_EQ(list->value_of("only_on_windows"), "yes");
+    EXPECT_EQ(list->value_of("0"), "");  // a block has no value
+    EXPECT_EQ(root->find("missing"), nullptr);
+}
+
+TEST(KeyValues, RefusesWhatIsNotWellFormedAndSaysWhere) {
+    const struct { const char* what; std::string text; std::string error; } cases[] = {
+        {"open quote", "\"a\" \"b", "a quoted text is not closed (line 1)"},
+        {"open block", "\"a\"\n{\n\"b\" \"c\"\n", "a block is not closed (line 4)"},
+        {"stray close", "\"a\" \"b\"\n}", "\"}\" without its \"{\" (line 2)"},
+        {"key alone", "\"a\" { \"b\" }", "the key \"b\" has no value (line 1)"},
+        {"key at end", "\"a\"", "the key \"a\" has no value (line 1)"},
+        {"block without key", "{ }", "a block without a key (line 1)"},
+    };
+    for (const auto& c : cases) {
+        std::string error;
+        EXPECT_FALSE(parse_key_values(c.text, &error)) << c.what;
+        EXPECT_EQ(error, c.error) << c.what;
+    }
+    // Nesting is refused past its limit, not by running out of stack.
+    auto nested = [](int depth) {
+        std::string text;
+        for (int i = 0; i < depth; ++i) text += "\"k\" { ";
+        return text + std::string(static_cast<size_t>(depth), '}');
+    };
+    EXPECT_TRUE(parse_key_values(nested(kKeyValuesMaxDepth)));
+    std::string error;
+    EXPECT_FALSE(parse_key_values(nested(kKeyValuesMaxDepth + 1), &error));
+    EXPECT_EQ(error, "blocks nested too deep (line 1)");
+    EXPECT_TRUE(parse_key_values(""));
+}
+
+// What the builders write (the tests' Steam homes, the demo's) reads back as it was built.
+TEST(KeyValues, BuiltFilesReadBack) {
+    const std::string tricky = "C:\\a \"b\"\\";
+    const KeyValue built = build::kv_block("", {build::kv_block("Top", {build::kv("k", tricky), build::kv("", "")})});
+    const std::optional<KeyValue> read = parse_key_values(build::key_values_text(built));
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->find("Top")->value_of("k"), tricky);
+    EXPECT_EQ(read->find("Top")->children.size(), 2u);
+}
+
+}  // namespace
+}  // namespace fw
