@@ -87,7 +87,7 @@ int run_extract_heads(const std::string& game_option) {
     return 0;
 }
 
-int run_demo_game(const std::string& folder) {
+int run_demo_game(const std::string& folder, bool legacy) {
     // Never write over something that is already there (a real game, say).
     if (folder_exists(folder) && !list_matching(folder + "\\*").empty()) {
         return report_error("The folder " + shown_path(folder) + " is not empty; give a new or empty folder.",
@@ -95,13 +95,24 @@ int run_demo_game(const std::string& folder) {
     }
     if (file_exists(folder))
         return report_error(shown_path(folder) + " is a file; give a new or empty folder.", false);
+    std::string home;
     try {
-        build::write_demo_game(folder);
+        if (legacy) home = build::write_legacy_demo_game(folder);
+        else build::write_demo_game(folder);
     } catch (const Failure& failure) {
         return report_error("The demo game could not be written: " + error_text(failure), false);
     }
-    std::cout << "Demo game written to " << shown_path(folder) << "\n"
-              << "Try: facewright-cli neighbourhoods --game " << shown_path(folder) << "\n";
+    if (!legacy) {
+        std::cout << "Demo game written to " << shown_path(folder) << "\n"
+                  << "Try: facewright-cli neighbourhoods --game " << shown_path(folder) << "\n";
+        return 0;
+    }
+    // With the home (and the settings in it) pointed there, the program finds the game as it
+    // finds a player's.
+    const std::string env = "env HOME='" + home + "' XDG_CONFIG_HOME='" + home + "/.config' ";
+    std::cout << "Demo game written to " << shown_path(home) << " as a home with Steam and The Sims Legacy Collection\n"
+              << "Try: " << env << "facewright-cli where\n"
+              << "     " << env << "facewright\n";
     return 0;
 }
 
@@ -149,8 +160,12 @@ void add_catalogue_commands(CLI::App& app) {
         auto* cmd =
             app.add_subcommand("demo-game", "Write a small synthetic game install to try Facewright on");
         auto folder = std::make_shared<std::string>();
+        auto legacy = std::make_shared<bool>(false);
         cmd->add_option("DIR", *folder, "A new or empty folder")->required();
-        cmd->callback([=] { exit_code() = run_demo_game(*folder); });
+        cmd->add_flag("--legacy", *legacy,
+                      "Write DIR as a player's home with Steam and The Sims Legacy Collection: the game in a "
+                      "second Steam library, its neighbourhoods in its Proton prefix");
+        cmd->callback([=] { exit_code() = run_demo_game(*folder, *legacy); });
     }
 }
 

@@ -33,6 +33,8 @@ std::string full_path(const std::string& path);
 void add_format_commands(CLI::App& app);     // iff, strings, far, far-extract
 void add_sim_commands(CLI::App& app);        // sim, edit
 void add_game_commands(CLI::App& app);       // where, neighbourhoods, sims, export
+// where: the game and its saves, how they were found, other installs (where_command.cpp).
+int run_where(const std::string& game_option, bool json);
 void add_catalogue_commands(CLI::App& app);  // models, skins, extract-heads, demo-game
 void add_backup_commands(CLI::App& app);     // backups, restore
 void add_render_commands(CLI::App& app);     // render-head

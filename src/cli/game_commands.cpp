@@ -1,4 +1,4 @@
-// where, neighbourhoods, sims, export: the game's folders as the main window sees them.
+// neighbourhoods, sims, export: the game's folders as the main window sees them (where: where_command.cpp).
 #include <iostream>
 
 #include "cli/commands.hpp"
@@ -10,8 +10,7 @@
 #include "core/platform/game_files.hpp"
 #include "core/platform/game_paths.hpp"
 #include "core/platform/program_folder.hpp"
-#include "core/platform/game_installs.hpp"
-#include "core/platform/registry.hpp"
+#include "core/platform/saves_folder.hpp"
 #include "core/platform/settings.hpp"
 #include "core/platform/shown_name.hpp"
 #include "core/shell/game_location.hpp"
@@ -23,38 +22,27 @@ namespace {
 
 using nlohmann::json;
 
-// The game path and the neighbourhood folder in it, or "" after reporting either missing.
+// The game path whose saves folder holds the neighbourhood, or "" after reporting either missing.
 std::string neighbourhood_game(const std::string& option, const std::string& neighbourhood, bool as_json) {
     const std::string game = game_folder(option, as_json);
     if (game.empty()) return "";
-    if (neighbourhood.empty() || !folder_exists(game + "\\" + neighbourhood)) {
-        report_error("No neighbourhood folder " + shown_path(neighbourhood) + " in " + shown_path(game) + ".",
+    if (const std::optional<BoxMessage> box = saves_not_made_box(game)) {
+        report_error(box->text, as_json);
+        return "";
+    }
+    const std::string saves = saves_folder(game).path;
+    if (neighbourhood.empty() || !folder_exists(saves + "\\" + neighbourhood)) {
+        report_error("No neighbourhood folder " + shown_path(neighbourhood) + " in " + shown_path(display_path(saves)) + ".",
                      as_json);
         return "";
     }
     return game;
 }
 
-int run_where(const std::string& option) {
-    const GamePathInUse in_use = game_path_in_use(game_option(option));
-    std::cout << "Game path: " << shown_path(in_use.path) << " (" << source_name(in_use.source) << ")\n";
-    if (in_use.source == GamePathSource::None) {
-        std::cout << "No game configured: the other commands use the demo game in "
-                  << shown_path(display_path(demo_game_folder())) << "\n";
-    }
-    const bool found = check_game_path(in_use.path).game_found;
-    std::cout << "Game executable: " << (found ? "found" : "not found") << " ("
-              << shown_path(display_path(in_use.path + "\\sims.exe")) << ")\n";
-    std::cout << "Registry: " << shown_path(read_game_install_path()) << " (" << registry_location() << ")\n";
-    std::cout << "Program folder: " << shown_path(display_path(program_folder())) << "\n";
-    std::cout << "Settings: " << shown_path(settings_file(kAppFacewright)) << "\n";
-    std::cout << "Settings: " << shown_path(settings_file(kAppVestrel)) << "\n";
-    return 0;
-}
-
 int run_neighbourhoods(const std::string& option, bool as_json) {
     const std::string game = game_folder(option, as_json);
     if (game.empty()) return 1;
+    if (const std::optional<BoxMessage> box = saves_not_made_box(game)) return report_error(box->text, as_json);
     const std::vector<std::string> lines = msFillUserDataList(msGetUserDataDirs(game));
     if (as_json) {
         json list = json::array();
@@ -116,11 +104,14 @@ void add_game_commands(CLI::App& app) {
     };
     auto options = std::make_shared<Options>();
     const char* game_help =
-        "The game's folder (default: the stored \"Sims Location\", then the registry, else the demo game)";
+        "The game's folder (default: the stored \"Sims Location\", then the registry or an install found in its "
+        "place, else the demo game)";
 
-    CLI::App* where = app.add_subcommand("where", "Where the game, the program folder and the settings are");
+    CLI::App* where = app.add_subcommand(
+        "where", "Where the game and its saves are, how they were found, other installs, the program folder and the settings");
     where->add_option("--game", options->game, game_help);
-    where->callback([options] { exit_code() = run_where(options->game); });
+    where->add_flag("--json", options->json, "Print JSON");
+    where->callback([options] { exit_code() = run_where(options->game, options->json); });
 
     CLI::App* neighbourhoods =
         app.add_subcommand("neighbourhoods", "The neighbourhood list as the main window shows it");

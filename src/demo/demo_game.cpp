@@ -8,7 +8,9 @@
 #include "builders/head_builder.hpp"
 #include "builders/model_builder.hpp"
 #include "builders/sim_builder.hpp"
+#include "builders/steam_builder.hpp"
 #include "core/platform/game_files.hpp"
+#include "core/platform/game_paths.hpp"
 #include "core/platform/name_compare.hpp"
 #include "core/platform/program_folder.hpp"
 
@@ -239,6 +241,21 @@ void write_demo_game(const std::string& folder) {
     write_neighbourhoods(out);
     write_skins_folder(out);
     write_archives(out);
+}
+
+std::string write_legacy_demo_game(const std::string& home) {
+    const SteamHome steam = steam_home(resolve_path(home));
+    write_steam_home(steam);
+    const DemoWriter install(steam.install.string());
+    write_skins_folder(install);
+    write_archives(install);
+    // The install's own neighbourhood is the template the game copies at its first start; its
+    // sims are not the player's.
+    for (int i = 0; i < 3; ++i) {
+        install.put("UserData\\Characters\\" + user_file(i + 1), sim_file(demo_sim(7, i, "Template")));
+    }
+    write_neighbourhoods(DemoWriter(steam.saves.string()));
+    return steam.home.string();
 }
 
 std::string demo_game_folder() { return program_folder() + "\\DemoGame"; }

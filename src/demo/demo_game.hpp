@@ -24,6 +24,15 @@ namespace fw::build {
 // Writes the demo game into `folder` (created when missing), replacing files of the same names.
 void write_demo_game(const std::string& folder);
 
+// Writes the demo game as The Sims Legacy Collection is laid out on a Linux desktop, with `home`
+// (created when missing) as the player's home: Steam in home/.local/share/Steam, whose
+// libraryfolders.vdf lists a second library home/SteamLibrary; the game there under
+// steamapps/common/The Sims Legacy Collection (its manifest beside), with a template UserData of
+// three sims; the neighbourhoods above in the game's Proton prefix,
+// steamapps/compatdata/3314060/pfx/drive_c/users/steamuser/Saved Games/Electronic Arts/The Sims 25.
+// Returns the home as an absolute path (the library files name absolute folders).
+std::string write_legacy_demo_game(const std::string& home);
+
 // The bundled demo game's folder: program folder + "\DemoGame".
 std::string demo_game_folder();
 // The bundled demo game, written on first use (when its "Sims.exe" is missing); its folder.

@@ -5,6 +5,7 @@
 #include "core/base/error_trap.hpp"
 #include "core/platform/game_files.hpp"
 #include "core/platform/name_compare.hpp"
+#include "core/platform/saves_folder.hpp"
 
 namespace fw {
 
@@ -29,7 +30,7 @@ std::string two_digit_number(const std::string& digits) {
 
 std::vector<std::string> msGetUserDataDirs(const std::string& game_path) {
     return guarded("frmMain", "msGetUserDataDirs",
-                   [&](int32_t&) { return list_matching(game_path + "\\Userdata*", false); });
+                   [&](int32_t&) { return list_matching(saves_folder(game_path).path + "\\Userdata*", false); });
 }
 
 std::string neighbourhood_line(const std::string& folder) {
@@ -57,7 +58,7 @@ std::string neighbourhood_folder(const std::string& line) {
 }
 
 std::string characters_folder(const std::string& game_path, const std::string& neighbourhood) {
-    return game_path + "\\" + neighbourhood + "\\characters\\";
+    return saves_folder(game_path).path + "\\" + neighbourhood + "\\characters\\";
 }
 
 std::vector<std::string> msGetFileNames(const std::string& game_path, const std::string& neighbourhood) {

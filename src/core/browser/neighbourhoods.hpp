@@ -1,11 +1,13 @@
 #pragma once
-// The main window's neighbourhood list and the character files of the chosen neighbourhood.
+// The main window's neighbourhood list and the character files of the chosen neighbourhood. The
+// neighbourhoods lie in the game's saves folder (core/platform/saves_folder.hpp): the install
+// folder of a 2000-era game, the Saved Games folder of the Legacy Collection.
 #include <string>
 #include <vector>
 
 namespace fw {
 
-// The names of the entries matching game path + "\Userdata*" (files included: the listing does
+// The names of the entries matching the saves folder + "\Userdata*" (files included: the listing does
 // not check that an entry is a folder), as the folder lists them. Guarded (frmMain /
 // msGetUserDataDirs, location 0).
 std::vector<std::string> msGetUserDataDirs(const std::string& game_path);
@@ -20,7 +22,7 @@ std::vector<std::string> msFillUserDataList(const std::vector<std::string>& fold
 // to case) from its "U" up to the next ")"; "" when the line has no "(UserData".
 std::string neighbourhood_folder(const std::string& line);
 
-// game path + "\" + neighbourhood + "\characters\".
+// The saves folder + "\" + neighbourhood + "\characters\".
 std::string characters_folder(const std::string& game_path, const std::string& neighbourhood);
 // The names of the files matching "user*.iff" in the neighbourhood's characters folder, in the
 // folder's order; none when there is no such folder. The new files that killed saves left in

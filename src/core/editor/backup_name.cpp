@@ -29,16 +29,16 @@ std::string backup_time_text(const LocalTime& time) {
 }
 
 std::string neighbourhood_of(const std::string& path) {
-    const std::string lower = to_lower(path);
-    size_t at = std::string::npos;
-    for (const char* marker : {"\\userdata", "/userdata"}) {
-        const size_t found = lower.find(marker);
-        if (found < at) at = found;
+    // The last such folder: the saves folder may lie below folders whose names begin the same
+    // way (a user or a drive named "userdata..."), but the neighbourhood is the one nearest the file.
+    std::string found;
+    size_t start = 0;
+    for (size_t end = path.find_first_of("\\/"); end != std::string::npos; end = path.find_first_of("\\/", start)) {
+        const std::string folder = path.substr(start, end - start);
+        if (to_lower(folder.substr(0, 8)) == "userdata") found = folder;
+        start = end + 1;
     }
-    if (at == std::string::npos) return "";
-    const size_t start = at + 1;
-    const size_t end = path.find_first_of("\\/", start);
-    return path.substr(start, end == std::string::npos ? std::string::npos : end - start);
+    return found;
 }
 
 namespace {

@@ -21,7 +21,7 @@ LocalTime local_now();
 // "yyyymmdd_hhnnnn": date, "_", hour, then the minute written twice (the name's established form).
 std::string backup_time_text(const LocalTime& time);
 
-// The neighbourhood folder in a character file's path: the folder whose name begins with
+// The neighbourhood folder in a character file's path: the last folder whose name begins with
 // "Userdata" (any case), e.g. UserData2 in ...\UserData2\Characters\User00012.iff; "" when the
 // path holds none. "\" and "/" both separate.
 std::string neighbourhood_of(const std::string& path);

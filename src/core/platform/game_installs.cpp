@@ -182,6 +182,10 @@ GameInstall first_game_install(const InstallSearch& search) {
 
 std::string read_game_install_path() { return first_game_install(install_search()).path; }
 
+bool same_install(const std::string& a, const std::string& b) {
+    return folder_key(resolve_path(a)) == folder_key(resolve_path(b));
+}
+
 std::string found_by_name(InstallFoundBy found_by) {
     switch (found_by) {
     case InstallFoundBy::Registry: return "registry";

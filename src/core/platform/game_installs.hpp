@@ -55,6 +55,9 @@ GameInstall first_game_install(const InstallSearch& search);
 // or "ERROR" when there is none.
 std::string read_game_install_path();
 
+// True when two game paths name one folder (other spellings, links, a trailing separator).
+bool same_install(const std::string& a, const std::string& b);
+
 // "registry", "Steam library", "Wine prefix" or "EA app folder".
 std::string found_by_name(InstallFoundBy found_by);
 

@@ -9,16 +9,23 @@
 namespace fw {
 
 GamePathInUse game_path_in_use(const std::string& option) {
-    if (!option.empty()) return {option, GamePathSource::CommandLine};
+    if (!option.empty()) return {option, GamePathSource::CommandLine, ""};
     const std::string stored = get_setting(kAppFacewright, kKeySimsLocation);
-    if (!stored.empty()) return {stored, GamePathSource::Setting};
-    const std::string registry = read_game_install_path();
-    if (registry == kRegistryFailure) return {registry, GamePathSource::None};
+    if (!stored.empty()) return {stored, GamePathSource::Setting, ""};
+    const GameInstall found = first_game_install(install_search());
+    if (found.path == kRegistryFailure) return {found.path, GamePathSource::None, ""};
+    GamePathSource source = GamePathSource::WinePrefix;
+    switch (found.found_by) {
+    case InstallFoundBy::Registry:
 #ifdef _WIN32
-    return {registry, GamePathSource::Registry};
-#else
-    return {registry, GamePathSource::WinePrefix};
+        source = GamePathSource::Registry;
 #endif
+        break;
+    case InstallFoundBy::WinePrefix: break;
+    case InstallFoundBy::SteamLibrary: source = GamePathSource::SteamLibrary; break;
+    case InstallFoundBy::EaAppFolder: source = GamePathSource::EaAppFolder; break;
+    }
+    return {found.path, source, found.through};
 }
 
 std::string source_name(GamePathSource source) {
@@ -27,6 +34,8 @@ std::string source_name(GamePathSource source) {
     case GamePathSource::Setting: return "setting";
     case GamePathSource::Registry: return "registry";
     case GamePathSource::WinePrefix: return "Wine prefix";
+    case GamePathSource::SteamLibrary: return "Steam library";
+    case GamePathSource::EaAppFolder: return "EA app folder";
     case GamePathSource::None: break;
     }
     return "none";

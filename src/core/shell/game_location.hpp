@@ -1,6 +1,6 @@
 #pragma once
-// Where the game is: the stored "Sims Location", the registry entry the game's installer wrote,
-// and the checks of the Set Path dialog ("Set The Sims Path") before it takes a location.
+// Where the game is: the stored "Sims Location", the registry entry the game's installer wrote
+// or the install the look-up found in its place, and the checks of the Set Path dialog ("Set The Sims Path") before it takes a location.
 #include <optional>
 #include <string>
 
@@ -8,21 +8,23 @@
 
 namespace fw {
 
-enum class GamePathSource { CommandLine, Setting, Registry, WinePrefix, None };
+enum class GamePathSource { CommandLine, Setting, Registry, WinePrefix, SteamLibrary, EaAppFolder, None };
 
 struct GamePathInUse {
     std::string path;  // the game path as stored (may be "ERROR" or empty)
     GamePathSource source = GamePathSource::None;
+    std::string through;  // for a found install: the registry, manifest or prefix it was found in
 };
 
 // The game path a command-line run uses: the given option when not empty, else the stored
-// "Sims Location", else the registry's answer (the Windows registry, or the Wine prefix's
-// elsewhere); "ERROR" with no source when none of them knows. Nothing is stored.
+// "Sims Location", else the first install the look-up finds (core/platform/game_installs.hpp:
+// the registry entry, then Steam's libraries, then the other Wine prefixes); "ERROR" with no
+// source when none of them knows. Nothing is stored.
 GamePathInUse game_path_in_use(const std::string& option);
-// "command line", "setting", "registry", "Wine prefix" or "none".
+// "command line", "setting", "registry", "Wine prefix", "Steam library", "EA app folder" or "none".
 std::string source_name(GamePathSource source);
 
-// What the Set Path dialog shows as it opens: the registry's answer (possibly "ERROR") above,
+// What the Set Path dialog shows as it opens: the look-up's answer (possibly "ERROR") above,
 // the stored location (empty when there is none) below.
 struct SetPathContents {
     std::string registry;

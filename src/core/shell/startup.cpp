@@ -4,7 +4,9 @@
 #include "core/platform/name_compare.hpp"
 #include "core/platform/program_folder.hpp"
 #include "core/platform/game_installs.hpp"
+#include "core/platform/game_paths.hpp"
 #include "core/platform/registry.hpp"
+#include "core/platform/saves_folder.hpp"
 #include "core/platform/settings.hpp"
 #include "core/shell/app_state.hpp"
 
@@ -54,8 +56,19 @@ PathCheck check_game_path(const std::string& game_path) {
             {std::string("The file SIMS.EXE was not found in the path specified in the registry.") + kCrLf +
                  set_path_hint,
              kBoxCritical, "SIMS.EXE Not Found!"});
+    } else if (std::optional<BoxMessage> box = saves_not_made_box(game_path)) {
+        check.boxes.push_back(*box);
     }
     return check;
+}
+
+std::optional<BoxMessage> saves_not_made_box(const std::string& game_path) {
+    const SavesFolder saves = saves_folder(game_path);
+    if (!saves_not_made_yet(saves)) return std::nullopt;
+    return BoxMessage{std::string("The Sims keeps its neighborhoods in:") + kCrLf + display_path(saves.path) + kCrLf +
+                          "The game makes that folder when it is first started. Please start The Sims once, "
+                          "then come back to Facewright.",
+                      kBoxInformation, "Start The Sims Once"};
 }
 
 std::string last_neighbourhood_line(const std::vector<std::string>& lines) {

@@ -2,6 +2,7 @@
 // What the main window decides as it loads and each time it becomes active: the settings it seeds
 // and reads, the game path it takes, the checks of that path and the boxes they show, and the
 // question asked before it closes.
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -36,8 +37,13 @@ struct PathCheck {
 };
 
 // The activation's checks of the game path: a box for an empty path or the registry's failure
-// text, another when "sims.exe" is not there (an empty path gets both).
+// text, another when "sims.exe" is not there (an empty path gets both). A Legacy Collection
+// install whose saves folder the game has not made yet gets the box of saves_not_made_box.
 PathCheck check_game_path(const std::string& game_path);
+
+// For a Legacy Collection install that has never been started, and so has no neighbourhoods
+// yet: the box that asks the player to start the game once ("Start The Sims Once"); else nothing.
+std::optional<BoxMessage> saves_not_made_box(const std::string& game_path);
 
 // The neighbourhood list line that the stored "Last Neighborhood Selected" selects, as the list
 // holds it, or "" when none matches (the list finds its lines without regard to case).

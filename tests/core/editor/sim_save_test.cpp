@@ -225,6 +225,10 @@ TEST_F(SimSave, BackupsAreNamedForTheSimAndNeverOverwritten) {
 TEST(SimBackupName, NeighbourhoodAndSimParts) {
     EXPECT_EQ(fw::neighbourhood_of("C:\\Games\\The Sims\\userdata2\\Characters\\User00012.iff"), "userdata2");
     EXPECT_EQ(fw::neighbourhood_of("/home/p/sims/User00012.iff"), "");
+    // A saves folder below a user named like a neighbourhood.
+    EXPECT_EQ(fw::neighbourhood_of("/home/userdata7/pfx/drive_c/users/steamuser/Saved Games/Electronic Arts/"
+                                   "The Sims 25/UserData3/Characters/User00001.iff"),
+              "UserData3");
     EXPECT_EQ(fw::backup_sim_part("Zo\xEB",
                                   "\xC6"
                                   "sa \x8A"
