@@ -1,7 +1,8 @@
 // Writes the seed corpora for the fuzz targets into OUT/iff_checked, OUT/str_list,
-// OUT/far_directory, OUT/browse_file, OUT/mesh and OUT/character_description: files shaped like
-// the game's own plus the awkward shapes the readers must take (maps in the middle, odd pads,
-// names ended by byte 163, trailing bytes, lying sizes, comments and blend records).
+// OUT/far_directory, OUT/browse_file, OUT/mesh, OUT/character_description and OUT/key_values:
+// files shaped like the game's own (and Steam's) plus the awkward shapes the readers must take
+// (maps in the middle, odd pads, names ended by byte 163, trailing bytes, lying sizes, comments
+// and blend records).
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -13,6 +14,7 @@
 #include "builders/iff_builder.hpp"
 #include "builders/model_builder.hpp"
 #include "builders/sim_builder.hpp"
+#include "builders/steam_builder.hpp"
 
 namespace fs = std::filesystem;
 using namespace fw::build;
@@ -138,6 +140,14 @@ void description_seeds(const fs::path& dir) {
                "version 300\r\n0\r\n1\r\nsuit\r\n0\r\n1\r\n1\r\nk\r\nv\r\n1\r\nHEAD\r\nm\r\n0\r\n0\r\n0\r\n");
 }
 
+void key_values_seeds(const fs::path& dir) {
+    write_seed(dir, "library_folders", library_folders_vdf({"/home/p/.local/share/Steam", "D:\\Games\\Steam \"2\""}));
+    write_seed(dir, "library_folders_old", library_folders_vdf({"/mnt/games/SteamLibrary"}, true));
+    write_seed(dir, "app_manifest", app_manifest("3314060", "The Sims Legacy Collection", "The Sims Legacy Collection"));
+    write_seed(dir, "comments_bare_conditions",
+               "// comment\n\"a\" { b c [$WIN32]\n \"d\" \"e\\\\f\\n\" } // end\n\"g\" { \"h\" { } }\n");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -152,5 +162,6 @@ int main(int argc, char** argv) {
     browse_file_seeds(out / "browse_file");
     mesh_seeds(out / "mesh");
     description_seeds(out / "character_description");
+    key_values_seeds(out / "key_values");
     return 0;
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "builders/steam_builder.hpp"
 #include "core/platform/settings.hpp"
 #include "core/shell/app_state.hpp"
 #include "support/temp_dir.hpp"
@@ -9,7 +10,7 @@
 namespace fw {
 namespace {
 
-// Empty settings and a Wine prefix of the test's own.
+// Empty settings, a Wine prefix and a home of the test's own.
 class GameLocationTest : public testing::Test {
 protected:
     void SetUp() override { save_setting(kAppFacewright, kKeySimsLocation, ""); }
@@ -21,10 +22,22 @@ protected:
 
     build::TempDir prefix_;
     build::ScopedEnv prefix_env_{"WINEPREFIX", prefix_.str()};
+    build::TempDir home_;
+    build::ScopedEnv home_env_{"HOME", home_.str()};
+    build::ScopedEnv data_env_{"XDG_DATA_HOME", home_.str() + "/.local/share"};
 };
 
 TEST_F(GameLocationTest, PathInUseComesFromOptionThenSettingThenRegistry) {
     EXPECT_EQ(in_use(""), "ERROR from none");
+
+    // Without the game's registry entry, the Legacy Collection in a Steam library is the answer,
+    // for a command and for the Set Path dialog alike.
+    const build::SteamHome steam = build::steam_home(home_.path());
+    build::write_steam_home(steam);
+    const std::string install = home_.str() + "/SteamLibrary/steamapps/common/The Sims Legacy Collection";
+    EXPECT_EQ(in_use(""), install + " from Steam library");
+    EXPECT_EQ(game_path_in_use("").through, home_.str() + "/SteamLibrary/steamapps/appmanifest_3314060.acf");
+    EXPECT_EQ(set_path_contents().registry, install);
 
     prefix_.write(
         "system.reg",
@@ -56,6 +69,11 @@ TEST_F(GameLocationTest, OkTakesOnlyAFolderHoldingSimsExe) {
                                                             "\r\nThe selected location was invalid",
                                                         48, "Selected Location Invalid"}));
     EXPECT_EQ(get_setting(kAppFacewright, kKeySimsLocation) + app_state().game_path, "");
+
+    // The EA app's copy spells its executable in small letters.
+    build::TempDir ea_copy;
+    ea_copy.write("The Sims Legacy/sims.exe", "");
+    EXPECT_EQ(confirm_location(ea_copy.str() + "/The Sims Legacy"), std::nullopt);
 
     game.write("Sims.exe", "");
     const std::string with_separator = game.str() + "\\";  // kept as the user chose it
