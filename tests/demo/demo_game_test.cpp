@@ -11,8 +11,6 @@
 #include "support/run_cli.hpp"
 #include "support/temp_dir.hpp"
 
-#include <nlohmann/json.hpp>
-
 namespace {
 
 namespace fs = std::filesystem;
@@ -67,30 +65,6 @@ TEST(DemoGame, ToolWritesTheGameOnceThenListsModelsAndExtractsHeads) {
                         0),
               0u);
     EXPECT_NE(log.find("Total Files Found: 11   Total Files Extracted: 9\n"), std::string::npos);
-}
-
-// The demo in the Legacy layout is found as a player's Steam home is, with no settings and no
-// --game: the game in the second library, the neighbourhoods in its Proton prefix.
-TEST(DemoGame, LegacyLayoutIsFoundAsAPlayersSteamHome) {
-    TempDir root;
-    const std::string home = root.str() + "/home";
-    const auto cli = [](std::initializer_list<std::string> args) { return fw::build::run_cli(FACEWRIGHT_CLI_PATH, args); };
-    const auto written = cli({"demo-game", home, "--legacy"});
-    ASSERT_EQ(written.exit_code, 0) << written.err;
-    EXPECT_NE(written.out.find("env HOME='" + home + "'"), std::string::npos) << written.out;
-
-    const fw::build::ScopedEnv home_env("HOME", home);
-    const fw::build::ScopedEnv data_env("XDG_DATA_HOME", home + "/.local/share");
-    const fw::build::ScopedEnv config_env("XDG_CONFIG_HOME", root.str() + "/config");
-    const fw::build::ScopedEnv prefix_env("WINEPREFIX", root.str() + "/wine");
-    const nlohmann::json where = nlohmann::json::parse(cli({"where", "--json"}).out);
-    const std::string install = home + "/SteamLibrary/steamapps/common/The Sims Legacy Collection";
-    EXPECT_EQ(where["game"]["path"], install);
-    EXPECT_EQ(where["saves"]["exists"], true);
-    EXPECT_EQ(cli({"neighbourhoods"}).out,
-              "Neighborhood 01   (UserData)\nNeighborhood 02   (UserData2)\nNeighborhood 10   (UserData10)\n");
-    EXPECT_EQ(fw::list_matching(install + "/UserData/Characters/user*.iff").size(), 3u);  // the template
-    EXPECT_EQ(cli({"models", "fclgt"}).out, "C001FC_FAY\nC100FC_PIP\n");  // skins stay with the install
 }
 
 }  // namespace

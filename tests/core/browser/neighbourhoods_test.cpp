@@ -7,7 +7,6 @@
 #include <sys/file.h>
 #include <unistd.h>
 
-#include "builders/steam_builder.hpp"
 #include "core/base/error_trap.hpp"
 #include "support/temp_dir.hpp"
 
@@ -89,27 +88,6 @@ TEST(NeighbourhoodsTest, UnreadableFoldersReachTheTrapMissingOnesListNothing) {
         expect_trap("msGetFileNames", [&] { msGetFileNames(game.str(), "UserData2"); });
         fs::permissions(game.path() / "UserData2/Characters", fs::perms::owner_all);
     }
-}
-
-// The Legacy Collection's neighbourhoods are the ones it plays from, in its Proton prefix; the
-// install's own UserData is the template it copied them from.
-TEST(NeighbourhoodsTest, ALegacyInstallListsItsSavesNeverItsTemplates) {
-    build::TempDir home;
-    const build::SteamHome steam = build::steam_home(home.path());
-    build::write_steam_home(steam);
-    const std::string install = steam.install.string();
-    home.write("SteamLibrary/steamapps/common/The Sims Legacy Collection/UserData/Characters/User00001.iff", "");
-    EXPECT_TRUE(msGetUserDataDirs(install).empty());  // not started yet: nothing of the player's
-
-    const std::string saves = home.str() + "/SteamLibrary/steamapps/compatdata/3314060/pfx/drive_c/users/steamuser/"
-                                           "Saved Games/Electronic Arts/The Sims 25";
-    for (const char* file : {"UserData2/Characters/User00007.iff", "UserData5/Characters/.keep"}) {
-        home.write(saves.substr(home.str().size() + 1) + "/" + file, "");
-    }
-    EXPECT_EQ(msGetUserDataDirs(install), (Lines{"UserData2", "UserData5"}));
-    EXPECT_EQ(characters_folder(install, "UserData2"), saves + "\\UserData2\\characters\\");
-    EXPECT_EQ(msGetFileNames(install, "UserData2"), Lines{"User00007.iff"});
-    EXPECT_TRUE(msGetFileNames(install, "UserData").empty());
 }
 
 }  // namespace

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "builders/steam_builder.hpp"
-
 namespace fw {
 namespace {
 
@@ -31,8 +29,6 @@ TEST(KeyValues, ReadsSteamsFilesAsSteamWritesThem) {
     EXPECT_EQ(list->value_of("quote"), "say \"hi\"\n");
     EXPECT_EQ(list->value_of("bare_key"), "bare/value");
     EXPECT_EQ(list->value_of("only_on_windows"), "yes");
-    EXPECT_EQ(list->value_of("0"), "");  // a block has no value
-    EXPECT_EQ(root->find("missing"), nullptr);
 }
 
 TEST(KeyValues, RefusesWhatIsNotWellFormedAndSaysWhere) {
@@ -41,8 +37,6 @@ TEST(KeyValues, RefusesWhatIsNotWellFormedAndSaysWhere) {
         {"open block", "\"a\"\n{\n\"b\" \"c\"\n", "a block is not closed (line 4)"},
         {"stray close", "\"a\" \"b\"\n}", "\"}\" without its \"{\" (line 2)"},
         {"key alone", "\"a\" { \"b\" }", "the key \"b\" has no value (line 1)"},
-        {"key at end", "\"a\"", "the key \"a\" has no value (line 1)"},
-        {"block without key", "{ }", "a block without a key (line 1)"},
     };
     for (const auto& c : cases) {
         std::string error;
@@ -60,16 +54,6 @@ TEST(KeyValues, RefusesWhatIsNotWellFormedAndSaysWhere) {
     EXPECT_FALSE(parse_key_values(nested(kKeyValuesMaxDepth + 1), &error));
     EXPECT_EQ(error, "blocks nested too deep (line 1)");
     EXPECT_TRUE(parse_key_values(""));
-}
-
-// What the builders write (the tests' Steam homes, the demo's) reads back as it was built.
-TEST(KeyValues, BuiltFilesReadBack) {
-    const std::string tricky = "C:\\a \"b\"\\";
-    const KeyValue built = build::kv_block("", {build::kv_block("Top", {build::kv("k", tricky), build::kv("", "")})});
-    const std::optional<KeyValue> read = parse_key_values(build::key_values_text(built));
-    ASSERT_TRUE(read);
-    EXPECT_EQ(read->find("Top")->value_of("k"), tricky);
-    EXPECT_EQ(read->find("Top")->children.size(), 2u);
 }
 
 }  // namespace

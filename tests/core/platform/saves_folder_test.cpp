@@ -11,43 +11,22 @@ namespace {
 
 namespace fs = std::filesystem;
 
-TEST(SavesFolder, ATwoThousandEraInstallHoldsItsOwnNeighbourhoods) {
-    build::TempDir dir;
-    const std::string in_prefix = build::write_game_in_prefix(dir.path() / "wine", "Program Files/Maxis/The Sims").string();
-    // A folder among Steam's apps that the app's manifest does not name is no Legacy install.
-    const build::SteamHome steam = build::steam_home(dir.path() / "home");
-    build::write_steam_home(steam);
-    const std::string other_app = dir.write("home/SteamLibrary/steamapps/common/Another/Sims.exe", "");
-    for (const std::string& game : {dir.str(), in_prefix, fs::path(other_app).parent_path().string(),
-                                    std::string("C:\\Sims"), std::string("ERROR"), std::string()}) {
-        const SavesFolder saves = saves_folder(game);
-        EXPECT_EQ(saves.path, game);
-        EXPECT_EQ(saves.place, SavesPlace::Install) << game;
-        EXPECT_FALSE(saves_not_made_yet(saves)) << game;
-    }
-}
-
+// The install as the player may have typed it (other letters, "\" separators, a trailing one) is
+// the same Legacy install, and a 2000-era install in a Wine prefix is none.
 TEST(SavesFolder, SteamsLegacyCollectionPlaysFromItsProtonPrefix) {
     build::TempDir dir;
-    const build::SteamHome steam = build::steam_home(dir.path());
-    build::write_steam_home(steam);
-    const std::string pfx = dir.str() + "/SteamLibrary/steamapps/compatdata/3314060/pfx";
-    const std::string expected = pfx + "/drive_c/users/steamuser/Saved Games/Electronic Arts/The Sims 25";
+    build::write_steam_home(build::steam_home(dir.path()));
     const std::string install = dir.str() + "/SteamLibrary/steamapps/common/The Sims Legacy Collection";
-    SavesFolder saves = saves_folder(install);
-    EXPECT_EQ(saves.path, expected);
-    EXPECT_EQ(saves.place, SavesPlace::ProtonPrefix);
-    EXPECT_EQ(saves_place_text(saves), "the Proton prefix " + pfx);
-    EXPECT_TRUE(saves_not_made_yet(saves));  // the game has not been started
-
-    fs::create_directories(steam.saves / "UserData");
-    // The install as the player may have typed it: other letters, "\" separators, a trailing one.
-    std::string typed = dir.str() + "\\steamlibrary\\SteamApps\\Common\\THE SIMS LEGACY COLLECTION\\";
-    for (const std::string& game : {install, install + "/", typed}) {
-        saves = saves_folder(game);
-        EXPECT_EQ(saves.path, expected) << game;
-        EXPECT_FALSE(saves_not_made_yet(saves)) << game;
+    const std::string pfx = dir.str() + "/SteamLibrary/steamapps/compatdata/3314060/pfx";
+    for (const std::string& game : {install, install + "/",
+                                    dir.str() + "\\steamlibrary\\SteamApps\\Common\\THE SIMS LEGACY COLLECTION\\"}) {
+        const SavesFolder saves = saves_folder(game);
+        EXPECT_EQ(saves.path, pfx + "/drive_c/users/steamuser/Saved Games/Electronic Arts/The Sims 25") << game;
+        EXPECT_EQ(saves_place_text(saves), "the Proton prefix " + pfx);
     }
+    const std::string classic = build::write_game_in_prefix(dir.path() / "wine", "Games/The Sims").string();
+    EXPECT_EQ(saves_folder(classic).path, classic);
+    EXPECT_EQ(saves_folder(classic).place, SavesPlace::Install);
 }
 
 TEST(SavesFolder, TheEaAppsCopyPlaysFromTheWinePrefixThatHoldsIt) {

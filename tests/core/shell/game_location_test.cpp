@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "builders/steam_builder.hpp"
 #include "core/platform/settings.hpp"
 #include "core/shell/app_state.hpp"
 #include "support/temp_dir.hpp"
@@ -10,7 +9,7 @@
 namespace fw {
 namespace {
 
-// Empty settings, a Wine prefix and a home of the test's own.
+// Empty settings and a Wine prefix of the test's own.
 class GameLocationTest : public testing::Test {
 protected:
     void SetUp() override { save_setting(kAppFacewright, kKeySimsLocation, ""); }
@@ -22,22 +21,10 @@ protected:
 
     build::TempDir prefix_;
     build::ScopedEnv prefix_env_{"WINEPREFIX", prefix_.str()};
-    build::TempDir home_;
-    build::ScopedEnv home_env_{"HOME", home_.str()};
-    build::ScopedEnv data_env_{"XDG_DATA_HOME", home_.str() + "/.local/share"};
 };
 
 TEST_F(GameLocationTest, PathInUseComesFromOptionThenSettingThenRegistry) {
     EXPECT_EQ(in_use(""), "ERROR from none");
-
-    // Without the game's registry entry, the Legacy Collection in a Steam library is the answer,
-    // for a command and for the Set Path dialog alike.
-    const build::SteamHome steam = build::steam_home(home_.path());
-    build::write_steam_home(steam);
-    const std::string install = home_.str() + "/SteamLibrary/steamapps/common/The Sims Legacy Collection";
-    EXPECT_EQ(in_use(""), install + " from Steam library");
-    EXPECT_EQ(game_path_in_use("").through, home_.str() + "/SteamLibrary/steamapps/appmanifest_3314060.acf");
-    EXPECT_EQ(set_path_contents().registry, install);
 
     prefix_.write(
         "system.reg",

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "builders/steam_builder.hpp"
 #include "core/platform/settings.hpp"
 #include "support/temp_dir.hpp"
 
@@ -53,25 +52,6 @@ TEST_F(StartupTest, PathChecksFindTheExecutableWhateverItsCase) {
     EXPECT_FALSE(check_game_path(game.str()).game_found);
     game.write("SIMS.EXE", "");  // the executable's name is matched without regard to case
     EXPECT_TRUE(check_game_path(game.str()).game_found && check_game_path(game.str()).boxes.empty());
-}
-
-// A Legacy Collection install the game has never started has no neighbourhoods yet: the player
-// is told to start it once, until its saves folder is there.
-TEST_F(StartupTest, ALegacyInstallNeverStartedAsksForOneStart) {
-    build::TempDir home;
-    const build::SteamHome steam = build::steam_home(home.path());
-    build::write_steam_home(steam);
-    const std::string saves = home.str() + "/SteamLibrary/steamapps/compatdata/3314060/pfx/drive_c/users/steamuser/"
-                                           "Saved Games/Electronic Arts/The Sims 25";
-    const PathCheck check = check_game_path(steam.install.string());
-    EXPECT_TRUE(check.game_found);
-    EXPECT_EQ(check.boxes, std::vector<BoxMessage>{BoxMessage(
-                               {"The Sims keeps its neighborhoods in:\r\n" + saves +
-                                    "\r\nThe game makes that folder when it is first started. Please start The Sims "
-                                    "once, then come back to Facewright.",
-                                64, "Start The Sims Once"})});
-    std::filesystem::create_directories(saves);
-    EXPECT_TRUE(check_game_path(steam.install.string()).boxes.empty());
 }
 
 TEST_F(StartupTest, LastNeighbourhoodReselectsOnlyALineOfTheList) {
