@@ -141,9 +141,11 @@ void description_seeds(const fs::path& dir) {
 }
 
 void key_values_seeds(const fs::path& dir) {
-    write_seed(dir, "library_folders", library_folders_vdf({"/home/p/.local/share/Steam", "D:\\Games\\Steam \"2\""}));
+    write_seed(dir, "library_folders",
+               library_folders_vdf({"/home/p/.local/share/Steam", "D:\\Games\\Steam \"2\""}));
     write_seed(dir, "library_folders_old", library_folders_vdf({"/mnt/games/SteamLibrary"}, true));
-    write_seed(dir, "app_manifest", app_manifest("3314060", "The Sims Legacy Collection", "The Sims Legacy Collection"));
+    write_seed(dir, "app_manifest",
+               app_manifest("3314060", "The Sims Legacy Collection", "The Sims Legacy Collection"));
     write_seed(dir, "comments_bare_conditions",
                "// comment\n\"a\" { b c [$WIN32]\n \"d\" \"e\\\\f\\n\" } // end\n\"g\" { \"h\" { } }\n");
 }

@@ -67,19 +67,19 @@ std::string library_folders_vdf(const std::vector<std::string>& libraries, bool 
         if (old_form) {
             entries.push_back(kv(number, libraries[i]));
         } else {
-            entries.push_back(kv_block(number, {kv("path", libraries[i]), kv("label", ""),
-                                                kv("contentid", "4242424242424242"), kv("totalsize", "0"),
-                                                kv_block("apps", {kv("228980", "0")})}));
+            entries.push_back(kv_block(
+                number, {kv("path", libraries[i]), kv("label", ""), kv("contentid", "4242424242424242"),
+                         kv("totalsize", "0"), kv_block("apps", {kv("228980", "0")})}));
         }
     }
     return key_values_text(kv_block("", {kv_block(old_form ? "LibraryFolders" : "libraryfolders", entries)}));
 }
 
 std::string app_manifest(const std::string& app_id, const std::string& name, const std::string& installdir) {
-    return key_values_text(kv_block("", {kv_block("AppState", {kv("appid", app_id), kv("Universe", "1"),
-                                                               kv("name", name), kv("StateFlags", "4"),
-                                                               kv("installdir", installdir),
-                                                               kv("SizeOnDisk", "1073741824")})}));
+    return key_values_text(kv_block(
+        "", {kv_block("AppState",
+                      {kv("appid", app_id), kv("Universe", "1"), kv("name", name), kv("StateFlags", "4"),
+                       kv("installdir", installdir), kv("SizeOnDisk", "1073741824")})}));
 }
 
 SteamHome steam_home(const fs::path& home, const std::string& library) {
@@ -94,7 +94,8 @@ SteamHome steam_home(const fs::path& home, const std::string& library) {
 }
 
 void write_steam_home(const SteamHome& steam) {
-    put(steam.root / "steamapps/libraryfolders.vdf", library_folders_vdf({steam.root.string(), steam.library.string()}));
+    put(steam.root / "steamapps/libraryfolders.vdf",
+        library_folders_vdf({steam.root.string(), steam.library.string()}));
     put(steam.library / "steamapps" / (std::string("appmanifest_") + kLegacyAppId + ".acf"),
         app_manifest(kLegacyAppId, "The Sims Legacy Collection", steam.install.filename().string()));
     put(steam.install / "Sims.exe", "");

@@ -97,8 +97,10 @@ int run_demo_game(const std::string& folder, bool legacy) {
         return report_error(shown_path(folder) + " is a file; give a new or empty folder.", false);
     std::string home;
     try {
-        if (legacy) home = build::write_legacy_demo_game(folder);
-        else build::write_demo_game(folder);
+        if (legacy)
+            home = build::write_legacy_demo_game(folder);
+        else
+            build::write_demo_game(folder);
     } catch (const Failure& failure) {
         return report_error("The demo game could not be written: " + error_text(failure), false);
     }

@@ -42,7 +42,8 @@ std::string neighbourhood_game(const std::string& option, const std::string& nei
 int run_neighbourhoods(const std::string& option, bool as_json) {
     const std::string game = game_folder(option, as_json);
     if (game.empty()) return 1;
-    if (const std::optional<BoxMessage> box = saves_not_made_box(game)) return report_error(box->text, as_json);
+    if (const std::optional<BoxMessage> box = saves_not_made_box(game))
+        return report_error(box->text, as_json);
     const std::vector<std::string> lines = msFillUserDataList(msGetUserDataDirs(game));
     if (as_json) {
         json list = json::array();
@@ -104,11 +105,13 @@ void add_game_commands(CLI::App& app) {
     };
     auto options = std::make_shared<Options>();
     const char* game_help =
-        "The game's folder (default: the stored \"Sims Location\", then the registry or an install found in its "
+        "The game's folder (default: the stored \"Sims Location\", then the registry or an install found in "
+        "its "
         "place, else the demo game)";
 
-    CLI::App* where = app.add_subcommand(
-        "where", "Where the game and its saves are, how they were found, other installs, the program folder and the settings");
+    CLI::App* where = app.add_subcommand("where",
+                                         "Where the game and its saves are, how they were found, other "
+                                         "installs, the program folder and the settings");
     where->add_option("--game", options->game, game_help);
     where->add_flag("--json", options->json, "Print JSON");
     where->callback([options] { exit_code() = run_where(options->game, options->json); });

@@ -66,30 +66,32 @@ int run_where(const std::string& option, bool as_json) {
         out["registry"] = {{"value", shown_name(registry)}, {"location", path_text(registry_location())}};
         out["demo_game"] = configured ? json(nullptr) : json(path_text(demo_game_folder()));
         out["program_folder"] = path_text(program_folder());
-        out["settings"] = json::array({shown_name(settings_file(kAppFacewright)), shown_name(settings_file(kAppVestrel))});
+        out["settings"] =
+            json::array({shown_name(settings_file(kAppFacewright)), shown_name(settings_file(kAppVestrel))});
         print_json(out);
         return 0;
     }
-    std::cout << "Game path: " << shown_path((in_use.path)) << " (" << escaped(source_text(in_use)) << ")\n";
+    std::cout << "Game path: " << shown_path(in_use.path) << " (" << escaped(source_text(in_use)) << ")\n";
     if (!configured) {
         std::cout << "No game configured: the other commands use the demo game in "
-                  << shown_path(display_path((demo_game_folder())) << "\n";
+                  << shown_path(display_path(demo_game_folder())) << "\n";
     }
-    std::cout << "Game executable: " << (found ? "found" : "not found") << " (" << escaped(executable) << ")\n";
+    std::cout << "Game executable: " << (found ? "found" : "not found") << " (" << escaped(executable)
+              << ")\n";
     if (configured) {
-        std::cout << "Saves folder: " << shown_path(display_path((saves.path)) << " (" << escaped(saves_place_text(saves))
+        std::cout << "Saves folder: " << shown_path(display_path(saves.path)) << " (" << escaped(saves_place_text(saves))
                   << ")\n";
     }
     if (not_started) std::cout << message_text(not_started->text) << "\n";
     for (const GameInstall& install : others) {
-        std::cout << "Also found: " << shown_path(display_path((install.path)) << " (" << found_by_name(install.found_by)
-                  << ": " << shown_path(display_path((install.through)) << ")\n";
+        std::cout << "Also found: " << shown_path(display_path(install.path)) << " (" << found_by_name(install.found_by)
+                  << ": " << shown_path(display_path(install.through)) << ")\n";
     }
-    std::cout << "Registry: " << shown_path((registry)) << " (" << shown_path(display_path((registry_location()))
+    std::cout << "Registry: " << shown_path(registry) << " (" << shown_path(display_path(registry_location()))
               << ")\n";
-    std::cout << "Program folder: " << shown_path(display_path((program_folder())) << "\n";
-    std::cout << "Settings: " << shown_path((settings_file(kAppFacewright))) << "\n";
-    std::cout << "Settings: " << shown_path((settings_file(kAppVestrel))) << "\n";
+    std::cout << "Program folder: " << shown_path(display_path(program_folder())) << "\n";
+    std::cout << "Settings: " << shown_path(settings_file(kAppFacewright)) << "\n";
+    std::cout << "Settings: " << shown_path(settings_file(kAppVestrel)) << "\n";
     return 0;
 }
 

@@ -10,10 +10,12 @@
 namespace {
 
 namespace fs = std::filesystem;
-using nlohmann::json;
 using fw::build::ScopedEnv;
+using nlohmann::json;
 
-fw::build::CliResult cli(std::initializer_list<std::string> args) { return fw::build::run_cli(FACEWRIGHT_CLI_PATH, args); }
+fw::build::CliResult cli(std::initializer_list<std::string> args) {
+    return fw::build::run_cli(FACEWRIGHT_CLI_PATH, args);
+}
 
 // A player's Linux desktop with no settings, as the demo writes it: the Legacy Collection in a
 // second Steam library with its template UserData, played through Proton (the saves in its
@@ -59,8 +61,9 @@ TEST_F(CliLegacyCommands, WhereTellsTheInstallTheSavesAndTheOtherInstallHowEachW
 }
 
 TEST_F(CliLegacyCommands, EveryCommandWorksOnTheSavesNeverOnTheTemplates) {
-    EXPECT_EQ(cli({"neighbourhoods"}).out,
-              "Neighborhood 01   (UserData)\nNeighborhood 02   (UserData2)\nNeighborhood 10   (UserData10)\n");
+    EXPECT_EQ(
+        cli({"neighbourhoods"}).out,
+        "Neighborhood 01   (UserData)\nNeighborhood 02   (UserData2)\nNeighborhood 10   (UserData10)\n");
     EXPECT_EQ(cli({"sims", "UserData"}).out.find("Template"), std::string::npos);
     const std::string sim = saves_ + "/UserData2/Characters/User00001.iff";
     const auto edit = cli({"edit", sim, "--name", "Ada Renamed", "--backup"});
@@ -68,13 +71,16 @@ TEST_F(CliLegacyCommands, EveryCommandWorksOnTheSavesNeverOnTheTemplates) {
     EXPECT_EQ(json::parse(cli({"sim", sim, "--json"}).out)["name"], "Ada Renamed");
     const auto backup = *fs::directory_iterator(home_.path() / "facewright/Backup");
     EXPECT_NE(backup.path().filename().string().find("-AdaRenamed_UserData2_"), std::string::npos);
+    const json kept = json::parse(cli({"backups", "--all", "--json"}).out)["backups"];
+    EXPECT_EQ(kept[0]["character_file"], sim);
 }
 
 // Before the game's first start there is nothing to list, and the player is told why; a 2000-era
 // install named with --game keeps its neighbourhoods in its own folder as always.
 TEST_F(CliLegacyCommands, NeverStartedSaysSoAndAnotherGameWorksAsBefore) {
     fs::remove_all(prefix_ + "/drive_c/users/steamuser/Saved Games");
-    const std::string start_once = "The game makes that folder when it is first started. Please start The Sims once";
+    const std::string start_once =
+        "The game makes that folder when it is first started. Please start The Sims once";
     EXPECT_NE(cli({"where"}).out.find(start_once), std::string::npos);
     const auto listed = cli({"neighbourhoods", "--json"});
     EXPECT_EQ(listed.exit_code, 1);
@@ -82,7 +88,8 @@ TEST_F(CliLegacyCommands, NeverStartedSaysSoAndAnotherGameWorksAsBefore) {
 
     EXPECT_EQ(cli({"neighbourhoods", "--game", classic_}).out, "Neighborhood 03   (UserData3)\n");
     const auto where = cli({"where", "--game", classic_}).out;
-    EXPECT_NE(where.find("Saves folder: " + classic_ + " (the install folder)\n"), std::string::npos) << where;
+    EXPECT_NE(where.find("Saves folder: " + classic_ + " (the install folder)\n"), std::string::npos)
+        << where;
     EXPECT_NE(where.find("Also found: " + install_ + " (Steam library: "), std::string::npos) << where;
 }
 

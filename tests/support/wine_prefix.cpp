@@ -18,7 +18,8 @@ void write_wine_registry(const std::filesystem::path& prefix, const std::string&
         << "\"InstallPath\"=\"" << escaped << "\"\n";
 }
 
-std::filesystem::path write_game_in_prefix(const std::filesystem::path& prefix, const std::string& below_drive_c) {
+std::filesystem::path write_game_in_prefix(const std::filesystem::path& prefix,
+                                           const std::string& below_drive_c) {
     const std::filesystem::path folder = prefix / "drive_c" / below_drive_c;
     std::filesystem::create_directories(folder);
     std::ofstream(folder / "Sims.exe", std::ios::binary);

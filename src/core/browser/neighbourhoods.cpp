@@ -29,8 +29,9 @@ std::string two_digit_number(const std::string& digits) {
 }  // namespace
 
 std::vector<std::string> msGetUserDataDirs(const std::string& game_path) {
-    return guarded("frmMain", "msGetUserDataDirs",
-                   [&](int32_t&) { return list_matching(saves_folder(game_path).path + "\\Userdata*", false); });
+    return guarded("frmMain", "msGetUserDataDirs", [&](int32_t&) {
+        return list_matching(saves_folder(game_path).path + "\\Userdata*", false);
+    });
 }
 
 std::string neighbourhood_line(const std::string& folder) {

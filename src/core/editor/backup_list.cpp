@@ -11,6 +11,7 @@
 #include "core/platform/game_files.hpp"
 #include "core/platform/game_paths.hpp"
 #include "core/platform/name_compare.hpp"
+#include "core/platform/saves_folder.hpp"
 #include "core/shared/appearance.hpp"
 
 namespace fw {
@@ -124,6 +125,7 @@ std::vector<BackupEntry> list_backups_of(const std::string& character_file) {
 std::vector<KeptBackup> list_all_backups(const std::string& game_path) {
     return guarded("frmRestore", "msGetBackups", [&](int32_t&) {
         const std::string folder = backup_folder_path();
+        const std::string saves = saves_folder(game_path).path;
         std::vector<BackupEntry> named;
         std::vector<BackupEntry> others;
         for (const std::string& name : list_matching(folder + "\\*", true)) {
@@ -138,7 +140,7 @@ std::vector<KeptBackup> list_all_backups(const std::string& game_path) {
             backup.file_name = character_file_name(parts.file_part);
             // The file it was taken from, when that is still in the game under the same names.
             const std::string there =
-                game_path + "\\" + parts.neighbourhood + "\\Characters\\" + backup.file_name;
+                saves + "\\" + parts.neighbourhood + "\\Characters\\" + backup.file_name;
             if (!parts.neighbourhood.empty() && file_exists(there)) backup.character_file = there;
             kept.push_back(std::move(backup));
         }

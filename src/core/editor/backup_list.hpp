@@ -59,7 +59,7 @@ std::vector<BackupEntry> list_backups_of(const std::string& character_file);
 struct KeptBackup {
     BackupEntry backup;
     std::string file_name;       // the character file's name, "User00001.iff"; "" when not known
-    std::string character_file;  // its path in the game when it is there now, else ""
+    std::string character_file;  // its path in the game's saves folder when it is there now, else ""
 };
 std::vector<KeptBackup> list_all_backups(const std::string& game_path);
 

@@ -33,7 +33,8 @@ std::string neighbourhood_of(const std::string& path) {
     // way (a user or a drive named "userdata..."), but the neighbourhood is the one nearest the file.
     std::string found;
     size_t start = 0;
-    for (size_t end = path.find_first_of("\\/"); end != std::string::npos; end = path.find_first_of("\\/", start)) {
+    for (size_t end = path.find_first_of("\\/"); end != std::string::npos;
+         end = path.find_first_of("\\/", start)) {
         const std::string folder = path.substr(start, end - start);
         if (to_lower(folder.substr(0, 8)) == "userdata") found = folder;
         start = end + 1;

@@ -61,8 +61,8 @@ void search_steam(const InstallSearch& search, Finds& finds) {
             seen.push_back(key);
             const std::optional<fs::path> app = steam_app_folder(library, kLegacyAppId);
             if (!app || !holds_game(app->string())) continue;
-            const fs::path manifest =
-                entry_any_case(entry_any_case(library, "steamapps"), std::string("appmanifest_") + kLegacyAppId + ".acf");
+            const fs::path manifest = entry_any_case(entry_any_case(library, "steamapps"),
+                                                     std::string("appmanifest_") + kLegacyAppId + ".acf");
             finds.add({app->string(), InstallFoundBy::SteamLibrary, manifest.string()});
         }
     }
@@ -99,7 +99,8 @@ void search_prefixes(const InstallSearch& search, Finds& finds) {
                 registry_string_in(prefix, kHKeyLocalMachine, kGameRegistryKey, kGameRegistryValue, size);
             if (entry != kRegistryFailure && !entry.empty()) {
                 const std::string folder = real_folder_in_prefix(prefix, entry);
-                if (holds_game(folder)) finds.add({folder, InstallFoundBy::WinePrefix, (prefix / "system.reg").string()});
+                if (holds_game(folder))
+                    finds.add({folder, InstallFoundBy::WinePrefix, (prefix / "system.reg").string()});
             }
         }
         const std::string ea_folder = real_folder_in_prefix(prefix, kEaAppFolder);
@@ -115,8 +116,9 @@ void add_subfolders(const fs::path& parent, std::vector<fs::path>& out) {
         std::error_code type_ec;
         if (it->is_directory(type_ec)) found.push_back(it->path());
     }
-    std::sort(found.begin(), found.end(),
-              [](const fs::path& a, const fs::path& b) { return iless(a.filename().string(), b.filename().string()); });
+    std::sort(found.begin(), found.end(), [](const fs::path& a, const fs::path& b) {
+        return iless(a.filename().string(), b.filename().string());
+    });
     out.insert(out.end(), found.begin(), found.end());
 }
 
@@ -153,7 +155,8 @@ InstallSearch install_search() {
     const fs::path home = environment("HOME");
     // A relative data home is to be ignored, as the XDG rules say.
     const std::string xdg_data = environment("XDG_DATA_HOME");
-    const fs::path data_home = !xdg_data.empty() && xdg_data.front() == '/' ? fs::path(xdg_data) : home / ".local/share";
+    const fs::path data_home =
+        !xdg_data.empty() && xdg_data.front() == '/' ? fs::path(xdg_data) : home / ".local/share";
     search.steam_roots = {data_home / "Steam",
                           home / ".local/share/Steam",
                           home / ".steam/steam",
@@ -164,7 +167,8 @@ InstallSearch install_search() {
     search.wine_prefixes.push_back(wine_prefix());
     add_subfolders(home / ".var/app/com.usebottles.bottles/data/bottles/bottles", search.wine_prefixes);
     add_subfolders(data_home / "bottles/bottles", search.wine_prefixes);
-    if (data_home != home / ".local/share") add_subfolders(home / ".local/share/bottles/bottles", search.wine_prefixes);
+    if (data_home != home / ".local/share")
+        add_subfolders(home / ".local/share/bottles/bottles", search.wine_prefixes);
     add_subfolders(home / "Games", search.wine_prefixes);
 #endif
     return search;

@@ -110,8 +110,8 @@ private:
         }
         while (at_ < text_.size()) {
             const char w = text_[at_];
-            if (w == ' ' || w == '\t' || w == '\r' || w == '\n' || w == '\f' || w == '\v' || w == '"' || w == '{' ||
-                w == '}') {
+            if (w == ' ' || w == '\t' || w == '\r' || w == '\n' || w == '\f' || w == '\v' || w == '"' ||
+                w == '{' || w == '}') {
                 break;
             }
             token.text += w;
@@ -121,8 +121,8 @@ private:
     }
 
     static bool is_condition(const Token& token) {
-        return token.kind == TokenKind::Word && !token.quoted && token.text.size() >= 2 && token.text.front() == '[' &&
-               token.text.back() == ']';
+        return token.kind == TokenKind::Word && !token.quoted && token.text.size() >= 2 &&
+               token.text.front() == '[' && token.text.back() == ']';
     }
 
     // A platform condition ("[$WIN32]") may follow a key or a value; this reader takes every

@@ -1,9 +1,7 @@
 #include "core/platform/known_folders.hpp"
 
 #ifdef _WIN32
-#include <windows.h>
-#include <knownfolders.h>
-#include <shlobj.h>
+#include <shlobj.h>  // SHGetKnownFolderPath and the FOLDERID_ values, with the Windows headers
 
 namespace fw {
 

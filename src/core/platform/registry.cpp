@@ -67,8 +67,8 @@ std::string GetRegistryString(int32_t& root_key, const std::string& subkey, cons
     return registry_string_in(wine_prefix(), root_key, subkey, value_name, size);
 }
 
-std::string registry_string_in(const std::filesystem::path& prefix, int32_t root_key, const std::string& subkey,
-                               const std::string& value_name, int32_t& size) {
+std::string registry_string_in(const std::filesystem::path& prefix, int32_t root_key,
+                               const std::string& subkey, const std::string& value_name, int32_t& size) {
     if (size == 0) size = 255;
     if (size < 0) return kRegistryFailure;
     const char* file_name = nullptr;

@@ -33,8 +33,8 @@ std::string read_game_registry_entry();
 
 #ifndef _WIN32
 // GetRegistryString for the registry of the Wine prefix `prefix` rather than the current one.
-std::string registry_string_in(const std::filesystem::path& prefix, int32_t root_key, const std::string& subkey,
-                               const std::string& value_name, int32_t& size);
+std::string registry_string_in(const std::filesystem::path& prefix, int32_t root_key,
+                               const std::string& subkey, const std::string& value_name, int32_t& size);
 #endif
 
 // Where the registry answers come from, for display: the Wine prefix's system.reg file, or

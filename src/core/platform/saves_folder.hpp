@@ -31,7 +31,7 @@ enum class SavesPlace {
 };
 
 struct SavesFolder {
-    std::string path;    // the folder that holds the UserData* folders, as a game path
+    std::string path;  // the folder that holds the UserData* folders, as a game path
     SavesPlace place = SavesPlace::Install;
     std::string prefix;  // the Wine or Proton prefix, for ProtonPrefix and WinePrefix
 

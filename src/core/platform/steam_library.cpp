@@ -108,7 +108,8 @@ std::optional<fs::path> steam_library_of(const fs::path& install, const std::str
     if (!folder.has_filename()) folder = folder.parent_path();  // a trailing separator
     const fs::path common = folder.parent_path();
     const fs::path steamapps = common.parent_path();
-    if (!iequals(common.filename().string(), "common") || !iequals(steamapps.filename().string(), "steamapps")) {
+    if (!iequals(common.filename().string(), "common") ||
+        !iequals(steamapps.filename().string(), "steamapps")) {
         return std::nullopt;
     }
     const fs::path library = steamapps.parent_path();
@@ -118,8 +119,8 @@ std::optional<fs::path> steam_library_of(const fs::path& install, const std::str
 }
 
 fs::path proton_prefix(const fs::path& library, const std::string& app_id) {
-    return entry_any_case(entry_any_case(entry_any_case(entry_any_case(library, "steamapps"), "compatdata"), app_id),
-                          "pfx");
+    return entry_any_case(
+        entry_any_case(entry_any_case(entry_any_case(library, "steamapps"), "compatdata"), app_id), "pfx");
 }
 
 }  // namespace fw

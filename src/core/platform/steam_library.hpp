@@ -23,11 +23,13 @@ std::vector<std::filesystem::path> steam_libraries(const std::filesystem::path& 
 // The app's install folder in a library: steamapps/common/<installdir of its manifest>; nothing
 // when the library holds no manifest for the app, or its installdir is not a plain folder name.
 // The folder itself may be missing (an install Steam has not finished).
-std::optional<std::filesystem::path> steam_app_folder(const std::filesystem::path& library, const std::string& app_id);
+std::optional<std::filesystem::path> steam_app_folder(const std::filesystem::path& library,
+                                                      const std::string& app_id);
 
 // The library whose app folder `install` (a real path) is, by its place (<library>/steamapps/
 // common/<name>) and the library's manifest for the app naming that folder; nothing otherwise.
-std::optional<std::filesystem::path> steam_library_of(const std::filesystem::path& install, const std::string& app_id);
+std::optional<std::filesystem::path> steam_library_of(const std::filesystem::path& install,
+                                                      const std::string& app_id);
 
 // The Proton prefix Steam runs the app in: <library>/steamapps/compatdata/<id>/pfx.
 std::filesystem::path proton_prefix(const std::filesystem::path& library, const std::string& app_id);

@@ -1,6 +1,7 @@
 #pragma once
 // Where the game is: the stored "Sims Location", the registry entry the game's installer wrote
-// or the install the look-up found in its place, and the checks of the Set Path dialog ("Set The Sims Path") before it takes a location.
+// or the install the look-up found in its place, and the checks of the Set Path dialog ("Set The Sims Path")
+// before it takes a location.
 #include <optional>
 #include <string>
 

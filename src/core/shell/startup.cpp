@@ -1,10 +1,10 @@
 #include "core/shell/startup.hpp"
 
 #include "core/platform/game_files.hpp"
-#include "core/platform/name_compare.hpp"
-#include "core/platform/program_folder.hpp"
 #include "core/platform/game_installs.hpp"
 #include "core/platform/game_paths.hpp"
+#include "core/platform/name_compare.hpp"
+#include "core/platform/program_folder.hpp"
 #include "core/platform/registry.hpp"
 #include "core/platform/saves_folder.hpp"
 #include "core/platform/settings.hpp"
@@ -65,7 +65,9 @@ PathCheck check_game_path(const std::string& game_path) {
 std::optional<BoxMessage> saves_not_made_box(const std::string& game_path) {
     const SavesFolder saves = saves_folder(game_path);
     if (!saves_not_made_yet(saves)) return std::nullopt;
-    return BoxMessage{std::string("The Sims keeps its neighborhoods in:") + kCrLf + display_path(saves.path) + kCrLf +
+    const std::string where =
+        std::string("The Sims keeps its neighborhoods in:") + kCrLf + display_path(saves.path);
+    return BoxMessage{where + kCrLf +
                           "The game makes that folder when it is first started. Please start The Sims once, "
                           "then come back to Facewright.",
                       kBoxInformation, "Start The Sims Once"};

@@ -40,9 +40,11 @@ TEST(SteamLibrary, TheAppsFolderIsTheManifestsFolderInItsLibraryOnly) {
     const fs::path lib = dir.path() / "Lib";
     const fs::path install = lib / "SteamApps/common/Sims Folder";
     fs::create_directories(install);
-    dir.write("Lib/SteamApps/appmanifest_3314060.acf", build::app_manifest("3314060", "The Sims", "../../Sims Folder"));
+    dir.write("Lib/SteamApps/appmanifest_3314060.acf",
+              build::app_manifest("3314060", "The Sims", "../../Sims Folder"));
     EXPECT_EQ(steam_app_folder(lib, kLegacyAppId), std::nullopt);
-    dir.write("Lib/SteamApps/appmanifest_3314060.acf", build::app_manifest("3314060", "The Sims", "SIMS FOLDER"));
+    dir.write("Lib/SteamApps/appmanifest_3314060.acf",
+              build::app_manifest("3314060", "The Sims", "SIMS FOLDER"));
     EXPECT_EQ(steam_app_folder(lib, kLegacyAppId), install);
     EXPECT_EQ(steam_library_of(lib / "SteamApps/common/Sims Folder/", kLegacyAppId), lib);
     EXPECT_EQ(steam_library_of(lib / "elsewhere/common/Sims Folder", kLegacyAppId), std::nullopt);
@@ -76,7 +78,8 @@ TEST_F(GameInstallsTest, RegistryThenSteamThenOtherPrefixesAndErrorOnlyWhenNothi
     const fs::path lutris = home() / "Games/the-sims";
     build::write_wine_registry(lutris, "C:\\PROGRAM FILES\\Maxis\\The Sims", false);
     const fs::path lutris_game = build::write_game_in_prefix(lutris, "Program Files/Maxis/The Sims");
-    build::write_wine_registry(home() / ".var/app/com.usebottles.bottles/data/bottles/bottles/Empty", "C:\\Gone");
+    build::write_wine_registry(home() / ".var/app/com.usebottles.bottles/data/bottles/bottles/Empty",
+                               "C:\\Gone");
     const fs::path bottle = home() / ".local/share/bottles/bottles/Legacy";
     const fs::path ea_game = build::write_game_in_prefix(bottle, "Program Files/EA Games/The Sims Legacy");
     EXPECT_EQ(read_game_install_path(), ea_game.string());
@@ -92,17 +95,18 @@ TEST_F(GameInstallsTest, RegistryThenSteamThenOtherPrefixesAndErrorOnlyWhenNothi
     EXPECT_EQ(read_game_install_path(), "C:\\Sims");  // the registry's own answer, as it stands
     EXPECT_EQ(listed(find_game_installs()),
               "registry: C:\\Sims (" + (home() / ".wine/system.reg").string() + ")\n" +
-                  "Steam library: " + steam.install.string() + " (" + (steam.library / kManifest).string() + ")\n" +
-                  "EA app folder: " + ea_game.string() + " (" + bottle.string() + ")\n" +
+                  "Steam library: " + steam.install.string() + " (" + (steam.library / kManifest).string() +
+                  ")\n" + "EA app folder: " + ea_game.string() + " (" + bottle.string() + ")\n" +
                   "Wine prefix: " + lutris_game.string() + " (" + (lutris / "system.reg").string() + ")\n");
 }
 
 // Each place Steam is installed to (native, Flatpak old and new, Snap), and a library that an old
 // client made.
 TEST_F(GameInstallsTest, EverySteamRootIsLookedAt) {
-    for (const std::string root : {".local/share/Steam", ".steam/steam", ".var/app/com.valvesoftware.Steam/.local/share/Steam",
-                                   ".var/app/com.valvesoftware.Steam/data/Steam", "snap/steam/common/.local/share/Steam",
-                                   "data/Steam"}) {
+    for (const std::string root :
+         {".local/share/Steam", ".steam/steam", ".var/app/com.valvesoftware.Steam/.local/share/Steam",
+          ".var/app/com.valvesoftware.Steam/data/Steam", "snap/steam/common/.local/share/Steam",
+          "data/Steam"}) {
         build::TempDir other_home;
         const build::ScopedEnv home_env("HOME", other_home.str());
         const build::ScopedEnv data_env("XDG_DATA_HOME", other_home.str() + "/data");

@@ -32,7 +32,11 @@ TEST(KeyValues, ReadsSteamsFilesAsSteamWritesThem) {
 }
 
 TEST(KeyValues, RefusesWhatIsNotWellFormedAndSaysWhere) {
-    const struct { const char* what; std::string text; std::string error; } cases[] = {
+    const struct {
+        const char* what;
+        std::string text;
+        std::string error;
+    } cases[] = {
         {"open quote", "\"a\" \"b", "a quoted text is not closed (line 1)"},
         {"open block", "\"a\"\n{\n\"b\" \"c\"\n", "a block is not closed (line 4)"},
         {"stray close", "\"a\" \"b\"\n}", "\"}\" without its \"{\" (line 2)"},

@@ -1,10 +1,10 @@
-#include "core/platform/game_installs.hpp"
 #include "core/platform/registry.hpp"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
+#include "core/platform/game_installs.hpp"
 #include "support/temp_dir.hpp"
 
 namespace fw {

@@ -18,10 +18,12 @@ TEST(SavesFolder, SteamsLegacyCollectionPlaysFromItsProtonPrefix) {
     build::write_steam_home(build::steam_home(dir.path()));
     const std::string install = dir.str() + "/SteamLibrary/steamapps/common/The Sims Legacy Collection";
     const std::string pfx = dir.str() + "/SteamLibrary/steamapps/compatdata/3314060/pfx";
-    for (const std::string& game : {install, install + "/",
-                                    dir.str() + "\\steamlibrary\\SteamApps\\Common\\THE SIMS LEGACY COLLECTION\\"}) {
+    for (const std::string& game :
+         {install, install + "/",
+          dir.str() + "\\steamlibrary\\SteamApps\\Common\\THE SIMS LEGACY COLLECTION\\"}) {
         const SavesFolder saves = saves_folder(game);
-        EXPECT_EQ(saves.path, pfx + "/drive_c/users/steamuser/Saved Games/Electronic Arts/The Sims 25") << game;
+        EXPECT_EQ(saves.path, pfx + "/drive_c/users/steamuser/Saved Games/Electronic Arts/The Sims 25")
+            << game;
         EXPECT_EQ(saves_place_text(saves), "the Proton prefix " + pfx);
     }
     const std::string classic = build::write_game_in_prefix(dir.path() / "wine", "Games/The Sims").string();

@@ -529,11 +529,12 @@ TEST_F(FrmMainTest, FirstStartOnASteamHomeListsTheSaves) {
     write(steam.install / "UserData/Characters/User00001.iff");
     window = std::make_unique<frmMain>();
     window->Form_Activate();
-    EXPECT_EQ(boxes, std::vector<BoxMessage>{BoxMessage(
-                         {"The Sims keeps its neighborhoods in:\r\n" + steam.saves.string() +
-                              "\r\nThe game makes that folder when it is first started. Please start The Sims once, "
-                              "then come back to Facewright.",
-                          64, "Start The Sims Once"})});
+    EXPECT_EQ(boxes,
+              std::vector<BoxMessage>{BoxMessage(
+                  {"The Sims keeps its neighborhoods in:\r\n" + steam.saves.string() +
+                       "\r\nThe game makes that folder when it is first started. Please start The Sims once, "
+                       "then come back to Facewright.",
+                   64, "Start The Sims Once"})});
     EXPECT_TRUE(list_lines().isEmpty());
 
     write(steam.saves / "UserData2/Characters/User00001.iff");
@@ -546,7 +547,8 @@ TEST_F(FrmMainTest, FirstStartOnASteamHomeListsTheSaves) {
     EXPECT_EQ(list_lines(), QStringList{"Neighborhood 02   (UserData2)"});
     find<QListWidget>("lstUserDataDir")->setCurrentRow(0);
     press("cmdSelect");
-    EXPECT_EQ(edited, std::vector<std::string>{steam.saves.string() + "\\UserData2\\characters\\User00001.iff"});
+    EXPECT_EQ(edited,
+              std::vector<std::string>{steam.saves.string() + "\\UserData2\\characters\\User00001.iff"});
 }
 
 }  // namespace
