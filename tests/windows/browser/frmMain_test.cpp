@@ -6,12 +6,9 @@
 #include <QApplication>
 #include <QFocusEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
-#include <QPushButton>
 #include <QTest>
-#include <cstdlib>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -22,34 +19,22 @@
 #include "core/platform/settings.hpp"
 #include "core/shell/app_state.hpp"
 #include "support/temp_dir.hpp"
-#include "windows/widgets/msg_box.hpp"
+#include "support/window_driver.hpp"
 #include "windows/widgets/openers.hpp"
 #include "windows/widgets/thumbnail_grid.hpp"
 
-// Readable failure messages for Qt's values.
-inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
-inline void PrintTo(const QColor& colour, std::ostream* out) { *out << colour.name().toStdString(); }
-
 namespace fw {
-
-void PrintTo(const BoxMessage& box, std::ostream* out) {
-    *out << "{\"" << box.text << "\", " << box.style << ", \"" << box.title << "\"}";
-}
-
 namespace {
 
 const std::string kSetPathHint = "Please use the Set Path menu option to locate The Sims.";
-const BoxMessage kNotInRegistry{"The path to The Sims was not found in the registry.\r\n" + kSetPathHint, 16,
-                                "Path to The Sims not found!"};
 const BoxMessage kRegistryFailed{
-    "GetRegistryString failed on error.\r\n"
-    "The path to The Sims can not be found.\r\n" +
-        kSetPathHint,
-    16, "Path to The Sims not found!"};
+    "GetRegistryString failed on error.\r\nThe path to The Sims can not be found.\r\n" + kSetPathHint, 16,
+    "Path to The Sims not found!"};
 const BoxMessage kNoSimsExe{
     "The file SIMS.EXE was not found in the path specified in the registry.\r\n" + kSetPathHint, 16,
     "SIMS.EXE Not Found!"};
 const BoxMessage kExitQuestion{"Exit this program?", 36, "Confirm Action"};
+const std::string kFirstLine = "Neighborhood 01   (UserData)";
 
 std::string sim_name(int n) { return "Sim" + std::to_string(n); }
 std::string file_name(int n) {
@@ -65,10 +50,6 @@ protected:
         for (const char* key : {kKeyBackupSavedFile, kKeySimsLocation}) save_setting(kAppFacewright, key, "");
         save_setting(kAppVestrel, kKeyLastNeighborhood, "");
         app_state() = AppState{};
-        install_box_responder([this](const BoxMessage& box) {
-            boxes.push_back(box);
-            return box.style == 36 ? answer : BoxAnswer::Ok;
-        });
         saved_openers_ = openers();
         openers().edit_sim = [this](QWidget* owner, const std::string& path, bool backup) {
             EXPECT_EQ(owner, window.get());
@@ -76,16 +57,12 @@ protected:
             edited_with_backup = backup;
             return editor_closed;
         };
-        openers().extract = [this](QWidget* owner) {
-            EXPECT_EQ(owner, window.get());
-            ++extractions;
-        };
+        openers().extract = [this](QWidget*) { ++extractions; };
         game.write("Sims.exe", "");
     }
     void TearDown() override {
         window.reset();
         openers() = saved_openers_;
-        install_box_responder({});
     }
 
     // Sims 1..count in a neighbourhood, named Sim1.., with a web image of a colour of their own.
@@ -103,52 +80,42 @@ protected:
     void write_sim(const std::string& neighbourhood, int n, const build::SimSpec& shape) {
         game.write(neighbourhood + "/Characters/" + file_name(n), build::sim_file(shape));
     }
-    std::string characters(const std::string& neighbourhood) const {
-        return game.str() + "\\" + neighbourhood + "\\characters\\";
-    }
 
-    // The window loaded with the stored location, then activated.
-    frmMain& open(const std::string& game_path) {
+    // The window loaded with the stored location and neighbourhood, then activated.
+    frmMain& open(const std::string& game_path, const std::string& neighbourhood = kFirstLine) {
         save_setting(kAppFacewright, kKeySimsLocation, game_path);
+        save_setting(kAppVestrel, kKeyLastNeighborhood, neighbourhood);
         window = std::make_unique<frmMain>();
         window->Form_Activate();
         return *window;
     }
     template <typename T>
     T* find(const char* name) const {
-        T* found = window->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
+        return build::control<T>(*window, name);
     }
-    QString text(const char* name) const { return find<QLineEdit>(name)->text(); }
+    QString text(const char* name) const { return build::text(*window, name); }
     QString label(int k) const { return find<QLabel>(("lblSimName" + std::to_string(k)).c_str())->text(); }
     ThumbnailGrid* grid() const { return find<ThumbnailGrid>("picThumbs"); }
     void click_cell_at(QPoint at) const {
         QTest::mouseClick(grid(), Qt::LeftButton, {}, grid()->canvasOrigin() + at);
     }
-    void move_pointer_to(QPoint at) const {
-        const QPointF point = grid()->canvasOrigin() + at;
-        QMouseEvent move(QEvent::MouseMove, point, grid()->mapToGlobal(point), Qt::NoButton, Qt::NoButton,
-                         Qt::NoModifier);
-        QApplication::sendEvent(grid(), &move);
-    }
     void trigger(const char* action) const { find<QAction>(action)->trigger(); }
-    void press(const char* button) const { QTest::mouseClick(find<QPushButton>(button), Qt::LeftButton); }
+    void press(const char* button) const { build::click(*window, button); }
+    QListWidget* list() const { return find<QListWidget>("lstUserDataDir"); }
     QStringList list_lines() const {
         QStringList lines;
-        const QListWidget* list = find<QListWidget>("lstUserDataDir");
-        for (int row = 0; row < list->count(); ++row) lines << list->item(row)->text();
+        for (int row = 0; row < list()->count(); ++row) lines << list()->item(row)->text();
         return lines;
     }
     QString selected_line() const {
-        const QList<QListWidgetItem*> selected = find<QListWidget>("lstUserDataDir")->selectedItems();
+        const QList<QListWidgetItem*> selected = list()->selectedItems();
         return selected.isEmpty() ? QString() : selected.first()->text();
     }
 
     build::TempDir game;
     std::unique_ptr<frmMain> window;
-    std::vector<BoxMessage> boxes;
-    BoxAnswer answer = BoxAnswer::Yes;
+    build::BoxRecorder recorder;
+    std::vector<BoxMessage>& boxes = recorder.boxes;
     std::vector<std::string> edited;
     bool edited_with_backup = false;
     EditorClosed editor_closed = EditorClosed::WithoutSave;
@@ -158,86 +125,34 @@ private:
     WindowOpeners saved_openers_;
 };
 
-// The load seeds the two settings (the location with the registry's answer, "ERROR" here, as no
-// game is registered); the check mark follows the stored number; the activation sets the caption.
-// A game chosen for the run is used and not stored.
-TEST_F(FrmMainTest, LoadSeedsTheSettingsAndTheBackupMarkFollowsItsNumber) {
-    window = std::make_unique<frmMain>();
-    EXPECT_EQ(get_setting(kAppFacewright, kKeyBackupSavedFile), "1");
-    EXPECT_EQ(get_setting(kAppFacewright, kKeySimsLocation), "ERROR");
-    EXPECT_TRUE(find<QAction>("smenuBackup")->isChecked());
-    window->Form_Activate();
-    EXPECT_EQ(window->windowTitle(), "Facewright - Version 2.0.2 - by Tamsworth");
-
-    // The number's rule itself is the start-up's; here, that the menu shows it.
-    for (const auto& [stored, checked] : {std::pair{"0", false}, {"1.0", true}, {"yes", false}}) {
-        save_setting(kAppFacewright, kKeyBackupSavedFile, stored);
-        window = std::make_unique<frmMain>();
-        EXPECT_EQ(find<QAction>("smenuBackup")->isChecked(), checked) << stored;
-    }
-
-    write_sims("UserData", 1);
-    app_state().run_game_path = game.str();
-    window = std::make_unique<frmMain>();
-    window->Form_Activate();
-    EXPECT_EQ(list_lines(), QStringList{"Neighborhood 01   (UserData)"});
-    EXPECT_EQ(get_setting(kAppFacewright, kKeySimsLocation), "ERROR");
-}
-
-// Each activation checks the path: an empty one gets both boxes, the registry's failure text and
-// a folder without sims.exe theirs; nothing is listed. After Set Path the next activation lists.
-TEST_F(FrmMainTest, PathMessagesUntilSetPathFindsTheGame) {
-    write_sims("UserData", 1);
-    const struct {
-        std::string path;
-        std::vector<BoxMessage> boxes;
-    } cases[] = {
-        {"", {kNotInRegistry, kNoSimsExe}},
-        {"ERROR", {kRegistryFailed, kNoSimsExe}},
-        {game.str() + "/UserData", {kNoSimsExe}},
-    };
-    open("ERROR");
-    for (const auto& c : cases) {
-        boxes.clear();
-        app_state().game_path = c.path;
-        window->Form_Activate();
-        EXPECT_EQ(boxes, c.boxes) << c.path;
-        EXPECT_TRUE(list_lines().isEmpty());
-    }
-
-    openers().set_path = [&](QWidget* owner) {
-        EXPECT_EQ(owner, window.get());
-        app_state().game_path = game.str();
-    };
-    boxes.clear();
-    trigger("smenuSetPath");
-    EXPECT_EQ(boxes, std::vector<BoxMessage>{});
-    EXPECT_EQ(list_lines(), QStringList{"Neighborhood 01   (UserData)"});
-}
-
 // The checks run once the window is first shown, even when the desktop does not give it the
 // focus, and when a window it opened closes (the caption they set shows that they ran); the
-// desktop activating the window again, or one of its boxes closing, runs nothing. After a save,
-// the page and the selected sim show the file as saved.
+// desktop activating the window again, or one of its boxes closing, runs nothing. Set Path that
+// finds the game lists it. After a save, the page and the selected sim show the file as saved.
 TEST_F(FrmMainTest, ActivationFollowsTheProgramsOwnWindowsNotTheDesktop) {
+    write_sims("UserData", 3);
     save_setting(kAppFacewright, kKeySimsLocation, "ERROR");
+    save_setting(kAppVestrel, kKeyLastNeighborhood, kFirstLine);
     window = std::make_unique<frmMain>();
     window->setAttribute(Qt::WA_ShowWithoutActivating);
     window->show();
     QApplication::processEvents();
     EXPECT_EQ(boxes, (std::vector<BoxMessage>{kRegistryFailed, kNoSimsExe}));
+    EXPECT_TRUE(list_lines().isEmpty());
     boxes.clear();
     QEvent activate(QEvent::WindowActivate);
     QApplication::sendEvent(window.get(), &activate);
     EXPECT_EQ(boxes, std::vector<BoxMessage>{});
 
-    write_sims("UserData", 3);
-    save_setting(kAppVestrel, kKeyLastNeighborhood, "Neighborhood 01   (UserData)");
-    app_state().game_path = game.str();
-    window->Form_Activate();
+    openers().set_path = [&](QWidget* owner) {
+        EXPECT_EQ(owner, window.get());
+        app_state().game_path = game.str();
+    };
+    trigger("smenuSetPath");
+    EXPECT_EQ(boxes, std::vector<BoxMessage>{});
+    EXPECT_EQ(list_lines(), QStringList{QString::fromStdString(kFirstLine)});
     click_cell_at({2 * 68 + 5, 5});
-    openers().set_path = [](QWidget*) {};
-    answer = BoxAnswer::No;  // to the extraction's question
+    recorder.answer = BoxAnswer::No;  // to the extraction's question
     const auto edit = [&](EditorClosed closed) {
         editor_closed = closed;
         press("cmdSelect");
@@ -267,7 +182,6 @@ TEST_F(FrmMainTest, SetPathToAnotherCopyListsThatCopyAlone) {
     write_sims("UserData", 3);
     game.write("Copy/Sims.exe", "");
     for (int n = 1; n <= 2; ++n) write_sim("Copy/UserData", n, shape(n + 10));
-    save_setting(kAppVestrel, kKeyLastNeighborhood, "Neighborhood 01   (UserData)");
     open(game.str());
     click_cell_at({2 * 68 + 5, 5});
     openers().set_path = [](QWidget*) {};
@@ -292,130 +206,56 @@ TEST_F(FrmMainTest, ADamagedArchiveIsNamedOnceAndTheStartGoesOn) {
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].title, "Archives Skipped");
     EXPECT_NE(boxes[0].text.find(game.str() + "/GameData/Animation/Animation.far"), std::string::npos);
-    EXPECT_EQ(list_lines(), QStringList{"Neighborhood 01   (UserData)"});
+    EXPECT_EQ(list_lines(), QStringList{QString::fromStdString(kFirstLine)});
     boxes.clear();
     window->Form_Activate();
     EXPECT_TRUE(boxes.empty());
 }
 
-// Neighbourhoods in numeric order; the stored last one is selected and its sims listed; later
-// activations list nothing anew; a stored line no longer in the list selects nothing.
-TEST_F(FrmMainTest, NeighbourhoodsInOrderAndTheLastOneSelectedAgain) {
-    for (const char* folder : {"UserData10", "userdata3", "UserData", "UserData2"}) write_sims(folder, 1);
-    write_sims("UserData2", 2);
-    save_setting(kAppVestrel, kKeyLastNeighborhood, "Neighborhood 02   (UserData2)");
-    open(game.str());
-    EXPECT_EQ(list_lines(), (QStringList{"Neighborhood 01   (UserData)", "Neighborhood 02   (UserData2)",
-                                         "Neighborhood 03   (userdata3)", "Neighborhood 10   (UserData10)"}));
+// The game chosen for the run is used and not stored; the stored neighbourhood is chosen and its
+// first sim shown by its object's name; a later activation keeps the line the player chose. Nothing
+// is chosen for the player when the stored line is gone, nor when the list takes the focus.
+TEST_F(FrmMainTest, TheStoredNeighbourhoodIsChosenOnceAndThePlayersChoiceKept) {
+    for (const char* folder : {"UserData", "UserData2"}) write_sims(folder, 2);
+    app_state().run_game_path = game.str();
+    open("ERROR", "Neighborhood 02   (UserData2)");
+    EXPECT_EQ(get_setting(kAppFacewright, kKeySimsLocation), "ERROR");
     EXPECT_EQ(selected_line(), "Neighborhood 02   (UserData2)");
     EXPECT_EQ(label(1), "Sim2");
-    EXPECT_EQ(text("txtSimName"), "user1 - Sim1");  // the first sim is shown by its object's name
-
-    // Another line chosen by the user; a later activation keeps it.
-    find<QListWidget>("lstUserDataDir")->setCurrentRow(2);
+    EXPECT_EQ(text("txtSimName"), "user1 - Sim1");
+    list()->setCurrentRow(0);
     window->Form_Activate();
-    EXPECT_EQ(selected_line(), "Neighborhood 03   (userdata3)");
+    EXPECT_EQ(selected_line(), QString::fromStdString(kFirstLine));
 
-    // Nothing is chosen for the player: not when the stored line is gone, not when the list
-    // takes the keyboard focus.
-    save_setting(kAppVestrel, kKeyLastNeighborhood, "Neighborhood 04   (UserData4)");
-    open(game.str());
+    open(game.str(), "Neighborhood 04   (UserData4)");
     QFocusEvent focus_in(QEvent::FocusIn, Qt::TabFocusReason);
-    QApplication::sendEvent(find<QListWidget>("lstUserDataDir"), &focus_in);
+    QApplication::sendEvent(list(), &focus_in);
     EXPECT_EQ(selected_line(), "");
     EXPECT_EQ(label(0), "");
 }
 
-// 49 sims fill one page; the 50th opens a second page holding it alone, its first sim shown; Next
-// stops at the last page.
-TEST_F(FrmMainTest, PagesOfFortyNine) {
-    write_sims("UserData", 49);
-    write_sims("UserData2", 50);
-    save_setting(kAppVestrel, kKeyLastNeighborhood, "Neighborhood 01   (UserData)");
-    open(game.str());
-    EXPECT_EQ(text("txtPageCount"), "Page 1 of 1");
-    EXPECT_EQ(label(48), "Sim49");
-
-    find<QListWidget>("lstUserDataDir")->setCurrentRow(1);
-    EXPECT_EQ(text("txtPageCount"), "Page 1 of 2");
-    press("cmdNext");
-    EXPECT_EQ(text("txtPageCount"), "Page 2 of 2");
-    EXPECT_EQ(label(0), "Sim50");
-    EXPECT_EQ(label(1), "");
-    EXPECT_EQ(text("txtSimName"), "user50 - Sim50");
-    // Sim 50's own web image (red 50) stands at the first cell's thumbnail place.
-    EXPECT_EQ(grid()->canvas().pixelColor(11, 2), QColor(50, 0, 0));
-    press("cmdNext");  // the window asks the page rules before it turns
-    EXPECT_EQ(text("txtPageCount"), "Page 2 of 2");
-    press("cmdPrevious");
-    EXPECT_EQ(text("txtPageCount"), "Page 1 of 2");
-    EXPECT_EQ(label(48), "Sim49");
-}
-
-// A click at (70,140) selects cell 15 and shows sim 16, whose file name (and whole name, which its
-// label cuts) is the grid's tooltip there; a click in an empty cell empties the name and the
-// picture, and Edit This Sim then does nothing.
-TEST_F(FrmMainTest, ClicksSelectTheCellUnderThePointer) {
+// A click selects the cell under the pointer and shows its sim, whose file name and whole name
+// (which its label cuts at the end) are the grid's tooltip there. A file that cannot be read shows
+// the can't-load caption on two lines that fit the cell, and, selected, its error in the sim
+// picture; Edit This Sim passes over it, and over an empty cell, without a word.
+TEST_F(FrmMainTest, ClicksShowTheSimOrItsErrorUnderThePointer) {
     write_sims("UserData", 20);
+    game.write("UserData/Characters/" + file_name(2), build::sim_file(shape(2)).substr(0, 200));
     build::SimSpec chris = shape(16);
     chris.name = "Chris \"Chowder\" Fernsby-Longbottom";
     write_sim("UserData", 16, chris);
-    save_setting(kAppVestrel, kKeyLastNeighborhood, "Neighborhood 01   (UserData)");
     open(game.str());
     click_cell_at({70, 140});
     EXPECT_EQ(grid()->selectedCell(), 15);
     EXPECT_EQ(text("txtSimName"), "user16 - Sim16");
-    move_pointer_to({70, 140});
+    const QPointF point = grid()->canvasOrigin() + QPoint(70, 140);
+    QMouseEvent move(QEvent::MouseMove, point, grid()->mapToGlobal(point), Qt::NoButton, Qt::NoButton, {});
+    QApplication::sendEvent(grid(), &move);
     EXPECT_EQ(grid()->toolTip(), QString::fromStdString(file_name(16) + "\n" + chris.name));
-    // A name wider than its label ends in an ellipsis rather than lose letters at both ends.
     const QLabel* cut = find<QLabel>("lblSimName15");
     EXPECT_TRUE(cut->text().startsWith("Chris \"Ch"));
     EXPECT_LE(QFontMetrics(cut->font()).horizontalAdvance(cut->text()), cut->width());
 
-    click_cell_at({5 * 68 + 10, 4 * 68 + 10});  // cell 33
-    EXPECT_EQ(grid()->selectedCell(), 33);
-    EXPECT_EQ(text("txtSimName"), "");
-    const QImage picture = find<PictureBox>("picSim")->canvas();
-    EXPECT_EQ(picture.pixelColor(5, 5), find<PictureBox>("picSim")->background());
-    press("cmdSelect");
-    EXPECT_TRUE(edited.empty());
-    EXPECT_EQ(boxes, std::vector<BoxMessage>{});
-}
-
-// The keyboard alone: the first Down in the list chooses its one neighbourhood; the grid's keys
-// show the sim they come to, over a row's end and a page's end; Page Down on the last page does
-// nothing; Return hands the sim to the editor, and the grid keeps the focus, shown on its border.
-TEST_F(FrmMainTest, TheKeyboardChoosesTheNeighbourhoodWalksTheGridAndOpensTheSim) {
-    write_sims("UserData", 52);
-    open(game.str());
-    window->show();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    QListWidget* list = find<QListWidget>("lstUserDataDir");
-    list->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(list, Qt::Key_Down);
-    EXPECT_EQ(selected_line(), "Neighborhood 01   (UserData)");
-    grid()->setFocus(Qt::TabFocusReason);
-    const std::pair<Qt::Key, int> walk[] = {{Qt::Key_Down, 8}, {Qt::Key_Left, 7},   {Qt::Key_Right, 8},
-                                            {Qt::Key_End, 49}, {Qt::Key_Right, 50}, {Qt::Key_PageDown, 50},
-                                            {Qt::Key_Left, 49}};
-    for (const auto& [key, sim] : walk) {
-        QTest::keyClick(grid(), key);
-        EXPECT_EQ(text("txtSimName"), QString("user%1 - Sim%1").arg(sim)) << key;
-    }
-    QTest::keyClick(grid(), Qt::Key_Return);
-    EXPECT_EQ(edited, std::vector<std::string>{characters("UserData") + file_name(49)});
-    EXPECT_TRUE(grid()->hasFocus());
-    EXPECT_EQ(grid()->grab().toImage().pixelColor(0, 100), grid()->palette().color(QPalette::Highlight));
-}
-
-// A file that cannot be read shows the can't-load caption on two lines that fit the cell, and,
-// selected, its error in the sim picture; Edit This Sim passes over it without a word.
-TEST_F(FrmMainTest, AFileThatCannotBeReadShowsItsCellAndError) {
-    write_sims("UserData", 3);
-    game.write("UserData/Characters/" + file_name(2), build::sim_file(shape(2)).substr(0, 200));
-    save_setting(kAppVestrel, kKeyLastNeighborhood, "Neighborhood 01   (UserData)");
-    open(game.str());
-    EXPECT_EQ(label(0), "Sim1");
     EXPECT_EQ(label(1), "* ERROR *\n Can't Load!!");
     // Both lines fit in the label, which lies below the 45-pixel thumbnail at (11, 2) and inside
     // the cell; a name fits its 13 pixels.
@@ -427,89 +267,114 @@ TEST_F(FrmMainTest, AFileThatCannotBeReadShowsItsCellAndError) {
     EXPECT_GE(caption->geometry().top(), cell_top + 2 + 45);
     EXPECT_LE(caption->geometry().bottom(), cell_top + 67);
     EXPECT_LE(QFontMetrics(find<QLabel>("lblSimName0")->font()).height(), 13);
-
+    const PictureBox* picture = find<PictureBox>("picSim");
+    for (const QPoint at : {QPoint(68 + 30, 30), QPoint(5 * 68 + 10, 4 * 68 + 10)}) {  // cells 1 and 33
+        click_cell_at(at);
+        press("cmdSelect");
+    }
+    EXPECT_EQ(text("txtSimName"), "");
+    EXPECT_EQ(picture->canvas().pixelColor(5, 5), picture->background());
     click_cell_at({68 + 30, 30});
     EXPECT_EQ(text("txtSimName"), QString::fromStdString("* ERROR * Can not load " + file_name(2)));
     // The error's four lines are printed under the can't-load bitmap, from y = 48.
-    const PictureBox* picture = find<PictureBox>("picSim");
-    const QImage canvas = picture->canvas();
     int inked_rows = 0;
     for (int y = 48; y < 100; ++y) {
         bool inked = false;
-        for (int x = 0; x < 200; ++x) inked = inked || canvas.pixelColor(x, y) != picture->background();
+        for (int x = 0; x < 200; ++x)
+            inked = inked || picture->canvas().pixelColor(x, y) != picture->background();
         inked_rows += inked;
     }
     EXPECT_GT(inked_rows, 20);
-    press("cmdSelect");
     EXPECT_TRUE(edited.empty());
     EXPECT_EQ(boxes, std::vector<BoxMessage>{});
 }
 
-// Edit This Sim and a double click refuse a file that is not a sim's and a pet with their boxes,
-// and hand a good one to the editor with the check mark, remembering its neighbourhood.
-TEST_F(FrmMainTest, EditThisSimRefusesOrHandsOverTheFile) {
-    build::SimSpec not_a_sim = shape(1);
-    not_a_sim.objd_label = "job object";
-    write_sim("UserData", 1, not_a_sim);
-    write_sim("UserData", 2, build::pet_spec("Rex", true));
-    write_sim("UserData", 3, shape(3));
-    save_setting(kAppVestrel, kKeyLastNeighborhood, "neighborhood 01   (userdata)");
-    open(game.str());
-    save_setting(kAppVestrel, kKeyLastNeighborhood, "");
+// The keyboard alone: the first Down in the list chooses its one neighbourhood; the grid's keys
+// show the sim they come to, over a row's end and a page's end; Page Down on the last page does
+// nothing; Return hands the sim to the editor, and the grid keeps the focus, shown on its border.
+// Next and Previous turn the pages of 49, Next not past the last.
+TEST_F(FrmMainTest, TheKeyboardAndTheButtonsWalkThePagesAndOpenTheSim) {
+    write_sims("UserData", 52);
+    open(game.str(), "");
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    list()->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(list(), Qt::Key_Down);
+    EXPECT_EQ(selected_line(), QString::fromStdString(kFirstLine));
+    grid()->setFocus(Qt::TabFocusReason);
+    const std::pair<Qt::Key, int> walk[] = {{Qt::Key_Down, 8}, {Qt::Key_Left, 7},   {Qt::Key_Right, 8},
+                                            {Qt::Key_End, 49}, {Qt::Key_Right, 50}, {Qt::Key_PageDown, 50},
+                                            {Qt::Key_Left, 49}};
+    for (const auto& [key, sim] : walk) {
+        QTest::keyClick(grid(), key);
+        EXPECT_EQ(text("txtSimName"), QString("user%1 - Sim%1").arg(sim)) << key;
+    }
+    QTest::keyClick(grid(), Qt::Key_Return);
+    EXPECT_EQ(edited, std::vector<std::string>{game.str() + "\\UserData\\characters\\" + file_name(49)});
+    EXPECT_TRUE(grid()->hasFocus());
+    EXPECT_EQ(grid()->grab().toImage().pixelColor(0, 100), grid()->palette().color(QPalette::Highlight));
 
-    press("cmdSelect");
-    click_cell_at({68 + 5, 5});
-    press("cmdSelect");
-    const std::vector<BoxMessage> refusals = {
-        {"User IFF File Invalid.", 16, "Load Terminated"},
-        {"This sim is a pet. Only people can be edited.", 16, "Load Terminated"},
-    };
-    EXPECT_EQ(boxes, refusals);
-    EXPECT_TRUE(edited.empty());
-    EXPECT_EQ(get_setting(kAppVestrel, kKeyLastNeighborhood), "");
-
-    trigger("smenuBackup");          // the editor is told the check mark as it stands
-    click_cell_at({2 * 68 + 5, 5});  // a double click's first press selects the cell
-    QTest::mouseDClick(grid(), Qt::LeftButton, {}, grid()->canvasOrigin() + QPoint(2 * 68 + 5, 5));
-    EXPECT_EQ(edited, std::vector<std::string>{characters("UserData") + file_name(3)});
-    EXPECT_FALSE(edited_with_backup);
-    EXPECT_EQ(get_setting(kAppVestrel, kKeyLastNeighborhood), "Neighborhood 01   (UserData)");
+    EXPECT_EQ(text("txtPageCount"), "Page 1 of 2");
+    for (int n = 0; n < 2; ++n) press("cmdNext");
+    EXPECT_EQ(text("txtPageCount"), "Page 2 of 2");
+    EXPECT_EQ(label(2), "Sim52");
+    EXPECT_EQ(label(3), "");
+    EXPECT_EQ(text("txtSimName"), "user50 - Sim50");
+    // Sim 50's own web image (red 50) stands at the first cell's thumbnail place.
+    EXPECT_EQ(grid()->canvas().pixelColor(11, 2), QColor(50, 0, 0));
+    press("cmdPrevious");
+    EXPECT_EQ(text("txtPageCount"), "Page 1 of 2");
+    EXPECT_EQ(label(48), "Sim49");
 }
 
-// The menus: the backup mark stored at each toggle; the export's message; the extraction asked
-// first; Exit asks, and No keeps the window.
+// Edit This Sim and a double click refuse a pet with its box, and hand a person to the editor with
+// the backup mark as it stands.
+TEST_F(FrmMainTest, EditThisSimRefusesOrHandsOverTheFile) {
+    write_sim("UserData", 1, build::pet_spec("Rex", true));
+    write_sim("UserData", 2, shape(2));
+    open(game.str());
+    press("cmdSelect");
+    EXPECT_EQ(
+        boxes,
+        (std::vector<BoxMessage>{{"This sim is a pet. Only people can be edited.", 16, "Load Terminated"}}));
+    EXPECT_TRUE(edited.empty());
+    click_cell_at({68 + 5, 5});  // a double click's first press selects the cell
+    QTest::mouseDClick(grid(), Qt::LeftButton, {}, grid()->canvasOrigin() + QPoint(68 + 5, 5));
+    EXPECT_EQ(edited, std::vector<std::string>{game.str() + "\\UserData\\characters\\" + file_name(2)});
+    EXPECT_TRUE(edited_with_backup);
+}
+
+// The menus: the backup mark follows the stored number and is stored at each toggle; the export
+// says it is done; the extraction asked first; Exit asks, and No keeps the window.
 TEST_F(FrmMainTest, MenusStoreAskAndReport) {
-    write_sims("UserData", 2);
-    save_setting(kAppVestrel, kKeyLastNeighborhood, "Neighborhood 01   (UserData)");
+    write_sims("UserData", 1);
+    save_setting(kAppFacewright, kKeyBackupSavedFile, "0");
     open(game.str());
     QAction* backup = find<QAction>("smenuBackup");
-    backup->trigger();
     EXPECT_FALSE(backup->isChecked());
-    EXPECT_EQ(get_setting(kAppFacewright, kKeyBackupSavedFile), "0");
-    backup->trigger();
-    EXPECT_TRUE(backup->isChecked());
-    EXPECT_EQ(get_setting(kAppFacewright, kKeyBackupSavedFile), "1");
+    for (const char* stored : {"1", "0"}) {
+        backup->trigger();
+        EXPECT_EQ(get_setting(kAppFacewright, kKeyBackupSavedFile), stored);
+    }
+    press("cmdSelect");
+    EXPECT_FALSE(edited_with_backup);
 
     trigger("smenuExport");
-    const std::string home = std::getenv("FACEWRIGHT_HOME");
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0], (BoxMessage{"Exported:\r\n" + home + "/headskins.txt\r\n" + home + "/bodyskins.txt",
-                                    64, "Export Complete"}));
-
+    EXPECT_EQ(recorder.titles(), std::vector<std::string>{"Export Complete"});
     boxes.clear();
-    answer = BoxAnswer::No;
+    recorder.answer = BoxAnswer::No;
     trigger("smnuExtract");
     EXPECT_EQ(extractions, 0);
-    answer = BoxAnswer::Yes;
+    recorder.answer = BoxAnswer::Yes;
     trigger("smnuExtract");
     EXPECT_EQ(extractions, 1);
 
     window->show();
     boxes.clear();
-    answer = BoxAnswer::No;
+    recorder.answer = BoxAnswer::No;
     trigger("smenuExit");
     EXPECT_TRUE(window->isVisible());
-    answer = BoxAnswer::Yes;
+    recorder.answer = BoxAnswer::Yes;
     window->close();
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(boxes, (std::vector<BoxMessage>{kExitQuestion, kExitQuestion}));

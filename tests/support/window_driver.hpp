@@ -1,0 +1,91 @@
+#pragma once
+// Drives a window as a player would, for the windows' tests: its controls found by objectName and
+// clicked, every message box answered and recorded, a modal window driven while its opener waits.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "windows/widgets/msg_box.hpp"
+#include "windows/widgets/picture_box.hpp"
+
+// Readable failure messages for Qt's values.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QColor& colour, std::ostream* out) { *out << colour.name().toStdString(); }
+
+namespace fw {
+
+inline void PrintTo(const BoxMessage& box, std::ostream* out) {
+    *out << "{\"" << box.text << "\", " << box.style << ", \"" << box.title << "\"}";
+}
+
+namespace build {
+
+template <class T = QWidget>
+T* control(const QWidget& window, const char* name) {
+    T* found = window.findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+}
+inline void click(const QWidget& window, const char* name) {
+    QTest::mouseClick(control<QAbstractButton>(window, name), Qt::LeftButton);
+}
+inline QString text(const QWidget& window, const char* name) {
+    return control<QLineEdit>(window, name)->text();
+}
+
+// Whether the picture shows the bitmap (a BMP file's bytes) at its top-left corner.
+inline bool shows(const PictureBox* box, const std::string& bmp) {
+    const QImage image = QImage::fromData(QByteArrayView(bmp.data(), static_cast<qsizetype>(bmp.size())))
+                             .convertToFormat(QImage::Format_RGB32);
+    const QImage part = box->canvas().copy(QRect(QPoint(0, 0), image.size()));
+    return !image.isNull() && part.convertToFormat(QImage::Format_RGB32) == image;
+}
+
+// Runs `drive` on the shown window of type Window once its opener holds it modal; a window the
+// drive leaves open is closed, so that a failing test never hangs.
+template <class Window, class Drive>
+void while_modal(Drive drive) {
+    QTimer::singleShot(0, [drive] {
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            auto* window = qobject_cast<Window*>(top);
+            if (!window || !window->isVisible()) continue;
+            drive(*window);
+            if (window->isVisible()) window->done(QDialog::Rejected);
+        }
+    });
+}
+
+// For its lifetime, answers every box (a question with `answer`, a Yes/No/Cancel one with
+// `choice`, any other with OK) and keeps it.
+struct BoxRecorder {
+    BoxRecorder() {
+        install_box_responder([this](const BoxMessage& box) {
+            boxes.push_back(box);
+            if ((box.style & 0x0F) == kButtonsYesNoCancel) return choice;
+            return box.style == kBoxQuestion ? answer : BoxAnswer::Ok;
+        });
+    }
+    ~BoxRecorder() { install_box_responder({}); }
+    BoxRecorder(const BoxRecorder&) = delete;
+    BoxRecorder& operator=(const BoxRecorder&) = delete;
+    std::vector<std::string> titles() const {
+        std::vector<std::string> seen;
+        for (const BoxMessage& box : boxes) seen.push_back(box.title);
+        return seen;
+    }
+
+    std::vector<BoxMessage> boxes;
+    BoxAnswer answer = BoxAnswer::Yes;
+    BoxAnswer choice = BoxAnswer::Cancel;
+};
+
+}  // namespace build
+}  // namespace fw
