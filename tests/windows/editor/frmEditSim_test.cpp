@@ -32,6 +32,7 @@
 #include "core/shell/app_state.hpp"
 #include "demo/demo_game.hpp"
 #include "support/temp_dir.hpp"
+#include "support/window_driver.hpp"
 #include "windows/browser/frmMain.hpp"
 #include "windows/headselect/frmSelectHead.hpp"
 #include "windows/widgets/head_view.hpp"
@@ -43,17 +44,10 @@
 namespace fw {
 namespace {
 
-QImage decoded(const std::string& bmp) {
-    return QImage::fromData(QByteArrayView(bmp.data(), static_cast<qsizetype>(bmp.size())))
-        .convertToFormat(QImage::Format_RGB32);
-}
-
-// Whether the picture shows the bitmap at its top-left corner.
-bool shows(const PictureBox* box, const QImage& image) {
-    const QImage part =
-        box->canvas().copy(QRect(QPoint(0, 0), image.size())).convertToFormat(QImage::Format_RGB32);
-    return !image.isNull() && part == image.convertToFormat(QImage::Format_RGB32);
-}
+using build::click;
+using build::control;
+using build::shows;
+using build::while_modal;
 
 // The demo game, the editor's windows and boxes answered as a test says.
 class EditSimWindow : public testing::Test {
@@ -61,23 +55,16 @@ protected:
     void SetUp() override {
         build::write_demo_game(game_.str());
         app_state().game_path = game_.str();
-        for (const char* leftover : {"\\headtemp.bmp", "\\usertemp.iff"}) {
+        for (const char* leftover : {"\\headtemp.bmp", "\\usertemp.iff"})
             delete_file(program_folder() + leftover);
-        }
         std::error_code ignored;
         std::filesystem::remove_all(resolve_path(backup_folder_path()), ignored);
         std::filesystem::remove_all(resolve_path(program_folder() + "\\HeadPreview"), ignored);
-        install_box_responder([this](const BoxMessage& box) {
-            boxes_.push_back(box);
-            if ((box.style & 0x0F) == kButtonsYesNoCancel) return choice_;
-            return box.style == kBoxQuestion ? answer_ : BoxAnswer::Ok;
-        });
         openers().edit_sim = show_frmEditSim;
         // A head selector that is cancelled.
         openers().select_head = [](QWidget*, const std::string&) { return std::optional<std::string>(); };
     }
     void TearDown() override {
-        install_box_responder({});
         openers().edit_sim = {};
         openers().select_head = {};
     }
@@ -87,8 +74,8 @@ protected:
     }
     // The main window's click on the sim: its bitmaps dumped into the program folder.
     void click_sim(const std::string& neighbourhood, const std::string& file) const {
-        const std::string folder = game_.str() + "\\" + neighbourhood + "\\Characters\\";
-        ASSERT_TRUE(msDisplaySim(folder, neighbourhood, file).loaded());
+        ASSERT_TRUE(msDisplaySim(game_.str() + "\\" + neighbourhood + "\\Characters\\", neighbourhood, file)
+                        .loaded());
     }
     std::unique_ptr<frmEditSim> open_editor(const std::string& path) {
         auto editor = std::make_unique<frmEditSim>();
@@ -96,25 +83,6 @@ protected:
         EXPECT_EQ(editor->Form_Load(), std::nullopt);
         editor->show();
         return editor;
-    }
-    // Runs `drive` on the window while its opener holds it modal, then lets the opener return.
-    template <class Window = frmEditSim, class Drive>
-    static void while_modal(Drive drive) {
-        QTimer::singleShot(0, [drive] {
-            for (QWidget* top : QApplication::topLevelWidgets()) {
-                auto* window = qobject_cast<Window*>(top);
-                if (window && window->isVisible()) {
-                    drive(*window);
-                    if (window->isVisible()) window->done(QDialog::Rejected);  // a failing test never hangs
-                }
-            }
-        });
-    }
-    template <class T>
-    static T* control(const QWidget& window, const char* name) {
-        T* found = window.findChild<T*>(name);
-        EXPECT_NE(found, nullptr) << name;
-        return found;
     }
     static void type_name(const QWidget& editor, const QString& name) {
         QLineEdit* box = control<QLineEdit>(editor, "txtName");
@@ -128,19 +96,12 @@ protected:
             }
         }
     }
-    static void click(const QWidget& window, const char* name) {
-        QTest::mouseClick(control<QAbstractButton>(window, name), Qt::LeftButton);
+    std::string skin_bmp(const std::string& name) const {
+        return read_file(game_.str() + "\\GameData\\Skins\\" + name + ".bmp");
     }
 
     build::TempDir game_;
-    std::vector<BoxMessage> boxes_;
-    BoxAnswer answer_ = BoxAnswer::Yes;
-    BoxAnswer choice_ = BoxAnswer::Cancel;  // Reload (Yes), Overwrite (No) or Cancel
-    std::vector<std::string> titles() const {
-        std::vector<std::string> seen;
-        for (const BoxMessage& box : boxes_) seen.push_back(box.title);
-        return seen;
-    }
+    build::BoxRecorder boxes_;
 };
 
 // The whole road of one edit: the main window lists the neighbourhood, a click shows the sim,
@@ -161,11 +122,11 @@ TEST_F(EditSimWindow, AnEditFromTheMainWindowWritesWhatTheCoreSaveWritesKeepsABa
     ThumbnailGrid* grid = control<ThumbnailGrid>(browser, "picThumbs");
     QTest::mouseClick(grid, Qt::LeftButton, {}, grid->canvasOrigin() + QPoint(10, 10));
     ASSERT_EQ(control<QLineEdit>(browser, "txtSimName")->text(), "user00000 - Ada Demo");
-    boxes_.clear();
+    boxes_.boxes.clear();
     openers().select_head = frmSelectHead::select_head;
 
     bool edited = false;
-    while_modal([&](frmEditSim& editor) {
+    while_modal<frmEditSim>([&](frmEditSim& editor) {
         edited = true;
         EXPECT_EQ(editor.windowTitle(), "Edit Sim - USER00001.IFF");
         EXPECT_EQ(control<QLineEdit>(editor, "txtName")->text(), "Ada Demo");
@@ -173,7 +134,7 @@ TEST_F(EditSimWindow, AnEditFromTheMainWindowWritesWhatTheCoreSaveWritesKeepsABa
         EXPECT_EQ(control<QLineEdit>(editor, "txtSkin")->text(), "c001malgt_dylan");
         EXPECT_TRUE(control<QRadioButton>(editor, "optLight")->isChecked());
         // The portrait the main window dumped for this sim.
-        EXPECT_TRUE(shows(control<PictureBox>(editor, "picWebImage"), decoded(build::face_bmp(0))));
+        EXPECT_TRUE(shows(control<PictureBox>(editor, "picWebImage"), build::face_bmp(0)));
 
         type_name(editor, QString::fromUtf8("Zo\xC3\xAB Demo"));
         click(editor, "optDark");
@@ -195,8 +156,7 @@ TEST_F(EditSimWindow, AnEditFromTheMainWindowWritesWhatTheCoreSaveWritesKeepsABa
         EXPECT_TRUE(selected);
         EXPECT_EQ(control<QLineEdit>(editor, "txtModel")->text(), "C002MA_ELIOT");
         EXPECT_EQ(control<QLineEdit>(editor, "txtSkin")->text(), "C002MAdrk_eliot");
-        EXPECT_TRUE(shows(control<PictureBox>(editor, "picHead"),
-                          decoded(read_file(game_.str() + "\\GameData\\Skins\\C002MAdrk_eliot.bmp"))));
+        EXPECT_TRUE(shows(control<PictureBox>(editor, "picHead"), skin_bmp("C002MAdrk_eliot")));
         click(editor, "cmdSave");
         EXPECT_FALSE(editor.isVisible());
     });
@@ -205,10 +165,11 @@ TEST_F(EditSimWindow, AnEditFromTheMainWindowWritesWhatTheCoreSaveWritesKeepsABa
     // Back in the main window, the sim's cell shows the name it was saved with.
     EXPECT_EQ(control<QLabel>(browser, "lblSimName0")->text(), QString::fromUtf8("Zo\xC3\xAB Demo"));
 
-    ASSERT_EQ(boxes_.size(), 2u);
-    EXPECT_EQ(boxes_[0], (BoxMessage{"Make changes to: \r\n" + display_path(path) + "?\r\n\r\nAre You Sure?",
-                                     kBoxQuestion, "Confirm Action"}));
-    EXPECT_EQ(boxes_[1], (BoxMessage{"Zo\xEB Demo has been saved.", kBoxInformation, "Success"}));
+    ASSERT_EQ(boxes_.boxes.size(), 2u);
+    EXPECT_EQ(boxes_.boxes[0],
+              (BoxMessage{"Make changes to: \r\n" + display_path(path) + "?\r\n\r\nAre You Sure?",
+                          kBoxQuestion, "Confirm Action"}));
+    EXPECT_EQ(boxes_.boxes[1], (BoxMessage{"Zo\xEB Demo has been saved.", kBoxInformation, "Success"}));
 
     // The same changes saved by the core on a copy of the file as it was.
     const build::TempDir copy;
@@ -251,15 +212,13 @@ TEST_F(EditSimWindow, NoAnEmptyNameCancelAndAnUnstorableNameWriteNothing) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        boxes_.clear();
-        answer_ = c.answer;
+        boxes_.boxes.clear();
+        boxes_.answer = c.answer;
         auto editor = open_editor(path);
         type_name(*editor, c.name);
         c.leave(*editor);
         EXPECT_EQ(editor->isVisible(), c.stays_open);
-        std::vector<std::string> titles;
-        for (const BoxMessage& box : boxes_) titles.push_back(box.title);
-        EXPECT_EQ(titles, c.box_titles);
+        EXPECT_EQ(boxes_.titles(), c.box_titles);
         EXPECT_EQ(read_file(path), original);
         EXPECT_FALSE(file_exists(temp_file_path()));
         EXPECT_FALSE(folder_exists(backup_folder_path()));
@@ -277,12 +236,12 @@ TEST_F(EditSimWindow, EscapeOrTheCloseBoxAskBeforeEditsAreLost) {
                                                                 {"X", true, BoxAnswer::No, true},
                                                                 {"X", false, BoxAnswer::Yes, true}};
     for (const auto& [name, escape, answer, asks] : cases) {
-        boxes_.clear();
-        answer_ = answer;
+        boxes_.boxes.clear();
+        boxes_.answer = answer;
         auto editor = open_editor(sim("UserData", "User00003.iff"));
         if (!name.isEmpty()) type_name(*editor, name);
         escape ? QTest::keyClick(editor.get(), Qt::Key_Escape) : void(editor->close());
-        EXPECT_EQ(boxes_, asks ? std::vector<BoxMessage>{question} : std::vector<BoxMessage>{}) << asks;
+        EXPECT_EQ(boxes_.boxes, asks ? std::vector<BoxMessage>{question} : std::vector<BoxMessage>{}) << asks;
         EXPECT_EQ(editor->isVisible(), asks && answer == BoxAnswer::No) << name.toStdString();
     }
 }
@@ -343,39 +302,33 @@ TEST_F(EditSimWindow, SaveRefusesAnEmptyHeadAsksAboutOneThatDoesNotFitAndOffersA
     click(*editor, "cmdSave");
     model->setText(shown_model);
     click(*editor, "optChild");
-    answer_ = BoxAnswer::No;
+    boxes_.answer = BoxAnswer::No;
     click(*editor, "cmdSave");
-    EXPECT_EQ(titles(), (std::vector<std::string>{"Not Saved", "Check the Head"}));
-    EXPECT_NE(boxes_[1].text.find("C001FA_Ava is made for an adult female; the sim is a female child."),
+    EXPECT_EQ(boxes_.titles(), (std::vector<std::string>{"Not Saved", "Check the Head"}));
+    EXPECT_NE(boxes_.boxes[1].text.find("C001FA_Ava is made for an adult female; the sim is a female child."),
               std::string::npos);
 
     write_file(path, theirs);
-    answer_ = BoxAnswer::Yes;
-    choice_ = BoxAnswer::Yes;  // "Reload"
-    boxes_.clear();
+    boxes_.answer = BoxAnswer::Yes;
+    boxes_.choice = BoxAnswer::Yes;  // "Reload"
+    boxes_.boxes.clear();
     click(*editor, "cmdSave");
-    EXPECT_EQ(titles(),
+    EXPECT_EQ(boxes_.titles(),
               (std::vector<std::string>{"Check the Head", "Confirm Action", "Sim Changed Elsewhere"}));
     EXPECT_EQ(read_file(path), theirs);
     EXPECT_EQ(control<QLineEdit>(*editor, "txtName")->text(), "Cleo Demo");  // as the file is now
 }
 
-TEST_F(EditSimWindow, HeadBitmapsComeFromTheSkinsFolderElseTheFirstArchiveThatHoldsThem) {
-    // User00025 wears C003MA_Hugo, whose light skin only the archives hold: textures.far first,
-    // then ExpansionPack.far with another picture of the same name.
-    click_sim("UserData", "User00025.iff");
+// A skin only the archives hold shows as the first of them holds it, also after a cancelled
+// selector. A skin no archive holds keeps the placeholder, quietly; a cached first preview without
+// its second shows the no-preview placeholder beside it.
+TEST_F(EditSimWindow, HeadPicturesComeFromTheArchivesElseThePlaceholders) {
+    click_sim("UserData", "User00025.iff");  // C003MA_Hugo, his light skin in textures.far first
     auto hugo = open_editor(sim("UserData", "User00025.iff"));
-    EXPECT_EQ(control<QLineEdit>(*hugo, "txtSkin")->text(), "c003malgt_hugo");
-    const QImage from_textures = decoded(build::face_texture(6000, "lgt"));
-    EXPECT_EQ(decoded(read_file(program_folder() + "\\headtemp.bmp")), from_textures);
-    EXPECT_TRUE(shows(control<PictureBox>(*hugo, "picHead"), from_textures));
-    // A cancelled selector changes nothing.
     click(*hugo, "cmdHead");
-    EXPECT_EQ(control<QLineEdit>(*hugo, "txtSkin")->text(), "c003malgt_hugo");
-    EXPECT_TRUE(shows(control<PictureBox>(*hugo, "picHead"), from_textures));
+    EXPECT_EQ(build::text(*hugo, "txtSkin"), "c003malgt_hugo");
+    EXPECT_TRUE(shows(control<PictureBox>(*hugo, "picHead"), build::face_texture(6000, "lgt")));
 
-    // A skin no archive holds keeps the placeholder, quietly; a cached first preview without its
-    // second shows the no-preview placeholder beside it.
     build::SimSpec shape;
     shape.head = "C003MA_Hugo,HEAD-HEAD=c003malgt_nowhere";
     shape.tone = "xyz";
@@ -386,23 +339,24 @@ TEST_F(EditSimWindow, HeadBitmapsComeFromTheSkinsFolderElseTheFirstArchiveThatHo
     auto nowhere = open_editor(path);
     const auto canvas_of = [&](const char* name) { return control<PictureBox>(*nowhere, name)->canvas(); };
     EXPECT_EQ(canvas_of("picHead"), canvas_of("picHeadNotFound"));
-    EXPECT_TRUE(shows(control<PictureBox>(*nowhere, "picPreview"), decoded(preview)));
+    EXPECT_TRUE(shows(control<PictureBox>(*nowhere, "picPreview"), preview));
     EXPECT_EQ(canvas_of("picPreview2"), canvas_of("picNoPreview"));
-    EXPECT_TRUE(boxes_.empty());
+    EXPECT_TRUE(boxes_.boxes.empty());
 }
 
 TEST_F(EditSimWindow, APetOrABrokenFileIsRefusedAndNoEditorOpens) {
     bool opened = false;
     for (const char* file : {"User00009.iff", "User00010.iff"}) {  // the dog, the file cut short
-        while_modal([&](frmEditSim&) { opened = true; });
+        while_modal<frmEditSim>([&](frmEditSim&) { opened = true; });
         EXPECT_EQ(openers().edit_sim(nullptr, sim("UserData2", file), false), EditorClosed::NotOpened);
         QApplication::processEvents();  // runs the check above when no editor was opened
     }
     EXPECT_FALSE(opened);
-    EXPECT_EQ(boxes_, (std::vector<BoxMessage>{
-                          {"This sim is a pet. Only people can be edited.", kBoxCritical, "Load Terminated"},
-                          {"User IFF File Invalid.", kBoxCritical, "Load Terminated"},
-                      }));
+    EXPECT_EQ(boxes_.boxes,
+              (std::vector<BoxMessage>{
+                  {"This sim is a pet. Only people can be edited.", kBoxCritical, "Load Terminated"},
+                  {"User IFF File Invalid.", kBoxCritical, "Load Terminated"},
+              }));
 }
 
 // The sim's head turns beside the others and follows "Change"; a portrait the game has not drawn
