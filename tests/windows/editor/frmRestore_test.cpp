@@ -3,12 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QApplication>
 #include <QLabel>
 #include <QListWidget>
-#include <QPushButton>
 #include <QTest>
-#include <QTimer>
 #include <QTreeWidget>
 #include <filesystem>
 
@@ -20,8 +17,8 @@
 #include "core/platform/settings.hpp"
 #include "core/shell/app_state.hpp"
 #include "support/temp_dir.hpp"
+#include "support/window_driver.hpp"
 #include "windows/browser/frmMain.hpp"
-#include "windows/widgets/msg_box.hpp"
 #include "windows/widgets/openers.hpp"
 #include "windows/widgets/picture_box.hpp"
 #include "windows/widgets/thumbnail_grid.hpp"
@@ -29,20 +26,8 @@
 namespace fw {
 namespace {
 
-template <class T>
-T* control(const QWidget& window, const char* name) {
-    T* found = window.findChild<T*>(name);
-    EXPECT_NE(found, nullptr) << name;
-    return found;
-}
-
-// Whether the picture shows the bitmap at its top-left corner.
-bool shows(const PictureBox* box, const std::string& bmp) {
-    const QImage image = QImage::fromData(QByteArrayView(bmp.data(), static_cast<qsizetype>(bmp.size())))
-                             .convertToFormat(QImage::Format_RGB32);
-    return box->canvas().copy(QRect(QPoint(0, 0), image.size())).convertToFormat(QImage::Format_RGB32) ==
-           image;
-}
+using build::control;
+using build::shows;
 
 // The whole road: a sim without backups gets a word; a sim saved twice is selected, its oldest
 // backup chosen, shown and restored, and the main window then shows the sim as it was.
@@ -66,11 +51,8 @@ TEST(RestoreWindow, TheMenuRestoresTheSelectedSimAndThePageShowsIt) {
                build::sim_file(bob));
     write_file(backup_folder_path() + "\\User00001iff_Robert-Rob_UserData_20261206_120202", named("Robert"));
 
-    std::vector<BoxMessage> boxes;
-    install_box_responder([&](const BoxMessage& box) {
-        boxes.push_back(box);
-        return box.style == kBoxQuestion ? BoxAnswer::Yes : BoxAnswer::Ok;
-    });
+    build::BoxRecorder recorder;
+    const std::vector<BoxMessage>& boxes = recorder.boxes;
     openers().restore_from_backup = show_frmRestore;
     save_setting(kAppFacewright, kKeySimsLocation, game.str());
     save_setting(kAppVestrel, kKeyLastNeighborhood, "");
@@ -91,26 +73,20 @@ TEST(RestoreWindow, TheMenuRestoresTheSelectedSimAndThePageShowsIt) {
 
     QTest::mouseClick(grid, Qt::LeftButton, {}, grid->canvasOrigin() + QPoint(10, 10));  // Rob
     bool shown = false;
-    QTimer::singleShot(0, [&] {
-        for (QWidget* top : QApplication::topLevelWidgets()) {
-            auto* dialog = qobject_cast<frmRestore*>(top);
-            if (!dialog || !dialog->isVisible()) continue;
-            shown = true;
-            QTreeWidget* list = control<QTreeWidget>(*dialog, "lstBackups");
-            ASSERT_EQ(list->topLevelItemCount(), 2);
-            EXPECT_EQ(list->topLevelItem(0)->text(1), QString::fromUtf8("Robert \u2192 Rob"));
-            list->setCurrentItem(list->topLevelItem(1));
-            EXPECT_EQ(control<QLabel>(*dialog, "lblName")->text(), "Bob");
-            // The oldest backup still keeps the portraits the first save dropped.
-            EXPECT_TRUE(shows(control<PictureBox>(*dialog, "picWebImage"), build::face_bmp(7)));
-            QTest::mouseClick(control<QPushButton>(*dialog, "cmdRestore"), Qt::LeftButton);
-            if (dialog->isVisible()) dialog->reject();  // a test that fails never hangs
-        }
+    build::while_modal<frmRestore>([&](frmRestore& dialog) {
+        shown = true;
+        QTreeWidget* list = control<QTreeWidget>(dialog, "lstBackups");
+        ASSERT_EQ(list->topLevelItemCount(), 2);
+        EXPECT_EQ(list->topLevelItem(0)->text(1), QString::fromUtf8("Robert \u2192 Rob"));
+        list->setCurrentItem(list->topLevelItem(1));
+        EXPECT_EQ(control<QLabel>(dialog, "lblName")->text(), "Bob");
+        // The oldest backup still keeps the portraits the first save dropped.
+        EXPECT_TRUE(shows(control<PictureBox>(dialog, "picWebImage"), build::face_bmp(7)));
+        build::click(dialog, "cmdRestore");
     });
     browser.setWindowTitle("elsewhere");  // the activation, as the dialog closes, sets the caption
     menu->trigger();
     EXPECT_NE(browser.windowTitle(), "elsewhere");
-    install_box_responder({});
     openers().restore_from_backup = {};
     ASSERT_TRUE(shown);
 

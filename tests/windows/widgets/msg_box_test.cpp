@@ -7,26 +7,11 @@
 #include <QFontMetrics>
 #include <QMessageBox>
 #include <QTimer>
-#include <vector>
 
 #include "windows/widgets/qt_text.hpp"
 
 namespace fw {
 namespace {
-
-TEST(MsgBox, EveryBoxReachesTheResponderWithItsStyleTitleAndText) {
-    std::vector<BoxMessage> seen;
-    install_box_responder([&](const BoxMessage& box) {
-        seen.push_back(box);
-        return box.style == kBoxQuestion ? BoxAnswer::No : BoxAnswer::Ok;
-    });
-    EXPECT_EQ(msgBox("Exit this program?", 36, "Confirm Action"), BoxAnswer::No);
-    EXPECT_EQ(msgBox(BoxMessage{"a\r\nb", 16, "Load Terminated"}), BoxAnswer::Ok);
-    install_box_responder({});
-    ASSERT_EQ(seen.size(), 2u);
-    EXPECT_EQ(seen[0], (BoxMessage{"Exit this program?", 36, "Confirm Action"}));
-    EXPECT_EQ(seen[1], (BoxMessage{"a\r\nb", 16, "Load Terminated"}));
-}
 
 // A short text under a long title: the box is wide enough for the title in the title bar's
 // font, beside the bar's icon and three buttons.

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QSignalSpy>
 #include <QTest>
 
 inline void PrintTo(const QColor& colour, std::ostream* out) { *out << colour.name().toStdString(); }
@@ -31,8 +30,8 @@ protected:
     ThumbnailGrid grid;
 };
 
-// Where thumbnails land, at their size or scaled, the main window's and the head selector's tests
-// show by their pixels. The selection frame is only on screen, so it never marks a thumbnail.
+// Where thumbnails land and which cell a click picks, the main window's and the head selector's
+// tests show. The selection frame is only on screen, so it never marks a thumbnail.
 TEST_F(ThumbnailGridTest, TheFrameBlinksOnScreenOnlyAndClearEmptiesThePicture) {
     grid.drawThumbnail(15, solid(45, 45, Qt::red));  // cell 15: row 2, column 1
 
@@ -52,37 +51,6 @@ TEST_F(ThumbnailGridTest, TheFrameBlinksOnScreenOnlyAndClearEmptiesThePicture) {
 
     grid.clear();
     EXPECT_EQ(grid.canvas().pixelColor(68 + 11, 136 + 2), grid.background());
-}
-
-// Mouse down reports the cell in picture pixels (the border not counted); the rule for points
-// right of or below the grid is the page rules' (sim_pages). A double click is reported as such.
-TEST_F(ThumbnailGridTest, MouseReportsTheCellUnderThePointer) {
-    QSignalSpy down(&grid, &ThumbnailGrid::mouseDown);
-    QSignalSpy moved(&grid, &ThumbnailGrid::mouseMoved);
-    QSignalSpy twice(&grid, &ThumbnailGrid::doubleClicked);
-    const struct {
-        QPoint at;
-        int cell;
-    } cases[] = {
-        {{70, 140}, 15},
-        {{0, 0}, 0},
-        {{67, 67}, 0},
-        {{476, 0}, 7},
-    };
-    for (const auto& c : cases) {
-        down.clear();
-        QTest::mouseClick(&grid, Qt::LeftButton, {}, grid.canvasOrigin() + c.at);
-        ASSERT_EQ(down.size(), 1);
-        EXPECT_EQ(down[0][0].toInt(), c.cell) << c.at.x() << "," << c.at.y();
-        EXPECT_EQ(down[0][1].toInt(), c.at.x());
-        EXPECT_EQ(down[0][2].toInt(), c.at.y());
-    }
-    QTest::mouseMove(&grid, grid.canvasOrigin() + QPoint(30, 40));
-    ASSERT_FALSE(moved.isEmpty());
-    EXPECT_EQ(moved.last()[0].toInt(), 30);
-    EXPECT_EQ(moved.last()[1].toInt(), 40);
-    QTest::mouseDClick(&grid, Qt::LeftButton, {}, grid.canvasOrigin() + QPoint(5, 5));
-    EXPECT_EQ(twice.size(), 1);
 }
 
 }  // namespace
