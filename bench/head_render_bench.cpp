@@ -6,6 +6,7 @@
 
 #include "builders/head_builder.hpp"
 #include "core/render/head_scene.hpp"
+#include "paired.hpp"
 
 namespace fw::bench {
 
@@ -25,38 +26,28 @@ const Scene& head() {
     return scene;
 }
 
-void head_render_ours(benchmark::State& state) {
-    RenderOptions options;
-    options.size = kSize;
-    double yaw = 0;
-    for (auto _ : state) {
-        options.yaw_degrees = yaw;
-        yaw += 7;  // a different turn each frame, as the windows draw them
-        const QImage frame = render_scene(head(), options);
-        benchmark::DoNotOptimize(frame.constBits());
-    }
+void head_render_ours() {
+    static RenderOptions options = [] {
+        RenderOptions made;
+        made.size = kSize;
+        return made;
+    }();
+    const QImage frame = render_scene(head(), options);
+    benchmark::DoNotOptimize(frame.constBits());
+    options.yaw_degrees += 7;  // a different turn each frame, as the windows draw them
 }
 
-void head_render_plain(benchmark::State& state) {
-    for (auto _ : state) {
-        QImage frame(kSize, kSize, QImage::Format_RGB32);
-        frame.fill(qRgb(64, 64, 64));
-        const QImage copy = frame.copy();
-        benchmark::DoNotOptimize(copy.constBits());
-    }
+void head_render_plain() {
+    QImage frame(kSize, kSize, QImage::Format_RGB32);
+    frame.fill(qRgb(64, 64, 64));
+    const QImage copy = frame.copy();
+    benchmark::DoNotOptimize(copy.constBits());
 }
 
 }  // namespace
 
 void register_head_render_benchmarks() {
-    benchmark::RegisterBenchmark("head_render/ours", head_render_ours)
-        ->MinTime(0.2)
-        ->Repetitions(5)
-        ->ReportAggregatesOnly(true);
-    benchmark::RegisterBenchmark("head_render/plain", head_render_plain)
-        ->MinTime(0.2)
-        ->Repetitions(5)
-        ->ReportAggregatesOnly(true);
+    register_figure("head_render", {head_render_ours}, {head_render_plain});
 }
 
 }  // namespace fw::bench

@@ -21,6 +21,7 @@
 #include "core/formats/iff.hpp"
 #include "core/platform/settings.hpp"
 #include "core/shell/app_state.hpp"
+#include "paired.hpp"
 #include "support/temp_dir.hpp"
 #include "windows/browser/frmMain.hpp"
 
@@ -114,39 +115,32 @@ PageFixture& page_fixture() {
     return *made;
 }
 
-void page_draw_ours(benchmark::State& state) {
-    PageFixture& f = page_fixture();
-    for (auto _ : state) f.window->msLoadSimImages();
-}
+void page_draw_ours() { page_fixture().window->msLoadSimImages(); }
 
 // The core's part of the same page alone (no picture loaded or painted): how much of page_draw
 // is the window's.
-void page_core_ours(benchmark::State& state) {
+void page_core_ours() {
     PageFixture& f = page_fixture();
-    for (auto _ : state) {
-        fw::msLoadSimImages(f.characters, f.files, 0, [](int32_t, const SimCell&) {});
-    }
+    fw::msLoadSimImages(f.characters, f.files, 0, [](int32_t, const SimCell&) {});
 }
 
-void page_draw_plain(benchmark::State& state) {
+void page_draw_plain() {
     PageFixture& f = page_fixture();
-    std::string bytes;
-    for (auto _ : state) {
-        for (size_t i = 0; i < f.files.size(); ++i) {
-            FILE* in = std::fopen((f.characters + f.files[i]).c_str(), "rb");
-            if (in == nullptr) throw std::runtime_error("benchmark: cannot open a sim");
-            std::fseek(in, 0, SEEK_END);
-            bytes.resize(static_cast<size_t>(std::ftell(in)));
-            std::fseek(in, 0, SEEK_SET);
-            const size_t got = std::fread(bytes.data(), 1, bytes.size(), in);
-            std::fclose(in);
-            benchmark::DoNotOptimize(got);
-            for (const DumpedBitmap& bitmap : f.bitmaps[i]) {
-                FILE* out = std::fopen((f.out_plain + "/" + bitmap.name).c_str(), "wb");
-                if (out == nullptr) throw std::runtime_error("benchmark: cannot write a bitmap");
-                std::fwrite(bytes.data() + bitmap.offset, 1, bitmap.size, out);
-                std::fclose(out);
-            }
+    static std::string bytes;
+    for (size_t i = 0; i < f.files.size(); ++i) {
+        FILE* in = std::fopen((f.characters + f.files[i]).c_str(), "rb");
+        if (in == nullptr) throw std::runtime_error("benchmark: cannot open a sim");
+        std::fseek(in, 0, SEEK_END);
+        bytes.resize(static_cast<size_t>(std::ftell(in)));
+        std::fseek(in, 0, SEEK_SET);
+        const size_t got = std::fread(bytes.data(), 1, bytes.size(), in);
+        std::fclose(in);
+        benchmark::DoNotOptimize(got);
+        for (const DumpedBitmap& bitmap : f.bitmaps[i]) {
+            FILE* out = std::fopen((f.out_plain + "/" + bitmap.name).c_str(), "wb");
+            if (out == nullptr) throw std::runtime_error("benchmark: cannot write a bitmap");
+            std::fwrite(bytes.data() + bitmap.offset, 1, bitmap.size, out);
+            std::fclose(out);
         }
     }
 }
@@ -158,13 +152,8 @@ void release_page_draw_fixture() {
 }
 
 void register_page_draw_benchmarks() {
-    auto add = [](const char* name, void (*fn)(benchmark::State&)) {
-        benchmark::RegisterBenchmark(name, fn)->MinTime(0.5)->Repetitions(5)->ReportAggregatesOnly(true);
-    };
-    add("page_draw/ours", page_draw_ours);
-    add("page_draw/plain", page_draw_plain);
-    add("page_draw_core/ours", page_core_ours);
-    add("page_draw_core/plain", page_draw_plain);
+    register_figure("page_draw", {page_draw_ours}, {page_draw_plain});
+    register_figure("page_draw_core", {page_core_ours}, {page_draw_plain});
 }
 
 }  // namespace fw::bench

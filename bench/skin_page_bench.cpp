@@ -27,6 +27,7 @@
 #include "core/shared/head_models.hpp"
 #include "core/shell/app_state.hpp"
 #include "fixtures.hpp"
+#include "paired.hpp"
 #include "support/temp_dir.hpp"
 #include "windows/headselect/frmSelectHead.hpp"
 
@@ -100,51 +101,43 @@ SkinPage& skin_page() {
     return *made;
 }
 
-void skin_page_ours(benchmark::State& state) {
+void skin_page_ours() {
     SkinPage& p = skin_page();
-    bool forward = true;
-    for (auto _ : state) {
-        (forward ? p.next : p.previous)->click();
-        forward = !forward;
-    }
+    static bool forward = true;
+    (forward ? p.next : p.previous)->click();
+    forward = !forward;
 }
 
-void skin_page_plain(benchmark::State& state) {
+void skin_page_plain() {
     SkinPage& p = skin_page();
-    QImage grid(477, 477, QImage::Format_RGB32);
-    QImage large(257, 257, QImage::Format_RGB32);
-    int first = 0;
-    for (auto _ : state) {
-        grid.fill(Qt::lightGray);
-        {
-            QPainter painter(&grid);
-            painter.setRenderHint(QPainter::SmoothPixmapTransform);
-            for (int cell = 0; cell < 49; ++cell) {
-                const QPoint at(cell % 7 * 68 + 2, cell / 7 * 68 + 2);
-                const QImage skin(QString::fromStdString(p.skins[first + cell]));
-                painter.drawImage(QRect(at, QSize(64, 64)), skin);
-                painter.drawImage(at, QImage(QString::fromStdString(p.previews[first + cell])));
-            }
+    static QImage grid(477, 477, QImage::Format_RGB32);
+    static QImage large(257, 257, QImage::Format_RGB32);
+    static int first = 0;
+    grid.fill(Qt::lightGray);
+    {
+        QPainter painter(&grid);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        for (int cell = 0; cell < 49; ++cell) {
+            const QPoint at(cell % 7 * 68 + 2, cell / 7 * 68 + 2);
+            const QImage skin(QString::fromStdString(p.skins[first + cell]));
+            painter.drawImage(QRect(at, QSize(64, 64)), skin);
+            painter.drawImage(at, QImage(QString::fromStdString(p.previews[first + cell])));
         }
-        large.fill(Qt::lightGray);
-        {
-            QPainter painter(&large);
-            painter.drawImage(0, 0, QImage(QString::fromStdString(p.skins[first])));
-            painter.drawImage(160, 0, QImage(QString::fromStdString(p.previews2[first])));
-        }
-        benchmark::DoNotOptimize(grid.constBits());
-        first = first == 0 ? 49 : 0;
     }
+    large.fill(Qt::lightGray);
+    {
+        QPainter painter(&large);
+        painter.drawImage(0, 0, QImage(QString::fromStdString(p.skins[first])));
+        painter.drawImage(160, 0, QImage(QString::fromStdString(p.previews2[first])));
+    }
+    benchmark::DoNotOptimize(grid.constBits());
+    first = first == 0 ? 49 : 0;
 }
 
 // The figure registers itself beside the others; the page is drawn on the main thread, as the
 // windows draw.
 const bool registered = [] {
-    auto add = [](const char* name, void (*fn)(benchmark::State&)) {
-        benchmark::RegisterBenchmark(name, fn)->MinTime(0.3)->Repetitions(5)->ReportAggregatesOnly(true);
-    };
-    add("skin_page/ours", skin_page_ours);
-    add("skin_page/plain", skin_page_plain);
+    register_figure("skin_page", {skin_page_ours}, {skin_page_plain});
     return true;
 }();
 
