@@ -7,9 +7,11 @@
 #include "core/editor/editor_display.hpp"
 #include "core/editor/sim_restore.hpp"
 #include "core/formats/character_file.hpp"
+#include "core/render/head_setting.hpp"
 #include "core/shell/app_state.hpp"
 #include "windows/widgets/dialog_frame.hpp"
 #include "windows/widgets/game_picture.hpp"
+#include "windows/widgets/head_view.hpp"
 #include "windows/widgets/msg_box.hpp"
 #include "windows/widgets/picture_box.hpp"
 #include "windows/widgets/placeholder_bitmaps.hpp"
@@ -77,6 +79,8 @@ frmRestore::frmRestore(QWidget* owner) : QDialog(owner), ui(std::make_unique<Ui:
         QResizeEvent sized(box->size(), QSize());
         QCoreApplication::sendEvent(box, &sized);
     }
+    // The chosen backup's head turns beside its flat picture, where the player shows heads in 3D.
+    ui->picHead3D->setVisible(load_3d_head_setting());
     ui->lstBackups->setColumnWidth(0, 108);
     ui->lstBackups->setColumnWidth(1, 160);
     connect(ui->lstBackups, &QTreeWidget::currentItemChanged, this, &frmRestore::lstBackups_Click);
@@ -85,8 +89,6 @@ frmRestore::frmRestore(QWidget* owner) : QDialog(owner), ui(std::make_unique<Ui:
 }
 
 frmRestore::~frmRestore() = default;
-
-QWidget* frmRestore::head3DPlace() const { return ui->picHead3D; }
 
 void frmRestore::load(const std::string& character_file, std::vector<BackupEntry> backups) {
     character_file_ = character_file;
@@ -111,6 +113,7 @@ void frmRestore::lstBackups_Click() {
 void frmRestore::show_backup(const BackupEntry& backup) {
     const BackupContent& held = backup.holds;
     for (PictureBox* box : {ui->picWebImage, ui->picFaces, ui->picRelImages, ui->picHead}) box->clear();
+    ui->picHead3D->clearHead();
     ui->lblModel->clear();
     ui->lblSkin->clear();
     if (held.kind == BackupKind::Damaged || held.kind == BackupKind::NotASim) {
@@ -140,6 +143,8 @@ void frmRestore::show_backup(const BackupEntry& backup) {
     const std::string head = head_bitmap_for_display(app_state().game_path, held.skin, archives_);
     const QImage image = head.empty() ? QImage() : load_game_picture(head);
     show_picture(ui->picHead, image.isNull() ? not_found_bitmap() : image);
+    if (held.kind == BackupKind::Person)
+        ui->picHead3D->showHead(app_state().game_path, held.model, held.skin);
     if (const std::optional<BoxMessage> skipped = archives_.take_newly_skipped_box()) msgBox(*skipped, this);
 }
 

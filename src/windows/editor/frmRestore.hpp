@@ -27,9 +27,6 @@ public:
     void load(const std::string& character_file, std::vector<BackupEntry> backups);
     // True once a backup was put in the file's place.
     bool restored() const { return restored_; }
-    // The place kept beside picHead for a turning 3D view of the chosen head: hidden and empty
-    // until such a view is put into it.
-    QWidget* head3DPlace() const;
 
 private slots:
     void lstBackups_Click();
