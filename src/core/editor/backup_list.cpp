@@ -63,6 +63,14 @@ void sort_newest_first(std::vector<BackupEntry>& entries) {
     for (auto& item : timed) entries.push_back(std::move(item.second));
 }
 
+// The Backup folder, swept of the half-written backups that saves killed in the middle left: a
+// backup is written under a temporary name and renamed when whole, so such a file is no backup.
+std::string swept_backup_folder() {
+    const std::string folder = backup_folder_path();
+    remove_stale_replacements(folder);
+    return folder;
+}
+
 }  // namespace
 
 BackupContent read_backup_bytes(std::string_view bytes, EditorSession& session) {
@@ -108,7 +116,7 @@ BackupContent read_backup(const std::string& path, EditorSession& session) {
 
 std::vector<BackupEntry> list_backups_of(const std::string& character_file) {
     return guarded("frmRestore", "msGetBackups", [&](int32_t&) {
-        const std::string folder = backup_folder_path();
+        const std::string folder = swept_backup_folder();
         const std::string file_part = backup_file_part(platform_save_files().listed_name(character_file));
         const std::string neighbourhood = backup_neighbourhood_part(character_file);
         std::vector<BackupEntry> entries;
@@ -124,7 +132,7 @@ std::vector<BackupEntry> list_backups_of(const std::string& character_file) {
 
 std::vector<KeptBackup> list_all_backups(const std::string& game_path) {
     return guarded("frmRestore", "msGetBackups", [&](int32_t&) {
-        const std::string folder = backup_folder_path();
+        const std::string folder = swept_backup_folder();
         const std::string saves = saves_folder(game_path).path;
         std::vector<BackupEntry> named;
         std::vector<BackupEntry> others;
