@@ -9,20 +9,17 @@
 #include "core/platform/game_paths.hpp"
 #include "support/run_cli.hpp"
 #include "support/temp_dir.hpp"
+#include "support/test_environment.hpp"
 
 namespace {
 
+using fw::build::cli;
 using nlohmann::json;
-
-fw::build::CliResult cli(std::initializer_list<std::string> args) {
-    return fw::build::run_cli(FACEWRIGHT_CLI_PATH, args);
-}
 
 // A script's road back: edit twice, list, restore the oldest, be refused, and find a backup whose
 // neighbourhood is gone.
 TEST(CliBackups, ListRestoreRefuseAndFindEveryBackup) {
-    std::error_code ignored;
-    std::filesystem::remove_all(fw::resolve_path(fw::backup_folder_path()), ignored);
+    const fw::build::TestEnvironment desktop;  // an empty Backup folder
     const fw::build::TempDir game;
     const std::string path = game.write("UserData2/Characters/User00003.iff", fw::build::sim_file({}));
     const std::string original = fw::read_file(path);

@@ -10,97 +10,75 @@
 
 namespace {
 
+using fw::build::cli;
 using nlohmann::json;
 
-fw::build::CliResult cli(std::initializer_list<std::string> args) {
-    return fw::build::run_cli(FACEWRIGHT_CLI_PATH, args);
-}
-
-TEST(CliIff, ListsChunksAndMapAsJson) {
-    fw::build::TempDir dir;
+// The game's Windows-1252 texts as UTF-8, a label up to its first NUL, IDs and flags as the chunk
+// header holds them; a map entry's offset is its chunk's place in the file. `strings` takes the
+// chunk of the type and ID asked for, not the first of that ID.
+TEST(CliFormats, IffAndStringsListAsJson) {
+    const fw::build::TempDir dir;
     fw::build::IffBuilder b;
-    b.chunk("OBJD", 128, std::string("user00000 - Ren\xE9\0stale", 22), "");
-    b.chunk("STR#", 200, "bodystring", "abc", 0x0010);
-    b.map(fw::build::MapOptions{1});
-    const std::string path = dir.write("User00001.iff", b.bytes());
-    const auto r = cli({"iff", path, "--json"});
-    ASSERT_EQ(r.exit_code, 0) << r.err;
-    const json j = json::parse(r.out);
-    EXPECT_TRUE(j["has_map"].get<bool>());
-    ASSERT_EQ(j["chunks"].size(), 2u);
-    EXPECT_EQ(j["chunks"][0], json({{"position", 65},
-                                    {"type", "OBJD"},
-                                    {"id", 128},
-                                    {"flags", 16},
-                                    {"size", 76},
-                                    {"label", "user00000 - Ren\xC3\xA9"}}));
-    EXPECT_EQ(j["chunks"][1]["size"], 79);
-    const json& types = j["map"]["types"];
-    ASSERT_EQ(types.size(), 2u);
-    EXPECT_EQ(types[1]["type"], "STR#");
-    EXPECT_EQ(
-        types[1]["entries"][0],
-        json({{"offset", j["chunks"][1]["position"].get<int>() - 1}, {"id", 200}, {"name", "bodystring"}}));
-    EXPECT_EQ(cli({"iff", path}).exit_code, 0);
-}
-
-TEST(CliIff, RefusedFilesGiveTheReadersTextAndExit1) {
-    fw::build::TempDir dir;
-    std::string bytes = fw::build::sim_file(fw::build::SimSpec{});
-    const std::string path = dir.write("User00002.iff", bytes.substr(0, bytes.size() - 5));
-    const auto r = cli({"iff", path, "--json"});
-    EXPECT_EQ(r.exit_code, 1);
-    EXPECT_EQ(json::parse(r.out), json({{"error", "Error 62 - Input past end of file (RSMP)"}}));
-    EXPECT_EQ(r.err, "Error 62 - Input past end of file (RSMP)\n");
-    EXPECT_EQ(cli({"iff", dir.str() + "/none.iff"}).exit_code, 1);
-    EXPECT_NE(cli({"iff"}).exit_code, 0);
-    EXPECT_NE(cli({"nonsense"}).exit_code, 0);
-}
-
-TEST(CliStrings, ListsEntriesWithTheirPrefixSecondTextAndTrailingBytes) {
-    fw::build::TempDir dir;
-    fw::build::IffBuilder b;
-    b.chunk("XXXX", 200, "bodystring", "filler", 0x0014);
+    b.chunk("OBJD", 200, std::string("user00000 - Ren\xE9\0stale", 22), "", 0x0014);
     b.chunk("STR#", 200, "bodystring",
             fw::build::str_list_data(std::vector<fw::build::StrEntry>{{"adult", "", 1}, {"Zo\xEB", "two", 9}},
                                      "xyz"));
+    b.map(fw::build::MapOptions{1});
     const std::string path = dir.write("a.iff", b.bytes());
-    const auto r = cli({"strings", path, "--type", "STR#", "--id", "200", "--json"});
-    ASSERT_EQ(r.exit_code, 0) << r.err;
-    EXPECT_EQ(json::parse(r.out), json({{"format", 65533},
-                                        {"items",
-                                         {{{"prefix", 1}, {"value", "adult"}, {"second", ""}},
-                                          {{"prefix", 9}, {"value", "Zo\xC3\xAB"}, {"second", "two"}}}},
-                                        {"rest", 3}}));
+    const json iff = json::parse(cli({"iff", path, "--json"}).out);
+    EXPECT_TRUE(iff["has_map"].get<bool>());
+    ASSERT_EQ(iff["chunks"].size(), 2u);
+    EXPECT_EQ(iff["chunks"][0], json::parse(R"({"position": 65, "type": "OBJD", "id": 200, "flags": 20,
+                                                "size": 76, "label": "user00000 - René"})"));
+    const json& str = iff["map"]["types"][1];
+    EXPECT_EQ(str["type"], "STR#");
+    EXPECT_EQ(
+        str["entries"][0],
+        json({{"offset", iff["chunks"][1]["position"].get<int>() - 1}, {"id", 200}, {"name", "bodystring"}}));
+
+    const json strings = json::parse(R"({"format": 65533, "rest": 3, "items": [
+        {"prefix": 1, "value": "adult", "second": ""}, {"prefix": 9, "value": "Zoë", "second": "two"}]})");
+    EXPECT_EQ(json::parse(cli({"strings", path, "--type", "STR#", "--id", "200", "--json"}).out), strings);
     EXPECT_EQ(cli({"strings", path, "--type", "CTSS", "--id", "200"}).exit_code, 1);
-    EXPECT_NE(cli({"strings", path, "--type", "BOGUS", "--id", "200"}).exit_code, 0);
 }
 
-// An entry is extracted by its name as the listing shows it, Windows-1252 letters included.
-TEST(CliFar, ListsAndExtractsByFileNameIgnoringCase) {
-    fw::build::TempDir dir;
+// An entry is extracted by its name as the listing shows it, in any case.
+TEST(CliFormats, FarListsAndExtractsByFileName) {
+    const fw::build::TempDir dir;
     const std::string archive =
         dir.write("Textures.far",
                   fw::build::far_archive({{"skins\\C005MAlgt_Romeo.bmp", "ROMEO"}, {"caf\xE9.bmp", "B"}}));
-    const auto r = cli({"far", archive, "--json"});
-    ASSERT_EQ(r.exit_code, 0) << r.err;
-    EXPECT_EQ(json::parse(r.out),
-              json({{"count", 2},
-                    {"entries",
-                     {{{"name", "skins\\C005MAlgt_Romeo.bmp"}, {"size", 5}, {"offset", 16}},
-                      {{"name", "caf\xC3\xA9.bmp"}, {"size", 1}, {"offset", 21}}}}}));
-    std::filesystem::create_directory(dir.path() / "out");
-    EXPECT_EQ(cli({"far-extract", archive, "c005malgt_romeo.BMP", dir.str() + "/out"}).exit_code, 0);
+    const json listing = json::parse(R"({"count": 2, "entries": [
+        {"name": "skins\\C005MAlgt_Romeo.bmp", "size": 5, "offset": 16},
+        {"name": "café.bmp", "size": 1, "offset": 21}]})");
+    EXPECT_EQ(json::parse(cli({"far", archive, "--json"}).out), listing);
+    const std::string out = dir.str() + "/out";
+    std::filesystem::create_directory(out);
+    EXPECT_EQ(cli({"far-extract", archive, "c005malgt_romeo.BMP", out}).exit_code, 0);
     EXPECT_EQ(dir.read("out/C005MAlgt_Romeo.bmp"), "ROMEO");
-    EXPECT_EQ(cli({"far-extract", archive, "caf\xC3\xA9.BMP", dir.str() + "/out"}).exit_code, 0);
+    EXPECT_EQ(cli({"far-extract", archive, "caf\xC3\xA9.BMP", out}).exit_code, 0);
     EXPECT_EQ(dir.read("out/caf\xE9.bmp"), "B");
-    EXPECT_EQ(cli({"far-extract", archive, "missing.bmp", dir.str() + "/out"}).exit_code, 1);
-    EXPECT_EQ(cli({"far-extract", archive, "b.bmp", dir.str() + "/nowhere"}).exit_code, 1);
+    EXPECT_EQ(cli({"far-extract", archive, "missing.bmp", out}).exit_code, 1);
+}
+
+// A file the readers refuse: their text on stderr and as {"error": text} for --json, exit 1.
+TEST(CliFormats, RefusedFilesGiveTheReadersTextAndExit1) {
+    const fw::build::TempDir dir;
+    const std::string sim = fw::build::sim_file({});
     std::string lying = fw::build::far_archive({{"b.bmp", "B"}});
-    lying.replace(12, 4, std::string("\xFF\xFF\x00\x00", 4));
-    const auto bad = cli({"far", dir.write("bad.far", lying), "--json"});
-    EXPECT_EQ(bad.exit_code, 1);
-    EXPECT_EQ(json::parse(bad.out)["error"], "Error 62 - Input past end of file");
+    lying.replace(12, 4, std::string("\xFF\xFF\x00\x00", 4));  // a directory far past the end
+    const std::tuple<const char*, std::string, std::string> cases[] = {
+        {"iff", dir.write("cut.iff", sim.substr(0, sim.size() - 5)),
+         "Error 62 - Input past end of file (RSMP)"},
+        {"far", dir.write("bad.far", lying), "Error 62 - Input past end of file"},
+        {"iff", dir.str() + "/none.iff", "No such file: " + dir.str() + "/none.iff"},
+    };
+    for (const auto& [command, path, message] : cases) {
+        const auto r = cli({command, path, "--json"});
+        EXPECT_EQ(r.exit_code, 1) << path;
+        EXPECT_EQ(json::parse(r.out), json({{"error", message}}));
+        EXPECT_EQ(r.err, message + "\n");
+    }
 }
 
 }  // namespace

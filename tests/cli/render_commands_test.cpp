@@ -11,12 +11,10 @@
 
 namespace {
 
+using fw::build::cli;
 using nlohmann::json;
 
-fw::build::CliResult cli(std::initializer_list<std::string> args) {
-    return fw::build::run_cli(FACEWRIGHT_CLI_PATH, args);
-}
-
+// A game whose one head model wears a red skin.
 class CliRenderHead : public testing::Test {
 protected:
     void SetUp() override {
@@ -29,40 +27,40 @@ protected:
                     fw::build::bmp8(8, 8, {0xFF0000u}, [](int, int) -> uint8_t { return 0; }));
     }
     fw::build::TempDir game_, out_;
+    const std::string png_ = out_.str() + "/head.png";
 };
 
 TEST_F(CliRenderHead, WritesThePictureAndNamesTheFilesItUsed) {
-    const std::string png = out_.str() + "/head.png";
-    const auto r = cli({"render-head", "C010MA_TEST", "c010malgt_test", "--out", png, "--size", "64", "--yaw",
-                        "30", "--json", "--game", game_.str()});
+    const auto r = cli({"render-head", "C010MA_TEST", "c010malgt_test", "--out", png_, "--size", "64",
+                        "--yaw", "30", "--json", "--game", game_.str()});
     ASSERT_EQ(r.exit_code, 0) << r.err;
     const json report = json::parse(r.out);
     EXPECT_EQ(report["description"]["file"], game_.str() + "/GameData/Skins/C010MA_Test.cmx");
-    EXPECT_EQ(report["meshes"].size(), 1u);
     EXPECT_EQ(report["meshes"][0]["wears_skin"], true);
     EXPECT_EQ(report["meshes"][0]["texture"], report["skin"]);
     EXPECT_EQ(report["problems"], json::array());
-    const QImage picture(QString::fromStdString(png));
+    const QImage picture(QString::fromStdString(png_));
     ASSERT_EQ(picture.size(), QSize(64, 64));
     EXPECT_GT(qRed(picture.pixel(32, 32)), 100);  // the red skin, lit
     EXPECT_EQ(qGreen(picture.pixel(32, 32)), 0);
 }
 
+// A head that cannot be drawn, a missing skin or a size out of range: the reason, exit 1, no file.
 TEST_F(CliRenderHead, RefusesWhatItCannotDrawAndWritesNothing) {
-    const std::string png = out_.str() + "/head.png";
-    auto r = cli({"render-head", "C099MA_None", "C010MAlgt_test", "--out", png, "--game", game_.str()});
-    EXPECT_EQ(r.exit_code, 1);
-    EXPECT_EQ(r.err,
-              "No head could be drawn for C099MA_None:\r\nThe character description C099MA_None.cmx (or "
-              ".cmx.bcf) was not found.\n");
-    r = cli({"render-head", "C010MA_Test", "C010MAlgt_none", "--out", png, "--game", game_.str()});
-    EXPECT_EQ(r.exit_code, 1);
-    EXPECT_EQ(r.err, "The bitmap C010MAlgt_none.bmp was not found.\n");
-    EXPECT_EQ(cli({"render-head", "C010MA_Test", "C010MAlgt_test", "--out", png, "--size", "0", "--game",
-                   game_.str()})
-                  .exit_code,
-              1);
-    EXPECT_FALSE(std::filesystem::exists(png));
+    const std::tuple<const char*, const char*, const char*, const char*> cases[] = {
+        {"C099MA_None", "C010MAlgt_test", "64",
+         "No head could be drawn for C099MA_None:\r\nThe character description C099MA_None.cmx (or .cmx.bcf) "
+         "was not found.\n"},
+        {"C010MA_Test", "C010MAlgt_none", "64", "The bitmap C010MAlgt_none.bmp was not found.\n"},
+        {"C010MA_Test", "C010MAlgt_test", "0", "--size must be between 1 and 4096.\n"},
+    };
+    for (const auto& [model, skin, size, message] : cases) {
+        const auto r =
+            cli({"render-head", model, skin, "--out", png_, "--size", size, "--game", game_.str()});
+        EXPECT_EQ(r.exit_code, 1);
+        EXPECT_EQ(r.err, message);
+        EXPECT_FALSE(std::filesystem::exists(png_));
+    }
 }
 
 }  // namespace

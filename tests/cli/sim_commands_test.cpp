@@ -10,49 +10,38 @@
 #include "core/platform/settings.hpp"
 #include "support/run_cli.hpp"
 #include "support/temp_dir.hpp"
+#include "support/test_environment.hpp"
 
 namespace {
 
+using fw::build::cli;
 using nlohmann::json;
 
-fw::build::CliResult cli(std::initializer_list<std::string> args) {
-    return fw::build::run_cli(FACEWRIGHT_CLI_PATH, args);
-}
-
+// A character file in a neighbourhood, with a program folder and settings of its own.
 class CliSim : public testing::Test {
 protected:
-    void SetUp() override {
-        std::error_code ignored;
-        std::filesystem::remove_all(fw::resolve_path(fw::backup_folder_path()), ignored);
-    }
     std::string put(const fw::build::SimSpec& shape) {
         return dir_.write("UserData4/Characters/User00007.iff", fw::build::sim_file(shape));
     }
-    static size_t backups() {
-        if (!fw::folder_exists(fw::backup_folder_path())) return 0;
-        return fw::list_matching(fw::backup_folder_path() + "\\User00007iff_*", true).size();
+    static std::vector<std::string> backups() {
+        return fw::list_matching(fw::backup_folder_path() + "\\User00007iff_*", true);
     }
-    fw::build::TempDir dir_;
+    const fw::build::TestEnvironment desktop_;
+    const fw::build::TempDir dir_;
 };
 
+// What the editor shows, as JSON and as lines with the terminal's controls escaped; a pet is
+// shown too, a file the editor refuses is refused with its text.
 TEST_F(CliSim, SimPrintsWhatTheEditorShows) {
     fw::build::SimSpec shape;
     shape.name = "Ren\xE9";
     shape.tone = "unk";
-    const auto r = cli({"sim", put(shape), "--json"});
-    ASSERT_EQ(r.exit_code, 0) << r.err;
-    EXPECT_EQ(json::parse(r.out), json({{"kind", "person"},
-                                        {"name", "Ren\xC3\xA9"},
-                                        {"age", "adult"},
-                                        {"gender", "male"},
-                                        {"tone", nullptr},
-                                        {"model", "C001MA_Test"},
-                                        {"skin", "c001malgt_test"},
-                                        {"skin_data", "madrk"}}));
+    EXPECT_EQ(json::parse(cli({"sim", put(shape), "--json"}).out),
+              json::parse(R"({"kind": "person", "name": "Ren\u00e9", "age": "adult", "gender": "male",
+                  "tone": null, "model": "C001MA_Test", "skin": "c001malgt_test", "skin_data": "madrk"})"));
     EXPECT_EQ(json::parse(cli({"sim", put(fw::build::pet_spec("Tom", false)), "--json"}).out)["kind"], "pet");
-    EXPECT_NE(cli({"sim", put({})}).out.find("skin_data: malgt\n"), std::string::npos);
     fw::build::SimSpec escape;
-    escape.name = "Bob\x1b[2J";  // a name must never drive the terminal
+    escape.name = "Bob\x1b[2J";
     EXPECT_NE(cli({"sim", put(escape)}).out.find("name: Bob\\x1b[2J\n"), std::string::npos);
 
     shape.head = "NOHEAD";
@@ -61,27 +50,21 @@ TEST_F(CliSim, SimPrintsWhatTheEditorShows) {
     EXPECT_EQ(json::parse(invalid.out), json({{"error", "User IFF File Invalid."}}));
 }
 
-TEST_F(CliSim, EditSavesAndSaysSo) {
+// Each option reaches the saved sim. A file named from the working folder is saved where it lies,
+// and its backup is named for its neighbourhood all the same.
+TEST_F(CliSim, EditSavesEachOptionAndSaysSo) {
     const std::string path = put({});
-    const auto r =
-        cli({"edit", path, "--name",
-             "Ren\xC3\xA9"
-             "e",
-             "--age", "child", "--gender", "female", "--tone", "drk", "--head", "C9FC_X,c9fcdrk_y"});
+    const std::filesystem::path home = std::filesystem::current_path();
+    std::filesystem::current_path(dir_.path() / "UserData4");
+    const auto r = cli({"edit", "Characters/User00007.iff", "--name", "Ren\xC3\xA9", "--age", "child",
+                        "--gender", "female", "--tone", "drk", "--head", "C9FC_X,c9fcdrk_y", "--backup"});
+    std::filesystem::current_path(home);
     ASSERT_EQ(r.exit_code, 0) << r.err;
-    EXPECT_EQ(r.out,
-              "Ren\xC3\xA9"
-              "e has been saved.\n");
-    EXPECT_EQ(json::parse(cli({"sim", path, "--json"}).out), json({{"kind", "person"},
-                                                                   {"name",
-                                                                    "Ren\xC3\xA9"
-                                                                    "e"},
-                                                                   {"age", "child"},
-                                                                   {"gender", "female"},
-                                                                   {"tone", "drk"},
-                                                                   {"model", "C9FC_X"},
-                                                                   {"skin", "c9fcdrk_y"},
-                                                                   {"skin_data", "fcdrk"}}));
+    EXPECT_EQ(r.out, "Ren\xC3\xA9 has been saved.\n");
+    EXPECT_EQ(json::parse(cli({"sim", path, "--json"}).out),
+              json::parse(R"({"kind": "person", "name": "Ren\u00e9", "age": "child", "gender": "female",
+                  "tone": "drk", "model": "C9FC_X", "skin": "c9fcdrk_y", "skin_data": "fcdrk"})"));
+    EXPECT_EQ(fw::list_matching(fw::backup_folder_path() + "\\User00007iff_Bob-*_UserData4_*").size(), 1u);
 }
 
 TEST_F(CliSim, EditBacksUpAsTheSettingSaysUnlessTold) {
@@ -93,27 +76,14 @@ TEST_F(CliSim, EditBacksUpAsTheSettingSaysUnlessTold) {
                                                                 {"0", "--backup", true},
                                                                 {"1", "--no-backup", false}};
     for (const auto& [setting, option, backup] : cases) {
-        SetUp();
-        std::error_code ignored;
-        std::filesystem::remove(fw::settings_file(fw::kAppFacewright), ignored);
+        std::filesystem::remove_all(desktop_.root() + "/home/Backup");
+        std::filesystem::remove_all(desktop_.root() + "/config");
         if (setting) fw::save_setting(fw::kAppFacewright, fw::kKeyBackupSavedFile, setting);
         const auto r = *option ? cli({"edit", path, option}) : cli({"edit", path});
         ASSERT_EQ(r.exit_code, 0) << r.err;
-        EXPECT_EQ(backups(), backup ? 1u : 0u) << (setting ? setting : "(not set)") << " " << option;
+        EXPECT_EQ(backups().size(), backup ? 1u : 0u) << (setting ? setting : "(not set)") << " " << option;
     }
     EXPECT_NE(cli({"edit", path, "--backup", "--no-backup"}).exit_code, 0);
-}
-
-// The backup of a file named from the working folder is named for its neighbourhood all the same.
-TEST_F(CliSim, EditTakesAPathRelativeToTheWorkingFolder) {
-    put({});
-    const std::filesystem::path home = std::filesystem::current_path();
-    std::filesystem::current_path(dir_.path() / "UserData4");
-    const auto r = cli({"edit", "Characters/User00007.iff", "--name", "Robert", "--backup"});
-    std::filesystem::current_path(home);
-    ASSERT_EQ(r.exit_code, 0) << r.err;
-    EXPECT_EQ(fw::list_matching(fw::backup_folder_path() + "\\User00007iff_Bob-Robert_UserData4_*").size(),
-              1u);
 }
 
 TEST_F(CliSim, RefusalsLeaveTheFileUntouched) {
@@ -127,14 +97,14 @@ TEST_F(CliSim, RefusalsLeaveTheFileUntouched) {
     for (const auto& [shape, option, value, message] : cases) {
         const std::string path = put(shape);
         const std::string bytes = fw::read_file(path);
-        const bool read_only = std::string(message).starts_with("This sim's file is read-only");
-        if (read_only) std::filesystem::permissions(path, std::filesystem::perms::owner_read);
+        if (std::string(message).starts_with("This sim's file is read-only"))
+            std::filesystem::permissions(path, std::filesystem::perms::owner_read);
         const auto r = cli({"edit", path, "--backup", option, value});
         EXPECT_EQ(r.exit_code, 1) << message;
         EXPECT_NE(r.err.find(message), std::string::npos) << r.err;  // the box's whole text is the save's
         EXPECT_EQ(r.out, "");
         EXPECT_EQ(fw::read_file(path), bytes);
-        EXPECT_EQ(backups(), 0u);
+        EXPECT_TRUE(backups().empty());
     }
 }
 

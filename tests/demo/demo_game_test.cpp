@@ -6,14 +6,15 @@
 #include <map>
 
 #include "core/browser/sim_cells.hpp"
-#include "core/headselect/head_catalogue.hpp"
 #include "core/platform/game_files.hpp"
 #include "support/run_cli.hpp"
 #include "support/temp_dir.hpp"
+#include "support/test_environment.hpp"
 
 namespace {
 
 namespace fs = std::filesystem;
+using fw::build::cli;
 using fw::build::TempDir;
 
 std::map<std::string, std::string> all_files(const fs::path& root) {
@@ -26,7 +27,7 @@ std::map<std::string, std::string> all_files(const fs::path& root) {
 }
 
 // Two runs write the same bytes. Every character file shows as a sim in the browser but the one
-// truncated file; one skin bitmap is no picture.
+// truncated file.
 TEST(DemoGame, SameBytesEachRunAndFilesReadWhereTheyShouldAndAreBrokenWhereIntended) {
     TempDir game, again;
     fw::build::write_demo_game(game.str());
@@ -45,26 +46,23 @@ TEST(DemoGame, SameBytesEachRunAndFilesReadWhereTheyShouldAndAreBrokenWhereInten
     }
     EXPECT_EQ(shown, (std::map<std::string, std::pair<int, int>>{
                          {"UserData", {53, 0}}, {"UserData2", {10, 1}}, {"UserData10", {3, 0}}}));
-    EXPECT_EQ(fw::msGetSkinFileNames(game.str(), "C001MA_DYLAN", "mamed").bad,
-              std::vector<std::string>{"C001MAmed_broken.bmp"});
 }
 
-// The command-line tool on the demo game, as a newcomer would run it.
-TEST(DemoGame, ToolWritesTheGameOnceThenListsModelsAndExtractsHeads) {
-    TempDir root;
-    const std::string game = root.str() + "/game";
-    const auto cli = [](std::initializer_list<std::string> args) {
-        return fw::build::run_cli(FACEWRIGHT_CLI_PATH, args);
-    };
+// The command-line tool writes the demo game once, never over a folder that holds something, and
+// works on the bundled copy when no game is named, stored or found.
+TEST(DemoGame, TheToolWritesItOnceAndUsesItWhenNoGameIsConfigured) {
+    const fw::build::TestEnvironment desktop;
+    const std::string game = desktop.root() + "/game";
     EXPECT_EQ(cli({"demo-game", game}).exit_code, 0);
-    EXPECT_NE(cli({"demo-game", game}).exit_code, 0) << "a folder that holds something is never written over";
-    EXPECT_EQ(cli({"models", "fclgt", "--game", game}).out, "C001FC_FAY\nC100FC_PIP\n");
+    EXPECT_EQ(cli({"demo-game", game}).exit_code, 1);
     const std::string log = cli({"extract-heads", "--game", game}).out;
-    EXPECT_EQ(log.rfind("Searching:\n" + game +
-                            "/GameData/Textures/Textures.far\nFiles Found: 5   Files Extracted: 4\n",
-                        0),
-              0u);
-    EXPECT_NE(log.find("Total Files Found: 11   Total Files Extracted: 9\n"), std::string::npos);
+    EXPECT_TRUE(log.starts_with("Searching:\n" + game +
+                                "/GameData/Textures/Textures.far\nFiles Found: 5   Files Extracted: 4\n"))
+        << log;
+    const auto bundled = cli({"models", "fclgt"});
+    EXPECT_EQ(bundled.out, "C001FC_FAY\nC100FC_PIP\n");
+    EXPECT_EQ(bundled.err,
+              "No game configured: using the demo game in " + desktop.root() + "/home/DemoGame\n");
 }
 
 }  // namespace

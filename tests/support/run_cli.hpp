@@ -10,7 +10,8 @@ struct CliResult {
     std::string err;  // standard error
 };
 
-// Runs the tool with the arguments (each quoted for the shell) in the current environment.
-CliResult run_cli(const std::string& cli_path, const std::initializer_list<std::string>& args);
+// Runs the tool built beside the tests with the arguments (each quoted for the shell) in the
+// current environment.
+CliResult cli(const std::initializer_list<std::string>& args);
 
 }  // namespace fw::build

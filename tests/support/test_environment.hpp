@@ -1,20 +1,31 @@
 #pragma once
 #include <filesystem>
+#include <string>
+
+#include "support/temp_dir.hpp"
 
 namespace fw::build {
 
 // Points the program folder, the settings folder, the Wine prefix, the home and the data folder
-// (where Steam and Bottles live) at a fresh temporary folder for the whole test run, so no test
-// touches a real user's files. Removed when the object goes.
+// (where Steam and Bottles live) at a fresh temporary folder, so that no test touches a real
+// user's files. The test programs hold one for the whole run; a test that needs a desktop where
+// nothing is configured or installed makes its own. Each variable is put back when the object goes.
 class TestEnvironment {
 public:
-    TestEnvironment();
-    ~TestEnvironment();
-    TestEnvironment(const TestEnvironment&) = delete;
-    TestEnvironment& operator=(const TestEnvironment&) = delete;
+    TestEnvironment() {
+        for (const char* folder : {"home", "config", "user"})
+            std::filesystem::create_directories(root_.path() / folder);
+    }
+    // The folder holding "home" (the program folder), "config", "wine" and "user" (the home).
+    std::string root() const { return root_.str(); }
 
 private:
-    std::filesystem::path root_;
+    TempDir root_;
+    ScopedEnv program_{"FACEWRIGHT_HOME", root() + "/home"};
+    ScopedEnv config_{"XDG_CONFIG_HOME", root() + "/config"};
+    ScopedEnv wine_{"WINEPREFIX", root() + "/wine"};
+    ScopedEnv home_{"HOME", root() + "/user"};
+    ScopedEnv data_{"XDG_DATA_HOME", root() + "/user/.local/share"};
 };
 
 }  // namespace fw::build
