@@ -10,23 +10,25 @@
 #include "core/platform/settings.hpp"
 #include "support/run_cli.hpp"
 #include "support/temp_dir.hpp"
-#include "support/test_environment.hpp"
 
 namespace {
 
 using fw::build::cli;
 using nlohmann::json;
 
-// A character file in a neighbourhood, with a program folder and settings of its own.
+// A character file in a neighbourhood; no backups yet.
 class CliSim : public testing::Test {
 protected:
+    void SetUp() override {
+        std::error_code ignored;
+        std::filesystem::remove_all(fw::resolve_path(fw::backup_folder_path()), ignored);
+    }
     std::string put(const fw::build::SimSpec& shape) {
         return dir_.write("UserData4/Characters/User00007.iff", fw::build::sim_file(shape));
     }
     static std::vector<std::string> backups() {
         return fw::list_matching(fw::backup_folder_path() + "\\User00007iff_*", true);
     }
-    const fw::build::TestEnvironment desktop_;
     const fw::build::TempDir dir_;
 };
 
@@ -78,8 +80,9 @@ TEST_F(CliSim, EditBacksUpAsTheSettingSaysUnlessTold) {
                                                                 {"0", "--backup", true},
                                                                 {"1", "--no-backup", false}};
     for (const auto& [setting, option, backup] : cases) {
-        std::filesystem::remove_all(desktop_.root() + "/home/Backup");
-        std::filesystem::remove_all(desktop_.root() + "/config");
+        SetUp();
+        std::error_code ignored;
+        std::filesystem::remove(fw::settings_file(fw::kAppFacewright), ignored);
         if (setting) fw::save_setting(fw::kAppFacewright, fw::kKeyBackupSavedFile, setting);
         const auto r = *option ? cli({"edit", path, option}) : cli({"edit", path});
         ASSERT_EQ(r.exit_code, 0) << r.err;

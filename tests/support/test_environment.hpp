@@ -9,7 +9,9 @@ namespace fw::build {
 // Points the program folder, the settings folder, the Wine prefix, the home and the data folder
 // (where Steam and Bottles live) at a fresh temporary folder, so that no test touches a real
 // user's files. The test programs hold one for the whole run; a test that needs a desktop where
-// nothing is configured or installed makes its own. Each variable is put back when the object goes.
+// nothing is configured or installed makes its own, for the tool it runs: settings read in the
+// test's own process stay in the first settings folder (Qt works it out once). Each variable is
+// put back when the object goes.
 class TestEnvironment {
 public:
     TestEnvironment() {
