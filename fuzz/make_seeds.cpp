@@ -1,7 +1,7 @@
 // Writes the seed corpora for the fuzz targets into OUT/iff_checked, OUT/str_list,
 // OUT/far_directory, OUT/browse_file, OUT/mesh, OUT/character_description and OUT/key_values:
 // files shaped like the game's own (and Steam's) plus the awkward shapes the readers must take
-// (maps in the middle, odd pads, names ended by byte 163, trailing bytes, lying sizes, comments
+// (maps in the middle, odd pads, names ended by byte 163, trailing bytes, cut files, comments
 // and blend records).
 #include <cstdio>
 #include <filesystem>
@@ -31,79 +31,46 @@ void write_seed(const fs::path& folder, const std::string& name, const std::stri
     }
 }
 
-IffBuilder small_file() {
-    IffBuilder b;
-    b.chunk("STR#", 200, "bodystring",
-            str_list_data(std::vector<std::string>{"adult", "B003", "C001"}, "\x20\x21\x00"));
-    b.chunk("CTSS", 2000, "", str_list_data(std::vector<std::string>{"Ren\xE9", "A sim."}));
-    b.chunk("OBJD", 128, "user00001 - Ren\xE9", std::string(16, '\0'));
-    b.chunk("BMP_", 400, "Portrait",
-            bmp24(3, 2, [](int x, int y) { return static_cast<uint32_t>(x * 40 + y); }));
-    return b;
-}
-
 void iff_seeds(const fs::path& dir) {
-    SimSpec plain;
-    write_seed(dir, "sim_with_map", sim_file(plain));
     SimSpec pictured;
-    pictured.name = "Zo\xEB";
-    pictured.bitmaps = {{"Portrait", face_bmp(7, 6, 6)}, {"Thumbnail", face_bmp(8, 3, 3)}};
-    write_seed(dir, "sim_with_bitmaps", sim_file(pictured));
-
-    MapOptions odd_pad;
-    odd_pad.pad_byte = '\xAA';
-    write_seed(dir, "map_odd_pad", small_file().map(odd_pad).bytes());
-    MapOptions byte163;
-    byte163.name_end = NameEnd::Byte163;
-    byte163.after_chunk = 1;
-    write_seed(dir, "map_163_middle", small_file().map(byte163).bytes());
-    MapOptions first_stale;
-    first_stale.after_chunk = 0;
-    first_stale.size_field = 12345;
-    first_stale.pad_byte = '\x01';
-    first_stale.offset_in_header = false;
-    write_seed(dir, "map_first_stale_size", small_file().map(first_stale).trailing("\x07").bytes());
-
-    IffBuilder lying = small_file();
-    lying.chunk(ChunkSpec{"STR#", 300, 0x0010, "lying", "abc", 5000});
-    write_seed(dir, "lying_size", lying.bytes());
-    const std::string whole = sim_file(plain);
+    pictured.bitmaps = {{"Portrait", face_bmp(7, 6, 6)}};
+    const std::string whole = sim_file(pictured);
+    write_seed(dir, "sim_with_map", whole);
     write_seed(dir, "truncated", whole.substr(0, whole.size() * 2 / 3));
+    // A map in the middle, names ended by byte 163 and an odd pad, a stale size, a stray byte.
+    MapOptions odd;
+    odd.name_end = NameEnd::Byte163;
+    odd.after_chunk = 1;
+    odd.pad_byte = '\xAA';
+    odd.size_field = 12345;
+    IffBuilder b;
+    b.chunk("STR#", 200, "bodystring", str_list_data(std::vector<std::string>{"adult", "B003"}, "\x20\x21"));
+    b.chunk("CTSS", 2000, "", str_list_data(std::vector<std::string>{"Ren\xE9", "A sim."}));
+    write_seed(dir, "map_middle_163_odd_pad", b.map(odd).trailing("\x07").bytes());
 }
 
 void str_list_seeds(const fs::path& dir) {
-    std::vector<std::string> values = appearance_values(SimSpec{});
-    std::string rest;
-    for (size_t i = 0; i < values.size(); ++i) rest += static_cast<char>(i % 7 == 3 ? 0 : 0x20 + i);
-    write_seed(dir, "appearance_trailing", str_list_data(values, rest));
+    write_seed(dir, "appearance_trailing",
+               str_list_data(appearance_values(SimSpec{}), std::string("\x20\x00\xCD", 3)));
     write_seed(dir, "names", str_list_data(std::vector<StrEntry>{{"Ren\xE9", "second", 1}, {"", "", 0}}));
-    write_seed(dir, "leftover_memory",
-               str_list_data(std::vector<std::string>{"a", "b"}, std::string("\xCD\xCD\xCD\xCD\x00\xFF", 6)));
 }
 
 void far_seeds(const fs::path& dir) {
-    auto tail = [](const std::string& archive) { return archive.substr(far_directory_offset(archive)); };
-    write_seed(dir, "skins",
-               tail(far_archive({{"Skins\\B001MAfit_01.bmp", std::string(50, 'a')},
-                                 {"c001ma_test.bmp", face_bmp(3, 4, 4)},
-                                 {"Folder/Sub\\x.cmx", "cmx"}})));
-    std::vector<FarEntry> many;
-    for (int i = 0; i < 40; ++i)
-        many.push_back({"entry" + std::to_string(i) + ".bmp", std::string(static_cast<size_t>(i), 'z')});
-    write_seed(dir, "forty", tail(far_archive(many)));
+    const std::string archive = far_archive({{"Skins\\B001MAfit_01.bmp", std::string(50, 'a')},
+                                             {"c001ma_test.bmp", face_bmp(3, 4, 4)},
+                                             {"Folder/Sub\\x.cmx", "cmx"}});
+    write_seed(dir, "skins", archive.substr(far_directory_offset(archive)));
 }
 
 // Character files as the browser meets them: people and pets, heads with and without their
 // separators, labels and names without their NUL, skin names that would leave their folder.
 void browse_file_seeds(const fs::path& dir) {
-    SimSpec plain;
-    plain.bitmaps = {{"Web_Image", face_bmp(1, 4, 4)}, {"faces", face_bmp(2, 3, 3)}, {"../x\\y", "z"}};
-    write_seed(dir, "sim_with_bitmaps", sim_file(plain));
-    write_seed(dir, "cat", sim_file(pet_spec("Tom", false)));
     SimSpec odd_head;
     odd_head.head = "C005MA_ROMEO,HEAD-HEAD=c005malgt_romeo;x";
     odd_head.objd_label = std::string("USER00002 - ") + std::string(60, 'L');
+    odd_head.bitmaps = {{"Web_Image", face_bmp(1, 4, 4)}, {"../x\\y", "z"}};
     write_seed(dir, "head_with_semicolon_label_without_nul", sim_file(odd_head));
+    write_seed(dir, "cat", sim_file(pet_spec("Tom", false)));
     SimSpec no_comma;
     no_comma.head = "C001MA_Test HEAD-HEAD=..\\..\\escaped";
     no_comma.entry_count = 3;
@@ -119,7 +86,6 @@ void browse_file_seeds(const fs::path& dir) {
 void mesh_seeds(const fs::path& dir) {
     const HeadShape shape;
     const fw::Mesh head = head_mesh("xskin-c001ma_seed-HEAD-HEAD", shape, 3, 4);
-    write_seed(dir, "head.skn", skn_text(head));
     write_seed(dir, "head.bmf", bmf_bytes(head));
     fw::Mesh blended = glasses_mesh(std::string(300, 'g'), "glasses", shape);
     blended.blends = {{1, 0x4000}, {2, 0x8000}};
@@ -144,8 +110,6 @@ void key_values_seeds(const fs::path& dir) {
     write_seed(dir, "library_folders",
                library_folders_vdf({"/home/p/.local/share/Steam", "D:\\Games\\Steam \"2\""}));
     write_seed(dir, "library_folders_old", library_folders_vdf({"/mnt/games/SteamLibrary"}, true));
-    write_seed(dir, "app_manifest",
-               app_manifest("3314060", "The Sims Legacy Collection", "The Sims Legacy Collection"));
     write_seed(dir, "comments_bare_conditions",
                "// comment\n\"a\" { b c [$WIN32]\n \"d\" \"e\\\\f\\n\" } // end\n\"g\" { \"h\" { } }\n");
 }
