@@ -16,17 +16,13 @@ std::string b(std::initializer_list<int> bytes) {
 TEST(Binary, IntegersAndHexText) {
     EXPECT_EQ(fw::gflngStrToLongBE(b({0x00, 0x00, 0x01, 0x2C})), 300);
     EXPECT_EQ(fw::gflngStrToLongLE(b({0x00, 0x00, 0x01, 0x2C})), 738263040);
-    EXPECT_EQ(fw::gflngStrToLongLE(b({0xFD, 0xFF, 0x00, 0x00})), 65533);
     EXPECT_EQ(fw::gflngStrToLongBE(b({0x80, 0x00, 0x00, 0x00})), INT32_MIN);
     EXPECT_EQ(fw::gflngStrToLongLE(b({0xFF, 0xFF, 0xFF, 0xFF})), -1);
     EXPECT_EQ(fw::gfstrLongToStrBE(76), b({0, 0, 0, 0x4C}));
     EXPECT_THROW(fw::gflngStrToLongLE("abc"), fw::Failure);
-    const std::pair<const char*, int> hex[] = {{"C8", 200}, {"ff", 255}, {"7", 7}, {"g5", 5},
-                                               {"ZZ", 0},   {"100", -1}, {"", -1}};
-    for (const auto& [text, value] : hex) EXPECT_EQ(fw::gfintHexToByte(text), value) << text;
-    EXPECT_EQ(fw::gfstrHexToStr4("07 D0 00 10"), b({0x07, 0xD0, 0x00, 0x10}));
+    EXPECT_EQ(fw::gfstrHexToStr4("07 d0 0 10"), b({0x07, 0xD0, 0x00, 0x10}));
     EXPECT_THROW(fw::gfstrHexToStr4("00 C8 0010"), fw::Failure);
-    EXPECT_THROW(fw::gfstrHexToStr4("00  C8 00"), fw::Failure);
+    EXPECT_THROW(fw::gfstrHexToStr4("00 C8 100 10"), fw::Failure);
     EXPECT_EQ(fw::gfstrStripNull(b({'f', 'a', 0, 'x'})), "fa");
     EXPECT_EQ(fw::gfstrStripNull(std::string(64, 'A')), std::string(64, 'A'));  // no NUL: taken whole
 }
