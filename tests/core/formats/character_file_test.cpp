@@ -44,24 +44,6 @@ TEST(CharacterFile, ValidOnlyWithBothListsAndAUserObject) {
     EXPECT_TRUE(fw::gfblnVerifyUserIFF(read(fw::build::sim_file(fw::build::SimSpec{}))));
 }
 
-TEST(CharacterFile, SavedWithoutBitmapsInChunkOrder) {
-    IffBuilder with;
-    IffBuilder without;
-    for (int i = 0; i < 10; ++i) {
-        const bool bitmap = i == 1 || i == 5 || i == 9;
-        const std::string type = bitmap ? "BMP_" : "C" + std::to_string(i) + "__";
-        with.chunk(type, static_cast<uint16_t>(i), "l" + std::to_string(i),
-                   std::string(static_cast<size_t>(i), 'd'));
-        if (!bitmap)
-            without.chunk(type, static_cast<uint16_t>(i), "l" + std::to_string(i),
-                          std::string(static_cast<size_t>(i), 'd'));
-    }
-    with.map(fw::build::MapOptions{4});
-    const std::string saved = fw::iff_bytes_without_bitmaps(read(with.bytes()));
-    EXPECT_EQ(saved, without.bytes());
-    EXPECT_EQ(saved.substr(60, 4), std::string(4, '\0'));
-}
-
 TEST(CharacterFile, FileNamePartUpperCased) {
     EXPECT_EQ(fw::gfstrGetFileName("C:\\Games\\Skins\\b001fafit_01.bmp"), "B001FAFIT_01.BMP");
     EXPECT_EQ(fw::gfstrGetFileName("faces.bmp"), "FACES.BMP");

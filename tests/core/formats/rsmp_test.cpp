@@ -54,28 +54,26 @@ std::string map_with_entries(int count) {
     return b.bytes();
 }
 
-TEST(ResourceMap, CheckedReaderRefusesGroupsOfMoreThan1000Entries) {
-    fw::IFFFile file;
-    EXPECT_EQ(fw::read_iff_checked_from_bytes(file, map_with_entries(1000)), "");
-    EXPECT_EQ(file.map_types[0].entries.size(), 1000u);
-    EXPECT_EQ(fw::read_iff_checked_from_bytes(file, map_with_entries(1001)), "RSMP UNREADABLE (RSMP)");
-}
-
+// A group of more than 1000 entries is refused; counts and names the file cannot hold fail, unread.
 TEST(ResourceMap, ALyingMapIsAFailureNotAnOverRead) {
     const std::string good = IffBuilder().chunk("STR#", 200, "bodystring", "x").map().bytes();
     const size_t map_start = static_cast<size_t>(fw::gflngStrToLongBE(good.substr(60, 4)));
+    const auto with = [&](size_t at, int32_t value) {
+        std::string bytes = good;
+        return bytes.replace(at, 4, fw::long_to_str_le(value));
+    };
+    const std::string past_end = "Error 62 - Input past end of file (RSMP)";
+    const struct {
+        const char* what;
+        std::string bytes;
+        std::string error;
+    } cases[] = {{"1000 entries", map_with_entries(1000), ""},
+                 {"1001 entries", map_with_entries(1001), "RSMP UNREADABLE (RSMP)"},
+                 {"name past the end", good.substr(0, good.size() - 3), past_end},
+                 {"group count", with(map_start + 92, 0x40000000), past_end},
+                 {"entry count below the limit", with(map_start + 100, 999), past_end}};
     fw::IFFFile file;
-    // The name runs off the end of the file.
-    EXPECT_EQ(fw::read_iff_checked_from_bytes(file, good.substr(0, good.size() - 3)),
-              "Error 62 - Input past end of file (RSMP)");
-    // A group count the file cannot hold.
-    std::string huge = good;
-    huge.replace(map_start + 92, 4, fw::long_to_str_le(0x40000000));
-    EXPECT_EQ(fw::read_iff_checked_from_bytes(file, huge), "Error 62 - Input past end of file (RSMP)");
-    // An entry count the file cannot hold, below the 1000 limit.
-    std::string entries = good;
-    entries.replace(map_start + 100, 4, fw::long_to_str_le(999));
-    EXPECT_EQ(fw::read_iff_checked_from_bytes(file, entries), "Error 62 - Input past end of file (RSMP)");
+    for (const auto& c : cases) EXPECT_EQ(fw::read_iff_checked_from_bytes(file, c.bytes), c.error) << c.what;
 
     // The trapping reader logs the map reader's own phase.
     fw::build::TempDir dir;
