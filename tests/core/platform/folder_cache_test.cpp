@@ -20,6 +20,10 @@ TEST(FolderCache, AFolderMatchedOnceFollowsRenamesRemovalsAndAnExactSpellingMade
     EXPECT_EQ(fw::read_file(skins + "c001malgt_a.bmp"), "a");
     EXPECT_EQ(fw::read_file(skins + "C001MALGT_B.BMP"), "b");
     EXPECT_EQ(fw::resolve_path(skins), dir.path() / "Game/GameData/Skins");  // the folder itself
+    dir.write("Game/GameData/Skins/C002MAlgt_c.bmp", "c");                   // made behind its back
+    EXPECT_EQ(fw::read_file(skins + "c002malgt_C.bmp"), "c");
+    fs::remove(dir.path() / "Game/GameData/Skins/C001MAlgt_b.bmp");
+    EXPECT_FALSE(fw::file_exists(skins + "C001MALGT_B.BMP"));
 
     fs::rename(dir.path() / "Game/GameData", dir.path() / "Game/GAMEDATA");
     EXPECT_EQ(fw::resolve_path(skins + "c001malgt_a.bmp"),
