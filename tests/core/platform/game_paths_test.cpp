@@ -73,6 +73,16 @@ TEST(GamePaths, DisplayPathIsTheRealPath) {
     EXPECT_EQ(fw::display_path("relative\\file.txt"), "relative/file.txt");
 }
 
+TEST(GamePaths, DriveLettersGoThroughTheWinePrefix) {
+    fw::build::TempDir prefix;
+    fw::build::ScopedEnv env("WINEPREFIX", prefix.str());
+    prefix.write("drive_c/Program Files/Maxis/The Sims/Sims.exe", "");
+    fs::create_directories(prefix.path() / "dosdevices");
+    fs::create_directory_symlink("../drive_c", prefix.path() / "dosdevices" / "c:");
+    EXPECT_TRUE(fw::file_exists("c:/program files/maxis/the sims/SIMS.EXE"));
+    EXPECT_FALSE(fw::file_exists("D:\\Program Files\\Maxis\\The Sims\\Sims.exe"));
+}
+
 // A file deleted by the program is forgotten by the kept listing without listing the folder again;
 // a name still held by a file whose name differs only in case stays found.
 TEST(GamePaths, DeletedFilesLeaveTheListingAndTheirCaseTwinsStay) {
