@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "builders/far_builder.hpp"
@@ -41,10 +42,15 @@ TEST_F(SimDisplayTest, UnreadableFileShowsTheReadersErrorInFourLines) {
 }
 
 // A read file's bitmaps replace the previous sim's: one it lacks is gone, not left from before.
+// Each bitmap is written under its label with all but letters, digits, "-" and "_" dropped, so none
+// leaves the folder; no other chunk is written.
 TEST_F(SimDisplayTest, ReadFileShowsItsOwnThreeBitmapsAndItsName) {
     build::SimSpec shape;
     shape.name = "Ren\xE9";
-    shape.bitmaps = {{"Web_Image", build::face_bmp(1)}, {"faces", build::face_bmp(2, 90, 45)}};
+    shape.bitmaps = {{"Web_Image", build::face_bmp(1)},
+                     {"faces", build::face_bmp(2, 90, 45)},
+                     {"../../e-v i.\xE9l", "EVIL"},
+                     {"...", "NOTHING"}};
     put("User00001.iff", build::sim_file(shape));
     home_.write("relimages.bmp", "earlier sim");
 
@@ -58,7 +64,12 @@ TEST_F(SimDisplayTest, ReadFileShowsItsOwnThreeBitmapsAndItsName) {
                                                           {folder + "\\relimages.bmp", {0, 128}}}));
     EXPECT_EQ(home_.read("Web_Image.BMP"), build::face_bmp(1));
     EXPECT_EQ(home_.read("faces.BMP"), build::face_bmp(2, 90, 45));
-    EXPECT_FALSE(std::filesystem::exists(home_.path() / "relimages.bmp"));
+    EXPECT_EQ(home_.read("e-vil.BMP"), "EVIL");
+    std::vector<std::string> written;
+    for (const auto& file : std::filesystem::directory_iterator(home_.path()))
+        written.push_back(file.path().filename().string());
+    std::sort(written.begin(), written.end());
+    EXPECT_EQ(written, (std::vector<std::string>{"Web_Image.BMP", "e-vil.BMP", "faces.BMP"}));
 }
 
 // The name is the first OBJD label beginning "user" in any case, cut at its NUL (whole without
