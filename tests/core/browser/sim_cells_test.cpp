@@ -56,9 +56,6 @@ std::string sim_with(const std::string& appearance_data, const std::vector<std::
 TEST_F(SimCellsTest, CellShowsNameAndSkinOrTheCantLoadCell) {
     std::vector<std::string> appearance = build::appearance_values(build::SimSpec{});
     appearance[2] = "C005MA_ROMEO,HEAD-HEAD=c005malgt_romeo;x";
-    build::IffBuilder no_nul;
-    no_nul.chunk("STR#", 200, "", build::str_list_data(appearance))
-        .chunk("CTSS", 2000, "", std::string("\xFD\xFF\x01\x00\x01NoEnd", 10));
     const struct {
         const char* what;
         std::string bytes, caption, skin;
@@ -72,7 +69,6 @@ TEST_F(SimCellsTest, CellShowsNameAndSkinOrTheCantLoadCell) {
                   {"Bob"}),
          kCantLoadCaption, ""},
         {"no appearance list", sim_with("", {"Bob"}), kCantLoadCaption, ""},
-        {"name chunk without NUL", no_nul.bytes(), kCantLoadCaption, ""},
     };
     IFFFile record;
     for (const auto& c : cases) {
@@ -129,23 +125,6 @@ TEST_F(SimCellsTest, PageDrawsItsFilesIntoTheirCells) {
     EXPECT_EQ(drawn.back(), (std::pair<int32_t, std::string>{48, "Bob"}));
 }
 
-// After drawing, the page's first file is shown and the pages counted; a failure showing it is
-// logged under msLoadSimImages at location 3000.
-TEST(SimPageSelection, SelectsThePagesFirstFileAndLogsItsStep) {
-    std::vector<std::string> files(50);
-    files[49] = "User00050.iff";
-    std::string shown;
-    const PageSelection selection =
-        select_first_sim(files, 1, [&](const std::string& file) { shown = file; });
-    EXPECT_EQ(shown, "User00050.iff");
-    EXPECT_EQ(selection.cell, 0);
-    EXPECT_EQ(selection.page_counter, "Page 2 of 2");
-    EXPECT_THROW(select_first_sim(files, 0, [](const std::string&) { fail(ErrorKind::FileNotFound); }),
-                 TrapRaised);
-    EXPECT_EQ(error_context().procedure, "msLoadSimImages");
-    EXPECT_EQ(error_context().location, 3000);
-}
-
 TEST(SimPagesTest, PagesHold49FilesAndPointsFallIntoCellsOf68Pixels) {
     const struct {
         size_t files;
@@ -171,6 +150,12 @@ TEST(SimPagesTest, PagesHold49FilesAndPointsFallIntoCellsOf68Pixels) {
     EXPECT_EQ(file_number(1, 0), 50);
     // A click below the grid takes the next page's file.
     EXPECT_TRUE(cell_has_file(1, 0, 50) && !cell_has_file(1, 1, 50) && cell_has_file(0, 49, 50));
+
+    // A failure showing the page's first sim is logged under its step.
+    const auto fails = [](const std::string&) { fail(ErrorKind::FileNotFound); };
+    EXPECT_THROW(select_first_sim(std::vector<std::string>(50), 1, fails), TrapRaised);
+    EXPECT_EQ(error_context().procedure + " " + std::to_string(error_context().location),
+              "msLoadSimImages 3000");
 }
 
 }  // namespace

@@ -4,8 +4,6 @@
 
 #include "builders/iff_builder.hpp"
 #include "builders/sim_builder.hpp"
-#include "core/browser/main_options.hpp"
-#include "core/platform/settings.hpp"
 #include "support/temp_dir.hpp"
 
 namespace fw {
@@ -60,14 +58,6 @@ TEST_F(SkinExportTest, WritesBothFilesByteForByteLeavingOutFilesThatCannotBeRead
     EXPECT_EQ(smenuExport_Click(folder(), {}), std::nullopt);
     EXPECT_EQ(home_.read("bodyskins.txt"),
               "User00001.iff;Rom\xE9o;b003mafatlgt_casual\r\nUser00003.iff;Last;b001fafitlgt_01\r\n");
-}
-
-// The backup option's check mark flips and is stored each time, for the next start to read.
-TEST(MainOptionsTest, CreateBackupFileTogglesAndStoresTheOption) {
-    EXPECT_FALSE(smenuBackup_Click(true));
-    EXPECT_EQ(get_setting(kAppFacewright, kKeyBackupSavedFile), "0");
-    EXPECT_TRUE(smenuBackup_Click(false));
-    EXPECT_EQ(get_setting(kAppFacewright, kKeyBackupSavedFile), "1");
 }
 
 }  // namespace
