@@ -40,12 +40,10 @@ TEST(SimSessionOpen, RefusesWhatTheEditorCouldNotShowOrSave) {
          }),
          std::nullopt},
         {"cat", fw::build::sim_file(fw::build::pet_spec("Tom", false)), fw::pet_box()},
-        {"dog", fw::build::sim_file(fw::build::pet_spec("Rex", true)), fw::pet_box()},
         {"entry 13 of a cat", sim_file([](SimSpec& s) { s.gender = "catfemale"; }), fw::pet_box()},
         {"entry 1 Adult: neither a person nor a pet", sim_file([](SimSpec& s) { s.age = "Adult"; }), invalid},
         {"not a character file", sim_file([](SimSpec& s) { s.objd_label = "neighbor - Bob"; }), invalid},
         {"truncated", whole.substr(0, whole.size() - 5), invalid},
-        {"empty", "", invalid},
         {"5 entries claimed, none ended",
          with_lists(std::string("\xFD\xFF\x05\x00\x01"
                                 "abc",
