@@ -126,30 +126,20 @@ TEST_F(SkinGridTest, FillingAPageDrawsEachSkinWithItsPreviewThenShowsTheFirst) {
     EXPECT_EQ(events, std::vector<std::string>{"clear"});
 }
 
-// A failure while a page is drawn reports the stage it reached.
+// A failure while a page is drawn reports the stage it reached: a thumbnail, or the refresh after it.
 TEST_F(SkinGridTest, FailuresReachTheTrapWithTheirStage) {
-    const auto thrower = [](int32_t at_cell) {
-        return [at_cell](const SkinThumbnail& t) {
-            if (t.cell == at_cell) throw std::runtime_error("paint failed");
-        };
+    const auto fails = [] { throw std::runtime_error("paint failed"); };
+    const std::pair<SkinGridPainter, int32_t> cases[] = {
+        {{{}, [&](const SkinThumbnail& t) { return t.cell == 3 ? fails() : void(); }, {}, {}, {}}, 2000},
+        {{{}, {}, {}, fails, {}}, 2800},
     };
-    const auto shows = [](const ShownSkin&) { return true; };
-    const struct {
-        const char* what;
-        SkinGridPainter painter;
-        int32_t location;
-    } cases[] = {
-        {"thumbnail", {{}, thrower(3), {}, {}, shows}, 2000},
-        {"refresh", {{}, {}, {}, [] { throw std::runtime_error("gone"); }, shows}, 2800},
-    };
-    for (const auto& c : cases) {
+    for (const auto& [painter, location] : cases) {
         HeadSelector selector = chosen();
         error_context() = {};
-        EXPECT_THROW(selector.msFillThumbs(true, c.painter), TrapRaised) << c.what;
-        EXPECT_EQ(error_context().module, "frmSelectHead") << c.what;
-        EXPECT_EQ(error_context().procedure, "msFillThumbs") << c.what;
-        EXPECT_EQ(error_context().location, c.location) << c.what;
-        EXPECT_EQ(error_context().number, 51) << c.what;
+        EXPECT_THROW(selector.msFillThumbs(true, painter), TrapRaised);
+        EXPECT_EQ(error_context().module + "." + error_context().procedure, "frmSelectHead.msFillThumbs");
+        EXPECT_EQ(error_context().location, location);
+        EXPECT_EQ(error_context().number, 51);
     }
 }
 

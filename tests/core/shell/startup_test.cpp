@@ -43,17 +43,6 @@ TEST_F(StartupTest, FirstRunSeedsBothSettingsOnceAndTheStoredLocationWinsAfterwa
     }
 }
 
-// The boxes' texts and order for an empty path, "ERROR" and a folder without the game are the main
-// window's test's; here, how the game's executable is found.
-TEST_F(StartupTest, PathChecksFindTheExecutableWhateverItsCase) {
-    build::TempDir game;
-    game.write("GameData/Skins/x.cmx", "");
-    EXPECT_EQ(check_game_path(game.str()).boxes.size(), 1u);
-    EXPECT_FALSE(check_game_path(game.str()).game_found);
-    game.write("SIMS.EXE", "");  // the executable's name is matched without regard to case
-    EXPECT_TRUE(check_game_path(game.str()).game_found && check_game_path(game.str()).boxes.empty());
-}
-
 TEST_F(StartupTest, LastNeighbourhoodReselectsOnlyALineOfTheList) {
     const std::vector<std::string> lines{"Neighborhood 01   (UserData)", "Neighborhood 02   (UserData2)"};
     for (const auto& [stored, line] : {std::pair{"", ""},
