@@ -34,6 +34,7 @@ TEST(BackupNameParts, ReadFromTheEndWithTheFileAndNeighbourhoodWhole) {
         {file + "__UserData" + t, file, "UserData", "User00001iff||UserData|2026-12-06 14:15"},
         {file + "_Bob_" + t, file, "", "User00001iff|Bob||2026-12-06 14:15"},  // a file in no neighbourhood
         {"User0001iff_Bob_UserData" + t, "User00010iff", "UserData", "none"},
+        {file + "_Bob_UserData3" + t, file, "UserData2", "none"},
         {file + "_Bob_UserData_20261206_141516", file, "UserData", "none"},  // the minute twice
         {file + "_Bob_UserData_20261306_141515", file, "UserData", "none"},
         {file + "_Bob_UserData" + t + "_1", file, "UserData", "none"},

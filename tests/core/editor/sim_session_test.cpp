@@ -39,7 +39,8 @@ TEST(SimSessionOpen, RefusesWhatTheEditorCouldNotShowOrSave) {
              s.entry_count = 15;
          }),
          std::nullopt},
-        {"cat", fw::build::sim_file(fw::build::pet_spec("Tom", false)), fw::pet_box()},
+        {"entry 1 of a dog", sim_file([](SimSpec& s) { s.age = "dog"; }), fw::pet_box()},
+        {"entry 1 of a cat", sim_file([](SimSpec& s) { s.age = "kat"; }), fw::pet_box()},
         {"entry 13 of a cat", sim_file([](SimSpec& s) { s.gender = "catfemale"; }), fw::pet_box()},
         {"entry 1 Adult: neither a person nor a pet", sim_file([](SimSpec& s) { s.age = "Adult"; }), invalid},
         {"not a character file", sim_file([](SimSpec& s) { s.objd_label = "neighbor - Bob"; }), invalid},
