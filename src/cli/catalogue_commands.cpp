@@ -111,8 +111,16 @@ int run_demo_game(const std::string& folder, bool legacy) {
     }
     // With the home (and the settings in it) pointed there, the program finds the game as it
     // finds a player's.
-    const std::string env = "env HOME='" + home + "' XDG_CONFIG_HOME='" + home + "/.config' ";
-    std::cout << "Demo game written to " << shown_path(home) << " as a home with Steam and The Sims Legacy Collection\n"
+    const auto quoted = [](const std::string& text) {
+        // In single quotes the shell takes every byte as it is but the quote itself.
+        std::string word = "'";
+        for (const char c : text) word += c == '\'' ? std::string("'\\''") : std::string(1, c);
+        return word + "'";
+    };
+    const std::string env =
+        "env HOME=" + quoted(home) + " XDG_CONFIG_HOME=" + quoted(home + "/.config") + " ";
+    std::cout << "Demo game written to " << shown_path(home)
+              << " as a home with Steam and The Sims Legacy Collection\n"
               << "Try: " << env << "facewright-cli where\n"
               << "     " << env << "facewright\n";
     return 0;
