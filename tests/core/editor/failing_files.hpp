@@ -19,18 +19,15 @@ struct FailingFiles : fw::SaveFiles {
     bool create_folder(const std::string& p) override { return step(), SaveFiles::create_folder(p); }
     bool delete_file(const std::string& p) override { return step(), SaveFiles::delete_file(p); }
     void write_without_bitmaps(const fw::IFFFile& f, const std::string& p) override {
-        step();
-        SaveFiles::write_without_bitmaps(f, p);
+        return step(), SaveFiles::write_without_bitmaps(f, p);
     }
     std::string read_file(const std::string& p) override { return step(), SaveFiles::read_file(p); }
     fw::FileStamp file_stamp(const std::string& p) override { return step(), SaveFiles::file_stamp(p); }
     void write_new_file(const std::string& p, const std::string& b) override {
-        step();
-        SaveFiles::write_new_file(p, b);
+        return step(), SaveFiles::write_new_file(p, b);
     }
     void replace_file(const std::string& t, const std::string& b) override {
-        step();
-        SaveFiles::replace_file(t, b);
+        return step(), SaveFiles::replace_file(t, b);
     }
     std::string listed_name(const std::string& p) override { return step(), SaveFiles::listed_name(p); }
 

@@ -22,7 +22,10 @@
 
 namespace {
 
+namespace fs = std::filesystem;
 using fw::build::SimSpec;
+
+fw::LocalTime fixed_time() { return {2024, 1, 2, 3, 4}; }
 
 // The default sim with some fields changed.
 template <class Change>
@@ -32,13 +35,11 @@ SimSpec shaped(Change change) {
     return shape;
 }
 
-fw::LocalTime fixed_time() { return {2024, 1, 2, 3, 4}; }
-
 class SimSave : public testing::Test {
 protected:
     void SetUp() override {
         std::error_code ignored;
-        std::filesystem::remove_all(fw::resolve_path(fw::backup_folder_path()), ignored);
+        fs::remove_all(fw::resolve_path(fw::backup_folder_path()), ignored);
         fw::delete_file(fw::temp_file_path());
     }
 
@@ -72,12 +73,11 @@ protected:
 // A name-only save needs no outfit table: a list too short for it is saved too.
 TEST_F(SimSave, NameOnlyChangesTheControlEntriesAndDropsBitmapsAndMap) {
     for (const int32_t entries : {35, 20}) {
-        SimSpec shape = shaped([entries](SimSpec& s) {
-            s.head = "C123MA_Test,HEAD-HEAD=c123malgt_test;extra";
-            s.objd_label = "user00000 - Bob";
-            s.bitmaps = {{"web_image", std::string(70, 'B')}};
-            s.entry_count = entries;
-        });
+        SimSpec shape;
+        shape.head = "C123MA_Test,HEAD-HEAD=c123malgt_test;extra";
+        shape.objd_label = "user00000 - Bob";
+        shape.bitmaps = {{"web_image", std::string(70, 'B')}};
+        shape.entry_count = entries;
         put(shape);
         fw::SimControls controls = shown();
         controls.name = fw::encode_for_game("Zo\xC3\xAB", "name").bytes;
@@ -105,9 +105,7 @@ TEST_F(SimSave, BodyChangesApplyTheTableRowOfTheNewBody) {
         {"lgt", true, false, fw::Tone::Light},
         {"xyz", true, true, std::nullopt}};
     for (const auto& [file_tone, adult, male, tone] : cases) {
-        SimSpec shape;
-        shape.tone = file_tone;
-        put(shape);
+        put(shaped([&](SimSpec& s) { s.tone = file_tone; }));
         fw::SimControls controls = shown();
         std::tie(controls.adult, controls.male, controls.tone) = std::tie(adult, male, tone);
         ASSERT_TRUE(save(controls).saved()) << file_tone;
@@ -124,14 +122,12 @@ TEST_F(SimSave, BodyChangesApplyTheTableRowOfTheNewBody) {
 
 // Refused before anything is written: no usertemp.iff, no file beside the sim's, no backup.
 TEST_F(SimSave, RefusalsWriteNothing) {
-    namespace fs = std::filesystem;
     const fs::perms read_only = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
-    struct Case {
+    const struct {
         const char* what;
         SimSpec shape;
         std::string text;  // "" for the read-only box
-    };
-    const Case cases[] = {
+    } cases[] = {
         {"cat", fw::build::pet_spec("Tom", false), fw::kPetRefusedText},
         {"head without a comma", shaped([](SimSpec& s) { s.head = "C001MA_Test HEAD-HEAD=c001malgt_test"; }),
          fw::kInvalidUserFileText},
@@ -142,15 +138,13 @@ TEST_F(SimSave, RefusalsWriteNothing) {
         {"no name", shaped([](SimSpec& s) { s.name = ""; }), "The name is empty. Nothing was saved."},
         {"read-only file", SimSpec{}, ""},  // last: the file stays read-only
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         put(c.shape);
         if (c.text.empty()) fs::permissions(path_, read_only);
         const fs::perms perms = fs::status(path_).permissions();
-        fw::SimControls controls;  // adult, male, no tone: the file's light tone becomes dark
-        controls.name = c.shape.name;
-        controls.model = "C001MA_Test";
-        controls.skin = "c001malgt_test";
-        const fw::SaveResult result = save(controls, true);
+        // Adult, male, no tone: the file's light tone becomes dark.
+        const fw::SaveResult result =
+            save({.name = c.shape.name, .model = "C001MA_Test", .skin = "c001malgt_test", .tone = {}}, true);
         ASSERT_TRUE(result.refusal) << c.what;
         if (c.text.empty()) {
             EXPECT_EQ(*result.refusal, (fw::BoxMessage{"This sim's file is read-only:\r\n" +
@@ -169,7 +163,6 @@ TEST_F(SimSave, RefusalsWriteNothing) {
 
 // A link planted at the name of the file written beside the sim's is never followed.
 TEST_F(SimSave, NeverWritesThroughALinkBesideTheFile) {
-    namespace fs = std::filesystem;
     const std::string victim = game_.write("victim.txt", "not yours");
     for (const std::string& target : {victim, game_.str() + "/nowhere.txt"}) {
         put(SimSpec{});
@@ -188,14 +181,16 @@ TEST_F(SimSave, NeverWritesThroughALinkBesideTheFile) {
         EXPECT_FALSE(fs::is_symlink(path_)) << target;
         EXPECT_TRUE(current() == original_ || shown().name == "Robert") << target;
     }
-    // A plain file left there by an earlier save is ours: it is replaced.
+    // Plain files left beside the sims by a killed save are ours: they go, and the save goes on.
     put(SimSpec{});
     fs::remove(path_ + ".facewright-new");
     game_.write("UserData3/Characters/User00005.iff.facewright-new", "left over");
+    const std::string other = game_.write("UserData3/Characters/User00009.iff.facewright-new", "killed");
     fw::SimControls controls = shown();
     controls.name = "Robert";
     ASSERT_TRUE(save(controls).saved());
     EXPECT_EQ(shown().name, "Robert");
+    EXPECT_FALSE(fs::exists(other));
 }
 
 TEST_F(SimSave, BackupsAreNamedForTheSimAndNeverOverwritten) {
@@ -214,9 +209,8 @@ TEST_F(SimSave, BackupsAreNamedForTheSimAndNeverOverwritten) {
     controls.name = "Ren\xE9 Smith";
     EXPECT_EQ(save(controls, true).backup_path,
               folder + "User00005iff_Bob-ReneSmith_UserData3_20240102_030404");
-}
 
-TEST(SimBackupName, NeighbourhoodAndSimParts) {
+    // The neighbourhood and the sim part on their own.
     EXPECT_EQ(fw::neighbourhood_of("C:\\Games\\The Sims\\userdata2\\Characters\\User00012.iff"), "userdata2");
     EXPECT_EQ(fw::neighbourhood_of("/home/p/sims/User00012.iff"), "");
     // A saves folder below a user named like a neighbourhood.
@@ -224,6 +218,17 @@ TEST(SimBackupName, NeighbourhoodAndSimParts) {
                                    "The Sims 25/UserData3/Characters/User00001.iff"),
               "UserData3");
     EXPECT_EQ(fw::backup_sim_part("Zo\xEB", "\xC6sa \x8Aor\xDF"), "Zoe-AEsa Sorss");
+
+    // A name of any length is saved: only the sim part of the backup's name gives way, leaving room
+    // for a minute's "_2" ... and the name the backup is first written under.
+    controls.name = std::string(300, 'n');
+    for (const std::string suffix : {"", "_2"}) {
+        put(SimSpec{});
+        const std::string long_name = save(controls, true).backup_path.substr(folder.size());
+        EXPECT_LE(long_name.size() - suffix.size() + std::string("_99999.facewright-new").size(), 255u);
+        EXPECT_EQ(long_name.rfind("User00005iff_Bob-nnn", 0), 0u) << long_name;
+        EXPECT_TRUE(long_name.ends_with("_UserData3_20240102_030404" + suffix)) << long_name;
+    }
 }
 
 // Whichever file operation fails, the save is reported with its cause and logged, the sim's file
@@ -293,9 +298,9 @@ TEST_F(SimSave, AChangeMadeElsewhereIsNeverOverwrittenUnasked) {
     const std::string theirs = fw::build::sim_file(shaped([](SimSpec& s) { s.name = "Theirs"; }));
     for (const std::string& change : {original_.substr(0, original_.size() - 1) + "!", theirs}) {
         fw::write_file(path_, change);
-        using Time = std::filesystem::file_time_type;
-        std::filesystem::last_write_time(path_, Time(std::chrono::duration_cast<Time::duration>(
-                                                    std::chrono::nanoseconds(session.loaded_stamp.written))));
+        using Time = fs::file_time_type;
+        fs::last_write_time(path_, Time(std::chrono::duration_cast<Time::duration>(
+                                       std::chrono::nanoseconds(session.loaded_stamp.written))));
         fw::EditorSession attempt = session;
         EXPECT_TRUE(fw::save_sim(attempt, controls, {.make_backup = true}).changed_elsewhere);
         EXPECT_EQ(current(), change);
@@ -306,24 +311,6 @@ TEST_F(SimSave, AChangeMadeElsewhereIsNeverOverwrittenUnasked) {
     ASSERT_TRUE(saved.saved());
     EXPECT_EQ(shown().name, "Mine");
     EXPECT_EQ(fw::read_file(saved.backup_path), theirs);
-}
-
-// A name of any length is saved: only the sim part of the backup's name gives way, leaving room for
-// a minute's "_2" ... and the name the backup is first written under. What a killed save left beside
-// the sims goes.
-TEST_F(SimSave, ALongNameGivesABackupNameThatFits) {
-    for (const std::string suffix : {"", "_2"}) {
-        put(SimSpec{});
-        const std::string left = game_.write("UserData3/Characters/User00009.iff.facewright-new", "killed");
-        fw::SimControls controls = shown();
-        controls.name = std::string(300, 'n');
-        const std::string path = save(controls, true).backup_path;
-        const std::string name = path.substr(fw::backup_folder_path().size() + 1);
-        EXPECT_LE(name.size() - suffix.size() + std::string("_99999.facewright-new").size(), 255u);
-        EXPECT_EQ(name.rfind("User00005iff_Bob-nnn", 0), 0u) << name;
-        EXPECT_TRUE(name.ends_with("_UserData3_20240102_030404" + suffix)) << name;
-        EXPECT_FALSE(std::filesystem::exists(left));
-    }
 }
 
 }  // namespace

@@ -34,23 +34,15 @@ TEST(SimSessionOpen, RefusesWhatTheEditorCouldNotShowOrSave) {
     const fw::BoxMessage invalid = fw::invalid_file_box();
     const std::tuple<const char*, std::string, std::optional<fw::BoxMessage>> cases[] = {
         // what, file, box
-        {"child of 15 entries: a name can be saved", sim_file([](SimSpec& s) {
-             s.age = "child";
-             s.entry_count = 15;
-         }),
-         std::nullopt},
+        {"child of 15 entries: a name can be saved",
+         sim_file([](SimSpec& s) { s.age = "child", s.entry_count = 15; }), std::nullopt},
         {"entry 1 of a dog", sim_file([](SimSpec& s) { s.age = "dog"; }), fw::pet_box()},
         {"entry 1 of a cat", sim_file([](SimSpec& s) { s.age = "kat"; }), fw::pet_box()},
         {"entry 13 of a cat", sim_file([](SimSpec& s) { s.gender = "catfemale"; }), fw::pet_box()},
         {"entry 1 Adult: neither a person nor a pet", sim_file([](SimSpec& s) { s.age = "Adult"; }), invalid},
         {"not a character file", sim_file([](SimSpec& s) { s.objd_label = "neighbor - Bob"; }), invalid},
         {"truncated", whole.substr(0, whole.size() - 5), invalid},
-        {"5 entries claimed, none ended",
-         with_lists(std::string("\xFD\xFF\x05\x00\x01"
-                                "abc",
-                                7),
-                    {"X"}),
-         invalid},
+        {"5 entries claimed, none ended", with_lists(std::string("\xFD\xFF\x05\0\1ab", 7), {"X"}), invalid},
         {"no name", with_lists(people, {}), invalid},
     };
     for (const auto& [what, bytes, box] : cases) {
@@ -62,15 +54,14 @@ TEST(SimSessionOpen, RefusesWhatTheEditorCouldNotShowOrSave) {
 }
 
 // What the game's character set holds is encoded (see the save tests); anything else is refused.
-TEST(SimSessionNames, RefusedWhenTheGameCannotHoldThemNeverAltered) {
-    const auto refused = fw::encode_for_game("Zo\xC3\xAB \xE2\x98\x83", "name");
-    ASSERT_TRUE(refused.refusal);
-    EXPECT_NE(refused.refusal->text.find("\"\xE2\x98\x83\""), std::string::npos) << refused.refusal->text;
-    EXPECT_TRUE(refused.bytes.empty());
+TEST(SimSessionControls, TextsTheGameCannotHoldOrThatWouldBreakTheListsAreRefused) {
+    const auto encoded = fw::encode_for_game("Zo\xC3\xAB \xE2\x98\x83", "name");
+    ASSERT_TRUE(encoded.refusal);
+    EXPECT_NE(encoded.refusal->text.find("\"\xE2\x98\x83\""), std::string::npos) << encoded.refusal->text;
+    EXPECT_TRUE(encoded.bytes.empty());
     EXPECT_TRUE(fw::encode_for_game("bad\xFF", "name").refusal);
-}
 
-TEST(SimSessionControls, TextsThatWouldBreakTheListsAreRefused) {
+    // Texts that would break the lists.
     auto refused = [](const std::string& name, const std::string& model, const std::string& skin) {
         fw::SimControls controls;
         std::tie(controls.name, controls.model, controls.skin) = std::tie(name, model, skin);
