@@ -38,9 +38,7 @@ TEST_F(EditorDisplayTest, ControlsOptionsAndPicturesComeFromTheSimsLists) {
     EXPECT_EQ(shown.controls.name, "Ann\xE9");
     EXPECT_EQ(shown.controls.model, "C002FC_Ann");
     EXPECT_EQ(shown.controls.skin, "c002fcdrk_ann");
-    OptionButtons female_child_dark;
-    female_child_dark.optFemale = female_child_dark.optChild = female_child_dark.optDark = true;
-    EXPECT_EQ(shown.options, female_child_dark);
+    EXPECT_EQ(shown.options, (OptionButtons{.optFemale = true, .optChild = true, .optDark = true}));
     EXPECT_FALSE(shown.previews.cached);
     EXPECT_EQ(shown.portraits.web_image, home_.str() + "\\web_image.BMP");
     EXPECT_EQ(shown.portraits.faces, home_.str() + "\\faces.BMP");
@@ -51,12 +49,16 @@ TEST_F(EditorDisplayTest, ControlsOptionsAndPicturesComeFromTheSimsLists) {
     odd.tone = "unk";
     home_.write("HeadPreview/Preview_c001malgt_test.bmp", "preview");
     const EditorDisplay bob = msDisplayData(open(odd));
-    OptionButtons male_adult;
-    male_adult.optMale = male_adult.optAdult = true;
-    EXPECT_EQ(bob.options, male_adult);
+    EXPECT_EQ(bob.options, (OptionButtons{.optMale = true, .optAdult = true}));
     EXPECT_TRUE(bob.previews.cached);
     EXPECT_EQ(bob.previews.preview, home_.str() + "\\HeadPreview\\Preview_c001malgt_test.bmp");
     EXPECT_EQ(bob.previews.preview2, home_.str() + "\\HeadPreview\\Preview2_c001malgt_test.bmp");
+
+    // The save question names the file as the file system spells it.
+    EXPECT_EQ(save_confirmation(game_.str() + "\\userdata\\characters\\user00001.IFF"),
+              (BoxMessage{"Make changes to: \r\n" + game_.str() +
+                              "/UserData/Characters/User00001.iff?\r\n\r\nAre You Sure?",
+                          36, "Confirm Action"}));
 }
 
 // The skins folder's bitmap when it loads; else the first archive in order that holds it, taken
@@ -113,15 +115,6 @@ TEST_F(EditorDisplayTest, HeadBitmapIsTheSkinsFoldersElseTheFirstArchivesCopy) {
         EXPECT_FALSE(head_previews(skin).cached) << skin;
     }
     EXPECT_FALSE(std::filesystem::exists(home_.path() / "headtemp.bmp"));
-}
-
-// The question names the file as the file system spells it.
-TEST_F(EditorDisplayTest, SaveQuestionNamesTheRealFile) {
-    game_.write("UserData3/Characters/User00005.iff", "sim");
-    EXPECT_EQ(save_confirmation(game_.str() + "\\userdata3\\characters\\user00005.IFF"),
-              (BoxMessage{"Make changes to: \r\n" + game_.str() +
-                              "/UserData3/Characters/User00005.iff?\r\n\r\nAre You Sure?",
-                          36, "Confirm Action"}));
 }
 
 }  // namespace

@@ -21,7 +21,7 @@ std::string parts(const std::optional<fw::BackupNameParts>& p) {
              : "none";
 }
 
-TEST(BackupNameParts, ReadFromTheEndWithTheFileAndNeighbourhoodWhole) {
+TEST(BackupNameParts, ReadFromTheEndWithTheFileAndNeighbourhoodWholeAndTheNamesSplit) {
     const std::string t = "_20261206_141515";
     const std::string file = "User00001iff";
     const struct {
@@ -49,11 +49,10 @@ TEST(BackupNameParts, ReadFromTheEndWithTheFileAndNeighbourhoodWhole) {
     EXPECT_EQ(parts(fw::parse_backup_name(file + "_Bob_" + t)), "User00001iff|Bob||2026-12-06 14:15");
     EXPECT_EQ(parts(fw::parse_backup_name("notes.txt")), "none");
     EXPECT_EQ(fw::character_file_name("User00010iff"), "User00010.iff");
-}
 
-TEST(BackupNameParts, NamesBeforeAndAfterTheSave) {
-    // sim part, the name the backup holds ("" when unreadable), before, after
-    const std::string cases[][4] = {
+    // The names before and after the save: sim part, the name the backup holds ("" when unreadable),
+    // before, after.
+    const std::string names_cases[][4] = {
         {"Bob-Robert", "Bob", "Bob", "Robert"},
         {"Mary-Jo", "Mary-Jo", "Mary-Jo", "Mary-Jo"},
         {"Mary-Jo-Ann", "Mary-Jo", "Mary-Jo", "Ann"},
@@ -61,7 +60,7 @@ TEST(BackupNameParts, NamesBeforeAndAfterTheSave) {
         {"-Bob", "", "", "Bob"},
         {"Bob-Robert", "", "Bob", "Robert"},
     };
-    for (const auto& c : cases) {
+    for (const auto& c : names_cases) {
         const fw::BackupNames names = fw::backup_names(c[0], c[1]);
         EXPECT_EQ(names.before + "|" + names.after, c[2] + "|" + c[3]) << c[0];
     }
@@ -73,8 +72,8 @@ protected:
         std::error_code ignored;
         fs::remove_all(fw::resolve_path(fw::backup_folder_path()), ignored);
     }
-    std::string put(const std::string& relative, const fw::build::SimSpec& shape = {}) {
-        return game_.write(relative, fw::build::sim_file(shape));
+    static fw::Clock at(int minute) {
+        return [minute] { return fw::LocalTime{2026, 12, 6, 12, minute}; };
     }
     // Saves the sim under a new name, keeping a backup dated `minute` past noon.
     static void save_as(const std::string& path, const std::string& name, int minute) {
@@ -82,9 +81,7 @@ protected:
         ASSERT_EQ(fw::open_sim_for_editing(path, session), std::nullopt);
         fw::SimControls controls = fw::read_sim_controls(session.appearance, session.names);
         controls.name = name;
-        const fw::LocalTime time{2026, 12, 6, 12, minute};
-        ASSERT_TRUE(
-            fw::save_sim(session, controls, {.make_backup = true, .clock = [time] { return time; }}).saved());
+        ASSERT_TRUE(fw::save_sim(session, controls, {.make_backup = true, .clock = at(minute)}).saved());
     }
     static size_t files_in_backup() { return fw::list_matching(fw::backup_folder_path() + "\\*").size(); }
 
@@ -94,7 +91,7 @@ protected:
 TEST_F(SimRestore, ASaveIsUndoneByteForByteAndTheRestoreItselfCanBeUndone) {
     fw::build::SimSpec shape;
     shape.bitmaps = {{"Web_Image", std::string(60, 'W')}};  // the first save drops them
-    const std::string path = put("UserData3/Characters/User00001.iff", shape);
+    const std::string path = game_.write("UserData3/Characters/User00001.iff", fw::build::sim_file(shape));
     const std::string original = fw::read_file(path);
     save_as(path, "Robert", 1);
     save_as(path, "Rob", 2);
@@ -115,9 +112,7 @@ TEST_F(SimRestore, ASaveIsUndoneByteForByteAndTheRestoreItselfCanBeUndone) {
     fw::read_backup(oldest.path, session);
     EXPECT_EQ(fw::backup_portraits(session.image).web_image, std::string(60, 'W'));
 
-    const fw::LocalTime later{2026, 12, 6, 12, 3};
-    const fw::RestoreResult result =
-        fw::restore_from_backup(path, oldest.path, {.clock = [later] { return later; }});
+    const fw::RestoreResult result = fw::restore_from_backup(path, oldest.path, {.clock = at(3)});
     ASSERT_TRUE(result.restored()) << result.refusal->text;
     EXPECT_EQ(fw::read_file(path), original);
     EXPECT_EQ(fw::restored_box(result).text, "Bob has been restored from the backup of 2026-12-06 12:01.");
@@ -135,12 +130,11 @@ TEST_F(SimRestore, ASaveIsUndoneByteForByteAndTheRestoreItselfCanBeUndone) {
 // Another file's backup (User00010 beside User0001, the same name in another neighbourhood), a
 // damaged one, a pet, no sim, a read-only file: refused, and nothing changes.
 TEST_F(SimRestore, RefusalsChangeNothing) {
-    const std::string path = put("UserData/Characters/User0001.iff");
-    const std::string before = fw::read_file(path);
+    const std::string sim = fw::build::sim_file({});
+    const std::string path = game_.write("UserData/Characters/User0001.iff", sim);
     const std::string folder = fw::backup_folder_path() + "\\";
     fw::build::SimSpec no_comma;
     no_comma.head = "C001MA_Test HEAD-HEAD=c001malgt_test";
-    const std::string sim = fw::build::sim_file({});
     const struct {
         std::string backup, bytes, first_line;
     } cases[] = {
@@ -168,7 +162,7 @@ TEST_F(SimRestore, RefusalsChangeNothing) {
         EXPECT_EQ(result.refusal->title, "Restore Terminated");
         EXPECT_TRUE(result.refusal->text.starts_with(c.first_line + "\r\n")) << result.refusal->text;
         EXPECT_TRUE(result.refusal->text.ends_with("\r\nNothing was restored.")) << c.backup;
-        EXPECT_EQ(fw::read_file(path), before) << c.backup;
+        EXPECT_EQ(fw::read_file(path), sim) << c.backup;
         EXPECT_EQ(files_in_backup(), kept) << c.backup;
     }
     // Only its own backups are listed (newest first), the damaged one with the reader's error.
@@ -179,7 +173,7 @@ TEST_F(SimRestore, RefusalsChangeNothing) {
 }
 
 TEST_F(SimRestore, TheCharacterFileIsWholeWhicheverStepFails) {
-    const std::string path = put("UserData/Characters/User00001.iff");
+    const std::string path = game_.write("UserData/Characters/User00001.iff", fw::build::sim_file({}));
     const std::string original = fw::read_file(path);
     save_as(path, "Robert", 1);
     const std::string saved = fw::read_file(path);
@@ -189,11 +183,10 @@ TEST_F(SimRestore, TheCharacterFileIsWholeWhicheverStepFails) {
         ASSERT_LT(fail_at, 50);
         fw::replace_file_atomically(path, saved);
         fw::typed::FailingFiles files(fail_at);
-        // A minute of its own: each try's backup name is free at the first look.
-        const fw::LocalTime time{2027, 1, 1, 0, fail_at};
         try {
+            // A minute of its own: each try's backup name is free at the first look.
             const fw::RestoreResult result =
-                fw::restore_from_backup(path, backup, {.clock = [time] { return time; }, .files = &files});
+                fw::restore_from_backup(path, backup, {.clock = at(fail_at + 2), .files = &files});
             if (result.restored()) {
                 EXPECT_EQ(fw::read_file(path), original);
                 break;  // no step left to fail

@@ -11,8 +11,6 @@
 
 #include "builders/sim_builder.hpp"
 #include "core/base/error_trap.hpp"
-#include "core/formats/binary.hpp"
-#include "core/formats/character_file.hpp"
 #include "core/platform/game_files.hpp"
 #include "core/platform/game_paths.hpp"
 #include "core/platform/program_folder.hpp"
