@@ -19,7 +19,6 @@ protected:
         EXPECT_FALSE(open_sim_for_editing(path, session));
         return session;
     }
-    std::string skins(const std::string& file) const { return game_.str() + "\\gamedata\\skins\\" + file; }
 
     build::TempDir home_;
     build::ScopedEnv home_env_{"FACEWRIGHT_HOME", home_.str()};
@@ -83,7 +82,7 @@ TEST_F(EditorDisplayTest, HeadBitmapIsTheSkinsFoldersElseTheFirstArchivesCopy) {
         const char* skin;
         std::string path, bytes;
     } cases[] = {
-        {"c001malgt_here", skins("c001malgt_here.bmp"), ""},
+        {"c001malgt_here", game_.str() + "\\gamedata\\skins\\c001malgt_here.bmp", ""},
         {"c001malgt_broken", headtemp, "from pack 2"},
         {"C001MAlgt_Packed", headtemp, "packed 2"},
         {"c001malgt_quennel", headtemp, "quennel"},
