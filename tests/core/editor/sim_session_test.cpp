@@ -6,6 +6,7 @@
 
 #include "builders/iff_builder.hpp"
 #include "builders/sim_builder.hpp"
+#include "core/editor/unsaved_edits.hpp"
 #include "support/temp_dir.hpp"
 
 namespace {
@@ -77,6 +78,18 @@ TEST(SimSessionControls, TextsTheGameCannotHoldOrThatWouldBreakTheListsAreRefuse
     EXPECT_TRUE(refused("Bob", "C1=x", "s"));
     EXPECT_TRUE(refused("Bob", "C1", "s;x"));
     EXPECT_FALSE(refused("Bob", "C1;x", "s,x=y"));
+}
+
+// Each control changed alone is an edit (the name, the head, each option group); the same
+// controls are none.
+TEST(UnsavedEdits, AnyChangedControlIsAnEdit) {
+    const fw::SimControls opened{"Bella", "C005FA_X", "C005FAlgt_X", true, false, fw::Tone::Light};
+    EXPECT_FALSE(fw::has_unsaved_edits(opened, opened));
+    const fw::SimControls edits[] = {{"Bella2", "C005FA_X", "C005FAlgt_X", true, false, fw::Tone::Light},
+                                     {"Bella", "C005FA_X", "C005FAlgt_Y", true, false, fw::Tone::Light},
+                                     {"Bella", "C005FA_X", "C005FAlgt_X", false, false, fw::Tone::Light},
+                                     {"Bella", "C005FA_X", "C005FAlgt_X", true, false, std::nullopt}};
+    for (const fw::SimControls& shown : edits) EXPECT_TRUE(fw::has_unsaved_edits(opened, shown));
 }
 
 }  // namespace
