@@ -262,16 +262,13 @@ TEST_F(SimSave, AFailedFileOperationIsReportedAndChangesNothing) {
 // the sim's pictures, and stops the backup halfway: no backup is left under its name.
 TEST_F(SimSave, ADiskThatFillsLeavesTheFileWholeAndNoBackupCutShort) {
     put(shaped([](SimSpec& s) { s.bitmaps = {{"web_image", std::string(20000, 'B')}}; }));
-    fw::SimControls controls = shown();
     std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit{};
-    getrlimit(RLIMIT_FSIZE, &limit);
-    const rlim_t unlimited = limit.rlim_cur;
-    limit.rlim_cur = original_.size() - 10000;
+    rlimit unlimited{};
+    getrlimit(RLIMIT_FSIZE, &unlimited);
+    const rlimit limit{original_.size() - 10000, unlimited.rlim_max};
     setrlimit(RLIMIT_FSIZE, &limit);
-    const fw::SaveResult result = save(controls, true);
-    limit.rlim_cur = unlimited;
-    setrlimit(RLIMIT_FSIZE, &limit);
+    const fw::SaveResult result = save(shown(), true);
+    setrlimit(RLIMIT_FSIZE, &unlimited);
     ASSERT_FALSE(result.saved());
     EXPECT_NE(result.refusal->text.find("while making the backup"), std::string::npos);
     EXPECT_EQ(current(), original_);

@@ -64,9 +64,7 @@ TEST(SimSessionControls, TextsTheGameCannotHoldOrThatWouldBreakTheListsAreRefuse
 
     // Texts that would break the lists.
     auto refused = [](const std::string& name, const std::string& model, const std::string& skin) {
-        fw::SimControls controls;
-        std::tie(controls.name, controls.model, controls.skin) = std::tie(name, model, skin);
-        return fw::check_controls(controls).has_value();
+        return fw::check_controls({.name = name, .model = model, .skin = skin, .tone = {}}).has_value();
     };
     EXPECT_FALSE(refused("Ren\xE9 O'Neil", "C001MA_Test", "c001malgt_test"));
     EXPECT_TRUE(refused("", "C1", "s"));
