@@ -42,12 +42,7 @@ TEST_F(EditGateTest, ReadableSimOpensAndItsNeighbourhoodIsRemembered) {
 // setting.
 TEST_F(EditGateTest, NothingOrARefusalLeavesTheLastNeighbourhoodAlone) {
     const std::string good = build::sim_file(build::SimSpec{});
-    const struct {
-        const char* what;
-        std::string bytes;
-        void (*change)(EditRequest&);
-        std::optional<BoxMessage> box;
-    } cases[] = {
+    const std::tuple<const char*, std::string, void (*)(EditRequest&), std::optional<BoxMessage>> cases[] = {
         {"no neighbourhood", good, [](EditRequest& r) { r.neighbourhood_line.clear(); }, std::nullopt},
         {"no sim name", good, [](EditRequest& r) { r.sim_name.clear(); }, std::nullopt},
         {"empty cell", good, [](EditRequest& r) { r.cell = 1; }, std::nullopt},
@@ -56,13 +51,13 @@ TEST_F(EditGateTest, NothingOrARefusalLeavesTheLastNeighbourhoodAlone) {
         {"truncated file", good.substr(0, 300), [](EditRequest&) {}, std::nullopt},
         {"a cat", build::sim_file(build::pet_spec("Tom", false)), [](EditRequest&) {}, pet_box()},
     };
-    for (const auto& c : cases) {
-        EditRequest r = request("User00007.iff", c.bytes);
-        c.change(r);
+    for (const auto& [what, bytes, change, box] : cases) {
+        EditRequest r = request("User00007.iff", bytes);
+        change(r);
         const EditDecision decision = cmdSelect_Click(r);
-        EXPECT_EQ(decision.refusal, c.box) << c.what;
-        EXPECT_FALSE(decision.opens()) << c.what;
-        EXPECT_EQ(stored(), "before") << c.what;
+        EXPECT_EQ(decision.refusal, box) << what;
+        EXPECT_FALSE(decision.opens()) << what;
+        EXPECT_EQ(stored(), "before") << what;
         save_setting(kAppVestrel, kKeyLastNeighborhood, "before");
     }
 }

@@ -56,26 +56,18 @@ std::string sim_with(const std::string& appearance_data, const std::vector<std::
 TEST_F(SimCellsTest, CellShowsNameAndSkinOrTheCantLoadCell) {
     std::vector<std::string> appearance = build::appearance_values(build::SimSpec{});
     appearance[2] = "C005MA_ROMEO,HEAD-HEAD=c005malgt_romeo;x";
-    const struct {
-        const char* what;
-        std::string bytes, caption, skin;
-    } cases[] = {
+    const std::tuple<const char*, std::string, std::string, std::string> cases[] = {
         {"two name chunks", sim_with(build::str_list_data(appearance), {"Ren\xE9", "Second"}), "Ren\xE9",
          "c005malgt_romeo"},
         {"truncated", build::sim_file(build::SimSpec{}).substr(0, 300), kCantLoadCaption, ""},
-        {"list running off its chunk",
-         sim_with("\xFD\xFF\x05\x00\x01"
-                  "abc",
-                  {"Bob"}),
-         kCantLoadCaption, ""},
+        {"list running off its chunk", sim_with("\xFD\xFF\x05\x00\001abc", {"Bob"}), kCantLoadCaption, ""},
         {"no appearance list", sim_with("", {"Bob"}), kCantLoadCaption, ""},
     };
     IFFFile record;
-    for (const auto& c : cases) {
-        const SimCell cell = load_sim_cell(record, characters("User00009.iff", c.bytes));
-        EXPECT_EQ(cell.caption(), c.caption) << c.what;
-        EXPECT_EQ(cell.skin, c.skin) << c.what;
-        EXPECT_EQ(cell.error.substr(0, 6), cell.loaded() ? "" : "Error ") << c.what << ": " << cell.error;
+    for (const auto& [what, bytes, caption, skin] : cases) {
+        const SimCell cell = load_sim_cell(record, characters("User00009.iff", bytes));
+        EXPECT_EQ(cell.caption() + "|" + cell.skin, caption + "|" + skin) << what;
+        EXPECT_EQ(cell.error.substr(0, 6), cell.loaded() ? "" : "Error ") << what << ": " << cell.error;
     }
     EXPECT_EQ(preview_count(), 0u);
 }
@@ -100,8 +92,8 @@ TEST_F(SimCellsTest, PreviewsComeFromTheFirstSimOfASafeSkinName) {
 
     // A sim without bitmaps leaves no thumbnail of the sim before it behind.
     load_sim_cell(record, characters("User00004.iff", build::sim_file(build::SimSpec{})));
-    EXPECT_FALSE(std::filesystem::exists(home_.path() / "Web_Image.BMP"));
-    EXPECT_FALSE(std::filesystem::exists(home_.path() / "speech_large.BMP"));
+    for (const char* left : {"Web_Image.BMP", "speech_large.BMP"})
+        EXPECT_FALSE(std::filesystem::exists(home_.path() / left)) << left;
 }
 
 // 50 files make two pages; the second page's only cell is the broken 50th file.
@@ -126,27 +118,23 @@ TEST_F(SimCellsTest, PageDrawsItsFilesIntoTheirCells) {
 }
 
 TEST(SimPagesTest, PagesHold49FilesAndPointsFallIntoCellsOf68Pixels) {
-    const struct {
-        size_t files;
-        int32_t page, last;
-        const char* counter;
-        bool next;
-    } cases[] = {{49, 0, 48, "Page 1 of 1", false},
-                 {50, 0, 48, "Page 1 of 2", true},
-                 {50, 1, 49, "Page 2 of 2", false},
-                 {0, 0, -1, "Page 1 of 0", false}};
-    for (const auto& c : cases) {
-        EXPECT_EQ(last_index(c.page, c.files), c.last) << c.files << "/" << c.page;
-        EXPECT_EQ(page_counter_text(c.page, c.files), c.counter);
-        EXPECT_EQ(can_go_next(c.page, c.files), c.next) << c.files << "/" << c.page;
+    // files, page, its last index, its counter, whether there is a next page
+    const std::tuple<size_t, int32_t, int32_t, const char*, bool> cases[] = {
+        {49, 0, 48, "Page 1 of 1", false},
+        {50, 0, 48, "Page 1 of 2", true},
+        {50, 1, 49, "Page 2 of 2", false},
+        {0, 0, -1, "Page 1 of 0", false}};
+    for (const auto& [files, page, last, counter, next] : cases) {
+        EXPECT_EQ(last_index(page, files), last) << files << "/" << page;
+        EXPECT_EQ(page_counter_text(page, files), counter);
+        EXPECT_EQ(can_go_next(page, files), next) << files << "/" << page;
     }
     EXPECT_TRUE(can_go_previous(1) && !can_go_previous(0));
 
     // Right of the grid is the next row, below it the next page.
-    const struct {
-        int32_t x, y, cell;
-    } points[] = {{0, 0, 0}, {67, 67, 0}, {68, 0, 1}, {475, 475, 48}, {476, 0, 7}, {0, 476, 49}};
-    for (const auto& p : points) EXPECT_EQ(cell_at(p.x, p.y), p.cell) << p.x << "," << p.y;
+    const int32_t points[][3] = {{0, 0, 0},      {67, 67, 0}, {68, 0, 1},
+                                 {475, 475, 48}, {476, 0, 7}, {0, 476, 49}};
+    for (const auto& [x, y, cell] : points) EXPECT_EQ(cell_at(x, y), cell) << x << "," << y;
     EXPECT_EQ(file_number(1, 0), 50);
     // A click below the grid takes the next page's file.
     EXPECT_TRUE(cell_has_file(1, 0, 50) && !cell_has_file(1, 1, 50) && cell_has_file(0, 49, 50));

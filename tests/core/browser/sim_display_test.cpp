@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
+#include <map>
 
 #include "builders/far_builder.hpp"
 #include "builders/iff_builder.hpp"
@@ -62,25 +62,20 @@ TEST_F(SimDisplayTest, ReadFileShowsItsOwnThreeBitmapsAndItsName) {
     EXPECT_EQ(shown.pictures, (std::vector<PlacedPicture>{{folder + "\\web_image.bmp", {0, 0}},
                                                           {folder + "\\faces.bmp", {0, 64}},
                                                           {folder + "\\relimages.bmp", {0, 128}}}));
-    EXPECT_EQ(home_.read("Web_Image.BMP"), build::face_bmp(1));
-    EXPECT_EQ(home_.read("faces.BMP"), build::face_bmp(2, 90, 45));
-    EXPECT_EQ(home_.read("e-vil.BMP"), "EVIL");
-    std::vector<std::string> written;
+    std::map<std::string, std::string> written;
     for (const auto& file : std::filesystem::directory_iterator(home_.path()))
-        written.push_back(file.path().filename().string());
-    std::sort(written.begin(), written.end());
-    EXPECT_EQ(written, (std::vector<std::string>{"Web_Image.BMP", "e-vil.BMP", "faces.BMP"}));
+        written[file.path().filename().string()] = home_.read(file.path().filename().string());
+    EXPECT_EQ(written, (std::map<std::string, std::string>{{"Web_Image.BMP", build::face_bmp(1)},
+                                                           {"e-vil.BMP", "EVIL"},
+                                                           {"faces.BMP", build::face_bmp(2, 90, 45)}}));
 }
 
 // The name is the first OBJD label beginning "user" in any case, cut at its NUL (whole without
 // one); without such a label the file name stays.
 TEST(SimDisplayNameTest, FirstUserObjectLabelElseTheFileName) {
     const std::string long_label = "USER00002 - " + std::string(60, 'x');
-    const struct {
-        const char* what;
-        std::vector<std::pair<std::string, std::string>> chunks;
-        std::string name;
-    } cases[] = {
+    // what, the chunks' types and labels, the name shown
+    const std::tuple<const char*, std::vector<std::pair<std::string, std::string>>, std::string> cases[] = {
         {"mixed case after another object",
          {{"OBJD", "job object"}, {"OBJD", "UsEr00001 - Ann"}, {"OBJD", "user2"}},
          "UsEr00001 - Ann"},
@@ -90,12 +85,11 @@ TEST(SimDisplayNameTest, FirstUserObjectLabelElseTheFileName) {
          "User00009.iff"},
         {"no chunks", {}, "User00009.iff"},
     };
-    for (const auto& c : cases) {
+    for (const auto& [what, chunks, name] : cases) {
         IFFFile record;
-        for (const auto& [type, label] : c.chunks) {
+        for (const auto& [type, label] : chunks)
             record.chunks.push_back({1, type, "", "", build::label64(label), ""});
-        }
-        EXPECT_EQ(sim_display_name(record, "User00009.iff"), c.name) << c.what;
+        EXPECT_EQ(sim_display_name(record, "User00009.iff"), name) << what;
     }
 }
 

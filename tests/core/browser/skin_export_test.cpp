@@ -37,11 +37,7 @@ TEST_F(SkinExportTest, WritesBothFilesByteForByteLeavingOutFilesThatCannotBeRead
         .chunk("CTSS", 2001, "", build::str_list_data(std::vector<std::string>{"Last"}));
     sim("User00003.iff", two_names.bytes());
     // A readable file whose appearance list runs off its chunk is left out like an unreadable one.
-    build::IffBuilder broken;
-    broken.chunk("STR#", 200, "",
-                 "\xFD\xFF\x03\x00\x01"
-                 "adult");
-    sim("User00004.iff", broken.bytes());
+    sim("User00004.iff", build::IffBuilder().chunk("STR#", 200, "", "\xFD\xFF\x03\x00\001adult").bytes());
 
     // The message names the files by their real paths.
     const std::string home = home_.str();
@@ -51,13 +47,13 @@ TEST_F(SkinExportTest, WritesBothFilesByteForByteLeavingOutFilesThatCannotBeRead
                     "Export Complete"}));
     EXPECT_EQ(home_.read("headskins.txt"),
               "User00001.iff;Rom\xE9o;c005malgt_romeo;x\r\nUser00003.iff;Last;NoEquals\r\n");
-    EXPECT_EQ(home_.read("bodyskins.txt"),
-              "User00001.iff;Rom\xE9o;b003mafatlgt_casual\r\nUser00003.iff;Last;b001fafitlgt_01\r\n");
+    const std::string bodies =
+        "User00001.iff;Rom\xE9o;b003mafatlgt_casual\r\nUser00003.iff;Last;b001fafitlgt_01\r\n";
+    EXPECT_EQ(home_.read("bodyskins.txt"), bodies);
 
     // With no sims, nothing is written or said and the older files stay.
     EXPECT_EQ(smenuExport_Click(folder(), {}), std::nullopt);
-    EXPECT_EQ(home_.read("bodyskins.txt"),
-              "User00001.iff;Rom\xE9o;b003mafatlgt_casual\r\nUser00003.iff;Last;b001fafitlgt_01\r\n");
+    EXPECT_EQ(home_.read("bodyskins.txt"), bodies);
 }
 
 }  // namespace

@@ -78,13 +78,14 @@ TEST_F(HeadCatalogue, ModelsThatCannotNameASkinAreRefusedNotTrapped) {
 TEST_F(HeadCatalogue, AnUnreadableSkinsFolderReachesTheTrapWithItsLocation) {
     std::filesystem::create_directories(game.path() / "GameData");
     std::filesystem::create_symlink("Skins", game.path() / "GameData/Skins");
+    const auto trapped_at = [] {
+        const fw::ErrorContext& at = fw::error_context();
+        return at.module + "." + at.procedure + " " + std::to_string(at.location);
+    };
     EXPECT_THROW(fw::msGetModelList(game.str(), "malgt"), fw::TrapRaised);
-    EXPECT_EQ(fw::error_context().procedure, "msGetModelList");
-    EXPECT_EQ(fw::error_context().location, 0);
+    EXPECT_EQ(trapped_at(), "frmSelectHead.msGetModelList 0");
     EXPECT_THROW(fw::msGetSkinFileNames(game.str(), "C005MA_ROMEO", "malgt"), fw::TrapRaised);
-    EXPECT_EQ(fw::error_context().module, "frmSelectHead");
-    EXPECT_EQ(fw::error_context().procedure, "msGetSkinFileNames");
-    EXPECT_EQ(fw::error_context().location, 3000);
+    EXPECT_EQ(trapped_at(), "frmSelectHead.msGetSkinFileNames 3000");
 }
 
 }  // namespace
