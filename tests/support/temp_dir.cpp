@@ -3,7 +3,7 @@
 #include <atomic>
 #include <cstdlib>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 #include <unistd.h>
 
 namespace fw::build {
@@ -32,22 +32,17 @@ std::string TempDir::write(const std::string& relative, const std::string& bytes
 
 std::string TempDir::read(const std::string& relative) const {
     std::ifstream in(path_ / relative, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
+    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 ScopedEnv::ScopedEnv(const char* name, const std::string& value) : name_(name) {
-    if (const char* old = std::getenv(name)) {
-        had_ = true;
-        old_ = old;
-    }
+    if (const char* old = std::getenv(name)) old_ = old;
     setenv(name, value.c_str(), 1);
 }
 
 ScopedEnv::~ScopedEnv() {
-    if (had_)
-        setenv(name_.c_str(), old_.c_str(), 1);
+    if (old_)
+        setenv(name_.c_str(), old_->c_str(), 1);
     else
         unsetenv(name_.c_str());
 }

@@ -1,6 +1,7 @@
 #pragma once
 // A fresh folder for one test, removed afterwards.
 #include <filesystem>
+#include <optional>
 #include <string>
 
 namespace fw::build {
@@ -31,8 +32,7 @@ public:
 
 private:
     std::string name_;
-    std::string old_;
-    bool had_ = false;
+    std::optional<std::string> old_;  // none when it was not set
 };
 
 }  // namespace fw::build
