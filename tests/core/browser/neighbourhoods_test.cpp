@@ -13,14 +13,14 @@
 namespace fw {
 namespace {
 
+namespace fs = std::filesystem;
 using Lines = std::vector<std::string>;
 
 TEST(NeighbourhoodsTest, FoldersBecomeSortedNumberedLinesAndHoldTheirCharacterFiles) {
     build::TempDir game;
     for (const char* folder :
-         {"UserData10", "UserData", "userdata3", "UserData2", "UserData007", "UserData2b", "Other"}) {
+         {"UserData10", "UserData", "userdata3", "UserData2", "UserData007", "UserData2b", "Other"})
         game.write(std::string(folder) + "/Characters/.keep", "");
-    }
     game.write("UserData.txt", "not a folder, listed all the same");
 
     const Lines lines = msFillUserDataList(msGetUserDataDirs(game.str()));
@@ -36,9 +36,8 @@ TEST(NeighbourhoodsTest, FoldersBecomeSortedNumberedLinesAndHoldTheirCharacterFi
 
     // A neighbourhood's character files are the user*.iff files of its characters folder.
     for (const char* file :
-         {"user00002.IFF", "User00001.iff", "User00003.iff.bak", "Neighbor.iff", "user00004.iff/inside"}) {
+         {"user00002.IFF", "User00001.iff", "User00003.iff.bak", "Neighbor.iff", "user00004.iff/inside"})
         game.write(std::string("UserData2/Characters/") + file, "");
-    }
     EXPECT_EQ(msGetFileNames(game.str(), "UserData2"), (Lines{"User00001.iff", "user00002.IFF"}));
     EXPECT_TRUE(msGetFileNames(game.str(), "UserData9").empty());
 }
@@ -46,7 +45,6 @@ TEST(NeighbourhoodsTest, FoldersBecomeSortedNumberedLinesAndHoldTheirCharacterFi
 // Listing a neighbourhood removes the new files saves killed halfway left beside its sims; one a
 // running save still holds stays.
 TEST(NeighbourhoodsTest, ListingRemovesWhatKilledSavesLeft) {
-    namespace fs = std::filesystem;
     build::TempDir game;
     const fs::path folder = game.path() / "UserData/Characters";
     game.write("UserData/Characters/User00001.iff", "sim");
@@ -64,7 +62,6 @@ TEST(NeighbourhoodsTest, ListingRemovesWhatKilledSavesLeft) {
 // A folder that cannot be read is a failure that reaches the trap, never an empty list; a folder
 // that is not there (or a file named as one) still lists nothing.
 TEST(NeighbourhoodsTest, UnreadableFoldersReachTheTrapMissingOnesListNothing) {
-    namespace fs = std::filesystem;
     build::TempDir game;
     game.write("UserData.txt", "");
     EXPECT_TRUE(msGetFileNames(game.str(), "UserData.txt").empty());

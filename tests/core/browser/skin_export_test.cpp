@@ -9,19 +9,12 @@
 namespace fw {
 namespace {
 
-class SkinExportTest : public testing::Test {
-protected:
-    std::string folder() const { return game_.str() + "\\UserData2\\characters\\"; }
-    void sim(const std::string& file, const std::string& bytes) {
-        game_.write("UserData2/Characters/" + file, bytes);
-    }
-
-    build::TempDir home_;
-    build::ScopedEnv home_env_{"FACEWRIGHT_HOME", home_.str()};
-    build::TempDir game_;
-};
-
-TEST_F(SkinExportTest, WritesBothFilesByteForByteLeavingOutFilesThatCannotBeRead) {
+TEST(SkinExportTest, WritesBothFilesByteForByteLeavingOutFilesThatCannotBeRead) {
+    const build::TempDir home, game;
+    const build::ScopedEnv home_env("FACEWRIGHT_HOME", home.str());
+    const auto sim = [&](const std::string& file, const std::string& bytes) {
+        game.write("UserData2/Characters/" + file, bytes);
+    };
     build::SimSpec romeo;
     romeo.name = "Rom\xE9o";
     romeo.head = "C005MA_ROMEO,HEAD-HEAD=c005malgt_romeo;x";
@@ -31,29 +24,28 @@ TEST_F(SkinExportTest, WritesBothFilesByteForByteLeavingOutFilesThatCannotBeRead
     std::vector<std::string> appearance = build::appearance_values(build::SimSpec{});
     appearance[1] = "B001FAfit_01,BODY=b001fafitlgt_01";
     appearance[2] = "NoEquals";
-    build::IffBuilder two_names;
-    two_names.chunk("STR#", 200, "", build::str_list_data(appearance))
-        .chunk("CTSS", 2000, "", build::str_list_data(std::vector<std::string>{"First"}))
-        .chunk("CTSS", 2001, "", build::str_list_data(std::vector<std::string>{"Last"}));
-    sim("User00003.iff", two_names.bytes());
+    sim("User00003.iff", build::IffBuilder()
+                             .chunk("STR#", 200, "", build::str_list_data(appearance))
+                             .chunk("CTSS", 2000, "", build::str_list_data(std::vector<std::string>{"First"}))
+                             .chunk("CTSS", 2001, "", build::str_list_data(std::vector<std::string>{"Last"}))
+                             .bytes());
     // A readable file whose appearance list runs off its chunk is left out like an unreadable one.
     sim("User00004.iff", build::IffBuilder().chunk("STR#", 200, "", "\xFD\xFF\x03\x00\001adult").bytes());
 
     // The message names the files by their real paths.
-    const std::string home = home_.str();
-    EXPECT_EQ(
-        smenuExport_Click(folder(), {"User00001.iff", "User00002.iff", "User00003.iff", "User00004.iff"}),
-        (BoxMessage{"Exported:\r\n" + home + "/headskins.txt\r\n" + home + "/bodyskins.txt", 64,
-                    "Export Complete"}));
-    EXPECT_EQ(home_.read("headskins.txt"),
+    EXPECT_EQ(smenuExport_Click(game.str() + "\\UserData2\\characters\\",
+                                {"User00001.iff", "User00002.iff", "User00003.iff", "User00004.iff"}),
+              (BoxMessage{"Exported:\r\n" + home.str() + "/headskins.txt\r\n" + home.str() + "/bodyskins.txt",
+                          64, "Export Complete"}));
+    EXPECT_EQ(home.read("headskins.txt"),
               "User00001.iff;Rom\xE9o;c005malgt_romeo;x\r\nUser00003.iff;Last;NoEquals\r\n");
     const std::string bodies =
         "User00001.iff;Rom\xE9o;b003mafatlgt_casual\r\nUser00003.iff;Last;b001fafitlgt_01\r\n";
-    EXPECT_EQ(home_.read("bodyskins.txt"), bodies);
+    EXPECT_EQ(home.read("bodyskins.txt"), bodies);
 
     // With no sims, nothing is written or said and the older files stay.
-    EXPECT_EQ(smenuExport_Click(folder(), {}), std::nullopt);
-    EXPECT_EQ(home_.read("bodyskins.txt"), bodies);
+    EXPECT_EQ(smenuExport_Click(game.str() + "\\UserData2\\characters\\", {}), std::nullopt);
+    EXPECT_EQ(home.read("bodyskins.txt"), bodies);
 }
 
 }  // namespace

@@ -38,11 +38,9 @@ TEST(HeadExtraction, LogCountsEachArchiveAndExtractsEachNewBitmapOnce) {
 
     const std::string g = game.str();
     std::string rest;  // the empty and the missing archives
-    for (const char* archive :
-         {"/ExpansionPack2/ExpansionPack2.far", "/ExpansionPack3/ExpansionPack3.far",
-          "/ExpansionPack4/ExpansionPack4.far", "/ExpansionShared/ExpansionShared.far"}) {
+    for (const char* archive : {"/ExpansionPack2/ExpansionPack2.far", "/ExpansionPack3/ExpansionPack3.far",
+                                "/ExpansionPack4/ExpansionPack4.far", "/ExpansionShared/ExpansionShared.far"})
         rest += archive_lines(g, archive, 0, 0);
-    }
     const auto expected_log = [&](int from_textures, int from_pack) {
         return archive_lines(g, "/GameData/textures/TEXTURES.FAR", 3, from_textures) +
                archive_lines(g, "/ExpansionPack/ExpansionPack.far", 2, from_pack) + rest +

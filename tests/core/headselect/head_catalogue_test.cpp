@@ -24,9 +24,8 @@ protected:
 
 TEST_F(HeadCatalogue, ModelsAreTheBuiltInOnesThenNewMeshesOnceEachIgnoringCase) {
     for (const char* mesh : {"c010ma_new.cmx", "C020MA_Extra.v2.cmx", "C030MA_Z.cmx", "c030ma_z.CMX",
-                             "C040FA_W.cmx", "C05MA_Short.cmx", "C060MA_Tex.bmp", "C070XX_Odd.cmx"}) {
+                             "C040FA_W.cmx", "C05MA_Short.cmx", "C060MA_Tex.bmp", "C070XX_Odd.cmx"})
         skin(mesh, "mesh");
-    }
     fw::head_model_lists() = {};
     fw::head_model_lists().MA = {"C001MA_DYLAN", "C010MA_NEW"};
     EXPECT_EQ(fw::msGetModelList(game.str(), "malgt"),

@@ -19,9 +19,8 @@ std::string two_digits(int n) { return (n < 10 ? "0" : "") + std::to_string(n); 
 class SkinGridTest : public testing::Test {
 protected:
     void SetUp() override {
-        for (int i = 1; i <= 50; ++i) {
+        for (int i = 1; i <= 50; ++i)
             game_.write(skins_ + "C005MAlgt_s" + two_digits(i) + ".bmp", build::face_bmp(1, 4, 4));
-        }
         game_.write(skins_ + "C005MAlgt_zz.bmp", "not a picture");
     }
     std::string skin_path(int n) const {

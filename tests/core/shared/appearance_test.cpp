@@ -30,9 +30,8 @@ TEST(AppearanceHead, SplitsModelAndSkinAsTheEditorShowsThem) {
 TEST(AppearanceRead, ComparesCodesExactly) {
     fw::STRList appearance, names;
     names.items = {{"\x01", "Bob", ""}};
-    for (const std::string& v : fw::build::appearance_values(fw::build::SimSpec{})) {
+    for (const std::string& v : fw::build::appearance_values(fw::build::SimSpec{}))
         appearance.items.push_back({"\x01", v, ""});
-    }
     std::tie(appearance.item(1).value, appearance.item(13).value, appearance.item(15).value) =
         std::tuple("Adult", "Male", "LGT");
     const fw::SimControls odd = fw::read_sim_controls(appearance, names);

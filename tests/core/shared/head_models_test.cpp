@@ -11,25 +11,17 @@ using fw::build::far_archive;
 using Names = std::vector<std::string>;
 
 TEST(HeadModels, EntryNamesThatAreHeadModels) {
-    struct Case {
-        std::string entry;
-        bool digit_rule;
-        std::string model;
-    };
-    const Case cases[] = {
-        {"skins/c005ma_romeo.bcf", false, "C005MA_ROMEO"},
-        {"C005MA_A.B.bcf", false, "C005MA_A"},
-        {"CARPET_RUG.BCF", false, "CARPET_RUG"},
-        {"B005MA_ROMEO.BCF", false, ""},
-        {"C005MA-ROMEO.BCF", false, ""},
-        {"C005MA_ROMEO.CFP", false, ""},
-        {"C005MA_ROMEO.BCF\\", false, ""},
-        {std::string("C005MA_\x01.BCF"), false, ""},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(fw::head_model_from_entry(c.entry, c.digit_rule), c.model)
-            << c.entry << " " << c.digit_rule;
-    }
+    // An entry name and the model it names (none: "").
+    const std::pair<const char*, const char*> cases[] = {{"skins/c005ma_romeo.bcf", "C005MA_ROMEO"},
+                                                         {"C005MA_A.B.bcf", "C005MA_A"},
+                                                         {"CARPET_RUG.BCF", "CARPET_RUG"},
+                                                         {"B005MA_ROMEO.BCF", ""},
+                                                         {"C005MA-ROMEO.BCF", ""},
+                                                         {"C005MA_ROMEO.CFP", ""},
+                                                         {"C005MA_ROMEO.BCF\\", ""},
+                                                         {"C005MA_\x01.BCF", ""}};
+    for (const auto& [entry, model] : cases)
+        EXPECT_EQ(fw::head_model_from_entry(entry, false), model) << entry;
 }
 
 TEST(HeadModels, ListsFromArchivesInArchiveOrderWithTheDigitRuleForPacksThreeAndFour) {

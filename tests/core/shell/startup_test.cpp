@@ -32,14 +32,13 @@ TEST_F(StartupTest, FirstRunSeedsBothSettingsOnceAndTheStoredLocationWinsAfterwa
     EXPECT_EQ(seed_settings("ERROR").game_path, "ERROR");
     EXPECT_EQ(seed_settings("C:\\Games\\The Sims").game_path, "ERROR");
 
-    const struct {
-        const char* stored;
-        bool checked;
-    } marks[] = {{"0", false}, {"1.0", true}, {" 1", true}, {"yes", false}, {"2", false}};
-    for (const auto& c : marks) {
-        save_setting(kAppFacewright, kKeyBackupSavedFile, c.stored);
-        EXPECT_EQ(seed_settings("C:\\Sims").backup_checked, c.checked) << c.stored;
-        EXPECT_EQ(get_setting(kAppFacewright, kKeyBackupSavedFile), c.stored);
+    // The stored mark and whether the box starts checked.
+    const std::pair<const char*, bool> marks[] = {
+        {"0", false}, {"1.0", true}, {" 1", true}, {"yes", false}, {"2", false}};
+    for (const auto& [stored, checked] : marks) {
+        save_setting(kAppFacewright, kKeyBackupSavedFile, stored);
+        EXPECT_EQ(seed_settings("C:\\Sims").backup_checked, checked) << stored;
+        EXPECT_EQ(get_setting(kAppFacewright, kKeyBackupSavedFile), stored);
     }
 }
 
