@@ -72,11 +72,9 @@ TEST_F(CliGameCommands, TerminalGetsEscapedControlsReadableNamesAndRealPaths) {
     const std::string where = cli({"--game", game_, "where"}).out;
     EXPECT_NE(where.find("Game executable: found (" + game_ + "/Sims.exe)\n"), std::string::npos) << where;
     EXPECT_EQ(cli({"--game", game_ + "/nowhere", "models", "malgt"}).exit_code, 1);
-}
 
-// Names that are not UTF-8 (a folder copied from an old Windows install) print in the shell's
-// $'...' quoting, so that they can be typed back; an error naming one is reported, not a crash.
-TEST_F(CliGameCommands, NamesThatAreNotUtf8PrintAsTheShellTypesThemBack) {
+    // Names that are not UTF-8 (a folder copied from an old Windows install) print in the shell's
+    // $'...' quoting, so that they can be typed back; an error naming one is reported, not a crash.
     folder_.write("UserData\xE9/Characters/User'\xE9\x01.iff", fw::build::sim_file({}));
     EXPECT_NE(cli({"neighbourhoods", "--game", game_}).out.find("$'Neighborhood \\xe9   (UserData\\xe9)'\n"),
               std::string::npos);

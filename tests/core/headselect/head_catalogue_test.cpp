@@ -35,7 +35,7 @@ TEST_F(HeadCatalogue, ModelsAreTheBuiltInOnesThenNewMeshesOnceEachIgnoringCase) 
     EXPECT_EQ(fw::msGetModelList(game.str(), "xxlgt"), (Names{"C070XX_ODD"}));
 }
 
-TEST_F(HeadCatalogue, UnloadableSkinBitmapsAreLeftOutAndNamedInTheMessage) {
+TEST_F(HeadCatalogue, SkinsAreTheLoadableBitmapsOfANamedModelOthersAreLeftOutOrRefused) {
     for (int i = 0; i < 8; ++i)
         skin("C005MAlgt_good" + std::to_string(i) + ".bmp", face_bmp(static_cast<uint32_t>(i)));
     skin("C005MAlgt_empty.bmp", "");
@@ -57,9 +57,7 @@ TEST_F(HeadCatalogue, UnloadableSkinBitmapsAreLeftOutAndNamedInTheMessage) {
         "These files may be \"fixed\" by loading them into\r\na program like Paint Shop Pro and re-saving "
         "them.");
     EXPECT_EQ(fw::msGetSkinFileNames(game.str(), "C005MA_ROMEO", "med").skins, Names{"C005MAmed_other.bmp"});
-}
 
-TEST_F(HeadCatalogue, ModelsThatCannotNameASkinAreRefusedNotTrapped) {
     skin("C300MAlgt_plain.bmp", face_bmp(1));
     game.write("C300MAlgt_outside.bmp", face_bmp(2));
     for (const auto& [model, code] : {std::pair{"C300MAPLAIN", "malgt"},

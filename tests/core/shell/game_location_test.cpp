@@ -37,7 +37,7 @@ TEST_F(GameLocationTest, PathInUseComesFromOptionThenSettingThenRegistry) {
     EXPECT_EQ(get_setting(kAppFacewright, kKeySimsLocation), "D:\\Sims");  // reading never stores
 }
 
-TEST_F(GameLocationTest, UseRefusesTheRegistryFailureAndAnEmptyBox) {
+TEST_F(GameLocationTest, UseAndOkTakeOnlyAValidLocation) {
     for (const std::string registry : {"ERROR", ""}) {
         std::string location = "D:\\Before";
         EXPECT_EQ(use_registry_path(registry, location),
@@ -47,9 +47,7 @@ TEST_F(GameLocationTest, UseRefusesTheRegistryFailureAndAnEmptyBox) {
     std::string location;
     EXPECT_EQ(use_registry_path("C:\\Sims", location), std::nullopt);
     EXPECT_EQ(location, "C:\\Sims");
-}
 
-TEST_F(GameLocationTest, OkTakesOnlyAFolderHoldingSimsExe) {
     build::TempDir game;
     game.write("UserData/Characters/User00000.iff", "");
     EXPECT_EQ(confirm_location(game.str()), (BoxMessage{"The Sims was not found in:\r\n" + game.str() +
