@@ -104,7 +104,7 @@ protected:
     std::string classic_;
 };
 
-TEST_F(CliLegacyCommands, WhereTellsTheInstallTheSavesAndTheOtherInstallHowEachWasFound) {
+TEST_F(CliLegacyCommands, WhereAndEveryCommandWorkOnTheSavesAndSayWhenThereAreNone) {
     const std::string out = cli({"where"}).out;
     for (const std::string& line :
          {"Game path: " + install_ + " (Steam library: " + steam_.library.string() +
@@ -119,13 +119,11 @@ TEST_F(CliLegacyCommands, WhereTellsTheInstallTheSavesAndTheOtherInstallHowEachW
     EXPECT_EQ(where["game"]["source"], "Steam library");
     EXPECT_EQ(where["saves"]["path"], saves_);
     EXPECT_EQ(where["other_installs"][0]["path"], classic_);
-}
 
-// Every command works on the saves, never on the install's template neighbourhood, and a backup
-// is matched to its sim there. Before the game's first start there is nothing to list, and the
-// player is told why; a 2000-era install named with --game keeps its neighbourhoods in its own
-// folder as always.
-TEST_F(CliLegacyCommands, CommandsWorkOnTheSavesAndSayWhenThereAreNone) {
+    // Every command works on the saves, never on the install's template neighbourhood, and a backup
+    // is matched to its sim there. Before the game's first start there is nothing to list, and the
+    // player is told why; a 2000-era install named with --game keeps its neighbourhoods in its own
+    // folder as always.
     EXPECT_EQ(
         cli({"neighbourhoods"}).out,
         "Neighborhood 01   (UserData)\nNeighborhood 02   (UserData2)\nNeighborhood 10   (UserData10)\n");

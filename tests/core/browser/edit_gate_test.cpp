@@ -28,19 +28,10 @@ protected:
     build::TempDir game_;
 };
 
-// The selected sim opens, and only then is its neighbourhood remembered.
-TEST_F(EditGateTest, ReadableSimOpensAndItsNeighbourhoodIsRemembered) {
-    const EditRequest r = request("User00005.iff", build::sim_file(build::SimSpec{}));
-    const EditDecision decision = cmdSelect_Click(r);
-    EXPECT_FALSE(decision.refusal);
-    EXPECT_EQ(decision.path, r.characters_folder + "User00005.iff");
-    EXPECT_EQ(stored(), "Neighborhood 03   (UserData3)");
-}
-
 // Without a neighbourhood, a name or a file in the cell, or for a file the reader refuses, nothing
 // happens; a file the editor cannot take is refused with the editor's box. Neither stores the
 // setting.
-TEST_F(EditGateTest, NothingOrARefusalLeavesTheLastNeighbourhoodAlone) {
+TEST_F(EditGateTest, OnlyAReadableSimOpensAndOnlyThenIsItsNeighbourhoodRemembered) {
     const std::string good = build::sim_file(build::SimSpec{});
     const std::tuple<const char*, std::string, void (*)(EditRequest&), std::optional<BoxMessage>> cases[] = {
         {"no neighbourhood", good, [](EditRequest& r) { r.neighbourhood_line.clear(); }, std::nullopt},
@@ -60,6 +51,13 @@ TEST_F(EditGateTest, NothingOrARefusalLeavesTheLastNeighbourhoodAlone) {
         EXPECT_EQ(stored(), "before") << what;
         save_setting(kAppVestrel, kKeyLastNeighborhood, "before");
     }
+
+    // The selected sim opens, and only then is its neighbourhood remembered.
+    const EditRequest r = request("User00005.iff", build::sim_file(build::SimSpec{}));
+    const EditDecision decision = cmdSelect_Click(r);
+    EXPECT_FALSE(decision.refusal);
+    EXPECT_EQ(decision.path, r.characters_folder + "User00005.iff");
+    EXPECT_EQ(stored(), "Neighborhood 03   (UserData3)");
 }
 
 }  // namespace

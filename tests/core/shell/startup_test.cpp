@@ -17,7 +17,7 @@ protected:
     }
 };
 
-TEST_F(StartupTest, FirstRunSeedsBothSettingsOnceAndTheStoredLocationWinsAfterwards) {
+TEST_F(StartupTest, SeedsSettingsOnceAndReselectsOnlyAStoredLineOfTheList) {
     const StartupSettings first = seed_settings("C:\\Games\\The Sims");
     EXPECT_EQ(
         get_setting(kAppFacewright, kKeyBackupSavedFile) + get_setting(kAppFacewright, kKeySimsLocation),
@@ -40,9 +40,7 @@ TEST_F(StartupTest, FirstRunSeedsBothSettingsOnceAndTheStoredLocationWinsAfterwa
         EXPECT_EQ(seed_settings("C:\\Sims").backup_checked, checked) << stored;
         EXPECT_EQ(get_setting(kAppFacewright, kKeyBackupSavedFile), stored);
     }
-}
 
-TEST_F(StartupTest, LastNeighbourhoodReselectsOnlyALineOfTheList) {
     const std::vector<std::string> lines{"Neighborhood 01   (UserData)", "Neighborhood 02   (UserData2)"};
     for (const auto& [stored, line] : {std::pair{"", ""},
                                        {"NEIGHBORHOOD 02   (USERDATA2)", "Neighborhood 02   (UserData2)"},
