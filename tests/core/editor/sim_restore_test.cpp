@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "builders/sim_builder.hpp"
 #include "core/base/error_trap.hpp"
@@ -96,9 +97,14 @@ TEST_F(SimRestore, ASaveIsUndoneByteForByteAndTheRestoreItselfCanBeUndone) {
     save_as(path, "Robert", 1);
     save_as(path, "Rob", 2);
     const std::string second = fw::read_file(path);
+    // A backup that a killed save left half-written is no backup: listing the folder sweeps it.
+    std::ofstream(fw::resolve_path(fw::backup_folder_path()) /
+                  "User00001iff_Bob-Rob_UserData3_20261206_120500.facewright-new")
+        << "cut";
 
     const std::vector<fw::BackupEntry> listed = fw::list_backups_of(path);
     ASSERT_EQ(listed.size(), 2u);
+    EXPECT_EQ(files_in_backup(), 2u);
     EXPECT_EQ(listed[0].name, "User00001iff_Robert-Rob_UserData3_20261206_120202");
     const fw::BackupEntry& oldest = listed[1];
     EXPECT_EQ(oldest.time_shown() + " " + oldest.names.before + ">" + oldest.names.after,
