@@ -9,12 +9,16 @@
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
+#include <memory>
 #include <ostream>
 #include <string>
 #include <vector>
 
+#include "core/platform/settings.hpp"
+#include "windows/browser/frmMain.hpp"
 #include "windows/widgets/msg_box.hpp"
 #include "windows/widgets/picture_box.hpp"
+#include "windows/widgets/thumbnail_grid.hpp"
 
 // Readable failure messages for Qt's values.
 inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
@@ -39,6 +43,20 @@ inline void click(const QWidget& window, const char* name) {
 }
 inline QString text(const QWidget& window, const char* name) {
     return control<QLineEdit>(window, name)->text();
+}
+
+// A click on the grid's picture at a point of it (a cell is 68 pixels square).
+inline void click_at(ThumbnailGrid* grid, QPoint at) {
+    QTest::mouseClick(grid, Qt::LeftButton, {}, grid->canvasOrigin() + at);
+}
+
+// The main window as the program starts it with this game location and neighbourhood stored.
+inline std::unique_ptr<frmMain> main_window(const std::string& game, const std::string& neighbourhood) {
+    save_setting(kAppFacewright, kKeySimsLocation, game);
+    save_setting(kAppVestrel, kKeyLastNeighborhood, neighbourhood);
+    auto window = std::make_unique<frmMain>();
+    window->Form_Activate();
+    return window;
 }
 
 // Whether the picture shows the bitmap (a BMP file's bytes) at its top-left corner.

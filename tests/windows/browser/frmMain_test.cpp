@@ -82,12 +82,8 @@ protected:
     }
 
     // The window loaded with the stored location and neighbourhood, then activated.
-    frmMain& open(const std::string& game_path, const std::string& neighbourhood = kFirstLine) {
-        save_setting(kAppFacewright, kKeySimsLocation, game_path);
-        save_setting(kAppVestrel, kKeyLastNeighborhood, neighbourhood);
-        window = std::make_unique<frmMain>();
-        window->Form_Activate();
-        return *window;
+    void open(const std::string& game_path, const std::string& neighbourhood = kFirstLine) {
+        window = build::main_window(game_path, neighbourhood);
     }
     template <typename T>
     T* find(const char* name) const {
@@ -96,9 +92,7 @@ protected:
     QString text(const char* name) const { return build::text(*window, name); }
     QString label(int k) const { return find<QLabel>(("lblSimName" + std::to_string(k)).c_str())->text(); }
     ThumbnailGrid* grid() const { return find<ThumbnailGrid>("picThumbs"); }
-    void click_cell_at(QPoint at) const {
-        QTest::mouseClick(grid(), Qt::LeftButton, {}, grid()->canvasOrigin() + at);
-    }
+    void click_cell_at(QPoint at) const { build::click_at(grid(), at); }
     void trigger(const char* action) const { find<QAction>(action)->trigger(); }
     void press(const char* button) const { build::click(*window, button); }
     QListWidget* list() const { return find<QListWidget>("lstUserDataDir"); }

@@ -54,7 +54,7 @@ class EditSimWindow : public testing::Test {
 protected:
     void SetUp() override {
         build::write_demo_game(game_.str());
-        app_state().game_path = game_.str();
+        app_state() = AppState{game_.str(), ""};
         for (const char* leftover : {"\\headtemp.bmp", "\\usertemp.iff"})
             delete_file(program_folder() + leftover);
         std::error_code ignored;
@@ -109,16 +109,11 @@ protected:
 TEST_F(EditSimWindow, AnEditFromTheMainWindowWritesWhatTheCoreSaveWritesKeepsABackupAndCloses) {
     const std::string path = sim("UserData", "User00001.iff");  // Ada Demo, adult male, light
     const std::string original = read_file(path);
-    save_setting(kAppFacewright, kKeySimsLocation, game_.str());
     save_setting(kAppFacewright, kKeyBackupSavedFile, "1");
-    save_setting(kAppVestrel, kKeyLastNeighborhood, "");
-    app_state() = AppState{};
-    frmMain browser;
-    browser.Form_Activate();
-    control<QListWidget>(browser, "lstUserDataDir")->setCurrentRow(0);  // (UserData)
-    ThumbnailGrid* grid = control<ThumbnailGrid>(browser, "picThumbs");
-    QTest::mouseClick(grid, Qt::LeftButton, {}, grid->canvasOrigin() + QPoint(10, 10));
-    ASSERT_EQ(control<QLineEdit>(browser, "txtSimName")->text(), "user00000 - Ada Demo");
+    const auto browser = build::main_window(game_.str(), "");
+    control<QListWidget>(*browser, "lstUserDataDir")->setCurrentRow(0);  // (UserData)
+    build::click_at(control<ThumbnailGrid>(*browser, "picThumbs"), {10, 10});
+    ASSERT_EQ(control<QLineEdit>(*browser, "txtSimName")->text(), "user00000 - Ada Demo");
     boxes_.boxes.clear();
     openers().select_head = frmSelectHead::select_head;
 
@@ -143,8 +138,7 @@ TEST_F(EditSimWindow, AnEditFromTheMainWindowWritesWhatTheCoreSaveWritesKeepsABa
             ASSERT_EQ(eliot.size(), 1);
             const QPoint on_eliot = models->visualItemRect(eliot[0]).center();
             QTest::mouseClick(models->viewport(), Qt::LeftButton, {}, on_eliot);
-            ThumbnailGrid* skins = control<ThumbnailGrid>(selector, "picThumbs");
-            QTest::mouseClick(skins, Qt::LeftButton, {}, skins->canvasOrigin() + QPoint(10, 10));
+            build::click_at(control<ThumbnailGrid>(selector, "picThumbs"), {10, 10});
             click(selector, "cmdSelect");
         });
         click(editor, "cmdHead");
@@ -155,10 +149,10 @@ TEST_F(EditSimWindow, AnEditFromTheMainWindowWritesWhatTheCoreSaveWritesKeepsABa
         click(editor, "cmdSave");
         EXPECT_FALSE(editor.isVisible());
     });
-    click(browser, "cmdSelect");
+    click(*browser, "cmdSelect");
     ASSERT_TRUE(edited);
     // Back in the main window, the sim's cell shows the name it was saved with.
-    EXPECT_EQ(control<QLabel>(browser, "lblSimName0")->text(), QString::fromUtf8("Zo\xC3\xAB Demo"));
+    EXPECT_EQ(control<QLabel>(*browser, "lblSimName0")->text(), QString::fromUtf8("Zo\xC3\xAB Demo"));
 
     EXPECT_EQ(boxes_.titles(), (std::vector<std::string>{"Confirm Action", "Success"}));
 

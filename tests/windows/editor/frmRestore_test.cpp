@@ -54,24 +54,21 @@ TEST(RestoreWindow, TheMenuRestoresTheSelectedSimAndThePageShowsIt) {
     build::BoxRecorder recorder;
     const std::vector<BoxMessage>& boxes = recorder.boxes;
     openers().restore_from_backup = show_frmRestore;
-    save_setting(kAppFacewright, kKeySimsLocation, game.str());
-    save_setting(kAppVestrel, kKeyLastNeighborhood, "");
     app_state() = AppState{};
-    frmMain browser;
-    browser.Form_Activate();
-    control<QListWidget>(browser, "lstUserDataDir")->setCurrentRow(0);
-    QLabel* first_name = control<QLabel>(browser, "lblSimName0");
+    const auto browser = build::main_window(game.str(), "");
+    control<QListWidget>(*browser, "lstUserDataDir")->setCurrentRow(0);
+    QLabel* first_name = control<QLabel>(*browser, "lblSimName0");
     ASSERT_EQ(first_name->text(), "Rob");
-    ThumbnailGrid* grid = control<ThumbnailGrid>(browser, "picThumbs");
-    QAction* menu = control<QAction>(browser, "smenuRestore");
+    ThumbnailGrid* grid = control<ThumbnailGrid>(*browser, "picThumbs");
+    QAction* menu = control<QAction>(*browser, "smenuRestore");
 
-    QTest::mouseClick(grid, Qt::LeftButton, {}, grid->canvasOrigin() + QPoint(80, 10));  // Ann
+    build::click_at(grid, {80, 10});  // Ann
     menu->trigger();
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_TRUE(boxes[0].text.starts_with("There are no backups of Ann (User00002.iff in UserData)."))
         << boxes[0].text;
 
-    QTest::mouseClick(grid, Qt::LeftButton, {}, grid->canvasOrigin() + QPoint(10, 10));  // Rob
+    build::click_at(grid, {10, 10});  // Rob
     bool shown = false;
     build::while_modal<frmRestore>([&](frmRestore& dialog) {
         shown = true;
@@ -84,9 +81,9 @@ TEST(RestoreWindow, TheMenuRestoresTheSelectedSimAndThePageShowsIt) {
         EXPECT_TRUE(shows(control<PictureBox>(dialog, "picWebImage"), build::face_bmp(7)));
         build::click(dialog, "cmdRestore");
     });
-    browser.setWindowTitle("elsewhere");  // the activation, as the dialog closes, sets the caption
+    browser->setWindowTitle("elsewhere");  // the activation, as the dialog closes, sets the caption
     menu->trigger();
-    EXPECT_NE(browser.windowTitle(), "elsewhere");
+    EXPECT_NE(browser->windowTitle(), "elsewhere");
     openers().restore_from_backup = {};
     ASSERT_TRUE(shown);
 
@@ -98,7 +95,7 @@ TEST(RestoreWindow, TheMenuRestoresTheSelectedSimAndThePageShowsIt) {
     EXPECT_EQ(boxes[2].text, "Bob has been restored from the backup of 2026-12-06 12:01.");
     EXPECT_EQ(read_file(path), build::sim_file(bob));
     EXPECT_EQ(first_name->text(), "Bob");
-    EXPECT_TRUE(shows(control<PictureBox>(browser, "picSim"), build::face_bmp(7)));
+    EXPECT_TRUE(shows(control<PictureBox>(*browser, "picSim"), build::face_bmp(7)));
 }
 
 }  // namespace

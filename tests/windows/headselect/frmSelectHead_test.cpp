@@ -92,9 +92,6 @@ protected:
     static ThumbnailGrid* grid(const frmSelectHead& window) {
         return control<ThumbnailGrid>(window, "picThumbs");
     }
-    static void click_grid(const frmSelectHead& window, int x, int y) {
-        QTest::mouseClick(grid(window), Qt::LeftButton, {}, grid(window)->canvasOrigin() + QPoint(x, y));
-    }
     static std::string text(const frmSelectHead& window, const char* box) {
         return from_qt(build::text(window, box));
     }
@@ -141,7 +138,7 @@ TEST_F(SelectHeadWindow, PagesOf49SkinsScaledInto64PixelCells) {
     EXPECT_EQ(cell_pixel(*window, 0, {2, 2}), solid(1));
     EXPECT_EQ(cell_pixel(*window, 48, {65, 65}), solid(49));
     EXPECT_EQ(cell_pixel(*window, 48, {66, 66}), grid(*window)->background().rgb());
-    click_grid(*window, 70, 140);
+    build::click_at(grid(*window), {70, 140});
     EXPECT_EQ(grid(*window)->selectedCell(), 15);
     EXPECT_EQ(text(*window, "txtSkinName"), "C005MAlgt_s16");
 
@@ -176,7 +173,7 @@ TEST_F(SelectHeadWindow, HeadPreviewsAreLaidOverWhenCheckedAndTheSettingFollowsE
     // The large preview shows whatever the box says.
     EXPECT_EQ(control<PictureBox>(*window, "picSkin")->canvas().pixel(160, 0), kPreview2);
     // A skin without a large preview does not keep the previous one's.
-    click_grid(*window, 70, 0);
+    build::click_at(grid(*window), {70, 0});
     EXPECT_NE(control<PictureBox>(*window, "picSkin")->canvas().pixel(160, 0), kPreview2);
 
     click(*window, "chkPreview");
