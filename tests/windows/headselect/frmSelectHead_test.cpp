@@ -106,10 +106,12 @@ protected:
 
 // On the demo game: the models of the sim's age, gender and tone, none chosen; a skin that cannot
 // be loaded is named in one box and left out, and the model stays picked, so Select hands back the
-// skin shown.
-TEST_F(SelectHeadWindow, ListsTheModelsAndLeavesOutASkinThatCannotBeLoaded) {
+// skin shown. The turning head wears the skin under the pointer, else the selected one; its box is
+// a setting.
+TEST_F(SelectHeadWindow, ListsTheModelsLeavesOutABadSkinAndTheTurningHeadWearsTheSkinShown) {
     build::write_demo_game(game_.str());
     msGetHeadModelLists(game_.str());
+    save_setting(kAppFacewright, kKey3DHead, "");
     const auto girls = open("fcdrk");
     EXPECT_EQ(model_lines(*girls), (Lines{"C001FC_FAY", "C100FC_PIP"}));
     EXPECT_TRUE(control<QListWidget>(*girls, "lstModels")->selectedItems().isEmpty());
@@ -123,6 +125,26 @@ TEST_F(SelectHeadWindow, ListsTheModelsAndLeavesOutASkinThatCannotBeLoaded) {
     click(*window, "cmdSelect");
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(window->SelectedSkin(), "C001MA_DYLAN,C001MAmed_dylan");
+
+    const auto turning = open("malgt");
+    auto* view = control<HeadView>(*turning, "picHead3D");
+    auto* shown = control<QCheckBox>(*turning, "chk3DHead");
+    EXPECT_TRUE(shown->isChecked());
+    click_model(*turning, "C001MA_DYLAN");
+    EXPECT_EQ(view->model(), "C001MA_DYLAN");
+    EXPECT_EQ(view->skin(), "C001MAlgt_dylan");
+    EXPECT_TRUE(view->turning());
+
+    QTest::mouseMove(grid(*turning), grid(*turning)->canvasOrigin() + QPoint(68 + 30, 30));
+    EXPECT_EQ(view->skin(), "C001MAlgt_dylan2");
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(grid(*turning), &leave);
+    EXPECT_EQ(view->skin(), "C001MAlgt_dylan");
+
+    shown->click();
+    EXPECT_FALSE(view->isVisible());
+    EXPECT_EQ(get_setting(kAppFacewright, kKey3DHead), "0");
+    EXPECT_FALSE(control<QCheckBox>(*open("malgt"), "chk3DHead")->isChecked());
 }
 
 // Pages of 49 skins, each scaled into the (2,2)-(65,65) square of its 68-pixel cell, the rims
@@ -212,32 +234,6 @@ TEST_F(SelectHeadWindow, SelectHandsBackModelCommaSkinAndCancelOrTheCloseBoxNoth
         EXPECT_FALSE(window->isVisible());
         EXPECT_EQ(window->SelectedSkin(), std::nullopt) << by_cancel;
     }
-}
-
-// The turning head wears the skin under the pointer, else the selected one; its box is a setting.
-TEST_F(SelectHeadWindow, TheTurningHeadWearsTheSkinUnderThePointerAndItsBoxIsStored) {
-    build::write_demo_game(game_.str());
-    msGetHeadModelLists(game_.str());
-    save_setting(kAppFacewright, kKey3DHead, "");
-    const auto window = open("malgt");
-    auto* view = control<HeadView>(*window, "picHead3D");
-    auto* shown = control<QCheckBox>(*window, "chk3DHead");
-    EXPECT_TRUE(shown->isChecked());
-    click_model(*window, "C001MA_DYLAN");
-    EXPECT_EQ(view->model(), "C001MA_DYLAN");
-    EXPECT_EQ(view->skin(), "C001MAlgt_dylan");
-    EXPECT_TRUE(view->turning());
-
-    QTest::mouseMove(grid(*window), grid(*window)->canvasOrigin() + QPoint(68 + 30, 30));
-    EXPECT_EQ(view->skin(), "C001MAlgt_dylan2");
-    QEvent leave(QEvent::Leave);
-    QCoreApplication::sendEvent(grid(*window), &leave);
-    EXPECT_EQ(view->skin(), "C001MAlgt_dylan");
-
-    shown->click();
-    EXPECT_FALSE(view->isVisible());
-    EXPECT_EQ(get_setting(kAppFacewright, kKey3DHead), "0");
-    EXPECT_FALSE(control<QCheckBox>(*open("malgt"), "chk3DHead")->isChecked());
 }
 
 }  // namespace
