@@ -322,10 +322,12 @@ TEST_F(FrmMainTest, TheKeyboardAndTheButtonsWalkThePagesAndOpenTheSim) {
 }
 
 // Edit This Sim and a double click refuse a pet with its box, and hand a person to the editor with
-// the backup mark as it stands.
-TEST_F(FrmMainTest, EditThisSimRefusesOrHandsOverTheFile) {
+// the backup mark as it stands; the mark follows the stored number and is stored at each toggle.
+// The export says it is done; the extraction is asked first; Exit asks, and No keeps the window.
+TEST_F(FrmMainTest, EditThisSimAndTheMenusRefuseHandOverStoreAskAndReport) {
     write_sim("UserData", 1, build::pet_spec("Rex", true));
     write_sim("UserData", 2, shape(2));
+    save_setting(kAppFacewright, kKeyBackupSavedFile, "0");
     open(game.str());
     press("cmdSelect");
     EXPECT_EQ(
@@ -335,24 +337,17 @@ TEST_F(FrmMainTest, EditThisSimRefusesOrHandsOverTheFile) {
     click_cell_at({68 + 5, 5});  // a double click's first press selects the cell
     QTest::mouseDClick(grid(), Qt::LeftButton, {}, grid()->canvasOrigin() + QPoint(68 + 5, 5));
     EXPECT_EQ(edited, std::vector<std::string>{game.str() + "\\UserData\\characters\\" + file_name(2)});
-    EXPECT_TRUE(edited_with_backup);
-}
-
-// The menus: the backup mark follows the stored number and is stored at each toggle; the export
-// says it is done; the extraction asked first; Exit asks, and No keeps the window.
-TEST_F(FrmMainTest, MenusStoreAskAndReport) {
-    write_sims("UserData", 1);
-    save_setting(kAppFacewright, kKeyBackupSavedFile, "0");
-    open(game.str());
+    EXPECT_FALSE(edited_with_backup);
     QAction* backup = find<QAction>("smenuBackup");
     EXPECT_FALSE(backup->isChecked());
-    for (const char* stored : {"1", "0"}) {
-        backup->trigger();
-        EXPECT_EQ(get_setting(kAppFacewright, kKeyBackupSavedFile), stored);
-    }
+    backup->trigger();
+    EXPECT_EQ(get_setting(kAppFacewright, kKeyBackupSavedFile), "1");
     press("cmdSelect");
-    EXPECT_FALSE(edited_with_backup);
+    EXPECT_TRUE(edited_with_backup);
+    backup->trigger();
+    EXPECT_EQ(get_setting(kAppFacewright, kKeyBackupSavedFile), "0");
 
+    boxes.clear();
     trigger("smenuExport");
     EXPECT_EQ(recorder.titles(), std::vector<std::string>{"Export Complete"});
     boxes.clear();
