@@ -52,18 +52,38 @@ protected:
     decltype(WindowOpeners::browse_folder) saved_browse_;
 };
 
-TEST_F(FrmSetPathTest, UseOrFindFillTheLocationAndOkStoresIt) {
+// Use with the registry's failure and OK on a folder without the game each show their box and
+// leave the dialog open; Cancel then closes it with everything as it was. With the game in the
+// registry, Find (unless the browser is cancelled) and Use fill the location, and OK stores it.
+TEST_F(FrmSetPathTest, RefusalsAndCancelChangeNothingUseOrFindFillTheLocationAndOkStoresIt) {
+    frmSetPath refused;  // no registry in the prefix: "ERROR"
+    refused.show();
+    EXPECT_EQ(text(refused, "txtRegistry"), "ERROR");
+    click(refused, "cmdUseReg");
+    chosen_ = game_.str() + "/nowhere";
+    click(refused, "cmdFindPath");
+    click(refused, "cmdOK");
+    EXPECT_EQ(boxes_.titles(), (std::vector<std::string>{"Path Invalid", "Selected Location Invalid"}));
+    EXPECT_TRUE(refused.isVisible());
+    EXPECT_EQ(text(refused, "txtLocation"), q(*chosen_));
+    click(refused, "cmdCancel");
+    EXPECT_FALSE(refused.isVisible());
+    EXPECT_EQ(refused.result(), QDialog::Rejected);
+    expect_unchanged();
+
     build::write_wine_registry(prefix_.path(), game_.str());
+    boxes_.boxes.clear();
     frmSetPath dialog;
     dialog.show();
     EXPECT_EQ(text(dialog, "txtRegistry"), q(game_.str()));
     EXPECT_EQ(text(dialog, "txtLocation"), "D:\\Stored");
+    chosen_.reset();
     click(dialog, "cmdFindPath");  // the browser cancelled
     EXPECT_EQ(text(dialog, "txtLocation"), "D:\\Stored");
     chosen_ = "D:\\Chosen";
     click(dialog, "cmdFindPath");
     EXPECT_EQ(text(dialog, "txtLocation"), "D:\\Chosen");
-    EXPECT_EQ(titles_, (std::vector<std::string>(2, "Select the location of The Sims.")));
+    EXPECT_EQ(titles_, (std::vector<std::string>(3, "Select the location of The Sims.")));
     click(dialog, "cmdUseReg");
     EXPECT_EQ(text(dialog, "txtLocation"), q(game_.str()));
     expect_unchanged();
@@ -73,27 +93,6 @@ TEST_F(FrmSetPathTest, UseOrFindFillTheLocationAndOkStoresIt) {
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(get_setting(kAppFacewright, kKeySimsLocation), game_.str());
     EXPECT_EQ(app_state().game_path, game_.str());
-}
-
-// Use with the registry's failure and OK on a folder without the game each show their box and
-// leave the dialog open; Cancel then closes it with everything as it was.
-TEST_F(FrmSetPathTest, RefusalsKeepTheDialogOpenAndCancelChangesNothing) {
-    frmSetPath dialog;  // no registry in the prefix: "ERROR"
-    dialog.show();
-    EXPECT_EQ(text(dialog, "txtRegistry"), "ERROR");
-    click(dialog, "cmdUseReg");
-    chosen_ = game_.str() + "/nowhere";
-    click(dialog, "cmdFindPath");
-    click(dialog, "cmdOK");
-    ASSERT_EQ(boxes_.boxes.size(), 2u);
-    EXPECT_EQ(boxes_.boxes[0].title, "Path Invalid");
-    EXPECT_EQ(boxes_.boxes[1].title, "Selected Location Invalid");
-    EXPECT_TRUE(dialog.isVisible());
-    EXPECT_EQ(text(dialog, "txtLocation"), q(*chosen_));
-    click(dialog, "cmdCancel");
-    EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(dialog.result(), QDialog::Rejected);
-    expect_unchanged();
 }
 
 }  // namespace
