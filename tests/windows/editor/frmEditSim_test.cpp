@@ -6,13 +6,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QStyle>
 #include <QTest>
-#include <QTimer>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -33,7 +31,6 @@
 #include "demo/demo_game.hpp"
 #include "support/temp_dir.hpp"
 #include "support/window_driver.hpp"
-#include "windows/browser/frmMain.hpp"
 #include "windows/headselect/frmSelectHead.hpp"
 #include "windows/widgets/head_view.hpp"
 #include "windows/widgets/msg_box.hpp"

@@ -5,7 +5,6 @@
 #include <QAction>
 #include <QLabel>
 #include <QListWidget>
-#include <QTest>
 #include <QTreeWidget>
 #include <filesystem>
 
@@ -14,11 +13,9 @@
 #include "core/editor/sim_save.hpp"
 #include "core/platform/game_files.hpp"
 #include "core/platform/game_paths.hpp"
-#include "core/platform/settings.hpp"
 #include "core/shell/app_state.hpp"
 #include "support/temp_dir.hpp"
 #include "support/window_driver.hpp"
-#include "windows/browser/frmMain.hpp"
 #include "windows/widgets/openers.hpp"
 #include "windows/widgets/picture_box.hpp"
 #include "windows/widgets/thumbnail_grid.hpp"

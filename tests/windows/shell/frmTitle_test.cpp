@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QPlainTextEdit>
 #include <QPointer>
-#include <QPushButton>
 #include <QTest>
 
 namespace fw {

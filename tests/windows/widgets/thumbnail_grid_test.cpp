@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QTest>
 
 inline void PrintTo(const QColor& colour, std::ostream* out) { *out << colour.name().toStdString(); }
 
