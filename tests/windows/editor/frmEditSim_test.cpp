@@ -69,11 +69,6 @@ protected:
     std::string sim(const std::string& neighbourhood, const std::string& file) const {
         return game_.str() + "\\" + neighbourhood + "\\Characters\\" + file;
     }
-    // The main window's click on the sim: its bitmaps dumped into the program folder.
-    void click_sim(const std::string& neighbourhood, const std::string& file) const {
-        ASSERT_TRUE(msDisplaySim(game_.str() + "\\" + neighbourhood + "\\Characters\\", neighbourhood, file)
-                        .loaded());
-    }
     std::unique_ptr<frmEditSim> open_editor(const std::string& path) {
         auto editor = std::make_unique<frmEditSim>();
         editor->set_load_user_file(path);
@@ -324,7 +319,9 @@ TEST_F(EditSimWindow, AFileTheEditorCannotShowIsRefusedAndNoEditorOpens) {
 // shows the head, marked as a preview; with the setting off the window goes back to its own width.
 TEST_F(EditSimWindow, TheHeadTurnsBesideTheOthersAndStandsInForAMissingPortrait) {
     save_setting(kAppFacewright, kKey3DHead, "1");
-    click_sim("UserData2", "User00006.iff");  // a sim without a web image
+    // The main window's click on a sim without a web image dumps its bitmaps.
+    ASSERT_TRUE(
+        msDisplaySim(game_.str() + "\\UserData2\\Characters\\", "UserData2", "User00006.iff").loaded());
     const auto editor = open_editor(sim("UserData2", "User00006.iff"));
     auto* view = control<HeadView>(*editor, "picHead3D");
     EXPECT_EQ(view->model(), "C004FA_Iris");
