@@ -102,6 +102,7 @@ TEST_F(EditSimWindow, AnEditFromTheMainWindowWritesWhatTheCoreSaveWritesKeepsABa
     const std::string path = sim("UserData", "User00001.iff");  // Ada Demo, adult male, light
     const std::string original = read_file(path);
     save_setting(kAppFacewright, kKeyBackupSavedFile, "1");
+    save_setting(kAppFacewright, kKey3DHead, "1");
     const auto browser = build::main_window(game_.str(), "");
     control<QListWidget>(*browser, "lstUserDataDir")->setCurrentRow(0);  // (UserData)
     build::click_at(control<ThumbnailGrid>(*browser, "picThumbs"), {10, 10});
@@ -138,6 +139,8 @@ TEST_F(EditSimWindow, AnEditFromTheMainWindowWritesWhatTheCoreSaveWritesKeepsABa
         EXPECT_EQ(control<QLineEdit>(editor, "txtModel")->text(), "C002MA_ELIOT");
         EXPECT_EQ(control<QLineEdit>(editor, "txtSkin")->text(), "C002MAdrk_eliot");
         EXPECT_TRUE(shows(control<PictureBox>(editor, "picHead"), skin_bmp("C002MAdrk_eliot")));
+        EXPECT_EQ(control<HeadView>(editor, "picHead3D")->skin(),
+                  "C002MAdrk_eliot");  // the head turning beside
         click(editor, "cmdSave");
         EXPECT_FALSE(editor.isVisible());
     });
@@ -315,8 +318,8 @@ TEST_F(EditSimWindow, AFileTheEditorCannotShowIsRefusedAndNoEditorOpens) {
               (std::vector<BoxMessage>{{"User IFF File Invalid.", kBoxCritical, "Load Terminated"}}));
 }
 
-// The sim's head turns beside the others and follows "Change"; a portrait the game has not drawn
-// shows the head, marked as a preview; with the setting off the window goes back to its own width.
+// The sim's head turns beside the others (the whole road sees it follow "Change"); a portrait the game has
+// not drawn shows the head, marked as a preview; with the setting off the window goes back to its own width.
 TEST_F(EditSimWindow, TheHeadTurnsBesideTheOthersAndStandsInForAMissingPortrait) {
     save_setting(kAppFacewright, kKey3DHead, "1");
     // The main window's click on a sim without a web image dumps its bitmaps.
@@ -331,13 +334,6 @@ TEST_F(EditSimWindow, TheHeadTurnsBesideTheOthersAndStandsInForAMissingPortrait)
     EXPECT_NE(web->canvas(), control<PictureBox>(*editor, "picWebNotFound")->canvas());
     EXPECT_FALSE(web->toolTip().isEmpty());
     EXPECT_TRUE(control<PictureBox>(*editor, "picFaces")->toolTip().isEmpty());  // its own picture
-
-    openers().select_head = [](QWidget*, const std::string&) {
-        return std::optional<std::string>("C001FA_Ava,C001FAlgt_ava");
-    };
-    click(*editor, "cmdHead");
-    EXPECT_EQ(view->model(), "C001FA_Ava");
-    EXPECT_EQ(view->skin(), "C001FAlgt_ava");
 
     const int wide = editor->width();
     save_setting(kAppFacewright, kKey3DHead, "0");
