@@ -16,6 +16,7 @@
 #include "core/shell/app_state.hpp"
 #include "support/temp_dir.hpp"
 #include "support/window_driver.hpp"
+#include "windows/widgets/head_view.hpp"
 #include "windows/widgets/openers.hpp"
 #include "windows/widgets/picture_box.hpp"
 #include "windows/widgets/thumbnail_grid.hpp"
@@ -74,6 +75,8 @@ TEST(RestoreWindow, TheMenuRestoresTheSelectedSimAndThePageShowsIt) {
         EXPECT_EQ(list->topLevelItem(0)->text(1), QString::fromUtf8("Robert \u2192 Rob"));
         list->setCurrentItem(list->topLevelItem(1));
         EXPECT_EQ(control<QLabel>(dialog, "lblName")->text(), "Bob");
+        EXPECT_EQ(control<HeadView>(dialog, "picHead3D")->skin(),
+                  "c001malgt_test");  // the backup's head turns
         // The oldest backup still keeps the portraits the first save dropped.
         EXPECT_TRUE(shows(control<PictureBox>(dialog, "picWebImage"), build::face_bmp(7)));
         build::click(dialog, "cmdRestore");
