@@ -17,14 +17,8 @@ fw::IFFFile read(const std::string& bytes) {
 }
 
 TEST(CharacterFile, ValidOnlyWithBothListsAndAUserObject) {
-    struct Case {
-        const char* what;
-        uint16_t str_flags;
-        uint16_t ctss_id;
-        std::string objd_label;
-        bool valid;
-    };
-    const Case cases[] = {
+    // What, the flags of STR# 200, the ID of the CTSS, the object's label, valid.
+    const std::tuple<const char*, uint16_t, uint16_t, std::string, bool> cases[] = {
         {"a sim", 0x0010, 2000, "user00000 - Bob", true},
         {"label User1234", 0x0010, 2000, "User1234", true},
         {"label USERx", 0x0010, 2000, "USERx", true},
@@ -34,12 +28,12 @@ TEST(CharacterFile, ValidOnlyWithBothListsAndAUserObject) {
         {"STR# 200 without flags", 0x0000, 2000, "user1", false},
         {"no CTSS 2000", 0x0010, 2001, "user1", false},
     };
-    for (const Case& c : cases) {
+    for (const auto& [what, str_flags, ctss_id, objd_label, valid] : cases) {
         IffBuilder b;
-        b.chunk("STR#", 200, "", "", c.str_flags)
-            .chunk("CTSS", c.ctss_id, "", "")
-            .chunk("OBJD", 1, c.objd_label, "");
-        EXPECT_EQ(fw::gfblnVerifyUserIFF(read(b.bytes())), c.valid) << c.what;
+        b.chunk("STR#", 200, "", "", str_flags)
+            .chunk("CTSS", ctss_id, "", "")
+            .chunk("OBJD", 1, objd_label, "");
+        EXPECT_EQ(fw::gfblnVerifyUserIFF(read(b.bytes())), valid) << what;
     }
     EXPECT_TRUE(fw::gfblnVerifyUserIFF(read(fw::build::sim_file(fw::build::SimSpec{}))));
 }

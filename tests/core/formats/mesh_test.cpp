@@ -61,13 +61,8 @@ TEST(Mesh, TextGivesTheTypedValuesAndTheBinaryTwinGivesTheSame) {
 }
 
 TEST(Mesh, MalformedTextIsRefusedWithAnErrorSayingWhere) {
-    struct Case {
-        const char* what;
-        std::string bytes;
-        std::string error;
-    };
     const std::string whole = typed_skn();
-    const std::vector<Case> cases = {
+    const std::vector<std::tuple<const char*, std::string, std::string>> cases = {
         {"cut short", whole.substr(0, whole.rfind("0 1 0.25")),
          "Error 62 - Input past end of file (vertices)"},
         {"face past the textured vertices", typed_skn("0 1 3"),
@@ -86,7 +81,8 @@ TEST(Mesh, MalformedTextIsRefusedWithAnErrorSayingWhere) {
         {"negative count", typed_skn("0 1 2", "-4"),
          "Error 5 - Invalid procedure call or argument (vertices: a count of -4)"},
     };
-    for (const Case& c : cases) EXPECT_EQ(error_of([&] { fw::parse_skn(c.bytes); }), c.error) << c.what;
+    for (const auto& [what, bytes, error] : cases)
+        EXPECT_EQ(error_of([&] { fw::parse_skn(bytes); }), error) << what;
 
     std::string wrong_bone = whole;
     wrong_bone.replace(wrong_bone.find("0 0 3 0 1"), 9, "1 0 3 0 1");
@@ -97,11 +93,8 @@ TEST(Mesh, MalformedTextIsRefusedWithAnErrorSayingWhere) {
 TEST(Mesh, EveryCutOfABinaryMeshAndEveryLyingCountFailsCleanly) {
     const std::string bmf = fw::build::bmf_bytes(fw::parse_skn(typed_skn()));
     for (size_t cut = 0; cut < bmf.size(); ++cut) {
-        EXPECT_EQ(error_of([&] {
-                      fw::parse_bmf(bmf.substr(0, cut));
-                  }).rfind("Error 62 - Input past end of file", 0),
-                  0u)
-            << cut;
+        const std::string error = error_of([&] { fw::parse_bmf(bmf.substr(0, cut)); });
+        EXPECT_EQ(error.rfind("Error 62 - Input past end of file", 0), 0u) << cut << ": " << error;
     }
     // A count of 0x7FFFFFFF faces right after the bone names: refused before anything is made.
     const size_t faces_at = 1 + 19 + 1 + 1 + 4 + 1 + 4;

@@ -19,10 +19,8 @@ TEST(ResourceMap, NamesKeepTheirTerminatorAndPadByteAsRead) {
     // region starts at an even offset; the builder pads exactly when the rule asks for it.
     IffBuilder b;
     b.chunk("STR#", 200, "abc", "").chunk("STR#", 201, "abcd", "");
-    MapOptions options;
-    options.pad_byte = '\x7E';  // real files hold any value there
-    options.size_field = 0;     // and a map size field that says nothing
-    b.map(options);
+    // Real files hold any value in the pad byte, and a map size field that says nothing.
+    b.map({.pad_byte = '\x7E', .size_field = 0});
     fw::IFFFile file;
     ASSERT_EQ(fw::read_iff_checked_from_bytes(file, b.bytes()), "");
     ASSERT_EQ(file.map_types.size(), 1u);
@@ -63,17 +61,15 @@ TEST(ResourceMap, ALyingMapIsAFailureNotAnOverRead) {
         return bytes.replace(at, 4, fw::long_to_str_le(value));
     };
     const std::string past_end = "Error 62 - Input past end of file (RSMP)";
-    const struct {
-        const char* what;
-        std::string bytes;
-        std::string error;
-    } cases[] = {{"1000 entries", map_with_entries(1000), ""},
-                 {"1001 entries", map_with_entries(1001), "RSMP UNREADABLE (RSMP)"},
-                 {"name past the end", good.substr(0, good.size() - 3), past_end},
-                 {"group count", with(map_start + 92, 0x40000000), past_end},
-                 {"entry count below the limit", with(map_start + 100, 999), past_end}};
+    const std::tuple<const char*, std::string, std::string> cases[] = {
+        {"1000 entries", map_with_entries(1000), ""},
+        {"1001 entries", map_with_entries(1001), "RSMP UNREADABLE (RSMP)"},
+        {"name past the end", good.substr(0, good.size() - 3), past_end},
+        {"group count", with(map_start + 92, 0x40000000), past_end},
+        {"entry count below the limit", with(map_start + 100, 999), past_end}};
     fw::IFFFile file;
-    for (const auto& c : cases) EXPECT_EQ(fw::read_iff_checked_from_bytes(file, c.bytes), c.error) << c.what;
+    for (const auto& [what, bytes, error] : cases)
+        EXPECT_EQ(fw::read_iff_checked_from_bytes(file, bytes), error) << what;
 
     // The trapping reader logs the map reader's own phase.
     fw::build::TempDir dir;

@@ -82,28 +82,21 @@ TEST(StringList, TheFirstMatchingChunkIsReadAndEveryOneWritten) {
 }
 
 TEST(StringList, BrokenListsReachTheTrapInsteadOfBeingMisread) {
-    struct Case {
-        const char* what;
-        std::string data;
-    };
     std::string many = fw::build::str_list_data(std::vector<std::string>{});
     many[2] = '\x00';
     many[3] = '\x80';  // 32768 entries
-    const Case cases[] = {
-        {"value runs off the end", std::string("\xFD\xFF\x01\x00\x01"
-                                               "abc",
-                                               8)},
-        {"second text runs off the end", std::string("\xFD\xFF\x01\x00\x01"
-                                                     "abc\0def",
-                                                     12)},
+    const std::string one_entry("\xFD\xFF\x01\x00\x01", 5);
+    const std::pair<const char*, std::string> cases[] = {
+        {"value runs off the end", one_entry + "abc"},
+        {"second text runs off the end", one_entry + std::string("abc\0def", 7)},
         {"count larger than the data", std::string("\xFD\xFF\x09\x00\x01\0\0", 7)},
         {"count above 32767", many + std::string(200000, '\0')},
         {"no count", std::string("\xFD", 1)},
     };
-    for (const Case& c : cases) {
-        fw::IFFFile file = file_with(c.data);
+    for (const auto& [what, data] : cases) {
+        fw::IFFFile file = file_with(data);
         fw::STRList list;
-        EXPECT_THROW(fw::gsReadSTRSegment(file, list, kAppearance, false), fw::TrapRaised) << c.what;
+        EXPECT_THROW(fw::gsReadSTRSegment(file, list, kAppearance, false), fw::TrapRaised) << what;
         EXPECT_EQ(fw::error_context().procedure, "gsReadSTRSegment");
         EXPECT_EQ(fw::error_context().location, 0);
     }

@@ -32,20 +32,16 @@ TEST(KeyValues, ReadsSteamsFilesAsSteamWritesThem) {
 }
 
 TEST(KeyValues, RefusesWhatIsNotWellFormedAndSaysWhere) {
-    const struct {
-        const char* what;
-        std::string text;
-        std::string error;
-    } cases[] = {
+    const std::tuple<const char*, std::string, std::string> cases[] = {
         {"open quote", "\"a\" \"b", "a quoted text is not closed (line 1)"},
         {"open block", "\"a\"\n{\n\"b\" \"c\"\n", "a block is not closed (line 4)"},
         {"stray close", "\"a\" \"b\"\n}", "\"}\" without its \"{\" (line 2)"},
         {"key alone", "\"a\" { \"b\" }", "the key \"b\" has no value (line 1)"},
     };
-    for (const auto& c : cases) {
+    for (const auto& [what, text, expected] : cases) {
         std::string error;
-        EXPECT_FALSE(parse_key_values(c.text, &error)) << c.what;
-        EXPECT_EQ(error, c.error) << c.what;
+        EXPECT_FALSE(parse_key_values(text, &error)) << what;
+        EXPECT_EQ(error, expected) << what;
     }
     // Nesting is refused past its limit, not by running out of stack.
     auto nested = [](int depth) {

@@ -35,12 +35,7 @@ TEST_F(RegistryTest, ReadsInstallPathFromEitherKeyOrAnswersError) {
     const std::string twin = "[Software\\\\Wow6432Node\\\\Maxis\\\\The Sims] 1\n";
     const std::string fits(254, 'a');  // with its NUL, the 255 bytes the buffer holds
     const std::string too_long = key + "\"InstallPath\"=\"" + fits + "b\"\n";
-    const struct {
-        const char* what;
-        std::string body;
-        bool win64;
-        std::string path;
-    } cases[] = {
+    const std::tuple<const char*, std::string, bool, std::string> cases[] = {
         {"plain key among others",
          "[Software\\\\Maxis\\\\The Sims 2] 1\n\"InstallPath\"=\"D:\\\\Other\"\n\n" + key +
              "#time=1d7a0b0c0d0e0f0\n\"Language\"=dword:00000409\n\"InstallPath\"=\"C:\\\\Program "
@@ -67,9 +62,9 @@ TEST_F(RegistryTest, ReadsInstallPathFromEitherKeyOrAnswersError) {
         {"hex(2)", key + "\"InstallPath\"=hex(2):43,00,3a,00,\\\n  5c,00,53,00,00,00\n", false, "C:\\S"},
     };
     EXPECT_EQ(install_path(), "ERROR");  // no system.reg at all
-    for (const auto& c : cases) {
-        write_system_reg(c.body, c.win64);
-        EXPECT_EQ(install_path(), c.path) << c.what;
+    for (const auto& [what, body, win64, path] : cases) {
+        write_system_reg(body, win64);
+        EXPECT_EQ(install_path(), path) << what;
     }
     // Too long for the buffer: the size it would need comes back, and a larger buffer takes it.
     write_system_reg(too_long);
@@ -77,7 +72,7 @@ TEST_F(RegistryTest, ReadsInstallPathFromEitherKeyOrAnswersError) {
     EXPECT_EQ(size_, 256);
     EXPECT_EQ(install_path(300), fits + "b");
 
-    write_system_reg(cases[0].body);
+    write_system_reg(std::get<1>(cases[0]));
     EXPECT_EQ(install_path(), "C:\\Program Files\\Maxis\\The Sims");
     EXPECT_EQ(size_, 32);  // the 31 characters and their NUL
 }

@@ -28,12 +28,7 @@ fw::ScenePart square(float z, const QImage& image, float u0 = 0, float u1 = 1) {
 }
 
 fw::RenderOptions flat(int size) {
-    fw::RenderOptions options;
-    options.size = size;
-    options.margin = 0;
-    options.filter = fw::TextureFilter::Nearest;
-    options.shading = false;
-    return options;
+    return {.size = size, .margin = 0, .filter = fw::TextureFilter::Nearest, .shading = false};
 }
 
 // A cube of side 2, one plain colour a face, each face a part of its own.
@@ -86,14 +81,11 @@ TEST(Rasterizer, CubeShowsTheFaceTurnedToTheViewerInsideItsMargin) {
         for (int x = 0; x < 100; ++x) {
             for (int y = 0; y < 100; ++y) {
                 const bool margin = x < 10 || x >= 90 || y < 10 || y >= 90;
-                if (margin) {
-                    ASSERT_EQ(picture.pixel(x, y), kBack) << yaw << ": " << x << "," << y;
-                }
+                if (margin) ASSERT_EQ(picture.pixel(x, y), kBack) << yaw << ": " << x << "," << y;
             }
         }
-        if (yaw == 45) {
-            EXPECT_NE(picture.pixel(10, 50), kBack) << "corner on corner the cube fills the width";
-        }
+        // Corner on corner the cube fills the width.
+        if (yaw == 45) EXPECT_NE(picture.pixel(10, 50), kBack);
     }
 }
 
