@@ -24,12 +24,8 @@ namespace {
 constexpr const char* kFileName = "User00001.iff";
 
 bool only_file_name_characters(const std::string& name) {
-    for (char c : name) {
-        const bool kept = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
-                          c == '-' || c == '_';
-        if (!kept) return false;
-    }
-    return true;
+    return name.find_first_not_of("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789-_") ==
+           std::string::npos;
 }
 
 }  // namespace

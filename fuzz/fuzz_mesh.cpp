@@ -19,9 +19,8 @@ void check(std::string_view bytes, bool text) {
     }
     if (mesh.vertices.size() != mesh.uvs.size() + mesh.blends.size()) __builtin_trap();
     for (const auto& face : mesh.faces) {
-        for (uint32_t i : face) {
-            if (i >= mesh.uvs.size()) __builtin_trap();
-        }
+        if (face[0] >= mesh.uvs.size() || face[1] >= mesh.uvs.size() || face[2] >= mesh.uvs.size())
+            __builtin_trap();
     }
 }
 

@@ -38,11 +38,8 @@ void iff_seeds(const fs::path& dir) {
     write_seed(dir, "sim_with_map", whole);
     write_seed(dir, "truncated", whole.substr(0, whole.size() * 2 / 3));
     // A map in the middle, names ended by byte 163 and an odd pad, a stale size, a stray byte.
-    MapOptions odd;
-    odd.name_end = NameEnd::Byte163;
-    odd.after_chunk = 1;
-    odd.pad_byte = '\xAA';
-    odd.size_field = 12345;
+    const MapOptions odd{
+        .after_chunk = 1, .name_end = NameEnd::Byte163, .pad_byte = '\xAA', .size_field = 12345};
     IffBuilder b;
     b.chunk("STR#", 200, "bodystring", str_list_data(std::vector<std::string>{"adult", "B003"}, "\x20\x21"));
     b.chunk("CTSS", 2000, "", str_list_data(std::vector<std::string>{"Ren\xE9", "A sim."}));

@@ -10,9 +10,14 @@ namespace {
 
 fw::ErrorContext sample() { return {"frmMain", "msGetUserDataDirs", 0, 76, "Path not found"}; }
 
-TEST(ErrorTrap, LogLayout) {
+// The log goes to a program folder of the test's own.
+class ErrorTrap : public testing::Test {
+protected:
     fw::build::TempDir home;
-    fw::build::ScopedEnv env("FACEWRIGHT_HOME", home.str());
+    fw::build::ScopedEnv env{"FACEWRIGHT_HOME", home.str()};
+};
+
+TEST_F(ErrorTrap, LogLayout) {
     const std::string expected_report =
         "Error: 76\r\nPath not found\r\n\r\nModule: frmMain\r\nProcedure: msGetUserDataDirs\r\nLocation: "
         "0\r\n\r\n"
@@ -32,9 +37,7 @@ TEST(ErrorTrap, LogLayout) {
 
 // A failure the program goes on from is logged in the trap's layout, closing with what was
 // skipped; the first of a run replaces the old log, the next go below it.
-TEST(ErrorTrap, SurvivedFailuresAreLoggedWithoutEnding) {
-    fw::build::TempDir home;
-    fw::build::ScopedEnv env("FACEWRIGHT_HOME", home.str());
+TEST_F(ErrorTrap, SurvivedFailuresAreLoggedWithoutEnding) {
     home.write("errorlog.txt", std::string(5000, 'o'));
     fw::log_and_go_on("modFARsupport", "gsReadFARdir", 0, fw::Failure(fw::ErrorKind::InputPastEndOfFile),
                       "A.");
@@ -46,9 +49,7 @@ TEST(ErrorTrap, SurvivedFailuresAreLoggedWithoutEnding) {
                   "frmEditSim\r\nProcedure: msMakeUserBackup\r\nLocation: 3000\r\n\r\nB.\r\n");
 }
 
-TEST(ErrorTrap, GuardRecordsTheInnermostProcedureAndItsCheckpoint) {
-    fw::build::TempDir home;
-    fw::build::ScopedEnv env("FACEWRIGHT_HOME", home.str());
+TEST_F(ErrorTrap, GuardRecordsTheInnermostProcedureAndItsCheckpoint) {
     auto inner = [] {
         fw::guarded("modIFFsupport", "gsReadIFF", [](int32_t& location) {
             location = fw::checkpoint::start;
@@ -73,11 +74,10 @@ TEST(ErrorTrap, GuardRecordsTheInnermostProcedureAndItsCheckpoint) {
     EXPECT_EQ(fw::error_context().text, "Out of memory");
 }
 
-TEST(ErrorTrap, ReportReachesTheUserEvenWhenTheLogCannotBeWritten) {
-    fw::build::TempDir home;
-    fw::build::ScopedEnv env("FACEWRIGHT_HOME", (home.path() / "errorlog.txt").string());
-    std::filesystem::create_directories(home.path() / "errorlog.txt" /
-                                        "errorlog.txt");  // a folder where the log goes
+TEST_F(ErrorTrap, ReportReachesTheUserEvenWhenTheLogCannotBeWritten) {
+    fw::build::ScopedEnv inner("FACEWRIGHT_HOME", (home.path() / "errorlog.txt").string());
+    // A folder where the log goes.
+    std::filesystem::create_directories(home.path() / "errorlog.txt" / "errorlog.txt");
     std::string shown;
     fw::install_report_and_end([&](const std::string& report) {
         shown = report;

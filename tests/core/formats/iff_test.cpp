@@ -25,33 +25,33 @@ IffBuilder three_chunks(bool bitmap = true) {
     return b;
 }
 
+// One empty chunk whose size field says `size`.
+std::string sized_chunk(uint32_t size) {
+    return IffBuilder().chunk(ChunkSpec{"ABCD", 1, 0x10, "", "", size}).bytes();
+}
+
 std::string read_checked(const std::string& bytes, fw::IFFFile& file) {
     return fw::read_iff_checked_from_bytes(file, bytes);
 }
 
 // A bitmap between two chunks and the map after the first: both left out, the rest in order.
 TEST(IffRead, WritingBackDiffersOnlyByBitmapsMapAndMapOffset) {
-    IffBuilder with_map = three_chunks();
-    with_map.map(fw::build::MapOptions{1});
-    const IffBuilder expected = three_chunks(false);
+    const std::string expected = three_chunks(false).bytes();
     fw::IFFFile file;
-    ASSERT_EQ(read_checked(with_map.bytes(), file), "");
+    ASSERT_EQ(read_checked(three_chunks().map({.after_chunk = 1}).bytes(), file), "");
     EXPECT_TRUE(file.has_map);
-    EXPECT_EQ(file.chunk(1).label, fw::build::label64(std::string("user1 - Zo\xEB\0junk", 17)));
-    EXPECT_EQ(fw::iff_bytes_without_bitmaps(file), expected.bytes());
+    EXPECT_EQ(fw::iff_bytes_without_bitmaps(file), expected);
 
     // Writing replaces a longer file's contents whole.
     fw::build::TempDir dir;
     dir.write("long.iff", std::string(10000, 'x'));
     fw::gsWriteIFF_NoBMPs(file, dir.str() + "/long.iff");
-    EXPECT_EQ(dir.read("long.iff"), expected.bytes());
+    EXPECT_EQ(dir.read("long.iff"), expected);
 }
 
 TEST(IffRead, MapAnywhereIsSetAsideAndTheChunkAfterItKeepsItsPosition) {
     for (size_t after : {size_t{0}, size_t{1}, size_t{3}}) {
-        IffBuilder b = three_chunks();
-        b.map(fw::build::MapOptions{after});
-        const std::string bytes = b.bytes();
+        const std::string bytes = three_chunks().map({.after_chunk = after}).bytes();
         fw::IFFFile file;
         ASSERT_EQ(read_checked(bytes, file), "") << after;
         ASSERT_EQ(file.chunks.size(), 3u);
@@ -84,12 +84,9 @@ TEST(IffRead, EdgesOfTheChunkLoop) {
 TEST(IffRead, LyingAndTruncatedFilesGiveAnErrorTextNeverAnOverRead) {
     const std::string good = three_chunks().bytes();
     const std::vector<std::tuple<const char*, std::string, std::string>> cases = {
-        {"size below 76", IffBuilder().chunk(ChunkSpec{"ABCD", 1, 0x10, "", "", 75}).bytes(),
-         "Error 5 - Invalid procedure call or argument"},
-        {"size past the end", IffBuilder().chunk(ChunkSpec{"ABCD", 1, 0x10, "", "", 0x7FFFFFF0}).bytes(),
-         "Error 62 - Input past end of file"},
-        {"negative size", IffBuilder().chunk(ChunkSpec{"ABCD", 1, 0x10, "", "", 0xFFFFFFFF}).bytes(),
-         "Error 5 - Invalid procedure call or argument"},
+        {"size below 76", sized_chunk(75), "Error 5 - Invalid procedure call or argument"},
+        {"size past the end", sized_chunk(0x7FFFFFF0), "Error 62 - Input past end of file"},
+        {"negative size", sized_chunk(0xFFFFFFFF), "Error 5 - Invalid procedure call or argument"},
         {"truncated", good.substr(0, good.size() - 2), "Error 62 - Input past end of file"},
         {"shorter than the head", good.substr(0, 30), "Error 62 - Input past end of file"},
         {"three stray bytes", good + "abc", "Error 62 - Input past end of file"},
@@ -135,8 +132,7 @@ TEST(IffRead, AFileReadsAsItsBytesDo) {
 // A huge file is refused at its first lying size, or as a character file for its size alone, unread.
 TEST(IffRead, AHugeFileIsNeverReadWhole) {
     fw::build::TempDir dir;
-    const std::string path =
-        dir.write("huge.iff", IffBuilder().chunk(ChunkSpec{"ABCD", 1, 0x10, "", "", 0x7FFFFFF0}).bytes());
+    const std::string path = dir.write("huge.iff", sized_chunk(0x7FFFFFF0));
     std::filesystem::resize_file(path, 1 << 30);  // sparse: no disk is used
     rusage before{}, after{};
     getrusage(RUSAGE_SELF, &before);

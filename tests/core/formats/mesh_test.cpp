@@ -15,18 +15,9 @@ namespace {
 // A triangle with a blend record, as a mesh tool writes it: CR LF, a comment and a blank line.
 std::string typed_skn(const std::string& faces = "0 1 2", const std::string& vertex_count = "4",
                       const std::string& uv = "1 0.5") {
-    return "// a comment a tool left\r\n"
-           "xskin-tri-HEAD-HEAD\r\nx\r\n1\r\nHEAD\r\n"
-           "1\r\n" +
-           faces +
-           "\r\n"
-           "1\r\n0 0 3 0 1\r\n"
-           "3\r\n0 0\r\n" +
-           uv +
-           "\r\n0 1\r\n"
-           "\r\n"
-           "1\r\n2 32768\r\n" +
-           vertex_count + "\r\n0 0 0.5 0 0 1\r\n1 0 0.5 0 0 1\r\n0 1 0.5 0 0 1\r\n0 1 0.25 0 0 1\r\n";
+    return "// a comment a tool left\r\nxskin-tri-HEAD-HEAD\r\nx\r\n1\r\nHEAD\r\n1\r\n" + faces +
+           "\r\n1\r\n0 0 3 0 1\r\n3\r\n0 0\r\n" + uv + "\r\n0 1\r\n\r\n1\r\n2 32768\r\n" + vertex_count +
+           "\r\n0 0 0.5 0 0 1\r\n1 0 0.5 0 0 1\r\n0 1 0.5 0 0 1\r\n0 1 0.25 0 0 1\r\n";
 }
 
 std::string error_of(const std::function<void()>& parse) {

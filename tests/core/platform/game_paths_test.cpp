@@ -78,8 +78,9 @@ TEST(GamePaths, DriveLettersGoThroughTheWinePrefix) {
 }
 
 // A file deleted by the program is forgotten by the kept listing without listing the folder again;
-// a name still held by a file whose name differs only in case stays found.
-TEST(GamePaths, DeletedFilesLeaveTheListingAndTheirCaseTwinsStay) {
+// a name still held by a file whose name differs only in case stays found. A run of changes in one
+// folder matches names as the path layer does and leaves the kept listing true to the folder.
+TEST(GamePaths, TheKeptListingFollowsDeletionsCaseTwinsAndRunsOfChanges) {
     fw::build::TempDir dir;
     dir.write("Home/web_image.bmp", "old");
     dir.write("Twins/Twin.bmp", "T");
@@ -99,30 +100,25 @@ TEST(GamePaths, DeletedFilesLeaveTheListingAndTheirCaseTwinsStay) {
     EXPECT_EQ(fw::read_file(twins + "TWIN.BMP"), first == "Twin.bmp" ? "t" : "T");
     dir.write("Home/Other.bmp", "o");  // made behind the program's back
     EXPECT_EQ(fw::read_file(home + "OTHER.BMP"), "o");
-}
 
-// A run of changes in one folder matches names as the path layer does and leaves the kept
-// listing true to the folder afterwards.
-TEST(GamePaths, FolderChangesMatchNamesLikeThePathLayer) {
-    fw::build::TempDir dir;
-    dir.write("Home/faces.bmp", "old");
-    dir.write("Home/speech_large.bmp", "s");
-    const std::string home = dir.str() + "/Home";
-    EXPECT_TRUE(fw::file_exists(home + "\\FACES.BMP"));  // the folder's listing is kept from here on
-    dir.write("Home/web_image.bmp", "behind the program's back");
+    dir.write("Run/faces.bmp", "old");
+    dir.write("Run/speech_large.bmp", "s");
+    const std::string folder = dir.str() + "/Run";
+    EXPECT_TRUE(fw::file_exists(folder + "\\FACES.BMP"));  // the folder's listing is kept from here on
+    dir.write("Run/web_image.bmp", "behind the program's back");
     {
-        fw::FolderChanges run(dir.path() / "Home");
+        fw::FolderChanges run(dir.path() / "Run");
         EXPECT_TRUE(run.delete_file("Web_Image.Bmp"));
         EXPECT_FALSE(run.delete_file("Web_Image.Bmp"));
         EXPECT_TRUE(run.delete_file("SPEECH_large.Bmp"));
         run.write_file("FACES.BMP", "new");
         run.write_file("Web_Image.BMP", "w");
     }
-    EXPECT_EQ(dir.read("Home/faces.bmp"), "new");
-    EXPECT_EQ(dir.read("Home/Web_Image.BMP"), "w");
-    EXPECT_FALSE(fs::exists(dir.path() / "Home/FACES.BMP"));
-    EXPECT_FALSE(fw::file_exists(home + "\\Speech_Large.bmp"));
-    EXPECT_EQ(fw::read_file(home + "\\WEB_IMAGE.BMP"), "w");
+    EXPECT_EQ(dir.read("Run/faces.bmp"), "new");
+    EXPECT_EQ(dir.read("Run/Web_Image.BMP"), "w");
+    EXPECT_FALSE(fs::exists(dir.path() / "Run/FACES.BMP"));
+    EXPECT_FALSE(fw::file_exists(folder + "\\Speech_Large.bmp"));
+    EXPECT_EQ(fw::read_file(folder + "\\WEB_IMAGE.BMP"), "w");
 }
 
 TEST(GamePaths, AtomicReplaceLeavesTheOldFileWholeWhenItCannotWrite) {
@@ -130,19 +126,18 @@ TEST(GamePaths, AtomicReplaceLeavesTheOldFileWholeWhenItCannotWrite) {
     const std::string target = dir.write("Characters/User00001.iff", "old contents");
     fw::replace_file_atomically(dir.str() + "\\characters\\user00001.IFF", "new contents");
     EXPECT_EQ(dir.read("Characters/User00001.iff"), "new contents");
-    size_t files = 0;
-    for ([[maybe_unused]] const auto& e : fs::directory_iterator(dir.path() / "Characters")) ++files;
-    EXPECT_EQ(files, 1u);  // no temporary file left behind
+    // No temporary file is left behind.
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path() / "Characters"), fs::directory_iterator()), 1);
 
     // Permissions stay, and a linked file is replaced where it lies.
-    fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    const fs::perms kept = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    fs::permissions(target, kept);
     const std::string link = (dir.path() / "link.iff").string();
     fs::create_symlink(target, link);
     fw::replace_file_atomically(link, "through the link");
     EXPECT_TRUE(fs::is_symlink(link));
     EXPECT_EQ(dir.read("Characters/User00001.iff"), "through the link");
-    EXPECT_EQ(fs::status(target).permissions(),
-              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(fs::status(target).permissions(), kept);
     fs::permissions(target, fs::perms::owner_all);
 
     if (::geteuid() != 0) {  // root writes anywhere; the permission case only means something for users
