@@ -17,14 +17,12 @@ QImage texture(int width, int height, std::vector<QRgb> colours) {
 // A square at depth z, up = x, right = y, facing the viewer: corners from top-left, clockwise,
 // with u running from u0 on the left to u1 on the right. Its two triangles wind opposite ways.
 fw::ScenePart square(float z, const QImage& image, float u0 = 0, float u1 = 1) {
-    fw::ScenePart part;
-    part.points = {{{1, -1, z}, {0, 0, 1}, {u0, 0}},
-                   {{1, 1, z}, {0, 0, 1}, {u1, 0}},
-                   {{-1, 1, z}, {0, 0, 1}, {u1, 1}},
-                   {{-1, -1, z}, {0, 0, 1}, {u0, 1}}};
-    part.faces = {{0, 1, 2}, {0, 3, 2}};
-    part.texture = image;
-    return part;
+    return {.points = {{{1, -1, z}, {0, 0, 1}, {u0, 0}},
+                       {{1, 1, z}, {0, 0, 1}, {u1, 0}},
+                       {{-1, 1, z}, {0, 0, 1}, {u1, 1}},
+                       {{-1, -1, z}, {0, 0, 1}, {u0, 1}}},
+            .faces = {{0, 1, 2}, {0, 3, 2}},
+            .texture = image};
 }
 
 fw::RenderOptions flat(int size) {
@@ -81,11 +79,14 @@ TEST(Rasterizer, CubeShowsTheFaceTurnedToTheViewerInsideItsMargin) {
         for (int x = 0; x < 100; ++x) {
             for (int y = 0; y < 100; ++y) {
                 const bool margin = x < 10 || x >= 90 || y < 10 || y >= 90;
-                if (margin) ASSERT_EQ(picture.pixel(x, y), kBack) << yaw << ": " << x << "," << y;
+                if (margin) {
+                    ASSERT_EQ(picture.pixel(x, y), kBack) << yaw << ": " << x << "," << y;
+                }
             }
         }
-        // Corner on corner the cube fills the width.
-        if (yaw == 45) EXPECT_NE(picture.pixel(10, 50), kBack);
+        if (yaw == 45) {
+            EXPECT_NE(picture.pixel(10, 50), kBack) << "corner on corner the cube fills the width";
+        }
     }
 }
 
