@@ -7,28 +7,24 @@
 
 namespace {
 
-std::string b(std::initializer_list<int> bytes) {
-    std::string s;
-    for (int v : bytes) s += static_cast<char>(v);
-    return s;
-}
+using namespace std::string_literals;
 
 TEST(Binary, IntegersAndHexText) {
-    EXPECT_EQ(fw::gflngStrToLongBE(b({0x00, 0x00, 0x01, 0x2C})), 300);
-    EXPECT_EQ(fw::gflngStrToLongLE(b({0x00, 0x00, 0x01, 0x2C})), 738263040);
-    EXPECT_EQ(fw::gflngStrToLongBE(b({0x80, 0x00, 0x00, 0x00})), INT32_MIN);
-    EXPECT_EQ(fw::gflngStrToLongLE(b({0xFF, 0xFF, 0xFF, 0xFF})), -1);
-    EXPECT_EQ(fw::gfstrLongToStrBE(76), b({0, 0, 0, 0x4C}));
+    EXPECT_EQ(fw::gflngStrToLongBE("\0\0\x01\x2C"s), 300);
+    EXPECT_EQ(fw::gflngStrToLongLE("\0\0\x01\x2C"s), 738263040);
+    EXPECT_EQ(fw::gflngStrToLongBE("\x80\0\0\0"s), INT32_MIN);
+    EXPECT_EQ(fw::gflngStrToLongLE("\xFF\xFF\xFF\xFF"s), -1);
+    EXPECT_EQ(fw::gfstrLongToStrBE(76), "\0\0\0\x4C"s);
     EXPECT_THROW(fw::gflngStrToLongLE("abc"), fw::Failure);
-    EXPECT_EQ(fw::gfstrHexToStr4("07 d0 0 10"), b({0x07, 0xD0, 0x00, 0x10}));
+    EXPECT_EQ(fw::gfstrHexToStr4("07 d0 0 10"), "\x07\xD0\0\x10"s);
     EXPECT_THROW(fw::gfstrHexToStr4("00 C8 0010"), fw::Failure);
     EXPECT_THROW(fw::gfstrHexToStr4("00 C8 100 10"), fw::Failure);
-    EXPECT_EQ(fw::gfstrStripNull(b({'f', 'a', 0, 'x'})), "fa");
+    EXPECT_EQ(fw::gfstrStripNull("fa\0x"s), "fa");
     EXPECT_EQ(fw::gfstrStripNull(std::string(64, 'A')), std::string(64, 'A'));  // no NUL: taken whole
 }
 
 TEST(Windows1252, DecodesAsBrowsersDoAndRefusesWhatItCannotHold) {
-    EXPECT_EQ(fw::decode_windows1252(b({'J', 0xE9, 0x80, 0x81})), "J\xC3\xA9\xE2\x82\xAC\xC2\x81");
+    EXPECT_EQ(fw::decode_windows1252("J\xE9\x80\x81"s), "J\xC3\xA9\xE2\x82\xAC\xC2\x81");
     EXPECT_FALSE(fw::encode_windows1252("\xE6\x97\xA5").has_value());  // a CJK character
     EXPECT_FALSE(fw::encode_windows1252("\xC3").has_value());          // broken UTF-8
     for (int v = 0; v < 256; ++v) {  // every byte survives a decode and encode
