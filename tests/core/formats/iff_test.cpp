@@ -115,8 +115,9 @@ TEST(IffRead, CheckedReaderReportsAMissingFileAndTrappingReaderLogsItsPhase) {
 }
 
 // A file is taken block by block (of a mebibyte): a chunk larger than a block, and a map that the
-// block after the second chunk's header ends in, read as from memory.
-TEST(IffRead, AFileReadsAsItsBytesDo) {
+// block after the second chunk's header ends in, read as from memory. A huge file is refused at its
+// first lying size, or as a character file for its size alone, unread.
+TEST(IffRead, AFileReadsAsItsBytesDoAndAHugeOneIsNeverReadWhole) {
     IffBuilder b;
     b.chunk("BIG1", 1, "one", std::string(1100000, 'a')).chunk("BIG2", 2, "two", std::string(1048383, 'b'));
     b.chunk("TAIL", 3, "three", "c").map(fw::build::MapOptions{2});
@@ -127,18 +128,14 @@ TEST(IffRead, AFileReadsAsItsBytesDo) {
     EXPECT_EQ(fw::iff_bytes_without_bitmaps(from_file), fw::iff_bytes_without_bitmaps(from_bytes));
     EXPECT_EQ(from_file.map_types.back().entries.back().name,
               from_bytes.map_types.back().entries.back().name);
-}
 
-// A huge file is refused at its first lying size, or as a character file for its size alone, unread.
-TEST(IffRead, AHugeFileIsNeverReadWhole) {
-    fw::build::TempDir dir;
     const std::string path = dir.write("huge.iff", sized_chunk(0x7FFFFFF0));
     std::filesystem::resize_file(path, 1 << 30);  // sparse: no disk is used
     rusage before{}, after{};
     getrusage(RUSAGE_SELF, &before);
-    fw::IFFFile file;
-    EXPECT_EQ(fw::gfstrReadIFFChecked(file, path), "Error 62 - Input past end of file");
-    EXPECT_EQ(fw::read_character_file_checked(file, path), "Error 6 - File too large (1073741824 bytes)");
+    EXPECT_EQ(fw::gfstrReadIFFChecked(from_file, path), "Error 62 - Input past end of file");
+    EXPECT_EQ(fw::read_character_file_checked(from_file, path),
+              "Error 6 - File too large (1073741824 bytes)");
     getrusage(RUSAGE_SELF, &after);
     EXPECT_LT(after.ru_maxrss - before.ru_maxrss, 128 * 1024);  // kilobytes
 }

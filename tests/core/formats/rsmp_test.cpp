@@ -11,7 +11,6 @@
 namespace {
 
 using fw::build::IffBuilder;
-using fw::build::MapOptions;
 using fw::build::NameEnd;
 
 TEST(ResourceMap, NamesKeepTheirTerminatorAndPadByteAsRead) {
@@ -38,9 +37,9 @@ TEST(ResourceMap, NamesKeepTheirTerminatorAndPadByteAsRead) {
     EXPECT_TRUE(file.has_map);
     EXPECT_TRUE(file.map_types.empty());
 
-    IffBuilder with163;
-    with163.chunk("STR#", 200, "abcd", "").map(MapOptions{SIZE_MAX, NameEnd::Byte163});
-    ASSERT_EQ(fw::read_iff_checked_from_bytes(file, with163.bytes()), "");
+    const std::string with163 =
+        IffBuilder().chunk("STR#", 200, "abcd", "").map({.name_end = NameEnd::Byte163}).bytes();
+    ASSERT_EQ(fw::read_iff_checked_from_bytes(file, with163), "");
     EXPECT_EQ(file.map_types[0].entries[0].name, "abcd\xA3");  // no pad after 163
 }
 

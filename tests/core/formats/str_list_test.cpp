@@ -14,11 +14,13 @@ using fw::build::StrEntry;
 
 const std::string kAppearance = fw::gfstrHexToStr4(fw::kAppearanceKey);
 
+std::string list_of(const std::vector<std::string>& values) { return fw::build::str_list_data(values); }
+
 fw::IFFFile file_with(const std::string& str_data, uint16_t flags = 0x0010) {
     IffBuilder b;
     b.chunk("XXXX", 200, "bodystring", "filler", 0x0014);
     b.chunk("STR#", 200, "bodystring", str_data, flags);
-    b.chunk("CTSS", 200, "", fw::build::str_list_data(std::vector<std::string>{"ctss"}));
+    b.chunk("CTSS", 200, "", list_of({"ctss"}));
     fw::IFFFile file;
     EXPECT_EQ(fw::read_iff_checked_from_bytes(file, b.bytes()), "");
     return file;
@@ -47,42 +49,37 @@ TEST(StringList, ReadAndWriteBackReproducesTheChunkExactly) {
     EXPECT_EQ(fw::serialize_str_list(fw::parse_str_list(empty)), empty);
 }
 
-TEST(StringList, TypeAndWholeKeyChooseTheChunk) {
-    fw::IFFFile file = file_with(fw::build::str_list_data(std::vector<std::string>{"str"}));
+TEST(StringList, TypeAndWholeKeyChooseTheChunksFirstReadEveryOneWritten) {
+    fw::IFFFile file = file_with(list_of({"str"}));
     fw::STRList list;
     fw::gsReadSTRSegment(file, list, kAppearance, true);  // the CTSS with the same ID
     EXPECT_EQ(list.item(1).value, "ctss");
 
-    fw::IFFFile no_flags = file_with(fw::build::str_list_data(std::vector<std::string>{"str"}), 0x0000);
+    fw::IFFFile no_flags = file_with(list_of({"str"}), 0x0000);
     fw::STRList untouched;
     fw::gsReadSTRSegment(no_flags, untouched, kAppearance, false);
     EXPECT_FALSE(untouched.loaded);  // a key differing only in the flags does not match
     fw::gsWriteSTRSegment(no_flags, list, kAppearance, false);  // and writing changes nothing
-    EXPECT_EQ(no_flags.chunk(2).data, fw::build::str_list_data(std::vector<std::string>{"str"}));
-}
+    EXPECT_EQ(no_flags.chunk(2).data, list_of({"str"}));
 
-// A changed value resizes every chunk it is written to, its size field included.
-TEST(StringList, TheFirstMatchingChunkIsReadAndEveryOneWritten) {
+    // The first matching chunk is read and every one written: a changed value resizes every chunk
+    // it is written to, its size field included.
     IffBuilder b;
-    for (const char* value : {"first", "second"}) {
-        b.chunk("STR#", 200, "", fw::build::str_list_data(std::vector<std::string>{value}));
-    }
-    fw::IFFFile file;
+    for (const char* value : {"first", "second"}) b.chunk("STR#", 200, "", list_of({value}));
     ASSERT_EQ(fw::read_iff_checked_from_bytes(file, b.bytes()), "");
-    fw::STRList list;
     fw::gsReadSTRSegment(file, list, kAppearance, false);
     EXPECT_EQ(list.item(1).value, "first");
     list.item(1).value = "both";
     fw::gsWriteSTRSegment(file, list, kAppearance, false);
     for (size_t n : {1, 2}) {
-        EXPECT_EQ(file.chunk(n).data, fw::build::str_list_data(std::vector<std::string>{"both"}));
+        EXPECT_EQ(file.chunk(n).data, list_of({"both"}));
         EXPECT_EQ(fw::gflngStrToLongBE(file.chunk(n).size),
                   static_cast<int32_t>(file.chunk(n).data.size() + 76));
     }
 }
 
 TEST(StringList, BrokenListsReachTheTrapInsteadOfBeingMisread) {
-    std::string many = fw::build::str_list_data(std::vector<std::string>{});
+    std::string many = list_of({});
     many[2] = '\x00';
     many[3] = '\x80';  // 32768 entries
     const std::string one_entry("\xFD\xFF\x01\x00\x01", 5);
@@ -100,7 +97,7 @@ TEST(StringList, BrokenListsReachTheTrapInsteadOfBeingMisread) {
         EXPECT_EQ(fw::error_context().procedure, "gsReadSTRSegment");
         EXPECT_EQ(fw::error_context().location, 0);
     }
-    fw::IFFFile file = file_with(fw::build::str_list_data(std::vector<std::string>{"a"}));
+    fw::IFFFile file = file_with(list_of({"a"}));
     EXPECT_THROW(fw::gsWriteSTRSegment(file, fw::STRList{}, kAppearance, false), fw::TrapRaised);
     EXPECT_EQ(fw::error_context().procedure, "gsWriteSTRSegment");
 }

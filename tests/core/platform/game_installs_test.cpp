@@ -14,7 +14,7 @@ namespace fs = std::filesystem;
 
 const std::string kManifest = "steamapps/appmanifest_3314060.acf";
 
-TEST(SteamLibrary, LibrariesFromEitherFormOfTheListEachOnce) {
+TEST(SteamLibrary, LibrariesFromEitherFormOfTheListEachOnceAndTheAppsFolderInItsLibraryOnly) {
     build::TempDir dir;
     const fs::path root = dir.path() / "Steam";
     EXPECT_EQ(steam_libraries(root), std::vector<fs::path>{root});  // no list: the root alone
@@ -32,22 +32,17 @@ TEST(SteamLibrary, LibrariesFromEitherFormOfTheListEachOnce) {
     fs::remove_all(root / "steamapps");
     dir.write("Steam/SteamApps/libraryfolders.vdf", build::library_folders_vdf({lib}, true));
     EXPECT_EQ(steam_libraries(root), (std::vector<fs::path>{root, lib}));
-}
 
-// The manifest names a folder in the library's own steamapps/common, whatever its letters.
-TEST(SteamLibrary, TheAppsFolderIsTheManifestsFolderInItsLibraryOnly) {
-    build::TempDir dir;
-    const fs::path lib = dir.path() / "Lib";
-    const fs::path install = lib / "SteamApps/common/Sims Folder";
+    // The manifest names a folder in the library's own steamapps/common, whatever its letters.
+    const fs::path install = lib + "/SteamApps/common/Sims Folder";
     fs::create_directories(install);
-    dir.write("Lib/SteamApps/appmanifest_3314060.acf",
-              build::app_manifest("3314060", "The Sims", "../../Sims Folder"));
+    const std::string manifest = "disk/Lib/SteamApps/appmanifest_3314060.acf";
+    dir.write(manifest, build::app_manifest("3314060", "The Sims", "../../Sims Folder"));
     EXPECT_EQ(steam_app_folder(lib, kLegacyAppId), std::nullopt);
-    dir.write("Lib/SteamApps/appmanifest_3314060.acf",
-              build::app_manifest("3314060", "The Sims", "SIMS FOLDER"));
+    dir.write(manifest, build::app_manifest("3314060", "The Sims", "SIMS FOLDER"));
     EXPECT_EQ(steam_app_folder(lib, kLegacyAppId), install);
-    EXPECT_EQ(steam_library_of(lib / "SteamApps/common/Sims Folder/", kLegacyAppId), lib);
-    EXPECT_EQ(steam_library_of(lib / "elsewhere/common/Sims Folder", kLegacyAppId), std::nullopt);
+    EXPECT_EQ(steam_library_of(install / "", kLegacyAppId), lib);
+    EXPECT_EQ(steam_library_of(lib + "/elsewhere/common/Sims Folder", kLegacyAppId), std::nullopt);
 }
 
 // A home of the test's own, with its own default Wine prefix.

@@ -38,8 +38,8 @@ TEST(SavesFolder, TheEaAppsCopyPlaysFromTheWinePrefixThatHoldsIt) {
     build::write_game_in_prefix(prefix.path(), "Program Files/EA Games/The Sims Legacy");
     fs::create_directories(prefix.path() / "dosdevices");
     fs::create_directory_symlink("../drive_c", prefix.path() / "dosdevices/c:");
-    for (const char* user : {"Public", "alice"})
-        fs::create_directories(prefix.path() / "drive_c/users" / user);
+    fs::create_directories(prefix.path() / "drive_c/users/Public");
+    fs::create_directories(prefix.path() / "drive_c/users/alice");
     const std::string below = "/Saved Games/Electronic Arts/The Sims 25";
     const std::string game = "C:\\Program Files\\EA Games\\The Sims Legacy";
     SavesFolder saves = saves_folder(game);
