@@ -52,7 +52,7 @@ fw::Scene cube() {
     return scene;
 }
 
-TEST(Rasterizer, FrontSquareShowsEachQuarterOfItsBitmapInPlaceBothWindingsDrawn) {
+TEST(Rasterizer, FrontSquareShowsEachQuarterOfItsBitmapInPlaceBothWindingsDrawnNearerOverFarther) {
     const fw::Scene scene{{square(0, texture(2, 2, {kRed, kGreen, kBlue, kYellow}))}};
     const QImage picture = fw::render_scene(scene, flat(40));
     EXPECT_EQ(picture.pixel(10, 10), kRed);  // the bitmap's top left, at the top left
@@ -61,6 +61,12 @@ TEST(Rasterizer, FrontSquareShowsEachQuarterOfItsBitmapInPlaceBothWindingsDrawn)
     EXPECT_EQ(picture.pixel(30, 30), kYellow);
     EXPECT_EQ(picture.pixel(33, 36), kYellow);  // below the diagonal: the other triangle
     EXPECT_EQ(picture.pixel(36, 33), kYellow);
+
+    // The nearer wins whichever is drawn first.
+    const fw::ScenePart near = square(1, texture(1, 1, {kRed}));
+    const fw::ScenePart far = square(-1, texture(1, 1, {kBlue}));
+    EXPECT_EQ(fw::render_scene(fw::Scene{{near, far}}, flat(20)).pixel(10, 10), kRed);
+    EXPECT_EQ(fw::render_scene(fw::Scene{{far, near}}, flat(20)).pixel(10, 10), kRed);
 }
 
 // The face turned to the viewer fills the middle; at any turn the cube stays inside the margin.
@@ -88,13 +94,6 @@ TEST(Rasterizer, CubeShowsTheFaceTurnedToTheViewerInsideItsMargin) {
             EXPECT_NE(picture.pixel(10, 50), kBack) << "corner on corner the cube fills the width";
         }
     }
-}
-
-TEST(Rasterizer, NearerWinsWhicheverIsDrawnFirst) {
-    const fw::ScenePart near = square(1, texture(1, 1, {kRed}));
-    const fw::ScenePart far = square(-1, texture(1, 1, {kBlue}));
-    EXPECT_EQ(fw::render_scene(fw::Scene{{near, far}}, flat(20)).pixel(10, 10), kRed);
-    EXPECT_EQ(fw::render_scene(fw::Scene{{far, near}}, flat(20)).pixel(10, 10), kRed);
 }
 
 TEST(Rasterizer, CoordinatesBelowZeroWrapAroundTheBitmap) {
