@@ -23,9 +23,7 @@ namespace {
 
 void write_seed(const fs::path& folder, const std::string& name, const std::string& bytes) {
     fs::create_directories(folder);
-    std::ofstream out(folder / name, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (!out) {
+    if (!(std::ofstream(folder / name, std::ios::binary | std::ios::trunc) << bytes)) {
         std::fprintf(stderr, "cannot write seed %s\n", (folder / name).c_str());
         std::exit(1);
     }
@@ -86,8 +84,7 @@ void mesh_seeds(const fs::path& dir) {
     write_seed(dir, "head.bmf", bmf_bytes(head));
     fw::Mesh blended = glasses_mesh(std::string(300, 'g'), "glasses", shape);
     blended.blends = {{1, 0x4000}, {2, 0x8000}};
-    blended.vertices.push_back(blended.vertices[0]);
-    blended.vertices.push_back(blended.vertices[1]);
+    blended.vertices.insert(blended.vertices.end(), {blended.vertices[0], blended.vertices[1]});
     blended.bindings = {{0, 0, 8, 0, 2}};
     write_seed(dir, "blended.bmf", bmf_bytes(blended));
     write_seed(dir, "commented.skn", "// made by hand\r\n\r\n" + skn_text(blended));

@@ -56,8 +56,8 @@ protected:
     TempDir game_;
 };
 
-TEST_F(HeadFiles, LooseFilesWinTheSkinGoesOnTheHeadAndOtherMeshesKeepTheirBitmaps) {
-    const fw::HeadMeshes head = load("C010MA_TEST");
+TEST_F(HeadFiles, LooseFilesWinTheSkinGoesOnTheHeadAndWhatCannotBeFoundOrReadIsLeftOutAndNamed) {
+    fw::HeadMeshes head = load("C010MA_TEST");
     EXPECT_EQ(head.state(), fw::HeadState::Drawn);
     EXPECT_TRUE(head.problems.empty()) << head.problems.front();
     ASSERT_TRUE(head.description);
@@ -73,13 +73,12 @@ TEST_F(HeadFiles, LooseFilesWinTheSkinGoesOnTheHeadAndOtherMeshesKeepTheirBitmap
     EXPECT_EQ(scene.parts[0].texture.pixel(0, 0), 0xFFFF0000u);
     EXPECT_EQ(scene.parts[1].texture.pixel(0, 0), 0xFF00FF00u);
     EXPECT_EQ(scene.parts[0].points.size(), 4u);
-}
 
-TEST_F(HeadFiles, WhatCannotBeFoundOrReadIsLeftOutAndNamed) {
-    // A damaged archive is passed over; the loose files still draw.
+    // What cannot be found or read is left out and named: a damaged archive is passed over, the
+    // loose files still draw.
     game_.write("ExpansionPack/ExpansionPack.far",
                 std::string("FAR!byAZ\x01\x00\x00\x00\xFF\xFF\x00\x00", 16));
-    fw::HeadMeshes head = load("C010MA_Test");
+    head = load("C010MA_Test");
     EXPECT_EQ(head.state(), fw::HeadState::Drawn);
     ASSERT_EQ(head.problems.size(), 1u);
     EXPECT_NE(head.problems[0].find("ExpansionPack.far: Error 62 - Input past end of file"),
