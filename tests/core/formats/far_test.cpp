@@ -76,11 +76,9 @@ TEST(FarArchive, NamesThatWouldLeaveTheFolderAreNotExtracted) {
     fw::gsReadFARdir(far, archive);
     std::filesystem::create_directory(dir.path() / "out");
     for (int32_t i = 1; i <= far.count(); ++i) fw::gsExtractFile(archive, dir.str() + "/out", far, i);
-    std::vector<std::string> written;
-    for (const auto& e : std::filesystem::directory_iterator(dir.path() / "out"))
-        written.push_back(e.path().filename().string());
-    EXPECT_EQ(written, std::vector<std::string>{"ok.bmp"});
+    // Only ok.bmp is written.
     EXPECT_EQ(dir.read("out/ok.bmp"), "ok");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path() / "out"), {}), 1);
 }
 
 // An archive without a directory or without entries is an empty one; a lying one is refused.
