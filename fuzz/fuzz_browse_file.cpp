@@ -23,10 +23,9 @@ namespace {
 
 constexpr const char* kFileName = "User00001.iff";
 
-bool only_file_name_characters(const std::string& name) {
-    return name.find_first_not_of("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789-_") ==
-           std::string::npos;
-}
+// What a bitmap's label may keep once made a file name.
+constexpr const char* kFileNameCharacters =
+    "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789-_";
 
 }  // namespace
 
@@ -45,7 +44,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (const fw::IFFChunk& chunk : record.chunks) {
         if (chunk.type == "BMP_") {
             const std::string file = fw::gfstrSafeFileName(fw::gfstrStripNull(chunk.label));
-            if (!only_file_name_characters(file) || (!file.empty() && !fw::is_safe_file_name(file))) {
+            if (file.find_first_not_of(kFileNameCharacters) != std::string::npos ||
+                (!file.empty() && !fw::is_safe_file_name(file))) {
                 __builtin_trap();
             }
         }

@@ -30,15 +30,11 @@ std::string sized_chunk(uint32_t size) {
     return IffBuilder().chunk(ChunkSpec{"ABCD", 1, 0x10, "", "", size}).bytes();
 }
 
-std::string read_checked(const std::string& bytes, fw::IFFFile& file) {
-    return fw::read_iff_checked_from_bytes(file, bytes);
-}
-
 // A bitmap between two chunks and the map after the first: both left out, the rest in order.
 TEST(IffRead, WritingBackDiffersOnlyByBitmapsMapAndMapOffset) {
     const std::string expected = three_chunks(false).bytes();
     fw::IFFFile file;
-    ASSERT_EQ(read_checked(three_chunks().map({.after_chunk = 1}).bytes(), file), "");
+    ASSERT_EQ(fw::read_iff_checked_from_bytes(file, three_chunks().map({.after_chunk = 1}).bytes()), "");
     EXPECT_TRUE(file.has_map);
     EXPECT_EQ(fw::iff_bytes_without_bitmaps(file), expected);
 
@@ -53,7 +49,7 @@ TEST(IffRead, MapAnywhereIsSetAsideAndTheChunkAfterItKeepsItsPosition) {
     for (size_t after : {size_t{0}, size_t{1}, size_t{3}}) {
         const std::string bytes = three_chunks().map({.after_chunk = after}).bytes();
         fw::IFFFile file;
-        ASSERT_EQ(read_checked(bytes, file), "") << after;
+        ASSERT_EQ(fw::read_iff_checked_from_bytes(file, bytes), "") << after;
         ASSERT_EQ(file.chunks.size(), 3u);
         for (const fw::IFFChunk& c : file.chunks) {
             EXPECT_EQ(bytes.substr(static_cast<size_t>(c.position) - 1, 4), c.type);
@@ -69,7 +65,7 @@ TEST(IffRead, EdgesOfTheChunkLoop) {
     IffBuilder b;
     b.chunk("EMPT", 1, "", "").chunk("EMPT", 1, "", "x").trailing("Z");
     fw::IFFFile file;
-    ASSERT_EQ(read_checked(b.bytes(), file), "");
+    ASSERT_EQ(fw::read_iff_checked_from_bytes(file, b.bytes()), "");
     ASSERT_EQ(file.chunks.size(), 2u);
     EXPECT_EQ(file.chunk(1).data, "");
     EXPECT_EQ(file.chunk(2).data, "x");  // two chunks of the same type and ID are both kept
@@ -77,7 +73,7 @@ TEST(IffRead, EdgesOfTheChunkLoop) {
     // The map offset field "0000" means no map.
     std::string no_map = IffBuilder().chunk("ABCD", 1, "", "").bytes();
     no_map.replace(60, 4, "0000");
-    ASSERT_EQ(read_checked(no_map, file), "");
+    ASSERT_EQ(fw::read_iff_checked_from_bytes(file, no_map), "");
     EXPECT_FALSE(file.has_map);
 }
 
@@ -93,7 +89,7 @@ TEST(IffRead, LyingAndTruncatedFilesGiveAnErrorTextNeverAnOverRead) {
     };
     for (const auto& [what, bytes, error] : cases) {
         fw::IFFFile file;
-        EXPECT_EQ(read_checked(bytes, file), error) << what;
+        EXPECT_EQ(fw::read_iff_checked_from_bytes(file, bytes), error) << what;
     }
 }
 
@@ -124,7 +120,7 @@ TEST(IffRead, AFileReadsAsItsBytesDoAndAHugeOneIsNeverReadWhole) {
     fw::build::TempDir dir;
     fw::IFFFile from_file, from_bytes;
     ASSERT_EQ(fw::gfstrReadIFFChecked(from_file, dir.write("big.iff", b.bytes())), "");
-    ASSERT_EQ(read_checked(b.bytes(), from_bytes), "");
+    ASSERT_EQ(fw::read_iff_checked_from_bytes(from_bytes, b.bytes()), "");
     EXPECT_EQ(fw::iff_bytes_without_bitmaps(from_file), fw::iff_bytes_without_bitmaps(from_bytes));
     EXPECT_EQ(from_file.map_types.back().entries.back().name,
               from_bytes.map_types.back().entries.back().name);

@@ -58,9 +58,8 @@ protected:
 
 std::string listed(const std::vector<GameInstall>& installs) {
     std::string text;
-    for (const GameInstall& install : installs) {
+    for (const GameInstall& install : installs)
         text += found_by_name(install.found_by) + ": " + install.path + " (" + install.through + ")\n";
-    }
     return text;
 }
 

@@ -13,7 +13,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-TEST(GamePaths, ComponentsMatchWithoutRegardToCase) {
+TEST(GamePaths, ComponentsAndWildcardsMatchWithoutRegardToCase) {
     fw::build::TempDir dir;
     dir.write("Game/UserData2/Characters/User00001.iff", "sim");
     const std::string game = dir.str() + "/game";
@@ -45,14 +45,11 @@ TEST(GamePaths, ComponentsMatchWithoutRegardToCase) {
     EXPECT_TRUE(fw::delete_file(game + "\\backup\\B.IFF"));
     EXPECT_FALSE(fw::delete_file(game + "\\backup\\B.IFF"));
     EXPECT_FALSE(fw::delete_file(game + "\\Backup"));  // folders are not deleted as files
-}
 
-TEST(GamePaths, WildcardListingSortedWithoutRegardToCase) {
-    fw::build::TempDir dir;
+    // Wildcard listings are sorted without regard to case.
     for (const char* name :
-         {"UserData10/x", "userdata3/x", "UserData/x", "UserData2/x", "Userdata_old/x", "Downloads/x"}) {
+         {"UserData10/x", "userdata3/x", "UserData/x", "UserData2/x", "Userdata_old/x", "Downloads/x"})
         dir.write(name, "");
-    }
     dir.write("UserData.txt", "");
     EXPECT_EQ(fw::list_matching(dir.str() + "\\Userdata*"),
               (std::vector<std::string>{"UserData", "UserData.txt", "UserData10", "UserData2", "userdata3",
