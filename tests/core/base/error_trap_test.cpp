@@ -48,7 +48,7 @@ TEST_F(ErrorTrap, LogLayoutAndAReportThatReachesTheUserEvenWhenTheLogCannotBeWri
 
 // A failure the program goes on from is logged in the trap's layout, closing with what was
 // skipped; the first of a run replaces the old log, the next go below it.
-TEST_F(ErrorTrap, SurvivedFailuresAreLoggedWithoutEnding) {
+TEST_F(ErrorTrap, SurvivedFailuresAreLoggedWithoutEndingAndAGuardRecordsTheInnermostProcedure) {
     home.write("errorlog.txt", std::string(5000, 'o'));
     fw::log_and_go_on("modFARsupport", "gsReadFARdir", 0, fw::Failure(fw::ErrorKind::InputPastEndOfFile),
                       "A.");
@@ -58,9 +58,8 @@ TEST_F(ErrorTrap, SurvivedFailuresAreLoggedWithoutEnding) {
                   "\r\n \r\nError: 62\r\nInput past end of file\r\n\r\nModule: modFARsupport\r\nProcedure: "
                   "gsReadFARdir\r\nLocation: 0\r\n\r\nA.\r\n\r\nError: 61\r\nDisk full\r\n\r\nModule: "
                   "frmEditSim\r\nProcedure: msMakeUserBackup\r\nLocation: 3000\r\n\r\nB.\r\n");
-}
 
-TEST_F(ErrorTrap, GuardRecordsTheInnermostProcedureAndItsCheckpoint) {
+    // A guard records the innermost procedure and its checkpoint.
     auto inner = [] {
         fw::guarded("modIFFsupport", "gsReadIFF", [](int32_t& location) {
             location = fw::checkpoint::start;

@@ -51,7 +51,7 @@ TEST(Mesh, TextGivesTheTypedValuesAndTheBinaryTwinGivesTheSame) {
     EXPECT_EQ(fw::parse_skn(fw::build::skn_text(named)), named);
 }
 
-TEST(Mesh, MalformedTextIsRefusedWithAnErrorSayingWhere) {
+TEST(Mesh, MalformedTextIsRefusedSayingWhereAndEveryCutOrLyingCountOfABinaryMeshFailsCleanly) {
     const std::string whole = typed_skn();
     const std::vector<std::tuple<const char*, std::string, std::string>> cases = {
         {"cut short", whole.substr(0, whole.rfind("0 1 0.25")),
@@ -76,9 +76,8 @@ TEST(Mesh, MalformedTextIsRefusedWithAnErrorSayingWhere) {
     };
     for (const auto& [what, bytes, error] : cases)
         EXPECT_EQ(error_of([&] { fw::parse_skn(bytes); }), error) << what;
-}
 
-TEST(Mesh, EveryCutOfABinaryMeshAndEveryLyingCountFailsCleanly) {
+    // Every cut of a binary mesh and every lying count fails cleanly.
     const std::string bmf = fw::build::bmf_bytes(fw::parse_skn(typed_skn()));
     for (size_t cut = 0; cut < bmf.size(); ++cut) {
         const std::string error = error_of([&] { fw::parse_bmf(bmf.substr(0, cut)); });
