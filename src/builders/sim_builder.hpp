@@ -9,13 +9,13 @@
 namespace fw::build {
 
 struct SimSpec {
-    std::string name = "Bob";                                   // Windows-1252 bytes
-    std::string age = "adult";                                  // entry 1
-    std::string gender = "male";                                // entry 13
-    std::string tone = "lgt";                                   // entry 15
-    std::string head = "C001MA_Test,HEAD-HEAD=c001malgt_test";  // entry 3
-    std::string objd_label;                                     // default "user00000 - " + name
-    std::vector<std::pair<std::string, std::string>> bitmaps;   // BMP_ label, picture bytes
+    std::string name = "Bob";                                    // Windows-1252 bytes
+    std::string age = "adult";                                   // entry 1
+    std::string gender = "male";                                 // entry 13
+    std::string tone = "lgt";                                    // entry 15
+    std::string head = "C001MA_Test,HEAD-HEAD=c001malgt_test";   // entry 3
+    std::string objd_label{};                                    // default "user00000 - " + name
+    std::vector<std::pair<std::string, std::string>> bitmaps{};  // BMP_ label, picture bytes
     bool with_map = true;
     bool with_filler = true;   // "XXXX" 200 "bodystring" before the real list
     int32_t entry_count = 35;  // entries of the appearance list
