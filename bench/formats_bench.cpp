@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "core/formats/binary.hpp"
 #include "core/formats/far.hpp"
 #include "core/formats/iff.hpp"
 #include "core/formats/safe_names.hpp"
