@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QTest>
 #include <QTimer>
 #include <memory>
@@ -45,6 +46,14 @@ inline QString text(const QWidget& window, const char* name) {
     return control<QLineEdit>(window, name)->text();
 }
 
+// A click on the one item of the list that has this text.
+inline void click_item(const QWidget& window, const char* list_name, const QString& item) {
+    auto* list = control<QListWidget>(window, list_name);
+    const QList<QListWidgetItem*> found = list->findItems(item, Qt::MatchExactly);
+    ASSERT_EQ(found.size(), 1) << item.toStdString();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(found.front()).center());
+}
+
 // A click on the grid's picture at a point of it (a cell is 68 pixels square).
 inline void click_at(ThumbnailGrid* grid, QPoint at) {
     QTest::mouseClick(grid, Qt::LeftButton, {}, grid->canvasOrigin() + at);
@@ -61,24 +70,28 @@ inline std::unique_ptr<frmMain> main_window(const std::string& game, const std::
 
 // Whether the picture shows the bitmap (a BMP file's bytes) at its top-left corner.
 inline bool shows(const PictureBox* box, const std::string& bmp) {
-    const QImage image = QImage::fromData(QByteArrayView(bmp.data(), static_cast<qsizetype>(bmp.size())))
-                             .convertToFormat(QImage::Format_RGB32);
+    const QImage image =
+        QImage::fromData(QByteArray::fromStdString(bmp)).convertToFormat(QImage::Format_RGB32);
     const QImage part = box->canvas().copy(QRect(QPoint(0, 0), image.size()));
     return !image.isNull() && part.convertToFormat(QImage::Format_RGB32) == image;
 }
 
 // Runs `drive` on the shown window of type Window once its opener holds it modal; a window the
-// drive leaves open is closed, so that a failing test never hangs.
+// drive leaves open is closed, so that a failing test never hangs. The flag returned says whether
+// such a window was driven.
 template <class Window, class Drive>
-void while_modal(Drive drive) {
-    QTimer::singleShot(0, [drive] {
+std::shared_ptr<bool> while_modal(Drive drive) {
+    auto driven = std::make_shared<bool>(false);
+    QTimer::singleShot(0, [drive, driven] {
         for (QWidget* top : QApplication::topLevelWidgets()) {
             auto* window = qobject_cast<Window*>(top);
             if (!window || !window->isVisible()) continue;
+            *driven = true;
             drive(*window);
             if (window->isVisible()) window->done(QDialog::Rejected);
         }
     });
+    return driven;
 }
 
 // For its lifetime, answers every box (a question with `answer`, a Yes/No/Cancel one with

@@ -33,10 +33,7 @@
 #include "support/window_driver.hpp"
 #include "windows/headselect/frmSelectHead.hpp"
 #include "windows/widgets/head_view.hpp"
-#include "windows/widgets/msg_box.hpp"
 #include "windows/widgets/openers.hpp"
-#include "windows/widgets/picture_box.hpp"
-#include "windows/widgets/thumbnail_grid.hpp"
 
 namespace fw {
 namespace {
@@ -106,13 +103,10 @@ TEST_F(EditSimWindow, AnEditFromTheMainWindowWritesWhatTheCoreSaveWritesKeepsABa
     const auto browser = build::main_window(game_.str(), "");
     control<QListWidget>(*browser, "lstUserDataDir")->setCurrentRow(0);  // (UserData)
     build::click_at(control<ThumbnailGrid>(*browser, "picThumbs"), {10, 10});
-    ASSERT_EQ(control<QLineEdit>(*browser, "txtSimName")->text(), "user00000 - Ada Demo");
     boxes_.boxes.clear();
     openers().select_head = frmSelectHead::select_head;
 
-    bool edited = false;
-    while_modal<frmEditSim>([&](frmEditSim& editor) {
-        edited = true;
+    const auto edited = while_modal<frmEditSim>([&](frmEditSim& editor) {
         EXPECT_EQ(editor.windowTitle(), "Edit Sim - USER00001.IFF");
         EXPECT_TRUE(control<QRadioButton>(editor, "optLight")->isChecked());
         // The portrait the main window dumped for this sim; the head from the skins folder.
@@ -122,30 +116,22 @@ TEST_F(EditSimWindow, AnEditFromTheMainWindowWritesWhatTheCoreSaveWritesKeepsABa
         type_name(editor, QString::fromUtf8("Zo\xC3\xAB Demo"));
         click(editor, "optDark");
         // The head selector lists the dark-toned adult male heads; Eliot's one skin is picked.
-        bool selected = false;
-        while_modal<frmSelectHead>([&](frmSelectHead& selector) {
-            selected = true;
+        const auto selected = while_modal<frmSelectHead>([&](frmSelectHead& selector) {
             EXPECT_EQ(selector.SkinData(), "madrk");
-            QListWidget* models = control<QListWidget>(selector, "lstModels");
-            const QList<QListWidgetItem*> eliot = models->findItems("C002MA_ELIOT", Qt::MatchExactly);
-            ASSERT_EQ(eliot.size(), 1);
-            const QPoint on_eliot = models->visualItemRect(eliot[0]).center();
-            QTest::mouseClick(models->viewport(), Qt::LeftButton, {}, on_eliot);
+            build::click_item(selector, "lstModels", "C002MA_ELIOT");
             build::click_at(control<ThumbnailGrid>(selector, "picThumbs"), {10, 10});
             click(selector, "cmdSelect");
         });
         click(editor, "cmdHead");
-        EXPECT_TRUE(selected);
-        EXPECT_EQ(control<QLineEdit>(editor, "txtModel")->text(), "C002MA_ELIOT");
-        EXPECT_EQ(control<QLineEdit>(editor, "txtSkin")->text(), "C002MAdrk_eliot");
+        EXPECT_TRUE(*selected);
         EXPECT_TRUE(shows(control<PictureBox>(editor, "picHead"), skin_bmp("C002MAdrk_eliot")));
-        EXPECT_EQ(control<HeadView>(editor, "picHead3D")->skin(),
-                  "C002MAdrk_eliot");  // the head turning beside
+        // The head turning beside.
+        EXPECT_EQ(control<HeadView>(editor, "picHead3D")->skin(), "C002MAdrk_eliot");
         click(editor, "cmdSave");
         EXPECT_FALSE(editor.isVisible());
     });
     click(*browser, "cmdSelect");
-    ASSERT_TRUE(edited);
+    ASSERT_TRUE(*edited);
     // Back in the main window, the sim's cell shows the name it was saved with.
     EXPECT_EQ(control<QLabel>(*browser, "lblSimName0")->text(), QString::fromUtf8("Zo\xC3\xAB Demo"));
 
@@ -156,12 +142,9 @@ TEST_F(EditSimWindow, AnEditFromTheMainWindowWritesWhatTheCoreSaveWritesKeepsABa
     const std::string copy_path = copy.write("UserData/Characters/User00001.iff", original);
     EditorSession session;
     ASSERT_EQ(open_sim_for_editing(copy_path, session), std::nullopt);
-    SimControls changes{.name = "Zo\xEB Demo",
-                        .model = "C002MA_ELIOT",
-                        .skin = "C002MAdrk_eliot",
-                        .adult = true,
-                        .male = true,
-                        .tone = Tone::Dark};
+    // Adult and male, as Ada is.
+    SimControls changes{
+        .name = "Zo\xEB Demo", .model = "C002MA_ELIOT", .skin = "C002MAdrk_eliot", .tone = Tone::Dark};
     ASSERT_TRUE(save_sim(session, changes).saved());
     EXPECT_EQ(read_file(path), read_file(copy_path));
 
@@ -189,11 +172,9 @@ TEST_F(EditSimWindow, EscapeOrTheCloseBoxAskBeforeEditsAreLostAndCancelDoesNot) 
         boxes_.answer = answer;
         auto editor = open_editor(sim("UserData", "User00003.iff"));
         if (!name.isEmpty()) type_name(*editor, name);
-        if (way == std::string("escape")) {
-            QTest::keyClick(editor.get(), Qt::Key_Escape);
-        } else {
-            *way ? click(*editor, way) : void(editor->close());
-        }
+        way == std::string("escape") ? QTest::keyClick(editor.get(), Qt::Key_Escape)
+        : *way                       ? click(*editor, way)
+                                     : void(editor->close());
         EXPECT_EQ(boxes_.boxes, asks ? std::vector<BoxMessage>{question} : std::vector<BoxMessage>{}) << asks;
         EXPECT_EQ(editor->isVisible(), asks && answer == BoxAnswer::No) << name.toStdString();
     }
@@ -258,10 +239,9 @@ TEST_F(EditSimWindow, SaveWritesNothingUntilYesToAStorableHeadAndNameAndOffersAR
         click(*editor, "cmdSave");
     }
     QLineEdit* model = control<QLineEdit>(*editor, "txtModel");
-    const QString shown_model = model->text();
     model->clear();
     click(*editor, "cmdSave");
-    model->setText(shown_model);
+    model->setText("C001FA_Ava");
     click(*editor, "optChild");
     click(*editor, "cmdSave");
     EXPECT_EQ(boxes_.titles(),
@@ -287,13 +267,13 @@ TEST_F(EditSimWindow, SaveWritesNothingUntilYesToAStorableHeadAndNameAndOffersAR
 
 // A skin only the archives hold shows as the first of them holds it. A skin no archive holds keeps
 // the placeholder, quietly, also after a cancelled selector; a cached first preview without its
-// second shows the no-preview placeholder beside it.
-TEST_F(EditSimWindow, HeadPicturesComeFromTheArchivesElseThePlaceholders) {
+// second shows the no-preview placeholder beside it. The sim's head turns beside the others (the
+// whole road sees it follow "Change"); a portrait the game has not drawn shows the head, marked as a
+// preview; with the setting off the window goes back to its own width.
+TEST_F(EditSimWindow, HeadPicturesComeFromTheArchivesElsePlaceholdersAndTheHeadTurnsBesideThem) {
     const auto hugo = open_editor(sim("UserData", "User00025.iff"));  // C003MA_Hugo: textures.far first
     EXPECT_TRUE(shows(control<PictureBox>(*hugo, "picHead"), build::face_texture(6000, "lgt")));
-    build::SimSpec shape;
-    shape.head = "C003MA_Hugo,HEAD-HEAD=c003malgt_nowhere";
-    shape.tone = "xyz";
+    const build::SimSpec shape{.tone = "xyz", .head = "C003MA_Hugo,HEAD-HEAD=c003malgt_nowhere"};
     const std::string path = game_.write("UserData/Characters/User00099.iff", build::sim_file(shape));
     const std::string preview = build::face_bmp(7000, 32, 32);
     create_folder(program_folder() + "\\HeadPreview");
@@ -305,22 +285,7 @@ TEST_F(EditSimWindow, HeadPicturesComeFromTheArchivesElseThePlaceholders) {
     EXPECT_TRUE(shows(control<PictureBox>(*nowhere, "picPreview"), preview));
     EXPECT_EQ(canvas_of("picPreview2"), canvas_of("picNoPreview"));
     EXPECT_TRUE(boxes_.boxes.empty());
-}
 
-// A file the editor cannot show (the core says which) is refused in its box, and no editor opens.
-TEST_F(EditSimWindow, AFileTheEditorCannotShowIsRefusedAndNoEditorOpens) {
-    bool opened = false;
-    while_modal<frmEditSim>([&](frmEditSim&) { opened = true; });
-    EXPECT_EQ(openers().edit_sim(nullptr, sim("UserData2", "User00010.iff"), false), EditorClosed::NotOpened);
-    QApplication::processEvents();  // runs the check above when no editor was opened
-    EXPECT_FALSE(opened);
-    EXPECT_EQ(boxes_.boxes,
-              (std::vector<BoxMessage>{{"User IFF File Invalid.", kBoxCritical, "Load Terminated"}}));
-}
-
-// The sim's head turns beside the others (the whole road sees it follow "Change"); a portrait the game has
-// not drawn shows the head, marked as a preview; with the setting off the window goes back to its own width.
-TEST_F(EditSimWindow, TheHeadTurnsBesideTheOthersAndStandsInForAMissingPortrait) {
     save_setting(kAppFacewright, kKey3DHead, "1");
     // The main window's click on a sim without a web image dumps its bitmaps.
     ASSERT_TRUE(
@@ -341,6 +306,16 @@ TEST_F(EditSimWindow, TheHeadTurnsBesideTheOthersAndStandsInForAMissingPortrait)
     EXPECT_FALSE(view->isVisible());
     EXPECT_LT(editor->width(), wide);
     EXPECT_GT(editor->width(), control<QWidget>(*editor, "cmdSave")->geometry().right());
+}
+
+// A file the editor cannot show (the core says which) is refused in its box, and no editor opens.
+TEST_F(EditSimWindow, AFileTheEditorCannotShowIsRefusedAndNoEditorOpens) {
+    const auto opened = while_modal<frmEditSim>([](frmEditSim&) {});
+    EXPECT_EQ(openers().edit_sim(nullptr, sim("UserData2", "User00010.iff"), false), EditorClosed::NotOpened);
+    QApplication::processEvents();  // runs the check above when no editor was opened
+    EXPECT_FALSE(*opened);
+    EXPECT_EQ(boxes_.boxes,
+              (std::vector<BoxMessage>{{"User IFF File Invalid.", kBoxCritical, "Load Terminated"}}));
 }
 
 }  // namespace

@@ -18,8 +18,6 @@
 #include "support/window_driver.hpp"
 #include "windows/widgets/head_view.hpp"
 #include "windows/widgets/openers.hpp"
-#include "windows/widgets/picture_box.hpp"
-#include "windows/widgets/thumbnail_grid.hpp"
 
 namespace fw {
 namespace {
@@ -34,13 +32,8 @@ TEST(RestoreWindow, TheMenuRestoresTheSelectedSimAndThePageShowsIt) {
     std::filesystem::remove_all(resolve_path(backup_folder_path()), ignored);
     const build::TempDir game;
     game.write("Sims.exe", "");
-    build::SimSpec bob;
-    bob.bitmaps = {{"Web_Image", build::face_bmp(7)}};
-    const auto named = [](const char* name) {
-        build::SimSpec shape;
-        shape.name = name;
-        return build::sim_file(shape);
-    };
+    const build::SimSpec bob{.bitmaps = {{"Web_Image", build::face_bmp(7)}}};
+    const auto named = [](const char* name) { return build::sim_file({.name = name}); };
     const std::string path = game.write("UserData/Characters/User00001.iff", named("Rob"));
     game.write("UserData/Characters/User00002.iff", named("Ann"));
     // As two saves with backups left them.
@@ -67,16 +60,14 @@ TEST(RestoreWindow, TheMenuRestoresTheSelectedSimAndThePageShowsIt) {
         << boxes[0].text;
 
     build::click_at(grid, {10, 10});  // Rob
-    bool shown = false;
-    build::while_modal<frmRestore>([&](frmRestore& dialog) {
-        shown = true;
+    const auto shown = build::while_modal<frmRestore>([&](frmRestore& dialog) {
         QTreeWidget* list = control<QTreeWidget>(dialog, "lstBackups");
         ASSERT_EQ(list->topLevelItemCount(), 2);
         EXPECT_EQ(list->topLevelItem(0)->text(1), QString::fromUtf8("Robert \u2192 Rob"));
         list->setCurrentItem(list->topLevelItem(1));
         EXPECT_EQ(control<QLabel>(dialog, "lblName")->text(), "Bob");
-        EXPECT_EQ(control<HeadView>(dialog, "picHead3D")->skin(),
-                  "c001malgt_test");  // the backup's head turns
+        // The backup's head turns.
+        EXPECT_EQ(control<HeadView>(dialog, "picHead3D")->skin(), "c001malgt_test");
         // The oldest backup still keeps the portraits the first save dropped.
         EXPECT_TRUE(shows(control<PictureBox>(dialog, "picWebImage"), build::face_bmp(7)));
         build::click(dialog, "cmdRestore");
@@ -85,7 +76,7 @@ TEST(RestoreWindow, TheMenuRestoresTheSelectedSimAndThePageShowsIt) {
     menu->trigger();
     EXPECT_NE(browser->windowTitle(), "elsewhere");
     openers().restore_from_backup = {};
-    ASSERT_TRUE(shown);
+    ASSERT_TRUE(*shown);
 
     ASSERT_EQ(boxes.size(), 3u);
     EXPECT_EQ(boxes[1],
