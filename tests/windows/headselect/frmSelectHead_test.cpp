@@ -6,7 +6,6 @@
 #include <QCheckBox>
 #include <QListWidget>
 #include <QTest>
-#include <cstdio>
 #include <filesystem>
 #include <memory>
 #include <vector>
@@ -24,12 +23,9 @@
 #include "support/window_driver.hpp"
 #include "windows/widgets/head_view.hpp"
 #include "windows/widgets/qt_text.hpp"
-#include "windows/widgets/thumbnail_grid.hpp"
 
 namespace fw {
 namespace {
-
-using Lines = std::vector<std::string>;
 
 QRgb solid(int n) { return qRgb(20 + n * 3, 200 - n * 2, (n * 37) % 256); }
 std::string solid_bmp(int n, int size = 64) {
@@ -39,14 +35,12 @@ constexpr QRgb kPreview = qRgb(250, 10, 10);
 constexpr QRgb kPreview2 = qRgb(10, 10, 250);
 
 // A skin file name of the synthetic model: C005MAlgt_s01.bmp .. (numbered as the listing orders them).
-std::string skin_file(int n) {
-    char name[32];
-    std::snprintf(name, sizeof name, "C005MAlgt_s%02d.bmp", n);
-    return name;
-}
+std::string skin_file(int n) { return from_qt(QString::asprintf("C005MAlgt_s%02d.bmp", n)); }
 
 using build::click;
+using build::click_item;
 using build::control;
+using build::text;
 
 class SelectHeadWindow : public testing::Test {
 protected:
@@ -77,18 +71,7 @@ protected:
         window->show();
         return window;
     }
-    static void click_model(const frmSelectHead& window, const std::string& model) {
-        auto* list = control<QListWidget>(window, "lstModels");
-        const QList<QListWidgetItem*> found = list->findItems(to_qt(model), Qt::MatchExactly);
-        ASSERT_EQ(found.size(), 1) << model;
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(found.front()).center());
-    }
-    static ThumbnailGrid* grid(const frmSelectHead& window) {
-        return control<ThumbnailGrid>(window, "picThumbs");
-    }
-    static std::string text(const frmSelectHead& window, const char* box) {
-        return from_qt(build::text(window, box));
-    }
+    static ThumbnailGrid* grid(const frmSelectHead& w) { return control<ThumbnailGrid>(w, "picThumbs"); }
     // The colour of a pixel of a cell's thumbnail, at an offset from the cell's corner.
     static QRgb cell_pixel(const frmSelectHead& window, int cell, QPoint offset) {
         return grid(window)->canvas().pixel(ThumbnailGrid::cellOrigin(cell) + offset);
@@ -111,11 +94,10 @@ TEST_F(SelectHeadWindow, ListsTheModelsLeavesOutABadSkinAndTheTurningHeadWearsTh
     ASSERT_EQ(models->count(), 2);
     EXPECT_EQ(models->item(0)->text() + " " + models->item(1)->text(), "C001FC_FAY C100FC_PIP");
     EXPECT_TRUE(models->selectedItems().isEmpty());
-    EXPECT_TRUE(boxes_.boxes.empty());
 
     const auto window = open("mamed");
-    click_model(*window, "C001MA_DYLAN");
-    ASSERT_EQ(boxes_.titles(), Lines{"Bad Skin Files Detected"});
+    click_item(*window, "lstModels", "C001MA_DYLAN");
+    ASSERT_EQ(boxes_.titles(), std::vector<std::string>{"Bad Skin Files Detected"});
     EXPECT_NE(boxes_.boxes[0].text.find("\r\nC001MAmed_broken.bmp\r\n"), std::string::npos);
     EXPECT_EQ(text(*window, "txtSkinName"), "C001MAmed_dylan");
     click(*window, "cmdSelect");
@@ -126,7 +108,7 @@ TEST_F(SelectHeadWindow, ListsTheModelsLeavesOutABadSkinAndTheTurningHeadWearsTh
     auto* view = control<HeadView>(*turning, "picHead3D");
     auto* shown = control<QCheckBox>(*turning, "chk3DHead");
     EXPECT_TRUE(shown->isChecked());
-    click_model(*turning, "C001MA_DYLAN");
+    click_item(*turning, "lstModels", "C001MA_DYLAN");
     EXPECT_EQ(view->model(), "C001MA_DYLAN");
     EXPECT_EQ(view->skin(), "C001MAlgt_dylan");
     EXPECT_TRUE(view->turning());
@@ -150,7 +132,7 @@ TEST_F(SelectHeadWindow, PagesOf49SkinsScaledInto64PixelCells) {
     romeo_with_skins(49);
     game_.write("GameData/Skins/" + skin_file(50), solid_bmp(50, 32));
     auto window = open("malgt");
-    click_model(*window, "C005MA_ROMEO");
+    click_item(*window, "lstModels", "C005MA_ROMEO");
     EXPECT_EQ(text(*window, "txtPageCount"), "Page 1 of 2");
     EXPECT_EQ(text(*window, "txtSkinName"), "C005MAlgt_s01");
     EXPECT_EQ(cell_pixel(*window, 0, {2, 2}), solid(1));
@@ -166,7 +148,7 @@ TEST_F(SelectHeadWindow, PagesOf49SkinsScaledInto64PixelCells) {
     EXPECT_EQ(text(*window, "txtSkinName"), "C005MAlgt_s50");
     EXPECT_EQ(cell_pixel(*window, 0, {65, 65}), solid(50));  // a 32-pixel skin scaled up to 64
     EXPECT_EQ(cell_pixel(*window, 1, {30, 30}), grid(*window)->background().rgb());
-    click_model(*window, "C005MA_ROMEO");
+    click_item(*window, "lstModels", "C005MA_ROMEO");
     EXPECT_EQ(text(*window, "txtPageCount"), "Page 1 of 2");
     EXPECT_EQ(text(*window, "txtSkinName"), "C005MAlgt_s01");
 }
@@ -178,7 +160,7 @@ TEST_F(SelectHeadWindow, HeadPreviewsAreLaidOverWhenCheckedAndTheSettingFollowsE
     const auto window = open("malgt");
     EXPECT_EQ(get_setting(kAppFacewright, kKeyPreviewHeadSkins), "1");  // seeded on the first run
     EXPECT_TRUE(control<QCheckBox>(*window, "chkPreview")->isChecked());
-    click_model(*window, "C005MA_ROMEO");
+    click_item(*window, "lstModels", "C005MA_ROMEO");
     EXPECT_EQ(cell_pixel(*window, 0, {2, 2}), kPreview);  // at its own size over the thumbnail
     EXPECT_EQ(cell_pixel(*window, 0, {22, 22}), solid(1));
     EXPECT_EQ(control<PictureBox>(*window, "picSkin")->canvas().pixel(160, 0), kPreview2);
@@ -210,22 +192,20 @@ TEST_F(SelectHeadWindow, HeadPreviewsAreLaidOverWhenCheckedAndTheSettingFollowsE
 // model, and an arrow in the grid shows the skin it comes to.
 TEST_F(SelectHeadWindow, SelectHandsBackModelCommaSkinAndCancelOrTheCloseBoxNothing) {
     romeo_with_skins(20);
-    {
-        const auto window = open("malgt");
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-        ASSERT_EQ(QApplication::focusWidget(), control<QListWidget>(*window, "lstModels"));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
-        for (const Qt::Key key : {Qt::Key_Right, Qt::Key_Down}) QTest::keyClick(grid(*window), key);
-        EXPECT_EQ(text(*window, "txtSkinName"), "C005MAlgt_s09");
-        QTest::keyClick(grid(*window), Qt::Key_Return);
-        EXPECT_EQ(window->SelectedSkin(), "C005MA_ROMEO,C005MAlgt_s09");
-    }
+    const auto keyed = open("malgt");
+    ASSERT_TRUE(QTest::qWaitForWindowActive(keyed.get()));
+    ASSERT_EQ(QApplication::focusWidget(), control<QListWidget>(*keyed, "lstModels"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    for (const Qt::Key key : {Qt::Key_Right, Qt::Key_Down}) QTest::keyClick(grid(*keyed), key);
+    EXPECT_EQ(text(*keyed, "txtSkinName"), "C005MAlgt_s09");
+    QTest::keyClick(grid(*keyed), Qt::Key_Return);
+    EXPECT_EQ(keyed->SelectedSkin(), "C005MA_ROMEO,C005MAlgt_s09");
     const auto unpicked = open("malgt");
     click(*unpicked, "cmdSelect");  // no model picked: the window stays
     EXPECT_TRUE(unpicked->isVisible());
     for (const bool by_cancel : {true, false}) {
         const auto window = open("malgt");
-        click_model(*window, "C005MA_ROMEO");
+        click_item(*window, "lstModels", "C005MA_ROMEO");
         by_cancel ? click(*window, "cmdCancel") : void(window->close());
         EXPECT_FALSE(window->isVisible());
         EXPECT_EQ(window->SelectedSkin(), std::nullopt) << by_cancel;
