@@ -3,10 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
-#include <string>
-#include <vector>
 
-#include "core/platform/settings.hpp"
 #include "core/shell/app_state.hpp"
 #include "support/temp_dir.hpp"
 #include "support/window_driver.hpp"
@@ -15,9 +12,6 @@
 
 namespace fw {
 namespace {
-
-using build::click;
-using build::text;
 
 // A game folder with Sims.exe, a Wine prefix of the test's own, the folder browser replaced by one
 // that answers `chosen`; the boxes' texts are the core's, here only whether one comes.
@@ -37,11 +31,6 @@ protected:
         openers().browse_folder = saved_browse_;
         app_state().game_path.clear();
     }
-    static QString q(const std::string& s) { return QString::fromStdString(s); }
-    void expect_unchanged() const {
-        EXPECT_EQ(get_setting(kAppFacewright, kKeySimsLocation), "D:\\Stored");
-        EXPECT_EQ(app_state().game_path, "D:\\Before");
-    }
 
     build::TempDir game_;
     build::TempDir prefix_;
@@ -58,36 +47,36 @@ protected:
 TEST_F(FrmSetPathTest, RefusalsAndCancelChangeNothingUseOrFindFillTheLocationAndOkStoresIt) {
     frmSetPath refused;  // no registry in the prefix: "ERROR"
     refused.show();
-    EXPECT_EQ(text(refused, "txtRegistry"), "ERROR");
-    click(refused, "cmdUseReg");
+    EXPECT_EQ(build::text(refused, "txtRegistry"), "ERROR");
+    build::click(refused, "cmdUseReg");
     chosen_ = game_.str() + "/nowhere";
-    click(refused, "cmdFindPath");
-    click(refused, "cmdOK");
+    build::click(refused, "cmdFindPath");
+    build::click(refused, "cmdOK");
     EXPECT_EQ(boxes_.titles(), (std::vector<std::string>{"Path Invalid", "Selected Location Invalid"}));
     EXPECT_TRUE(refused.isVisible());
-    EXPECT_EQ(text(refused, "txtLocation"), q(*chosen_));
-    click(refused, "cmdCancel");
+    EXPECT_EQ(build::text(refused, "txtLocation"), QString::fromStdString(*chosen_));
+    build::click(refused, "cmdCancel");
     EXPECT_FALSE(refused.isVisible());
     EXPECT_EQ(refused.result(), QDialog::Rejected);
-    expect_unchanged();
 
     build::write_wine_registry(prefix_.path(), game_.str());
     boxes_.boxes.clear();
     frmSetPath dialog;
     dialog.show();
-    EXPECT_EQ(text(dialog, "txtRegistry"), q(game_.str()));
-    EXPECT_EQ(text(dialog, "txtLocation"), "D:\\Stored");
+    EXPECT_EQ(build::text(dialog, "txtRegistry"), QString::fromStdString(game_.str()));
+    EXPECT_EQ(build::text(dialog, "txtLocation"), "D:\\Stored");
     chosen_.reset();
-    click(dialog, "cmdFindPath");  // the browser cancelled
-    EXPECT_EQ(text(dialog, "txtLocation"), "D:\\Stored");
+    build::click(dialog, "cmdFindPath");  // the browser cancelled
+    EXPECT_EQ(build::text(dialog, "txtLocation"), "D:\\Stored");
     chosen_ = "D:\\Chosen";
-    click(dialog, "cmdFindPath");
-    EXPECT_EQ(text(dialog, "txtLocation"), "D:\\Chosen");
+    build::click(dialog, "cmdFindPath");
+    EXPECT_EQ(build::text(dialog, "txtLocation"), "D:\\Chosen");
     EXPECT_EQ(titles_, (std::vector<std::string>(3, "Select the location of The Sims.")));
-    click(dialog, "cmdUseReg");
-    EXPECT_EQ(text(dialog, "txtLocation"), q(game_.str()));
-    expect_unchanged();
-    click(dialog, "cmdOK");
+    build::click(dialog, "cmdUseReg");
+    EXPECT_EQ(build::text(dialog, "txtLocation"), QString::fromStdString(game_.str()));
+    EXPECT_EQ(get_setting(kAppFacewright, kKeySimsLocation), "D:\\Stored");
+    EXPECT_EQ(app_state().game_path, "D:\\Before");
+    build::click(dialog, "cmdOK");
     EXPECT_TRUE(boxes_.boxes.empty());
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(dialog.result(), QDialog::Accepted);

@@ -14,13 +14,11 @@ TEST(FrmTitle, ShowsTheNoticeAndOpensTheMainWindowOnceClosedEitherWay) {
     for (const bool by_ok : {true, false}) {
         int opened = 0;
         QPointer<frmTitle> title = show_title_box([&] { ++opened; });
-        ASSERT_TRUE(title);
-        EXPECT_TRUE(title->isVisible());
+        ASSERT_TRUE(title && title->isVisible());
         EXPECT_EQ(title->windowTitle(), "Facewright - Version 2.0.2");
         const QString notice = title->findChild<QPlainTextEdit*>("Text1")->toPlainText();
-        for (const char* words : {"NO WARRANTY", "Maxis", "Electronic Arts", "no affiliation"}) {
+        for (const char* words : {"NO WARRANTY", "Maxis", "Electronic Arts", "no affiliation"})
             EXPECT_TRUE(notice.contains(QString::fromLatin1(words))) << words;
-        }
         EXPECT_EQ(opened, 0);
 
         if (by_ok) {
@@ -31,8 +29,7 @@ TEST(FrmTitle, ShowsTheNoticeAndOpensTheMainWindowOnceClosedEitherWay) {
             title->close();
         }
         EXPECT_EQ(opened, 1);
-        QTest::qWait(0);  // the box deletes itself once closed
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // the box deletes itself
         EXPECT_TRUE(title.isNull());
     }
 }
