@@ -16,12 +16,10 @@ protected:
     void SetUp() override { save_setting(kAppVestrel, kKeyLastNeighborhood, "before"); }
     EditRequest request(const std::string& file, const std::string& bytes) {
         game_.write("UserData3/Characters/" + file, bytes);
-        EditRequest r;
-        r.neighbourhood_line = "Neighborhood 03   (UserData3)";
-        r.sim_name = "Bob";
-        r.files = {file};
-        r.characters_folder = game_.str() + "\\UserData3\\Characters\\";
-        return r;
+        return {.neighbourhood_line = "Neighborhood 03   (UserData3)",
+                .sim_name = "Bob",
+                .files = {file},
+                .characters_folder = game_.str() + "\\UserData3\\Characters\\"};
     }
     static std::string stored() { return get_setting(kAppVestrel, kKeyLastNeighborhood); }
 
@@ -53,7 +51,7 @@ TEST_F(EditGateTest, OnlyAReadableSimOpensAndOnlyThenIsItsNeighbourhoodRemembere
     }
 
     // The selected sim opens, and only then is its neighbourhood remembered.
-    const EditRequest r = request("User00005.iff", build::sim_file(build::SimSpec{}));
+    const EditRequest r = request("User00005.iff", good);
     const EditDecision decision = cmdSelect_Click(r);
     EXPECT_FALSE(decision.refusal);
     EXPECT_EQ(decision.path, r.characters_folder + "User00005.iff");

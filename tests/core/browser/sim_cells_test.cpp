@@ -20,12 +20,10 @@ protected:
     void SetUp() override { std::filesystem::create_directories(home_.path() / "HeadPreview"); }
     // A sim with its own thumbnail and speech bitmap, drawn from the seed.
     static std::string sim(const std::string& name, const std::string& head, uint32_t seed) {
-        build::SimSpec shape;
-        shape.name = name;
-        shape.head = head;
-        shape.bitmaps = {{"Web_Image", build::face_bmp(seed)},
-                         {"speech_large", build::face_bmp(seed + 100, 64, 64)}};
-        return build::sim_file(shape);
+        return build::sim_file({.name = name,
+                                .head = head,
+                                .bitmaps = {{"Web_Image", build::face_bmp(seed)},
+                                            {"speech_large", build::face_bmp(seed + 100, 64, 64)}}});
     }
     std::string characters(const std::string& file, const std::string& bytes) {
         return game_.write("UserData/" + file, bytes);

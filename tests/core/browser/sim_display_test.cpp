@@ -44,13 +44,11 @@ TEST_F(SimDisplayTest, UnreadableFileShowsTheReadersErrorInFourLines) {
 // Each bitmap is written under its label with all but letters, digits, "-" and "_" dropped, so none
 // leaves the folder; no other chunk is written.
 TEST_F(SimDisplayTest, ReadFileShowsItsOwnThreeBitmapsAndItsName) {
-    build::SimSpec shape;
-    shape.name = "Ren\xE9";
-    shape.bitmaps = {{"Web_Image", build::face_bmp(1)},
-                     {"faces", build::face_bmp(2, 90, 45)},
-                     {"../../e-v i.\xE9l", "EVIL"},
-                     {"...", "NOTHING"}};
-    put("User00001.iff", build::sim_file(shape));
+    put("User00001.iff", build::sim_file({.name = "Ren\xE9",
+                                          .bitmaps = {{"Web_Image", build::face_bmp(1)},
+                                                      {"faces", build::face_bmp(2, 90, 45)},
+                                                      {"../../e-v i.\xE9l", "EVIL"},
+                                                      {"...", "NOTHING"}}}));
     home_.write("relimages.bmp", "earlier sim");
 
     const SimDisplay shown = msDisplaySim(characters(), "UserData2", "User00001.iff");

@@ -15,10 +15,8 @@ TEST(SkinExportTest, WritesBothFilesByteForByteLeavingOutFilesThatCannotBeRead) 
     const auto sim = [&](const std::string& file, const std::string& bytes) {
         game.write("UserData2/Characters/" + file, bytes);
     };
-    build::SimSpec romeo;
-    romeo.name = "Rom\xE9o";
-    romeo.head = "C005MA_ROMEO,HEAD-HEAD=c005malgt_romeo;x";
-    sim("User00001.iff", build::sim_file(romeo));
+    sim("User00001.iff",
+        build::sim_file({.name = "Rom\xE9o", .head = "C005MA_ROMEO,HEAD-HEAD=c005malgt_romeo;x"}));
     sim("User00002.iff", "truncated");
     // Two name chunks: the export takes the last one.
     std::vector<std::string> appearance = build::appearance_values(build::SimSpec{});

@@ -28,13 +28,11 @@ protected:
 };
 
 TEST_F(EditorDisplayTest, ControlsOptionsAndPicturesComeFromTheSimsLists) {
-    build::SimSpec ann;
-    ann.name = "Ann\xE9";
-    ann.age = "child";
-    ann.gender = "female";
-    ann.tone = "drk";
-    ann.head = "C002FC_Ann,HEAD-HEAD=c002fcdrk_ann;x";
-    const EditorDisplay shown = msDisplayData(open(ann));
+    const EditorDisplay shown = msDisplayData(open({.name = "Ann\xE9",
+                                                    .age = "child",
+                                                    .gender = "female",
+                                                    .tone = "drk",
+                                                    .head = "C002FC_Ann,HEAD-HEAD=c002fcdrk_ann;x"}));
     EXPECT_EQ(shown.caption, "Edit Sim - USER00001.IFF");
     EXPECT_EQ(shown.controls.name, "Ann\xE9");
     EXPECT_EQ(shown.controls.model, "C002FC_Ann");
@@ -46,10 +44,8 @@ TEST_F(EditorDisplayTest, ControlsOptionsAndPicturesComeFromTheSimsLists) {
     EXPECT_EQ(shown.portraits.relimages, home_.str() + "\\relimages.BMP");
 
     // An unknown tone turns no tone option on; a cached preview names both preview files.
-    build::SimSpec odd;
-    odd.tone = "unk";
     home_.write("HeadPreview/Preview_c001malgt_test.bmp", "preview");
-    const EditorDisplay bob = msDisplayData(open(odd));
+    const EditorDisplay bob = msDisplayData(open({.tone = "unk"}));
     EXPECT_EQ(bob.options, (OptionButtons{.optMale = true, .optAdult = true}));
     EXPECT_TRUE(bob.previews.cached);
     EXPECT_EQ(bob.previews.preview, home_.str() + "\\HeadPreview\\Preview_c001malgt_test.bmp");

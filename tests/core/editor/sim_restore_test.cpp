@@ -90,9 +90,10 @@ protected:
 };
 
 TEST_F(SimRestore, ASaveIsUndoneByteForByteAndTheRestoreItselfCanBeUndone) {
-    fw::build::SimSpec shape;
-    shape.bitmaps = {{"Web_Image", std::string(60, 'W')}};  // the first save drops them
-    const std::string path = game_.write("UserData3/Characters/User00001.iff", fw::build::sim_file(shape));
+    // The first save drops the bitmaps.
+    const std::string path =
+        game_.write("UserData3/Characters/User00001.iff",
+                    fw::build::sim_file({.bitmaps = {{"Web_Image", std::string(60, 'W')}}}));
     const std::string original = fw::read_file(path);
     save_as(path, "Robert", 1);
     save_as(path, "Rob", 2);
@@ -139,8 +140,6 @@ TEST_F(SimRestore, RefusalsChangeNothing) {
     const std::string sim = fw::build::sim_file({});
     const std::string path = game_.write("UserData/Characters/User0001.iff", sim);
     const std::string folder = fw::backup_folder_path() + "\\";
-    fw::build::SimSpec no_comma;
-    no_comma.head = "C001MA_Test HEAD-HEAD=c001malgt_test";
     const struct {
         std::string backup, bytes, first_line;
     } cases[] = {
@@ -152,7 +151,8 @@ TEST_F(SimRestore, RefusalsChangeNothing) {
          "This backup is damaged and cannot be restored:"},
         {"User0001iff_Bob_UserData_20260101_010202", fw::build::sim_file(fw::build::pet_spec("Tom", false)),
          "This backup holds a pet. Only people can be restored:"},
-        {"User0001iff_Bob_UserData_20260101_010303", fw::build::sim_file(no_comma),
+        {"User0001iff_Bob_UserData_20260101_010303",
+         fw::build::sim_file({.head = "C001MA_Test HEAD-HEAD=c001malgt_test"}),
          "This backup is not a sim's character file that can be opened:"},
         {"User0001iff_Bob_UserData_20260101_010404", sim, "This sim's file is read-only:"},  // last: stays so
     };

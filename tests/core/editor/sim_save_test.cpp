@@ -25,14 +25,6 @@ using fw::build::SimSpec;
 
 fw::LocalTime fixed_time() { return {2024, 1, 2, 3, 4}; }
 
-// The default sim with some fields changed.
-template <class Change>
-SimSpec shaped(Change change) {
-    SimSpec shape;
-    change(shape);
-    return shape;
-}
-
 class SimSave : public testing::Test {
 protected:
     void SetUp() override {
@@ -71,11 +63,10 @@ protected:
 // A name-only save needs no outfit table: a list too short for it is saved too.
 TEST_F(SimSave, NameOnlyChangesTheControlEntriesAndDropsBitmapsAndMap) {
     for (const int32_t entries : {35, 20}) {
-        SimSpec shape;
-        shape.head = "C123MA_Test,HEAD-HEAD=c123malgt_test;extra";
-        shape.objd_label = "user00000 - Bob";
-        shape.bitmaps = {{"web_image", std::string(70, 'B')}};
-        shape.entry_count = entries;
+        SimSpec shape{.head = "C123MA_Test,HEAD-HEAD=c123malgt_test;extra",
+                      .objd_label = "user00000 - Bob",
+                      .bitmaps = {{"web_image", std::string(70, 'B')}},
+                      .entry_count = entries};
         put(shape);
         fw::SimControls controls = shown();
         controls.name = fw::encode_for_game("Zo\xC3\xAB", "name").bytes;
@@ -103,7 +94,7 @@ TEST_F(SimSave, BodyChangesApplyTheTableRowOfTheNewBody) {
         {"lgt", true, false, fw::Tone::Light},
         {"xyz", true, true, std::nullopt}};
     for (const auto& [file_tone, adult, male, tone] : cases) {
-        put(shaped([&](SimSpec& s) { s.tone = file_tone; }));
+        put({.tone = file_tone});
         fw::SimControls controls = shown();
         std::tie(controls.adult, controls.male, controls.tone) = std::tie(adult, male, tone);
         ASSERT_TRUE(save(controls).saved()) << file_tone;
@@ -127,13 +118,10 @@ TEST_F(SimSave, RefusalsWriteNothing) {
         std::string text;  // "" for the read-only box
     } cases[] = {
         {"cat", fw::build::pet_spec("Tom", false), fw::kPetRefusedText},
-        {"head without a comma", shaped([](SimSpec& s) { s.head = "C001MA_Test HEAD-HEAD=c001malgt_test"; }),
-         fw::kInvalidUserFileText},
-        {"33 entries and a new tone", shaped([](SimSpec& s) { s.entry_count = 33; }),
-         fw::kInvalidUserFileText},
-        {"entry 1 neither adult nor child", shaped([](SimSpec& s) { s.age = "elder"; }),
-         fw::kInvalidUserFileText},
-        {"no name", shaped([](SimSpec& s) { s.name = ""; }), "The name is empty. Nothing was saved."},
+        {"head without a comma", {.head = "C001MA_Test HEAD-HEAD=c001malgt_test"}, fw::kInvalidUserFileText},
+        {"33 entries and a new tone", {.entry_count = 33}, fw::kInvalidUserFileText},
+        {"entry 1 neither adult nor child", {.age = "elder"}, fw::kInvalidUserFileText},
+        {"no name", {.name = ""}, "The name is empty. Nothing was saved."},
         {"read-only file", SimSpec{}, ""},  // last: the file stays read-only
     };
     for (const auto& c : cases) {
@@ -261,7 +249,7 @@ TEST_F(SimSave, AFailedFileOperationIsReportedAndChangesNothing) {
 // A disk that fills (writes past a size limit fail as on a full disk) takes usertemp.iff, without
 // the sim's pictures, and stops the backup halfway: no backup is left under its name.
 TEST_F(SimSave, ADiskThatFillsLeavesTheFileWholeAndNoBackupCutShort) {
-    put(shaped([](SimSpec& s) { s.bitmaps = {{"web_image", std::string(20000, 'B')}}; }));
+    put({.bitmaps = {{"web_image", std::string(20000, 'B')}}});
     std::signal(SIGXFSZ, SIG_IGN);
     rlimit unlimited{};
     getrlimit(RLIMIT_FSIZE, &unlimited);
@@ -286,7 +274,7 @@ TEST_F(SimSave, AChangeMadeElsewhereIsNeverOverwrittenUnasked) {
     fw::EditorSession session = this->session();
     fw::SimControls controls = fw::read_sim_controls(session.appearance, session.names);
     controls.name = "Mine";
-    const std::string theirs = fw::build::sim_file(shaped([](SimSpec& s) { s.name = "Theirs"; }));
+    const std::string theirs = fw::build::sim_file({.name = "Theirs"});
     for (const std::string& change : {original_.substr(0, original_.size() - 1) + "!", theirs}) {
         fw::write_file(path_, change);
         using Time = fs::file_time_type;

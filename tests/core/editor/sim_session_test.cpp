@@ -11,6 +11,7 @@
 
 namespace {
 
+using fw::build::sim_file;
 using fw::build::SimSpec;
 
 std::string with_lists(const std::string& appearance, const std::vector<std::string>& names) {
@@ -21,36 +22,27 @@ std::string with_lists(const std::string& appearance, const std::vector<std::str
     return b.bytes();
 }
 
-// The character file of the default sim with some fields changed.
-template <class Change>
-std::string sim_file(Change change) {
-    SimSpec shape;
-    change(shape);
-    return fw::build::sim_file(shape);
-}
-
 TEST(SimSessionOpen, RefusesWhatTheEditorCouldNotShowOrSave) {
-    const std::string whole = fw::build::sim_file(SimSpec{});
+    const std::string whole = sim_file({});
     const std::string people = fw::build::str_list_data(fw::build::appearance_values(SimSpec{}));
     const fw::BoxMessage invalid = fw::invalid_file_box();
     const std::tuple<const char*, std::string, std::optional<fw::BoxMessage>> cases[] = {
         // what, file, box
-        {"child of 15 entries: a name can be saved",
-         sim_file([](SimSpec& s) { s.age = "child", s.entry_count = 15; }), std::nullopt},
-        {"entry 1 of a dog", sim_file([](SimSpec& s) { s.age = "dog"; }), fw::pet_box()},
-        {"entry 1 of a cat", sim_file([](SimSpec& s) { s.age = "kat"; }), fw::pet_box()},
-        {"entry 13 of a cat", sim_file([](SimSpec& s) { s.gender = "catfemale"; }), fw::pet_box()},
-        {"entry 1 Adult: neither a person nor a pet", sim_file([](SimSpec& s) { s.age = "Adult"; }), invalid},
-        {"not a character file", sim_file([](SimSpec& s) { s.objd_label = "neighbor - Bob"; }), invalid},
+        {"child of 15 entries: a name can be saved", sim_file({.age = "child", .entry_count = 15}),
+         std::nullopt},
+        {"entry 1 of a dog", sim_file({.age = "dog"}), fw::pet_box()},
+        {"entry 1 of a cat", sim_file({.age = "kat"}), fw::pet_box()},
+        {"entry 13 of a cat", sim_file({.gender = "catfemale"}), fw::pet_box()},
+        {"entry 1 Adult: neither a person nor a pet", sim_file({.age = "Adult"}), invalid},
+        {"not a character file", sim_file({.objd_label = "neighbor - Bob"}), invalid},
         {"truncated", whole.substr(0, whole.size() - 5), invalid},
         {"5 entries claimed, none ended", with_lists(std::string("\xFD\xFF\x05\0\1ab", 7), {"X"}), invalid},
         {"no name", with_lists(people, {}), invalid},
     };
     for (const auto& [what, bytes, box] : cases) {
         fw::build::TempDir dir;
-        fw::EditorSession session;
-        EXPECT_EQ(fw::open_sim_for_editing(dir.write("User00001.iff", bytes), session), box)
-            << what;  // never trapped
+        fw::EditorSession session;  // never trapped
+        EXPECT_EQ(fw::open_sim_for_editing(dir.write("User00001.iff", bytes), session), box) << what;
     }
 }
 
