@@ -19,8 +19,7 @@ TEST(AppearanceHead, SplitsModelAndSkinAsTheEditorShowsThem) {
     for (const auto& [entry, model, skin] : cases) {
         const auto head = fw::split_head(entry);
         ASSERT_TRUE(head) << entry;
-        EXPECT_EQ(head->model, model) << entry;
-        EXPECT_EQ(head->skin, skin) << entry;
+        EXPECT_EQ(head->model + "|" + head->skin, model + "|" + skin) << entry;
     }
     EXPECT_FALSE(fw::split_head("NONE"));
     EXPECT_FALSE(fw::split_head("C1=HEAD-HEAD"));
