@@ -34,9 +34,8 @@ TEST_F(EditorDisplayTest, ControlsOptionsAndPicturesComeFromTheSimsLists) {
                                                     .tone = "drk",
                                                     .head = "C002FC_Ann,HEAD-HEAD=c002fcdrk_ann;x"}));
     EXPECT_EQ(shown.caption, "Edit Sim - USER00001.IFF");
-    EXPECT_EQ(shown.controls.name, "Ann\xE9");
-    EXPECT_EQ(shown.controls.model, "C002FC_Ann");
-    EXPECT_EQ(shown.controls.skin, "c002fcdrk_ann");
+    EXPECT_EQ(shown.controls.name + "|" + shown.controls.model + "|" + shown.controls.skin,
+              "Ann\xE9|C002FC_Ann|c002fcdrk_ann");
     EXPECT_EQ(shown.options, (OptionButtons{.optFemale = true, .optChild = true, .optDark = true}));
     EXPECT_FALSE(shown.previews.cached);
     EXPECT_EQ(shown.portraits.web_image, home_.str() + "\\web_image.BMP");
