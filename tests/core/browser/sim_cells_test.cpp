@@ -80,10 +80,8 @@ TEST_F(SimCellsTest, PreviewsComeFromTheFirstSimOfASafeSkinName) {
     EXPECT_EQ(home_.read("HeadPreview/Preview_c002falgt_anna.bmp"), build::face_bmp(101, 64, 64));
     EXPECT_EQ(home_.read("HeadPreview/Preview2_c002falgt_anna.bmp"), build::face_bmp(1));
     for (const std::string skin : {"../../escaped", "..", "sub\\dir", "C:evil", ""}) {
-        EXPECT_EQ(
-            load_sim_cell(record, characters("User00003.iff", sim("Eve", "C003FA_Eve,HEAD-HEAD=" + skin, 3)))
-                .skin,
-            skin);
+        const std::string eve = characters("User00003.iff", sim("Eve", "C003FA_Eve,HEAD-HEAD=" + skin, 3));
+        EXPECT_EQ(load_sim_cell(record, eve).skin, skin);
         EXPECT_FALSE(make_head_previews(skin)) << skin;
     }
     EXPECT_EQ(preview_count(), 2u);
