@@ -19,9 +19,8 @@ protected:
 
 TEST_F(StartupTest, SeedsSettingsOnceAndReselectsOnlyAStoredLineOfTheList) {
     const StartupSettings first = seed_settings("C:\\Games\\The Sims");
-    EXPECT_EQ(
-        get_setting(kAppFacewright, kKeyBackupSavedFile) + get_setting(kAppFacewright, kKeySimsLocation),
-        "1C:\\Games\\The Sims");
+    EXPECT_EQ(get_setting(kAppFacewright, kKeyBackupSavedFile), "1");
+    EXPECT_EQ(get_setting(kAppFacewright, kKeySimsLocation), "C:\\Games\\The Sims");
     EXPECT_TRUE(first.backup_checked);
     EXPECT_EQ(first.game_path, "C:\\Games\\The Sims");
 
