@@ -19,15 +19,11 @@
 #include "core/platform/name_compare.hpp"
 #include "core/shared/appearance.hpp"
 
-namespace {
-
 constexpr const char* kFileName = "User00001.iff";
 
 // What a bitmap's label may keep once made a file name.
 constexpr const char* kFileNameCharacters =
     "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789-_";
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
@@ -37,17 +33,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // The display name is the file name or a "user" label cut at its NUL, never more than a label.
     const std::string name = fw::sim_display_name(record, kFileName);
     if (name != kFileName && (name.size() > 64 || name.find('\0') != std::string::npos ||
-                              fw::to_lower(name.substr(0, 4)) != "user")) {
+                              fw::to_lower(name.substr(0, 4)) != "user"))
         __builtin_trap();
-    }
 
     for (const fw::IFFChunk& chunk : record.chunks) {
         if (chunk.type == "BMP_") {
             const std::string file = fw::gfstrSafeFileName(fw::gfstrStripNull(chunk.label));
             if (file.find_first_not_of(kFileNameCharacters) != std::string::npos ||
-                (!file.empty() && !fw::is_safe_file_name(file))) {
+                (!file.empty() && !fw::is_safe_file_name(file)))
                 __builtin_trap();
-            }
         }
         if (chunk.type == "CTSS") {
             try {

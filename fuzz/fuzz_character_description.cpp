@@ -13,9 +13,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         try {
             const fw::CharacterDescription description = text ? fw::parse_cmx(bytes) : fw::parse_bcf(bytes);
             // Whatever was accepted was read from the bytes: no name can be longer than they are.
-            for (const std::string& mesh : fw::head_meshes(description)) {
+            for (const std::string& mesh : fw::head_meshes(description))
                 if (mesh.size() > size) __builtin_trap();
-            }
         } catch (const fw::Failure&) {
         }
     }

@@ -9,8 +9,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     fw::IFFFile file;
-    const std::string result = fw::read_iff_checked_from_bytes(file, bytes);
-    if (!result.empty()) return 0;
+    if (!fw::read_iff_checked_from_bytes(file, bytes).empty()) return 0;
     // A file read whole: every chunk was taken from the bytes, so none can reach past their end.
     for (const fw::IFFChunk& chunk : file.chunks) {
         const size_t end = static_cast<size_t>(chunk.position) - 1 + fw::kChunkHeaderSize + chunk.data.size();

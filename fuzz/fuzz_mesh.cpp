@@ -8,9 +8,7 @@
 #include "core/base/failure.hpp"
 #include "core/formats/mesh.hpp"
 
-namespace {
-
-void check(std::string_view bytes, bool text) {
+static void check(std::string_view bytes, bool text) {
     fw::Mesh mesh;
     try {
         mesh = text ? fw::parse_skn(bytes) : fw::parse_bmf(bytes);
@@ -18,13 +16,10 @@ void check(std::string_view bytes, bool text) {
         return;
     }
     if (mesh.vertices.size() != mesh.uvs.size() + mesh.blends.size()) __builtin_trap();
-    for (const auto& face : mesh.faces) {
-        if (face[0] >= mesh.uvs.size() || face[1] >= mesh.uvs.size() || face[2] >= mesh.uvs.size())
-            __builtin_trap();
-    }
+    for (const auto& face : mesh.faces)
+        for (uint32_t vertex : face)
+            if (vertex >= mesh.uvs.size()) __builtin_trap();
 }
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);

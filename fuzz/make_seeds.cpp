@@ -30,9 +30,7 @@ void write_seed(const fs::path& folder, const std::string& name, const std::stri
 }
 
 void iff_seeds(const fs::path& dir) {
-    SimSpec pictured;
-    pictured.bitmaps = {{"Portrait", face_bmp(7, 6, 6)}};
-    const std::string whole = sim_file(pictured);
+    const std::string whole = sim_file(SimSpec{.bitmaps = {{"Portrait", face_bmp(7, 6, 6)}}});
     write_seed(dir, "sim_with_map", whole);
     write_seed(dir, "truncated", whole.substr(0, whole.size() * 2 / 3));
     // A map in the middle, names ended by byte 163 and an odd pad, a stale size, a stray byte.
@@ -60,15 +58,12 @@ void far_seeds(const fs::path& dir) {
 // Character files as the browser meets them: people and pets, heads with and without their
 // separators, labels and names without their NUL, skin names that would leave their folder.
 void browse_file_seeds(const fs::path& dir) {
-    SimSpec odd_head;
-    odd_head.head = "C005MA_ROMEO,HEAD-HEAD=c005malgt_romeo;x";
-    odd_head.objd_label = std::string("USER00002 - ") + std::string(60, 'L');
-    odd_head.bitmaps = {{"Web_Image", face_bmp(1, 4, 4)}, {"../x\\y", "z"}};
+    const SimSpec odd_head{.head = "C005MA_ROMEO,HEAD-HEAD=c005malgt_romeo;x",
+                           .objd_label = "USER00002 - " + std::string(60, 'L'),
+                           .bitmaps = {{"Web_Image", face_bmp(1, 4, 4)}, {"../x\\y", "z"}}};
     write_seed(dir, "head_with_semicolon_label_without_nul", sim_file(odd_head));
     write_seed(dir, "cat", sim_file(pet_spec("Tom", false)));
-    SimSpec no_comma;
-    no_comma.head = "C001MA_Test HEAD-HEAD=..\\..\\escaped";
-    no_comma.entry_count = 3;
+    const SimSpec no_comma{.head = "C001MA_Test HEAD-HEAD=..\\..\\escaped", .entry_count = 3};
     write_seed(dir, "short_list_unsafe_skin", sim_file(no_comma));
     IffBuilder no_nul;
     no_nul.chunk("OBJD", 128, "job object", std::string(16, '\0'))
@@ -80,8 +75,7 @@ void browse_file_seeds(const fs::path& dir) {
 // Meshes in both forms: a small head with glasses' lens, one with blend records and a long name.
 void mesh_seeds(const fs::path& dir) {
     const HeadShape shape;
-    const fw::Mesh head = head_mesh("xskin-c001ma_seed-HEAD-HEAD", shape, 3, 4);
-    write_seed(dir, "head.bmf", bmf_bytes(head));
+    write_seed(dir, "head.bmf", bmf_bytes(head_mesh("xskin-c001ma_seed-HEAD-HEAD", shape, 3, 4)));
     fw::Mesh blended = glasses_mesh(std::string(300, 'g'), "glasses", shape);
     blended.blends = {{1, 0x4000}, {2, 0x8000}};
     blended.vertices.insert(blended.vertices.end(), {blended.vertices[0], blended.vertices[1]});
