@@ -8,7 +8,7 @@
 
 namespace {
 
-using fw::build::TempDir;
+using namespace fw::build;
 
 // A flat square mesh facing the viewer, wrapped once by its bitmap.
 fw::Mesh square_mesh(const std::string& name, const std::string& texture) {
@@ -18,15 +18,14 @@ fw::Mesh square_mesh(const std::string& name, const std::string& texture) {
     mesh.bones = {"HEAD"};
     mesh.faces = {{0, 1, 2}, {0, 2, 3}};
     mesh.uvs = {{0, 0}, {1, 0}, {1, 1}, {0, 1}};
-    for (const auto& p : std::vector<std::array<float, 3>>{{1, -1, 0}, {1, 1, 0}, {-1, 1, 0}, {-1, -1, 0}}) {
+    for (const auto& p : std::vector<std::array<float, 3>>{{1, -1, 0}, {1, 1, 0}, {-1, 1, 0}, {-1, -1, 0}})
         mesh.vertices.push_back({p, {0, 0, 1}});
-    }
     return mesh;
 }
 
 std::string plain_bmp(uint32_t rgb) {
     // 8-bit with a palette of two colours, as some head bitmaps are.
-    return fw::build::bmp8(4, 4, {0x000000u, rgb}, [](int, int) -> uint8_t { return 1; });
+    return bmp8(4, 4, {0x000000u, rgb}, [](int, int) -> uint8_t { return 1; });
 }
 
 const std::string kHead = "xskin-c010ma_test-HEAD-HEADB";
@@ -38,16 +37,13 @@ class HeadFiles : public testing::Test {
 protected:
     void SetUp() override {
         game_.write("GameData/Skins/C010MA_Test.cmx",
-                    fw::build::cmx_text(fw::build::head_description("c010ma_test", {kHead, kHat})));
-        game_.write("GameData/Skins/" + kHead + ".SKN", fw::build::skn_text(square_mesh(kHead, "x")));
+                    cmx_text(head_description("c010ma_test", {kHead, kHat})));
+        game_.write("GameData/Skins/" + kHead + ".SKN", skn_text(square_mesh(kHead, "x")));
         game_.write("GameData/Skins/C010MAlgt_test.bmp", plain_bmp(0xFF0000u));
-        game_.write(
-            "GameData/Animation/Animation.far",
-            fw::build::far_archive(
-                {{"C010MA_TEST.cmx.bcf", fw::build::bcf_bytes(fw::build::head_description("x", {"other"}))},
-                 {"meshes\\" + kHat + ".bmf", fw::build::bmf_bytes(square_mesh(kHat, "hat"))}}));
-        game_.write("GameData/Textures/textures.far",
-                    fw::build::far_archive({{"Hat.BMP", plain_bmp(0x00FF00u)}}));
+        game_.write("GameData/Animation/Animation.far",
+                    far_archive({{"C010MA_TEST.cmx.bcf", bcf_bytes(head_description("x", {"other"}))},
+                                 {"meshes\\" + kHat + ".bmf", bmf_bytes(square_mesh(kHat, "hat"))}}));
+        game_.write("GameData/Textures/textures.far", far_archive({{"Hat.BMP", plain_bmp(0x00FF00u)}}));
     }
     fw::HeadMeshes load(const std::string& model) {
         fw::HeadFileFinder finder(game_.str());
@@ -87,7 +83,7 @@ TEST_F(HeadFiles, LooseFilesWinTheSkinGoesOnTheHeadAndWhatCannotBeFoundOrReadIsL
     EXPECT_EQ(load("C011MA_None").state(), fw::HeadState::NotFound);
 
     game_.write("Downloads/Heads/Deep/C012MA_Bad.cmx",
-                fw::build::cmx_text(fw::build::head_description("c012ma_bad", {"bad-HEAD-HEAD"})));
+                cmx_text(head_description("c012ma_bad", {"bad-HEAD-HEAD"})));
     game_.write("Downloads/bad-HEAD-HEAD.skn", "bad-HEAD-HEAD\r\nx\r\n1\r\n");
     head = load("C012MA_Bad");
     EXPECT_EQ(head.state(), fw::HeadState::Unreadable);
@@ -96,9 +92,8 @@ TEST_F(HeadFiles, LooseFilesWinTheSkinGoesOnTheHeadAndWhatCannotBeFoundOrReadIsL
         << head.problems.at(0);
 
     // A mesh name that would reach out of its folder is never looked for.
-    game_.write("Escaped.skn", fw::build::skn_text(square_mesh("x", "x")));
-    game_.write("GameData/Skins/C013MA_Out.cmx",
-                fw::build::cmx_text(fw::build::head_description("out", {"..\\..\\Escaped"})));
+    game_.write("Escaped.skn", skn_text(square_mesh("x", "x")));
+    game_.write("GameData/Skins/C013MA_Out.cmx", cmx_text(head_description("out", {"..\\..\\Escaped"})));
     head = load("C013MA_Out");
     EXPECT_EQ(head.state(), fw::HeadState::NotFound);
     EXPECT_EQ(head.problems.at(0), "A mesh name that is no file name was skipped: ..\\..\\Escaped");
