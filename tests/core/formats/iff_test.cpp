@@ -7,7 +7,6 @@
 
 #include "builders/iff_builder.hpp"
 #include "core/base/error_trap.hpp"
-#include "core/formats/binary.hpp"
 #include "core/formats/character_file.hpp"
 #include "support/temp_dir.hpp"
 
@@ -30,26 +29,16 @@ std::string sized_chunk(uint32_t size) {
     return IffBuilder().chunk(ChunkSpec{"ABCD", 1, 0x10, "", "", size}).bytes();
 }
 
-// A bitmap between two chunks and the map after the first: both left out, the rest in order.
-TEST(IffRead, WritingBackDiffersOnlyByBitmapsMapAndMapOffset) {
+// A map anywhere is set aside and the chunk after it keeps its position; writing back leaves out
+// the bitmap between two chunks and the map, the rest in order.
+TEST(IffRead, MapAnywhereIsSetAsideAndWritingBackDiffersOnlyByBitmapsMapAndMapOffset) {
     const std::string expected = three_chunks(false).bytes();
     fw::IFFFile file;
-    ASSERT_EQ(fw::read_iff_checked_from_bytes(file, three_chunks().map({.after_chunk = 1}).bytes()), "");
-    EXPECT_TRUE(file.has_map);
-    EXPECT_EQ(fw::iff_bytes_without_bitmaps(file), expected);
-
-    // Writing replaces a longer file's contents whole.
-    fw::build::TempDir dir;
-    dir.write("long.iff", std::string(10000, 'x'));
-    fw::gsWriteIFF_NoBMPs(file, dir.str() + "/long.iff");
-    EXPECT_EQ(dir.read("long.iff"), expected);
-}
-
-TEST(IffRead, MapAnywhereIsSetAsideAndTheChunkAfterItKeepsItsPosition) {
     for (size_t after : {size_t{0}, size_t{1}, size_t{3}}) {
         const std::string bytes = three_chunks().map({.after_chunk = after}).bytes();
-        fw::IFFFile file;
         ASSERT_EQ(fw::read_iff_checked_from_bytes(file, bytes), "") << after;
+        EXPECT_TRUE(file.has_map);
+        EXPECT_EQ(fw::iff_bytes_without_bitmaps(file), expected) << after;
         ASSERT_EQ(file.chunks.size(), 3u);
         for (const fw::IFFChunk& c : file.chunks) {
             EXPECT_EQ(bytes.substr(static_cast<size_t>(c.position) - 1, 4), c.type);
@@ -58,6 +47,11 @@ TEST(IffRead, MapAnywhereIsSetAsideAndTheChunkAfterItKeepsItsPosition) {
         EXPECT_EQ(file.map_types[0].type_code, "DJBO");
         EXPECT_EQ(file.map_header.substr(0, 4), "rsmp");
     }
+    // Writing replaces a longer file's contents whole.
+    fw::build::TempDir dir;
+    dir.write("long.iff", std::string(10000, 'x'));
+    fw::gsWriteIFF_NoBMPs(file, dir.str() + "/long.iff");
+    EXPECT_EQ(dir.read("long.iff"), expected);
 }
 
 TEST(IffRead, EdgesOfTheChunkLoop) {
@@ -105,8 +99,7 @@ TEST(IffRead, CheckedReaderReportsAMissingFileAndTrappingReaderLogsItsPhase) {
     EXPECT_EQ(std::tie(trapped.module, trapped.procedure, trapped.location, trapped.number),
               std::make_tuple("modIFFsupport", "gsReadIFF", 2000, 5));
 
-    dir.write("short.iff", "IFF");
-    EXPECT_THROW(fw::gsReadIFF(file, dir.str() + "/short.iff"), fw::TrapRaised);
+    EXPECT_THROW(fw::gsReadIFF(file, dir.write("short.iff", "IFF")), fw::TrapRaised);
     EXPECT_EQ(fw::error_context().location, 1000);
 }
 

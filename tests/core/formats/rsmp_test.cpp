@@ -16,10 +16,9 @@ using fw::build::NameEnd;
 TEST(ResourceMap, NamesKeepTheirTerminatorAndPadByteAsRead) {
     // "abc" + NUL ends at an odd count from the map's start with this layout when the name
     // region starts at an even offset; the builder pads exactly when the rule asks for it.
-    IffBuilder b;
-    b.chunk("STR#", 200, "abc", "").chunk("STR#", 201, "abcd", "");
     // Real files hold any value in the pad byte, and a map size field that says nothing.
-    b.map({.pad_byte = '\x7E', .size_field = 0});
+    IffBuilder b;
+    b.chunk("STR#", 200, "abc", "").chunk("STR#", 201, "abcd", "").map({.pad_byte = '\x7E', .size_field = 0});
     fw::IFFFile file;
     ASSERT_EQ(fw::read_iff_checked_from_bytes(file, b.bytes()), "");
     ASSERT_EQ(file.map_types.size(), 1u);
@@ -47,8 +46,7 @@ TEST(ResourceMap, NamesKeepTheirTerminatorAndPadByteAsRead) {
 std::string map_with_entries(int count) {
     IffBuilder b;
     for (int i = 0; i < count; ++i) b.chunk("BMP_", static_cast<uint16_t>(i), "n" + std::to_string(i), "");
-    b.map();
-    return b.bytes();
+    return b.map().bytes();
 }
 
 // A group of more than 1000 entries is refused; counts and names the file cannot hold fail, unread.
@@ -72,8 +70,7 @@ TEST(ResourceMap, ALyingMapIsAFailureNotAnOverRead) {
 
     // The trapping reader logs the map reader's own phase.
     fw::build::TempDir dir;
-    dir.write("bad.iff", good.substr(0, good.size() - 3));
-    EXPECT_THROW(fw::gsReadIFF(file, dir.str() + "/bad.iff"), fw::TrapRaised);
+    EXPECT_THROW(fw::gsReadIFF(file, dir.write("bad.iff", good.substr(0, good.size() - 3))), fw::TrapRaised);
     EXPECT_EQ(fw::error_context().procedure, "gsReadRSMP");
     EXPECT_EQ(fw::error_context().location, 4000);
     EXPECT_EQ(fw::error_context().number, 62);
