@@ -41,8 +41,7 @@ TEST(SavesFolder, TheEaAppsCopyPlaysFromTheWinePrefixThatHoldsIt) {
     fs::create_directories(prefix.path() / "drive_c/users/Public");
     fs::create_directories(prefix.path() / "drive_c/users/alice");
     const std::string below = "/Saved Games/Electronic Arts/The Sims 25";
-    const std::string game = "C:\\Program Files\\EA Games\\The Sims Legacy";
-    SavesFolder saves = saves_folder(game);
+    SavesFolder saves = saves_folder("C:\\Program Files\\EA Games\\The Sims Legacy");
     EXPECT_EQ(saves.place, SavesPlace::WinePrefix);
     EXPECT_EQ(saves.prefix, prefix.str());
     EXPECT_EQ(saves.path, prefix.str() + "/drive_c/users/alice" + below);  // the user Wine runs as
