@@ -65,8 +65,7 @@ TEST(IffRead, EdgesOfTheChunkLoop) {
     EXPECT_EQ(file.chunk(2).data, "x");  // two chunks of the same type and ID are both kept
 
     // The map offset field "0000" means no map.
-    std::string no_map = IffBuilder().chunk("ABCD", 1, "", "").bytes();
-    no_map.replace(60, 4, "0000");
+    const std::string no_map = IffBuilder().chunk("ABCD", 1, "", "").bytes().replace(60, 4, "0000");
     ASSERT_EQ(fw::read_iff_checked_from_bytes(file, no_map), "");
     EXPECT_FALSE(file.has_map);
 }
