@@ -2,9 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <functional>
-#include <limits>
 
 #include "builders/model_builder.hpp"
 #include "core/base/failure.hpp"
@@ -89,8 +87,7 @@ TEST(Mesh, MalformedTextIsRefusedSayingWhereAndEveryCutOrLyingCountOfABinaryMesh
     EXPECT_EQ(error_of([&] { fw::parse_bmf(huge); }), "Error 62 - Input past end of file (faces)");
 
     std::string nan = bmf;
-    const float quiet = std::numeric_limits<float>::quiet_NaN();
-    std::memcpy(nan.data() + nan.size() - 4, &quiet, 4);
+    nan.replace(nan.size() - 4, 4, std::string("\x00\x00\xC0\x7F", 4));  // a quiet NaN, little-endian
     EXPECT_EQ(error_of([&] { fw::parse_bmf(nan); }).rfind("Error 13 - Type mismatch (byte ", 0), 0u);
 }
 
