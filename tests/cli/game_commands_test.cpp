@@ -16,109 +16,88 @@ namespace fs = std::filesystem;
 using fw::build::cli;
 using nlohmann::json;
 
-// A game with two neighbourhoods; UserData2 holds a sim with a Windows-1252 name and a file
-// that cannot be read.
-class CliGameCommands : public testing::Test {
-protected:
-    void SetUp() override {
-        folder_.write("Sims.exe", "");
-        folder_.write("UserData/Characters/.keep", "");
-        fw::build::SimSpec rene;
-        rene.name = "Ren\xE9";
-        rene.head = "C005MA_ROMEO,HEAD-HEAD=c005malgt_romeo;x";
-        folder_.write("UserData2/Characters/User00001.iff", fw::build::sim_file(rene));
-        folder_.write("UserData2/Characters/User00002.iff", "IFF cut short");
-    }
-    fw::build::TempDir folder_;
-    const std::string game_ = folder_.str();
-};
-
-TEST_F(CliGameCommands, NeighbourhoodsAndSimsAsJson) {
-    const json neighbourhoods = {{{"line", "Neighborhood 01   (UserData)"}, {"folder", "UserData"}},
-                                 {{"line", "Neighborhood 02   (UserData2)"}, {"folder", "UserData2"}}};
-    EXPECT_EQ(json::parse(cli({"neighbourhoods", "--json", "--game", game_}).out)["neighbourhoods"],
-              neighbourhoods);
-    const json sims = json::parse(cli({"sims", "UserData2", "--json", "--game", game_}).out)["sims"];
+// Neighbourhoods and sims as JSON, what reaches the terminal, and export, which writes into the
+// program folder and says where.
+TEST(CliGameCommands, ListsShowsAndExports) {
+    // A game with two neighbourhoods; UserData2 holds a sim with a Windows-1252 name and a file
+    // that cannot be read.
+    const fw::build::TempDir folder;
+    const std::string game = folder.str();
+    folder.write("Sims.exe", "");
+    folder.write("UserData/Characters/.keep", "");
+    folder.write(
+        "UserData2/Characters/User00001.iff",
+        fw::build::sim_file({.name = "Ren\xE9", .head = "C005MA_ROMEO,HEAD-HEAD=c005malgt_romeo;x"}));
+    folder.write("UserData2/Characters/User00002.iff", "IFF cut short");
+    EXPECT_EQ(json::parse(cli({"neighbourhoods", "--json", "--game", game}).out)["neighbourhoods"],
+              json({{{"line", "Neighborhood 01   (UserData)"}, {"folder", "UserData"}},
+                    {{"line", "Neighborhood 02   (UserData2)"}, {"folder", "UserData2"}}}));
+    const json sims = json::parse(cli({"sims", "UserData2", "--json", "--game", game}).out)["sims"];
     ASSERT_EQ(sims.size(), 2u);
-    EXPECT_EQ(sims[0], json({{"file", "User00001.iff"},
-                             {"name", "Ren\xC3\xA9"},
-                             {"skin", "c005malgt_romeo"},
-                             {"error", nullptr}}));
+    EXPECT_EQ(sims[0], json::parse(R"({"file": "User00001.iff", "name": "Ren\u00e9",
+                                       "skin": "c005malgt_romeo", "error": null})"));
     EXPECT_TRUE(sims[1]["error"].get<std::string>().starts_with("Error "));
-    EXPECT_EQ(cli({"sims", "UserData7", "--game", game_}).exit_code, 1);  // no such neighbourhood
-}
+    EXPECT_EQ(cli({"sims", "UserData7", "--game", game}).exit_code, 1);  // no such neighbourhood
 
-TEST_F(CliGameCommands, ExportWritesIntoTheProgramFolderAndSaysWhere) {
-    const fw::build::TempDir home;
-    const fw::build::ScopedEnv home_env("FACEWRIGHT_HOME", home.str());
-    const auto r = cli({"export", "UserData2", "--game", game_});
-    ASSERT_EQ(r.exit_code, 0) << r.err;
-    EXPECT_EQ(r.out, "Exported:\n" + home.str() + "/headskins.txt\n" + home.str() + "/bodyskins.txt\n");
-}
-
-// Bytes from files never steer the terminal; names from the file system show as the UTF-8 they
-// are; paths the tool built show as the real files; --game may come before the command too, and
-// one after it wins.
-TEST_F(CliGameCommands, TerminalGetsEscapedControlsReadableNamesAndRealPaths) {
-    fw::build::SimSpec eve;
-    eve.name = "\x1b]0;owned\aEve";
-    folder_.write("UserData/Characters/User00009.iff", fw::build::sim_file(eve));
-    folder_.write("GameData/Skins/C100MA_Ren\xC3\xA9.cmx", "mesh");
-    const auto sims = cli({"--game", game_, "sims", "UserData"});
-    EXPECT_EQ(sims.exit_code, 0) << sims.err;
-    EXPECT_EQ(sims.out, "User00009.iff\t\\x1b]0;owned\\x07Eve\tc001malgt_test\n");
-    EXPECT_EQ(cli({"--game", game_ + "/nowhere", "models", "malgt", "--game", game_}).out,
+    // Bytes from files never steer the terminal; names from the file system show as the UTF-8 they
+    // are; paths the tool built show as the real files; --game may come before the command too, and
+    // one after it wins.
+    folder.write("UserData/Characters/User00009.iff", fw::build::sim_file({.name = "\x1b]0;owned\aEve"}));
+    folder.write("GameData/Skins/C100MA_Ren\xC3\xA9.cmx", "mesh");
+    const auto escaped = cli({"--game", game, "sims", "UserData"});
+    EXPECT_EQ(escaped.exit_code, 0) << escaped.err;
+    EXPECT_EQ(escaped.out, "User00009.iff\t\\x1b]0;owned\\x07Eve\tc001malgt_test\n");
+    EXPECT_EQ(cli({"--game", game + "/nowhere", "models", "malgt", "--game", game}).out,
               "C100MA_REN\xC3\xA9\n");
-    const std::string where = cli({"--game", game_, "where"}).out;
-    EXPECT_NE(where.find("Game executable: found (" + game_ + "/Sims.exe)\n"), std::string::npos) << where;
-    EXPECT_EQ(cli({"--game", game_ + "/nowhere", "models", "malgt"}).exit_code, 1);
+    const std::string where = cli({"--game", game, "where"}).out;
+    EXPECT_NE(where.find("Game executable: found (" + game + "/Sims.exe)\n"), std::string::npos) << where;
+    EXPECT_EQ(cli({"--game", game + "/nowhere", "models", "malgt"}).exit_code, 1);
 
     // Names that are not UTF-8 (a folder copied from an old Windows install) print in the shell's
     // $'...' quoting, so that they can be typed back; an error naming one is reported, not a crash.
-    folder_.write("UserData\xE9/Characters/User'\xE9\x01.iff", fw::build::sim_file({}));
-    EXPECT_NE(cli({"neighbourhoods", "--game", game_}).out.find("$'Neighborhood \\xe9   (UserData\\xe9)'\n"),
+    folder.write("UserData\xE9/Characters/User'\xE9\x01.iff", fw::build::sim_file({}));
+    EXPECT_NE(cli({"neighbourhoods", "--game", game}).out.find("$'Neighborhood \\xe9   (UserData\\xe9)'\n"),
               std::string::npos);
-    EXPECT_TRUE(cli({"sims", "UserData\xE9", "--game", game_}).out.starts_with("$'User\\'\\xe9\\x01.iff'\t"));
-    const auto missing = cli({"sims", "UserData\xFF", "--json", "--game", game_});
+    EXPECT_TRUE(cli({"sims", "UserData\xE9", "--game", game}).out.starts_with("$'User\\'\\xe9\\x01.iff'\t"));
+    const auto missing = cli({"sims", "UserData\xFF", "--json", "--game", game});
     EXPECT_EQ(missing.exit_code, 1);
     EXPECT_NE(missing.err.find("$'UserData\\xff'"), std::string::npos) << missing.err;
+
+    const fw::build::TempDir home;
+    const fw::build::ScopedEnv home_env("FACEWRIGHT_HOME", home.str());
+    const auto r = cli({"export", "UserData2", "--game", game});
+    ASSERT_EQ(r.exit_code, 0) << r.err;
+    EXPECT_EQ(r.out, "Exported:\n" + home.str() + "/headskins.txt\n" + home.str() + "/bodyskins.txt\n");
 }
 
 // A player's Linux desktop where nothing is configured, as the demo writes it: the Legacy
 // Collection in a second Steam library with its template UserData, played through Proton (the
 // saves in its prefix); besides, the Complete Collection in a Bottles prefix.
-class CliLegacyCommands : public testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_EQ(cli({"demo-game", steam_.home.string(), "--legacy"}).exit_code, 0);
-        fw::build::write_wine_registry(bottle_, "C:\\Program Files\\Maxis\\The Sims");
-        classic_ = fw::build::write_game_in_prefix(bottle_, "Program Files/Maxis/The Sims").string();
-        fs::create_directories(classic_ + "/UserData3/Characters");
-    }
+TEST(CliLegacyCommands, WhereAndEveryCommandWorkOnTheSavesAndSayWhenThereAreNone) {
+    const fw::build::TestEnvironment desktop;
+    const fw::build::SteamHome steam = fw::build::steam_home(desktop.root() + "/user");
+    ASSERT_EQ(cli({"demo-game", steam.home.string(), "--legacy"}).exit_code, 0);
+    const std::string install = steam.install.string(), saves = steam.saves.string();
+    const fs::path bottle = steam.home / ".var/app/com.usebottles.bottles/data/bottles/bottles/Classic";
+    fw::build::write_wine_registry(bottle, "C:\\Program Files\\Maxis\\The Sims");
+    const std::string classic =
+        fw::build::write_game_in_prefix(bottle, "Program Files/Maxis/The Sims").string();
+    fs::create_directories(classic + "/UserData3/Characters");
 
-    const fw::build::TestEnvironment desktop_;
-    const fw::build::SteamHome steam_ = fw::build::steam_home(desktop_.root() + "/user");
-    const std::string install_ = steam_.install.string();
-    const std::string saves_ = steam_.saves.string();
-    const fs::path bottle_ = steam_.home / ".var/app/com.usebottles.bottles/data/bottles/bottles/Classic";
-    std::string classic_;
-};
-
-TEST_F(CliLegacyCommands, WhereAndEveryCommandWorkOnTheSavesAndSayWhenThereAreNone) {
     const std::string out = cli({"where"}).out;
     for (const std::string& line :
-         {"Game path: " + install_ + " (Steam library: " + steam_.library.string() +
+         {"Game path: " + install + " (Steam library: " + steam.library.string() +
               "/steamapps/appmanifest_3314060.acf)\n",
-          "Game executable: found (" + install_ + "/Sims.exe)\n",
-          "Saves folder: " + saves_ + " (the Proton prefix " + steam_.prefix.string() + ")\n",
-          "Also found: " + classic_ + " (Wine prefix: " + bottle_.string() + "/system.reg)\n",
-          "Registry: ERROR (" + desktop_.root() + "/wine/system.reg)\n"}) {
+          "Game executable: found (" + install + "/Sims.exe)\n",
+          "Saves folder: " + saves + " (the Proton prefix " + steam.prefix.string() + ")\n",
+          "Also found: " + classic + " (Wine prefix: " + bottle.string() + "/system.reg)\n",
+          "Registry: ERROR (" + desktop.root() + "/wine/system.reg)\n"}) {
         EXPECT_NE(out.find(line), std::string::npos) << line << "in:\n" << out;
     }
     const json where = json::parse(cli({"where", "--json"}).out);
     EXPECT_EQ(where["game"]["source"], "Steam library");
-    EXPECT_EQ(where["saves"]["path"], saves_);
-    EXPECT_EQ(where["other_installs"][0]["path"], classic_);
+    EXPECT_EQ(where["saves"]["path"], saves);
+    EXPECT_EQ(where["other_installs"][0]["path"], classic);
 
     // Every command works on the saves, never on the install's template neighbourhood, and a backup
     // is matched to its sim there. Before the game's first start there is nothing to list, and the
@@ -130,18 +109,18 @@ TEST_F(CliLegacyCommands, WhereAndEveryCommandWorkOnTheSavesAndSayWhenThereAreNo
     const std::string sims = cli({"sims", "UserData"}).out;
     EXPECT_TRUE(sims.starts_with("User00001.iff\t")) << sims;
     EXPECT_EQ(sims.find("Template"), std::string::npos);
-    const std::string sim = saves_ + "/UserData2/Characters/User00001.iff";
+    const std::string sim = saves + "/UserData2/Characters/User00001.iff";
     ASSERT_EQ(cli({"edit", sim, "--name", "Ada Renamed", "--backup"}).exit_code, 0);
     EXPECT_EQ(json::parse(cli({"backups", "--all", "--json"}).out)["backups"][0]["character_file"], sim);
 
-    fs::remove_all(steam_.prefix / "drive_c/users/steamuser/Saved Games");
+    fs::remove_all(steam.prefix / "drive_c/users/steamuser/Saved Games");
     const std::string start_once =
         "The game makes that folder when it is first started. Please start The Sims once";
     EXPECT_NE(cli({"where"}).out.find(start_once), std::string::npos);
     const auto listed = cli({"neighbourhoods", "--json"});
     EXPECT_EQ(listed.exit_code, 1);
     EXPECT_NE(json::parse(listed.out)["error"].get<std::string>().find(start_once), std::string::npos);
-    EXPECT_EQ(cli({"neighbourhoods", "--game", classic_}).out, "Neighborhood 03   (UserData3)\n");
+    EXPECT_EQ(cli({"neighbourhoods", "--game", classic}).out, "Neighborhood 03   (UserData3)\n");
 }
 
 }  // namespace
