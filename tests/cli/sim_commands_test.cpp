@@ -19,10 +19,7 @@ using nlohmann::json;
 // A character file in a neighbourhood; no backups yet.
 class CliSim : public testing::Test {
 protected:
-    void SetUp() override {
-        std::error_code ignored;
-        std::filesystem::remove_all(fw::resolve_path(fw::backup_folder_path()), ignored);
-    }
+    void SetUp() override { std::filesystem::remove_all(fw::resolve_path(fw::backup_folder_path())); }
     std::string put(const fw::build::SimSpec& shape) {
         return dir_.write("UserData4/Characters/User00007.iff", fw::build::sim_file(shape));
     }
@@ -33,30 +30,22 @@ protected:
 };
 
 // What the editor shows, as JSON and as lines with the terminal's controls escaped; a pet is
-// shown too, a file the editor refuses is refused with its text.
-TEST_F(CliSim, SimPrintsWhatTheEditorShows) {
-    fw::build::SimSpec shape;
-    shape.name = "Ren\xE9";
-    shape.tone = "unk";
-    EXPECT_EQ(json::parse(cli({"sim", put(shape), "--json"}).out),
+// shown too, a file the editor refuses is refused with its text; what an edit saves.
+TEST_F(CliSim, SimShowsWhatTheEditorShowsAndEditSavesEachOption) {
+    EXPECT_EQ(json::parse(cli({"sim", put({.name = "Ren\xE9", .tone = "unk"}), "--json"}).out),
               json::parse(R"({"kind": "person", "name": "Ren\u00e9", "age": "adult", "gender": "male",
                   "tone": null, "model": "C001MA_Test", "skin": "c001malgt_test", "skin_data": "madrk"})"));
     EXPECT_EQ(json::parse(cli({"sim", put(fw::build::pet_spec("Tom", false)), "--json"}).out)["kind"], "pet");
-    fw::build::SimSpec escape;
-    escape.name = "Bob\x1b[2J";
-    EXPECT_EQ(cli({"sim", put(escape)}).out,
+    EXPECT_EQ(cli({"sim", put({.name = "Bob\x1b[2J"})}).out,
               "kind: person\nname: Bob\\x1b[2J\nage: adult\ngender: male\ntone: lgt\n"
               "model: C001MA_Test\nskin: c001malgt_test\nskin_data: malgt\n");
 
-    shape.head = "NOHEAD";
-    const auto invalid = cli({"sim", put(shape), "--json"});
+    const auto invalid = cli({"sim", put({.head = "NOHEAD"}), "--json"});
     EXPECT_EQ(invalid.exit_code, 1);
     EXPECT_EQ(json::parse(invalid.out), json({{"error", "User IFF File Invalid."}}));
-}
 
-// Each option reaches the saved sim. A file named from the working folder is saved where it lies,
-// and its backup is named for its neighbourhood all the same.
-TEST_F(CliSim, EditSavesEachOptionAndSaysSo) {
+    // Each option reaches the saved sim. A file named from the working folder is saved where it
+    // lies, and its backup is named for its neighbourhood all the same.
     const std::string path = put({});
     const std::filesystem::path home = std::filesystem::current_path();
     std::filesystem::current_path(dir_.path() / "UserData4");
@@ -81,8 +70,7 @@ TEST_F(CliSim, EditBacksUpAsTheSettingSaysUnlessTold) {
                                                                 {"1", "--no-backup", false}};
     for (const auto& [setting, option, backup] : cases) {
         SetUp();
-        std::error_code ignored;
-        std::filesystem::remove(fw::settings_file(fw::kAppFacewright), ignored);
+        std::filesystem::remove(fw::settings_file(fw::kAppFacewright));
         if (setting) fw::save_setting(fw::kAppFacewright, fw::kKeyBackupSavedFile, setting);
         const auto r = *option ? cli({"edit", path, option}) : cli({"edit", path});
         ASSERT_EQ(r.exit_code, 0) << r.err;
