@@ -15,21 +15,19 @@ namespace {
 
 namespace fs = std::filesystem;
 using fw::build::cli;
-using fw::build::TempDir;
 
 std::map<std::string, std::string> all_files(const fs::path& root) {
     std::map<std::string, std::string> files;
-    for (const auto& entry : fs::recursive_directory_iterator(root)) {
+    for (const auto& entry : fs::recursive_directory_iterator(root))
         if (entry.is_regular_file())
             files[fs::relative(entry.path(), root).generic_string()] = fw::read_file(entry.path().string());
-    }
     return files;
 }
 
 // Two runs write the same bytes. Every character file shows as a sim in the browser but the one
 // truncated file.
 TEST(DemoGame, SameBytesEachRunAndFilesReadWhereTheyShouldAndAreBrokenWhereIntended) {
-    TempDir game, again;
+    fw::build::TempDir game, again;
     fw::build::write_demo_game(game.str());
     fw::build::write_demo_game(again.str());
     const auto files = all_files(game.path());
