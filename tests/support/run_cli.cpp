@@ -9,13 +9,11 @@
 
 namespace fw::build {
 
-namespace {
-std::string quoted(const std::string& arg) {
+static std::string quoted(const std::string& arg) {
     std::string out = "'";
     for (char c : arg) out += c == '\'' ? std::string("'\\''") : std::string(1, c);
     return out + "'";
 }
-}  // namespace
 
 CliResult cli(const std::initializer_list<std::string>& args) {
     static int counter = 0;
@@ -28,8 +26,7 @@ CliResult cli(const std::initializer_list<std::string>& args) {
     FILE* pipe = ::popen(command.c_str(), "r");
     if (pipe == nullptr) return result;
     char buffer[4096];
-    size_t got;
-    while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) result.out.append(buffer, got);
+    while (const size_t got = std::fread(buffer, 1, sizeof buffer, pipe)) result.out.append(buffer, got);
     const int status = ::pclose(pipe);
     result.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     result.err = read_file(err_file.string());

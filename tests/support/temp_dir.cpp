@@ -40,11 +40,6 @@ ScopedEnv::ScopedEnv(const char* name, const std::string& value) : name_(name) {
     setenv(name, value.c_str(), 1);
 }
 
-ScopedEnv::~ScopedEnv() {
-    if (old_)
-        setenv(name_.c_str(), old_->c_str(), 1);
-    else
-        unsetenv(name_.c_str());
-}
+ScopedEnv::~ScopedEnv() { old_ ? setenv(name_.c_str(), old_->c_str(), 1) : unsetenv(name_.c_str()); }
 
 }  // namespace fw::build
