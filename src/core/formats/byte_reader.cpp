@@ -31,6 +31,25 @@ void ByteReader::fill(size_t count) {
     view_ = buffer_;
 }
 
+std::string ByteReader::read_until_nul() {
+    const size_t start = position_;
+    std::string text;
+    while (remaining() > 0) {
+        if (!in_window(1)) fill(1);
+        const std::string_view ahead = view_.substr(position_ - base_);
+        const size_t nul = ahead.find('\0');
+        if (nul != std::string_view::npos) {
+            text.append(ahead.substr(0, nul));
+            position_ += nul + 1;
+            return text;
+        }
+        text.append(ahead);
+        position_ += ahead.size();
+    }
+    position_ = start;
+    fail(ErrorKind::InputPastEndOfFile);
+}
+
 void ByteReader::read_beyond_window(std::string& out, size_t count) {
     if (count < kWindowBytes) {
         fill(count);

@@ -3,7 +3,12 @@
 // count becomes a failure ("Input past end of file"), never an out-of-bounds read. The bytes are
 // either all in memory or taken from a file block by block as the cursor reaches them, so that a
 // large file is never read whole only to find that its first size was a lie.
+//
+// Numbers come in both byte orders because the game's formats mix them: chunk headers are
+// big-endian, what lies inside chunks and archives little-endian. A 32-bit value is its unsigned
+// bytes reinterpreted as signed, as the formats store sizes and offsets.
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -58,10 +63,27 @@ public:
         out.append(view_.substr(position_ - base_, count));
         position_ += count;
     }
-    unsigned char read_byte() {
-        require(1);
-        if (!in_window(1)) fill(1);
-        return static_cast<unsigned char>(view_[position_++ - base_]);
+    // Everything from the position to the end (empty at the end).
+    std::string read_rest() { return read(remaining()); }
+    unsigned char read_byte() { return static_cast<unsigned char>(*take(1)); }
+    // The bytes up to the next NUL, consuming the NUL. Fails when no NUL is left, having moved
+    // nothing.
+    std::string read_until_nul();
+
+    uint16_t read_u16_le() { return decode_le<uint16_t>(take(2), 2); }
+    uint16_t read_u16_be() { return decode_be<uint16_t>(take(2), 2); }
+    int32_t read_i32_le() { return static_cast<int32_t>(decode_le<uint32_t>(take(4), 4)); }
+    int32_t read_i32_be() { return static_cast<int32_t>(decode_be<uint32_t>(take(4), 4)); }
+
+    // Moves on without reading: the bytes passed over are never fetched from a source.
+    void skip(size_t count) {
+        require(count);
+        position_ += count;
+    }
+    // Moves to a position counted from the first byte; fails past the end, moving nothing.
+    void seek(size_t position) {
+        if (position > size_) fail(ErrorKind::InputPastEndOfFile);
+        position_ = position;
     }
     void step_back(size_t count) { position_ = count > position_ ? 0 : position_ - count; }
     // Fails unless `count` more bytes are there.
@@ -70,6 +92,28 @@ public:
     }
 
 private:
+    // The next `count` bytes (a few: a number's) in the window, passed over.
+    const char* take(size_t count) {
+        require(count);
+        if (!in_window(count)) fill(count);
+        const char* at = view_.data() + (position_ - base_);
+        position_ += count;
+        return at;
+    }
+    template <class Number>
+    static Number decode_le(const char* at, size_t count) {
+        Number value = 0;
+        for (size_t i = count; i-- > 0;)
+            value = static_cast<Number>(value << 8 | static_cast<unsigned char>(at[i]));
+        return value;
+    }
+    template <class Number>
+    static Number decode_be(const char* at, size_t count) {
+        Number value = 0;
+        for (size_t i = 0; i < count; ++i)
+            value = static_cast<Number>(value << 8 | static_cast<unsigned char>(at[i]));
+        return value;
+    }
     bool in_window(size_t count) const {
         return position_ >= base_ && position_ - base_ + count <= view_.size();
     }
