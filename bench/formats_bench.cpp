@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "core/formats/binary.hpp"
 #include "core/formats/far.hpp"
 #include "core/formats/iff.hpp"
 #include "core/formats/safe_names.hpp"
@@ -71,9 +70,9 @@ void far_extract_plain() {
     static std::vector<char> buffer;
     FILE* in = open(f.extract_archive, "rb");
     for (const FARentry& entry : f.extract_dir.Entries) {
-        const size_t size = static_cast<size_t>(gflngStrToLongLE(entry.FileSize));
+        const size_t size = static_cast<size_t>(entry.file_size());
         buffer.resize(size);
-        std::fseek(in, gflngStrToLongLE(entry.FileOffset), SEEK_SET);
+        std::fseek(in, entry.file_offset(), SEEK_SET);
         const size_t got = std::fread(buffer.data(), 1, size, in);
         FILE* out = open(f.out_plain + "/" + entry_base_name(entry.FileName), "wb");
         std::fwrite(buffer.data(), 1, got, out);

@@ -5,7 +5,6 @@
 #include <string>
 
 #include "core/base/failure.hpp"
-#include "core/formats/binary.hpp"
 #include "core/formats/far.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -19,8 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (dir.count() < 0 || static_cast<size_t>(dir.count()) != dir.Entries.size()) __builtin_trap();
     // Every entry the reader accepted can be taken apart within the bytes.
     for (const fw::FARentry& entry : dir.Entries) {
-        if (entry.FileName.size() != static_cast<size_t>(fw::gflngStrToLongLE(entry.NameLength)))
-            __builtin_trap();
+        if (entry.FileName.size() != static_cast<size_t>(entry.name_length())) __builtin_trap();
     }
     return 0;
 }

@@ -21,39 +21,24 @@ namespace {
 
 using nlohmann::json;
 
-int u16_be(const std::string& b, size_t at) {
-    return static_cast<unsigned char>(b[at]) << 8 | static_cast<unsigned char>(b[at + 1]);
-}
-int u16_le(const std::string& b, size_t at) {
-    return static_cast<unsigned char>(b[at]) | static_cast<unsigned char>(b[at + 1]) << 8;
-}
-
-// A map name without its terminator (NUL or byte 163) and pad byte.
-std::string map_name(const std::string& stored) {
-    const size_t end = stored.find_first_of(std::string("\0\xA3", 2));
-    return stored.substr(0, end);
-}
-
 json iff_json(const IFFFile& file) {
     json chunks = json::array();
     for (const IFFChunk& c : file.chunks) {
         chunks.push_back({{"position", c.position},
                           {"type", decode_windows1252(c.type)},
-                          {"id", u16_be(c.id_flags, 0)},
-                          {"flags", u16_be(c.id_flags, 2)},
-                          {"size", gflngStrToLongBE(c.size)},
+                          {"id", c.id()},
+                          {"flags", c.flags()},
+                          {"size", c.declared_size()},
                           {"label", decode_windows1252(gfstrStripNull(c.label))}});
     }
     json types = json::array();
     for (const RsmpType& t : file.map_types) {
         json entries = json::array();
         for (const RsmpEntry& e : t.entries) {
-            entries.push_back({{"offset", gflngStrToLongLE(e.offset)},
-                               {"id", u16_le(e.id_flags, 0)},
-                               {"name", decode_windows1252(map_name(e.name))}});
+            entries.push_back(
+                {{"offset", e.chunk_offset()}, {"id", e.id()}, {"name", decode_windows1252(e.name_text())}});
         }
-        types.push_back({{"type", decode_windows1252(std::string(t.type_code.rbegin(), t.type_code.rend()))},
-                         {"entries", entries}});
+        types.push_back({{"type", decode_windows1252(t.type())}, {"entries", entries}});
     }
     return {{"has_map", file.has_map}, {"chunks", chunks}, {"map", {{"types", types}}}};
 }
@@ -97,7 +82,7 @@ int run_strings(const std::string& path, const std::string& type, int id, bool a
     if (!error.empty()) return report_error(error, as_json);
     const IFFChunk* found = nullptr;
     for (const IFFChunk& c : file.chunks) {
-        if (c.type == type && u16_be(c.id_flags, 0) == id) {
+        if (c.type == type && c.id() == id) {
             found = &c;
             break;
         }
@@ -115,12 +100,12 @@ int run_strings(const std::string& path, const std::string& type, int id, bool a
                          {"value", decode_windows1252(item.value)},
                          {"second", decode_windows1252(item.second)}});
     }
-    const json j = {{"format", u16_le(list.format, 0)}, {"items", items}, {"rest", list.rest.size()}};
+    const json j = {{"format", list.format_code()}, {"items", items}, {"rest", list.rest.size()}};
     if (as_json) {
         print_json(j);
     } else {
         std::printf("format 0x%04X, %zu entries, %zu trailing bytes\n",
-                    static_cast<unsigned>(u16_le(list.format, 0)), list.items.size(), list.rest.size());
+                    static_cast<unsigned>(list.format_code()), list.items.size(), list.rest.size());
         int n = 0;
         for (const json& item : items) {
             std::printf("%4d  [%d]  %s", ++n, item["prefix"].get<int>(),
@@ -144,9 +129,8 @@ int run_far(const std::string& path, bool as_json) {
     }
     json entries = json::array();
     for (const FARentry& e : dir.Entries) {
-        entries.push_back({{"name", decode_windows1252(e.FileName)},
-                           {"size", gflngStrToLongLE(e.FileSize)},
-                           {"offset", gflngStrToLongLE(e.FileOffset)}});
+        entries.push_back(
+            {{"name", decode_windows1252(e.FileName)}, {"size", e.file_size()}, {"offset", e.file_offset()}});
     }
     const json j = {{"count", dir.count()}, {"entries", entries}};
     if (as_json) {
@@ -174,9 +158,8 @@ int run_far_extract(const std::string& path, const std::string& name, const std:
             if (to_upper(decode_windows1252(base)) != wanted && to_upper(base) != wanted) continue;
             const std::string target = dest + "\\" + base;
             extract_far_entry(path, target, e);
-            std::cout << "Extracted " << escaped(decode_windows1252(base)) << " ("
-                      << gflngStrToLongLE(e.FileSize) << " bytes) to " << shown_path(display_path(target))
-                      << "\n";
+            std::cout << "Extracted " << escaped(decode_windows1252(base)) << " (" << e.file_size()
+                      << " bytes) to " << shown_path(display_path(target)) << "\n";
             return 0;
         }
     } catch (const Failure& failure) {

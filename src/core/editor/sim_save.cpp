@@ -145,7 +145,7 @@ SaveResult save_sim(EditorSession& session, const SimControls& controls, const S
         const std::string appearance_key = gfstrHexToStr4(kAppearanceKey);
         const std::string name_key = gfstrHexToStr4(kNameKey);
         STRList as_found;
-        gsReadSTRSegment(edited.image, as_found, appearance_key, false);
+        gsReadSTRSegment(edited.image, as_found, appearance_key, StringListType::STR);
 
         result.previous_name = write_sim_controls(edited.appearance, edited.names, controls);
         if (body_changed(edited.appearance, as_found)) {
@@ -156,8 +156,8 @@ SaveResult save_sim(EditorSession& session, const SimControls& controls, const S
             }
             apply_outfit_table(edited.appearance);
         }
-        gsWriteSTRSegment(edited.image, edited.appearance, appearance_key, false);
-        gsWriteSTRSegment(edited.image, edited.names, name_key, true);
+        gsWriteSTRSegment(edited.image, edited.appearance, appearance_key, StringListType::STR);
+        gsWriteSTRSegment(edited.image, edited.names, name_key, StringListType::CTSS);
     });
     if (result.refusal) return result;
 

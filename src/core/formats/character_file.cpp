@@ -2,20 +2,12 @@
 
 #include "core/base/error_trap.hpp"
 #include "core/formats/binary.hpp"
+#include "core/formats/str_list.hpp"
 #include "core/platform/binary_file.hpp"
 #include "core/platform/game_files.hpp"
 #include "core/platform/name_compare.hpp"
 
 namespace fw {
-
-namespace {
-bool has_chunk(const IFFFile& file, const char* type, const std::string& id_flags) {
-    for (const IFFChunk& chunk : file.chunks) {
-        if (chunk.type == type && chunk.id_flags == id_flags) return true;
-    }
-    return false;
-}
-}  // namespace
 
 std::string read_character_file_checked(IFFFile& file, const std::string& path) {
     return gfstrReadIFFChecked(file, path, kMaxCharacterFileSize);
@@ -29,8 +21,8 @@ std::string read_character_file(const std::string& path) {
 
 bool gfblnVerifyUserIFF(const IFFFile& file) {
     return guarded("FacewrightMain", "gfblnVerifyUserIFF", [&](int32_t&) {
-        if (!has_chunk(file, "STR#", std::string("\x00\xC8\x00\x10", 4))) return false;
-        if (!has_chunk(file, "CTSS", std::string("\x07\xD0\x00\x10", 4))) return false;
+        if (!find_str_chunk(file, gfstrHexToStr4(kAppearanceKey), StringListType::STR)) return false;
+        if (!find_str_chunk(file, gfstrHexToStr4(kNameKey), StringListType::CTSS)) return false;
         for (const IFFChunk& chunk : file.chunks) {
             if (chunk.type == "OBJD" && to_lower(gfstrStripNull(chunk.label)).rfind("user", 0) == 0)
                 return true;

@@ -1,9 +1,7 @@
 #include "core/formats/far.hpp"
 
-#include <algorithm>
-
 #include "core/base/error_trap.hpp"
-#include "core/formats/binary.hpp"
+#include "core/formats/byte_reader.hpp"
 #include "core/formats/safe_names.hpp"
 #include "core/platform/binary_file.hpp"
 
@@ -13,21 +11,24 @@ namespace {
 
 constexpr size_t kCopyBlock = 32768;
 constexpr size_t kMinEntryBytes = 16;  // four numbers, an empty name
-// The game's largest directories are well below this: one read takes them whole.
-constexpr size_t kFirstDirectoryRead = 1 << 20;
+constexpr size_t kHeaderBytes = 16;    // the header and the directory's offset
 
 }  // namespace
 
+int32_t FARentry::file_size() const { return ByteReader(FileSize).read_i32_le(); }
+int32_t FARentry::file_offset() const { return ByteReader(FileOffset).read_i32_le(); }
+int32_t FARentry::name_length() const { return ByteReader(NameLength).read_i32_le(); }
+
 void check_far_entry(const FARentry& entry, int64_t archive_length) {
-    const int32_t size = gflngStrToLongLE(entry.FileSize);
-    const int32_t offset = gflngStrToLongLE(entry.FileOffset);
+    const int32_t size = entry.file_size();
+    const int32_t offset = entry.file_offset();
     if (size < 0 || offset < 0) fail(ErrorKind::InvalidArgument);
     if (static_cast<int64_t>(offset) + size > archive_length) fail(ErrorKind::InputPastEndOfFile);
 }
 
 void extract_far_entry(const std::string& archive, const std::string& dest_path, const FARentry& entry) {
-    const int32_t size = gflngStrToLongLE(entry.FileSize);
-    const int32_t offset = gflngStrToLongLE(entry.FileOffset);
+    const int32_t size = entry.file_size();
+    const int32_t offset = entry.file_offset();
     BinaryFile in = BinaryFile::open_for_reading(archive);
     // The entry must lie inside the archive before the destination is touched.
     check_far_entry(entry, in.length());
@@ -44,7 +45,7 @@ void extract_far_entry(const std::string& archive, const std::string& dest_path,
     out.close();
 }
 
-int32_t FARdir::count() const { return gflngStrToLongLE(FileCount); }
+int32_t FARdir::count() const { return ByteReader(FileCount).read_i32_le(); }
 
 FARentry FARdir::entry(int32_t n) const {
     if (n < 1 || static_cast<size_t>(n) > Entries.size()) fail(ErrorKind::SubscriptOutOfRange);
@@ -52,74 +53,67 @@ FARentry FARdir::entry(int32_t n) const {
 }
 
 FARentry FARentries::operator[](size_t i) const {
-    const char* at = bytes_->data() + starts_.at(i);
+    ByteReader in(*bytes_);
+    in.seek(starts_.at(i));
     FARentry entry;
-    entry.FileSize.assign(at, 4);
-    entry.FileSize2.assign(at + 4, 4);
-    entry.FileOffset.assign(at + 8, 4);
-    entry.NameLength.assign(at + 12, 4);
-    entry.FileName.assign(at + 16, static_cast<size_t>(gflngStrToLongLE(entry.NameLength)));
+    entry.FileSize = in.read(4);
+    entry.FileSize2 = in.read(4);
+    entry.FileOffset = in.read(4);
+    entry.NameLength = in.read(4);
+    entry.FileName = in.read(static_cast<size_t>(entry.name_length()));
     return entry;
 }
 
-// Walks a directory whose bytes come in as the walk needs them: `more(n)` makes `bytes` hold at
-// least its first n bytes, and is asked only for bytes within the directory's `total`.
+// Reads the directory at the reader's position (its count, then its entries) as far as its
+// entries reach, never further, so that an offset pointing far before the end of a large archive
+// costs no more than the entries found there.
 struct FARdirectoryWalk {
-    template <class More>
-    static FARdir walk(std::string& bytes, size_t total, More more) {
+    static FARdir walk(ByteReader& in) {
+        const size_t start = in.position();
         FARdir dir;
-        if (total < 4) fail(ErrorKind::InputPastEndOfFile);
-        more(4);
-        dir.FileCount = bytes.substr(0, 4);
-        const int32_t count = gflngStrToLongLE(dir.FileCount);
+        dir.FileCount = in.read(4);
+        const int32_t count = dir.count();
         if (count < 0) fail(ErrorKind::InvalidArgument);
-        if (static_cast<uint64_t>(count) * kMinEntryBytes > total - 4) fail(ErrorKind::InputPastEndOfFile);
+        if (static_cast<uint64_t>(count) * kMinEntryBytes > in.remaining())
+            fail(ErrorKind::InputPastEndOfFile);
         // Every entry is checked against the bytes now, so that reading its fields later cannot fail.
         std::vector<uint32_t> starts;
         starts.reserve(static_cast<size_t>(count));
-        size_t at = 4;
         for (int32_t i = 0; i < count; ++i) {
-            if (total - at < kMinEntryBytes) fail(ErrorKind::InputPastEndOfFile);
-            more(at + kMinEntryBytes);
-            const int32_t length = gflngStrToLongLE(std::string_view(bytes).substr(at + 12, 4));
+            starts.push_back(static_cast<uint32_t>(in.position() - start));
+            in.skip(12);  // the two sizes and the data offset
+            const int32_t length = in.read_i32_le();
             if (length < 0) fail(ErrorKind::InvalidArgument);
-            if (total - at - kMinEntryBytes < static_cast<size_t>(length))
-                fail(ErrorKind::InputPastEndOfFile);
-            more(at + kMinEntryBytes + static_cast<size_t>(length));
-            starts.push_back(static_cast<uint32_t>(at));
-            at += kMinEntryBytes + static_cast<size_t>(length);
+            in.skip(static_cast<size_t>(length));
         }
-        bytes.resize(std::min(bytes.size(), at));
+        // The directory's bytes are kept whole: an entry's fields are taken from them on access.
+        const size_t length = in.position() - start;
+        in.seek(start);
         dir.Entries.starts_ = std::move(starts);
-        dir.Entries.bytes_ = std::make_shared<const std::string>(std::move(bytes));
+        dir.Entries.bytes_ = std::make_shared<const std::string>(in.read(length));
         return dir;
     }
 };
 
-FARdir parse_far_directory(std::string tail) {
-    const size_t total = tail.size();
-    return FARdirectoryWalk::walk(tail, total, [](size_t) {});
+FARdir parse_far_directory(std::string_view tail) {
+    ByteReader in(tail);
+    return FARdirectoryWalk::walk(in);
 }
 
 FARdir read_far_directory(const std::string& archive) {
-    BinaryFile in = BinaryFile::open_for_reading(archive);
-    const int64_t length = in.length();
-    in.seek(12);
-    const int32_t offset = gflngStrToLongLE(in.read_exact(4));
+    FileSource source(archive);
+    if (source.size() < kHeaderBytes) fail(ErrorKind::InputPastEndOfFile);
+    // The header is read on its own: the directory lies far from it, at the archive's end.
+    std::string header(kHeaderBytes, '\0');
+    source.read_at(0, header.data(), header.size());
+    ByteReader head(header);
+    head.skip(12);
+    const int32_t offset = head.read_i32_le();
     if (offset == 0) return FARdir{};  // no directory: a count of 0
-    if (offset < 0 || offset + int64_t{4} > length) fail(ErrorKind::InputPastEndOfFile);
-    in.seek(offset);
-    // The directory is the archive's tail. It is read in growing blocks as far as its entries
-    // reach, so that an offset pointing far before the end costs no more than the entries it finds.
-    const size_t total = static_cast<size_t>(length - offset);
-    std::string bytes;
-    return FARdirectoryWalk::walk(bytes, total, [&](size_t needed) {
-        if (needed <= bytes.size()) return;
-        const size_t grown = std::min(total, std::max({needed, 2 * bytes.size(), kFirstDirectoryRead}));
-        const size_t had = bytes.size();
-        bytes.resize(grown);
-        in.read_exact(bytes.data() + had, grown - had);
-    });
+    if (offset < 0) fail(ErrorKind::InputPastEndOfFile);
+    ByteReader in(source);
+    in.seek(static_cast<size_t>(offset));
+    return FARdirectoryWalk::walk(in);
 }
 
 void gsReadFARdir(FARdir& dir, const std::string& archive) {

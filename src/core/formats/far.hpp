@@ -1,10 +1,23 @@
 #pragma once
-// FAR archives: "FAR!byAZ", a version, the directory's offset, the data, then the directory.
-// The program only reads them: the directory into memory, single entries out into files.
+// FAR archives: files that hold the data of many files and a directory of them. The program only
+// reads them: the directory into memory, single entries out into files.
+//
+//   offset     size  archive (numbers 32-bit little-endian)
+//   0          12    header ("FAR!byAZ" and a version), not checked
+//   12         4     the directory's offset; 0 means no directory
+//   ...              the entries' data, where the directory says
+//   directory  4     entry count
+//   then, per entry, each right after the one before:
+//   +0         4     size of the entry's data
+//   +4         4     a second size, kept, used by nobody
+//   +8         4     offset of the entry's data
+//   +12        4     name length
+//   +16        ...   name, that many bytes, no terminator; "\" may separate folder names
 #include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace fw {
@@ -13,11 +26,15 @@ struct FARdir;
 struct FARdirectoryWalk;
 
 struct FARentry {
-    std::string FileSize;  // 4 raw bytes each, decoded with gflngStrToLongLE on use
+    std::string FileSize;  // 4 bytes each as stored; the accessors below decode them
     std::string FileSize2;
     std::string FileOffset;
     std::string NameLength;
     std::string FileName;  // may hold folder parts separated by "\"
+
+    int32_t file_size() const;
+    int32_t file_offset() const;
+    int32_t name_length() const;
 };
 
 // The directory's entries in file order. A directory holds thousands of entries and most callers
@@ -91,6 +108,6 @@ void check_far_entry(const FARentry& entry, int64_t archive_length);
 // archive's tail; fails like gsReadFARdir. The fuzzer and the benchmarks use it. (gsReadFARdir
 // reads the tail only as far as the directory's entries reach, never the whole rest of a large
 // archive whose directory offset lies.)
-FARdir parse_far_directory(std::string tail);
+FARdir parse_far_directory(std::string_view tail);
 
 }  // namespace fw

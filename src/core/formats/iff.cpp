@@ -1,7 +1,6 @@
 #include "core/formats/iff.hpp"
 
 #include "core/base/error_trap.hpp"
-#include "core/formats/binary.hpp"
 #include "core/formats/byte_reader.hpp"
 #include "core/formats/rsmp.hpp"
 
@@ -25,29 +24,28 @@ void read_chunk(IFFFile& file, ByteReader& in, std::string type) {
     chunk.size = in.read(4);
     chunk.id_flags = in.read(4);
     chunk.label = in.read(64);
-    const int32_t size = gflngStrToLongBE(chunk.size);
+    const int32_t size = chunk.declared_size();
     if (size < static_cast<int32_t>(kChunkHeaderSize)) fail(ErrorKind::InvalidArgument);
     chunk.data = in.read(static_cast<size_t>(size) - kChunkHeaderSize);
     file.chunks.push_back(std::move(chunk));
 }
 
-// The reading shared by both readers. `checked` selects the map reader that returns a text. Each
-// chunk's size is checked against what the file holds before its data are read.
-void read_iff(IFFFile& file, ByteReader& in, int32_t& location, bool checked) {
+// The reading shared by both readers; the mode selects the map reader. Each chunk's size is
+// checked against what the file holds before its data are read.
+void read_iff(IFFFile& file, ByteReader& in, int32_t& location, ReadMode mode) {
     location = checkpoint::start;
     file.chunks.clear();
     file.map_types.clear();
     file.header = in.read(60);
     file.map_offset = in.read(4);
-    const int32_t offset = gflngStrToLongBE(file.map_offset);
-    file.has_map = !(offset == 0 || file.map_offset == "0000");
+    file.has_map = !(file.declared_map_offset() == 0 || file.map_offset == "0000");
     location = checkpoint::c2000;
     // While at least two bytes remain: a single stray byte at the end is ignored.
     while (in.remaining() >= 2) {
         std::string type = in.read(4);
         if (type == "rsmp") {
             in.step_back(4);
-            if (checked) {
+            if (mode == ReadMode::Checked) {
                 std::string result = gfstrReadRSMPChecked(file, in);
                 if (!result.empty()) throw MapRefused{std::move(result)};
             } else {
@@ -63,7 +61,7 @@ void read_iff(IFFFile& file, ByteReader& in, int32_t& location, bool checked) {
 std::string checked_result(IFFFile& file, ByteReader& in) {
     int32_t location = 0;
     try {
-        read_iff(file, in, location, true);
+        read_iff(file, in, location, ReadMode::Checked);
         return "";
     } catch (const MapRefused& refused) {
         return refused.text + " (RSMP)";
@@ -73,6 +71,15 @@ std::string checked_result(IFFFile& file, ByteReader& in) {
 }
 
 }  // namespace
+
+int32_t IFFChunk::declared_size() const { return ByteReader(size).read_i32_be(); }
+uint16_t IFFChunk::id() const { return ByteReader(id_flags).read_u16_be(); }
+uint16_t IFFChunk::flags() const {
+    ByteReader field(id_flags);
+    field.skip(2);  // the ID
+    return field.read_u16_be();
+}
+int32_t IFFFile::declared_map_offset() const { return ByteReader(map_offset).read_i32_be(); }
 
 void gsInitIFF(IFFFile& file) {
     file.chunks.clear();
@@ -84,7 +91,7 @@ void gsReadIFF(IFFFile& file, const std::string& path) {
         location = checkpoint::start;
         FileSource source(path);
         ByteReader in(source);
-        read_iff(file, in, location, false);
+        read_iff(file, in, location, ReadMode::Trapping);
     });
 }
 

@@ -1,6 +1,24 @@
 #pragma once
-// A whole IFF file in memory: a 64-byte head, then chunks of a 76-byte header and data. Every
-// header field is kept as read, so the file can be written back with every other byte unchanged.
+// A whole IFF file in memory. Every header field is kept as its bytes, so the file can be written
+// back with every other byte unchanged; accessors decode the fields that are numbers.
+//
+//   offset  size  file (numbers big-endian)
+//   0       60    file header, kept as read, not checked
+//   60      4     offset of the resource map chunk; 0 or the text "0000" mean no map (only
+//                 tested: the map is found by its type among the chunks)
+//   64      ...   chunks, one after another, to the end of the file (one byte left over at the
+//                 end is ignored)
+//
+//   offset  size  chunk (from the chunk's first byte; numbers big-endian)
+//   0       4     type, four characters, case counts: "STR#", "CTSS", "OBJD", "BMP_", "rsmp"
+//   4       4     size of the whole chunk, this header included (76 or more)
+//   8       2     ID     } compared whole, as the 4-byte ID-and-flags field
+//   10      2     flags  }
+//   12      64    label: text, NUL-ended and padded
+//   76      ...   data, size - 76 bytes
+//
+// The resource map chunk ("rsmp") is not kept among the chunks: rsmp.hpp reads it into the map
+// fields.
 #include <cstdint>
 #include <limits>
 #include <string>
@@ -21,18 +39,33 @@ struct IFFChunk {
     std::string id_flags;  // 4 bytes: ID (big-endian) and flags, compared whole
     std::string label;     // 64 bytes as stored, padding included
     std::string data;      // size - 76 bytes
+
+    // The size field: the whole chunk's size, header included.
+    int32_t declared_size() const;
+    uint16_t id() const;
+    uint16_t flags() const;
 };
 
 struct RsmpEntry {
     std::string offset;    // 4 bytes, little-endian
     std::string id_flags;  // 4 bytes as stored
     std::string name;      // with its terminating NUL and pad byte, or its byte 163, as read
+
+    // The mapped chunk's offset from the file's first byte.
+    int32_t chunk_offset() const;
+    // The mapped chunk's ID (stored low byte first).
+    uint16_t id() const;
+    // The name without its terminator (NUL or byte 163) and pad byte.
+    std::string name_text() const;
 };
 
 struct RsmpType {
     std::string type_code;  // the chunk type reversed, as stored ("#RTS")
     int32_t count = 0;
     std::vector<RsmpEntry> entries;
+
+    // The chunk type the group maps ("STR#"): its code read back to front.
+    std::string type() const { return std::string(type_code.rbegin(), type_code.rend()); }
 };
 
 struct IFFFile {
@@ -45,10 +78,17 @@ struct IFFFile {
     std::vector<RsmpType> map_types;
     bool has_map = false;
 
+    // The map offset field as a number.
+    int32_t declared_map_offset() const;
     // Chunk n, numbered from 1 as the rules number them.
     IFFChunk& chunk(size_t n) { return chunks.at(n - 1); }
     const IFFChunk& chunk(size_t n) const { return chunks.at(n - 1); }
 };
+
+// How a reader meets a file it cannot take apart: through the error trap (the editor's reading,
+// which may end the program), or by returning the failure's text (a listing, where one bad file
+// must not end the program).
+enum class ReadMode { Trapping, Checked };
 
 // Empties the record before reuse.
 void gsInitIFF(IFFFile& file);

@@ -109,9 +109,7 @@ void BinaryValues::require(size_t bytes, const char* what) const {
 
 uint32_t BinaryValues::word(const char* what) {
     require(4, what);
-    uint32_t value = 0;
-    for (int shift = 0; shift < 32; shift += 8) value |= static_cast<uint32_t>(in_.read_byte()) << shift;
-    return value;
+    return static_cast<uint32_t>(in_.read_i32_le());
 }
 
 std::string BinaryValues::name(const char* what) {

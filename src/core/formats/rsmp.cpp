@@ -17,27 +17,27 @@ constexpr size_t kMinGroupBytes = 8;
 constexpr size_t kMinEntryBytes = 9;
 
 int32_t read_count(ByteReader& in, size_t min_bytes_each) {
-    const int32_t count = gflngStrToLongLE(in.read(4));
+    const int32_t count = in.read_i32_le();
     if (count < 0) fail(ErrorKind::InvalidArgument);
     // A count that the rest of the file cannot hold is refused before anything is allocated.
     if (static_cast<uint64_t>(count) * min_bytes_each > in.remaining()) fail(ErrorKind::InputPastEndOfFile);
     return count;
 }
 
-void read_map(IFFFile& file, ByteReader& in, int32_t& location, bool checked) {
+void read_map(IFFFile& file, ByteReader& in, int32_t& location, ReadMode mode) {
     location = checkpoint::start;
     const size_t start = in.position();
     file.map_header = in.read(88);
-    file.map_size = gflngStrToLongLE(in.read(4));
+    file.map_size = in.read_i32_le();
     file.map_type_count = read_count(in, kMinGroupBytes);
     file.map_types.assign(static_cast<size_t>(file.map_type_count), RsmpType{});
     for (RsmpType& group : file.map_types) {
         location = checkpoint::c2000;
         group.type_code = in.read(4);
-        if (checked) {
+        if (mode == ReadMode::Checked) {
             // Peek at the count before checking it against the file, so that an oversized group
             // is reported as such.
-            const int32_t count = gflngStrToLongLE(in.read(4));
+            const int32_t count = in.read_i32_le();
             in.step_back(4);
             if (count > kMaxCheckedEntries) throw Unreadable{};
         }
@@ -64,14 +64,22 @@ void read_map(IFFFile& file, ByteReader& in, int32_t& location, bool checked) {
 
 }  // namespace
 
+int32_t RsmpEntry::chunk_offset() const { return ByteReader(offset).read_i32_le(); }
+uint16_t RsmpEntry::id() const { return ByteReader(id_flags).read_u16_le(); }
+
+std::string RsmpEntry::name_text() const {
+    return name.substr(0, name.find_first_of(std::string_view("\0\xA3", 2)));
+}
+
 void gsReadRSMP(IFFFile& file, ByteReader& in) {
-    guarded("modIFFsupport", "gsReadRSMP", [&](int32_t& location) { read_map(file, in, location, false); });
+    guarded("modIFFsupport", "gsReadRSMP",
+            [&](int32_t& location) { read_map(file, in, location, ReadMode::Trapping); });
 }
 
 std::string gfstrReadRSMPChecked(IFFFile& file, ByteReader& in) {
     int32_t location = 0;
     try {
-        read_map(file, in, location, true);
+        read_map(file, in, location, ReadMode::Checked);
         return "";
     } catch (const Unreadable&) {
         return "RSMP UNREADABLE";

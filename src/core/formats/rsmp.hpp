@@ -1,5 +1,22 @@
 #pragma once
-// The resource map ("rsmp" chunk) and the bitmap dump.
+// The resource map ("rsmp" chunk): a table of contents listing, for each chunk type, each chunk's
+// ID, name and file offset. It is kept byte for byte and never written (a character file is saved
+// without it). Also the names of the bitmap files a file's "BMP_" chunks are dumped to.
+//
+//   offset  size  map chunk (numbers little-endian but the chunk header's)
+//   0       76    chunk header, big-endian like every chunk's (iff.hpp)
+//   76      12    the first data bytes, kept as read, not interpreted
+//   88      4     map size
+//   92      4     number of type groups
+//   96      ...   type groups, one after another:
+//                   4    type code: the chunk type back to front ("STR#" is stored "#RTS")
+//                   4    entry count
+//                   ...  entries, one after another:
+//                          4    the chunk's offset from the file's first byte
+//                          4    ID and flags: the ID (2 bytes, low byte first), 2 bytes not read
+//                          ...  name: the bytes up to a NUL, the NUL, and one pad byte when needed
+//                               to end at an even count from the map's first byte; or the bytes up
+//                               to the byte 163, that byte, and no pad
 #include <string>
 #include <vector>
 

@@ -11,21 +11,14 @@ namespace {
 constexpr int32_t kMaxItems = 32767;
 constexpr size_t kMinItemBytes = 3;  // prefix, NUL, NUL
 
-// The bytes up to the next NUL, consuming the NUL; fails when no NUL is left.
-std::string read_until_nul(const std::string& data, size_t& p) {
-    const size_t nul = data.find('\0', p);
-    if (nul == std::string::npos) fail(ErrorKind::InputPastEndOfFile);
-    std::string text = data.substr(p, nul - p);
-    p = nul + 1;
-    return text;
-}
-
 }  // namespace
 
-const IFFChunk* find_str_chunk(const IFFFile& file, const std::string& key, bool ctss) {
-    const char* type = ctss ? "CTSS" : "STR#";
+const char* chunk_type(StringListType type) { return type == StringListType::CTSS ? "CTSS" : "STR#"; }
+
+const IFFChunk* find_str_chunk(const IFFFile& file, const std::string& key, StringListType type) {
+    const char* wanted = chunk_type(type);
     for (const IFFChunk& chunk : file.chunks) {
-        if (chunk.type == type && chunk.id_flags == key) return &chunk;
+        if (chunk.type == wanted && chunk.id_flags == key) return &chunk;
     }
     return nullptr;
 }
@@ -40,24 +33,24 @@ const STRItem& STRList::item(size_t n) const {
     return items[n - 1];
 }
 
+uint16_t STRList::format_code() const { return ByteReader(format).read_u16_le(); }
+uint16_t STRList::declared_count() const { return ByteReader(count).read_u16_le(); }
+
 STRList parse_str_list(const std::string& data) {
     ByteReader in(data);
     STRList list;
     list.format = in.read(2);
     list.count = in.read(2);
-    const int32_t n = gflngStrToLongLE(list.count + std::string(2, '\0'));
+    const uint16_t n = list.declared_count();
     if (n > kMaxItems) fail(ErrorKind::Overflow);
-    if (static_cast<size_t>(n) * kMinItemBytes > in.remaining()) fail(ErrorKind::InputPastEndOfFile);
-    list.items.resize(static_cast<size_t>(n));
-    size_t p = 4;
+    if (size_t{n} * kMinItemBytes > in.remaining()) fail(ErrorKind::InputPastEndOfFile);
+    list.items.resize(n);
     for (STRItem& item : list.items) {
-        if (p >= data.size()) fail(ErrorKind::InputPastEndOfFile);
-        item.prefix = data.substr(p, 1);
-        ++p;
-        item.value = read_until_nul(data, p);
-        item.second = read_until_nul(data, p);
+        item.prefix = in.read(1);
+        item.value = in.read_until_nul();
+        item.second = in.read_until_nul();
     }
-    list.rest = p < data.size() ? data.substr(p) : std::string();
+    list.rest = in.read_rest();
     list.loaded = true;
     return list;
 }
@@ -76,17 +69,17 @@ std::string serialize_str_list(const STRList& list) {
     return data;
 }
 
-void gsReadSTRSegment(const IFFFile& file, STRList& list, const std::string& key, bool ctss) {
+void gsReadSTRSegment(const IFFFile& file, STRList& list, const std::string& key, StringListType type) {
     guarded("modIFFsupport", "gsReadSTRSegment", [&](int32_t&) {
-        if (const IFFChunk* chunk = find_str_chunk(file, key, ctss)) list = parse_str_list(chunk->data);
+        if (const IFFChunk* chunk = find_str_chunk(file, key, type)) list = parse_str_list(chunk->data);
     });
 }
 
-void gsWriteSTRSegment(IFFFile& file, const STRList& list, const std::string& key, bool ctss) {
+void gsWriteSTRSegment(IFFFile& file, const STRList& list, const std::string& key, StringListType type) {
     guarded("modIFFsupport", "gsWriteSTRSegment", [&](int32_t&) {
-        const char* type = ctss ? "CTSS" : "STR#";
+        const char* wanted = chunk_type(type);
         for (IFFChunk& chunk : file.chunks) {
-            if (chunk.type != type || chunk.id_flags != key) continue;
+            if (chunk.type != wanted || chunk.id_flags != key) continue;
             chunk.data = serialize_str_list(list);
             chunk.size = gfstrLongToStrBE(static_cast<int32_t>(chunk.data.size() + kChunkHeaderSize));
         }

@@ -1,7 +1,17 @@
 #pragma once
-// String lists ("STR#" and "CTSS" chunks): a format code, a count, entries of a prefix byte and
-// two NUL-ended texts, then any trailing bytes. Everything but the values is carried through
-// unchanged, so a list read and written back reproduces its chunk exactly.
+// String lists: the data of a "STR#" or a "CTSS" chunk, both read with one layout. Everything but
+// the values is carried through unchanged, so a list read and written back reproduces its chunk
+// exactly.
+//
+//   offset  size  chunk data
+//   0       2     format code, kept as read
+//   2       2     entry count n, little-endian, unsigned
+//   4       ...   n entries, one after another:
+//                   1 byte  prefix, kept as read
+//                   ...     value: the bytes up to a NUL, then the NUL
+//                   ...     second text: the bytes up to a NUL, then the NUL
+//   ...     ...   any trailing bytes, kept as read
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -26,23 +36,31 @@ struct STRList {
     STRItem& item(size_t n);
     const STRItem& item(size_t n) const;
     size_t item_count() const { return items.size(); }
+    // The two stored fields as numbers.
+    uint16_t format_code() const;
+    uint16_t declared_count() const;
 };
+
+// The two chunk types that hold a string list.
+enum class StringListType { STR, CTSS };
+// The type's four characters as chunks store them: "STR#" or "CTSS".
+const char* chunk_type(StringListType type);
 
 // The chunk keys of the character file, in the hex text the rules spell them.
 inline constexpr const char* kAppearanceKey = "00 C8 00 10";  // STR# 200
 inline constexpr const char* kNameKey = "07 D0 00 10";        // CTSS 2000
 
-// The first chunk of type "CTSS" (ctss true) or "STR#" whose ID-and-flags field equals `key` (4
-// bytes); nullptr when the file has none. Every reader of a list finds its chunk this way.
-const IFFChunk* find_str_chunk(const IFFFile& file, const std::string& key, bool ctss);
+// The first chunk of the given type whose ID-and-flags field equals `key` (4 bytes); nullptr when
+// the file has none. Every reader of a list finds its chunk this way.
+const IFFChunk* find_str_chunk(const IFFFile& file, const std::string& key, StringListType type);
 
-// Fills the list from the first chunk of type "CTSS" (ctss true) or "STR#" whose ID-and-flags
-// field equals `key` (4 bytes). A missing chunk leaves the list as it was. Guarded
-// (modIFFsupport / gsReadSTRSegment, location 0).
-void gsReadSTRSegment(const IFFFile& file, STRList& list, const std::string& key, bool ctss);
+// Fills the list from the first chunk of the given type whose ID-and-flags field equals `key` (4
+// bytes). A missing chunk leaves the list as it was. Guarded (modIFFsupport / gsReadSTRSegment,
+// location 0).
+void gsReadSTRSegment(const IFFFile& file, STRList& list, const std::string& key, StringListType type);
 // Replaces the data and size field of every matching chunk with the list's bytes. Guarded
 // (modIFFsupport / gsWriteSTRSegment, location 0).
-void gsWriteSTRSegment(IFFFile& file, const STRList& list, const std::string& key, bool ctss);
+void gsWriteSTRSegment(IFFFile& file, const STRList& list, const std::string& key, StringListType type);
 
 // The list in a chunk's data. Fails on an entry that runs off the end or a count above 32767.
 STRList parse_str_list(const std::string& data);

@@ -7,7 +7,6 @@
 #include <utility>
 
 #include "core/base/failure.hpp"
-#include "core/formats/binary.hpp"
 #include "core/formats/far.hpp"
 #include "core/formats/safe_names.hpp"
 #include "core/platform/binary_file.hpp"
@@ -52,8 +51,8 @@ std::shared_ptr<const HeadFileFinder::ArchiveIndex> build_index(const std::strin
         file.name = base;
         file.path = archive;
         file.entry = entry.FileName;
-        file.offset = gflngStrToLongLE(entry.FileOffset);
-        file.size = gflngStrToLongLE(entry.FileSize);
+        file.offset = entry.file_offset();
+        file.size = entry.file_size();
         index->emplace(to_upper(base), std::move(file));  // the first of a name stays
     }
     return index;

@@ -33,14 +33,14 @@ TEST(StringList, ReadAndWriteBackReproducesTheChunkExactly) {
     fw::IFFFile file = file_with(data);
     const fw::IFFChunk before = file.chunk(2);
     fw::STRList list;
-    fw::gsReadSTRSegment(file, list, kAppearance, false);
+    fw::gsReadSTRSegment(file, list, kAppearance, fw::StringListType::STR);
     ASSERT_EQ(list.item_count(), 4u);
     EXPECT_EQ(list.item(1).value, "adult");
     EXPECT_EQ(list.item(2).value, "");  // prefix, NUL, NUL
     EXPECT_EQ(list.item(3).second, "second text");
     EXPECT_EQ(list.item(3).prefix, "\x09");
     EXPECT_EQ(list.rest, std::string("\x01\x02\x00\xFF", 4));
-    fw::gsWriteSTRSegment(file, list, kAppearance, false);
+    fw::gsWriteSTRSegment(file, list, kAppearance, fw::StringListType::STR);
     EXPECT_EQ(file.chunk(2).data, before.data);
     EXPECT_EQ(file.chunk(2).size, before.size);
     EXPECT_EQ(file.chunk(1).data, "filler");  // the XXXX filler with the same ID is never matched
@@ -52,14 +52,15 @@ TEST(StringList, ReadAndWriteBackReproducesTheChunkExactly) {
 TEST(StringList, TypeAndWholeKeyChooseTheChunksFirstReadEveryOneWritten) {
     fw::IFFFile file = file_with(list_of({"str"}));
     fw::STRList list;
-    fw::gsReadSTRSegment(file, list, kAppearance, true);  // the CTSS with the same ID
+    fw::gsReadSTRSegment(file, list, kAppearance, fw::StringListType::CTSS);  // the CTSS with the same ID
     EXPECT_EQ(list.item(1).value, "ctss");
 
     fw::IFFFile no_flags = file_with(list_of({"str"}), 0x0000);
     fw::STRList untouched;
-    fw::gsReadSTRSegment(no_flags, untouched, kAppearance, false);
+    fw::gsReadSTRSegment(no_flags, untouched, kAppearance, fw::StringListType::STR);
     EXPECT_FALSE(untouched.loaded);  // a key differing only in the flags does not match
-    fw::gsWriteSTRSegment(no_flags, list, kAppearance, false);  // and writing changes nothing
+    fw::gsWriteSTRSegment(no_flags, list, kAppearance,
+                          fw::StringListType::STR);  // and writing changes nothing
     EXPECT_EQ(no_flags.chunk(2).data, list_of({"str"}));
 
     // The first matching chunk is read and every one written: a changed value resizes every chunk
@@ -67,10 +68,10 @@ TEST(StringList, TypeAndWholeKeyChooseTheChunksFirstReadEveryOneWritten) {
     IffBuilder b;
     for (const char* value : {"first", "second"}) b.chunk("STR#", 200, "", list_of({value}));
     ASSERT_EQ(fw::read_iff_checked_from_bytes(file, b.bytes()), "");
-    fw::gsReadSTRSegment(file, list, kAppearance, false);
+    fw::gsReadSTRSegment(file, list, kAppearance, fw::StringListType::STR);
     EXPECT_EQ(list.item(1).value, "first");
     list.item(1).value = "both";
-    fw::gsWriteSTRSegment(file, list, kAppearance, false);
+    fw::gsWriteSTRSegment(file, list, kAppearance, fw::StringListType::STR);
     for (size_t n : {1, 2}) {
         EXPECT_EQ(file.chunk(n).data, list_of({"both"}));
         EXPECT_EQ(fw::gflngStrToLongBE(file.chunk(n).size),
@@ -93,12 +94,14 @@ TEST(StringList, BrokenListsReachTheTrapInsteadOfBeingMisread) {
     for (const auto& [what, data] : cases) {
         fw::IFFFile file = file_with(data);
         fw::STRList list;
-        EXPECT_THROW(fw::gsReadSTRSegment(file, list, kAppearance, false), fw::TrapRaised) << what;
+        EXPECT_THROW(fw::gsReadSTRSegment(file, list, kAppearance, fw::StringListType::STR), fw::TrapRaised)
+            << what;
         EXPECT_EQ(fw::error_context().procedure, "gsReadSTRSegment");
         EXPECT_EQ(fw::error_context().location, 0);
     }
     fw::IFFFile file = file_with(list_of({"a"}));
-    EXPECT_THROW(fw::gsWriteSTRSegment(file, fw::STRList{}, kAppearance, false), fw::TrapRaised);
+    EXPECT_THROW(fw::gsWriteSTRSegment(file, fw::STRList{}, kAppearance, fw::StringListType::STR),
+                 fw::TrapRaised);
     EXPECT_EQ(fw::error_context().procedure, "gsWriteSTRSegment");
 }
 
