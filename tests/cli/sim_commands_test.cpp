@@ -24,7 +24,7 @@ protected:
         return dir_.write("UserData4/Characters/User00007.iff", fw::build::sim_file(shape));
     }
     static std::vector<std::string> backups() {
-        return fw::list_matching(fw::backup_folder_path() + "\\User00007iff_*", true);
+        return fw::list_matching(fw::backup_folder_path() + "\\User00007iff_*", fw::Listing::FilesOnly);
     }
     const fw::build::TempDir dir_;
 };

@@ -36,7 +36,7 @@ TEST(DemoGame, SameBytesEachRunAndFilesReadWhereTheyShouldAndAreBrokenWhereInten
     std::map<std::string, std::pair<int, int>> shown;  // neighbourhood: files, files that cannot be shown
     for (const char* hood : {"UserData", "UserData2", "UserData10"}) {
         const std::string folder = game.str() + "\\" + hood + "\\characters\\";
-        for (const std::string& file : fw::list_matching(folder + "user*.iff", true)) {
+        for (const std::string& file : fw::list_matching(folder + "user*.iff", fw::Listing::FilesOnly)) {
             fw::IFFFile record;
             ++shown[hood].first;
             shown[hood].second += !fw::read_sim_cell(record, folder + file).loaded();

@@ -30,7 +30,7 @@ std::string two_digit_number(const std::string& digits) {
 
 std::vector<std::string> msGetUserDataDirs(const std::string& game_path) {
     return guarded("frmMain", "msGetUserDataDirs", [&](int32_t&) {
-        return list_matching(saves_folder(game_path).path + "\\Userdata*", false);
+        return list_matching(saves_folder(game_path).path + "\\Userdata*", Listing::FilesAndFolders);
     });
 }
 
@@ -67,7 +67,7 @@ std::vector<std::string> msGetFileNames(const std::string& game_path, const std:
         const std::string folder = characters_folder(game_path, neighbourhood);
         // A save killed halfway left its new file beside the sim's; nothing will ever finish it.
         remove_stale_replacements(folder);
-        return list_matching(folder + "user*.iff", true);
+        return list_matching(folder + "user*.iff", Listing::FilesOnly);
     });
 }
 

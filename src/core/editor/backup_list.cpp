@@ -120,7 +120,7 @@ std::vector<BackupEntry> list_backups_of(const std::string& character_file) {
         const std::string file_part = backup_file_part(platform_save_files().listed_name(character_file));
         const std::string neighbourhood = backup_neighbourhood_part(character_file);
         std::vector<BackupEntry> entries;
-        for (const std::string& name : list_matching(folder + "\\" + file_part + "_*", true)) {
+        for (const std::string& name : list_matching(folder + "\\" + file_part + "_*", Listing::FilesOnly)) {
             if (auto parts = parse_backup_name_of(name, file_part, neighbourhood)) {
                 entries.push_back(entry_for(folder, name, std::move(parts)));
             }
@@ -136,7 +136,7 @@ std::vector<KeptBackup> list_all_backups(const std::string& game_path) {
         const std::string saves = saves_folder(game_path).path;
         std::vector<BackupEntry> named;
         std::vector<BackupEntry> others;
-        for (const std::string& name : list_matching(folder + "\\*", true)) {
+        for (const std::string& name : list_matching(folder + "\\*", Listing::FilesOnly)) {
             std::optional<BackupNameParts> parts = parse_backup_name(name);
             (parts ? named : others).push_back(entry_for(folder, name, std::move(parts)));
         }

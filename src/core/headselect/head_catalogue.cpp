@@ -43,7 +43,7 @@ SkinListing msGetSkinFileNames(const std::string& game_path, const std::string& 
         }
         const std::string folder = game_path + "\\gamedata\\skins\\";
         location = checkpoint::c3000;
-        for (const std::string& file : list_matching(folder + prefix + "_*.bmp", true)) {
+        for (const std::string& file : list_matching(folder + prefix + "_*.bmp", Listing::FilesOnly)) {
             (loads_as_picture(folder + file) ? listing.skins : listing.bad).push_back(file);
         }
         location = checkpoint::c4000;

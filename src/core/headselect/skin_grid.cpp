@@ -100,7 +100,7 @@ std::string HeadSelector::tooltip_at(int32_t x, int32_t y) const {
     return skins_[static_cast<size_t>(skin_index(cell) - 1)];
 }
 
-std::optional<std::string> HeadSelector::msFillThumbs(bool previews_on, const SkinGridPainter& painter) {
+std::optional<std::string> HeadSelector::msFillThumbs(Previews previews, const SkinGridPainter& painter) {
     return guarded(kModule, "msFillThumbs", [&](int32_t& location) -> std::optional<std::string> {
         for (;;) {
             location = checkpoint::start;
@@ -110,7 +110,7 @@ std::optional<std::string> HeadSelector::msFillThumbs(bool previews_on, const Sk
                 location = checkpoint::c2000;
                 if (painter.draw_thumbnail) painter.draw_thumbnail(thumbnail);
                 location = checkpoint::c2400;
-                if (previews_on && painter.draw_preview && !thumbnail.preview_path.empty()) {
+                if (previews == Previews::Shown && painter.draw_preview && !thumbnail.preview_path.empty()) {
                     try {
                         painter.draw_preview(thumbnail);
                     } catch (const std::exception&) {

@@ -28,6 +28,9 @@ bool load_preview_setting();
 // Stores the box's state as "1" or "0".
 void store_preview_setting(bool checked);
 
+// Whether a page is drawn with each skin's head preview over its thumbnail.
+enum class Previews { Hidden, Shown };
+
 // One skin of the page drawn.
 struct SkinThumbnail {
     int32_t cell = 0;
@@ -91,12 +94,12 @@ public:
     std::string tooltip_at(int32_t x, int32_t y) const;
 
     // Draws the current page: clears the grid, then each skin's thumbnail, its preview when
-    // previews are on, and a refresh; then selects the first cell and shows its skin. Returns the
+    // previews are shown, and a refresh; then selects the first cell and shows its skin. Returns the
     // page text, or nothing when there are no skins (the page text keeps what it showed). A first
     // skin that no longer loads for show_skin leaves the list (take_skins_gone_bad) and the page
     // is drawn again. Guarded (frmSelectHead / msFillThumbs: 1000 clearing, 2000 thumbnail, 2400
     // preview, 2800 refresh, 3000 first skin and page text).
-    std::optional<std::string> msFillThumbs(bool previews_on, const SkinGridPainter& painter);
+    std::optional<std::string> msFillThumbs(Previews previews, const SkinGridPainter& painter);
 
     // A mouse button pressed at a point of the grid: the point's cell becomes the selected one
     // (erase the old frame first: selected() before the call). A cell with a skin shows it;

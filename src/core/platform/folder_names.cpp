@@ -114,21 +114,21 @@ std::optional<std::string> find_entry(const std::filesystem::path& folder, const
     return found->second;
 }
 
-void note_created(const std::filesystem::path& folder, const std::string& name, bool settle) {
+void note_created(const std::filesystem::path& folder, const std::string& name, Settle settle) {
     std::lock_guard<std::mutex> lock(cache_mutex());
     auto it = cache().find(folder.native());
     if (it == cache().end()) return;
     struct stat info {};
-    if (settle && (::stat(folder.c_str(), &info) != 0 || !trustworthy(info))) {
+    if (settle == Settle::Now && (::stat(folder.c_str(), &info) != 0 || !trustworthy(info))) {
         cache().erase(it);
         return;
     }
     const auto added = it->second.by_lower_name.emplace(lowered(name.c_str()), name);
     if (!added.second && added.first->second != name) it->second.case_twins = true;
-    if (settle) record_state(it->second, info);
+    if (settle == Settle::Now) record_state(it->second, info);
 }
 
-void note_deleted(const std::filesystem::path& folder, const std::string& name, bool settle) {
+void note_deleted(const std::filesystem::path& folder, const std::string& name, Settle settle) {
     std::lock_guard<std::mutex> lock(cache_mutex());
     auto it = cache().find(folder.native());
     if (it == cache().end()) return;
@@ -137,12 +137,12 @@ void note_deleted(const std::filesystem::path& folder, const std::string& name, 
     // Kept only when the listing surely matches the folder without the name: otherwise it is
     // listed afresh at the next look-up.
     if (it->second.case_twins || entry == it->second.by_lower_name.end() || entry->second != name ||
-        (settle && (::stat(folder.c_str(), &info) != 0 || !trustworthy(info)))) {
+        (settle == Settle::Now && (::stat(folder.c_str(), &info) != 0 || !trustworthy(info)))) {
         cache().erase(it);
         return;
     }
     it->second.by_lower_name.erase(entry);
-    if (settle) record_state(it->second, info);
+    if (settle == Settle::Now) record_state(it->second, info);
 }
 
 void note_settled(const std::filesystem::path& folder) {
@@ -171,8 +171,8 @@ std::optional<std::string> find_entry(const std::filesystem::path&, const std::s
                                       const struct stat&) {
     return name;
 }
-void note_created(const std::filesystem::path&, const std::string&, bool) {}
-void note_deleted(const std::filesystem::path&, const std::string&, bool) {}
+void note_created(const std::filesystem::path&, const std::string&, Settle) {}
+void note_deleted(const std::filesystem::path&, const std::string&, Settle) {}
 void note_settled(const std::filesystem::path&) {}
 
 }  // namespace fw

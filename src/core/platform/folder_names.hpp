@@ -22,12 +22,15 @@ std::optional<std::string> find_entry_ignoring_case(const std::filesystem::path&
 // wins over another spelling of it.
 std::optional<std::string> find_entry(const std::filesystem::path& folder, const std::string& name,
                                       const struct stat& folder_info);
+// When the folder's new state is recorded after a change: at once (the folder is looked at again),
+// or only when note_settled ends a run of changes, which until then keeps the state the folder had
+// before them (and is looked up with that state).
+enum class Settle { Now, AtEndOfRun };
+
 // Record that this program just created `name` in `folder`, or deleted the entry `name` (its real
 // name) from it, so that deleting a file and then writing one does not list the folder again.
-// Unless `settle`, the folder is not looked at again: a run of changes keeps the state the folder
-// had before them (looked up with that state) until note_settled records the state after them.
-void note_created(const std::filesystem::path& folder, const std::string& name, bool settle = true);
-void note_deleted(const std::filesystem::path& folder, const std::string& name, bool settle = true);
+void note_created(const std::filesystem::path& folder, const std::string& name, Settle settle = Settle::Now);
+void note_deleted(const std::filesystem::path& folder, const std::string& name, Settle settle = Settle::Now);
 void note_settled(const std::filesystem::path& folder);
 
 }  // namespace fw

@@ -65,7 +65,7 @@ int64_t file_length(const std::string& path) {
     return ec ? -1 : static_cast<int64_t>(size);
 }
 
-std::vector<std::string> list_matching(const std::string& pattern, bool files_only) {
+std::vector<std::string> list_matching(const std::string& pattern, Listing listing) {
     const size_t cut = pattern.find_last_of("\\/");
     const std::string folder = cut == std::string::npos ? std::string(".") : pattern.substr(0, cut + 1);
     const std::string name_pattern = cut == std::string::npos ? pattern : pattern.substr(cut + 1);
@@ -81,7 +81,7 @@ std::vector<std::string> list_matching(const std::string& pattern, bool files_on
         if (name == "." || name == "..") continue;
         if (!wildcard_match(name_pattern, name)) continue;
         std::error_code type_ec;
-        if (files_only && !it->is_regular_file(type_ec)) continue;
+        if (listing == Listing::FilesOnly && !it->is_regular_file(type_ec)) continue;
         names.push_back(std::move(name));
     }
     if (ec) {
@@ -176,7 +176,7 @@ FileStamp file_stamp(const std::string& path) {
 
 namespace {
 
-void write_real(const fs::path& real, const std::string& bytes, bool settle) {
+void write_real(const fs::path& real, const std::string& bytes, Settle settle) {
     FILE* file = open_or_fail(real, "wb");
     note_created(real.parent_path(), real.filename().string(), settle);
     unbuffered(file);  // one write of the whole
@@ -184,7 +184,7 @@ void write_real(const fs::path& real, const std::string& bytes, bool settle) {
     if (std::fclose(file) != 0) fail(errno == ENOSPC ? ErrorKind::DiskFull : ErrorKind::DeviceIOError);
 }
 
-bool delete_real(const fs::path& real, bool settle) {
+bool delete_real(const fs::path& real, Settle settle) {
     std::error_code ec;
     if (!fs::is_regular_file(real, ec)) return false;
     if (!fs::remove(real, ec)) return false;
@@ -195,12 +195,12 @@ bool delete_real(const fs::path& real, bool settle) {
 }  // namespace
 
 void write_file(const std::string& path, const std::string& bytes) {
-    write_real(resolve_path(path), bytes, true);
+    write_real(resolve_path(path), bytes, Settle::Now);
 }
 
 void copy_file(const std::string& from, const std::string& to) { write_file(to, read_file(from)); }
 
-bool delete_file(const std::string& path) { return delete_real(resolve_path(path), true); }
+bool delete_file(const std::string& path) { return delete_real(resolve_path(path), Settle::Now); }
 
 FolderChanges::FolderChanges(fs::path folder) : folder_(std::move(folder)) {
 #ifndef _WIN32
@@ -226,13 +226,14 @@ fs::path FolderChanges::entry(const std::string& name) {
 bool FolderChanges::delete_file(const std::string& name) {
     const fs::path real = entry(name);
     changed_ = true;
-    return delete_real(real, !listed_);
+    // A looked-at folder keeps the state it had before the run until the run ends.
+    return delete_real(real, listed_ ? Settle::AtEndOfRun : Settle::Now);
 }
 
 void FolderChanges::write_file(const std::string& name, const std::string& bytes) {
     const fs::path real = entry(name);
     changed_ = true;
-    write_real(real, bytes, !listed_);
+    write_real(real, bytes, listed_ ? Settle::AtEndOfRun : Settle::Now);
 }
 
 bool create_folder(const std::string& path) {

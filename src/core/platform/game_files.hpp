@@ -19,11 +19,15 @@ bool folder_exists(const std::string& path);
 // Size in bytes, or -1 when there is no such file.
 int64_t file_length(const std::string& path);
 
+// Which entries of a folder a listing takes.
+enum class Listing { FilesAndFolders, FilesOnly };
+
 // Names (no folder) of the entries matching the pattern's last component, "?" one character and
-// "*" any run, without regard to case; "." and ".." never match. Folders and files alike unless
-// files_only. Sorted by name without regard to case, as the game's platform lists them. A folder
-// that does not exist lists nothing; one that exists but cannot be read fails.
-std::vector<std::string> list_matching(const std::string& pattern, bool files_only = false);
+// "*" any run, without regard to case; "." and ".." never match. Sorted by name without regard to
+// case, as the game's platform lists them. A folder that does not exist lists nothing; one that
+// exists but cannot be read fails.
+std::vector<std::string> list_matching(const std::string& pattern,
+                                       Listing listing = Listing::FilesAndFolders);
 
 // The whole file as bytes. Fails with "File not found" and the like.
 std::string read_file(const std::string& path);

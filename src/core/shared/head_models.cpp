@@ -11,11 +11,10 @@ namespace fw {
 
 namespace {
 
-// The two later expansion packs hold other ".bcf" entries that start with "C" but are no head
-// models; a digit after the "C" tells the models apart.
-bool needs_digit_rule(const std::string& archive) {
-    return archive == "\\ExpansionPack3\\ExpansionPack3.far" ||
-           archive == "\\ExpansionPack4\\ExpansionPack4.far";
+ModelNameRule model_name_rule(const std::string& archive) {
+    const bool later_pack = archive == "\\ExpansionPack3\\ExpansionPack3.far" ||
+                            archive == "\\ExpansionPack4\\ExpansionPack4.far";
+    return later_pack ? ModelNameRule::DigitAfterC : ModelNameRule::Plain;
 }
 
 }  // namespace
@@ -46,12 +45,12 @@ const std::vector<std::string>& head_model_archives() {
     return archives;
 }
 
-std::string head_model_from_entry(const std::string& entry_name, bool digit_rule) {
+std::string head_model_from_entry(const std::string& entry_name, ModelNameRule rule) {
     const std::string base = entry_base_name(entry_name);
     if (!is_safe_file_name(base)) return "";
     const std::string name = to_upper(base);
     if (name.size() < 7 || name[0] != 'C' || name[6] != '_' || !name.ends_with(".BCF")) return "";
-    if (digit_rule && !(name[1] >= '0' && name[1] <= '9')) return "";
+    if (rule == ModelNameRule::DigitAfterC && !(name[1] >= '0' && name[1] <= '9')) return "";
     return name.substr(0, name.find('.'));
 }
 
@@ -64,9 +63,9 @@ ArchiveReading msGetHeadModelLists(const std::string& game_path) {
         if (!file_exists(path)) continue;
         const std::optional<FARdir> dir = archives.directory(path);
         if (!dir) continue;
-        const bool digit_rule = needs_digit_rule(archive);
+        const ModelNameRule rule = model_name_rule(archive);
         for (const FARentry& entry : dir->Entries) {
-            const std::string model = head_model_from_entry(entry.FileName, digit_rule);
+            const std::string model = head_model_from_entry(entry.FileName, rule);
             if (!model.empty()) msAddHeadModel(model);
         }
     }
@@ -87,7 +86,7 @@ std::vector<std::string> head_models_for(const std::string& game_path, const std
                            [&name](const std::string& model) { return iequals(model, name); });
     };
     for (const std::string& mesh :
-         list_matching(game_path + "\\GameData\\Skins\\C???" + code + "*.cmx", true)) {
+         list_matching(game_path + "\\GameData\\Skins\\C???" + code + "*.cmx", Listing::FilesOnly)) {
         if (listed(mesh.substr(0, mesh.size() - 4))) continue;
         models.push_back(to_upper(mesh.substr(0, mesh.find('.'))));
     }

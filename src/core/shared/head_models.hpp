@@ -26,12 +26,16 @@ HeadModelLists& head_model_lists();
 // The archives searched for head models, in this order, each relative to the game path.
 const std::vector<std::string>& head_model_archives();
 
+// How an archive's head models are told from its other entries. The two later expansion packs hold
+// other ".bcf" entries that start with "C"; there a model also has a digit after the "C".
+enum class ModelNameRule { Plain, DigitAfterC };
+
 // The model name an archive entry stands for, or "" when the entry is not a head model: the
 // entry's name after its last "\" or "/", upper-cased; a head model starts with "C", has "_" as
-// its seventh character and ends in ".BCF" (and, when `digit_rule` is set, has a digit as its
-// second character). The model name is that name up to its first ".". A name that could reach
-// outside its folder is never a model.
-std::string head_model_from_entry(const std::string& entry_name, bool digit_rule);
+// its seventh character and ends in ".BCF" (and, under DigitAfterC, has a digit as its second
+// character). The model name is that name up to its first ".". A name that could reach outside
+// its folder is never a model.
+std::string head_model_from_entry(const std::string& entry_name, ModelNameRule rule);
 
 // Empties the lists, then fills them from the archives of the game that exist, in archive and
 // directory order; duplicates are kept. A missing archive is skipped, and so is one that cannot be

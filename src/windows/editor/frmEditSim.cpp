@@ -196,7 +196,7 @@ void frmEditSim::msDisplayData() {
         if (checked) option->setChecked(true);
     }
 
-    show_previews(shown.skin, false);
+    show_previews(shown.skin, PreviewMoment::Opening);
     show_head_bitmap(shown.skin);
     ui->picHead3D->showHead(app_state().game_path, shown.model, shown.skin);
 
@@ -222,9 +222,9 @@ void frmEditSim::report_skipped_archives() {
     if (const std::optional<BoxMessage> box = archives_.take_newly_skipped_box()) msgBox(*box, this);
 }
 
-void frmEditSim::show_previews(const std::string& skin, bool after_choice) {
+void frmEditSim::show_previews(const std::string& skin, PreviewMoment moment) {
     const HeadPreviews previews = head_previews(skin);
-    if (after_choice) {
+    if (moment == PreviewMoment::AfterChoice) {
         ui->picPreview->clear();
         show_picture(ui->picPreview2, ui->picNoPreview->canvas());
     }
@@ -283,7 +283,7 @@ void frmEditSim::cmdHead_Click() {
     // The chosen skin lies in the skins folder, where the selector listed it.
     show_picture(ui->picHead, ui->picHeadNotFound->canvas());
     load_into(ui->picHead, skin_bitmap_path(app_state().game_path, head->skin));
-    show_previews(head->skin, true);
+    show_previews(head->skin, PreviewMoment::AfterChoice);
     ui->picHead3D->showHead(app_state().game_path, head->model, head->skin);
 }
 

@@ -71,7 +71,10 @@ private:
     void save(const SimControls& controls, bool overwrite);
     // The sim as its file is now, the edits made here dropped.
     void reload();
-    void show_previews(const std::string& skin, bool after_choice);
+    // On opening both previews stay as they are when the skin has none; after a choice in the head
+    // selector the old ones are cleared first.
+    enum class PreviewMoment { Opening, AfterChoice };
+    void show_previews(const std::string& skin, PreviewMoment moment);
     // The controls as the core takes them, with the names in the game's character set; the box
     // that refuses a text the game cannot store.
     std::optional<BoxMessage> read_controls(SimControls& controls) const;

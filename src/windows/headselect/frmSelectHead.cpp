@@ -227,7 +227,8 @@ void frmSelectHead::msFillThumbs() {
     };
     painter.show_skin = [this](const ShownSkin& skin) { return show_skin(skin); };
 
-    const std::optional<std::string> page_text = selector_.msFillThumbs(ui->chkPreview->isChecked(), painter);
+    const Previews previews = ui->chkPreview->isChecked() ? Previews::Shown : Previews::Hidden;
+    const std::optional<std::string> page_text = selector_.msFillThumbs(previews, painter);
     wait.reset();
     if (std::optional<BoxMessage> gone_bad = selector_.take_skins_gone_bad()) msgBox(*gone_bad, this);
     if (!page_text) return;

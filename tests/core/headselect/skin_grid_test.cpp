@@ -100,7 +100,7 @@ TEST_F(SkinGridTest, FillingAPageDrawsEachSkinWithItsPreviewThenShowsTheFirst) {
         return true;
     };
 
-    EXPECT_EQ(selector.msFillThumbs(true, painter), "Page 1 of 2");
+    EXPECT_EQ(selector.msFillThumbs(Previews::Shown, painter), "Page 1 of 2");
     ASSERT_EQ(events.size(), 1u + 49 * 3 + 1);
     EXPECT_EQ((std::vector<std::string>(events.begin(), events.begin() + 7)),
               (std::vector<std::string>{"clear", "thumb 0 2,2", "preview 0", "refresh", "thumb 1 70,2",
@@ -112,14 +112,14 @@ TEST_F(SkinGridTest, FillingAPageDrawsEachSkinWithItsPreviewThenShowsTheFirst) {
     // Previews off: no overlays, but the first skin is shown all the same.
     events.clear();
     selector.next();
-    EXPECT_EQ(selector.msFillThumbs(false, painter), "Page 2 of 2");
+    EXPECT_EQ(selector.msFillThumbs(Previews::Hidden, painter), "Page 2 of 2");
     EXPECT_EQ(events, (std::vector<std::string>{"clear", "thumb 0 2,2", "refresh", "show C005MAlgt_s50"}));
 
     // No skins: the grid is cleared and the page text keeps what it showed.
     events.clear();
     HeadSelector empty(game_.str(), "madrk");
     empty.choose_model("C005MA_ROMEO");
-    EXPECT_EQ(empty.msFillThumbs(true, painter), std::nullopt);
+    EXPECT_EQ(empty.msFillThumbs(Previews::Shown, painter), std::nullopt);
     EXPECT_EQ(events, std::vector<std::string>{"clear"});
 }
 
@@ -133,7 +133,7 @@ TEST_F(SkinGridTest, FailuresReachTheTrapWithTheirStage) {
     for (const auto& [painter, location] : cases) {
         HeadSelector selector = chosen();
         error_context() = {};
-        EXPECT_THROW(selector.msFillThumbs(true, painter), TrapRaised);
+        EXPECT_THROW(selector.msFillThumbs(Previews::Shown, painter), TrapRaised);
         const ErrorContext& at = error_context();
         EXPECT_EQ(at.module + "." + at.procedure + " " + std::to_string(at.location) + " " +
                       std::to_string(at.number),
@@ -151,7 +151,7 @@ TEST_F(SkinGridTest, SkinsThatStopLoadingLeaveTheList) {
     HeadSelector selector = chosen();
     SkinGridPainter painter;
     painter.show_skin = loads;
-    EXPECT_EQ(selector.msFillThumbs(false, painter), "Page 1 of 1");
+    EXPECT_EQ(selector.msFillThumbs(Previews::Hidden, painter), "Page 1 of 1");
     EXPECT_EQ(selector.skins().front(), "C005MAlgt_s03.bmp");
     const std::optional<BoxMessage> box = selector.take_skins_gone_bad();
     ASSERT_TRUE(box);

@@ -53,7 +53,8 @@ TEST(GamePaths, ComponentsAndWildcardsMatchWithoutRegardToCase) {
     EXPECT_EQ(fw::list_matching(dir.str() + "\\Userdata*"),
               (std::vector<std::string>{"UserData", "UserData.txt", "UserData10", "UserData2", "userdata3",
                                         "Userdata_old"}));
-    EXPECT_EQ(fw::list_matching(dir.str() + "\\Userdata*", true), std::vector<std::string>{"UserData.txt"});
+    EXPECT_EQ(fw::list_matching(dir.str() + "\\Userdata*", fw::Listing::FilesOnly),
+              std::vector<std::string>{"UserData.txt"});
     EXPECT_EQ(fw::list_matching(dir.str() + "\\USERDATA?"),
               (std::vector<std::string>{"UserData2", "userdata3"}));
     EXPECT_TRUE(fw::list_matching(dir.str() + "\\missing\\*").empty());

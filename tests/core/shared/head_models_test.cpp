@@ -21,7 +21,7 @@ TEST(HeadModels, EntryNamesThatAreHeadModels) {
                                                          {"C005MA_ROMEO.BCF\\", ""},
                                                          {"C005MA_\x01.BCF", ""}};
     for (const auto& [entry, model] : cases)
-        EXPECT_EQ(fw::head_model_from_entry(entry, false), model) << entry;
+        EXPECT_EQ(fw::head_model_from_entry(entry, fw::ModelNameRule::Plain), model) << entry;
 }
 
 TEST(HeadModels, ListsFromArchivesInArchiveOrderWithTheDigitRuleForPacksThreeAndFour) {

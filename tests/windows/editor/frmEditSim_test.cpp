@@ -148,7 +148,7 @@ TEST_F(EditSimWindow, AnEditFromTheMainWindowWritesWhatTheCoreSaveWritesKeepsABa
     ASSERT_TRUE(save_sim(session, changes).saved());
     EXPECT_EQ(read_file(path), read_file(copy_path));
 
-    const auto backups = list_matching(backup_folder_path() + "\\User00001iff_*", true);
+    const auto backups = list_matching(backup_folder_path() + "\\User00001iff_*", Listing::FilesOnly);
     ASSERT_EQ(backups.size(), 1u);
     EXPECT_EQ(read_file(backup_folder_path() + "\\" + backups[0]), original);
 }
