@@ -31,6 +31,20 @@ void ByteReader::fill(size_t count) {
     view_ = buffer_;
 }
 
+std::string ByteReader::take_since(size_t start) {
+    const size_t count = position_ - start;
+    if (source_ == nullptr || base_ != start || count > view_.size()) {
+        position_ = start;
+        return read(count);  // which ends where the reader stood
+    }
+    buffer_.resize(count);
+    std::string out = std::move(buffer_);
+    buffer_.clear();
+    view_ = {};  // the next read fetches a new window
+    base_ = 0;
+    return out;
+}
+
 std::string ByteReader::read_until_nul() {
     const size_t start = position_;
     std::string text;

@@ -66,6 +66,10 @@ public:
     // Everything from the position to the end (empty at the end).
     std::string read_rest() { return read(remaining()); }
     unsigned char read_byte() { return static_cast<unsigned char>(*take(1)); }
+    // The bytes from `start` (at or before the position) to the position, the reader staying
+    // there. A file-backed reader whose window begins at `start` hands the window itself over,
+    // sparing a copy of what may be a whole archive directory.
+    std::string take_since(size_t start);
     // The bytes up to the next NUL, consuming the NUL. Fails when no NUL is left, having moved
     // nothing.
     std::string read_until_nul();

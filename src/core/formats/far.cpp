@@ -87,10 +87,8 @@ struct FARdirectoryWalk {
             in.skip(static_cast<size_t>(length));
         }
         // The directory's bytes are kept whole: an entry's fields are taken from them on access.
-        const size_t length = in.position() - start;
-        in.seek(start);
         dir.Entries.starts_ = std::move(starts);
-        dir.Entries.bytes_ = std::make_shared<const std::string>(in.read(length));
+        dir.Entries.bytes_ = std::make_shared<const std::string>(in.take_since(start));
         return dir;
     }
 };

@@ -47,6 +47,25 @@ TEST(ByteReader, ReadsNumbersInBothByteOrdersAndTextsUpToTheirNul) {
     }
 }
 
+TEST(ByteReader, TakesTheBytesSinceAPointAndReadsOnFromThere) {
+    const std::string bytes = "head" + kFields;
+    fw::build::TempDir dir;
+    fw::FileSource source(dir.write("fields", bytes));
+    // The window begins at that point (and is handed over), or before it.
+    for (size_t window_start : {4, 0}) {
+        fw::ByteReader in(source);
+        in.skip(window_start);
+        in.read_byte();
+        in.seek(12);
+        EXPECT_EQ(in.take_since(4), bytes.substr(4, 8));
+        EXPECT_EQ(in.read_i32_le(), -4);
+    }
+    fw::ByteReader memory(bytes);
+    memory.seek(12);
+    EXPECT_EQ(memory.take_since(4), bytes.substr(4, 8));
+    EXPECT_EQ(memory.read_i32_le(), -4);
+}
+
 TEST(ByteReader, AReadPastTheEndFailsAndMovesNothing) {
     const std::function<void(fw::ByteReader&)> reads[] = {
         [](fw::ByteReader& in) { in.read_until_nul(); }, [](fw::ByteReader& in) { in.read_i32_le(); },
