@@ -32,24 +32,11 @@ namespace fw {
 
 namespace {
 
-// Replaces what the picture shows, as assigning a picture does: the old one is gone even where
-// the new one does not reach. A bitmap larger than the picture (a high-definition head skin) is
-// shown whole, scaled down to fit, rather than cut to its top-left corner.
-void show_picture(PictureBox* box, const QImage& image) {
-    box->clear();
-    const QSize room = box->canvas().size();
-    if (image.width() <= room.width() && image.height() <= room.height()) {
-        box->drawImage(QPoint(0, 0), image);
-    } else {
-        box->drawImage(QRect(QPoint(0, 0), image.size().scaled(room, Qt::KeepAspectRatio)), image);
-    }
-}
-
 // Loads the bitmap into the picture; on failure the picture keeps what it showed.
 bool load_into(PictureBox* box, const std::string& path) {
     const QImage image = path.empty() ? QImage() : load_game_picture(path);
     if (image.isNull()) return false;
-    show_picture(box, image);
+    box->showPicture(image);
     return true;
 }
 
@@ -67,7 +54,7 @@ void paint_placeholder(PictureBox* box, const QString& text) {
         painter.setPen(QColor(0x50, 0x50, 0x50));
         painter.drawText(image.rect().adjusted(2, 2, -2, -2), Qt::AlignCenter | Qt::TextWordWrap, text);
     }
-    show_picture(box, image);
+    box->showPicture(image);
 }
 
 // A model or skin the head selector chose, named as its files are (this system's UTF-8), shown as
@@ -146,7 +133,7 @@ void frmEditSim::follow_3d_head_setting() {
 void frmEditSim::show_head_portrait(PictureBox* box) {
     const QImage preview = head_preview_picture(ui->picHead3D->scene(), box->canvas().size(), font());
     if (preview.isNull()) return;
-    show_picture(box, preview);
+    box->showPicture(preview);
     box->setToolTip(
         tr("A preview drawn from the head model; the game draws this picture anew when it "
            "next shows the sim."));
@@ -155,7 +142,7 @@ void frmEditSim::show_head_portrait(PictureBox* box) {
 void frmEditSim::paint_placeholders() {
     paint_placeholder(ui->picHeadNotFound, tr("Head bitmap not found"));
     // A missing portrait looks as it does in the main window.
-    show_picture(ui->picWebNotFound, not_found_bitmap());
+    ui->picWebNotFound->showPicture(not_found_bitmap());
     paint_placeholder(ui->picNoBitmaps, tr("No bitmaps"));
     paint_placeholder(ui->picNoPreview, tr("No preview"));
 }
@@ -200,17 +187,17 @@ void frmEditSim::msDisplayData() {
     show_head_bitmap(shown.skin);
     ui->picHead3D->showHead(app_state().game_path, shown.model, shown.skin);
 
-    show_picture(ui->picWebImage, ui->picWebNotFound->canvas());
+    ui->picWebImage->showPicture(ui->picWebNotFound->canvas());
     if (!load_into(ui->picWebImage, display.portraits.web_image)) show_head_portrait(ui->picWebImage);
-    show_picture(ui->picFaces, ui->picWebNotFound->canvas());
+    ui->picFaces->showPicture(ui->picWebNotFound->canvas());
     if (!load_into(ui->picFaces, display.portraits.faces)) show_head_portrait(ui->picFaces);
-    show_picture(ui->picRelImages, ui->picNoBitmaps->canvas());
+    ui->picRelImages->showPicture(ui->picNoBitmaps->canvas());
     load_into(ui->picRelImages, display.portraits.relimages);
     read_controls(opened_);
 }
 
 void frmEditSim::show_head_bitmap(const std::string& skin) {
-    show_picture(ui->picHead, ui->picHeadNotFound->canvas());
+    ui->picHead->showPicture(ui->picHeadNotFound->canvas());
     if (load_into(ui->picHead, skin_bitmap_path(app_state().game_path, skin))) return;
     // Not in the skins folder: the game's archives may hold it. Reading them takes a while.
     const WaitCursor busy;
@@ -226,13 +213,13 @@ void frmEditSim::show_previews(const std::string& skin, PreviewMoment moment) {
     const HeadPreviews previews = head_previews(skin);
     if (moment == PreviewMoment::AfterChoice) {
         ui->picPreview->clear();
-        show_picture(ui->picPreview2, ui->picNoPreview->canvas());
+        ui->picPreview2->showPicture(ui->picNoPreview->canvas());
     }
     if (!previews.cached) return;  // on opening, both pictures stay as they are
     if (!load_into(ui->picPreview, previews.preview)) {
-        show_picture(ui->picPreview, ui->picNoPreview->canvas());
+        ui->picPreview->showPicture(ui->picNoPreview->canvas());
     }
-    show_picture(ui->picPreview2, ui->picNoPreview->canvas());
+    ui->picPreview2->showPicture(ui->picNoPreview->canvas());
     load_into(ui->picPreview2, previews.preview2);
 }
 
@@ -281,7 +268,7 @@ void frmEditSim::cmdHead_Click() {
     ui->txtModel->setText(model_.shown);
     ui->txtSkin->setText(skin_.shown);
     // The chosen skin lies in the skins folder, where the selector listed it.
-    show_picture(ui->picHead, ui->picHeadNotFound->canvas());
+    ui->picHead->showPicture(ui->picHeadNotFound->canvas());
     load_into(ui->picHead, skin_bitmap_path(app_state().game_path, head->skin));
     show_previews(head->skin, PreviewMoment::AfterChoice);
     ui->picHead3D->showHead(app_state().game_path, head->model, head->skin);

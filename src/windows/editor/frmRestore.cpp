@@ -24,21 +24,10 @@ namespace fw {
 
 namespace {
 
-// The picture alone in the box; one larger than the box is scaled down to fit.
-void show_picture(PictureBox* box, const QImage& image) {
-    box->clear();
-    const QSize room = box->canvas().size();
-    if (image.width() <= room.width() && image.height() <= room.height()) {
-        box->drawImage(QPoint(0, 0), image);
-    } else {
-        box->drawImage(QRect(QPoint(0, 0), image.size().scaled(room, Qt::KeepAspectRatio)), image);
-    }
-}
-
 // A portrait from the backup's own bitmap chunk, or the not-found bitmap the editor shows.
 void show_portrait(PictureBox* box, const std::string& bmp) {
     const QImage image = QImage::fromData(QByteArrayView(bmp.data(), static_cast<qsizetype>(bmp.size())));
-    show_picture(box, image.isNull() ? not_found_bitmap() : image);
+    box->showPicture(image.isNull() ? not_found_bitmap() : image);
 }
 
 QString names_shown(const BackupNames& names) {
@@ -142,7 +131,7 @@ void frmRestore::show_backup(const BackupEntry& backup) {
     const WaitCursor busy;
     const std::string head = head_bitmap_for_display(app_state().game_path, held.skin, archives_);
     const QImage image = head.empty() ? QImage() : load_game_picture(head);
-    show_picture(ui->picHead, image.isNull() ? not_found_bitmap() : image);
+    ui->picHead->showPicture(image.isNull() ? not_found_bitmap() : image);
     if (held.kind == BackupKind::Person)
         ui->picHead3D->showHead(app_state().game_path, held.model, held.skin);
     if (const std::optional<BoxMessage> skipped = archives_.take_newly_skipped_box()) msgBox(*skipped, this);

@@ -27,6 +27,16 @@ void PictureBox::clear() {
     updateCanvas(canvas_.rect());
 }
 
+void PictureBox::showPicture(const QImage& image) {
+    clear();
+    const QSize room = canvas().size();
+    if (image.width() <= room.width() && image.height() <= room.height()) {
+        drawImage(QPoint(0, 0), image);
+    } else {
+        drawImage(QRect(QPoint(0, 0), image.size().scaled(room, Qt::KeepAspectRatio)), image);
+    }
+}
+
 void PictureBox::drawImage(QPoint at, const QImage& image) {
     if (image.isNull()) return;
     {

@@ -36,6 +36,10 @@ public:
     void drawText(QPoint at, const QString& text);
     // A one-pixel rectangle outline from `box.topLeft()` to `box.bottomRight()`, both included.
     void drawOutline(const QRect& box, const QColor& colour);
+    // Replaces what the picture shows, as assigning a picture does: the old one is gone even where
+    // the new one does not reach. A bitmap larger than the picture (a high-definition head skin)
+    // is shown whole, scaled down to fit, rather than cut to its top-left corner.
+    void showPicture(const QImage& image);
 
     // Where the picture's (0,0) lies in the widget (inside the border): children placed by picture
     // coordinates add it.
