@@ -34,14 +34,14 @@ struct MeshVertex {
 };
 
 struct Mesh {
-    std::string name;
-    std::string texture;  // a bitmap's name without ".bmp"; "x" (any case) for none
-    std::vector<std::string> bones;
-    std::vector<std::array<uint32_t, 3>> faces;  // each index below uvs.size()
-    std::vector<MeshBinding> bindings;
-    std::vector<std::array<float, 2>> uvs;  // u to the right, v down from the picture's top
-    std::vector<MeshBlend> blends;
-    std::vector<MeshVertex> vertices;  // uvs.size() real vertices, then one per blend
+    std::string name{};
+    std::string texture{};  // a bitmap's name without ".bmp"; "x" (any case) for none
+    std::vector<std::string> bones{};
+    std::vector<std::array<uint32_t, 3>> faces{};  // each index below uvs.size()
+    std::vector<MeshBinding> bindings{};
+    std::vector<std::array<float, 2>> uvs{};  // u to the right, v down from the picture's top
+    std::vector<MeshBlend> blends{};
+    std::vector<MeshVertex> vertices{};  // uvs.size() real vertices, then one per blend
     bool operator==(const Mesh&) const = default;
 
     // False for "x" (any case) or an empty name: the mesh names no texture of its own.

@@ -50,15 +50,15 @@ struct ShownSkin {
 
 // What the window does while a page is drawn. Every member may be left empty.
 struct SkinGridPainter {
-    std::function<void()> clear_grid;
+    std::function<void()> clear_grid{};
     // Loads the skin bitmap and paints it scaled; a bitmap that no longer loads is passed over.
-    std::function<void(const SkinThumbnail&)> draw_thumbnail;
+    std::function<void(const SkinThumbnail&)> draw_thumbnail{};
     // Paints the preview over the thumbnail when it loads. Any failure here is passed over.
-    std::function<void(const SkinThumbnail&)> draw_preview;
+    std::function<void(const SkinThumbnail&)> draw_preview{};
     // Shows the grid as it stands, so that the page is seen to fill cell by cell.
-    std::function<void()> refresh;
+    std::function<void()> refresh{};
     // Shows the skin in picSkin and txtSkinName; false when its bitmap did not load.
-    std::function<bool(const ShownSkin&)> show_skin;
+    std::function<bool(const ShownSkin&)> show_skin{};
 };
 
 class HeadSelector {

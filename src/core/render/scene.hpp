@@ -20,9 +20,9 @@ struct ScenePoint {
 };
 
 struct ScenePart {
-    std::vector<ScenePoint> points;
-    std::vector<std::array<uint32_t, 3>> faces;  // each index below points.size()
-    QImage texture;                              // a null picture draws the part in plain grey
+    std::vector<ScenePoint> points{};
+    std::vector<std::array<uint32_t, 3>> faces{};  // each index below points.size()
+    QImage texture{};                              // a null picture draws the part in plain grey
 };
 
 struct Scene {
