@@ -13,7 +13,6 @@
 #include <QStyle>
 #include <QTest>
 #include <QTreeWidget>
-#include <filesystem>
 #include <functional>
 #include <memory>
 #include <tuple>
@@ -46,17 +45,13 @@ using build::control;
 using build::shows;
 using build::while_modal;
 
-// The demo game, the editor's windows and boxes answered as a test says.
+// The demo game, a program folder of the test's own, the editor's windows and boxes answered as a
+// test says.
 class EditSimWindow : public testing::Test {
 protected:
     void SetUp() override {
         build::write_demo_game(game_.str());
         app_state() = AppState{game_.str(), ""};
-        for (const char* leftover : {"\\headtemp.bmp", "\\usertemp.iff"})
-            delete_file(program_folder() + leftover);
-        std::error_code ignored;
-        std::filesystem::remove_all(resolve_path(backup_folder_path()), ignored);
-        std::filesystem::remove_all(resolve_path(program_folder() + "\\HeadPreview"), ignored);
         openers().edit_sim = show_frmEditSim;
         // A head selector that is cancelled.
         openers().select_head = [](QWidget*, const std::string&) { return std::optional<std::string>(); };
@@ -93,6 +88,8 @@ protected:
     }
 
     build::TempDir game_;
+    build::TempDir home_;
+    build::ScopedEnv home_env_{"FACEWRIGHT_HOME", home_.str()};
     build::BoxRecorder boxes_;
 };
 

@@ -6,13 +6,11 @@
 #include <QCheckBox>
 #include <QListWidget>
 #include <QTest>
-#include <filesystem>
 #include <memory>
 #include <vector>
 
 #include "builders/far_builder.hpp"
 #include "core/platform/game_files.hpp"
-#include "core/platform/game_paths.hpp"
 #include "core/platform/program_folder.hpp"
 #include "core/platform/settings.hpp"
 #include "core/render/head_setting.hpp"
@@ -49,10 +47,6 @@ protected:
         head_model_lists() = {};
         save_setting(kAppFacewright, kKeyPreviewHeadSkins, "");
     }
-    void TearDown() override {
-        std::error_code ignored;
-        std::filesystem::remove_all(resolve_path(program_folder() + "\\HeadPreview"), ignored);
-    }
 
     // One model, C005MA_ROMEO, with `count` skins in light tone, each a different solid colour.
     void romeo_with_skins(int count) {
@@ -78,6 +72,8 @@ protected:
     }
 
     build::TempDir game_;
+    build::TempDir home_;  // the program folder, for the head previews
+    build::ScopedEnv home_env_{"FACEWRIGHT_HOME", home_.str()};
     build::BoxRecorder boxes_;
 };
 
