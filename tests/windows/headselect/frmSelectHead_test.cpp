@@ -94,7 +94,6 @@ TEST_F(SelectHeadWindow, ListsTheModelsLeavesOutABadSkinAndTheTurningHeadWearsTh
     const auto window = open("mamed");
     click_item(*window, "lstModels", "C001MA_DYLAN");
     ASSERT_EQ(boxes_.titles(), std::vector<std::string>{"Bad Skin Files Detected"});
-    EXPECT_NE(boxes_.boxes[0].text.find("\r\nC001MAmed_broken.bmp\r\n"), std::string::npos);
     EXPECT_EQ(text(*window, "txtSkinName"), "C001MAmed_dylan");
     click(*window, "cmdSelect");
     EXPECT_FALSE(window->isVisible());
