@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "builders/steam_builder.hpp"
+#include "core/platform/registry.hpp"
+#include "core/platform/saves_folder.hpp"
 #include "core/platform/steam_library.hpp"
 #include "support/temp_dir.hpp"
 #include "support/wine_prefix.hpp"
@@ -109,6 +111,114 @@ TEST_F(GameInstallsTest, EverySteamRootIsLookedAt) {
         const std::string install = other_home.write(root + "/SteamApps/common/Legacy/sims.exe", "");
         EXPECT_EQ(read_game_install_path(), fs::path(install).parent_path().string()) << root;
     }
+}
+
+// Points WINEPREFIX at a prefix of the test's own for the test's lifetime.
+class RegistryTest : public testing::Test {
+protected:
+    void write_system_reg(const std::string& body, bool win64 = false) {
+        prefix_.write("system.reg",
+                      std::string("WINE REGISTRY Version 2\n;; All keys relative to \\\\Machine\n\n") +
+                          (win64 ? "#arch=win64\n" : "#arch=win32\n") + "\n" + body);
+    }
+    // The value as GetRegistryString answers it; `size_` holds the size it gives back.
+    std::string install_path(int32_t size = 0) {
+        int32_t root = kHKeyLocalMachine;
+        size_ = size;
+        return GetRegistryString(root, kGameRegistryKey, kGameRegistryValue, size_);
+    }
+
+    build::TempDir prefix_;
+    build::ScopedEnv prefix_env_{"WINEPREFIX", prefix_.str()};
+    int32_t size_ = 0;
+};
+
+TEST_F(RegistryTest, ReadsInstallPathFromEitherKeyOrAnswersError) {
+    const std::string key = "[Software\\\\Maxis\\\\The Sims] 1\n";
+    const std::string twin = "[Software\\\\Wow6432Node\\\\Maxis\\\\The Sims] 1\n";
+    const std::string fits(254, 'a');  // with its NUL, the 255 bytes the buffer holds
+    const std::string too_long = key + "\"InstallPath\"=\"" + fits + "b\"\n";
+    const std::tuple<const char*, std::string, bool, std::string> cases[] = {
+        {"twin only", twin + "\"InstallPath\"=\"C:\\\\Games\\\\Sims32\"\n", false, "C:\\Games\\Sims32"},
+        {"twin first in a 64-bit prefix",
+         key + "\"InstallPath\"=\"C:\\\\Plain\"\n" + twin + "\"InstallPath\"=\"C:\\\\Twin\"\n", true,
+         "C:\\Twin"},
+        // Wine writes characters above 126 as \x with hex digits (four when a hex digit follows),
+        // quotes and backslashes with a backslash, CR LF line ends on some copies.
+        {"escapes, case, CR LF",
+         "[software\\\\maxis\\\\THE SIMS] 1\r\n\"installpath\"=\"C:\\\\Jeux\\\\Caf\\xe9 "
+         "\\\"Sims\\\"\\x00e9a\"\r\n",
+         false,
+         "C:\\Jeux\\Caf\xC3\xA9 \"Sims\"\xC3\xA9"
+         "a"},
+        {"254 bytes", key + "\"InstallPath\"=\"" + fits + "\"\n", false, fits},
+        {"no value", key + "\"Language\"=\"English\"\n", false, "ERROR"},
+        {"no key", "[Software\\\\Maxis] 1\n\"InstallPath\"=\"C:\\\\Maxis\"\n", false, "ERROR"},
+        {"no NUL in the buffer", key + "\"InstallPath\"=hex:41,42\n", false, "ERROR"},
+        {"expandable", key + "\"InstallPath\"=str(2):\"C:\\\\Sims\"\n", false, "C:\\Sims"},
+        {"hex(2)", key + "\"InstallPath\"=hex(2):43,00,3a,00,\\\n  5c,00,53,00,00,00\n", false, "C:\\S"},
+        // Last, for the size it gives back below.
+        {"plain key among others",
+         "[Software\\\\Maxis\\\\The Sims 2] 1\n\"InstallPath\"=\"D:\\\\Other\"\n\n" + key +
+             "#time=1d7a0b0c0d0e0f0\n\"Language\"=dword:00000409\n\"InstallPath\"=\"C:\\\\Program "
+             "Files\\\\Maxis\\\\The Sims\"\n",
+         false, "C:\\Program Files\\Maxis\\The Sims"},
+    };
+    EXPECT_EQ(install_path(), "ERROR");  // no system.reg at all
+    for (const auto& [what, body, win64, path] : cases) {
+        write_system_reg(body, win64);
+        EXPECT_EQ(install_path(), path) << what;
+    }
+    EXPECT_EQ(size_, 32);  // the last row's 31 characters and their NUL
+    // 255 bytes are too long for the buffer: the size it would need comes back, and a larger
+    // buffer takes it.
+    write_system_reg(too_long);
+    EXPECT_EQ(install_path(), "ERROR");
+    EXPECT_EQ(size_, 256);
+    EXPECT_EQ(install_path(300), fits + "b");
+}
+
+// The install as the player may have typed it (other letters, "\" separators, a trailing one) is
+// the same Legacy install, and a 2000-era install in a Wine prefix is none.
+TEST(SavesFolder, SteamsLegacyCollectionPlaysFromItsProtonPrefix) {
+    build::TempDir dir;
+    build::write_steam_home(build::steam_home(dir.path()));
+    const std::string install = dir.str() + "/SteamLibrary/steamapps/common/The Sims Legacy Collection";
+    const std::string pfx = dir.str() + "/SteamLibrary/steamapps/compatdata/3314060/pfx";
+    for (const std::string& game :
+         {install, install + "/",
+          dir.str() + "\\steamlibrary\\SteamApps\\Common\\THE SIMS LEGACY COLLECTION\\"}) {
+        const SavesFolder saves = saves_folder(game);
+        EXPECT_EQ(saves.path, pfx + "/drive_c/users/steamuser/Saved Games/Electronic Arts/The Sims 25")
+            << game;
+        EXPECT_EQ(saves_place_text(saves), "the Proton prefix " + pfx);
+    }
+    const std::string classic = build::write_game_in_prefix(dir.path() / "wine", "Games/The Sims").string();
+    EXPECT_EQ(saves_folder(classic).path, classic);
+    EXPECT_EQ(saves_folder(classic).place, SavesPlace::Install);
+}
+
+TEST(SavesFolder, TheEaAppsCopyPlaysFromTheWinePrefixThatHoldsIt) {
+    build::TempDir prefix;
+    const build::ScopedEnv prefix_env("WINEPREFIX", prefix.str());
+    const build::ScopedEnv user_env("USER", "alice");
+    build::write_game_in_prefix(prefix.path(), "Program Files/EA Games/The Sims Legacy");
+    fs::create_directories(prefix.path() / "dosdevices");
+    fs::create_directory_symlink("../drive_c", prefix.path() / "dosdevices/c:");
+    fs::create_directories(prefix.path() / "drive_c/users/Public");
+    fs::create_directories(prefix.path() / "drive_c/users/alice");
+    const std::string below = "/Saved Games/Electronic Arts/The Sims 25";
+    SavesFolder saves = saves_folder("C:\\Program Files\\EA Games\\The Sims Legacy");
+    EXPECT_EQ(saves.place, SavesPlace::WinePrefix);
+    EXPECT_EQ(saves.prefix, prefix.str());
+    EXPECT_EQ(saves.path, prefix.str() + "/drive_c/users/alice" + below);  // the user Wine runs as
+    EXPECT_TRUE(saves_not_made_yet(saves));
+
+    // Saves that another user of the prefix has are the ones the game plays from.
+    fs::create_directories(prefix.str() + "/drive_c/users/bob" + below);
+    saves = saves_folder(prefix.str() + "/drive_c/Program Files/EA Games/The Sims Legacy");
+    EXPECT_EQ(saves.path, prefix.str() + "/drive_c/users/bob" + below);
+    EXPECT_FALSE(saves_not_made_yet(saves));
 }
 
 }  // namespace

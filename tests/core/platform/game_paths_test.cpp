@@ -7,6 +7,7 @@
 #include "core/base/failure.hpp"
 #include "core/platform/game_files.hpp"
 #include "core/platform/name_compare.hpp"
+#include "core/platform/shown_name.hpp"
 #include "support/temp_dir.hpp"
 
 namespace {
@@ -142,6 +143,49 @@ TEST(GamePaths, AtomicReplaceLeavesTheOldFileWholeWhenItCannotWrite) {
         fs::permissions(dir.path() / "Characters", fs::perms::owner_all);
         EXPECT_EQ(dir.read("Characters/User00001.iff"), "new contents");
     }
+}
+
+// The skins folder is read file by file through a spelling that differs from its real one; the
+// folder found the first time must never outlive a change to it.
+TEST(FolderCache, AFolderMatchedOnceFollowsRenamesRemovalsAndAnExactSpellingMadeLater) {
+    fw::build::TempDir dir;
+    dir.write("Game/GameData/Skins/C001MAlgt_a.bmp", "a");
+    dir.write("Game/GameData/Skins/C001MAlgt_b.bmp", "b");
+    const std::string skins = dir.str() + "/game\\gamedata\\skins\\";
+    EXPECT_EQ(fw::read_file(skins + "c001malgt_a.bmp"), "a");
+    EXPECT_EQ(fw::read_file(skins + "C001MALGT_B.BMP"), "b");
+    EXPECT_EQ(fw::resolve_path(skins), dir.path() / "Game/GameData/Skins");  // the folder itself
+    dir.write("Game/GameData/Skins/C002MAlgt_c.bmp", "c");                   // made behind its back
+    EXPECT_EQ(fw::read_file(skins + "c002malgt_C.bmp"), "c");
+    fs::remove(dir.path() / "Game/GameData/Skins/C001MAlgt_b.bmp");
+    EXPECT_FALSE(fw::file_exists(skins + "C001MALGT_B.BMP"));
+
+    fs::rename(dir.path() / "Game/GameData", dir.path() / "Game/GAMEDATA");
+    EXPECT_EQ(fw::resolve_path(skins + "c001malgt_a.bmp"),
+              dir.path() / "Game/GAMEDATA/Skins/C001MAlgt_a.bmp");
+
+    fs::remove_all(dir.path() / "Game/GAMEDATA");
+    EXPECT_FALSE(fw::file_exists(skins + "c001malgt_a.bmp"));
+    EXPECT_EQ(fw::resolve_path(skins + "x.bmp"), dir.path() / "Game/gamedata/skins/x.bmp");
+
+    dir.write("Game/GameData/Skins/C001MAlgt_a.bmp", "old spelling");
+    EXPECT_EQ(fw::read_file(skins + "c001malgt_a.bmp"), "old spelling");
+    dir.write("game/gamedata/skins/C001MAlgt_a.bmp", "exact");
+    EXPECT_EQ(fw::read_file(skins + "c001malgt_a.bmp"), "exact");
+}
+
+// UTF-8 names (made on this system) show as they are; other bytes are the game's Windows-1252,
+// including sequences that only look like UTF-8 (overlong, surrogate, cut short).
+TEST(ShownName, Utf8AsItIsAnythingElseAsWindows1252) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"C005MA_Ren\xC3\xA9.cmx", "C005MA_Ren\xC3\xA9.cmx"},
+        {"\xE2\x82\xAC\xF0\x9F\x98\x80", "\xE2\x82\xAC\xF0\x9F\x98\x80"},
+        {"Ren\xE9", "Ren\xC3\xA9"},
+        {"\x80\xC0\xAF", "\xE2\x82\xAC\xC3\x80\xC2\xAF"},
+        {"\xED\xA0\x80", "\xC3\xAD\xC2\xA0\xE2\x82\xAC"},
+        {"ab\xC3", "ab\xC3\x83"},
+    };
+    for (const auto& [name, shown] : cases) EXPECT_EQ(fw::shown_name(name), shown) << name;
 }
 
 }  // namespace
