@@ -22,7 +22,6 @@ TEST_F(ErrorTrap, LogLayoutAndAReportThatReachesTheUserEvenWhenTheLogCannotBeWri
         "Error: 76\r\nPath not found\r\n\r\nModule: frmMain\r\nProcedure: msGetUserDataDirs\r\nLocation: "
         "0\r\n\r\nThe program can not recover from this error.\r\n\r\n"
         "Please e-mail the file errorlog.txt to the support e-mail address.";
-    EXPECT_EQ(fw::build_report(sample()), expected_report);
     home.write("errorlog.txt", std::string(5000, 'o'));  // an older, longer log is replaced whole
     // The report as it reaches the user: the installed action throws it.
     const auto reported = [] {
