@@ -21,7 +21,6 @@ TEST(GamePaths, ComponentsAndWildcardsMatchWithoutRegardToCase) {
     EXPECT_TRUE(fw::file_exists(game + "\\userdata2\\characters\\USER00001.IFF"));
     EXPECT_TRUE(fw::folder_exists(game + "\\USERDATA2\\Characters\\"));
     EXPECT_FALSE(fw::file_exists(game + "\\userdata2\\characters"));  // a folder is not a file
-    EXPECT_EQ(fw::read_file(game + "\\UserData2\\characters\\user00001.iff"), "sim");
     EXPECT_EQ(fw::file_length(game + "/userdata2/characters/user00001.iff"), 3);
     EXPECT_EQ(fw::file_length(game + "/missing"), -1);
     // Paths in messages: the real spelling of what exists, "/" throughout, the rest as written.
