@@ -189,9 +189,8 @@ TEST(ResourceMap, ALyingMapIsAFailureNotAnOverRead) {
     // The trapping reader logs the map reader's own phase.
     fw::build::TempDir dir;
     EXPECT_THROW(fw::gsReadIFF(file, dir.write("bad.iff", good.substr(0, good.size() - 3))), fw::TrapRaised);
-    EXPECT_EQ(fw::error_context().procedure, "gsReadRSMP");
-    EXPECT_EQ(fw::error_context().location, 4000);
-    EXPECT_EQ(fw::error_context().number, 62);
+    const fw::ErrorContext& c = fw::error_context();
+    EXPECT_EQ(std::tie(c.procedure, c.location, c.number), std::make_tuple("gsReadRSMP", 4000, 62));
 }
 
 TEST(CharacterFile, ValidOnlyWithBothListsAndAUserObject) {
