@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+
 #include "builders/steam_builder.hpp"
 #include "core/platform/key_values.hpp"
+#include "core/platform/program_folder.hpp"
 #include "core/platform/registry.hpp"
 #include "core/platform/saves_folder.hpp"
 #include "core/platform/steam_library.hpp"
@@ -269,6 +272,31 @@ TEST(SavesFolder, TheEaAppsCopyPlaysFromTheWinePrefixThatHoldsIt) {
     saves = saves_folder(prefix.str() + "/drive_c/Program Files/EA Games/The Sims Legacy");
     EXPECT_EQ(saves.path, prefix.str() + "/drive_c/users/bob" + below);
     EXPECT_FALSE(saves_not_made_yet(saves));
+}
+
+// The windows name their organisation; the command-line tool does not. Both must find the same
+// error log, backups and exports.
+TEST(ProgramFolder, FollowsTheUserNeverTheApplicationOrOrganisationName) {
+    build::TempDir dir;
+    const QString organisation = QCoreApplication::organizationName();
+    const QString application = QCoreApplication::applicationName();
+    QCoreApplication::setOrganizationName("Tamsworth");
+    QCoreApplication::setApplicationName("Vestrel");
+    {
+        const build::ScopedEnv unset("FACEWRIGHT_HOME", "");
+        const build::ScopedEnv data("XDG_DATA_HOME", dir.str() + "/data");
+        EXPECT_EQ(program_folder(), dir.str() + "/data/Facewright");
+        EXPECT_TRUE(std::filesystem::is_directory(dir.path() / "data/Facewright"));
+        const build::ScopedEnv home("HOME", dir.str() + "/home");
+        for (const char* no_data_home : {"", "relative/data"}) {
+            const build::ScopedEnv data_unset("XDG_DATA_HOME", no_data_home);
+            EXPECT_EQ(program_folder(), dir.str() + "/home/.local/share/Facewright") << no_data_home;
+        }
+    }
+    const build::ScopedEnv portable("FACEWRIGHT_HOME", dir.str() + "/portable/");
+    EXPECT_EQ(program_folder(), dir.str() + "/portable");
+    QCoreApplication::setOrganizationName(organisation);
+    QCoreApplication::setApplicationName(application);
 }
 
 }  // namespace
