@@ -4,15 +4,19 @@
 
 #include "core/platform/settings.hpp"
 #include "core/shell/app_state.hpp"
+#include "core/shell/startup.hpp"
 #include "support/temp_dir.hpp"
 
 namespace fw {
 namespace {
 
-// Empty settings and a Wine prefix of the test's own.
-class GameLocationTest : public testing::Test {
+// Empty settings, as on a first run, and a Wine prefix of the test's own.
+class ShellTest : public testing::Test {
 protected:
-    void SetUp() override { save_setting(kAppFacewright, kKeySimsLocation, ""); }
+    void SetUp() override {
+        for (const char* key : {kKeyBackupSavedFile, kKeySimsLocation}) save_setting(kAppFacewright, key, "");
+        save_setting(kAppVestrel, kKeyLastNeighborhood, "");
+    }
     void TearDown() override { app_state().game_path.clear(); }
     static std::string in_use(const std::string& option) {
         const GamePathInUse found = game_path_in_use(option);
@@ -23,7 +27,7 @@ protected:
     build::ScopedEnv prefix_env_{"WINEPREFIX", prefix_.str()};
 };
 
-TEST_F(GameLocationTest, PathInUseComesFromOptionThenSettingThenRegistry) {
+TEST_F(ShellTest, PathInUseComesFromOptionThenSettingThenRegistry) {
     EXPECT_EQ(in_use(""), "ERROR from none");
 
     prefix_.write(
@@ -37,7 +41,7 @@ TEST_F(GameLocationTest, PathInUseComesFromOptionThenSettingThenRegistry) {
     EXPECT_EQ(get_setting(kAppFacewright, kKeySimsLocation), "D:\\Sims");  // reading never stores
 }
 
-TEST_F(GameLocationTest, UseAndOkTakeOnlyAValidLocation) {
+TEST_F(ShellTest, UseAndOkTakeOnlyAValidLocation) {
     for (const std::string registry : {"ERROR", ""}) {
         std::string location = "D:\\Before";
         EXPECT_EQ(use_registry_path(registry, location),
@@ -65,6 +69,38 @@ TEST_F(GameLocationTest, UseAndOkTakeOnlyAValidLocation) {
     EXPECT_EQ(confirm_location(with_separator), std::nullopt);
     EXPECT_EQ(get_setting(kAppFacewright, kKeySimsLocation), with_separator);
     EXPECT_EQ(app_state().game_path, with_separator);
+}
+
+TEST_F(ShellTest, SeedsSettingsOnceAndReselectsOnlyAStoredLineOfTheList) {
+    const StartupSettings first = seed_settings("C:\\Games\\The Sims");
+    EXPECT_EQ(get_setting(kAppFacewright, kKeyBackupSavedFile), "1");
+    EXPECT_EQ(get_setting(kAppFacewright, kKeySimsLocation), "C:\\Games\\The Sims");
+    EXPECT_TRUE(first.backup_checked);
+    EXPECT_EQ(first.game_path, "C:\\Games\\The Sims");
+
+    save_setting(kAppFacewright, kKeySimsLocation, "D:\\Sims");
+    EXPECT_EQ(seed_settings("C:\\Games\\The Sims").game_path, "D:\\Sims");
+    // The registry's failure text is stored like a path, and stays at the next start.
+    save_setting(kAppFacewright, kKeySimsLocation, "");
+    EXPECT_EQ(seed_settings("ERROR").game_path, "ERROR");
+    EXPECT_EQ(seed_settings("C:\\Games\\The Sims").game_path, "ERROR");
+
+    // The stored mark and whether the box starts checked.
+    const std::pair<const char*, bool> marks[] = {
+        {"0", false}, {"1.0", true}, {" 1", true}, {"yes", false}, {"2", false}};
+    for (const auto& [stored, checked] : marks) {
+        save_setting(kAppFacewright, kKeyBackupSavedFile, stored);
+        EXPECT_EQ(seed_settings("C:\\Sims").backup_checked, checked) << stored;
+        EXPECT_EQ(get_setting(kAppFacewright, kKeyBackupSavedFile), stored);
+    }
+
+    const std::vector<std::string> lines{"Neighborhood 01   (UserData)", "Neighborhood 02   (UserData2)"};
+    for (const auto& [stored, line] : {std::pair{"", ""},
+                                       {"NEIGHBORHOOD 02   (USERDATA2)", "Neighborhood 02   (UserData2)"},
+                                       {"Neighborhood 07   (UserData7)", ""}}) {
+        save_setting(kAppVestrel, kKeyLastNeighborhood, stored);
+        EXPECT_EQ(last_neighbourhood_line(lines), line) << stored;
+    }
 }
 
 }  // namespace
