@@ -17,8 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     if (dir.count() < 0 || static_cast<size_t>(dir.count()) != dir.Entries.size()) __builtin_trap();
     // Every entry the reader accepted can be taken apart within the bytes.
-    for (const fw::FARentry& entry : dir.Entries) {
+    for (const fw::FARentry& entry : dir.Entries)
         if (entry.FileName.size() != static_cast<size_t>(entry.name_length())) __builtin_trap();
-    }
     return 0;
 }
