@@ -74,7 +74,6 @@ TEST_F(ShellTest, UseAndOkTakeOnlyAValidLocation) {
 TEST_F(ShellTest, SeedsSettingsOnceAndReselectsOnlyAStoredLineOfTheList) {
     const StartupSettings first = seed_settings("C:\\Games\\The Sims");
     EXPECT_EQ(get_setting(kAppFacewright, kKeyBackupSavedFile), "1");
-    EXPECT_EQ(get_setting(kAppFacewright, kKeySimsLocation), "C:\\Games\\The Sims");
     EXPECT_TRUE(first.backup_checked);
     EXPECT_EQ(first.game_path, "C:\\Games\\The Sims");
 
