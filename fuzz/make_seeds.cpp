@@ -34,12 +34,11 @@ void iff_seeds(const fs::path& dir) {
     write_seed(dir, "sim_with_map", whole);
     write_seed(dir, "truncated", whole.substr(0, whole.size() * 2 / 3));
     // A map in the middle, names ended by byte 163 and an odd pad, a stale size, a stray byte.
-    const MapOptions odd{
-        .after_chunk = 1, .name_end = NameEnd::Byte163, .pad_byte = '\xAA', .size_field = 12345};
     IffBuilder b;
     b.chunk("STR#", 200, "bodystring", str_list_data(std::vector<std::string>{"adult", "B003"}, "\x20\x21"));
     b.chunk("CTSS", 2000, "", str_list_data(std::vector<std::string>{"Ren\xE9", "A sim."}));
-    write_seed(dir, "map_middle_163_odd_pad", b.map(odd).trailing("\x07").bytes());
+    b.map({.after_chunk = 1, .name_end = NameEnd::Byte163, .pad_byte = '\xAA', .size_field = 12345});
+    write_seed(dir, "map_middle_163_odd_pad", b.trailing("\x07").bytes());
 }
 
 void str_list_seeds(const fs::path& dir) {
@@ -63,8 +62,8 @@ void browse_file_seeds(const fs::path& dir) {
                            .bitmaps = {{"Web_Image", face_bmp(1, 4, 4)}, {"../x\\y", "z"}}};
     write_seed(dir, "head_with_semicolon_label_without_nul", sim_file(odd_head));
     write_seed(dir, "cat", sim_file(pet_spec("Tom", false)));
-    const SimSpec no_comma{.head = "C001MA_Test HEAD-HEAD=..\\..\\escaped", .entry_count = 3};
-    write_seed(dir, "short_list_unsafe_skin", sim_file(no_comma));
+    write_seed(dir, "short_list_unsafe_skin",
+               sim_file({.head = "C001MA_Test HEAD-HEAD=..\\..\\escaped", .entry_count = 3}));
     IffBuilder no_nul;
     no_nul.chunk("OBJD", 128, "job object", std::string(16, '\0'))
         .chunk("STR#", 200, "", str_list_data(std::vector<std::string>{"adult", "b"}))
