@@ -72,16 +72,4 @@ std::string gfstrHexToStr4(const std::string& hex) {
     return bytes;
 }
 
-std::string hex_text(const std::string& bytes) {
-    static const char digits[] = "0123456789ABCDEF";
-    std::string out;
-    for (size_t i = 0; i < bytes.size(); ++i) {
-        if (i > 0) out += ' ';
-        const auto b = static_cast<unsigned char>(bytes[i]);
-        out += digits[b >> 4];
-        out += digits[b & 15];
-    }
-    return out;
-}
-
 }  // namespace fw

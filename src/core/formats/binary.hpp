@@ -20,8 +20,6 @@ int16_t gfintHexToByte(const std::string& text);
 // "00 C8 00 10" to the four bytes it spells. Fails on fewer than three spaces or a bad token.
 std::string gfstrHexToStr4(const std::string& hex);
 
-// The inverse of gfstrHexToStr4, for display: upper-case pairs separated by single spaces.
-std::string hex_text(const std::string& bytes);
 // Little-endian 4-byte string of a value (used by builders and the FAR reader's checks).
 std::string long_to_str_le(int32_t value);
 
