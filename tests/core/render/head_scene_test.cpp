@@ -158,6 +158,11 @@ TEST(Rasterizer, FrontSquareShowsEachQuarterOfItsBitmapInPlaceBothWindingsDrawnN
     const fw::ScenePart far = square(-1, texture(1, 1, {kBlue}));
     EXPECT_EQ(fw::render_scene(fw::Scene{{near, far}}, flat(20)).pixel(10, 10), kRed);
     EXPECT_EQ(fw::render_scene(fw::Scene{{far, near}}, flat(20)).pixel(10, 10), kRed);
+
+    // A face naming a point one past the list is left out, never read past the list.
+    fw::ScenePart stray = near;
+    stray.faces.push_back({0, 1, 4});
+    EXPECT_EQ(fw::render_scene(fw::Scene{{stray}}, flat(20)), fw::render_scene(fw::Scene{{near}}, flat(20)));
 }
 
 // The face turned to the viewer fills the middle; at any turn the cube stays inside the margin.
