@@ -209,6 +209,9 @@ TEST(Rasterizer, LightFallsFromTheFrontOnEitherSideOfASurface) {
     const QRgb front = fw::render_scene(fw::Scene{{facing}}, options).pixel(10, 10);
     for (auto& point : facing.points) point.normal = {0, 0, -1};  // normals pointing inward
     EXPECT_EQ(fw::render_scene(fw::Scene{{facing}}, options).pixel(10, 10), front);
+    for (auto& point : facing.points) point.normal = {0, 1, 0};  // the points' normals, not the face's
+    EXPECT_LT(qRed(fw::render_scene(fw::Scene{{facing}}, options).pixel(10, 10)), qRed(front));
+    for (auto& point : facing.points) point.normal = {0, 0, -1};
     options.yaw_degrees = 75;
     const QRgb aslant = fw::render_scene(fw::Scene{{facing}}, options).pixel(10, 10);
     EXPECT_LT(qRed(aslant), qRed(front));
