@@ -14,6 +14,9 @@ std::string decode_windows1252(const std::string& bytes);
 // Windows-1252 bytes of UTF-8 text; nothing when a character has no byte in that set or the
 // text is not valid UTF-8.
 std::optional<std::string> encode_windows1252(const std::string& utf8);
+// UTF-8 text of UTF-16 code units (the registry's texts); a surrogate without its pair is
+// encoded on its own, as any other unit.
+std::string utf8_of_utf16(const std::u16string& units);
 
 // The length of the well-formed UTF-8 sequence at `at` (1 for ASCII), or 0 where there is none:
 // overlong forms, surrogates and what lies past U+10FFFF are not well-formed.

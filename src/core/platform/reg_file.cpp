@@ -78,38 +78,6 @@ std::optional<std::u16string> decode_escaped(const std::string& line, size_t& at
     return std::nullopt;
 }
 
-std::string utf8_of(const std::u16string& units) {
-    std::string out;
-    auto put = [&out](uint32_t cp) {
-        if (cp < 0x80) {
-            out += static_cast<char>(cp);
-        } else if (cp < 0x800) {
-            out += static_cast<char>(0xC0 | (cp >> 6));
-            out += static_cast<char>(0x80 | (cp & 0x3F));
-        } else if (cp < 0x10000) {
-            out += static_cast<char>(0xE0 | (cp >> 12));
-            out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (cp & 0x3F));
-        } else {
-            out += static_cast<char>(0xF0 | (cp >> 18));
-            out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-            out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (cp & 0x3F));
-        }
-    };
-    for (size_t i = 0; i < units.size(); ++i) {
-        const uint32_t u = units[i];
-        if (u >= 0xD800 && u < 0xDC00 && i + 1 < units.size() && units[i + 1] >= 0xDC00 &&
-            units[i + 1] < 0xE000) {
-            put(0x10000 + ((u - 0xD800) << 10) + (units[i + 1] - 0xDC00));
-            ++i;
-        } else {
-            put(u);
-        }
-    }
-    return out;
-}
-
 // The bytes of a "hex:" or "hex(N):" list ("41,00,42,00"), possibly spread over lines.
 std::optional<std::string> parse_hex_list(const std::string& text) {
     std::string bytes;
@@ -225,7 +193,7 @@ std::optional<std::string> RegValue::text_to_nul() const {
     if (is_text) {
         const size_t nul = text.find(u'\0');
         if (nul == std::u16string::npos) return std::nullopt;
-        return utf8_of(text.substr(0, nul));
+        return utf8_of_utf16(text.substr(0, nul));
     }
     const size_t nul = bytes.find('\0');
     if (nul == std::string::npos) return std::nullopt;
@@ -253,7 +221,7 @@ Lookup find_value(const RegFile& file, const std::string& key, const std::string
         if (line[0] == '[') {
             size_t at = 1;
             auto name = decode_escaped(line, at, ']');
-            in_key = name && iequals(utf8_of(*name), key);
+            in_key = name && iequals(utf8_of_utf16(*name), key);
             key_seen = key_seen || in_key;
             continue;
         }
@@ -271,7 +239,7 @@ Lookup find_value(const RegFile& file, const std::string& key, const std::string
             continue;
         }
         if (at >= line.size() || line[at] != '=') continue;
-        if (!iequals(utf8_of(name), value_name)) continue;
+        if (!iequals(utf8_of_utf16(name), value_name)) continue;
         auto value = parse_value(line.substr(at + 1));
         if (!value) return Lookup::NoValue;
         out = *value;

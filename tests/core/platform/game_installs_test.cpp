@@ -196,13 +196,14 @@ TEST_F(RegistryTest, ReadsInstallPathFromEitherKeyOrAnswersError) {
         {"twin first in a 64-bit prefix",
          key + "\"InstallPath\"=\"C:\\\\Plain\"\n" + twin + "\"InstallPath\"=\"C:\\\\Twin\"\n", true,
          "C:\\Twin"},
-        // Wine writes characters above 126 as \x with hex digits (four when a hex digit follows),
-        // quotes and backslashes with a backslash, CR LF line ends on some copies.
+        // Wine writes characters above 126 as \x with hex digits (four when a hex digit follows; one
+        // for each half of a surrogate pair), quotes and backslashes with a backslash, CR LF line
+        // ends on some copies.
         {"escapes, case, CR LF",
-         "[software\\\\maxis\\\\THE SIMS] 1\r\n\"installpath\"=\"C:\\\\Jeux\\\\Caf\\xe9 "
+         "[software\\\\maxis\\\\THE SIMS] 1\r\n\"installpath\"=\"C:\\\\Jeux\\\\Caf\\xe9\\x30b7\\xd83c\\xdfae "
          "\\\"Sims\\\"\\x00e9a\"\r\n",
          false,
-         "C:\\Jeux\\Caf\xC3\xA9 \"Sims\"\xC3\xA9"
+         "C:\\Jeux\\Caf\xC3\xA9\xE3\x82\xB7\xF0\x9F\x8E\xAE \"Sims\"\xC3\xA9"
          "a"},
         {"254 bytes", key + "\"InstallPath\"=\"" + fits + "\"\n", false, fits},
         {"no value", key + "\"Language\"=\"English\"\n", false, "ERROR"},
