@@ -237,6 +237,14 @@ TEST_F(SkinGridTest, SkinsThatStopLoadingLeaveTheList) {
     EXPECT_FALSE(selector.picThumbs_MouseDown(3 * 68 + 1, 2 * 68 + 1, loads));
     EXPECT_EQ(selector.skins().size(), 47u);
     EXPECT_NE(selector.take_skins_gone_bad()->text.find("C005MAlgt_s20.bmp"), std::string::npos);
+
+    // A later page that keeps skins stays in view.
+    game_.write(skins_ + "C005MAlgt_s51.bmp", build::face_bmp(1, 4, 4));
+    HeadSelector paged = chosen();
+    ASSERT_TRUE(paged.next());
+    gone = {"C005MAlgt_s50"};
+    EXPECT_FALSE(paged.picThumbs_MouseDown(1, 1, loads));
+    EXPECT_EQ(paged.page_text(), "Page 2 of 2");
 }
 
 }  // namespace
