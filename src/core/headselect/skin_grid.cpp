@@ -6,6 +6,7 @@
 #include "core/base/error_trap.hpp"
 #include "core/formats/safe_names.hpp"
 #include "core/headselect/head_catalogue.hpp"
+#include "core/platform/name_compare.hpp"
 #include "core/platform/settings.hpp"
 #include "core/shared/head_previews.hpp"
 
@@ -47,10 +48,14 @@ std::optional<BoxMessage> HeadSelector::choose_model(const std::string& model) {
     const SkinListing listing = msGetSkinFileNames(game_path_, model, skin_data_);
     skins_ = listing.skins;
     if (!listing.refusal.empty()) return BoxMessage{listing.refusal, kBoxExclamation, "No Skins"};
-    if (!listing.bad.empty()) {
-        return BoxMessage{bad_skin_files_message(listing.bad), kBoxCritical, kBadSkinFilesTitle};
+    // A bad file is named once while the window is open: walking the model list past it again
+    // would otherwise raise the same box at every pass.
+    std::vector<std::string> unnamed;
+    for (const std::string& file : listing.bad) {
+        if (named_bad_.insert(to_lower(file)).second) unnamed.push_back(file);
     }
-    return std::nullopt;
+    if (unnamed.empty()) return std::nullopt;
+    return BoxMessage{bad_skin_files_message(unnamed), kBoxCritical, kBadSkinFilesTitle};
 }
 
 std::string HeadSelector::page_text() const { return page_counter_text(page_, skins_.size()); }

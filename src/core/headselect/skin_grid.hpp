@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -71,7 +72,8 @@ public:
     std::vector<std::string> model_list() const;
 
     // A click on a model: back to page 0 with that model's skins. Returns the box to show: the
-    // skins that do not load ("Bad Skin Files Detected"), or a model that names no skin files.
+    // skins that do not load and were not named before by this selector ("Bad Skin Files
+    // Detected"), or a model that names no skin files.
     // An empty model text (no line selected) changes nothing.
     std::optional<BoxMessage> choose_model(const std::string& model);
 
@@ -118,6 +120,7 @@ private:
     void drop_skin(int32_t cell);
 
     std::vector<std::string> gone_bad_;
+    std::set<std::string> named_bad_;  // lower-cased names of the bad files already named
     std::string game_path_;
     std::string skin_data_;
     std::string model_;

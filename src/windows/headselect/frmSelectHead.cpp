@@ -87,7 +87,7 @@ frmSelectHead::frmSelectHead(QWidget* owner)
     ui->picThumbs->installEventFilter(this);
     Form_Load();
     ui->chk3DHead->setChecked(load_3d_head_setting());
-    ui->picHead3D->setVisible(ui->chk3DHead->isChecked());
+    show_3d_column(ui->chk3DHead->isChecked());
     connect(ui->chk3DHead, &QCheckBox::toggled, this, &frmSelectHead::chk3DHead_Click);
 }
 
@@ -168,20 +168,18 @@ void frmSelectHead::lstModels_Click() {
     if (model_text().empty()) return;
     ui->txtSkinName->clear();
     ui->picSkin->clear();
-    msGetSkinFileNames();
+    const std::optional<BoxMessage> box = msGetSkinFileNames();
     msFillThumbs();
     // A model without skins still shows its shape.
     if (selector_.skins().empty()) show_head_3d("");
+    // The box names what the grid behind it leaves out, so the grid shows the model's skins first.
+    if (box) msgBox(*box, this);
 }
 
-void frmSelectHead::msGetSkinFileNames() {
-    std::optional<BoxMessage> box;
-    {
-        const WaitCursor wait;
-        repaint();
-        box = selector_.choose_model(model_text());
-    }
-    if (box) msgBox(*box, this);
+std::optional<BoxMessage> frmSelectHead::msGetSkinFileNames() {
+    const WaitCursor wait;
+    repaint();
+    return selector_.choose_model(model_text());
 }
 
 bool frmSelectHead::show_skin(const ShownSkin& skin) {
@@ -289,8 +287,17 @@ void frmSelectHead::show_head_3d(const std::string& skin) {
     ui->picHead3D->showHead(app_state().game_path, model_text(), skin);
 }
 
+void frmSelectHead::show_3d_column(bool shown) {
+    constexpr int kClientWidth = 11550 / 15;  // the window's own measure, without the head
+    constexpr int kMargin = 8;                // right of the head
+    ui->picHead3D->setVisible(shown);
+    // A window cut to a small screen keeps its scroll area's size; only one that fits follows.
+    if (ui->picHead3D->parentWidget() != this) return;
+    setFixedSize(shown ? ui->picHead3D->geometry().right() + 1 + kMargin : kClientWidth, height());
+}
+
 void frmSelectHead::chk3DHead_Click() {
-    ui->picHead3D->setVisible(ui->chk3DHead->isChecked());
+    show_3d_column(ui->chk3DHead->isChecked());
     store_3d_head_setting(ui->chk3DHead->isChecked());
 }
 

@@ -41,7 +41,8 @@ private:
     void Form_Load();
     void Form_Activate();
     void lstModels_Click();
-    void msGetSkinFileNames();
+    // Lists the selected model's skins; gives the box naming the ones that do not load.
+    std::optional<BoxMessage> msGetSkinFileNames();
     void msFillThumbs();
     void picThumbs_MouseDown(int x, int y);
     void picThumbs_MouseMove(int x, int y);
@@ -52,6 +53,8 @@ private:
     void cmdCancel_Click();
     void chkPreview_Click();
     void chk3DHead_Click();
+    // The turning head's column, right of the window's own width, is there only while it shows.
+    void show_3d_column(bool shown);
     // The turning head shows the model wearing the skin under the pointer, else the selected one.
     void show_head_3d(const std::string& skin);
 

@@ -216,6 +216,8 @@ TEST_F(EditorDisplayTest, HeadCheckNamesWhatNoLongerFitsOrTheGameDoesNotHave) {
         {[](SimControls& c) { c.adult = false; },
          {"The head model C005MA_ROMEO is made for an adult male; the sim is a male child."}},
         {[](SimControls& c) { c.tone = Tone::Dark; }, {romeo_light}},
+        {[](SimControls& c) { c.skin = "C005MAlgtromeo"; },
+         {"The skin C005MAlgtromeo is not one of the skins of C005MA_ROMEO in the light tone."}},
         {[](SimControls& c) { c.tone = Tone::Dark, c.skin = "c005madrk_PACKED"; }, {}},
         {[](SimControls& c) { c.model = "c010ma_mesh", c.skin = "C010MAlgt_mesh"; }, {}},
         {[](SimControls& c) { c.model = "C009MA_NOPE", c.skin = "C009MAlgt_nope"; },

@@ -123,6 +123,8 @@ TEST_F(SkinGridTest, ModelsSkinsArePagedBy49AndPointsPickCellsOf68Pixels) {
     ASSERT_TRUE(bad);
     EXPECT_EQ(std::to_string(bad->style) + " " + bad->title, "16 Bad Skin Files Detected");
     EXPECT_NE(bad->text.find("\r\nC005MAlgt_zz.bmp\r\n"), std::string::npos);
+    // Coming back to the model (the arrows walking the model list) names it no more.
+    EXPECT_FALSE(selector.choose_model("C005MA_ROMEO"));
     ASSERT_EQ(selector.skins().size(), 50u);
     EXPECT_FALSE(selector.previous());
 
