@@ -3,6 +3,7 @@
 #include <QFontInfo>
 #include <QLabel>
 #include <QPalette>
+#include <QPushButton>
 
 #include "core/shell/game_location.hpp"
 #include "windows/widgets/dialog_frame.hpp"
@@ -36,6 +37,15 @@ void fit_text(QLabel* label) {
     }
 }
 
+// The hidden focus button takes the focus from a box while a button's handler runs; once the
+// dialog waits for the player again, the focus shows on the button that was pressed.
+struct FocusBack {
+    QPushButton* button;
+    ~FocusBack() {
+        if (button->isVisible()) button->setFocus();
+    }
+};
+
 }  // namespace
 
 frmSetPath::frmSetPath(QWidget* owner) : QDialog(owner), ui(std::make_unique<Ui::frmSetPath>()) {
@@ -65,6 +75,7 @@ void frmSetPath::show_location() {
 
 void frmSetPath::cmdUseReg_Click() {
     ui->cmdFocus->setFocus();
+    const FocusBack back{ui->cmdUseReg};
     if (const auto box = use_registry_path(registry_, location_)) {
         msgBox(*box, this);
         return;
@@ -74,6 +85,7 @@ void frmSetPath::cmdUseReg_Click() {
 
 void frmSetPath::cmdFindPath_Click() {
     ui->cmdFocus->setFocus();
+    const FocusBack back{ui->cmdFindPath};
     if (!openers().browse_folder) return;
     const auto chosen = openers().browse_folder(this, "Select the location of The Sims.");
     if (!chosen) return;
@@ -83,6 +95,7 @@ void frmSetPath::cmdFindPath_Click() {
 
 void frmSetPath::cmdOK_Click() {
     ui->cmdFocus->setFocus();
+    const FocusBack back{ui->cmdOK};
     if (const auto box = confirm_location(location_)) {
         msgBox(*box, this);
         return;
