@@ -11,7 +11,7 @@ namespace fw {
 EditDecision cmdSelect_Click(const EditRequest& request) {
     EditDecision decision;
     if (request.neighbourhood_line.empty() || request.sim_name.empty()) return decision;
-    // The name box can be typed into, so its text alone does not prove that a cell holds a sim.
+    // The name box's text alone does not prove that the selected cell holds a sim.
     const std::string file = file_in_cell(request.files, request.page, request.cell);
     if (file.empty()) return decision;
 

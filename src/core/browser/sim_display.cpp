@@ -1,7 +1,11 @@
 #include "core/browser/sim_display.hpp"
 
+#include <exception>
+#include <string_view>
+
 #include "core/base/error_trap.hpp"
 #include "core/browser/bitmap_dump.hpp"
+#include "core/browser/sim_cells.hpp"
 #include "core/formats/binary.hpp"
 #include "core/formats/character_file.hpp"
 #include "core/platform/game_files.hpp"
@@ -10,11 +14,37 @@
 
 namespace fw {
 
+namespace {
+
+constexpr std::string_view kCodeNameSeparator = " - ";
+
+// The sim's name as its name list holds it now; "" when the file has none to give.
+std::string current_name(const IFFFile& record) {
+    for (const IFFChunk& chunk : record.chunks) {
+        if (chunk.type != "CTSS") continue;
+        try {
+            return name_chunk_text(chunk);
+        } catch (const std::exception&) {
+            return "";
+        }
+    }
+    return "";
+}
+
+}  // namespace
+
 std::string sim_display_name(const IFFFile& record, const std::string& file_name) {
     for (const IFFChunk& chunk : record.chunks) {
         if (chunk.type != "OBJD") continue;
         const std::string label = gfstrStripNull(chunk.label);
-        if (to_lower(label.substr(0, 4)) == "user") return label;
+        if (to_lower(label.substr(0, 4)) != "user") continue;
+        // The game names the object "user00001 - Name" when it makes the sim, and a rename leaves
+        // that label as it was: the name after the code is taken from the name list, which holds
+        // the name the sim has now.
+        const size_t dash = label.find(kCodeNameSeparator);
+        const std::string name = current_name(record);
+        if (dash == std::string::npos || name.empty()) return label;
+        return label.substr(0, dash + kCodeNameSeparator.size()) + name;
     }
     return file_name;
 }

@@ -36,7 +36,9 @@ struct SimDisplay {
 inline constexpr GridPoint kCantLoadPicturePoint{0, 0};
 
 // The name a read file goes by: the label (up to its first NUL, whole without one) of the first
-// "OBJD" chunk whose label begins with "user" in any case, else the file's name.
+// "OBJD" chunk whose label begins with "user" in any case, else the file's name. In a label of
+// the form "user00001 - Name" the part after " - " is the sim's name from its name chunk, which
+// a rename changes while the label stays.
 std::string sim_display_name(const IFFFile& record, const std::string& file_name);
 
 // Reads characters_folder + file_name with the checked reader. A file that cannot be read gives

@@ -418,8 +418,9 @@ void frmMain::drop_game_lists() {
     ui->picSim->clear();
     ui->txtSimName->clear();
     ui->txtPageCount->clear();
-    // The head selector offers the models of the game in use.
-    msGetHeadModelLists(app_state().game_path);
+    // The head selector offers the models of the game in use; the archives of the new copy that
+    // could not be read are named at the activation that follows, as at start-up.
+    skipped_archives_ = msGetHeadModelLists(app_state().game_path).skipped_box();
 }
 
 void frmMain::smenuExport_Click() {

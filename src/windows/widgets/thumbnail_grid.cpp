@@ -72,7 +72,13 @@ void ThumbnailGrid::eraseFrame() {
     updateFrame();
 }
 
-QColor ThumbnailGrid::frameColour() const { return white_ ? QColor(Qt::white) : background(); }
+QColor ThumbnailGrid::frameColour() const {
+    if (white_) return QColor(Qt::white);
+    // A keyboard player must see which cell the keys have reached at every moment: while the grid
+    // has the focus, the frame's dark half of the blink is the highlight colour, not the grid's
+    // background.
+    return hasFocus() ? palette().color(QPalette::Highlight) : background();
+}
 
 void ThumbnailGrid::Timer1_Timer() {
     blink_ = !blink_;

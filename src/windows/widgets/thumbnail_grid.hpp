@@ -11,7 +11,7 @@
 // says where each key leads): an arrow, Home or End stands for a click on the cell it leads to,
 // Page Up and Page Down for Previous and Next, Return for a double click. The window connects
 // each to the handler it stands for. While the grid has the focus its border shows it in the
-// highlight colour, steadily, beside the blinking frame.
+// highlight colour, steadily, and the frame blinks between white and that colour.
 #include <QColor>
 #include <QPoint>
 #include <QSize>
@@ -61,7 +61,8 @@ public:
     void setSelectedCell(int cell);
     // Draws the selected cell's frame in the button face, as before the cell changes.
     void eraseFrame();
-    // The frame's colour now on screen: the button face (hidden) or white.
+    // The frame's colour now on screen: the button face (hidden) or white; while the grid has
+    // the focus, the highlight colour in place of the button face, so the frame never hides.
     QColor frameColour() const;
 
 public slots:

@@ -153,7 +153,9 @@ TEST_F(SimDisplayTest, UnreadableFileShowsTheReadersErrorInFourLines) {
 // Each bitmap is written under its label with all but letters, digits, "-" and "_" dropped, so none
 // leaves the folder; no other chunk is written.
 TEST_F(SimDisplayTest, ReadFileShowsItsOwnThreeBitmapsAndItsName) {
+    // The label keeps the name the game gave the sim; the name shown is the one it has now.
     put("User00001.iff", build::sim_file({.name = "Ren\xE9",
+                                          .objd_label = "user00000 - Old name",
                                           .bitmaps = {{"Web_Image", build::face_bmp(1)},
                                                       {"faces", build::face_bmp(2, 90, 45)},
                                                       {"../../e-v i.\xE9l", "EVIL"},

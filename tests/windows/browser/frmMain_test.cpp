@@ -152,11 +152,13 @@ TEST_F(FrmMainTest, ActivationFollowsTheProgramsOwnWindowsNotTheDesktop) {
 }
 
 // Set Path to another copy of the game whose files have the same names: the grid, the selection
-// and Edit This Sim move to that copy's sims together. Cancel leaves everything as it was.
+// and Edit This Sim move to that copy's sims together, and its damaged archive is named as at a
+// start. Cancel leaves everything as it was.
 TEST_F(FrmMainTest, SetPathToAnotherCopyListsThatCopyAlone) {
     write_sims("UserData", 3);
     game.write("Copy/Sims.exe", "");
     for (int n = 1; n <= 2; ++n) write_sim("Copy/UserData", n, shape(n + 10));
+    game.write("Copy/ExpansionPack/ExpansionPack.far", "FAR!byAZ cut short");
     window = build::main_window(game.str(), kFirstLine);
     build::click_at(grid(), {2 * 68 + 5, 5});
     openers().set_path = [](QWidget*) {};
@@ -165,6 +167,7 @@ TEST_F(FrmMainTest, SetPathToAnotherCopyListsThatCopyAlone) {
 
     openers().set_path = [&](QWidget*) { app_state().game_path = game.str() + "/Copy"; };
     trigger("smenuSetPath");
+    EXPECT_EQ(recorder.titles(), std::vector<std::string>{"Archives Skipped"});  // the copy's own
     EXPECT_EQ(label(0), "Sim11");
     EXPECT_EQ(label(2), "");
     EXPECT_EQ(text("txtSimName"), "user11 - Sim11");
@@ -221,7 +224,7 @@ TEST_F(FrmMainTest, ClicksShowTheSimOrItsErrorUnderThePointer) {
     window = build::main_window(game.str(), kFirstLine);
     build::click_at(grid(), {70, 140});
     EXPECT_EQ(grid()->selectedCell(), 15);
-    EXPECT_EQ(text("txtSimName"), "user16 - Sim16");
+    EXPECT_EQ(text("txtSimName"), QString::fromStdString("user16 - " + chris.name));  // the name it has now
     const QPointF point = grid()->canvasOrigin() + QPoint(70, 140);
     QMouseEvent move(QEvent::MouseMove, point, grid()->mapToGlobal(point), Qt::NoButton, Qt::NoButton, {});
     QApplication::sendEvent(grid(), &move);
@@ -269,10 +272,14 @@ TEST_F(FrmMainTest, TheKeyboardAndTheButtonsWalkThePagesAndOpenTheSim) {
     window = build::main_window(game.str(), "");
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    // The test screen is too small for the window, which opens at its top.
+    const QLabel* top_left = find<QLabel>("lblBody");
+    EXPECT_EQ(top_left->visibleRegion().boundingRect(), top_left->rect());
     list()->setFocus(Qt::TabFocusReason);
     QTest::keyClick(list(), Qt::Key_Down);
     EXPECT_EQ(selected_line(), QString::fromStdString(kFirstLine));
-    grid()->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(list(), Qt::Key_Tab);
+    ASSERT_TRUE(grid()->hasFocus());
     const std::pair<Qt::Key, int> walk[] = {{Qt::Key_Down, 8}, {Qt::Key_Left, 7},   {Qt::Key_Right, 8},
                                             {Qt::Key_End, 49}, {Qt::Key_Right, 50}, {Qt::Key_PageDown, 50},
                                             {Qt::Key_Left, 49}};
@@ -280,9 +287,25 @@ TEST_F(FrmMainTest, TheKeyboardAndTheButtonsWalkThePagesAndOpenTheSim) {
         QTest::keyClick(grid(), key);
         EXPECT_EQ(text("txtSimName"), QString("user%1 - Sim%1").arg(sim)) << key;
     }
+    // The cell the keys reached is marked at every tick of the blink.
+    const QPoint corner = grid()->canvasOrigin() + ThumbnailGrid::cellOrigin(grid()->selectedCell());
+    for (int tick = 0; tick < 2; ++tick) {
+        grid()->Timer1_Timer();
+        EXPECT_NE(grid()->grab().toImage().pixelColor(corner), grid()->background()) << tick;
+    }
     QTest::keyClick(grid(), Qt::Key_Return);
     EXPECT_EQ(edited, std::vector<std::string>{game.str() + "\\UserData\\characters\\" + file_name(49)});
     EXPECT_EQ(grid()->grab().toImage().pixelColor(0, 100), grid()->palette().color(QPalette::Highlight));
+    // Tab goes on to the selected sim (its name box takes no typing) and its button, then the
+    // page's buttons, and round to the list.
+    QStringList order;
+    for (int n = 0; n < 6; ++n) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        order << QApplication::focusWidget()->objectName();
+    }
+    EXPECT_EQ(order.join(QLatin1Char(' ')), "txtSimName cmdSelect cmdPrevious txtPageCount cmdNext lstUserDataDir");
+    QTest::keyClicks(find<QLineEdit>("txtSimName"), "x");
+    EXPECT_EQ(text("txtSimName"), "user49 - Sim49");
 
     for (int n = 0; n < 2; ++n) press("cmdNext");
     EXPECT_EQ(text("txtPageCount"), "Page 2 of 2");

@@ -134,6 +134,7 @@ TEST_F(EditSimWindow, AnEditFromTheMainWindowWritesWhatTheCoreSaveWritesKeepsABa
     ASSERT_TRUE(*edited);
     // Back in the main window, the sim's cell shows the name it was saved with.
     EXPECT_EQ(control<QLabel>(*browser, "lblSimName0")->text(), QString::fromUtf8("Zo\xC3\xAB Demo"));
+    EXPECT_EQ(build::text(*browser, "txtSimName"), QString::fromUtf8("user00000 - Zo\xC3\xAB Demo"));
 
     EXPECT_EQ(boxes_.titles(), (std::vector<std::string>{"Confirm Action", "Success"}));
 
@@ -220,8 +221,8 @@ TEST_F(EditSimWindow, AtAnyScaleTheControlsFitWithoutOverlapAndTabReachesThem) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         stops.push_back(QApplication::focusWidget()->objectName().toStdString());
     }
-    EXPECT_EQ(stops, (std::vector<std::string>{"cmdSave", "cmdCancel", "txtModel", "txtSkin", "cmdHead",
-                                               "optFemale", "optDark", "optChild", "txtName"}));
+    EXPECT_EQ(stops, (std::vector<std::string>{"txtModel", "txtSkin", "cmdHead", "optFemale", "optDark",
+                                               "optChild", "cmdSave", "cmdCancel", "txtName"}));
 }
 
 // On one editor, nothing is written until the player says Yes to a head and a name the game can
