@@ -45,6 +45,11 @@ int run_models(const std::string& code, const std::string& game_option, bool as_
     if (game.empty()) return 1;
     report_skipped(msGetHeadModelLists(game));
     const std::vector<std::string> models = msGetModelList(game, code);
+    if (models.empty()) {
+        return report_error("No head model matches the code " + code +
+                                " (m or f, a or c, then lgt, med or drk: malgt, fcdrk).",
+                            as_json);
+    }
     if (as_json)
         print_json({{"models", names_json(models)}});
     else
@@ -81,7 +86,8 @@ int run_extract_heads(const std::string& game_option) {
     const std::string game = game_folder(game_option, false);
     if (game.empty()) return 1;
     const ExtractionResult result = extract_head_bitmaps(
-        game, [](const std::string& appended) { std::cout << message_text(appended) << std::flush; });
+        game, [](const std::string& appended) { std::cout << message_text(appended) << std::flush; },
+        MissingArchives::Named);
     std::cout << "\n";
     report_skipped(result.archives);
     return 0;
@@ -136,9 +142,7 @@ void add_catalogue_commands(CLI::App& app) {
         auto game = std::make_shared<std::string>();
         auto as_json = std::make_shared<bool>(false);
         cmd->add_option("CODE", *code, "Skin data code, such as malgt or fcdrk")->required();
-        cmd->add_option(
-            "--game", *game,
-            "The game's folder (default: the stored location, then the registry, else the demo game)");
+        cmd->add_option("--game", *game, kGameOptionHelp);
         cmd->add_flag("--json", *as_json, "Print JSON: {\"models\": [...]}");
         cmd->callback([=] { exit_code() = run_models(*code, *game, *as_json); });
     }
@@ -150,9 +154,7 @@ void add_catalogue_commands(CLI::App& app) {
         auto as_json = std::make_shared<bool>(false);
         cmd->add_option("MODEL", *model, "Head model name, such as C001MA_DYLAN")->required();
         cmd->add_option("TONE", *tone, "Skin tone: lgt, med or drk")->required();
-        cmd->add_option(
-            "--game", *game,
-            "The game's folder (default: the stored location, then the registry, else the demo game)");
+        cmd->add_option("--game", *game, kGameOptionHelp);
         cmd->add_flag("--json", *as_json,
                       "Print JSON: {\"skins\": [...], \"bad\": [...], \"message\": str|null}");
         cmd->callback([=] { exit_code() = run_skins(*model, *tone, *game, *as_json); });
@@ -161,9 +163,7 @@ void add_catalogue_commands(CLI::App& app) {
         auto* cmd = app.add_subcommand(
             "extract-heads", "Copy the head bitmaps out of the game's FAR archives into GameData\\Skins");
         auto game = std::make_shared<std::string>();
-        cmd->add_option(
-            "--game", *game,
-            "The game's folder (default: the stored location, then the registry, else the demo game)");
+        cmd->add_option("--game", *game, kGameOptionHelp);
         cmd->callback([=] { exit_code() = run_extract_heads(*game); });
     }
     {

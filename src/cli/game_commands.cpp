@@ -104,28 +104,24 @@ void add_game_commands(CLI::App& app) {
         bool json = false;
     };
     auto options = std::make_shared<Options>();
-    const char* game_help =
-        "The game's folder (default: the stored \"Sims Location\", then the registry or an install found in "
-        "its "
-        "place, else the demo game)";
 
     CLI::App* where = app.add_subcommand("where",
                                          "Where the game and its saves are, how they were found, other "
                                          "installs, the program folder and the settings");
-    where->add_option("--game", options->game, game_help);
+    where->add_option("--game", options->game, kGameOptionHelp);
     where->add_flag("--json", options->json, "Print JSON");
     where->callback([options] { exit_code() = run_where(options->game, options->json); });
 
     CLI::App* neighbourhoods =
         app.add_subcommand("neighbourhoods", "The neighbourhood list as the main window shows it");
-    neighbourhoods->add_option("--game", options->game, game_help);
+    neighbourhoods->add_option("--game", options->game, kGameOptionHelp);
     neighbourhoods->add_flag("--json", options->json, "Print JSON");
     neighbourhoods->callback([options] { exit_code() = run_neighbourhoods(options->game, options->json); });
 
     CLI::App* sims = app.add_subcommand("sims", "The sims of a neighbourhood as their thumbnails show them");
     sims->add_option("NEIGHBOURHOOD", options->neighbourhood, "The neighbourhood's folder, such as UserData2")
         ->required();
-    sims->add_option("--game", options->game, game_help);
+    sims->add_option("--game", options->game, kGameOptionHelp);
     sims->add_flag("--json", options->json, "Print JSON");
     sims->callback(
         [options] { exit_code() = run_sims(options->neighbourhood, options->game, options->json); });
@@ -135,7 +131,7 @@ void add_game_commands(CLI::App& app) {
     exporter
         ->add_option("NEIGHBOURHOOD", options->neighbourhood, "The neighbourhood's folder, such as UserData2")
         ->required();
-    exporter->add_option("--game", options->game, game_help);
+    exporter->add_option("--game", options->game, kGameOptionHelp);
     exporter->callback([options] { exit_code() = run_export(options->neighbourhood, options->game); });
 }
 

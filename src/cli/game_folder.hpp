@@ -3,6 +3,11 @@
 
 namespace fw::cli {
 
+// What a command's --game option says: where the game is taken from without it (game_folder).
+inline constexpr const char* kGameOptionHelp =
+    "The game's folder (default: the stored \"Sims Location\", then the registry or an install found in "
+    "its place, else the demo game)";
+
 // The game folder a command works on: the --game option (game_option) when given, else the
 // stored "Sims Location", else the registry. When none of them names a game, the bundled demo
 // game in the program folder is used (written on first use), so the tool works out of the box.

@@ -107,9 +107,7 @@ void add_render_commands(CLI::App& app) {
     cmd->add_option("--yaw", *yaw,
                     "Turn in degrees about the up axis; 90 shows the face looking right (default 0)");
     cmd->add_option("--size", *size, "Width and height in pixels (default 256)");
-    cmd->add_option(
-        "--game", *game,
-        "The game's folder (default: the stored location, then the registry, else the demo game)");
+    cmd->add_option("--game", *game, kGameOptionHelp);
     cmd->add_flag("--json", *as_json, "Print JSON: the files used and what was left out");
     cmd->callback([=] { exit_code() = run_render_head(*model, *skin, *out, *yaw, *size, *game, *as_json); });
 }

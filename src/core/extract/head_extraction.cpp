@@ -23,7 +23,8 @@ bool is_head_bitmap_name(const std::string& upper_name) {
            upper_name[9] == '_' && upper_name.ends_with(".BMP");
 }
 
-ExtractionResult extract_head_bitmaps(const std::string& game_path, const ExtractionLog& on_append) {
+ExtractionResult extract_head_bitmaps(const std::string& game_path, const ExtractionLog& on_append,
+                                      MissingArchives missing) {
     ExtractionResult result;
     const auto append = [&](const std::string& text) {
         result.log += text;
@@ -33,6 +34,10 @@ ExtractionResult extract_head_bitmaps(const std::string& game_path, const Extrac
     for (const std::string& relative : head_bitmap_archives()) {
         const std::string archive = game_path + relative;
         append(std::string("Searching:") + kCrLf + display_path(archive) + kCrLf);
+        if (missing == MissingArchives::Named && !file_exists(archive)) {
+            append(std::string("Not found: this copy of the game has no such archive.") + kCrLf + kCrLf);
+            continue;
+        }
         int32_t found = 0;
         int32_t extracted = 0;
         // An archive that cannot be read counts as missing from where it failed on; the player is

@@ -27,11 +27,16 @@ struct ExtractionResult {
 // Receives each piece of text as it is appended to the log, so that a window can show progress.
 using ExtractionLog = std::function<void(const std::string& appended)>;
 
+// How the log gives an archive that is not there: with counts of 0 as any other (the extraction
+// window's log), or in a line that says so (the command-line tool's).
+enum class MissingArchives { Counted, Named };
+
 // Runs the extraction for the game at game_path. An entry whose name could reach outside the
 // skins folder is skipped (neither found nor extracted). The skins folder is made when a bitmap
 // is to be written and it is missing. An archive that cannot be read (its directory, or an
 // entry's data outside it) is left from there on and named in the result; a bitmap that cannot
 // be written reaches the error trap.
-ExtractionResult extract_head_bitmaps(const std::string& game_path, const ExtractionLog& on_append = {});
+ExtractionResult extract_head_bitmaps(const std::string& game_path, const ExtractionLog& on_append = {},
+                                      MissingArchives missing = MissingArchives::Counted);
 
 }  // namespace fw
