@@ -40,7 +40,7 @@ namespace {
 // The window's measures: 8610 twips high; wide enough for the grid and its margin.
 constexpr int kWindowWidth = (4200 + 7215 + 120) / 15;
 constexpr int kWindowHeight = 8610 / 15;
-// Below this screen height (9600 twips) the window moves to the top edge.
+// Below this screen height (9600 twips) the window moves to the top edge of the free area.
 constexpr int kShortScreen = 9600 / 15;
 // A name label: 64 x 13 pixels. A caption of two lines starts on the row below a 45-pixel
 // thumbnail (at 2 + 45) and reaches the cell's edge; the label is transparent, so the blinking
@@ -212,7 +212,10 @@ void frmMain::Form_Activate() {
         ~Done() { flag = false; }
     } done{activating_};
 
-    if (screen() && screen()->geometry().height() < kShortScreen) move(x(), 0);
+    // The top edge is the top of the free area: a desktop's bar along the screen's top would
+    // otherwise cover the window's title, menus and first controls.
+    if (screen() && screen()->geometry().height() < kShortScreen)
+        move(x(), screen()->availableGeometry().top());
     const QRect line1 = ui->Line1->geometry();
     ui->Line1->setGeometry(line1.x(), line1.y(), width(), 1);
     ui->Line2->setGeometry(line1.x(), line1.y() + 1, width(), 1);
