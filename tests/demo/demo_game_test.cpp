@@ -56,15 +56,11 @@ TEST(DemoGame, TheToolWritesItOnceAndUsesItWhenNoGameIsConfigured) {
     EXPECT_TRUE(log.starts_with("Searching:\n" + game +
                                 "/GameData/Textures/Textures.far\nFiles Found: 5   Files Extracted: 4\n"))
         << log;
-    EXPECT_NE(log.find(game + "/ExpansionPack4/ExpansionPack4.far\nNot found: this copy of the game has no "
-                              "such archive.\n"),
-              std::string::npos)
-        << log;
+    EXPECT_NE(log.find("Pack4.far\nNot found: this copy of the game has no such archive."), log.npos);
     const auto bundled = cli({"models", "fclgt"});
     EXPECT_EQ(bundled.out, "C001FC_FAY\nC100FC_PIP\n");
     const auto unknown = cli({"models", "xxlgt", "--game", game});
-    EXPECT_EQ(unknown.exit_code, 1);
-    EXPECT_TRUE(unknown.err.starts_with("No head model matches the code xxlgt")) << unknown.err;
+    EXPECT_TRUE(unknown.exit_code == 1 && unknown.err.starts_with("No head model matches the code xxlgt"));
     EXPECT_EQ(bundled.err,
               "No game configured: using the demo game in " + desktop.root() + "/home/DemoGame\n");
 }

@@ -59,6 +59,16 @@ inline void click_at(ThumbnailGrid* grid, QPoint at) {
     QTest::mouseClick(grid, Qt::LeftButton, {}, grid->canvasOrigin() + at);
 }
 
+// The names of the controls the focus reaches at each of `count` presses of Tab.
+inline std::string tab_stops(int count) {
+    std::string stops;
+    for (int n = 0; n < count; ++n) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        stops += (n ? " " : "") + QApplication::focusWidget()->objectName().toStdString();
+    }
+    return stops;
+}
+
 // The main window as the program starts it with this game location and neighbourhood stored.
 inline std::unique_ptr<frmMain> main_window(const std::string& game, const std::string& neighbourhood) {
     save_setting(kAppFacewright, kKeySimsLocation, game);
