@@ -159,6 +159,9 @@ TEST_F(SelectHeadWindow, PagesOf49SkinsScaledInto64PixelCells) {
     click_item(*window, "lstModels", "C005MA_ROMEO");
     EXPECT_EQ(text(*window, "txtPageCount"), "Page 1 of 2");
     EXPECT_EQ(text(*window, "txtSkinName"), "C005MAlgt_s01");
+    // Tab from the list: the grid, the skin and its buttons, then the pages.
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    EXPECT_EQ(build::tab_stops(6), "picThumbs txtSkinName cmdSelect cmdCancel cmdPrevious txtPageCount");
 }
 
 TEST_F(SelectHeadWindow, HeadPreviewsAreLaidOverWhenCheckedAndTheSettingFollowsEachClick) {
