@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <sys/stat.h>
 
 #include "builders/steam_builder.hpp"
 #include "core/platform/key_values.hpp"
 #include "core/platform/program_folder.hpp"
+#include "core/platform/reg_file.hpp"
 #include "core/platform/registry.hpp"
 #include "core/platform/saves_folder.hpp"
 #include "core/platform/steam_library.hpp"
@@ -75,6 +77,15 @@ TEST(SteamLibrary, LibrariesFromEitherFormOfTheListEachOnceAndTheAppsFolderInIts
     EXPECT_EQ(steam_libraries(root), std::vector<fs::path>{root});  // no list: the root alone
     dir.write("Steam/steamapps/libraryfolders.vdf", "\"libraryfolders\" { \"0\" { \"path\" ");
     EXPECT_EQ(steam_libraries(root), std::vector<fs::path>{root});  // a broken list: the same
+    // A list that is no file, or one without end, counts as absent: a FIFO, a link into /proc.
+    const fs::path list = root / "steamapps/libraryfolders.vdf";
+    fs::remove(list);
+    ASSERT_EQ(::mkfifo(list.c_str(), 0600), 0);
+    EXPECT_EQ(steam_libraries(root), std::vector<fs::path>{root});
+    fs::remove(list);
+    fs::create_symlink("/proc/self/pagemap", list);
+    EXPECT_EQ(steam_libraries(root), std::vector<fs::path>{root});
+    fs::remove(list);
 
     fs::create_directories(dir.path() / "disk/Lib");
     fs::create_directory_symlink(root, dir.path() / "root-link");
@@ -230,6 +241,22 @@ TEST_F(RegistryTest, ReadsInstallPathFromEitherKeyOrAnswersError) {
     EXPECT_EQ(install_path(), "ERROR");
     EXPECT_EQ(size_, 256);
     EXPECT_EQ(install_path(300), fits + "b");
+}
+
+// Whatever lies at system.reg's name, the answer comes at once: a FIFO no one writes to, a device
+// without end, a file larger than any prefix's registry.
+TEST_F(RegistryTest, WhatIsNoRegistryFileAnswersErrorAtOnce) {
+    const fs::path reg = prefix_.path() / "system.reg";
+    ASSERT_EQ(::mkfifo(reg.c_str(), 0600), 0);
+    EXPECT_EQ(install_path(), "ERROR");
+    fs::remove(reg);
+    fs::create_symlink("/dev/zero", reg);
+    EXPECT_EQ(install_path(), "ERROR");
+    fs::remove(reg);
+    write_system_reg("[Software\\\\Maxis\\\\The Sims] 1\n\"InstallPath\"=\"C:\\\\Sims\"\n");
+    EXPECT_EQ(install_path(), "C:\\Sims");
+    fs::resize_file(reg, kLargestRegFile + 1);  // the same entry, then zeros
+    EXPECT_EQ(install_path(), "ERROR");
 }
 
 // The install as the player may have typed it (other letters, "\" separators, a trailing one) is
