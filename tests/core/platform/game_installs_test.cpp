@@ -151,7 +151,29 @@ TEST_F(GameInstallsTest, RegistryThenSteamThenOtherPrefixesAndErrorOnlyWhenNothi
     fs::create_directories(home() / ".steam");
     fs::create_directory_symlink(steam.root, home() / ".steam/steam");
 
-    build::write_wine_registry(home() / ".wine", "C:\\Sims");
+    // The registry comes first only where the game is: an entry left by an install that is gone,
+    // or that names no folder, gives way to the game that is there.
+    fs::create_directories(home() / ".wine/dosdevices");
+    fs::create_directory_symlink("../drive_c", home() / ".wine/dosdevices/c:");
+    for (const std::string entry : {"", "/", "..\\..", "C:\\Sims"}) {
+        build::write_wine_registry(home() / ".wine", entry);
+        EXPECT_EQ(read_game_install_path(), steam.install.string()) << entry;
+    }
+    // Each place looked at says what it found there, for the player to see why.
+    std::string places;
+    for (const PlaceLooked& place : places_looked(install_search()))
+        places += place.place + ": " + place.found + "\n";
+    for (const std::string& line :
+         {(home() / ".wine/system.reg").string() + ": InstallPath \"C:\\Sims\" holds no Sims.exe",
+          "Steam library " + steam.root.string() + ": The Sims Legacy Collection is not installed there",
+          "Steam library " + steam.library.string() + ": The Sims in " + steam.install.string(),
+          "Steam " + (home() / ".steam/root").string() + ": not there",
+          "Wine prefix " + (home() / ".var/app/com.usebottles.bottles/data/bottles/bottles/Empty").string() +
+              ": InstallPath \"C:\\Gone\" holds no Sims.exe",
+          "Wine prefix " + lutris.string() + ": The Sims in " + lutris_game.string()}) {
+        EXPECT_NE(places.find(line + "\n"), std::string::npos) << line << "\nin:\n" << places;
+    }
+    build::write_game_in_prefix(home() / ".wine", "Sims");
     EXPECT_EQ(read_game_install_path(), "C:\\Sims");  // the registry's own answer, as it stands
     EXPECT_EQ(listed(find_game_installs()),
               "registry: C:\\Sims (" + (home() / ".wine/system.reg").string() + ")\n" +
