@@ -77,7 +77,9 @@ private:
 void search_steam(const InstallSearch& search, Finds& finds) {
     // A set, not a list: Steam's list file may name tens of thousands of libraries.
     std::unordered_set<std::string> seen;
+    std::unordered_set<std::string> roots;  // the data home is most often ~/.local/share
     for (const fs::path& root : search.steam_roots) {
+        if (!roots.insert(folder_key(root).string()).second) continue;
         std::error_code ec;
         if (!fs::is_directory(root, ec)) {
             finds.note("Steam " + root.string(), "not there");
