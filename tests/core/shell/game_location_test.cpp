@@ -99,35 +99,32 @@ TEST_F(ShellTest, SeedsSettingsOnceAndReselectsOnlyAStoredLineOfTheList) {
         ++look_ups;
         return found;
     };
-    const auto start = [&] { return seed_settings("", look_up).game_path; };
-    const StartupSettings first = seed_settings("", look_up);
+    // The game path a start takes, and the location stored after it.
+    const auto start = [&](const std::string& run_game = "") {
+        const std::string path = seed_settings(run_game, look_up).game_path;
+        return path + " stored " + get_setting(kAppFacewright, kKeySimsLocation);
+    };
+    EXPECT_EQ(start(), "ERROR stored ERROR");
     EXPECT_EQ(get_setting(kAppFacewright, kKeyBackupSavedFile), "1");
-    EXPECT_TRUE(first.backup_checked);
-    EXPECT_EQ(first.game_path, "ERROR");
-    EXPECT_EQ(get_setting(kAppFacewright, kKeySimsLocation), "ERROR");
 
     // The game installed since a start that found nothing is found, stored, and then kept.
     found = legacy.str();
-    EXPECT_EQ(start(), legacy.str());
-    EXPECT_EQ(get_setting(kAppFacewright, kKeySimsLocation), legacy.str());
+    EXPECT_EQ(start(), legacy.str() + " stored " + legacy.str());
     found = "C:\\Elsewhere";
-    EXPECT_EQ(start(), legacy.str());
+    EXPECT_EQ(start(), legacy.str() + " stored " + legacy.str());
     EXPECT_EQ(look_ups, 2);  // a location that holds the game is not looked past
 
     // A stored location without the game any more: another install found takes its place; with
     // none found it is kept for when its drive is back.
     std::filesystem::remove(legacy.path() / "Sims.exe");
     found = "ERROR";
-    EXPECT_EQ(start(), legacy.str());
-    EXPECT_EQ(get_setting(kAppFacewright, kKeySimsLocation), legacy.str());
+    EXPECT_EQ(start(), legacy.str() + " stored " + legacy.str());
     found = "C:\\Elsewhere";
-    EXPECT_EQ(start(), "C:\\Elsewhere");
-    EXPECT_EQ(get_setting(kAppFacewright, kKeySimsLocation), "C:\\Elsewhere");
+    EXPECT_EQ(start(), "C:\\Elsewhere stored C:\\Elsewhere");
 
     // A game chosen for the run (--game, --demo) is the game path, and neither looks nor stores.
     save_setting(kAppFacewright, kKeySimsLocation, "");
-    EXPECT_EQ(seed_settings("/demo", look_up).game_path, "/demo");
-    EXPECT_EQ(get_setting(kAppFacewright, kKeySimsLocation), "");
+    EXPECT_EQ(start("/demo"), "/demo stored ");
     EXPECT_EQ(look_ups, 4);
 
     // The stored mark and whether the box starts checked.
