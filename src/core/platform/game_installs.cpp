@@ -125,6 +125,11 @@ std::string real_folder_in_prefix(const fs::path& prefix, const std::string& win
 }
 
 void search_prefixes(const InstallSearch& search, Finds& finds) {
+    for (const fs::path& folder : search.prefix_folders) {
+        const auto in_it = [&folder](const fs::path& prefix) { return prefix.parent_path() == folder; };
+        const auto count = std::count_if(search.wine_prefixes.begin(), search.wine_prefixes.end(), in_it);
+        finds.note("Wine prefixes in " + folder.string(), count == 0 ? "none" : std::to_string(count));
+    }
     const fs::path current = folder_key(wine_prefix());
     for (const fs::path& prefix : search.wine_prefixes) {
         if (finds.done()) return;
@@ -152,7 +157,9 @@ void search_prefixes(const InstallSearch& search, Finds& finds) {
 }
 
 // The folders below `parent`, each a prefix, by name.
-void add_subfolders(const fs::path& parent, std::vector<fs::path>& out) {
+void add_subfolders(const fs::path& parent, InstallSearch& search) {
+    search.prefix_folders.push_back(parent);
+    std::vector<fs::path>& out = search.wine_prefixes;
     std::error_code ec;
     std::vector<fs::path> found;
     for (fs::directory_iterator it(parent, ec), end; !ec && it != end; it.increment(ec)) {
@@ -214,11 +221,10 @@ InstallSearch install_search() {
                           home / ".var/app/com.valvesoftware.Steam/data/Steam",
                           home / "snap/steam/common/.local/share/Steam"};
     search.wine_prefixes.push_back(wine_prefix());
-    add_subfolders(home / ".var/app/com.usebottles.bottles/data/bottles/bottles", search.wine_prefixes);
-    add_subfolders(data_home / "bottles/bottles", search.wine_prefixes);
-    if (data_home != home / ".local/share")
-        add_subfolders(home / ".local/share/bottles/bottles", search.wine_prefixes);
-    add_subfolders(home / "Games", search.wine_prefixes);
+    add_subfolders(home / ".var/app/com.usebottles.bottles/data/bottles/bottles", search);
+    add_subfolders(data_home / "bottles/bottles", search);
+    if (data_home != home / ".local/share") add_subfolders(home / ".local/share/bottles/bottles", search);
+    add_subfolders(home / "Games", search);
 #endif
     return search;
 }

@@ -41,6 +41,9 @@ struct GameInstall {
 struct InstallSearch {
     std::vector<std::filesystem::path> steam_roots;
     std::vector<std::filesystem::path> wine_prefixes;
+    // The folders whose subfolders are prefixes (Bottles' and Lutris'), for the player to see
+    // where the look-up looked even when they hold none.
+    std::vector<std::filesystem::path> prefix_folders;
 };
 
 // The places of the order above for the current user ($HOME, $XDG_DATA_HOME, $WINEPREFIX).

@@ -163,6 +163,7 @@ TEST_F(GameInstallsTest, RegistryThenSteamThenOtherPrefixesAndErrorOnlyWhenNothi
          {(home() / ".wine/system.reg").string() + ": InstallPath \"C:\\Sims\" holds no Sims.exe",
           "Steam library " + steam.library.string() + ": The Sims in " + steam.install.string(),
           "Steam " + (home() / ".steam/root").string() + ": not there",
+          "Wine prefixes in " + (home() / "Games").string() + ": 1",
           "Wine prefix " + (home() / ".var/app/com.usebottles.bottles/data/bottles/bottles/Empty").string() +
               ": InstallPath \"C:\\Gone\" holds no Sims.exe"}) {
         EXPECT_NE(places.find(line + "\n"), std::string::npos) << line << "\nin:\n" << places;
