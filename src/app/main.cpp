@@ -32,6 +32,34 @@ QString version_number() {
         .arg(FACEWRIGHT_VERSION_REVISION);
 }
 
+// What --help says before the options: every place the game is looked for, in order.
+constexpr const char* kDescription =
+    "Facewright edits the sims of The Sims: name, gender, age group, skin tone and head.\n"
+    "Without options the game is the stored location (Options > Set Path) while it\n"
+    "holds Sims.exe; else the first install found here, in this order, then stored:\n"
+#ifdef _WIN32
+    "  1. the registry entry InstallPath under HKLM\\Software\\Maxis\\The Sims;\n"
+    "  2. The Sims Legacy Collection (Steam app 3314060) in the libraries of the\n"
+    "     Steam folder the registry names;\n"
+    "  3. the EA app's folder Program Files\\EA Games\\The Sims Legacy.\n"
+#else
+    "  1. the registry entry InstallPath under HKLM\\Software\\Maxis\\The Sims, in\n"
+    "     the system.reg of the Wine prefix $WINEPREFIX, else ~/.wine;\n"
+    "  2. The Sims Legacy Collection (Steam app 3314060) in the Steam libraries:\n"
+    "     $XDG_DATA_HOME/Steam or ~/.local/share/Steam, ~/.steam/steam,\n"
+    "     ~/.steam/root, ~/.var/app/com.valvesoftware.Steam/.local/share/Steam\n"
+    "     and .../data/Steam, ~/snap/steam/common/.local/share/Steam, and each\n"
+    "     library their steamapps/libraryfolders.vdf lists;\n"
+    "  3. the Wine prefixes $WINEPREFIX or ~/.wine, Bottles' bottles\n"
+    "     (~/.var/app/com.usebottles.bottles/data/bottles/bottles/*,\n"
+    "     ~/.local/share/bottles/bottles/*) and Lutris' prefixes (~/Games/*): in\n"
+    "     each its registry entry, then the EA app's folder\n"
+    "     C:\\Program Files\\EA Games\\The Sims Legacy.\n"
+#endif
+    "A place counts only when its folder holds Sims.exe; \"facewright-cli where\"\n"
+    "shows what was found. The command-line tool facewright-cli works on the same\n"
+    "files.";
+
 struct Options {
     bool demo = false;
     std::string game;  // "" when not given
@@ -44,23 +72,22 @@ Options read_options(int argc, char** argv) {
     for (int k = 0; k < argc; ++k) arguments << QString::fromLocal8Bit(argv[k]);
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);  // -platform NAME
-    parser.setApplicationDescription(QStringLiteral(
-        "Facewright edits the sims of The Sims: name, gender, age group, skin tone and head.\n"
-        "Without options the game is the one set in the program (\"Set Path\") or found in the\n"
-        "game's registry entry. The command-line tool facewright-cli works on the same files."));
+    parser.setApplicationDescription(QString::fromUtf8(kDescription));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Show this help."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Show the program's version."));
     parser.addOption(help);
     parser.addOption(version);
-    const QCommandLineOption game(QStringLiteral("game"),
-                                  QStringLiteral("Use the game installed in PATH for this run; the stored "
-                                                 "location is left as it is."),
-                                  QStringLiteral("PATH"));
+    const QCommandLineOption game(
+        QStringLiteral("game"),
+        QStringLiteral("Use the game installed in PATH for this run; nothing is stored."),
+        QStringLiteral("PATH"));
     const QCommandLineOption demo(
-        QStringLiteral("demo"), QStringLiteral("Use the demo game (a small synthetic game install in the "
-                                               "program folder, written there when missing) for this run."));
+        QStringLiteral("demo"),
+        QStringLiteral("Use the demo game (a small synthetic game install in the program "
+                       "folder, written there when missing) for this run; nothing is "
+                       "stored."));
     parser.addOption(game);
     parser.addOption(demo);
     // The toolkit's own options, taken by the application object later.

@@ -25,6 +25,8 @@ struct BoxMessage {
     // The buttons' own captions in place of the style's (OK; Yes, No; Yes, No, Cancel), in that
     // order; none keeps the style's. A caption names what the button does where Yes or No would not.
     std::vector<std::string> captions = {};
+    // More for the player who wants it, behind the box's "Show Details..." button; none when empty.
+    std::string details = {};
 
     bool operator==(const BoxMessage&) const = default;
 };

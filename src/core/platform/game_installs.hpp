@@ -15,8 +15,9 @@
 //     bottles/* or ~/.local/share/bottles/bottles/*), Lutris' prefixes (~/Games/*), each set by
 //     folder name; in each prefix its registry entry, then the EA app's folder
 //     C:\Program Files\EA Games\The Sims Legacy (on Windows: that folder of Program Files).
-// An install found in 2 or 3 counts only when its folder holds the game's executable (Sims.exe,
-// any case); the registry's answer in 1 is taken as it stands, as the game's own entry always was.
+// An install counts only when its folder holds the game's executable (Sims.exe, any case): an
+// entry left behind by an install that is gone never hides one that is there. The registry's
+// answer in 1 is then taken as it stands (its own spelling, its drive letter).
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -40,6 +41,9 @@ struct GameInstall {
 struct InstallSearch {
     std::vector<std::filesystem::path> steam_roots;
     std::vector<std::filesystem::path> wine_prefixes;
+    // The folders whose subfolders are prefixes (Bottles' and Lutris'), for the player to see
+    // where the look-up looked even when they hold none.
+    std::vector<std::filesystem::path> prefix_folders;
 };
 
 // The places of the order above for the current user ($HOME, $XDG_DATA_HOME, $WINEPREFIX).
@@ -50,6 +54,16 @@ std::vector<GameInstall> find_game_installs(const InstallSearch& search);
 std::vector<GameInstall> find_game_installs();
 // The first install found, or nothing (`path` "ERROR").
 GameInstall first_game_install(const InstallSearch& search);
+
+// One place looked at and what was found there, in the player's words ("Steam library
+// /mnt/games/SteamLibrary", "The Sims Legacy Collection is not installed there").
+struct PlaceLooked {
+    std::string place;
+    std::string found;
+};
+
+// Every place of the order above and what the look-up found there.
+std::vector<PlaceLooked> places_looked(const InstallSearch& search);
 
 // The game's install path as start-up and the Set Path dialog take it: the first install found,
 // or "ERROR" when there is none.

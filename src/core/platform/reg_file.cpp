@@ -1,11 +1,10 @@
 #include "core/platform/reg_file.hpp"
 
-#include <fstream>
-#include <sstream>
-#include <vector>
+#include <string_view>
 
 #include "core/base/charset.hpp"
 #include "core/platform/name_compare.hpp"
+#include "core/platform/small_file.hpp"
 
 namespace fw {
 
@@ -153,26 +152,29 @@ std::optional<RegValue> parse_value(const std::string& data) {
     return std::nullopt;
 }
 
-std::vector<std::string> logical_lines(const std::string& text) {
-    std::vector<std::string> lines;
+// Calls `visit` with each logical line of the text until it answers false. A hex list goes on over
+// the next lines after a trailing "\". One line is held at a time, never a copy of the whole file.
+template <class Visit>
+void for_each_logical_line(const std::string& text, Visit visit) {
     std::string current;
-    std::istringstream in(text);
-    std::string line;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        // A hex list goes on over the next lines after a trailing "\".
+    size_t at = 0;
+    while (at < text.size()) {
+        size_t end = text.find('\n', at);
+        if (end == std::string::npos) end = text.size();
+        std::string_view line(text.data() + at, end - at);
+        at = end + 1;
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
         if (!current.empty()) {
-            size_t first = line.find_first_not_of(" \t");
-            current += first == std::string::npos ? "" : line.substr(first);
+            const size_t first = line.find_first_not_of(" \t");
+            if (first != std::string_view::npos) current += line.substr(first);
         } else {
-            current = line;
+            current.assign(line);
         }
         if (!current.empty() && current.back() == '\\' && current.find("=hex") != std::string::npos) continue;
-        lines.push_back(std::move(current));
+        if (!visit(current)) return;
         current.clear();
     }
-    if (!current.empty()) lines.push_back(std::move(current));
-    return lines;
+    if (!current.empty()) visit(current);
 }
 
 }  // namespace
@@ -202,11 +204,9 @@ std::optional<std::string> RegValue::text_to_nul() const {
 
 RegFile load_reg_file(const std::filesystem::path& path) {
     RegFile file;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return file;
-    std::ostringstream all;
-    all << in.rdbuf();
-    file.text = all.str();
+    std::optional<std::string> text = read_capped_file(path, kLargestRegFile);
+    if (!text) return file;
+    file.text = std::move(*text);
     file.read = true;
     file.win64 = file.text.find("\n#arch=win64") != std::string::npos;
     return file;
@@ -216,16 +216,17 @@ RegFile load_reg_file(const std::filesystem::path& path) {
 Lookup find_value(const RegFile& file, const std::string& key, const std::string& value_name, RegValue& out) {
     bool in_key = false;
     bool key_seen = false;
-    for (const std::string& line : logical_lines(file.text)) {
-        if (line.empty()) continue;
+    Lookup result = Lookup::NoKey;
+    for_each_logical_line(file.text, [&](const std::string& line) {
+        if (line.empty()) return true;
         if (line[0] == '[') {
             size_t at = 1;
             auto name = decode_escaped(line, at, ']');
             in_key = name && iequals(utf8_of_utf16(*name), key);
             key_seen = key_seen || in_key;
-            continue;
+            return true;
         }
-        if (!in_key) continue;
+        if (!in_key) return true;
         std::u16string name;
         size_t at = 0;
         if (line[0] == '@') {
@@ -233,19 +234,20 @@ Lookup find_value(const RegFile& file, const std::string& key, const std::string
         } else if (line[0] == '"') {
             at = 1;
             auto decoded = decode_escaped(line, at, '"');
-            if (!decoded) continue;
+            if (!decoded) return true;
             name = *decoded;
         } else {
-            continue;
+            return true;
         }
-        if (at >= line.size() || line[at] != '=') continue;
-        if (!iequals(utf8_of_utf16(name), value_name)) continue;
+        if (at >= line.size() || line[at] != '=') return true;
+        if (!iequals(utf8_of_utf16(name), value_name)) return true;
         auto value = parse_value(line.substr(at + 1));
-        if (!value) return Lookup::NoValue;
-        out = *value;
-        return Lookup::Found;
-    }
-    return key_seen ? Lookup::NoValue : Lookup::NoKey;
+        result = value ? Lookup::Found : Lookup::NoValue;
+        if (value) out = *value;
+        return false;
+    });
+    if (result == Lookup::NoKey && key_seen) return Lookup::NoValue;
+    return result;
 }
 
 }  // namespace fw

@@ -28,7 +28,12 @@ struct RegFile {
     std::string text;
 };
 
-// Reads the file; `read` stays false when it cannot be read.
+// Wine's own system.reg is a few megabytes, a few tens in a prefix full of programs; a larger
+// file is no registry of a prefix and is not read (the character files are capped alike).
+inline constexpr size_t kLargestRegFile = 64u << 20;
+
+// Reads the file; `read` stays false when it is missing, cannot be read, is larger than
+// kLargestRegFile or is no regular file (a FIFO or a device at its name).
 RegFile load_reg_file(const std::filesystem::path& path);
 
 enum class Lookup { NoKey, NoValue, Found };

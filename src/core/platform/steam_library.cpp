@@ -1,12 +1,12 @@
 #include "core/platform/steam_library.hpp"
 
-#include <fstream>
-#include <iterator>
 #include <system_error>
+#include <unordered_set>
 
 #include "core/platform/folder_names.hpp"
 #include "core/platform/key_values.hpp"
 #include "core/platform/name_compare.hpp"
+#include "core/platform/small_file.hpp"
 
 namespace fs = std::filesystem;
 
@@ -14,7 +14,7 @@ namespace fw {
 
 namespace {
 
-constexpr std::uintmax_t kLargestTextFile = 1u << 20;
+constexpr size_t kLargestTextFile = 1u << 20;
 
 std::optional<KeyValue> read_key_values(const fs::path& path) {
     const std::optional<std::string> text = read_small_text_file(path);
@@ -49,15 +49,7 @@ fs::path same_folder_key(const fs::path& folder) {
 }  // namespace
 
 std::optional<std::string> read_small_text_file(const fs::path& path) {
-    std::error_code ec;
-    if (!fs::is_regular_file(path, ec)) return std::nullopt;
-    const std::uintmax_t size = fs::file_size(path, ec);
-    if (ec || size > kLargestTextFile) return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad() || text.size() > kLargestTextFile) return std::nullopt;
-    return text;
+    return read_capped_file(path, kLargestTextFile);
 }
 
 fs::path entry_any_case(const fs::path& folder, const std::string& name) {
@@ -68,7 +60,8 @@ fs::path entry_any_case(const fs::path& folder, const std::string& name) {
 
 std::vector<fs::path> steam_libraries(const fs::path& root) {
     std::vector<fs::path> libraries{root};
-    std::vector<fs::path> keys{same_folder_key(root)};
+    // A set, not a list: a list file may name tens of thousands of libraries.
+    std::unordered_set<std::string> keys{same_folder_key(root).string()};
     const std::optional<KeyValue> file =
         read_key_values(entry_any_case(entry_any_case(root, "steamapps"), "libraryfolders.vdf"));
     if (!file) return libraries;
@@ -79,11 +72,7 @@ std::vector<fs::path> steam_libraries(const fs::path& root) {
         const std::string path = entry.is_block ? entry.value_of("path") : entry.value;
         if (path.empty()) continue;
         const fs::path library(path);
-        const fs::path key = same_folder_key(library);
-        bool known = false;
-        for (const fs::path& seen : keys) known = known || seen == key;
-        if (known) continue;
-        keys.push_back(key);
+        if (!keys.insert(same_folder_key(library).string()).second) continue;
         libraries.push_back(library);
     }
     return libraries;

@@ -8,12 +8,20 @@
 
 namespace fw {
 
+bool holds_game_executable(const std::string& location) {
+    return !location.empty() && location != kRegistryFailure && file_exists(location + "\\sims.exe");
+}
+
 GamePathInUse game_path_in_use(const std::string& option) {
     if (!option.empty()) return {option, GamePathSource::CommandLine, ""};
     const std::string stored = get_setting(kAppFacewright, kKeySimsLocation);
-    if (!stored.empty()) return {stored, GamePathSource::Setting, ""};
+    if (holds_game_executable(stored)) return {stored, GamePathSource::Setting, ""};
     const GameInstall found = first_game_install(install_search());
-    if (found.path == kRegistryFailure) return {found.path, GamePathSource::None, ""};
+    if (found.path == kRegistryFailure) {
+        // A stored location whose drive is not there yet still names the player's game.
+        if (!stored.empty() && stored != kRegistryFailure) return {stored, GamePathSource::Setting, ""};
+        return {found.path, GamePathSource::None, ""};
+    }
     GamePathSource source = GamePathSource::WinePrefix;
     switch (found.found_by) {
     case InstallFoundBy::Registry:

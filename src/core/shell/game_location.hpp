@@ -17,10 +17,14 @@ struct GamePathInUse {
     std::string through;  // for a found install: the registry, manifest or prefix it was found in
 };
 
+// True when the game's executable is in the folder `location` names; never for "" or "ERROR".
+bool holds_game_executable(const std::string& location);
+
 // The game path a command-line run uses: the given option when not empty, else the stored
-// "Sims Location", else the first install the look-up finds (core/platform/game_installs.hpp:
-// the registry entry, then Steam's libraries, then the other Wine prefixes); "ERROR" with no
-// source when none of them knows. Nothing is stored.
+// "Sims Location" while it holds the game's executable, else the first install the look-up finds
+// (core/platform/game_installs.hpp: the registry entry, then Steam's libraries, then the other
+// Wine prefixes), else a stored location other than "ERROR" as it stands; "ERROR" with no source
+// when none of them knows. Nothing is stored.
 GamePathInUse game_path_in_use(const std::string& option);
 // "command line", "setting", "registry", "Wine prefix", "Steam library", "EA app folder" or "none".
 std::string source_name(GamePathSource source);

@@ -9,6 +9,7 @@
 #include "core/platform/saves_folder.hpp"
 #include "core/platform/settings.hpp"
 #include "core/shell/app_state.hpp"
+#include "core/shell/game_location.hpp"
 
 namespace fw {
 
@@ -19,20 +20,29 @@ std::string title_caption() {
 
 std::string main_caption() { return title_caption() + " - by Tamsworth"; }
 
-StartupSettings seed_settings(const std::string& registry_answer) {
+StartupSettings seed_settings(const std::string& run_game, const std::function<std::string()>& look_up) {
     if (get_setting(kAppFacewright, kKeyBackupSavedFile).empty())
         save_setting(kAppFacewright, kKeyBackupSavedFile, "1");
-    if (get_setting(kAppFacewright, kKeySimsLocation).empty()) {
-        save_setting(kAppFacewright, kKeySimsLocation, registry_answer);
-    }
     StartupSettings settings;
     settings.backup_checked = leading_number(get_setting(kAppFacewright, kKeyBackupSavedFile)) == 1.0;
-    settings.game_path = get_setting(kAppFacewright, kKeySimsLocation);
+    if (!run_game.empty()) {
+        settings.game_path = run_game;
+        return settings;
+    }
+    const std::string stored = get_setting(kAppFacewright, kKeySimsLocation);
+    settings.game_path = stored;
+    if (holds_game_executable(stored)) return settings;
+    // One start before the game was installed (or its drive mounted) must not keep it unfound.
+    const std::string found = look_up();
+    if (found != kRegistryFailure || stored.empty()) {
+        save_setting(kAppFacewright, kKeySimsLocation, found);
+        settings.game_path = found;
+    }
     return settings;
 }
 
 StartupSettings load_startup_settings() {
-    StartupSettings settings = seed_settings(read_game_install_path());
+    StartupSettings settings = seed_settings(app_state().run_game_path, read_game_install_path);
     app_state().game_path = settings.game_path;
     return settings;
 }
@@ -60,6 +70,24 @@ PathCheck check_game_path(const std::string& game_path) {
         check.boxes.push_back(*box);
     }
     return check;
+}
+
+void add_search_details(PathCheck& check, const std::string& game_path, const InstallSearch& search) {
+    constexpr size_t kMostPlaces = 40;  // a Steam list may name thousands of libraries
+    std::string details = "Where Facewright looked for The Sims, in this order:\n";
+    const std::vector<PlaceLooked> places = places_looked(search);
+    for (size_t k = 0; k < places.size() && k < kMostPlaces; ++k)
+        details += "- " + places[k].place + ": " + places[k].found + "\n";
+    if (places.size() > kMostPlaces)
+        details += "- and " + std::to_string(places.size() - kMostPlaces) + " more places\n";
+    const std::string stored = get_setting(kAppFacewright, kKeySimsLocation);
+    details += "The stored location (Sims Location): " + (stored.empty() ? "none" : stored) + "\n";
+    details += "The game path in use: " + (game_path.empty() ? "none" : game_path);
+    if (!game_path.empty() && game_path != kRegistryFailure)
+        details += ", with no " + display_path(game_path + "\\sims.exe");
+    for (BoxMessage& box : check.boxes) {
+        if (box.style == kBoxCritical) box.details = details;
+    }
 }
 
 std::optional<BoxMessage> saves_not_made_box(const std::string& game_path) {

@@ -2,11 +2,13 @@
 // What the main window decides as it loads and each time it becomes active: the settings it seeds
 // and reads, the game path it takes, the checks of that path and the boxes they show, and the
 // question asked before it closes.
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "core/base/message_box.hpp"
+#include "core/platform/game_installs.hpp"
 
 namespace fw {
 
@@ -20,11 +22,16 @@ struct StartupSettings {
     bool backup_checked = false;  // the check mark of "&Create Backup File"
 };
 
-// The main window's load, from the registry's answer on: seeds "Backup Saved File" with "1" and
-// "Sims Location" with the registry's answer (even "ERROR") when they read empty, then reads them
-// back. The stored location, not the registry, is the game path from then on.
-StartupSettings seed_settings(const std::string& registry_answer);
-// The same with the registry read, setting the program-wide game path.
+// The main window's load: seeds "Backup Saved File" with "1" when it reads empty, then settles the
+// game path. A game chosen for this run (`run_game`: --game, --demo) is the game path, and
+// "Sims Location" is neither read nor written. Otherwise the stored location is the game path
+// while it holds the game's executable; when it is empty, "ERROR" or holds no executable any
+// more, `look_up` runs (it answers a game path or "ERROR"): what it finds is stored and is the
+// game path. Finding nothing, an empty location is seeded with "ERROR" and any other is kept (a
+// drive not mounted yet).
+StartupSettings seed_settings(const std::string& run_game, const std::function<std::string()>& look_up);
+// The same for the game chosen for this run and the look-up of game_installs.hpp, setting the
+// program-wide game path.
 StartupSettings load_startup_settings();
 
 // The "HeadPreview" folder in the program folder, where the head previews are kept. A folder that
@@ -40,6 +47,10 @@ struct PathCheck {
 // text, another when "sims.exe" is not there (an empty path gets both). A Legacy Collection
 // install whose saves folder the game has not made yet gets the box of saves_not_made_box.
 PathCheck check_game_path(const std::string& game_path);
+
+// Gives the check's "not found" boxes, as their details, every place the look-up of `search`
+// looked at and what it found there, the stored location, and the game path that was checked.
+void add_search_details(PathCheck& check, const std::string& game_path, const InstallSearch& search);
 
 // For a Legacy Collection install that has never been started, and so has no neighbourhoods
 // yet: the box that asks the player to start the game once ("Start The Sims Once"); else nothing.

@@ -117,8 +117,6 @@ void frmMain::Form_Load() {
     head_model_lists() = HeadModelLists{};
     const StartupSettings settings = load_startup_settings();
     ui->smenuBackup->setChecked(settings.backup_checked);
-    // A game chosen for this run replaces the stored location, which stays as it was.
-    if (!app_state().run_game_path.empty()) app_state().game_path = app_state().run_game_path;
     files_.clear();
 
     ui->picThumbs->setThumbnailOffset(to_point(thumbnail_position(0)));
@@ -221,7 +219,8 @@ void frmMain::Form_Activate() {
     ui->Line2->setGeometry(line1.x(), line1.y() + 1, width(), 1);
     setWindowTitle(to_qt(main_caption()));
 
-    const PathCheck check = check_game_path(app_state().game_path);
+    PathCheck check = check_game_path(app_state().game_path);
+    if (!check.game_found) add_search_details(check, app_state().game_path, install_search());
     for (const BoxMessage& box : check.boxes) msgBox(box, this);
     report_skipped_archives();
     if (!check.game_found || !files_.empty()) return;

@@ -75,6 +75,7 @@ BoxAnswer msgBox(const BoxMessage& box, QWidget* owner) {
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     QMessageBox dialog(icon_of(box.style), to_qt(box.title), text, QMessageBox::NoButton, owner);
     widen_to_title(dialog);
+    if (!box.details.empty()) dialog.setDetailedText(to_qt(box.details));
     const QList<QMessageBox::StandardButton> buttons = buttons_of(box.style);
     for (qsizetype k = 0; k < buttons.size(); ++k) {
         QPushButton* button = dialog.addButton(buttons[k]);

@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <sys/stat.h>
 
 #include "builders/steam_builder.hpp"
 #include "core/platform/key_values.hpp"
 #include "core/platform/program_folder.hpp"
+#include "core/platform/reg_file.hpp"
 #include "core/platform/registry.hpp"
 #include "core/platform/saves_folder.hpp"
 #include "core/platform/steam_library.hpp"
@@ -75,6 +77,11 @@ TEST(SteamLibrary, LibrariesFromEitherFormOfTheListEachOnceAndTheAppsFolderInIts
     EXPECT_EQ(steam_libraries(root), std::vector<fs::path>{root});  // no list: the root alone
     dir.write("Steam/steamapps/libraryfolders.vdf", "\"libraryfolders\" { \"0\" { \"path\" ");
     EXPECT_EQ(steam_libraries(root), std::vector<fs::path>{root});  // a broken list: the same
+    // A list without end (a link into /proc) is no list either.
+    fs::remove(root / "steamapps/libraryfolders.vdf");
+    fs::create_symlink("/proc/self/pagemap", root / "steamapps/libraryfolders.vdf");
+    EXPECT_EQ(steam_libraries(root), std::vector<fs::path>{root});
+    fs::remove(root / "steamapps/libraryfolders.vdf");
 
     fs::create_directories(dir.path() / "disk/Lib");
     fs::create_directory_symlink(root, dir.path() / "root-link");
@@ -140,7 +147,28 @@ TEST_F(GameInstallsTest, RegistryThenSteamThenOtherPrefixesAndErrorOnlyWhenNothi
     fs::create_directories(home() / ".steam");
     fs::create_directory_symlink(steam.root, home() / ".steam/steam");
 
-    build::write_wine_registry(home() / ".wine", "C:\\Sims");
+    // The registry comes first only where the game is: an entry left by an install that is gone,
+    // or that names no folder, gives way to the game that is there.
+    fs::create_directories(home() / ".wine/dosdevices");
+    fs::create_directory_symlink("../drive_c", home() / ".wine/dosdevices/c:");
+    for (const std::string entry : {"", "/", "..\\..", "C:\\Sims"}) {
+        build::write_wine_registry(home() / ".wine", entry);
+        EXPECT_EQ(read_game_install_path(), steam.install.string()) << entry;
+    }
+    // Each place looked at says what it found there, for the player to see why.
+    std::string places;
+    for (const PlaceLooked& place : places_looked(install_search()))
+        places += place.place + ": " + place.found + "\n";
+    for (const std::string& line :
+         {(home() / ".wine/system.reg").string() + ": InstallPath \"C:\\Sims\" holds no Sims.exe",
+          "Steam library " + steam.library.string() + ": The Sims in " + steam.install.string(),
+          "Steam " + (home() / ".steam/root").string() + ": not there",
+          "Wine prefixes in " + (home() / "Games").string() + ": 1",
+          "Wine prefix " + (home() / ".var/app/com.usebottles.bottles/data/bottles/bottles/Empty").string() +
+              ": InstallPath \"C:\\Gone\" holds no Sims.exe"}) {
+        EXPECT_NE(places.find(line + "\n"), std::string::npos) << line << "\nin:\n" << places;
+    }
+    build::write_game_in_prefix(home() / ".wine", "Sims");
     EXPECT_EQ(read_game_install_path(), "C:\\Sims");  // the registry's own answer, as it stands
     EXPECT_EQ(listed(find_game_installs()),
               "registry: C:\\Sims (" + (home() / ".wine/system.reg").string() + ")\n" +
@@ -230,6 +258,14 @@ TEST_F(RegistryTest, ReadsInstallPathFromEitherKeyOrAnswersError) {
     EXPECT_EQ(install_path(), "ERROR");
     EXPECT_EQ(size_, 256);
     EXPECT_EQ(install_path(300), fits + "b");
+
+    // What is no registry file answers at once: a FIFO no one writes to, a file past the cap.
+    const fs::path reg = prefix_.path() / "system.reg";
+    fs::resize_file(reg, kLargestRegFile + 1);  // the entry above, then zeros
+    EXPECT_EQ(install_path(300), "ERROR");
+    fs::remove(reg);
+    ASSERT_EQ(::mkfifo(reg.c_str(), 0600), 0);
+    EXPECT_EQ(install_path(), "ERROR");
 }
 
 // The install as the player may have typed it (other letters, "\" separators, a trailing one) is

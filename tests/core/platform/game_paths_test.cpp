@@ -71,6 +71,8 @@ TEST(GamePaths, DriveLettersGoThroughTheWinePrefix) {
     fs::create_directories(prefix.path() / "dosdevices");
     fs::create_directory_symlink("../drive_c", prefix.path() / "dosdevices" / "c:");
     EXPECT_TRUE(fw::file_exists("c:/program files/maxis/the sims/SIMS.EXE"));
+    // As the registry writes it.
+    EXPECT_TRUE(fw::file_exists("C:\\Program Files\\Maxis\\The Sims\\Sims.exe"));
     EXPECT_FALSE(fw::file_exists("D:\\Program Files\\Maxis\\The Sims\\Sims.exe"));
 }
 

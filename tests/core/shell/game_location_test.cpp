@@ -27,18 +27,36 @@ protected:
     build::ScopedEnv prefix_env_{"WINEPREFIX", prefix_.str()};
 };
 
+// A stored location counts while it holds the game; "ERROR" or a location without the game does
+// not hide an install found since, and is never read as a game folder.
 TEST_F(ShellTest, PathInUseComesFromOptionThenSettingThenRegistry) {
     EXPECT_EQ(in_use(""), "ERROR from none");
 
+    prefix_.write("drive_c/Sims/Sims.exe", "");
+    std::filesystem::create_directories(prefix_.path() / "dosdevices");
+    std::filesystem::create_directory_symlink("../drive_c", prefix_.path() / "dosdevices/c:");
     prefix_.write(
         "system.reg",
         "WINE REGISTRY Version 2\n\n[Software\\\\Maxis\\\\The Sims] 1\n\"InstallPath\"=\"C:\\\\Sims\"\n");
     EXPECT_EQ(in_use(""), "C:\\Sims from Wine prefix");
+    for (const char* stored : {"ERROR", "D:\\Sims"}) {
+        save_setting(kAppFacewright, kKeySimsLocation, stored);
+        EXPECT_EQ(in_use(""), "C:\\Sims from Wine prefix") << stored;
+    }
+    build::TempDir game;
+    game.write("Sims.exe", "");
+    save_setting(kAppFacewright, kKeySimsLocation, game.str());
+    EXPECT_EQ(in_use(""), game.str() + " from setting");
+    EXPECT_EQ(in_use("/games/sims"), "/games/sims from command line");
+    EXPECT_EQ(get_setting(kAppFacewright, kKeySimsLocation), game.str());  // reading never stores
 
+    // With nothing found, a stored location is kept as it stands (its drive may come back);
+    // "ERROR" is no location at all.
+    std::filesystem::remove(prefix_.path() / "system.reg");
     save_setting(kAppFacewright, kKeySimsLocation, "D:\\Sims");
     EXPECT_EQ(in_use(""), "D:\\Sims from setting");
-    EXPECT_EQ(in_use("/games/sims"), "/games/sims from command line");
-    EXPECT_EQ(get_setting(kAppFacewright, kKeySimsLocation), "D:\\Sims");  // reading never stores
+    save_setting(kAppFacewright, kKeySimsLocation, "ERROR");
+    EXPECT_EQ(in_use(""), "ERROR from none");
 }
 
 TEST_F(ShellTest, UseAndOkTakeOnlyAValidLocation) {
@@ -72,22 +90,42 @@ TEST_F(ShellTest, UseAndOkTakeOnlyAValidLocation) {
 }
 
 TEST_F(ShellTest, SeedsSettingsOnceAndReselectsOnlyAStoredLineOfTheList) {
-    const StartupSettings first = seed_settings("C:\\Games\\The Sims");
+    build::TempDir legacy;
+    legacy.write("Sims.exe", "");
+    std::string found = "ERROR";
+    const auto look_up = [&] { return found; };
+    // The game path a start takes, and the location stored after it.
+    const auto start = [&](const std::string& run_game = "") {
+        const std::string path = seed_settings(run_game, look_up).game_path;
+        return path + " stored " + get_setting(kAppFacewright, kKeySimsLocation);
+    };
+    EXPECT_EQ(start(), "ERROR stored ERROR");
     EXPECT_EQ(get_setting(kAppFacewright, kKeyBackupSavedFile), "1");
-    EXPECT_TRUE(first.backup_checked);
-    EXPECT_EQ(first.game_path, "C:\\Games\\The Sims");
 
-    // The registry's failure text is stored like a path, and stays at the next start.
+    // The game installed since a start that found nothing is found, stored, and then kept.
+    found = legacy.str();
+    EXPECT_EQ(start(), legacy.str() + " stored " + legacy.str());
+    found = "C:\\Elsewhere";
+    EXPECT_EQ(start(), legacy.str() + " stored " + legacy.str());  // not looked past
+
+    // A stored location without the game any more: another install found takes its place; with
+    // none found it is kept for when its drive is back.
+    std::filesystem::remove(legacy.path() / "Sims.exe");
+    found = "ERROR";
+    EXPECT_EQ(start(), legacy.str() + " stored " + legacy.str());
+    found = "C:\\Elsewhere";
+    EXPECT_EQ(start(), "C:\\Elsewhere stored C:\\Elsewhere");
+
+    // A game chosen for the run (--game, --demo) is the game path and stores nothing.
     save_setting(kAppFacewright, kKeySimsLocation, "");
-    EXPECT_EQ(seed_settings("ERROR").game_path, "ERROR");
-    EXPECT_EQ(seed_settings("C:\\Games\\The Sims").game_path, "ERROR");
+    EXPECT_EQ(start("/demo"), "/demo stored ");
 
     // The stored mark and whether the box starts checked.
     const std::pair<const char*, bool> marks[] = {
         {"0", false}, {"1.0", true}, {" 1", true}, {"yes", false}, {"2", false}};
     for (const auto& [stored, checked] : marks) {
         save_setting(kAppFacewright, kKeyBackupSavedFile, stored);
-        EXPECT_EQ(seed_settings("C:\\Sims").backup_checked, checked) << stored;
+        EXPECT_EQ(seed_settings("C:\\Sims", look_up).backup_checked, checked) << stored;
         EXPECT_EQ(get_setting(kAppFacewright, kKeyBackupSavedFile), stored);
     }
 
