@@ -12,15 +12,21 @@
 
 namespace fw {
 
-// What does not match, one sentence each; none when the head fits. Only what the editor changed
-// is questioned: a head the file already held on the body it already had is left alone. The
+// What does not match, one sentence each; none when the head fits: a model made for another age
+// or gender, a model or skin the game does not have. Only what the editor changed is questioned:
+// a head the file already held on the body it already had is left alone, and a change of tone
+// alone is no question (the game draws the skin all the same). The
 // game's catalogue is that of `game_path` ("" when there is no game: only the model's age and
 // gender and the skin's name are looked at). Archives that cannot be read are skipped.
 std::vector<std::string> head_mismatches(const std::string& game_path, const SimControls& as_opened,
                                          const SimControls& controls, ArchiveReading& archives);
 
+// A quiet word for the editor, never a question: "The head's skin is light; the body is dark."
+// when the skin's name tells a tone other than the body's; "" otherwise.
+std::string tone_note(const SimControls& controls);
+
 // "The game may not be able to draw this head:", the mismatches, "Save it all the same?", titled
-// "Check the Head", Yes and No.
+// "Check the Head", Yes and No; No is the default, as Yes saves a head the game may not draw.
 BoxMessage head_question(const std::vector<std::string>& mismatches);
 
 }  // namespace fw
