@@ -86,7 +86,8 @@ std::string tone_note(const SimControls& controls) {
         const std::string prefix = skin_name_prefix(controls.model, tone_code(skin));
         if (prefix.empty() || !iequals(controls.skin.substr(0, prefix.size() + 1), prefix + "_")) continue;
         if (skin == body) return "";
-        return std::string("The head's skin is ") + tone_words(skin) + "; the body is " + tone_words(body) + ".";
+        return std::string("The head's skin is ") + tone_words(skin) + "; the body is " + tone_words(body) +
+               ".";
     }
     return "";
 }

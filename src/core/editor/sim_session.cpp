@@ -125,8 +125,9 @@ std::optional<BoxMessage> check_controls(const SimControls& controls, SimField* 
          {std::tuple(&controls.model, "head model", ','), std::tuple(&controls.model, "head model", '='),
           std::tuple(&controls.skin, "head skin", ';')}) {
         if (text->find(separator) != std::string::npos) {
-            return refuse(text == &controls.model ? SimField::Model : SimField::Skin,
-                          std::string("The ") + what + " cannot hold a \"" + separator + "\". Nothing was saved.");
+            return refuse(
+                text == &controls.model ? SimField::Model : SimField::Skin,
+                std::string("The ") + what + " cannot hold a \"" + separator + "\". Nothing was saved.");
         }
     }
     return std::nullopt;

@@ -315,7 +315,9 @@ void frmEditSim::cmdSave_Click() {
     // An empty name too is refused in words: a save that does nothing must say so.
     SimField about = SimField::Name;
     if (auto refusal = check_controls(controls, &about)) {
-        back.go_to(about == SimField::Name ? ui->txtName : about == SimField::Model ? ui->txtModel : ui->txtSkin);
+        back.go_to(about == SimField::Name    ? ui->txtName
+                   : about == SimField::Model ? ui->txtModel
+                                              : ui->txtSkin);
         msgBox(*refusal, this);
         return;
     }

@@ -154,12 +154,12 @@ TEST_F(EditSimWindow, AnEditFromTheMainWindowWritesWhatTheCoreSaveWritesKeepsABa
 }
 
 // Escape and the close box ask before edits are lost (the core's rule says which controls count),
-// with No, which keeps the editor open, as the default; Yes closes it; with no edit, or one undone by hand, it closes at once,
-// and Cancel always does.
+// No (the default) keeps the editor open, Yes closes it; with no edit, or one undone by hand, it
+// closes at once, and Cancel always does.
 TEST_F(EditSimWindow, EscapeOrTheCloseBoxAskBeforeEditsAreLostAndCancelDoesNot) {
     const std::string unsaved = "The changes to this sim have not been saved.\r\n\r\n";
-    const BoxMessage question{unsaved + "Close the editor and discard them?", kBoxQuestion | kSecondButtonDefault,
-                              "Confirm Action"};
+    const BoxMessage question{unsaved + "Close the editor and discard them?",
+                              kBoxQuestion | kSecondButtonDefault, "Confirm Action"};
     // The name typed over Cleo Demo's ("" types nothing); the way out; the answer.
     const std::tuple<QString, const char*, BoxAnswer, bool> cases[] = {
         {"", "escape", BoxAnswer::No, false},
@@ -257,8 +257,8 @@ TEST_F(EditSimWindow, SaveWritesNothingUntilYesToAStorableHeadAndNameAndOffersAR
     click(*editor, "optChild");
     save();
     EXPECT_EQ(focused(), "cmdSave");
-    EXPECT_EQ(boxes_.titles(), (std::vector<std::string>{"Not Saved", "Not Saved", "Confirm Action", "Not Saved",
-                                                          "Check the Head"}));
+    EXPECT_EQ(boxes_.titles(), (std::vector<std::string>{"Not Saved", "Not Saved", "Confirm Action",
+                                                         "Not Saved", "Check the Head"}));
     EXPECT_EQ(boxes_.boxes[0].text, "The name is empty. Nothing was saved.");
     EXPECT_TRUE(boxes_.boxes[1].text.starts_with("The name \"Mei")) << boxes_.boxes[1].text;
     EXPECT_NE(boxes_.boxes[4].text.find("C001FA_Ava is made for an adult female; the sim is a female child."),
@@ -298,6 +298,7 @@ TEST_F(EditSimWindow, AReloadedSimIsShownOnThePageOnceTheEditorCloses) {
     write_file(program_folder() + "\\HeadPreview\\Preview_c001malgt_dylan.bmp", preview);  // Ada's head
     const auto browser = build::main_window(game_.str(), "");
     control<QListWidget>(*browser, "lstUserDataDir")->setCurrentRow(0);  // (UserData): Ada first
+
     boxes_.choice = BoxAnswer::Yes;  // "Reload"
     while_modal<frmEditSim>([&](frmEditSim& editor) {
         EXPECT_TRUE(shows(control<PictureBox>(editor, "picPreview"), preview));
