@@ -111,7 +111,7 @@ struct BoxRecorder {
         install_box_responder([this](const BoxMessage& box) {
             boxes.push_back(box);
             if ((box.style & 0x0F) == kButtonsYesNoCancel) return choice;
-            return box.style == kBoxQuestion ? answer : BoxAnswer::Ok;
+            return (box.style & 0x0F) == (kBoxQuestion & 0x0F) ? answer : BoxAnswer::Ok;
         });
     }
     ~BoxRecorder() { install_box_responder({}); }

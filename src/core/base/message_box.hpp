@@ -13,6 +13,9 @@ inline constexpr int kBoxExclamation = 48;  // exclamation icon, OK
 inline constexpr int kBoxInformation = 64;  // information icon, OK
 // Added to an icon: Yes, No and Cancel buttons (closing the box answers Cancel).
 inline constexpr int kButtonsYesNoCancel = 3;
+// Added to a style: the second button (No) is the default, the one Return presses. For a question
+// whose Yes throws edits away or saves something doubtful.
+inline constexpr int kSecondButtonDefault = 256;
 
 // The line break of the game's platform: inside a message, and at the end of each line of the
 // error log, the export files and the extraction log.

@@ -54,14 +54,11 @@ bool game_has_skin(const std::string& game_path, const std::string& skin, Archiv
 std::vector<std::string> head_mismatches(const std::string& game_path, const SimControls& as_opened,
                                          const SimControls& controls, ArchiveReading& archives) {
     std::vector<std::string> found;
-    // A save with no tone option on writes the dark tone.
-    const Tone tone = controls.tone.value_or(Tone::Dark);
     const bool model_changed = controls.model != as_opened.model;
-    const bool skin_changed = controls.skin != as_opened.skin;
     const bool body_changed = controls.adult != as_opened.adult || controls.male != as_opened.male;
-    const bool tone_changed = controls.tone != as_opened.tone;
     const std::string code = body_code(controls.adult, controls.male);
 
+    // The tone is left out: the game draws any skin it has on a body of any tone.
     if (model_changed || body_changed) {
         const std::string made_for = model_code(controls.model);
         if (!made_for.empty() && made_for != code) {
@@ -73,25 +70,33 @@ std::vector<std::string> head_mismatches(const std::string& game_path, const Sim
                             body_words(code) + ".");
         }
     }
-    if (model_changed || skin_changed || body_changed || tone_changed) {
-        const std::string prefix = skin_name_prefix(controls.model, tone_code(tone));
-        if (prefix.empty() || !iequals(controls.skin.substr(0, prefix.size() + 1), prefix + "_")) {
-            found.push_back("The skin " + controls.skin + " is not one of the skins of " + controls.model +
-                            " in the " + tone_words(tone) + " tone.");
-        } else if (!game_path.empty() && !game_has_skin(game_path, controls.skin, archives)) {
-            found.push_back(
-                "The skin " + controls.skin +
-                " is not among the game's skins: neither its skins folder nor its archives hold it.");
-        }
+    if (controls.skin != as_opened.skin && !game_path.empty() &&
+        !game_has_skin(game_path, controls.skin, archives)) {
+        found.push_back("The skin " + controls.skin +
+                        " is not among the game's skins: neither its skins folder nor its archives hold it.");
     }
     return found;
+}
+
+std::string tone_note(const SimControls& controls) {
+    const Tone body = controls.tone.value_or(Tone::Dark);
+    // The skin's tone is the code after its model's stem ("C005MAlgt_romeo"); a skin named
+    // otherwise says nothing of its tone.
+    for (const Tone skin : {Tone::Light, Tone::Medium, Tone::Dark}) {
+        const std::string prefix = skin_name_prefix(controls.model, tone_code(skin));
+        if (prefix.empty() || !iequals(controls.skin.substr(0, prefix.size() + 1), prefix + "_")) continue;
+        if (skin == body) return "";
+        return std::string("The head's skin is ") + tone_words(skin) + "; the body is " + tone_words(body) +
+               ".";
+    }
+    return "";
 }
 
 BoxMessage head_question(const std::vector<std::string>& mismatches) {
     std::string text = "The game may not be able to draw this head:";
     for (const std::string& line : mismatches) text += std::string(kCrLf) + kCrLf + line;
     text += std::string(kCrLf) + kCrLf + "Save it all the same?";
-    return {text, kBoxQuestion, "Check the Head"};
+    return {text, kBoxQuestion | kSecondButtonDefault, "Check the Head"};
 }
 
 }  // namespace fw

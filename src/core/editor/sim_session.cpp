@@ -99,29 +99,35 @@ std::optional<BoxMessage> open_sim_for_editing(const std::string& path, EditorSe
     return check_editable(session.appearance, session.names);
 }
 
-std::optional<BoxMessage> check_controls(const SimControls& controls) {
-    if (controls.name.empty()) return not_saved("The name is empty. Nothing was saved.");
+std::optional<BoxMessage> check_controls(const SimControls& controls, SimField* about) {
+    const auto refuse = [about](SimField field, const std::string& text) {
+        if (about) *about = field;
+        return std::optional(not_saved(text));
+    };
+    if (controls.name.empty()) return refuse(SimField::Name, "The name is empty. Nothing was saved.");
     if (controls.model.empty()) {
-        return not_saved(
-            "The head model is empty: the game cannot draw a head without one. Nothing was saved.");
+        return refuse(SimField::Model,
+                      "The head model is empty: the game cannot draw a head without one. Nothing was saved.");
     }
     if (controls.skin.empty()) {
-        return not_saved(
-            "The head skin is empty: the game cannot draw a head without one. Nothing was saved.");
+        return refuse(SimField::Skin,
+                      "The head skin is empty: the game cannot draw a head without one. Nothing was saved.");
     }
     if (has_control_character(controls.name)) {
-        return not_saved("The name cannot hold control characters. Nothing was saved.");
+        return refuse(SimField::Name, "The name cannot hold control characters. Nothing was saved.");
     }
     if (has_control_character(controls.model) || has_control_character(controls.skin)) {
-        return not_saved("The head model and skin cannot hold control characters. Nothing was saved.");
+        return refuse(has_control_character(controls.model) ? SimField::Model : SimField::Skin,
+                      "The head model and skin cannot hold control characters. Nothing was saved.");
     }
     // The head entry is read back as model + "," + ... + "=" + skin, cut at the first ";".
     for (const auto& [text, what, separator] :
          {std::tuple(&controls.model, "head model", ','), std::tuple(&controls.model, "head model", '='),
           std::tuple(&controls.skin, "head skin", ';')}) {
         if (text->find(separator) != std::string::npos) {
-            return not_saved(std::string("The ") + what + " cannot hold a \"" + separator +
-                             "\". Nothing was saved.");
+            return refuse(
+                text == &controls.model ? SimField::Model : SimField::Skin,
+                std::string("The ") + what + " cannot hold a \"" + separator + "\". Nothing was saved.");
         }
     }
     return std::nullopt;

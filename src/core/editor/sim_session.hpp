@@ -67,8 +67,9 @@ std::optional<BoxMessage> open_sim_for_editing(const std::string& path, EditorSe
 // and the head skin must not be empty (a head without either is one the game cannot draw), and
 // no text may hold a control character (a NUL would end the entry early and shift every
 // following one); a model holding "," or "=", or a skin holding ";", would read back as another
-// model or skin.
-std::optional<BoxMessage> check_controls(const SimControls& controls);
+// model or skin. `about`, when given, is set to the control a refusal is about.
+enum class SimField { Name, Model, Skin };
+std::optional<BoxMessage> check_controls(const SimControls& controls, SimField* about = nullptr);
 
 // The Windows-1252 bytes of a name typed as UTF-8, or the box that refuses it when the game's
 // character set cannot hold one of its characters (a name is never stored with "?" instead).

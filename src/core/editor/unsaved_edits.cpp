@@ -14,7 +14,7 @@ bool has_unsaved_edits(const SimControls& opened, const SimControls& shown) {
 BoxMessage discard_question() {
     return {std::string("The changes to this sim have not been saved.") + kCrLf + kCrLf +
                 "Close the editor and discard them?",
-            kBoxQuestion, "Confirm Action"};
+            kBoxQuestion | kSecondButtonDefault, "Confirm Action"};
 }
 
 }  // namespace fw

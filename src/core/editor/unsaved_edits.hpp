@@ -10,7 +10,8 @@ namespace fw {
 bool has_unsaved_edits(const SimControls& opened, const SimControls& shown);
 
 // "The changes to this sim have not been saved.", then "Close the editor and discard them?" after
-// two line breaks, titled "Confirm Action", Yes and No: Yes closes without saving.
+// two line breaks, titled "Confirm Action", Yes and No: Yes closes without saving; No, which loses
+// nothing, is the default.
 BoxMessage discard_question();
 
 }  // namespace fw

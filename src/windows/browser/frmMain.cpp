@@ -385,8 +385,9 @@ void frmMain::cmdSelect_Click() {
     if (!decision.opens() || !openers().edit_sim) return;
     const EditorClosed closed = openers().edit_sim(this, decision.path, ui->smenuBackup->isChecked());
     if (closed == EditorClosed::NotOpened) return;
-    if (closed == EditorClosed::AfterSave) {
-        // The saved sim's new name and pictures, on the page and in the selection it was opened from.
+    if (closed != EditorClosed::WithoutSave) {
+        // The saved or reloaded sim's new name and pictures, on the page and in the selection it
+        // was opened from.
         const int cell = ui->picThumbs->selectedCell();
         msLoadSimImages();
         if (cell != ui->picThumbs->selectedCell()) select_cell(cell);

@@ -1,9 +1,9 @@
 #include "windows/editor/frmEditSim.hpp"
 
 #include <QCoreApplication>
-#include <QEvent>
 #include <QGroupBox>
 #include <QPainter>
+#include <QPointer>
 #include <QResizeEvent>
 #include <QTimer>
 #include <algorithm>
@@ -66,6 +66,22 @@ frmEditSim::ShownText chosen_text(const std::string& utf8) {
     return {utf8, QString()};
 }
 
+// A button takes the focus from the player (to cmdFocus, out of sight) while it works. When its
+// handler ends, the focus goes to the field a box was about, else back where the player had it.
+class FocusReturn {
+public:
+    explicit FocusReturn(const QWidget& window) : to_(window.focusWidget()) {}
+    ~FocusReturn() {
+        if (to_) to_->setFocus();
+    }
+    FocusReturn(const FocusReturn&) = delete;
+    FocusReturn& operator=(const FocusReturn&) = delete;
+    void go_to(QWidget* field) { to_ = field; }
+
+private:
+    QPointer<QWidget> to_;
+};
+
 }  // namespace
 
 frmEditSim::frmEditSim(QWidget* owner) : QDialog(owner), ui(std::make_unique<Ui::frmEditSim>()) {
@@ -82,6 +98,10 @@ frmEditSim::frmEditSim(QWidget* owner) : QDialog(owner), ui(std::make_unique<Ui:
     }
     paint_placeholders();
     for (QGroupBox* group : {ui->Frame3, ui->Frame4, ui->Frame2}) tab_to_chosen_option(group);
+    for (QRadioButton* tone : {ui->optLight, ui->optMedium, ui->optDark})
+        connect(tone, &QRadioButton::toggled, this, &frmEditSim::show_tone_note);
+    for (QLineEdit* head : {ui->txtModel, ui->txtSkin})
+        connect(head, &QLineEdit::textChanged, this, &frmEditSim::show_tone_note);
     connect(ui->cmdHead, &QPushButton::clicked, this, &frmEditSim::cmdHead_Click);
     connect(ui->cmdSave, &QPushButton::clicked, this, &frmEditSim::cmdSave_Click);
     connect(ui->cmdCancel, &QPushButton::clicked, this, &frmEditSim::cmdCancel_Click);
@@ -110,6 +130,9 @@ void frmEditSim::fit_option_captions() {
     }
     for (QGroupBox* frame : frames) frame->resize(frame_width, frame->height());
     const int shift = std::max(0, ui->Frame3->geometry().right() + gap - ui->cmdSave->x());
+    // The tone note below the frames reaches to the buttons' right edge.
+    ui->lblToneNote->resize(ui->cmdSave->geometry().right() + 1 + shift - ui->lblToneNote->x(),
+                            ui->lblToneNote->height());
     if (shift == 0) return;
     for (QWidget* button : {static_cast<QWidget*>(ui->cmdSave), static_cast<QWidget*>(ui->cmdCancel),
                             static_cast<QWidget*>(ui->picHead3D)}) {
@@ -157,6 +180,9 @@ std::optional<BoxMessage> frmEditSim::Form_Load() {
         return refusal;
     }
     msDisplayData();
+    // The player starts in Name. Only here: a later activation (a box closing, the desktop
+    // switching back) finds the focus where the player left it.
+    ui->txtName->setFocus();
     return std::nullopt;
 }
 
@@ -223,16 +249,17 @@ void frmEditSim::show_previews(const std::string& skin, PreviewMoment moment) {
     load_into(ui->picPreview2, previews.preview2);
 }
 
-std::optional<BoxMessage> frmEditSim::read_controls(SimControls& controls) const {
+std::optional<BoxMessage> frmEditSim::read_controls(SimControls& controls, QLineEdit** about) const {
     // A text shown as read goes back as the bytes that were read; a typed one is encoded.
-    const auto take = [](const QLineEdit* box, const ShownText& read, const char* what,
-                         std::string& bytes) -> std::optional<BoxMessage> {
+    const auto take = [about](QLineEdit* box, const ShownText& read, const char* what,
+                              std::string& bytes) -> std::optional<BoxMessage> {
         if (box->text() == read.shown) {
             bytes = read.bytes;
             return std::nullopt;
         }
         EncodedText typed = encode_for_game(from_qt(box->text()), what);
         bytes = typed.bytes;
+        if (about) *about = box;
         return typed.refusal;
     };
     if (auto refusal = take(ui->txtName, name_, "name", controls.name)) return refusal;
@@ -252,6 +279,7 @@ void frmEditSim::read_options(SimControls& controls) const {
 }
 
 void frmEditSim::cmdHead_Click() {
+    const FocusReturn back(*this);
     ui->cmdFocus->setFocus();
     SimControls options;
     read_options(options);
@@ -275,15 +303,21 @@ void frmEditSim::cmdHead_Click() {
 }
 
 void frmEditSim::cmdSave_Click() {
+    FocusReturn back(*this);
     ui->cmdFocus->setFocus();
-    // An empty name saves nothing and asks nothing; the edits stay in the window.
-    if (ui->txtName->text().isEmpty()) return;
     SimControls controls;
-    if (auto refusal = read_controls(controls)) {
+    QLineEdit* unstorable = nullptr;
+    if (auto refusal = read_controls(controls, &unstorable)) {
+        back.go_to(unstorable);
         msgBox(*refusal, this);
         return;
     }
-    if (auto refusal = check_controls(controls)) {
+    // An empty name too is refused in words: a save that does nothing must say so.
+    SimField about = SimField::Name;
+    if (auto refusal = check_controls(controls, &about)) {
+        back.go_to(about == SimField::Name    ? ui->txtName
+                   : about == SimField::Model ? ui->txtModel
+                                              : ui->txtSkin);
         msgBox(*refusal, this);
         return;
     }
@@ -321,6 +355,9 @@ void frmEditSim::save(const SimControls& controls, bool overwrite) {
 }
 
 void frmEditSim::reload() {
+    // The reloaded sim may wear another head: no preview of the old one stays.
+    ui->picPreview->clear();
+    ui->picPreview2->showPicture(ui->picNoPreview->canvas());
     // An unknown tone shows no tone option on, as when the editor opened.
     for (QRadioButton* option : {ui->optLight, ui->optMedium, ui->optDark}) {
         option->setAutoExclusive(false);
@@ -333,6 +370,7 @@ void frmEditSim::reload() {
         QDialog::reject();
         return;
     }
+    reloaded_ = true;
     report_skipped_archives();
 }
 
@@ -352,9 +390,14 @@ void frmEditSim::reject() {
     QDialog::reject();
 }
 
-bool frmEditSim::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate) ui->txtName->setFocus();
-    return QDialog::event(event);
+void frmEditSim::show_tone_note() {
+    SimControls shown;
+    shown.model = from_qt(ui->txtModel->text());
+    shown.skin = from_qt(ui->txtSkin->text());
+    read_options(shown);
+    const std::string note = tone_note(shown);
+    ui->lblToneNote->setText(to_qt(note));
+    ui->lblToneNote->setVisible(!note.empty());
 }
 
 EditorClosed show_frmEditSim(QWidget* owner, const std::string& load_user_file, bool make_backup) {
@@ -369,7 +412,8 @@ EditorClosed show_frmEditSim(QWidget* owner, const std::string& load_user_file, 
     const int closed = editor.exec();
     activate_owner(owner);
     // Only a completed save closes the editor as accepted.
-    return closed == QDialog::Accepted ? EditorClosed::AfterSave : EditorClosed::WithoutSave;
+    if (closed == QDialog::Accepted) return EditorClosed::AfterSave;
+    return editor.reloaded() ? EditorClosed::AfterReload : EditorClosed::WithoutSave;
 }
 
 }  // namespace fw

@@ -14,6 +14,8 @@
 #include "core/shared/damaged_archives.hpp"
 #include "windows/widgets/openers.hpp"
 
+class QLineEdit;
+
 namespace Ui {
 class frmEditSim;
 }
@@ -52,11 +54,11 @@ public:
     // window (its opener runs it once the window shows).
     void report_skipped_archives();
 
+    // Whether the sim was read again from its file, changed elsewhere, while the editor was open.
+    bool reloaded() const { return reloaded_; }
+
     // Escape and the close box: with edits not saved, the player is asked before they are lost.
     void reject() override;
-
-protected:
-    bool event(QEvent* event) override;
 
 private slots:
     void cmdHead_Click();
@@ -76,11 +78,13 @@ private:
     enum class PreviewMoment { Opening, AfterChoice };
     void show_previews(const std::string& skin, PreviewMoment moment);
     // The controls as the core takes them, with the names in the game's character set; the box
-    // that refuses a text the game cannot store.
-    std::optional<BoxMessage> read_controls(SimControls& controls) const;
+    // that refuses a text the game cannot store, and in `about` its field.
+    std::optional<BoxMessage> read_controls(SimControls& controls, QLineEdit** about = nullptr) const;
     // The option buttons as the core reads them (no tone when no tone option is on).
     void read_options(SimControls& controls) const;
     void fit_option_captions();
+    // A quiet word below the options when the head's skin is of another tone than the body.
+    void show_tone_note();
     void paint_placeholders();
     // The turning head beside the others when the "3D Head" setting is on; the window is as wide
     // as the form without it when it is off.
@@ -94,6 +98,7 @@ private:
     bool make_backup_ = false;
     EditorSession session_;
     SimControls opened_;  // the controls as the sim was shown, to tell an edit from none
+    bool reloaded_ = false;
     // The game's archives as this editor reads them: a damaged one is named once and not read again.
     ArchiveReading archives_;
 

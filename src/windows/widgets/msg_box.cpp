@@ -40,6 +40,13 @@ QList<QMessageBox::StandardButton> buttons_of(int style) {
     }
 }
 
+// The button Return presses: the second where the style asks for it; else Cancel where it is
+// offered, as it changes nothing; else the first.
+qsizetype default_index(int style, qsizetype button_count) {
+    if ((style & kSecondButtonDefault) && button_count > 1) return 1;
+    return button_count == 3 ? 2 : 0;
+}
+
 BoxAnswer answer_of(int button) {
     switch (button) {
     case QMessageBox::Yes: return BoxAnswer::Yes;
@@ -65,6 +72,11 @@ void widen_to_title(QMessageBox& dialog) {
 
 }  // namespace
 
+BoxAnswer default_answer(int style) {
+    const QList<QMessageBox::StandardButton> buttons = buttons_of(style);
+    return answer_of(buttons[default_index(style, buttons.size())]);
+}
+
 void install_box_responder(BoxResponder installed) { responder() = std::move(installed); }
 
 BoxAnswer msgBox(const BoxMessage& box, QWidget* owner) {
@@ -82,9 +94,8 @@ BoxAnswer msgBox(const BoxMessage& box, QWidget* owner) {
         if (static_cast<size_t>(k) < box.captions.size())
             button->setText(to_qt(box.captions[static_cast<size_t>(k)]));
     }
-    // Yes is the default of a question; where Cancel is offered, it is, as it changes nothing.
     // Closing the box is the last button (No, Cancel).
-    dialog.setDefaultButton(buttons.size() == 3 ? buttons.back() : buttons.front());
+    dialog.setDefaultButton(buttons[default_index(box.style, buttons.size())]);
     dialog.setEscapeButton(buttons.back());
     dialog.exec();
     return answer_of(dialog.standardButton(dialog.clickedButton()));

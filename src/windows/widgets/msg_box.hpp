@@ -21,6 +21,9 @@ enum class BoxAnswer { Ok, Yes, No, Cancel };
 BoxAnswer msgBox(const std::string& text, int style, const std::string& title, QWidget* owner = nullptr);
 BoxAnswer msgBox(const BoxMessage& box, QWidget* owner = nullptr);
 
+// The answer Return gives a box of this style (its default button), as msgBox sets it.
+BoxAnswer default_answer(int style);
+
 // Answers boxes in place of the user. Installing an empty responder brings the real boxes back.
 using BoxResponder = std::function<BoxAnswer(const BoxMessage& box)>;
 void install_box_responder(BoxResponder responder);

@@ -15,8 +15,9 @@ class QWidget;
 namespace fw {
 
 // How the editor's opener came back: the editor refused the file with a box and never opened, or
-// it opened and closed without a save, or it closed after saving the sim.
-enum class EditorClosed { NotOpened, WithoutSave, AfterSave };
+// it opened and closed without a save, or it closed after saving the sim, or without a save but
+// after reloading the sim from its file, changed elsewhere.
+enum class EditorClosed { NotOpened, WithoutSave, AfterSave, AfterReload };
 
 struct WindowOpeners {
     // frmEditSim for the character file (LoadUserFile), modal over the owner. `make_backup` is the

@@ -206,27 +206,41 @@ TEST_F(EditorDisplayTest, HeadCheckNamesWhatNoLongerFitsOrTheGameDoesNotHave) {
         ArchiveReading archives;
         return head_mismatches(game_path, opened, controls, archives);
     };
-    const std::string romeo_light =
-        "The skin C005MAlgt_romeo is not one of the skins of C005MA_ROMEO in the dark tone.";
+    // A tone change alone is no question; a skin of another tone than the body gets a note.
+    const std::string light_on_dark = "The head's skin is light; the body is dark.";
     const struct {
         void (*change)(SimControls&);
         std::vector<std::string> expected;
+        std::string note;
     } cases[] = {
-        {[](SimControls&) {}, {}},
+        {[](SimControls&) {}, {}, ""},
         {[](SimControls& c) { c.adult = false; },
-         {"The head model C005MA_ROMEO is made for an adult male; the sim is a male child."}},
-        {[](SimControls& c) { c.tone = Tone::Dark; }, {romeo_light}},
-        {[](SimControls& c) { c.skin = "C005MAlgtromeo"; },
-         {"The skin C005MAlgtromeo is not one of the skins of C005MA_ROMEO in the light tone."}},
-        {[](SimControls& c) { c.tone = Tone::Dark, c.skin = "c005madrk_PACKED"; }, {}},
-        {[](SimControls& c) { c.model = "c010ma_mesh", c.skin = "C010MAlgt_mesh"; }, {}},
+         {"The head model C005MA_ROMEO is made for an adult male; the sim is a male child."},
+         ""},
+        {[](SimControls& c) { c.tone = Tone::Dark; }, {}, light_on_dark},
+        {[](SimControls& c) { c.tone = Tone::Dark, c.skin = "c005madrk_PACKED"; }, {}, ""},
+        {[](SimControls& c) { c.model = "c010ma_mesh", c.skin = "C010MAlgt_mesh"; }, {}, ""},
+        {[](SimControls& c) { c.model = "c010ma_mesh"; }, {}, ""},
+        {[](SimControls& c) { c.skin = "C005MAlgt_gone", c.tone = Tone::Medium; },
+         {"The skin C005MAlgt_gone is not among the game's skins: neither its skins folder nor its archives "
+          "hold it."},
+         "The head's skin is light; the body is medium."},
+        {[](SimControls& c) { c.skin = "C005MAdrkromeo"; },
+         {"The skin C005MAdrkromeo is not among the game's skins: neither its skins folder nor its archives "
+          "hold it."},
+         ""},
         {[](SimControls& c) { c.model = "C009MA_NOPE", c.skin = "C009MAlgt_nope"; },
          {"The head model C009MA_NOPE is not among the game's head models for an adult male.",
           "The skin C009MAlgt_nope is not among the game's skins: neither its skins folder nor its archives "
-          "hold it."}},
+          "hold it."},
+         ""},
     };
-    for (size_t i = 0; i < std::size(cases); ++i)
+    for (size_t i = 0; i < std::size(cases); ++i) {
         EXPECT_EQ(check(cases[i].change, game_.str()), cases[i].expected) << i;
+        SimControls controls = opened;
+        cases[i].change(controls);
+        EXPECT_EQ(tone_note(controls), cases[i].note) << i;
+    }
     // Without a game only the names themselves are looked at.
     EXPECT_EQ(check(cases[std::size(cases) - 1].change, ""), std::vector<std::string>{});
     head_model_lists() = HeadModelLists{};

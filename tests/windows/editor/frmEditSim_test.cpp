@@ -153,12 +153,13 @@ TEST_F(EditSimWindow, AnEditFromTheMainWindowWritesWhatTheCoreSaveWritesKeepsABa
     EXPECT_EQ(read_file(backup_folder_path() + "\\" + backups[0]), original);
 }
 
-// Escape and the close box ask before edits are lost (the core's rule says which controls count):
-// No keeps the editor open, Yes closes it; with no edit, or one undone by hand, it closes at once,
-// and Cancel always does.
+// Escape and the close box ask before edits are lost (the core's rule says which controls count),
+// No (the default) keeps the editor open, Yes closes it; with no edit, or one undone by hand, it
+// closes at once, and Cancel always does.
 TEST_F(EditSimWindow, EscapeOrTheCloseBoxAskBeforeEditsAreLostAndCancelDoesNot) {
     const std::string unsaved = "The changes to this sim have not been saved.\r\n\r\n";
-    const BoxMessage question{unsaved + "Close the editor and discard them?", kBoxQuestion, "Confirm Action"};
+    const BoxMessage question{unsaved + "Close the editor and discard them?",
+                              kBoxQuestion | kSecondButtonDefault, "Confirm Action"};
     // The name typed over Cleo Demo's ("" types nothing); the way out; the answer.
     const std::tuple<QString, const char*, BoxAnswer, bool> cases[] = {
         {"", "escape", BoxAnswer::No, false},
@@ -220,30 +221,44 @@ TEST_F(EditSimWindow, AtAnyScaleTheControlsFitWithoutOverlapAndTabReachesThem) {
 }
 
 // On one editor, nothing is written until the player says Yes to a head and a name the game can
-// store: an empty name is passed over quietly; a name the game cannot store (never saved with "?"
-// for a letter) and an emptied model are refused; No to the question writes nothing; an adult's
-// head on a child is asked about. Then a change made elsewhere is offered for reloading.
+// store: an empty name, a name the game cannot store (never saved with "?" for a letter) and an
+// emptied model are refused, the focus then in the field refused; No to the question writes
+// nothing and leaves the focus where it was (No is its default); an adult's head on a child is
+// asked about. Then a change made elsewhere is offered for reloading; a name and tone change of
+// the reloaded sim is then saved.
 TEST_F(EditSimWindow, SaveWritesNothingUntilYesToAStorableHeadAndNameAndOffersAReload) {
     const std::string path = sim("UserData", "User00002.iff");
     const std::string original = read_file(path);
     const std::string theirs = read_file(sim("UserData", "User00003.iff"));
     auto editor = open_editor(path);
-    for (const char* name : {"", "Mei \xE6\xA2\x85", "Someone Else"}) {
+    const auto focused = [&] { return editor->focusWidget()->objectName().toStdString(); };
+    // As a player's click gives the button the focus (an inactive test window's does not).
+    const auto save = [&] {
+        control<QWidget>(*editor, "cmdSave")->setFocus();
+        click(*editor, "cmdSave");
+    };
+    for (const auto& [name, focus] : {std::pair("", "txtName"), std::pair("Mei \xE6\xA2\x85", "txtName"),
+                                      std::pair("Someone Else", "cmdSave")}) {
         type_name(*editor, QString::fromUtf8(name));
         boxes_.answer = BoxAnswer::No;
-        click(*editor, "cmdSave");
+        save();
+        EXPECT_EQ(focused(), focus) << name;
     }
     QLineEdit* model = control<QLineEdit>(*editor, "txtModel");
     model->clear();
-    click(*editor, "cmdSave");
+    save();
+    EXPECT_EQ(focused(), "txtModel");
     model->setText("C001FA_Ava");
     click(*editor, "optChild");
-    click(*editor, "cmdSave");
-    EXPECT_EQ(boxes_.titles(),
-              (std::vector<std::string>{"Not Saved", "Confirm Action", "Not Saved", "Check the Head"}));
-    EXPECT_TRUE(boxes_.boxes[0].text.starts_with("The name \"Mei")) << boxes_.boxes[0].text;
-    EXPECT_NE(boxes_.boxes[3].text.find("C001FA_Ava is made for an adult female; the sim is a female child."),
+    save();
+    EXPECT_EQ(focused(), "cmdSave");
+    EXPECT_EQ(boxes_.titles(), (std::vector<std::string>{"Not Saved", "Not Saved", "Confirm Action",
+                                                         "Not Saved", "Check the Head"}));
+    EXPECT_EQ(boxes_.boxes[0].text, "The name is empty. Nothing was saved.");
+    EXPECT_TRUE(boxes_.boxes[1].text.starts_with("The name \"Mei")) << boxes_.boxes[1].text;
+    EXPECT_NE(boxes_.boxes[4].text.find("C001FA_Ava is made for an adult female; the sim is a female child."),
               std::string::npos);
+    EXPECT_EQ(default_answer(boxes_.boxes[4].style), BoxAnswer::No);
     EXPECT_TRUE(editor->isVisible());
     EXPECT_EQ(read_file(path), original);
     EXPECT_FALSE(file_exists(temp_file_path()));
@@ -258,6 +273,38 @@ TEST_F(EditSimWindow, SaveWritesNothingUntilYesToAStorableHeadAndNameAndOffersAR
               (std::vector<std::string>{"Check the Head", "Confirm Action", "Sim Changed Elsewhere"}));
     EXPECT_EQ(read_file(path), theirs);
     EXPECT_EQ(control<QLineEdit>(*editor, "txtName")->text(), "Cleo Demo");  // as the file is now
+
+    // The most common edit, a new name and a darker tone on the same head, asks nothing more: the
+    // game draws that head. The editor notes the tone quietly.
+    boxes_.boxes.clear();
+    type_name(*editor, "Cleo Dark");
+    click(*editor, "optDark");
+    EXPECT_EQ(control<QLabel>(*editor, "lblToneNote")->text(), "The head's skin is light; the body is dark.");
+    click(*editor, "cmdSave");
+    EXPECT_EQ(boxes_.titles(), (std::vector<std::string>{"Confirm Action", "Success"}));
+    EXPECT_FALSE(editor->isVisible());
+}
+
+// A sim changed elsewhere and reloaded in the editor: the old head's previews go and, once the
+// editor closes, the main window's page shows the sim as its file is now.
+TEST_F(EditSimWindow, AReloadedSimIsShownOnThePageOnceTheEditorCloses) {
+    const std::string preview = build::face_bmp(7000, 32, 32);
+    create_folder(program_folder() + "\\HeadPreview");
+    write_file(program_folder() + "\\HeadPreview\\Preview_c001malgt_dylan.bmp", preview);  // Ada's head
+    const auto browser = build::main_window(game_.str(), "");
+    control<QListWidget>(*browser, "lstUserDataDir")->setCurrentRow(0);  // (UserData): Ada first
+
+    boxes_.choice = BoxAnswer::Yes;  // "Reload"
+    while_modal<frmEditSim>([&](frmEditSim& editor) {
+        EXPECT_TRUE(shows(control<PictureBox>(editor, "picPreview"), preview));
+        write_file(sim("UserData", "User00001.iff"), build::sim_file({.name = "Zed Elsewhere"}));
+        type_name(editor, "Ada Again");
+        click(editor, "cmdSave");
+        EXPECT_FALSE(shows(control<PictureBox>(editor, "picPreview"), preview));
+        click(editor, "cmdCancel");
+    });
+    click(*browser, "cmdSelect");
+    EXPECT_EQ(control<QLabel>(*browser, "lblSimName0")->text(), "Zed Elsewhere");
 }
 
 // A skin only the archives hold shows as the first of them holds it. A skin no archive holds keeps

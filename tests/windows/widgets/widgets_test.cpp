@@ -45,6 +45,17 @@ TEST(MsgBox, ABoxIsWideEnoughForItsTitle) {
     EXPECT_GE(width, QFontMetrics(font).horizontalAdvance(title) + 4 * QFontMetrics(font).height());
 }
 
+// Return presses the default button: Yes of a plain question, No where the style asks for it;
+// default_answer, which tests read from a recorded box, agrees.
+TEST(MsgBox, ReturnPressesTheDefaultButtonOfTheStyle) {
+    for (const auto& [style, expected] : {std::pair(kBoxQuestion, BoxAnswer::Yes),
+                                          std::pair(kBoxQuestion | kSecondButtonDefault, BoxAnswer::No)}) {
+        QTimer::singleShot(0, [] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Return); });
+        EXPECT_EQ(msgBox("Go?", style, "Confirm Action"), expected) << style;
+        EXPECT_EQ(default_answer(style), expected) << style;
+    }
+}
+
 TEST(QtText, UnicodeTextStaysAndGameBytesAreReadAsWindows1252) {
     EXPECT_EQ(to_qt("Ren\xC3\xA9"), QString::fromUtf8("Ren\xC3\xA9"));  // UTF-8 from our side
     EXPECT_EQ(to_qt("Ren\xE9"), QString::fromUtf8("Ren\xC3\xA9"));      // é as the game stores it
