@@ -2,8 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cmath>
+#include <filesystem>
+
 #include "builders/far_builder.hpp"
+#include "builders/head_builder.hpp"
 #include "builders/model_builder.hpp"
+#include "core/formats/binary.hpp"
 #include "core/render/scene.hpp"
 #include "support/temp_dir.hpp"
 
@@ -95,6 +101,39 @@ TEST_F(HeadFiles, LooseFilesWinTheSkinGoesOnTheHeadAndWhatCannotBeFoundOrReadIsL
     head = load("C013MA_Out");
     EXPECT_EQ(head.state(), fw::HeadState::NotFound);
     EXPECT_EQ(head.problems.at(0), "A mesh name that is no file name was skipped: ..\\..\\Escaped");
+}
+
+// Files larger than any head's are refused unread; a mesh named again and again is read once; an
+// archive rewritten at its old size is read anew.
+TEST_F(HeadFiles, OversizedFilesAreNotReadARepeatedMeshIsReadOnceAndARewrittenArchiveAnew) {
+    game_.write("GameData/Skins/Band.skn", skn_text(square_mesh("Band", "HAT")));
+    std::vector<std::string> meshes(200, kHat);
+    meshes.push_back("band");
+    game_.write("GameData/Skins/C014MA_Many.cmx", cmx_text(head_description("many", meshes)));
+    const fw::HeadMeshes many = load("C014MA_Many");
+    ASSERT_EQ(many.parts.size(), 2u);
+    EXPECT_EQ(many.parts[0].texture.cacheKey(), many.parts[1].texture.cacheKey()) << "one reading of Hat.BMP";
+
+    constexpr uintmax_t kMiB = 1024 * 1024;
+    std::filesystem::resize_file(game_.path() / ("GameData/Skins/" + kHead + ".SKN"), 16 * kMiB + 1);
+    std::string big = far_archive({{"Hat.BMP", ""}});  // its data at 16, over its directory
+    big.replace(far_directory_offset(big) + 4, 4, fw::long_to_str_le(65 * kMiB));
+    std::filesystem::resize_file(game_.write("GameData/Textures/textures.far", big), 66 * kMiB);
+    const fw::HeadMeshes head = load("C010MA_Test");
+    ASSERT_EQ(head.problems.size(), 2u);
+    EXPECT_NE(head.problems[0].find(kHead + ".SKN: Error 6 - File too large (16777217 bytes)"),
+              std::string::npos);
+    EXPECT_NE(head.problems[1].find("Hat.BMP: Error 6 - File too large (68157440 bytes)"), std::string::npos);
+
+    const std::string archive =
+        game_.write("GameData/Textures/textures.far", far_archive({{"Cap.BMP", "x"}}));
+    ASSERT_TRUE(fw::HeadFileFinder(game_.str()).find({"Cap.BMP"}));
+    const auto written = std::filesystem::last_write_time(archive);
+    game_.write("GameData/Textures/textures.far", far_archive({{"Mob.BMP", "x"}}));
+    std::filesystem::last_write_time(archive, written + std::chrono::seconds(1));
+    fw::HeadFileFinder finder(game_.str());
+    EXPECT_FALSE(finder.find({"Cap.BMP"}));
+    EXPECT_TRUE(finder.find({"Mob.BMP"}));
 }
 
 constexpr QRgb kRed = 0xFFFF0000, kGreen = 0xFF00FF00, kBlue = 0xFF0000FF, kYellow = 0xFFFFFF00;
