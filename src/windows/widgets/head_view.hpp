@@ -30,13 +30,15 @@ public:
 
     const std::string& model() const { return model_; }
     const std::string& skin() const { return skin_; }
-    // The word shown in place of the head ("No mesh", "Unreadable"); empty while one is drawn.
-    const QString& word() const { return word_; }
+    // The word shown in place of the head ("No mesh", "Unreadable", "Too complex"); empty while
+    // one is drawn.
+    QString word() const;
     // The picture of the head at its current turn; null while no head is drawn.
     const QImage& frame() const { return frame_; }
     double yaw() const { return yaw_; }
     void setYaw(double degrees);
-    // True while the head turns by itself: shown, drawn and not held by the mouse.
+    // True while the head turns by itself: shown, drawn and not held by the mouse. A head too
+    // complex to draw does not turn: each turn would only be refused again.
     bool turning() const { return timer_.isActive(); }
     // The head as it stands, for a still picture elsewhere (the editor's portraits).
     const Scene& scene() const { return scene_; }
@@ -64,6 +66,7 @@ private:
     Scene scene_;
     QString word_;
     QImage frame_;
+    bool too_complex_ = false;  // the scene is more than a picture may take to draw
     double yaw_ = kFirstYaw;
     QBasicTimer timer_;
     bool held_ = false;
@@ -72,7 +75,8 @@ private:
 };
 
 // A still picture of the head for a portrait that the game has not drawn yet: as many heads as fit
-// side by side, turned a little apart, marked as a preview. Null for a scene without triangles.
+// side by side, turned a little apart, marked as a preview. Null for a scene without triangles or
+// one too complex to draw.
 QImage head_preview_picture(const Scene& scene, QSize size, const QFont& font);
 
 }  // namespace fw

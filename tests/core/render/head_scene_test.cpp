@@ -197,6 +197,10 @@ TEST(Rasterizer, FrontSquareShowsEachQuarterOfItsBitmapInPlaceBothWindingsDrawnN
     const fw::ScenePart far = square(-1, texture(1, 1, {kBlue}));
     EXPECT_EQ(fw::render_scene(fw::Scene{{near, far}}, flat(20)).pixel(10, 10), kRed);
     EXPECT_EQ(fw::render_scene(fw::Scene{{far, near}}, flat(20)).pixel(10, 10), kRed);
+    // Of two equally near, the first drawn stays.
+    const fw::ScenePart level = square(1, texture(1, 1, {kBlue}));
+    EXPECT_EQ(fw::render_scene(fw::Scene{{near, level}}, flat(20)).pixel(10, 10), kRed);
+    EXPECT_EQ(fw::render_scene(fw::Scene{{level, near}}, flat(20)).pixel(10, 10), kBlue);
 
     // A face naming a point one past the list is left out, never read past the list.
     fw::ScenePart stray = near;
@@ -239,6 +243,23 @@ TEST(Rasterizer, CoordinatesBelowZeroWrapAroundTheBitmap) {
     const QImage smooth = fw::render_scene(scene, flat(40, fw::TextureFilter::Bilinear));
     EXPECT_EQ(smooth.pixel(5, 20), qRgb(35, 0, 220));
     EXPECT_EQ(smooth.pixel(34, 20), qRgb(220, 0, 35));
+}
+
+// No texture coordinate leads outside the bitmap, however large. A scene covering the picture far
+// more often than a head does is refused; a head of thousands of triangles is drawn at any size.
+TEST(Rasterizer, HugeCoordinatesStayInTheBitmapAndOnlyScenesTooComplexForAnyHeadAreRefused) {
+    for (const float u : {3.4028235e+38F, -INFINITY, NAN}) {
+        const fw::Scene scene{{square(0, texture(1, 1, {kRed}), u, 3.4028235e+38F)}};
+        EXPECT_EQ(fw::render_scene(scene, flat(40)).pixel(20, 20), kRed) << u;
+        EXPECT_EQ(fw::render_scene(scene, flat(40, fw::TextureFilter::Bilinear)).pixel(20, 20), kRed) << u;
+    }
+    fw::ScenePart tangle = square(0, texture(1, 1, {kRed}));
+    tangle.faces.assign(100000, {0, 1, 2});
+    EXPECT_TRUE(fw::render_scene(fw::Scene{{tangle}}, flat(256)).isNull());
+    fw::HeadMeshes head;
+    head.parts.emplace_back().mesh = head_mesh("x", {}, 60, 64);  // 7680 triangles
+    for (const int size : {32, 1024})
+        EXPECT_FALSE(fw::render_scene(fw::head_scene(head, {}), {.size = size, .yaw_degrees = 90}).isNull());
 }
 
 TEST(Rasterizer, LightFallsFromTheFrontOnEitherSideOfASurface) {
