@@ -99,7 +99,7 @@ void HeadView::redraw() {
 }
 
 void HeadView::update_timer() {
-    const bool run = isVisible() && !scene_.parts.empty() && !held_ && !too_complex_;
+    const bool run = isVisible() && !scene_.parts.empty() && !held_ && !too_complex_ && !left_;
     if (run && !timer_.isActive()) timer_.start(kTickMilliseconds, this);
     if (!run) timer_.stop();
 }
@@ -144,6 +144,13 @@ void HeadView::timerEvent(QTimerEvent* event) {
         return;
     }
     setYaw(yaw_ + kDegreesPerTick);
+}
+
+void HeadView::changeEvent(QEvent* event) {
+    QFrame::changeEvent(event);
+    if (event->type() != QEvent::ActivationChange) return;
+    left_ = !isActiveWindow();
+    update_timer();
 }
 
 void HeadView::mousePressEvent(QMouseEvent* event) {

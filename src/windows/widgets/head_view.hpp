@@ -37,8 +37,9 @@ public:
     const QImage& frame() const { return frame_; }
     double yaw() const { return yaw_; }
     void setYaw(double degrees);
-    // True while the head turns by itself: shown, drawn and not held by the mouse. A head too
-    // complex to draw does not turn: each turn would only be refused again.
+    // True while the head turns by itself: shown, drawn, not held by the mouse, and its window not
+    // left for another (a window under a modal one, or behind another program's, is idle and
+    // uses nothing). A head too complex to draw does not turn: each turn would be refused again.
     bool turning() const { return timer_.isActive(); }
     // The head as it stands, for a still picture elsewhere (the editor's portraits).
     const Scene& scene() const { return scene_; }
@@ -49,6 +50,7 @@ protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -70,6 +72,7 @@ private:
     double yaw_ = kFirstYaw;
     QBasicTimer timer_;
     bool held_ = false;
+    bool left_ = false;  // another window became the active one
     int held_x_ = 0;
     double held_yaw_ = 0;
 };
