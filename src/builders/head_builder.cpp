@@ -103,6 +103,15 @@ Mesh head_mesh(const std::string& name, const HeadShape& shape, int rings, int s
     return mesh;
 }
 
+Mesh tangle_mesh(const std::string& name, size_t faces) {
+    return {.name = name,
+            .texture = "x",
+            .bones = {"HEAD"},
+            .faces = std::vector<std::array<uint32_t, 3>>(faces, {0, 1, 2}),
+            .uvs = {{0, 0}, {1, 0}, {0, 1}},
+            .vertices = {{{1, -1, 0}, {0, 0, 1}}, {{1, 1, 0}, {0, 0, 1}}, {{-1, -1, 0}, {0, 0, 1}}}};
+}
+
 Mesh glasses_mesh(const std::string& name, const std::string& texture, const HeadShape& shape) {
     Mesh mesh;
     mesh.name = name;

@@ -22,6 +22,9 @@ Mesh head_mesh(const std::string& name, const HeadShape& shape, int rings = 10, 
 // Two lenses in front of the eyes of a head of that shape, each the whole of its bitmap.
 Mesh glasses_mesh(const std::string& name, const std::string& texture, const HeadShape& shape);
 
+// A mesh no window could draw at its pace: one triangle as large as the head, `faces` times over.
+Mesh tangle_mesh(const std::string& name, size_t faces);
+
 // The face bitmap of a head mesh: skin of the tone ("lgt", "med", "drk"), hair, eyes and mouth in
 // colours taken from the seed; 8-bit with a palette of 8 colours.
 std::string face_texture(uint32_t seed, const std::string& tone);

@@ -57,6 +57,8 @@ int run_render_head(const std::string& model, const std::string& skin, const std
     options.yaw_degrees = yaw;
     options.background = qRgb(64, 64, 64);
     const QImage picture = render_scene(head_scene(head, skin_picture.image), options);
+    if (picture.isNull())
+        return report_error(shown_name("The head " + model + " is too complex to draw."), as_json);
     if (!write_png(picture, out))
         return report_error("The picture could not be written to " + out + ".", as_json);
 

@@ -97,12 +97,16 @@ TEST(CliRenderHead, RefusesWhatItCannotDrawAndWritesThePictureOfWhatItCan) {
     game.write("GameData/Skins/" + mesh + ".skn", fw::build::skn_text(fw::build::head_mesh(mesh, {})));
     game.write("GameData/Skins/C010MAlgt_test.bmp",
                fw::build::bmp8(8, 8, {0xFF0000u}, [](int, int) -> uint8_t { return 0; }));
+    game.write("GameData/Skins/C020MA_Tangle.cmx",
+               fw::build::cmx_text(fw::build::head_description("t", {"t"})));
+    game.write("GameData/Skins/t.bmf", fw::build::bmf_bytes(fw::build::tangle_mesh("t", 100000)));
     const std::tuple<const char*, const char*, const char*, const char*> cases[] = {
         {"C099MA_None", "C010MAlgt_test", "64",
          "No head could be drawn for C099MA_None:\r\nThe character description C099MA_None.cmx (or .cmx.bcf) "
          "was not found.\n"},
         {"C010MA_Test", "C010MAlgt_none", "64", "The bitmap C010MAlgt_none.bmp was not found.\n"},
         {"C010MA_Test", "C010MAlgt_test", "0", "--size must be between 1 and 4096.\n"},
+        {"C020MA_Tangle", "C010MAlgt_test", "64", "The head C020MA_Tangle is too complex to draw.\n"},
     };
     for (const auto& [model, skin, size, message] : cases) {
         const auto r = cli({"render-head", model, skin, "--out", png, "--size", size, "--game", game.str()});

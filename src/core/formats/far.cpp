@@ -19,11 +19,13 @@ int32_t FARentry::file_size() const { return ByteReader(FileSize).read_i32_le();
 int32_t FARentry::file_offset() const { return ByteReader(FileOffset).read_i32_le(); }
 int32_t FARentry::name_length() const { return ByteReader(NameLength).read_i32_le(); }
 
-void check_far_entry(const FARentry& entry, int64_t archive_length) {
-    const int32_t size = entry.file_size();
-    const int32_t offset = entry.file_offset();
+void check_far_span(int32_t offset, int32_t size, int64_t archive_length) {
     if (size < 0 || offset < 0) fail(ErrorKind::InvalidArgument);
     if (static_cast<int64_t>(offset) + size > archive_length) fail(ErrorKind::InputPastEndOfFile);
+}
+
+void check_far_entry(const FARentry& entry, int64_t archive_length) {
+    check_far_span(entry.file_offset(), entry.file_size(), archive_length);
 }
 
 void extract_far_entry(const std::string& archive, const std::string& dest_path, const FARentry& entry) {

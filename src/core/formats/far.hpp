@@ -103,6 +103,8 @@ void extract_far_entry(const std::string& archive, const std::string& dest_path,
 // Fails unless the entry's size and offset are not negative and its data lie inside an archive of
 // `archive_length` bytes: an entry that fails this belongs to a damaged archive.
 void check_far_entry(const FARentry& entry, int64_t archive_length);
+// The same check on an entry's decoded data offset and size.
+void check_far_span(int32_t offset, int32_t size, int64_t archive_length);
 
 // The directory from its bytes (count, then entries), as gsReadFARdir reads them from the
 // archive's tail; fails like gsReadFARdir. The fuzzer and the benchmarks use it. (gsReadFARdir

@@ -2,11 +2,14 @@
 
 #include <QByteArray>
 #include <limits>
+#include <map>
+#include <set>
 
 #include "core/base/failure.hpp"
 #include "core/formats/character_description.hpp"
 #include "core/formats/safe_names.hpp"
 #include "core/platform/name_compare.hpp"
+#include "core/shared/picture_check.hpp"
 
 namespace fw {
 
@@ -29,7 +32,11 @@ auto read_found(HeadFileFinder& finder, const GameFile& file, HeadMeshes& head, 
     }
 }
 
-void add_part(HeadFileFinder& finder, HeadMeshes& head, const std::string& mesh_name) {
+// The own bitmaps read for a head so far, by upper-cased name: parts that share a bitmap share
+// one reading of it.
+using OwnBitmaps = std::map<std::string, SkinPicture>;
+
+void add_part(HeadFileFinder& finder, HeadMeshes& head, const std::string& mesh_name, OwnBitmaps& bitmaps) {
     const std::vector<std::string> names = {mesh_name + ".skn", mesh_name + ".bmf"};
     if (!is_safe_file_name(names.front())) {
         head.problems.push_back("A mesh name that is no file name was skipped: " + mesh_name);
@@ -50,10 +57,12 @@ void add_part(HeadFileFinder& finder, HeadMeshes& head, const std::string& mesh_
     part.file = *file;
     part.wears_skin = to_upper(mesh_name).find("HEAD-HEAD") != std::string::npos;
     if (!part.wears_skin && mesh->has_texture()) {
-        const SkinPicture own = load_skin_picture(finder, mesh->texture);
+        const auto [at, first] = bitmaps.try_emplace(to_upper(mesh->texture));
+        if (first) at->second = load_skin_picture(finder, mesh->texture);
+        const SkinPicture& own = at->second;
         part.texture = own.image;
         part.texture_file = own.file;
-        if (!own.problem.empty()) head.problems.push_back(own.problem);
+        if (first && !own.problem.empty()) head.problems.push_back(own.problem);
     }
     part.mesh = std::move(*mesh);
     head.parts.push_back(std::move(part));
@@ -86,7 +95,12 @@ HeadMeshes load_head_meshes(HeadFileFinder& finder, const std::string& model) {
             const std::vector<std::string> meshes = head_meshes(*description);
             if (meshes.empty())
                 head.problems.push_back(head.description->shown() + ": no mesh is bound to the head.");
-            for (const std::string& mesh : meshes) add_part(finder, head, mesh);
+            // A mesh named again is the same mesh at the same place: it is read and drawn once.
+            std::set<std::string> named;
+            OwnBitmaps bitmaps;
+            for (const std::string& mesh : meshes) {
+                if (named.insert(to_upper(mesh)).second) add_part(finder, head, mesh, bitmaps);
+            }
         }
     }
     for (const std::string& problem : finder.problems()) head.problems.push_back(problem);
@@ -114,7 +128,7 @@ SkinPicture load_skin_picture(HeadFileFinder& finder, const std::string& skin) {
         return picture;
     }
     try {
-        picture.image = decode_texture(finder.read(*picture.file));
+        picture.image = decode_texture(finder.read(*picture.file, kMaxPictureFileSize));
         if (picture.image.isNull()) picture.problem = picture.file->shown() + ": not a picture.";
     } catch (...) {
         picture.problem = picture.file->shown() + ": " + error_text(failure_from_current_exception());

@@ -19,6 +19,16 @@ constexpr QRgb kPlainGrey = qRgb(170, 170, 170);
 constexpr float kAmbient = 0.38F;
 constexpr float kDiffuse = 0.62F;
 
+// The work a picture may take: the pixels of its triangles' boxes, plus a little per triangle, up
+// to this many times its area (from a picture of kBudgetSide pixels up).
+constexpr int64_t kBudgetCovers = 48;
+constexpr int kBudgetSide = 256;
+
+int64_t render_budget(int size) {
+    const int64_t side = std::max(size, kBudgetSide);
+    return kBudgetCovers * side * side;
+}
+
 // Where the scene sits in the picture: the turn is about the vertical line through (cy, cz).
 struct Framing {
     double cx = 0, cy = 0, cz = 0;
@@ -91,9 +101,11 @@ public:
 
     QRgb at(float u, float v) const {
         if (width_ == 0 || height_ == 0) return kPlainGrey;
-        // Wrapped: the seam at the back of a head has u just below 0.
-        const float fu = u - std::floor(u);
-        const float fv = v - std::floor(v);
+        // Wrapped: the seam at the back of a head has u just below 0. A coordinate that is no
+        // number (one of the mesh's huge ones grown past a float while interpolated) takes the
+        // bitmap's corner, so that no float ever leads outside the bitmap.
+        const float fu = wrap(u);
+        const float fv = wrap(v);
         if (filter_ == TextureFilter::Nearest) {
             return texel(std::min(static_cast<int>(fu * width_), width_ - 1),
                          std::min(static_cast<int>(fv * height_), height_ - 1));
@@ -120,6 +132,11 @@ public:
     }
 
 private:
+    static float wrap(float t) {
+        const float part = t - std::floor(t);
+        return part >= 0 && part <= 1 ? part : 0;
+    }
+
     QRgb texel(int x, int y) const {
         return reinterpret_cast<const QRgb*>(bits_ + static_cast<size_t>(y) * stride_)[x];
     }
@@ -145,9 +162,11 @@ public:
           depth_(static_cast<size_t>(size_) * static_cast<size_t>(size_),
                  -std::numeric_limits<float>::infinity()) {}
 
-    void triangle(const Projected& a, const Projected& b, const Projected& c, const Sampler& sampler) {
+    // False once the picture has taken more work than its budget: the triangle is not drawn.
+    bool triangle(const Projected& a, const Projected& b, const Projected& c, const Sampler& sampler) {
+        work_ += kFaceWork;
         const float area = edge(a.x, a.y, b.x, b.y, c.x, c.y);
-        if (!(std::abs(area) > 1e-9F)) return;  // no area, or a point that is no number
+        if (!(std::abs(area) > 1e-9F)) return work_ <= budget_;  // no area, or a point that is no number
         float la = a.light, lb = b.light, lc = c.light;
         if (options_.shading && (la < 0 || lb < 0 || lc < 0)) {
             const float own = face_light(a, b, c);
@@ -159,6 +178,8 @@ public:
         const float top = std::min({a.y, b.y, c.y}), bottom = std::max({a.y, b.y, c.y});
         const int x_begin = clamp_pixel(std::floor(left)), x_end = clamp_pixel(std::ceil(right));
         const int y_begin = clamp_pixel(std::floor(top)), y_end = clamp_pixel(std::ceil(bottom));
+        work_ += static_cast<int64_t>(x_end - x_begin) * (y_end - y_begin);
+        if (work_ > budget_) return false;
         const float inverse = 1.0F / area;
         const float step_a = (b.y - c.y) * inverse, step_b = (c.y - a.y) * inverse,
                     step_c = (a.y - b.y) * inverse;
@@ -182,6 +203,7 @@ public:
                 row[x] = colour;
             }
         }
+        return true;
     }
 
 private:
@@ -202,10 +224,15 @@ private:
         return light < 0 ? 1.0F : light;
     }
 
+    // A face costs a little even where it covers no pixel, so that a flood of tiny faces counts too.
+    static constexpr int64_t kFaceWork = 16;
+
     QImage& picture_;
     const RenderOptions& options_;
     int size_;
     std::vector<float> depth_;
+    int64_t work_ = 0;
+    int64_t budget_ = render_budget(size_);
 };
 
 }  // namespace
@@ -245,7 +272,8 @@ QImage render_scene(const Scene& scene, const RenderOptions& options) {
         for (const auto& face : part.faces) {
             if (face[0] >= projected.size() || face[1] >= projected.size() || face[2] >= projected.size())
                 continue;
-            raster.triangle(projected[face[0]], projected[face[1]], projected[face[2]], sampler);
+            if (!raster.triangle(projected[face[0]], projected[face[1]], projected[face[2]], sampler))
+                return {};
         }
     }
     return picture;

@@ -42,7 +42,9 @@ struct RenderOptions {
 
 // The picture of the scene, framed so that it stays centred at the same scale at every yaw: the
 // turn is about the vertical line through the middle of the scene's extent. Sizes below 1 give a
-// null picture; a scene without triangles gives the background alone.
+// null picture, and so does a scene too complex to draw: one whose triangles cover the picture
+// dozens of times over (a head of the game covers it a few times), which would hold a window that
+// turns it for seconds or minutes. A scene without triangles gives the background alone.
 QImage render_scene(const Scene& scene, const RenderOptions& options);
 
 }  // namespace fw

@@ -8,6 +8,7 @@
 
 #include "core/base/failure.hpp"
 #include "core/formats/far.hpp"
+#include "core/formats/iff.hpp"
 #include "core/formats/safe_names.hpp"
 #include "core/platform/binary_file.hpp"
 #include "core/platform/game_files.hpp"
@@ -175,11 +176,15 @@ std::optional<GameFile> HeadFileFinder::find(const std::vector<std::string>& nam
     return std::nullopt;
 }
 
-std::string HeadFileFinder::read(const GameFile& file) const {
-    if (!file.archived()) return read_file(file.path);
-    if (file.offset < 0 || file.size < 0) fail(ErrorKind::InvalidArgument);
+std::string HeadFileFinder::read(const GameFile& file, int64_t largest) const {
+    if (!file.archived()) {
+        std::optional<std::string> bytes = read_file_up_to(file.path, largest);
+        if (!bytes) throw file_too_large(file_length(file.path));
+        return std::move(*bytes);
+    }
     BinaryFile in = BinaryFile::open_for_reading(file.path);
-    if (static_cast<int64_t>(file.offset) + file.size > in.length()) fail(ErrorKind::InputPastEndOfFile);
+    check_far_span(file.offset, file.size, in.length());
+    if (file.size > largest) throw file_too_large(file.size);
     in.seek(file.offset);
     return in.read_exact(static_cast<size_t>(file.size));
 }

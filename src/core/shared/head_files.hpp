@@ -11,6 +11,10 @@
 
 namespace fw {
 
+// The largest mesh or character description taken. The game's are kilobytes, a detailed head a
+// few hundred; a file past this is no head of the game's and is not read at all.
+inline constexpr int64_t kMaxHeadFileSize = 16 * 1024 * 1024;
+
 // One file found for a head.
 struct GameFile {
     std::string name;    // its own name: the loose file's, or the archive entry's base name
@@ -41,9 +45,10 @@ public:
     // then the archives in order (each name in turn within an archive). A name that is not a plain file name
     // (a folder part, "..", control characters) is never looked for.
     std::optional<GameFile> find(const std::vector<std::string>& names);
-    // The file's bytes. Fails (an error kind) when the file or its archive cannot be read or the
-    // entry reaches past the archive's end.
-    std::string read(const GameFile& file) const;
+    // The file's bytes. Fails (an error kind) when the file or its archive cannot be read, the
+    // entry reaches past the archive's end, or the file holds more than `largest` bytes
+    // (file_too_large, before anything of it is read).
+    std::string read(const GameFile& file, int64_t largest = kMaxHeadFileSize) const;
 
     // Each archive that could not be read, with the reason, once.
     const std::vector<std::string>& problems() const { return problems_; }

@@ -80,21 +80,26 @@ void HeadView::setYaw(double degrees) {
     redraw();
 }
 
+QString HeadView::word() const { return too_complex_ ? tr("Too complex") : word_; }
+
 void HeadView::redraw() {
-    if (scene_.parts.empty()) {
-        frame_ = QImage();
-    } else {
+    frame_ = QImage();
+    too_complex_ = false;
+    const int size = std::min(contentsRect().width(), contentsRect().height());
+    if (!scene_.parts.empty() && size > 0) {
         RenderOptions options;
-        options.size = std::min(contentsRect().width(), contentsRect().height());
+        options.size = size;
         options.yaw_degrees = yaw_;
         options.background = kBackground;
         frame_ = render_scene(scene_, options);
+        too_complex_ = frame_.isNull();
     }
     update();
+    update_timer();
 }
 
 void HeadView::update_timer() {
-    const bool run = isVisible() && !scene_.parts.empty() && !held_;
+    const bool run = isVisible() && !scene_.parts.empty() && !held_ && !too_complex_ && !left_;
     if (run && !timer_.isActive()) timer_.start(kTickMilliseconds, this);
     if (!run) timer_.stop();
 }
@@ -107,9 +112,9 @@ void HeadView::paintEvent(QPaintEvent* event) {
     if (!frame_.isNull()) {
         painter.drawImage(room.x() + (room.width() - frame_.width()) / 2,
                           room.y() + (room.height() - frame_.height()) / 2, frame_);
-    } else if (!word_.isEmpty()) {
+    } else if (const QString shown = word(); !shown.isEmpty()) {
         painter.setPen(QColor(0xE0, 0xE0, 0xE0));
-        painter.drawText(room, Qt::AlignCenter | Qt::TextWordWrap, word_);
+        painter.drawText(room, Qt::AlignCenter | Qt::TextWordWrap, shown);
     }
 }
 
@@ -139,6 +144,13 @@ void HeadView::timerEvent(QTimerEvent* event) {
         return;
     }
     setYaw(yaw_ + kDegreesPerTick);
+}
+
+void HeadView::changeEvent(QEvent* event) {
+    QFrame::changeEvent(event);
+    if (event->type() != QEvent::ActivationChange) return;
+    left_ = !isActiveWindow();
+    update_timer();
 }
 
 void HeadView::mousePressEvent(QMouseEvent* event) {
@@ -182,7 +194,9 @@ QImage head_preview_picture(const Scene& scene, QSize size, const QFont& font) {
         options.background = background;
         // One head turned a little to its left; several from one side to the other.
         options.yaw_degrees = count == 1 ? -20.0 : -35.0 + 70.0 * i / (count - 1);
-        painter.drawImage(left + i * side, (size.height() - side) / 2, render_scene(scene, options));
+        const QImage head = render_scene(scene, options);
+        if (head.isNull()) return QImage();  // too complex to draw
+        painter.drawImage(left + i * side, (size.height() - side) / 2, head);
     }
     // Marked, so that nobody takes it for the game's own picture of the sim.
     QFont small = font;

@@ -30,13 +30,16 @@ public:
 
     const std::string& model() const { return model_; }
     const std::string& skin() const { return skin_; }
-    // The word shown in place of the head ("No mesh", "Unreadable"); empty while one is drawn.
-    const QString& word() const { return word_; }
+    // The word shown in place of the head ("No mesh", "Unreadable", "Too complex"); empty while
+    // one is drawn.
+    QString word() const;
     // The picture of the head at its current turn; null while no head is drawn.
     const QImage& frame() const { return frame_; }
     double yaw() const { return yaw_; }
     void setYaw(double degrees);
-    // True while the head turns by itself: shown, drawn and not held by the mouse.
+    // True while the head turns by itself: shown, drawn, not held by the mouse, and its window not
+    // left for another (a window under a modal one, or behind another program's, is idle and
+    // uses nothing). A head too complex to draw does not turn: each turn would be refused again.
     bool turning() const { return timer_.isActive(); }
     // The head as it stands, for a still picture elsewhere (the editor's portraits).
     const Scene& scene() const { return scene_; }
@@ -47,6 +50,7 @@ protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -64,15 +68,18 @@ private:
     Scene scene_;
     QString word_;
     QImage frame_;
+    bool too_complex_ = false;  // the scene is more than a picture may take to draw
     double yaw_ = kFirstYaw;
     QBasicTimer timer_;
     bool held_ = false;
+    bool left_ = false;  // another window became the active one
     int held_x_ = 0;
     double held_yaw_ = 0;
 };
 
 // A still picture of the head for a portrait that the game has not drawn yet: as many heads as fit
-// side by side, turned a little apart, marked as a preview. Null for a scene without triangles.
+// side by side, turned a little apart, marked as a preview. Null for a scene without triangles or
+// one too complex to draw.
 QImage head_preview_picture(const Scene& scene, QSize size, const QFont& font);
 
 }  // namespace fw

@@ -119,6 +119,12 @@ TEST(FarArchive, EmptyArchivesReadAsEmptyAndLyingOnesFailThroughTheTrapWritingNo
     EXPECT_THROW(fw::gsExtractFile(archive, dir.str(), far, 1), fw::TrapRaised);
     EXPECT_EQ(fw::error_context().procedure, "gsExtractFile");
     EXPECT_FALSE(std::filesystem::exists(dir.path() / "head.bmp"));
+    // One whose data end exactly at the archive's end is whole.
+    const std::string tail =
+        dir.write("tail.far", with(directory + 12, static_cast<int32_t>(good.size() - 5000)));
+    fw::gsReadFARdir(far, tail);
+    fw::gsExtractFileEx(tail, dir.str(), "tail.bmp", far, 1);
+    EXPECT_TRUE(dir.read("tail.bmp") == dir.read("tail.far").substr(good.size() - 5000));
     // A destination folder that does not exist.
     fw::gsReadFARdir(far, dir.write("good.far", good));
     EXPECT_THROW(fw::gsExtractFileEx(dir.str() + "/good.far", dir.str() + "/nowhere", "x.bmp", far, 1),

@@ -2,8 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cmath>
+#include <filesystem>
+
 #include "builders/far_builder.hpp"
+#include "builders/head_builder.hpp"
 #include "builders/model_builder.hpp"
+#include "core/formats/binary.hpp"
 #include "core/render/scene.hpp"
 #include "support/temp_dir.hpp"
 
@@ -97,6 +103,36 @@ TEST_F(HeadFiles, LooseFilesWinTheSkinGoesOnTheHeadAndWhatCannotBeFoundOrReadIsL
     EXPECT_EQ(head.problems.at(0), "A mesh name that is no file name was skipped: ..\\..\\Escaped");
 }
 
+// Files larger than any head's are refused unread; a mesh named again and again is read once; an
+// archive rewritten at its old size is read anew.
+TEST_F(HeadFiles, OversizedFilesAreNotReadARepeatedMeshIsReadOnceAndARewrittenArchiveAnew) {
+    game_.write("GameData/Skins/Band.skn", skn_text(square_mesh("Band", "HAT")));
+    std::vector<std::string> meshes(200, kHat);
+    meshes.push_back("band");
+    game_.write("GameData/Skins/C014MA_Many.cmx", cmx_text(head_description("many", meshes)));
+    const fw::HeadMeshes many = load("C014MA_Many");
+    ASSERT_EQ(many.parts.size(), 2u);
+    EXPECT_EQ(many.parts[0].texture.cacheKey(), many.parts[1].texture.cacheKey()) << "one reading of Hat.BMP";
+
+    constexpr uintmax_t kMiB = 1024 * 1024;
+    std::filesystem::resize_file(game_.path() / ("GameData/Skins/" + kHead + ".SKN"), 16 * kMiB + 1);
+    std::string big = far_archive({{"Hat.BMP", ""}});  // its data at 16, over its directory
+    big.replace(far_directory_offset(big) + 4, 4, fw::long_to_str_le(65 * kMiB));
+    const std::string archive = game_.write("GameData/Textures/textures.far", big);
+    std::filesystem::resize_file(archive, 66 * kMiB);
+    const fw::HeadMeshes head = load("C010MA_Test");
+    ASSERT_EQ(head.problems.size(), 2u);
+    EXPECT_NE(head.problems[0].find(kHead + ".SKN: Error 6 - File too large (16777217 bytes)"),
+              std::string::npos);
+    EXPECT_NE(head.problems[1].find("Hat.BMP: Error 6 - File too large (68157440 bytes)"), std::string::npos);
+
+    const auto written = std::filesystem::last_write_time(archive);
+    big.replace(big.find("Hat.BMP"), 7, "Cap.BMP");
+    std::filesystem::resize_file(game_.write("GameData/Textures/textures.far", big), 66 * kMiB);
+    std::filesystem::last_write_time(archive, written + std::chrono::seconds(1));
+    EXPECT_TRUE(fw::HeadFileFinder(game_.str()).find({"Cap.BMP"})) << "indexed anew at the same size";
+}
+
 constexpr QRgb kRed = 0xFFFF0000, kGreen = 0xFF00FF00, kBlue = 0xFF0000FF, kYellow = 0xFFFFFF00;
 constexpr QRgb kWhite = 0xFFFFFFFF, kGrey = 0xFF808080, kBack = 0xFF000000;
 
@@ -158,6 +194,10 @@ TEST(Rasterizer, FrontSquareShowsEachQuarterOfItsBitmapInPlaceBothWindingsDrawnN
     const fw::ScenePart far = square(-1, texture(1, 1, {kBlue}));
     EXPECT_EQ(fw::render_scene(fw::Scene{{near, far}}, flat(20)).pixel(10, 10), kRed);
     EXPECT_EQ(fw::render_scene(fw::Scene{{far, near}}, flat(20)).pixel(10, 10), kRed);
+    // Of two equally near, the first drawn stays.
+    const fw::ScenePart level = square(1, texture(1, 1, {kBlue}));
+    EXPECT_EQ(fw::render_scene(fw::Scene{{near, level}}, flat(20)).pixel(10, 10), kRed);
+    EXPECT_EQ(fw::render_scene(fw::Scene{{level, near}}, flat(20)).pixel(10, 10), kBlue);
 
     // A face naming a point one past the list is left out, never read past the list.
     fw::ScenePart stray = near;
@@ -200,6 +240,23 @@ TEST(Rasterizer, CoordinatesBelowZeroWrapAroundTheBitmap) {
     const QImage smooth = fw::render_scene(scene, flat(40, fw::TextureFilter::Bilinear));
     EXPECT_EQ(smooth.pixel(5, 20), qRgb(35, 0, 220));
     EXPECT_EQ(smooth.pixel(34, 20), qRgb(220, 0, 35));
+}
+
+// No texture coordinate leads outside the bitmap, however large. A scene covering the picture far
+// more often than a head does is refused; a head of thousands of triangles is drawn at any size.
+TEST(Rasterizer, HugeCoordinatesStayInTheBitmapAndOnlyScenesTooComplexForAnyHeadAreRefused) {
+    for (const float u : {3.4028235e+38F, -INFINITY, NAN}) {
+        const fw::Scene scene{{square(0, texture(1, 1, {kRed}), u, 3.4028235e+38F)}};
+        EXPECT_EQ(fw::render_scene(scene, flat(40)).pixel(20, 20), kRed) << u;
+        EXPECT_EQ(fw::render_scene(scene, flat(40, fw::TextureFilter::Bilinear)).pixel(20, 20), kRed) << u;
+    }
+    fw::ScenePart tangle = square(0, texture(1, 1, {kRed}));
+    tangle.faces.assign(100000, {0, 1, 2});
+    EXPECT_TRUE(fw::render_scene(fw::Scene{{tangle}}, flat(256)).isNull());
+    fw::HeadMeshes head;
+    head.parts.emplace_back().mesh = head_mesh("x", {}, 60, 64);  // 7680 triangles
+    for (const int size : {32, 1024})
+        EXPECT_FALSE(fw::render_scene(fw::head_scene(head, {}), {.size = size, .yaw_degrees = 90}).isNull());
 }
 
 TEST(Rasterizer, LightFallsFromTheFrontOnEitherSideOfASurface) {

@@ -182,6 +182,22 @@ TEST(HeadView, TheHeadTurnsWhileShownOrByHandAndWhatCannotBeDrawnIsNamed) {
     QTest::mouseRelease(&view, Qt::LeftButton, {}, QPoint(10 + across / 4, 50));
     EXPECT_TRUE(view.turning());
 
+    // While another window is the active one (a modal window over its own), it keeps still.
+    QWidget other;
+    other.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    EXPECT_FALSE(view.turning());
+    view.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
+    EXPECT_TRUE(view.turning());
+
+    // A head that would hold the window for minutes is not drawn, and says why.
+    game.write("GameData/Skins/C012MA_Tangle.cmx", build::cmx_text(build::head_description("t", {"t"})));
+    game.write("GameData/Skins/t.bmf", build::bmf_bytes(build::tangle_mesh("t", 100000)));
+    view.showHead(game.str(), "C012MA_Tangle", "c010malgt_red");
+    EXPECT_EQ(view.word(), "Too complex");
+    EXPECT_FALSE(view.turning());
+
     view.hide();
     EXPECT_FALSE(view.turning());
 
