@@ -1,5 +1,7 @@
 #include "windows/editor/frmRestore.hpp"
 
+#include <algorithm>
+
 #include <QCoreApplication>
 #include <QResizeEvent>
 #include <QTreeWidgetItem>
@@ -30,8 +32,12 @@ void show_portrait(PictureBox* box, const std::string& bmp) {
     box->showPicture(image.isNull() ? not_found_bitmap() : image);
 }
 
-QString names_shown(const BackupNames& names) {
-    return names.before == names.after ? to_qt(names.before) : to_qt(names.before + " \u2192 " + names.after);
+// The names before and after the save; a backup without a record of what it was made of says so.
+QString names_shown(const BackupEntry& backup) {
+    const BackupNames& names = backup.names;
+    const QString shown =
+        names.before == names.after ? to_qt(names.before) : to_qt(names.before + " \u2192 " + names.after);
+    return backup.record ? shown : QObject::tr("%1 (origin unknown)").arg(shown);
 }
 
 QString head_shown(const BackupContent& held) {
@@ -70,8 +76,6 @@ frmRestore::frmRestore(QWidget* owner) : QDialog(owner), ui(std::make_unique<Ui:
     }
     // The chosen backup's head turns beside its flat picture, where the player shows heads in 3D.
     ui->picHead3D->setVisible(load_3d_head_setting());
-    ui->lstBackups->setColumnWidth(0, 108);
-    ui->lstBackups->setColumnWidth(1, 160);
     connect(ui->lstBackups, &QTreeWidget::currentItemChanged, this, &frmRestore::lstBackups_Click);
     connect(ui->cmdRestore, &QPushButton::clicked, this, &frmRestore::cmdRestore_Click);
     connect(ui->cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -87,10 +91,20 @@ void frmRestore::load(const std::string& character_file, std::vector<BackupEntry
     for (const BackupEntry& backup : backups_) {
         auto* item = new QTreeWidgetItem(
             ui->lstBackups,
-            {to_qt(backup.time_shown()), names_shown(backup.names), head_shown(backup.holds)});
+            {to_qt(backup.time_shown()), names_shown(backup), head_shown(backup.holds)});
         item->setToolTip(0, to_qt(backup.name));
+        item->setToolTip(1, backup.record ? to_qt(backup.record->file)
+                                          : tr("Made before backups recorded their file, or copied in by "
+                                               "hand: offered because it holds this sim."));
         item->setToolTip(2, game_text(backup.holds.model + "," + backup.holds.skin));
     }
+    // The time and the head whole; the names take what is left, and scroll beyond it.
+    QTreeWidget* list = ui->lstBackups;
+    list->resizeColumnToContents(0);
+    list->resizeColumnToContents(2);
+    list->resizeColumnToContents(1);
+    const int rest = list->viewport()->width() - list->columnWidth(0) - list->columnWidth(2);
+    list->setColumnWidth(1, std::max(list->columnWidth(1), rest));
     if (!backups_.empty()) ui->lstBackups->setCurrentItem(ui->lstBackups->topLevelItem(0));
 }
 
