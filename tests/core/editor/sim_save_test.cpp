@@ -410,19 +410,35 @@ TEST_F(SimSave, AChangeMadeElsewhereIsNeverOverwrittenUnasked) {
 }
 
 // usertemp.iff is shared by every process of the program: what lies there after it was written
-// (another process's sim) never reaches this sim's file.
-TEST_F(SimSave, TheNewFileComesFromTheSavesOwnBytes) {
-    struct AnotherSaveBetween : fw::SaveFiles {
+// (another process's sim) never reaches this sim's file. The game, which takes no lock of ours,
+// saving while the backup is written is seen at the last moment.
+TEST_F(SimSave, TheNewFileComesFromTheSavesOwnBytesOverTheFileAsChecked) {
+    const std::string stranger = fw::build::sim_file({.name = "Stranger"});
+    struct Between : fw::SaveFiles {
+        std::string temp, file;  // what lands in usertemp.iff, in the sim's file, meanwhile
         void write_without_bitmaps(const fw::IFFFile& image, const std::string& path) override {
             SaveFiles::write_without_bitmaps(image, path);
-            fw::write_file(path, fw::build::sim_file({.name = "Stranger"}));
+            if (!temp.empty()) fw::write_file(path, temp);
         }
-    } files;
+        void write_new_file(const std::string& path, const std::string& bytes) override {
+            SaveFiles::write_new_file(path, bytes);
+            if (!file.empty()) fw::write_file(file, stranger);
+        }
+        std::string stranger;
+    };
     put(SimSpec{});
     fw::SimControls controls = shown();
     controls.name = "Ada";
+    Between files;
+    files.stranger = stranger;
+    files.temp = stranger;
     ASSERT_TRUE(save(controls, true, &files).saved());
     EXPECT_EQ(shown().name, "Ada");
+    files = Between{};
+    files.stranger = stranger;
+    files.file = path_;
+    EXPECT_TRUE(save(controls, true, &files).changed_elsewhere);
+    EXPECT_EQ(current(), stranger);
 }
 
 }  // namespace
