@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include <QCoreApplication>
+#include <QHeaderView>
+#include <QStyle>
 #include <QResizeEvent>
 #include <QTreeWidgetItem>
 
@@ -93,18 +95,29 @@ void frmRestore::load(const std::string& character_file, std::vector<BackupEntry
             ui->lstBackups,
             {to_qt(backup.time_shown()), names_shown(backup), head_shown(backup.holds)});
         item->setToolTip(0, to_qt(backup.name));
-        item->setToolTip(1, backup.record ? to_qt(backup.record->file)
-                                          : tr("Made before backups recorded their file, or copied in by "
-                                               "hand: offered because it holds this sim."));
+        item->setToolTip(1, item->text(1) + "\n" +
+                                (backup.record ? tr("Made of %1").arg(to_qt(backup.record->file))
+                                               : tr("Made before backups recorded their file, or copied in "
+                                                    "by hand: offered because it holds this sim.")));
         item->setToolTip(2, game_text(backup.holds.model + "," + backup.holds.skin));
     }
-    // The time and the head whole; the names take what is left, and scroll beyond it.
+    // The time and the head whole; the names take what is left (cut short with "...", whole in
+    // their tooltip), never so little that they cannot be told apart.
     QTreeWidget* list = ui->lstBackups;
-    list->resizeColumnToContents(0);
-    list->resizeColumnToContents(2);
-    list->resizeColumnToContents(1);
-    const int rest = list->viewport()->width() - list->columnWidth(0) - list->columnWidth(2);
-    list->setColumnWidth(1, std::max(list->columnWidth(1), rest));
+    // Measured from the texts: the view does not measure its items before it is shown.
+    const auto widest = [&](int column) {
+        int width = list->header()->fontMetrics().horizontalAdvance(list->headerItem()->text(column));
+        for (int row = 0; row < list->topLevelItemCount(); ++row)
+            width = std::max(width, list->fontMetrics().horizontalAdvance(list->topLevelItem(row)->text(column)));
+        return width + 2 * list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 12;
+    };
+    const int time = widest(0);
+    const int head = widest(2);
+    list->setColumnWidth(0, time);
+    // The form's width: the viewport is not laid out before the dialog shows. The head, the last
+    // column, takes what is left after the names.
+    const int rest = list->width() - 2 * list->frameWidth() - time - head;
+    list->setColumnWidth(1, std::max(rest, list->fontMetrics().horizontalAdvance(QString(16, 'n'))));
     if (!backups_.empty()) ui->lstBackups->setCurrentItem(ui->lstBackups->topLevelItem(0));
 }
 
