@@ -76,6 +76,7 @@ void sort_newest_first(std::vector<BackupEntry>& entries) {
 std::string swept_backup_folder() {
     const std::string folder = backup_folder_path();
     remove_stale_replacements(folder);
+    remove_stale_replacements(backup_records_folder(folder + "\\x"));
     return folder;
 }
 

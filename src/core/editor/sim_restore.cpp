@@ -115,6 +115,12 @@ RestoreResult restore_locked(const std::string& character_file, const std::strin
     }
     step.location = checkpoint::c4000;
     step.doing = "replacing " + display_path(character_file);
+    // The game takes no lock of ours: a save of its own since the file was kept is not lost unkept.
+    if (files.read_file(character_file) != current_bytes) {
+        result.refusal = refused("This sim's file changed while it was being restored:" + std::string(kCrLf) +
+                                 display_path(character_file));
+        return result;
+    }
     files.replace_file(character_file, bytes);
     return result;
 }

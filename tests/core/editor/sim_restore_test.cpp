@@ -203,6 +203,18 @@ TEST_F(SimRestore, TheCharacterFileIsWholeWhicheverStepFails) {
         EXPECT_EQ(fw::read_file(path), saved) << "step " << fail_at;
     }
     EXPECT_GT(failed, 3);
+
+    // The game saving while the file is kept is seen before the rename: refused, its save stands.
+    struct GameSavesMeanwhile : fw::SaveFiles {
+        std::string path;
+        void write_new_file(const std::string& p, const std::string& bytes) override {
+            SaveFiles::write_new_file(p, bytes);
+            fw::write_file(path, "the game's");
+        }
+    } files;
+    files.path = path;
+    EXPECT_FALSE(fw::restore_from_backup(path, backup, {.clock = at(59), .files = &files}).restored());
+    EXPECT_EQ(fw::read_file(path), "the game's");
 }
 
 // The same file names in two games, twins whose names differ only in case or an accent, and backups
