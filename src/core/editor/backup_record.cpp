@@ -58,9 +58,12 @@ std::string backup_record_path(const std::string& backup_path) {
 }
 
 std::string recorded_file_path(const std::string& character_file) {
+    // Links resolved: a saves folder reached through a Wine drive letter or through its real
+    // folder is one folder.
     std::error_code ec;
-    const std::filesystem::path real = std::filesystem::absolute(resolve_path(character_file), ec);
-    return (ec ? resolve_path(character_file) : real).lexically_normal().string();
+    const std::filesystem::path resolved = resolve_path(character_file);
+    const std::filesystem::path real = std::filesystem::weakly_canonical(resolved, ec);
+    return (ec ? resolved : real).lexically_normal().string();
 }
 
 std::string backup_record_text(const BackupRecord& record) {

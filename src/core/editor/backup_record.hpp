@@ -25,7 +25,8 @@ struct BackupRecord {
 std::string backup_records_folder(const std::string& backup_path);
 std::string backup_record_path(const std::string& backup_path);
 
-// The real path a record holds for a character file (its game path resolved, made absolute).
+// The real path a record holds for a character file (its game path resolved, made absolute, its
+// links followed).
 std::string recorded_file_path(const std::string& character_file);
 // The record as JSON text; every path kept byte for byte (a name that is no UTF-8 in hex).
 std::string backup_record_text(const BackupRecord& record);
