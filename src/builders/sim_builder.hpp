@@ -10,12 +10,12 @@
 namespace fw::build {
 
 struct SimSpec {
-    std::string name = "Bob";                                    // Windows-1252 bytes
-    std::string age = "adult";                                   // entry 1
-    std::string gender = "male";                                 // entry 13
-    std::string tone = "lgt";                                    // entry 15
-    std::string head = "C001MA_Test,HEAD-HEAD=c001malgt_test";   // entry 3
-    std::string objd_label{};                                    // default "user00000 - " + name
+    std::string name = "Bob";                                   // Windows-1252 bytes
+    std::string age = "adult";                                  // entry 1
+    std::string gender = "male";                                // entry 13
+    std::string tone = "lgt";                                   // entry 15
+    std::string head = "C001MA_Test,HEAD-HEAD=c001malgt_test";  // entry 3
+    std::string objd_label{};                                   // default "user00000 - " + name
     // The object definition's identifier, unique to a sim; 0 takes one made from the name, so
     // that sims of other names differ.
     uint32_t objd_id = 0;

@@ -35,7 +35,7 @@ TEST(DemoGame, SameBytesEachRunAndFilesReadWhereTheyShouldAndAreBrokenWhereInten
     const auto files = all_files(game.path());
     EXPECT_EQ(files, all_files(again.path()));
     std::map<std::string, std::pair<int, int>> shown;  // neighbourhood: files, files that cannot be shown
-    std::set<uint32_t> sims;  // every sim its own object identifier, as in the game
+    std::set<uint32_t> sims;                           // every sim its own object identifier, as in the game
     for (const char* hood : {"UserData", "UserData2", "UserData10"}) {
         const std::string folder = game.str() + "\\" + hood + "\\characters\\";
         for (const std::string& file : fw::list_matching(folder + "user*.iff", fw::Listing::FilesOnly)) {

@@ -134,7 +134,8 @@ namespace {
 std::optional<uint32_t> sim_of_file(const std::string& path) {
     IFFFile image;
     try {
-        if (read_iff_checked_from_bytes(image, read_character_file(path)).empty()) return sim_identifier(image);
+        if (read_iff_checked_from_bytes(image, read_character_file(path)).empty())
+            return sim_identifier(image);
     } catch (const Failure&) {
         // Not readable: no sim to compare with.
     }
@@ -166,7 +167,8 @@ std::vector<BackupEntry> list_backups_of(const std::string& character_file) {
             if (!is_backup_file_name(name) || name.find('\\') != std::string::npos) continue;
             if (auto parts = parse_backup_name_of(name, file_part, neighbourhood)) {
                 BackupEntry entry = entry_for(folder, name, std::move(parts));
-                if (made_of(entry.record, entry.holds.sim, recorded, file_sim)) entries.push_back(std::move(entry));
+                if (made_of(entry.record, entry.holds.sim, recorded, file_sim))
+                    entries.push_back(std::move(entry));
             }
         }
         sort_newest_first(entries);

@@ -34,7 +34,8 @@ std::string get_bytes(const json& in, const std::string& key) {
     if (!in.contains(key + "_hex")) return "";
     const std::string hex = in.at(key + "_hex").get<std::string>();
     std::string bytes;
-    for (size_t i = 0; i + 1 < hex.size(); i += 2) bytes += static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16));
+    for (size_t i = 0; i + 1 < hex.size(); i += 2)
+        bytes += static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16));
     return bytes;
 }
 
@@ -89,7 +90,8 @@ std::optional<BackupRecord> read_backup_record(const std::string& backup_path) {
         if (record.file.empty()) return std::nullopt;
         record.saves = get_bytes(in, "saves");
         record.game = get_bytes(in, "game");
-        if (in.contains("sim") && in.at("sim").is_number_unsigned()) record.sim = in.at("sim").get<uint32_t>();
+        if (in.contains("sim") && in.at("sim").is_number_unsigned())
+            record.sim = in.at("sim").get<uint32_t>();
         if (in.contains("saved_as")) record.saved_as = in.at("saved_as").get<std::string>();
         return record;
     } catch (...) {

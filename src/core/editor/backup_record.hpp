@@ -14,9 +14,9 @@ namespace fw {
 inline constexpr const char* kBackupRecordSuffix = ".source";
 
 struct BackupRecord {
-    std::string file;   // the character file's real path
-    std::string saves;  // the folder holding its neighbourhood folder; "" outside one
-    std::string game;   // the game's folder when the program knew it, else ""
+    std::string file;             // the character file's real path
+    std::string saves;            // the folder holding its neighbourhood folder; "" outside one
+    std::string game;             // the game's folder when the program knew it, else ""
     std::optional<uint32_t> sim;  // the object definition's identifier
     std::string saved_as;         // the name the save gave the sim (UTF-8)
 };

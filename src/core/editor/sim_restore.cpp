@@ -57,7 +57,8 @@ RestoreResult restore_locked(const std::string& character_file, const std::strin
     const std::string backup_shown = display_path(backup_path);
     step.doing = "reading " + display_path(character_file);
     if (!files.file_exists(character_file)) {
-        result.refusal = refused("This sim's file is missing:" + std::string(kCrLf) + display_path(character_file));
+        result.refusal =
+            refused("This sim's file is missing:" + std::string(kCrLf) + display_path(character_file));
         return result;
     }
     if (!files.file_exists(backup_path)) {
@@ -93,7 +94,8 @@ RestoreResult restore_locked(const std::string& character_file, const std::strin
     if ((result.refusal = content_refusal(held, backup_shown))) return result;
     // Renaming over a file its owner made read-only would replace it all the same.
     if (files.is_read_only(character_file)) {
-        result.refusal = refused("This sim's file is read-only:" + std::string(kCrLf) + display_path(character_file));
+        result.refusal =
+            refused("This sim's file is read-only:" + std::string(kCrLf) + display_path(character_file));
         return result;
     }
 
@@ -155,10 +157,11 @@ RestoreResult restore_from_backup(const std::string& character_file, const std::
         }
         RestoreResult result;
         result.refusal = failed_save_box(character_file, error_text(failure), step.doing, whole, true);
-        log_and_go_on(step.module, step.procedure, step.location, failure,
-                      "The restore was abandoned while " + step.doing + "." + kCrLf +
-                          (whole ? "The sim's file is as it was: " : "The sim's file is no longer as it was: ") +
-                          display_path(character_file));
+        log_and_go_on(
+            step.module, step.procedure, step.location, failure,
+            "The restore was abandoned while " + step.doing + "." + kCrLf +
+                (whole ? "The sim's file is as it was: " : "The sim's file is no longer as it was: ") +
+                display_path(character_file));
         return result;
     }
 }

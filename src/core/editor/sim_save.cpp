@@ -21,7 +21,8 @@ namespace {
 constexpr const char* kModule = "frmEditSim";
 
 // What a backup of these bytes of the character file is of.
-BackupRecord record_of(const std::string& load_user_file, const std::string& bytes, const std::string& new_name) {
+BackupRecord record_of(const std::string& load_user_file, const std::string& bytes,
+                       const std::string& new_name) {
     BackupRecord record;
     record.file = recorded_file_path(load_user_file);
     if (!neighbourhood_of(load_user_file).empty()) {
@@ -37,6 +38,7 @@ BackupRecord record_of(const std::string& load_user_file, const std::string& byt
     record.saved_as = decode_windows1252(new_name);
     return record;
 }
+
 // Backups of one file in one minute are numbered up to this; the name keeps room for the number.
 constexpr int kLastBackupNumber = 99999;
 
@@ -132,8 +134,8 @@ BoxMessage changed_elsewhere_box(const std::string& load_user_file) {
 
 BoxMessage failed_save_box(const std::string& load_user_file, const std::string& error,
                            const std::string& doing, bool whole, bool restore) {
-    std::string text = std::string("The sim could not be ") + (restore ? "restored: " : "saved: ") + error + "," +
-                       kCrLf + "while " + doing + "." + kCrLf + kCrLf;
+    std::string text = std::string("The sim could not be ") + (restore ? "restored: " : "saved: ") + error +
+                       "," + kCrLf + "while " + doing + "." + kCrLf + kCrLf;
     text += whole ? "Nothing was changed: the sim's file is as it was:"
                   : "The sim's file is no longer as the editor opened it; please check it:";
     text += kCrLf + display_path(load_user_file);
@@ -141,8 +143,8 @@ BoxMessage failed_save_box(const std::string& load_user_file, const std::string&
 }
 
 std::string msMakeUserBackup(const std::string& load_user_file, const std::string& bytes,
-                             const std::string& previous_name, const std::string& new_name, const Clock& clock,
-                             SaveFiles& files, int32_t& location) {
+                             const std::string& previous_name, const std::string& new_name,
+                             const Clock& clock, SaveFiles& files, int32_t& location) {
     location = checkpoint::start;
     const std::string folder = backup_folder_path();
     if (!files.folder_exists(folder) && !files.create_folder(folder)) fail(ErrorKind::PathNotFound);

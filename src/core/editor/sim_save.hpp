@@ -56,8 +56,8 @@ SaveResult save_sim(EditorSession& session, const SimControls& controls, const S
 // backup_record.hpp) beside it first (frmEditSim / msMakeUserBackup, locations 1000, 2000, 3000
 // set on `location`). Returns the backup's path. A failure is the caller's to report.
 std::string msMakeUserBackup(const std::string& load_user_file, const std::string& bytes,
-                             const std::string& previous_name, const std::string& new_name, const Clock& clock,
-                             SaveFiles& files, int32_t& location);
+                             const std::string& previous_name, const std::string& new_name,
+                             const Clock& clock, SaveFiles& files, int32_t& location);
 
 // "This sim's file has changed since the editor opened it:", the path, and the three ways on,
 // titled "Sim Changed Elsewhere": its buttons are "Reload" (Yes), "Overwrite" (No) and "Cancel".

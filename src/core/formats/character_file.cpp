@@ -37,7 +37,8 @@ std::optional<uint32_t> sim_identifier(const IFFFile& file) {
         if (chunk.type != "OBJD" || to_lower(gfstrStripNull(chunk.label)).rfind("user", 0) != 0) continue;
         if (chunk.data.size() < kAt + 4) return std::nullopt;
         uint32_t id = 0;
-        for (size_t i = 0; i < 4; ++i) id |= static_cast<uint32_t>(static_cast<uint8_t>(chunk.data[kAt + i])) << (8 * i);
+        for (size_t i = 0; i < 4; ++i)
+            id |= static_cast<uint32_t>(static_cast<uint8_t>(chunk.data[kAt + i])) << (8 * i);
         return id;
     }
     return std::nullopt;

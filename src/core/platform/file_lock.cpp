@@ -18,7 +18,8 @@ namespace fw {
 #ifndef _WIN32
 FileLock::FileLock(const std::string& path) {
     fd_ = ::open(resolve_path(path).c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0644);
-    if (fd_ < 0) fail(errno == EACCES || errno == EROFS ? ErrorKind::PermissionDenied : ErrorKind::PathNotFound);
+    if (fd_ < 0)
+        fail(errno == EACCES || errno == EROFS ? ErrorKind::PermissionDenied : ErrorKind::PathNotFound);
     while (::flock(fd_, LOCK_EX) != 0) {
         if (errno == EINTR) continue;
         ::close(fd_);

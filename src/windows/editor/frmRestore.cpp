@@ -1,12 +1,11 @@
 #include "windows/editor/frmRestore.hpp"
 
-#include <algorithm>
-
 #include <QCoreApplication>
 #include <QHeaderView>
-#include <QStyle>
 #include <QResizeEvent>
+#include <QStyle>
 #include <QTreeWidgetItem>
+#include <algorithm>
 
 #include "core/editor/editor_display.hpp"
 #include "core/editor/sim_restore.hpp"
@@ -92,8 +91,7 @@ void frmRestore::load(const std::string& character_file, std::vector<BackupEntry
     ui->lstBackups->clear();
     for (const BackupEntry& backup : backups_) {
         auto* item = new QTreeWidgetItem(
-            ui->lstBackups,
-            {to_qt(backup.time_shown()), names_shown(backup), head_shown(backup.holds)});
+            ui->lstBackups, {to_qt(backup.time_shown()), names_shown(backup), head_shown(backup.holds)});
         item->setToolTip(0, to_qt(backup.name));
         item->setToolTip(1, item->text(1) + "\n" +
                                 (backup.record ? tr("Made of %1").arg(to_qt(backup.record->file))
@@ -108,7 +106,8 @@ void frmRestore::load(const std::string& character_file, std::vector<BackupEntry
     const auto widest = [&](int column) {
         int width = list->header()->fontMetrics().horizontalAdvance(list->headerItem()->text(column));
         for (int row = 0; row < list->topLevelItemCount(); ++row)
-            width = std::max(width, list->fontMetrics().horizontalAdvance(list->topLevelItem(row)->text(column)));
+            width =
+                std::max(width, list->fontMetrics().horizontalAdvance(list->topLevelItem(row)->text(column)));
         return width + 2 * list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 12;
     };
     const int time = widest(0);

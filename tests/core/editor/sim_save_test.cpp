@@ -11,8 +11,8 @@
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <thread>
-#include <unistd.h>
 #include <tuple>
+#include <unistd.h>
 
 #include "builders/sim_builder.hpp"
 #include "core/base/error_trap.hpp"
@@ -303,7 +303,9 @@ TEST_F(SimSave, BackupsAreNamedForTheSimAndNeverOverwritten) {
     for (const std::string suffix : {"", "_2"}) {
         put(SimSpec{});
         const std::string long_name = save(controls, true).backup_path.substr(folder.size());
-        EXPECT_LE(long_name.size() - suffix.size() + std::string("_99999.source.4194304.facewright-new").size(), 255u);
+        EXPECT_LE(
+            long_name.size() - suffix.size() + std::string("_99999.source.4194304.facewright-new").size(),
+            255u);
         EXPECT_EQ(long_name.rfind("User00005iff_Bob-nnn", 0), 0u) << long_name;
         EXPECT_TRUE(long_name.ends_with("_UserData3_20240102_030404" + suffix)) << long_name;
     }
@@ -332,7 +334,8 @@ TEST_F(SimSave, AFailedFileOperationIsReportedAndChangesNothing) {
                             std::to_string(fw::error_context().location));
         EXPECT_NE(fw::read_file(fw::program_folder() + "\\errorlog.txt").find("Error: 61"),
                   std::string::npos);
-        for (const std::string& name : fw::list_matching(fw::backup_folder_path() + "\\*", fw::Listing::FilesOnly)) {
+        for (const std::string& name :
+             fw::list_matching(fw::backup_folder_path() + "\\*", fw::Listing::FilesOnly)) {
             EXPECT_EQ(fw::read_file(fw::backup_folder_path() + "\\" + name), original_) << name;
         }
     }
