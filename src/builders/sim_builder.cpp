@@ -8,6 +8,19 @@ namespace {
 std::string code(const SimSpec& s) {
     return std::string(s.gender == "male" ? "m" : "f") + (s.age == "adult" ? "a" : "c");
 }
+// A sim's own object identifier, from its name (FNV-1a) when the shape gives none.
+uint32_t objd_id(const SimSpec& s) {
+    if (s.objd_id != 0) return s.objd_id;
+    uint32_t id = 2166136261u;
+    for (const char c : s.name) id = (id ^ static_cast<uint8_t>(c)) * 16777619u;
+    return id;
+}
+std::string objd_data(const SimSpec& s) {
+    std::string data(216, '\0');
+    const uint32_t id = objd_id(s);
+    for (size_t i = 0; i < 4; ++i) data[28 + i] = static_cast<char>((id >> (8 * i)) & 0xFF);
+    return data;
+}
 std::string two(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
 }  // namespace
 
@@ -66,7 +79,7 @@ std::string sim_file(const SimSpec& shape, const std::vector<std::string>& appea
     IffBuilder b;
     if (shape.with_filler) b.chunk(ChunkSpec{"XXXX", 200, 0x0014, "bodystring", std::string(40, '\x11')});
     b.chunk("OBJD", 128, shape.objd_label.empty() ? "user00000 - " + shape.name : shape.objd_label,
-            std::string(216, '\0'));
+            objd_data(shape));
     b.chunk("STR#", 200, "bodystring", str_list_data(entries, rest));
     b.chunk(
         "CTSS", 2000, "",

@@ -2,6 +2,7 @@
 // Writes character files shaped like the game's own: a filler chunk, the appearance list
 // (STR# 200, 35 entries in format 0xFFFD, one trailing byte per entry), the name list
 // (CTSS 2000), an OBJD labelled "user00000 - Name", bitmap chunks and a resource map.
+#include <cstdint>
 #include <string>
 #include <utility>
 #include <vector>
@@ -9,12 +10,15 @@
 namespace fw::build {
 
 struct SimSpec {
-    std::string name = "Bob";                                    // Windows-1252 bytes
-    std::string age = "adult";                                   // entry 1
-    std::string gender = "male";                                 // entry 13
-    std::string tone = "lgt";                                    // entry 15
-    std::string head = "C001MA_Test,HEAD-HEAD=c001malgt_test";   // entry 3
-    std::string objd_label{};                                    // default "user00000 - " + name
+    std::string name = "Bob";                                   // Windows-1252 bytes
+    std::string age = "adult";                                  // entry 1
+    std::string gender = "male";                                // entry 13
+    std::string tone = "lgt";                                   // entry 15
+    std::string head = "C001MA_Test,HEAD-HEAD=c001malgt_test";  // entry 3
+    std::string objd_label{};                                   // default "user00000 - " + name
+    // The object definition's identifier, unique to a sim; 0 takes one made from the name, so
+    // that sims of other names differ.
+    uint32_t objd_id = 0;
     std::vector<std::pair<std::string, std::string>> bitmaps{};  // BMP_ label, picture bytes
     bool with_map = true;
     bool with_filler = true;   // "XXXX" 200 "bodystring" before the real list

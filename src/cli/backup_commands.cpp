@@ -64,8 +64,13 @@ json entry_json(const BackupEntry& entry) {
         out["name_after"] = entry.names.after;
     }
     out["holds"] = holds_json(entry.holds);
+    // Where it came from; null for a backup of unknown origin (offered only for its own sim).
+    out["made_of"] = entry.record ? json(shown_name(entry.record->file)) : json(nullptr);
     return out;
 }
+
+// The origin of a backup without a record, in the text listings.
+std::string origin_text(const BackupEntry& entry) { return entry.record ? "" : " (unknown origin)"; }
 
 int run_backups(const std::string& file, bool as_json) {
     const std::string path = full_path(file);
@@ -81,8 +86,8 @@ int run_backups(const std::string& file, bool as_json) {
         return 0;
     }
     for (const BackupEntry& entry : backups) {
-        std::cout << entry.time_shown() << "\t" << escaped(names_text(entry.names)) << "\t"
-                  << escaped(holds_text(entry.holds)) << "\t" << shown_path(entry.name) << "\n";
+        std::cout << entry.time_shown() << origin_text(entry) << "\t" << escaped(names_text(entry.names))
+                  << "\t" << escaped(holds_text(entry.holds)) << "\t" << shown_path(entry.name) << "\n";
     }
     return 0;
 }
@@ -90,7 +95,15 @@ int run_backups(const std::string& file, bool as_json) {
 int run_all_backups(const std::string& option, bool as_json) {
     const std::string game = game_folder(option, as_json);
     if (game.empty()) return 1;
-    const std::vector<KeptBackup> kept = list_all_backups(game);
+    const AllBackups all = list_all_backups(game);
+    const std::vector<KeptBackup>& kept = all.kept;
+    const std::string left_out =
+        all.left_out == 0
+            ? ""
+            : std::to_string(all.left_out) + (all.left_out == 1 ? " file" : " files") +
+                  " of the Backup folder left out: a name holding \"\\\" is no name this program "
+                  "can open.";
+    if (!left_out.empty()) std::cerr << left_out << "\n";
     if (as_json) {
         json list = json::array();
         for (const KeptBackup& backup : kept) {
@@ -115,8 +128,10 @@ int run_all_backups(const std::string& option, bool as_json) {
             continue;
         }
         const std::string& neighbourhood = entry.parts->neighbourhood;
-        const std::string belongs =
-            neighbourhood.empty() ? backup.file_name : backup.file_name + " in " + neighbourhood;
+        const std::string belongs = entry.record ? entry.record->file
+                                    : neighbourhood.empty()
+                                        ? backup.file_name + " (unknown origin)"
+                                        : backup.file_name + " in " + neighbourhood + " (unknown origin)";
         const std::string now =
             backup.character_file.empty() ? "no such sim file now" : display_path(backup.character_file);
         std::cout << entry.time_shown() << "\t" << shown_path(belongs) << "\t"

@@ -14,6 +14,7 @@
 #include "core/platform/shown_name.hpp"
 #include "core/shared/appearance.hpp"
 #include "core/shared/head_models.hpp"
+#include "core/shell/app_state.hpp"
 #include "core/shell/game_location.hpp"
 
 namespace fw::cli {
@@ -131,6 +132,8 @@ int run_edit(EditRequest request) {
         std::cerr << message_text(shown_name(box->text)) << "\n";
     }
 
+    // The backup's record names the game the file belongs to, when the file lies in its saves.
+    app_state().game_path = game;
     SaveOptions options;
     options.make_backup = request.backup || (!request.no_backup && backup_setting_on());
     const SaveResult result = save_sim(session, controls, options);

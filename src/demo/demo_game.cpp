@@ -127,6 +127,8 @@ SimSpec demo_sim(int neighbourhood, int index, const std::string& surname) {
     s.age = code[1] == 'A' ? "adult" : "child";
     s.gender = code[0] == 'M' ? "male" : "female";
     s.tone = tone;
+    // Names repeat across a neighbourhood; the object identifier is each sim's own.
+    s.objd_id = 0x5D000000u + static_cast<uint32_t>(neighbourhood * 1000 + index + 1);
     s.head = head.model + ",HEAD-HEAD=" + to_lower(prefix_of(head.model)) + tone + "_" + head.skin;
     const auto seed = static_cast<uint32_t>(neighbourhood * 1000 + index * 4);
     s.bitmaps = {{"Web_Image", face_bmp(seed)},

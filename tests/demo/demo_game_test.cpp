@@ -4,8 +4,10 @@
 
 #include <filesystem>
 #include <map>
+#include <set>
 
 #include "core/browser/sim_cells.hpp"
+#include "core/formats/character_file.hpp"
 #include "core/platform/game_files.hpp"
 #include "support/run_cli.hpp"
 #include "support/temp_dir.hpp"
@@ -33,16 +35,19 @@ TEST(DemoGame, SameBytesEachRunAndFilesReadWhereTheyShouldAndAreBrokenWhereInten
     const auto files = all_files(game.path());
     EXPECT_EQ(files, all_files(again.path()));
     std::map<std::string, std::pair<int, int>> shown;  // neighbourhood: files, files that cannot be shown
+    std::set<uint32_t> sims;                           // every sim its own object identifier, as in the game
     for (const char* hood : {"UserData", "UserData2", "UserData10"}) {
         const std::string folder = game.str() + "\\" + hood + "\\characters\\";
         for (const std::string& file : fw::list_matching(folder + "user*.iff", fw::Listing::FilesOnly)) {
             fw::IFFFile record;
             ++shown[hood].first;
             shown[hood].second += !fw::read_sim_cell(record, folder + file).loaded();
+            if (const auto id = fw::sim_identifier(record)) sims.insert(*id);
         }
     }
     EXPECT_EQ(shown, (std::map<std::string, std::pair<int, int>>{
                          {"UserData", {53, 0}}, {"UserData2", {10, 1}}, {"UserData10", {3, 0}}}));
+    EXPECT_EQ(sims.size(), 53u + 10u + 2u);  // the sim named only by its file has no "user" definition
 }
 
 // The command-line tool writes the demo game once, never over a folder that holds something, and

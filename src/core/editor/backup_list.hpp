@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/editor/backup_name_parts.hpp"
+#include "core/editor/backup_record.hpp"
 #include "core/editor/sim_session.hpp"
 #include "core/formats/character_file.hpp"
 
@@ -33,6 +34,7 @@ struct BackupContent {
     std::string tone;    // entry 15
     std::string model;   // the head entry before its first "," (all of it without one)
     std::string skin;
+    std::optional<uint32_t> sim;  // the object definition's identifier, where the file has one
 };
 
 // Reads a backup, its image and lists into `session` (for its portraits). Never reaches the trap.
@@ -44,24 +46,40 @@ struct BackupEntry {
     std::string path;                      // backup folder + "\" + name
     std::string name;                      // as the folder lists it
     std::optional<BackupNameParts> parts;  // nothing for a file whose name the save never makes
+    // The names before and after the save that made it, for display (UTF-8): the name the backup
+    // holds, and the one its record keeps (else the one its name keeps).
     BackupNames names;
     BackupContent holds;
+    // What it was made of; nothing for a backup made before records were kept or copied in by
+    // hand, whose origin is unknown.
+    std::optional<BackupRecord> record;
     std::string time_shown() const { return parts ? backup_time_shown(*parts) : std::string(); }
 };
 
+// Whether a backup may be offered for (and restored over) a character file: its record names
+// that very file (its real path, letter case and every byte), or it has no record and holds the
+// same sim (the object definitions' identifiers agree). Another sim's backup never is.
+bool backup_made_of(const std::optional<BackupRecord>& record, const std::optional<uint32_t>& backup_sim,
+                    const std::string& character_file);
+
 // The backups of a character file (named by its full path, as the editor holds it), newest first:
-// those whose name carries its file name and neighbourhood whole. Guarded (frmRestore /
-// msGetBackups, 0) for a Backup folder that cannot be read.
+// those whose name carries its file name and neighbourhood whole and that were made of it (see
+// backup_made_of). Guarded (frmRestore / msGetBackups, 0) for a Backup folder that cannot be read.
 std::vector<BackupEntry> list_backups_of(const std::string& character_file);
 
-// Every file in the Backup folder: those the save named, newest first, with the character file
-// each belongs to, then any other file by name.
+// Every file in the Backup folder but the records: those the save named, newest first, with the
+// character file each belongs to (from its record where it has one), then any other file by name.
+// A file whose name holds "\" (no game path can name it) is left out, and counted.
 struct KeptBackup {
     BackupEntry backup;
     std::string file_name;       // the character file's name, "User00001.iff"; "" when not known
     std::string character_file;  // its path in the game's saves folder when it is there now, else ""
 };
-std::vector<KeptBackup> list_all_backups(const std::string& game_path);
+struct AllBackups {
+    std::vector<KeptBackup> kept;
+    int left_out = 0;
+};
+AllBackups list_all_backups(const std::string& game_path);
 
 // The portraits a backup holds in its own bitmap chunks (the bytes of a BMP file each; empty
 // where it has none): the file as the save found it may still carry them.

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <ctime>
 
+#include "core/editor/backup_record.hpp"
 #include "core/formats/rsmp.hpp"
 #include "core/platform/game_files.hpp"
 #include "core/platform/name_compare.hpp"
@@ -92,10 +93,11 @@ std::string backup_name(const std::string& file_name, const std::string& sim_par
     const std::string place = gfstrSafeFileName(neighbourhood);
     const std::string when = backup_time_text(time);
     // Only the sim part gives way: the others say which file, where and when, and are read back
-    // from the name's end. The backup is written under its name + kReplacementSuffix first, so
-    // that name must fit too.
-    const size_t fixed =
-        file.size() + place.size() + when.size() + 3 + kBackupSuffixRoom + std::strlen(kReplacementSuffix);
+    // from the name's end. The record beside the backup is written under the longest name: the
+    // backup's + kBackupRecordSuffix + the process id + kReplacementSuffix.
+    const size_t fixed = file.size() + place.size() + when.size() + 3 + kBackupSuffixRoom +
+                         std::strlen(kBackupRecordSuffix) + kReplacementProcessRoom +
+                         std::strlen(kReplacementSuffix);
     const size_t room = kMaxFileNameBytes > fixed ? kMaxFileNameBytes - fixed : 0;
     return file + "_" + gfstrSafeFileName(sim_part).substr(0, room) + "_" + place + "_" + when;
 }

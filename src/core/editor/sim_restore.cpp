@@ -3,6 +3,8 @@
 #include "core/base/charset.hpp"
 #include "core/base/error_trap.hpp"
 #include "core/editor/sim_save.hpp"
+#include "core/formats/character_file.hpp"
+#include "core/platform/file_lock.hpp"
 #include "core/platform/game_files.hpp"
 #include "core/platform/game_paths.hpp"
 
@@ -39,75 +41,129 @@ std::optional<BoxMessage> content_refusal(const BackupContent& held, const std::
 
 }  // namespace
 
+namespace {
+
+// Where a restore stands, for the log and the box when a file operation fails.
+struct RestoreStep {
+    const char* module = kModule;
+    const char* procedure = "cmdRestore_Click";
+    int32_t location = checkpoint::start;
+    std::string doing;
+};
+
+RestoreResult restore_locked(const std::string& character_file, const std::string& backup_path,
+                             const RestoreOptions& options, SaveFiles& files, RestoreStep& step) {
+    RestoreResult result;
+    const std::string backup_shown = display_path(backup_path);
+    step.doing = "reading " + display_path(character_file);
+    if (!files.file_exists(character_file)) {
+        result.refusal =
+            refused("This sim's file is missing:" + std::string(kCrLf) + display_path(character_file));
+        return result;
+    }
+    if (!files.file_exists(backup_path)) {
+        result.refusal = refused("This backup was not found:" + std::string(kCrLf) + backup_shown);
+        return result;
+    }
+    const std::string listed = files.listed_name(character_file);
+    const std::optional<BackupNameParts> parts = parse_backup_name_of(
+        files.listed_name(backup_path), backup_file_part(listed), backup_neighbourhood_part(character_file));
+
+    // The bytes checked are the bytes written: nothing read later can slip in between. A backup
+    // that cannot be read is refused like a damaged one.
+    std::string bytes;
+    BackupContent held;
+    EditorSession session;
+    if (const int64_t size = file_length(backup_path); size > kMaxCharacterFileSize) {
+        held.error = "The file is " + std::to_string(size) + " bytes long, far longer than a character file.";
+    } else {
+        try {
+            bytes = files.read_file(backup_path);
+            held = read_backup_bytes(bytes, session);
+        } catch (const Failure& failure) {
+            held.error = error_text(failure);
+        }
+    }
+    // Only a backup of this very file of this game, or of the same sim: another sim's file in its
+    // place would break the neighbourhood's families and relationships.
+    if (!parts || !backup_made_of(read_backup_record(backup_path), held.sim, character_file)) {
+        result.refusal = refused("This is not a backup of " + file_and_neighbourhood(listed, character_file) +
+                                 ":" + kCrLf + backup_shown);
+        return result;
+    }
+    if ((result.refusal = content_refusal(held, backup_shown))) return result;
+    // Renaming over a file its owner made read-only would replace it all the same.
+    if (files.is_read_only(character_file)) {
+        result.refusal =
+            refused("This sim's file is read-only:" + std::string(kCrLf) + display_path(character_file));
+        return result;
+    }
+
+    result.name = held.name;
+    result.time_shown = backup_time_shown(*parts);
+    const std::string current_bytes = files.read_file(character_file);
+    if (options.make_backup) {
+        // Named as a save names it: the name the file holds now, then the one it gets back.
+        EditorSession current;
+        const std::string current_name =
+            read_sim_file(character_file, current) ? std::string() : current.names.item(1).value;
+        step.module = "frmEditSim";
+        step.procedure = "msMakeUserBackup";
+        step.doing = "making the backup in " + display_path(backup_folder_path());
+        result.backup_path = msMakeUserBackup(character_file, current_bytes, current_name, held.name,
+                                              options.clock, files, step.location);
+        step.module = kModule;
+        step.procedure = "cmdRestore_Click";
+    }
+    step.location = checkpoint::c4000;
+    step.doing = "replacing " + display_path(character_file);
+    // The game takes no lock of ours: a save of its own since the file was kept is not lost unkept.
+    if (files.read_file(character_file) != current_bytes) {
+        result.refusal = refused("This sim's file changed while it was being restored:" + std::string(kCrLf) +
+                                 display_path(character_file));
+        return result;
+    }
+    files.replace_file(character_file, bytes);
+    return result;
+}
+
+}  // namespace
+
 RestoreResult restore_from_backup(const std::string& character_file, const std::string& backup_path,
                                   const RestoreOptions& options) {
     SaveFiles& files = options.files ? *options.files : platform_save_files();
-    return guarded(kModule, "cmdRestore_Click", [&](int32_t& location) {
-        location = checkpoint::start;
+    RestoreStep step;
+    std::string before;
+    try {
+        step.doing = "waiting for another save of this program";
+        // One save or restore of the program's processes at a time, from the check to the replace.
+        const FileLock lock(save_lock_path());
+        if (files.file_exists(character_file)) before = files.read_file(character_file);
+        return restore_locked(character_file, backup_path, options, files, step);
+    } catch (const TrapRaised&) {
+        throw;
+    } catch (...) {
+        const Failure failure = failure_from_current_exception();
+        if (!is_file_failure(failure)) {
+            record_failure(step.module, step.procedure, step.location, failure);
+            trap();
+        }
+        // A failed write is reported as a failed save is: the file is whole, the program goes on.
+        bool whole = false;
+        try {
+            whole = read_file(character_file) == before;
+        } catch (...) {
+            // A file that cannot even be read back is not known to be whole.
+        }
         RestoreResult result;
-        const std::string backup_shown = display_path(backup_path);
-        if (!files.file_exists(character_file)) {
-            result.refusal =
-                refused("This sim's file is missing:" + std::string(kCrLf) + display_path(character_file));
-            return result;
-        }
-        if (!files.file_exists(backup_path)) {
-            result.refusal = refused("This backup was not found:" + std::string(kCrLf) + backup_shown);
-            return result;
-        }
-        // Only a backup of this very file: another sim's file in its place would break the
-        // neighbourhood's families and relationships.
-        const std::string listed = files.listed_name(character_file);
-        const std::optional<BackupNameParts> parts =
-            parse_backup_name_of(files.listed_name(backup_path), backup_file_part(listed),
-                                 backup_neighbourhood_part(character_file));
-        if (!parts) {
-            result.refusal =
-                refused("This is not a backup of " + file_and_neighbourhood(listed, character_file) + ":" +
-                        kCrLf + backup_shown);
-            return result;
-        }
-
-        // The bytes checked are the bytes written: nothing read later can slip in between. A
-        // backup that cannot be read is refused like a damaged one.
-        std::string bytes;
-        BackupContent held;
-        EditorSession session;
-        if (const int64_t size = file_length(backup_path); size > kMaxCharacterFileSize) {
-            held.error =
-                "The file is " + std::to_string(size) + " bytes long, far longer than a character file.";
-        } else {
-            try {
-                bytes = files.read_file(backup_path);
-                held = read_backup_bytes(bytes, session);
-            } catch (const Failure& failure) {
-                held.error = error_text(failure);
-            }
-        }
-        if ((result.refusal = content_refusal(held, backup_shown))) return result;
-        // Renaming over a file its owner made read-only would replace it all the same.
-        if (files.is_read_only(character_file)) {
-            result.refusal =
-                refused("This sim's file is read-only:" + std::string(kCrLf) + display_path(character_file));
-            return result;
-        }
-
-        result.name = held.name;
-        result.time_shown = backup_time_shown(*parts);
-        if (options.make_backup) {
-            // Named as a save names it: the name the file holds now, then the one it gets back.
-            EditorSession current;
-            const std::string current_name =
-                read_sim_file(character_file, current) ? std::string() : current.names.item(1).value;
-            result.backup_path = guarded("frmEditSim", "msMakeUserBackup", [&](int32_t& backup_location) {
-                return msMakeUserBackup(character_file, current_name, held.name, options.clock, files,
-                                        backup_location);
-            });
-        }
-        location = checkpoint::c4000;
-        files.replace_file(character_file, bytes);
+        result.refusal = failed_save_box(character_file, error_text(failure), step.doing, whole, true);
+        log_and_go_on(
+            step.module, step.procedure, step.location, failure,
+            "The restore was abandoned while " + step.doing + "." + kCrLf +
+                (whole ? "The sim's file is as it was: " : "The sim's file is no longer as it was: ") +
+                display_path(character_file));
         return result;
-    });
+    }
 }
 
 BoxMessage restore_confirmation(const std::string& character_file, const BackupEntry& backup) {

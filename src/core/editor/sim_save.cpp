@@ -1,16 +1,44 @@
 #include "core/editor/sim_save.hpp"
 
+#include <filesystem>
+
+#include "core/base/charset.hpp"
 #include "core/base/error_trap.hpp"
+#include "core/editor/backup_record.hpp"
 #include "core/editor/outfit_table.hpp"
 #include "core/formats/binary.hpp"
+#include "core/formats/character_file.hpp"
+#include "core/platform/file_lock.hpp"
 #include "core/platform/game_paths.hpp"
 #include "core/platform/program_folder.hpp"
+#include "core/platform/saves_folder.hpp"
+#include "core/shell/app_state.hpp"
 
 namespace fw {
 
 namespace {
 
 constexpr const char* kModule = "frmEditSim";
+
+// What a backup of these bytes of the character file is of.
+BackupRecord record_of(const std::string& load_user_file, const std::string& bytes,
+                       const std::string& new_name) {
+    BackupRecord record;
+    record.file = recorded_file_path(load_user_file);
+    if (!neighbourhood_of(load_user_file).empty()) {
+        // <saves>/<neighbourhood>/Characters/<file>
+        record.saves = std::filesystem::path(record.file).parent_path().parent_path().parent_path().string();
+    }
+    const std::string& game = app_state().game_path;
+    if (!game.empty() && game != "ERROR" && recorded_file_path(saves_folder(game).path) == record.saves) {
+        record.game = recorded_file_path(game);
+    }
+    IFFFile image;
+    if (read_iff_checked_from_bytes(image, bytes).empty()) record.sim = sim_identifier(image);
+    record.saved_as = decode_windows1252(new_name);
+    return record;
+}
+
 // Backups of one file in one minute are numbered up to this; the name keeps room for the number.
 constexpr int kLastBackupNumber = 99999;
 
@@ -21,17 +49,10 @@ struct SaveStep {
     std::string doing;  // "writing ...", for the player
 };
 
-// The failures of the file operations themselves (file not found to path not found): a full disk,
-// a folder that vanished or refuses writing. They are reported; anything else is unexpected.
-bool is_file_failure(const Failure& failure) {
-    return failure.number() >= static_cast<int32_t>(ErrorKind::FileNotFound) &&
-           failure.number() <= static_cast<int32_t>(ErrorKind::PathNotFound);
-}
-
-// Whether the character file is the one the session read: same size, time written and bytes.
+// Whether the character file holds what the session read. Only the content counts: the game
+// rewriting the same bytes, or a tool touching the file, changes nothing of the sim.
 bool file_as_read(const EditorSession& session, SaveFiles& files) {
-    return files.file_stamp(session.load_user_file) == session.loaded_stamp &&
-           files.read_file(session.load_user_file) == session.loaded_bytes;
+    return files.read_file(session.load_user_file) == session.loaded_bytes;
 }
 
 BoxMessage changed_refusal(const std::string& path) {
@@ -40,18 +61,25 @@ BoxMessage changed_refusal(const std::string& path) {
             kBoxCritical, "Save Terminated"};
 }
 
-// The writing half of a save: the temporary file, the backup, the character file replaced.
-// Returns the bytes the character file now holds ("" when it changed elsewhere).
+// The writing half of a save, under the program's save lock from the check to the replace: the
+// temporary file, the backup, the character file replaced. Returns the bytes the character file
+// now holds ("" when it changed elsewhere).
 std::string write_sim(const EditorSession& as_read, const EditorSession& edited, const SimControls& controls,
                       const SaveOptions& options, SaveFiles& files, SaveStep& step, SaveResult& result) {
     const std::string& path = as_read.load_user_file;
+    step.doing = "waiting for another save of this program";
+    const FileLock lock(save_lock_path());
     step.doing = "reading " + display_path(path);
     // Saving over a change another program made would lose it without a word.
-    if (!options.overwrite_changes && !file_as_read(as_read, files)) {
+    const std::string found = files.read_file(path);
+    if (!options.overwrite_changes && found != as_read.loaded_bytes) {
         result.changed_elsewhere = true;
         result.refusal = changed_refusal(path);
         return "";
     }
+    // The new file comes from these bytes: usertemp.iff is shared by every process of the program
+    // and is written for the record only, never read back.
+    const std::string bytes = iff_bytes_without_bitmaps(edited.image);
     const std::string temp = temp_file_path();
     step.doing = "writing " + display_path(temp);
     if (files.file_exists(temp)) files.delete_file(temp);
@@ -60,22 +88,34 @@ std::string write_sim(const EditorSession& as_read, const EditorSession& edited,
     if (options.make_backup) {
         step.procedure = "msMakeUserBackup";
         step.doing = "making the backup in " + display_path(backup_folder_path());
-        result.backup_path =
-            msMakeUserBackup(path, result.previous_name, controls.name, options.clock, files, step.location);
+        result.backup_path = msMakeUserBackup(path, found, result.previous_name, controls.name, options.clock,
+                                              files, step.location);
         step.procedure = "cmdSave_Click";
     }
 
     step.location = checkpoint::c4000;
     step.doing = "replacing " + display_path(path);
-    std::string bytes = files.read_file(temp);
+    // The game does not take this program's lock: a change it made while the backup was written
+    // is caught at the last moment.
+    if (files.read_file(path) != found) {
+        result.changed_elsewhere = true;
+        result.refusal = changed_refusal(path);
+        return "";
+    }
     files.replace_file(path, bytes);
     return bytes;
 }
 
 }  // namespace
 
+bool is_file_failure(const Failure& failure) {
+    return failure.number() >= static_cast<int32_t>(ErrorKind::FileNotFound) &&
+           failure.number() <= static_cast<int32_t>(ErrorKind::PathNotFound);
+}
+
 std::string temp_file_path() { return program_folder() + "\\usertemp.iff"; }
 std::string backup_folder_path() { return program_folder() + "\\Backup"; }
+std::string save_lock_path() { return program_folder() + "\\saves.lock"; }
 
 BoxMessage saved_box(const std::string& name) {
     return {name + " has been saved.", kBoxInformation, "Success"};
@@ -93,18 +133,18 @@ BoxMessage changed_elsewhere_box(const std::string& load_user_file) {
 }
 
 BoxMessage failed_save_box(const std::string& load_user_file, const std::string& error,
-                           const std::string& doing, bool whole) {
-    std::string text =
-        "The sim could not be saved: " + error + "," + kCrLf + "while " + doing + "." + kCrLf + kCrLf;
+                           const std::string& doing, bool whole, bool restore) {
+    std::string text = std::string("The sim could not be ") + (restore ? "restored: " : "saved: ") + error +
+                       "," + kCrLf + "while " + doing + "." + kCrLf + kCrLf;
     text += whole ? "Nothing was changed: the sim's file is as it was:"
                   : "The sim's file is no longer as the editor opened it; please check it:";
     text += kCrLf + display_path(load_user_file);
-    return {text, kBoxCritical, "Save Failed"};
+    return {text, kBoxCritical, restore ? "Restore Failed" : "Save Failed"};
 }
 
-std::string msMakeUserBackup(const std::string& load_user_file, const std::string& previous_name,
-                             const std::string& new_name, const Clock& clock, SaveFiles& files,
-                             int32_t& location) {
+std::string msMakeUserBackup(const std::string& load_user_file, const std::string& bytes,
+                             const std::string& previous_name, const std::string& new_name,
+                             const Clock& clock, SaveFiles& files, int32_t& location) {
     location = checkpoint::start;
     const std::string folder = backup_folder_path();
     if (!files.folder_exists(folder) && !files.create_folder(folder)) fail(ErrorKind::PathNotFound);
@@ -121,9 +161,24 @@ std::string msMakeUserBackup(const std::string& load_user_file, const std::strin
     }
 
     location = checkpoint::c3000;
-    // Written whole under a name of its own, then given the backup's name: a backup cut short
-    // never stands under a complete one's name.
-    files.write_new_file(target, files.read_file(load_user_file));
+    // The record goes first: a save killed between the two leaves a record without a backup, never
+    // a backup that other games' files of the same name could claim.
+    const std::string record = backup_record_path(target);
+    const std::string records = backup_records_folder(target);
+    if (!files.folder_exists(records) && !files.create_folder(records)) fail(ErrorKind::PathNotFound);
+    files.replace_file(record, backup_record_text(record_of(load_user_file, bytes, new_name)));
+    try {
+        // Written whole under a name of its own, then given the backup's name: a backup cut short
+        // never stands under a complete one's name.
+        files.write_new_file(target, bytes);
+    } catch (...) {
+        try {
+            files.delete_file(record);
+        } catch (...) {
+            // A record without its backup is never listed.
+        }
+        throw;
+    }
     return target;
 }
 

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "core/base/failure.hpp"
 #include "core/base/message_box.hpp"
 #include "core/editor/backup_name.hpp"
 #include "core/editor/save_files.hpp"
@@ -36,6 +37,9 @@ struct SaveResult {
 std::string temp_file_path();
 // program folder + "\Backup".
 std::string backup_folder_path();
+// The lock every save and restore of the program's processes holds from the "changed elsewhere"
+// check to the replace: program folder + "\saves.lock".
+std::string save_lock_path();
 
 // The save from the user's "Yes" on (frmEditSim / cmdSave_Click, locations 1000 and 4000). A
 // sim the editor may not save (see check_editable, check_controls), a read-only character file,
@@ -47,21 +51,27 @@ std::string backup_folder_path();
 // only when the sim was saved.
 SaveResult save_sim(EditorSession& session, const SimControls& controls, const SaveOptions& options = {});
 
-// Copies the character file into the backup folder under a name that no earlier backup holds,
-// whole or not at all (frmEditSim / msMakeUserBackup, locations 1000, 2000, 3000 set on
-// `location`). Returns the backup's path. A failure is the caller's to report.
-std::string msMakeUserBackup(const std::string& load_user_file, const std::string& previous_name,
-                             const std::string& new_name, const Clock& clock, SaveFiles& files,
-                             int32_t& location);
+// Keeps `bytes`, the character file as the caller found it under the save lock, in the backup
+// folder under a name that no earlier backup holds, whole or not at all, with its record (see
+// backup_record.hpp) beside it first (frmEditSim / msMakeUserBackup, locations 1000, 2000, 3000
+// set on `location`). Returns the backup's path. A failure is the caller's to report.
+std::string msMakeUserBackup(const std::string& load_user_file, const std::string& bytes,
+                             const std::string& previous_name, const std::string& new_name,
+                             const Clock& clock, SaveFiles& files, int32_t& location);
 
 // "This sim's file has changed since the editor opened it:", the path, and the three ways on,
 // titled "Sim Changed Elsewhere": its buttons are "Reload" (Yes), "Overwrite" (No) and "Cancel".
 BoxMessage changed_elsewhere_box(const std::string& load_user_file);
 
 // The box that reports a failed save: the failure and the step it stopped ("while writing ..."),
-// then whether the character file is still as it was (`whole`), titled "Save Failed".
+// then whether the character file is still as it was (`whole`), titled "Save Failed" (a restore's:
+// "could not be restored", "Restore Failed").
 BoxMessage failed_save_box(const std::string& load_user_file, const std::string& error,
-                           const std::string& doing, bool whole);
+                           const std::string& doing, bool whole, bool restore = false);
+
+// The failures of the file operations themselves (file not found to path not found): a full disk,
+// a folder that vanished or refuses writing. A save or restore reports them and goes on.
+bool is_file_failure(const Failure& failure);
 
 // The box that reports a save: name + " has been saved." titled "Success".
 BoxMessage saved_box(const std::string& name);

@@ -31,6 +31,19 @@ bool gfblnVerifyUserIFF(const IFFFile& file) {
     });
 }
 
+std::optional<uint32_t> sim_identifier(const IFFFile& file) {
+    constexpr size_t kAt = 28;
+    for (const IFFChunk& chunk : file.chunks) {
+        if (chunk.type != "OBJD" || to_lower(gfstrStripNull(chunk.label)).rfind("user", 0) != 0) continue;
+        if (chunk.data.size() < kAt + 4) return std::nullopt;
+        uint32_t id = 0;
+        for (size_t i = 0; i < 4; ++i)
+            id |= static_cast<uint32_t>(static_cast<uint8_t>(chunk.data[kAt + i])) << (8 * i);
+        return id;
+    }
+    return std::nullopt;
+}
+
 std::string iff_bytes_without_bitmaps(const IFFFile& file) {
     if (file.header.size() != kFileHeadSize - 4) fail(ErrorKind::InvalidArgument);  // never read
     std::string out;

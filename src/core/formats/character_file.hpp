@@ -2,6 +2,7 @@
 // Character files: the check that a file is a sim's own, and the writer that saves it without
 // its bitmaps and resource map.
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "core/formats/iff.hpp"
@@ -23,6 +24,10 @@ std::string read_character_file(const std::string& path);
 // True when the record has "STR#" 200, "CTSS" 2000 (both flags 0x0010) and an "OBJD" chunk whose
 // label begins with "user" in any case. Guarded (FacewrightMain / gfblnVerifyUserIFF, 0).
 bool gfblnVerifyUserIFF(const IFFFile& file);
+// The identifier the sim's object definition carries, unique to the sim: the 32-bit number
+// (little-endian) at bytes 28..31 of the data of the first "OBJD" chunk whose label begins with
+// "user" in any case. Nothing when there is no such chunk or its data is shorter.
+std::optional<uint32_t> sim_identifier(const IFFFile& file);
 // Writes the record to `path` (replacing any file there) without "BMP_" chunks and without a
 // resource map, with a map offset of 0. Guarded (FacewrightMain / gsWriteIFF_NoBMPs, 1000/2000).
 void gsWriteIFF_NoBMPs(const IFFFile& file, const std::string& path);

@@ -4,14 +4,18 @@
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <limits>
 #include <system_error>
 
 #ifndef _WIN32
+#include <csignal>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#else
+#include <process.h>
 #endif
 
 #include "core/base/failure.hpp"
@@ -271,7 +275,36 @@ bool remove_if_abandoned(const fs::path& path) {
 }
 #endif
 
+// Whether the process that wrote the new file `name` ("<file>.<pid>" + kReplacementSuffix) may
+// still be writing it: another process that is running. A name without a process id is older
+// than the ids; its lock alone tells.
+bool writer_may_run(const std::string& name) {
+    const std::string stem = name.substr(0, name.size() - std::strlen(kReplacementSuffix));
+    const size_t dot = stem.find_last_of('.');
+    if (dot == std::string::npos || dot + 1 == stem.size() || dot + 1 + 7 < stem.size()) return false;
+    if (!std::all_of(stem.begin() + static_cast<long>(dot) + 1, stem.end(),
+                     [](char c) { return c >= '0' && c <= '9'; })) {
+        return false;
+    }
+    const long pid = std::stol(stem.substr(dot + 1));
+#ifndef _WIN32
+    if (pid == static_cast<long>(::getpid()) || pid <= 0) return false;
+    return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
+#else
+    return pid != static_cast<long>(_getpid());
+#endif
+}
+
 }  // namespace
+
+std::string replacement_name(const std::string& name) {
+#ifndef _WIN32
+    const long pid = static_cast<long>(::getpid());
+#else
+    const long pid = static_cast<long>(_getpid());
+#endif
+    return name + "." + std::to_string(pid) + kReplacementSuffix;
+}
 
 int remove_stale_replacements(const std::string& folder) {
     const fs::path real = resolve_path(folder);
@@ -280,7 +313,9 @@ int remove_stale_replacements(const std::string& folder) {
     std::error_code ec;
     for (fs::directory_iterator it(real, ec), end; !ec && it != end; it.increment(ec)) {
         const std::string name = it->path().filename().string();
-        if (name.size() > suffix.size() && name.ends_with(suffix)) stale.push_back(name);
+        if (name.size() > suffix.size() && name.ends_with(suffix) && !writer_may_run(name)) {
+            stale.push_back(name);
+        }
     }
     int removed = 0;
     for (const std::string& name : stale) {
@@ -297,8 +332,7 @@ namespace {
 // disk: over the file there when `replace`, else only where no file is (the move then fails with
 // "File already exists").
 void write_whole_then_move(const fs::path& real, const std::string& bytes, bool replace) {
-    fs::path temp = real;
-    temp += kReplacementSuffix;
+    const fs::path temp = real.parent_path() / replacement_name(real.filename().string());
     // The new file is made afresh, never through whatever lies at its name: a link there would have
     // its target overwritten and then be moved into the file's place. A plain file there that no
     // running write holds is one an interrupted write left behind and goes; anything else is

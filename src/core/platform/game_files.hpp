@@ -78,19 +78,25 @@ private:
 #endif
 };
 
-// Writes the bytes to a new file beside the target (its name + kReplacementSuffix), flushes them
-// to disk and renames the new file over the target, so that at every moment the target is either
-// the old file whole or the new one whole. The new file is locked while it is written, so that
+// Writes the bytes to a new file beside the target (its name + "." + the process id +
+// kReplacementSuffix), flushes them to disk and renames the new file over the target, so that at
+// every moment the target is either the old file whole or the new one whole. The process id keeps
+// two processes writing the same file apart; the new file is locked while it is written, so that
 // remove_stale_replacements can tell it from one a killed replace left behind.
 void replace_file_atomically(const std::string& target, const std::string& bytes);
 inline constexpr const char* kReplacementSuffix = ".facewright-new";
+// What the process id adds to the new file's name: "." and up to 7 digits.
+inline constexpr size_t kReplacementProcessRoom = 8;
+// The new file's name beside `name` for this process.
+std::string replacement_name(const std::string& name);
 // The same for a file that must not exist yet (a backup): the whole file appears under its name or
 // nothing does; an existing file of that name is never replaced ("File already exists").
 void create_file_atomically(const std::string& path, const std::string& bytes);
 
 // Removes the new files that writes killed in the middle left in a folder: regular files (not
-// links) of this user named "*" + kReplacementSuffix that no running replace holds. Anything it
-// cannot remove stays. Returns how many it removed.
+// links) of this user named "*" + kReplacementSuffix that no running replace holds and whose
+// process (the id in the name) is gone. Anything it cannot remove stays. Returns how many it
+// removed.
 int remove_stale_replacements(const std::string& folder);
 
 }  // namespace fw

@@ -1,8 +1,11 @@
 #include "windows/editor/frmRestore.hpp"
 
 #include <QCoreApplication>
+#include <QHeaderView>
 #include <QResizeEvent>
+#include <QStyle>
 #include <QTreeWidgetItem>
+#include <algorithm>
 
 #include "core/editor/editor_display.hpp"
 #include "core/editor/sim_restore.hpp"
@@ -30,8 +33,12 @@ void show_portrait(PictureBox* box, const std::string& bmp) {
     box->showPicture(image.isNull() ? not_found_bitmap() : image);
 }
 
-QString names_shown(const BackupNames& names) {
-    return names.before == names.after ? to_qt(names.before) : to_qt(names.before + " \u2192 " + names.after);
+// The names before and after the save; a backup without a record of what it was made of says so.
+QString names_shown(const BackupEntry& backup) {
+    const BackupNames& names = backup.names;
+    const QString shown =
+        names.before == names.after ? to_qt(names.before) : to_qt(names.before + " \u2192 " + names.after);
+    return backup.record ? shown : QObject::tr("%1 (origin unknown)").arg(shown);
 }
 
 QString head_shown(const BackupContent& held) {
@@ -70,8 +77,6 @@ frmRestore::frmRestore(QWidget* owner) : QDialog(owner), ui(std::make_unique<Ui:
     }
     // The chosen backup's head turns beside its flat picture, where the player shows heads in 3D.
     ui->picHead3D->setVisible(load_3d_head_setting());
-    ui->lstBackups->setColumnWidth(0, 108);
-    ui->lstBackups->setColumnWidth(1, 160);
     connect(ui->lstBackups, &QTreeWidget::currentItemChanged, this, &frmRestore::lstBackups_Click);
     connect(ui->cmdRestore, &QPushButton::clicked, this, &frmRestore::cmdRestore_Click);
     connect(ui->cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -86,11 +91,32 @@ void frmRestore::load(const std::string& character_file, std::vector<BackupEntry
     ui->lstBackups->clear();
     for (const BackupEntry& backup : backups_) {
         auto* item = new QTreeWidgetItem(
-            ui->lstBackups,
-            {to_qt(backup.time_shown()), names_shown(backup.names), head_shown(backup.holds)});
+            ui->lstBackups, {to_qt(backup.time_shown()), names_shown(backup), head_shown(backup.holds)});
         item->setToolTip(0, to_qt(backup.name));
+        item->setToolTip(1, item->text(1) + "\n" +
+                                (backup.record ? tr("Made of %1").arg(to_qt(backup.record->file))
+                                               : tr("Made before backups recorded their file, or copied in "
+                                                    "by hand: offered because it holds this sim.")));
         item->setToolTip(2, game_text(backup.holds.model + "," + backup.holds.skin));
     }
+    // The time and the head whole; the names take what is left (cut short with "...", whole in
+    // their tooltip), never so little that they cannot be told apart.
+    QTreeWidget* list = ui->lstBackups;
+    // Measured from the texts: the view does not measure its items before it is shown.
+    const auto widest = [&](int column) {
+        int width = list->header()->fontMetrics().horizontalAdvance(list->headerItem()->text(column));
+        for (int row = 0; row < list->topLevelItemCount(); ++row)
+            width =
+                std::max(width, list->fontMetrics().horizontalAdvance(list->topLevelItem(row)->text(column)));
+        return width + 2 * list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 12;
+    };
+    const int time = widest(0);
+    const int head = widest(2);
+    list->setColumnWidth(0, time);
+    // The form's width: the viewport is not laid out before the dialog shows. The head, the last
+    // column, takes what is left after the names.
+    const int rest = list->width() - 2 * list->frameWidth() - time - head;
+    list->setColumnWidth(1, std::max(rest, list->fontMetrics().horizontalAdvance(QString(16, 'n'))));
     if (!backups_.empty()) ui->lstBackups->setCurrentItem(ui->lstBackups->topLevelItem(0));
 }
 

@@ -5,14 +5,19 @@
 #include <chrono>
 #include <csignal>
 #include <filesystem>
+#include <future>
 #include <map>
 #include <set>
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <thread>
 #include <tuple>
+#include <unistd.h>
 
 #include "builders/sim_builder.hpp"
 #include "core/base/error_trap.hpp"
 #include "core/editor/outfit_table.hpp"
+#include "core/platform/file_lock.hpp"
 #include "core/platform/game_files.hpp"
 #include "core/platform/game_paths.hpp"
 #include "core/platform/program_folder.hpp"
@@ -139,6 +144,7 @@ TEST_F(SimSave, NameOnlyChangesTheControlEntriesAndDropsBitmapsAndMap) {
     for (const int32_t entries : {35, 20}) {
         SimSpec shape{.head = "C123MA_Test,HEAD-HEAD=c123malgt_test;extra",
                       .objd_label = "user00000 - Bob",
+                      .objd_id = 7,
                       .bitmaps = {{"web_image", std::string(70, 'B')}},
                       .entry_count = entries};
         put(shape);
@@ -221,23 +227,38 @@ TEST_F(SimSave, RefusalsWriteNothing) {
     }
 }
 
-TEST_F(SimSave, ClearsLeftoversBesideTheFileAndNeverWritesThroughALinkThere) {
+// A process id that is not running: a child that has ended.
+pid_t ended_process() {
+    const pid_t child = fork();
+    if (child == 0) _exit(0);
+    waitpid(child, nullptr, 0);
+    return child;
+}
+
+TEST_F(SimSave, ClearsLeftoversOfEndedProcessesOnlyAndNeverWritesThroughALinkThere) {
     // Plain files left beside the sims by a killed save are ours: they go, and the save goes on.
+    // The new file of a process that still runs is its own, and stays.
     put(SimSpec{});
+    const std::string dir = game_.str() + "/UserData3/Characters/";
+    const std::string ended = "User00009.iff." + std::to_string(ended_process()) + ".facewright-new";
     game_.write("UserData3/Characters/User00005.iff.facewright-new", "left over");
-    const std::string other = game_.write("UserData3/Characters/User00009.iff.facewright-new", "killed");
+    const std::string others[] = {game_.write("UserData3/Characters/" + ended, "killed"),
+                                  game_.write("UserData3/Characters/User00009.iff.facewright-new", "older")};
+    const std::string running = game_.write("UserData3/Characters/User00009.iff.1.facewright-new", "busy");
     fw::SimControls controls = shown();
     controls.name = "Robert";
     ASSERT_TRUE(save(controls).saved());
     EXPECT_EQ(shown().name, "Robert");
-    EXPECT_FALSE(fs::exists(other));
+    for (const std::string& other : others) EXPECT_FALSE(fs::exists(other)) << other;
+    EXPECT_TRUE(fs::exists(running));
 
     // A link planted at the name of the file written beside the sim's is never followed.
     const std::string victim = game_.write("victim.txt", "not yours");
+    const std::string beside = dir + fw::replacement_name("User00005.iff");
     for (const std::string& target : {victim, game_.str() + "/nowhere.txt"}) {
         put(SimSpec{});
-        fs::remove(path_ + ".facewright-new");
-        fs::create_symlink(target, path_ + ".facewright-new");
+        fs::remove(beside);
+        fs::create_symlink(target, beside);
         try {
             save(controls);
         } catch (const fw::TrapRaised&) {
@@ -274,7 +295,7 @@ TEST_F(SimSave, BackupsAreNamedForTheSimAndNeverOverwritten) {
     EXPECT_EQ(fw::neighbourhood_of("/home/userdata7/pfx/drive_c/users/steamuser/Saved Games/Electronic Arts/"
                                    "The Sims 25/UserData3/Characters/User00001.iff"),
               "UserData3");
-    EXPECT_EQ(fw::backup_sim_part("Zo\xEB", "\xC6sa \x8Aor\xDF"), "Zoe-AEsa Sorss");
+    EXPECT_EQ(fw::backup_sim_part("Zo\xEB", "\xC6sa \x8C\x8Aor\xDF"), "Zoe-AEsa OESorss");
 
     // A name of any length is saved: only the sim part of the backup's name gives way, leaving room
     // for a minute's "_2" ... and the name the backup is first written under.
@@ -282,7 +303,9 @@ TEST_F(SimSave, BackupsAreNamedForTheSimAndNeverOverwritten) {
     for (const std::string suffix : {"", "_2"}) {
         put(SimSpec{});
         const std::string long_name = save(controls, true).backup_path.substr(folder.size());
-        EXPECT_LE(long_name.size() - suffix.size() + std::string("_99999.facewright-new").size(), 255u);
+        EXPECT_LE(
+            long_name.size() - suffix.size() + std::string("_99999.source.4194304.facewright-new").size(),
+            255u);
         EXPECT_EQ(long_name.rfind("User00005iff_Bob-nnn", 0), 0u) << long_name;
         EXPECT_TRUE(long_name.ends_with("_UserData3_20240102_030404" + suffix)) << long_name;
     }
@@ -311,7 +334,8 @@ TEST_F(SimSave, AFailedFileOperationIsReportedAndChangesNothing) {
                             std::to_string(fw::error_context().location));
         EXPECT_NE(fw::read_file(fw::program_folder() + "\\errorlog.txt").find("Error: 61"),
                   std::string::npos);
-        for (const std::string& name : fw::list_matching(fw::backup_folder_path() + "\\*")) {
+        for (const std::string& name :
+             fw::list_matching(fw::backup_folder_path() + "\\*", fw::Listing::FilesOnly)) {
             EXPECT_EQ(fw::read_file(fw::backup_folder_path() + "\\" + name), original_) << name;
         }
     }
@@ -334,7 +358,7 @@ TEST_F(SimSave, ADiskThatFillsLeavesTheFileWholeAndNoBackupCutShort) {
     ASSERT_FALSE(result.saved());
     EXPECT_NE(result.refusal->text.find("while making the backup"), std::string::npos);
     EXPECT_EQ(current(), original_);
-    EXPECT_TRUE(fw::list_matching(fw::backup_folder_path() + "\\*").empty());
+    EXPECT_TRUE(fw::list_matching(fw::backup_folder_path() + "\\*", fw::Listing::FilesOnly).empty());
     // Nor does a backup ever take the name of one that is there.
     const std::string earlier = game_.write("earlier", "earlier");
     EXPECT_THROW(fw::create_file_atomically(earlier, "later"), fw::Failure);
@@ -343,27 +367,81 @@ TEST_F(SimSave, ADiskThatFillsLeavesTheFileWholeAndNoBackupCutShort) {
 
 // Another program saved the sim after it was read (the second time keeping size and time written):
 // nothing is written unless the player chooses to overwrite; the backup keeps the other version.
+// A file only touched (its bytes as read) is no change. A save of this program in another process
+// holding the lock is waited for, and its change seen.
 TEST_F(SimSave, AChangeMadeElsewhereIsNeverOverwrittenUnasked) {
     put(SimSpec{});
     fw::EditorSession session = this->session();
     fw::SimControls controls = fw::read_sim_controls(session.appearance, session.names);
     controls.name = "Mine";
     const std::string theirs = fw::build::sim_file({.name = "Theirs"});
+    using Time = fs::file_time_type;
+    const Time loaded_time(
+        std::chrono::duration_cast<Time::duration>(std::chrono::nanoseconds(session.loaded_stamp.written)));
     for (const std::string& change : {original_.substr(0, original_.size() - 1) + "!", theirs}) {
         fw::write_file(path_, change);
-        using Time = fs::file_time_type;
-        fs::last_write_time(path_, Time(std::chrono::duration_cast<Time::duration>(
-                                       std::chrono::nanoseconds(session.loaded_stamp.written))));
+        fs::last_write_time(path_, loaded_time);
         fw::EditorSession attempt = session;
         EXPECT_TRUE(fw::save_sim(attempt, controls, {.make_backup = true}).changed_elsewhere);
         EXPECT_EQ(current(), change);
         EXPECT_FALSE(fw::folder_exists(fw::backup_folder_path()));
     }
+    fw::write_file(path_, original_);
+    fs::last_write_time(path_, loaded_time + std::chrono::hours(1));
+    fw::EditorSession touched = session;
+    EXPECT_TRUE(fw::save_sim(touched, controls).saved());
+
+    std::promise<void> locked;
+    std::thread other([&] {
+        const fw::FileLock lock(fw::save_lock_path());
+        locked.set_value();
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        fw::write_file(path_, theirs);
+    });
+    locked.get_future().wait();
+    fw::EditorSession waiting = touched;
+    controls.name = "Later";
+    EXPECT_TRUE(fw::save_sim(waiting, controls).changed_elsewhere);
+    other.join();
+    EXPECT_EQ(current(), theirs);
+
     const fw::SaveResult saved =
         fw::save_sim(session, controls, {.make_backup = true, .overwrite_changes = true});
     ASSERT_TRUE(saved.saved());
-    EXPECT_EQ(shown().name, "Mine");
+    EXPECT_EQ(shown().name, "Later");
     EXPECT_EQ(fw::read_file(saved.backup_path), theirs);
+}
+
+// usertemp.iff is shared by every process of the program: what lies there after it was written
+// (another process's sim) never reaches this sim's file. The game, which takes no lock of ours,
+// saving while the backup is written is seen at the last moment.
+TEST_F(SimSave, TheNewFileComesFromTheSavesOwnBytesOverTheFileAsChecked) {
+    const std::string stranger = fw::build::sim_file({.name = "Stranger"});
+    struct Between : fw::SaveFiles {
+        std::string temp, file;  // what lands in usertemp.iff, in the sim's file, meanwhile
+        void write_without_bitmaps(const fw::IFFFile& image, const std::string& path) override {
+            SaveFiles::write_without_bitmaps(image, path);
+            if (!temp.empty()) fw::write_file(path, temp);
+        }
+        void write_new_file(const std::string& path, const std::string& bytes) override {
+            SaveFiles::write_new_file(path, bytes);
+            if (!file.empty()) fw::write_file(file, stranger);
+        }
+        std::string stranger;
+    };
+    put(SimSpec{});
+    fw::SimControls controls = shown();
+    controls.name = "Ada";
+    Between files;
+    files.stranger = stranger;
+    files.temp = stranger;
+    ASSERT_TRUE(save(controls, true, &files).saved());
+    EXPECT_EQ(shown().name, "Ada");
+    files = Between{};
+    files.stranger = stranger;
+    files.file = path_;
+    EXPECT_TRUE(save(controls, true, &files).changed_elsewhere);
+    EXPECT_EQ(current(), stranger);
 }
 
 }  // namespace

@@ -365,8 +365,9 @@ TEST_F(EditSimWindow, AFileTheEditorCannotShowIsRefusedAndNoEditorOpens) {
 TEST_F(EditSimWindow, TheRestoreMenuRestoresTheSelectedSimAndThePageShowsIt) {
     const build::TempDir game;
     game.write("Sims.exe", "");
-    const build::SimSpec bob{.bitmaps = {{"Web_Image", build::face_bmp(7)}}};
-    const auto named = [](const char* name) { return build::sim_file({.name = name}); };
+    // One sim under three names: backups copied in by hand are offered for their own sim.
+    const build::SimSpec bob{.objd_id = 7, .bitmaps = {{"Web_Image", build::face_bmp(7)}}};
+    const auto named = [](const char* name) { return build::sim_file({.name = name, .objd_id = 7}); };
     const std::string path = game.write("UserData/Characters/User00001.iff", named("Rob"));
     game.write("UserData/Characters/User00002.iff", named("Ann"));
     // As two saves with backups left them.
@@ -395,7 +396,7 @@ TEST_F(EditSimWindow, TheRestoreMenuRestoresTheSelectedSimAndThePageShowsIt) {
     const auto shown = build::while_modal<frmRestore>([&](frmRestore& dialog) {
         QTreeWidget* list = control<QTreeWidget>(dialog, "lstBackups");
         ASSERT_EQ(list->topLevelItemCount(), 2);
-        EXPECT_EQ(list->topLevelItem(0)->text(1), QString::fromUtf8("Robert \u2192 Rob"));
+        EXPECT_EQ(list->topLevelItem(0)->text(1), QString::fromUtf8("Robert \u2192 Rob (origin unknown)"));
         list->setCurrentItem(list->topLevelItem(1));
         EXPECT_EQ(control<QLabel>(dialog, "lblName")->text(), "Bob");
         // The backup's head turns.
