@@ -114,8 +114,10 @@ void frmRestore::load(const std::string& character_file, std::vector<BackupEntry
     const int head = widest(2);
     list->setColumnWidth(0, time);
     // The form's width: the viewport is not laid out before the dialog shows. The head, the last
-    // column, takes what is left after the names.
-    const int rest = list->width() - 2 * list->frameWidth() - time - head;
+    // column, takes what is left after the names; room is kept for the scroll bar of a long list,
+    // so that no sideways scroll bar is needed.
+    const int rest = list->width() - 2 * list->frameWidth() - time - head -
+                     list->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     list->setColumnWidth(1, std::max(rest, list->fontMetrics().horizontalAdvance(QString(16, 'n'))));
     if (!backups_.empty()) ui->lstBackups->setCurrentItem(ui->lstBackups->topLevelItem(0));
 }
