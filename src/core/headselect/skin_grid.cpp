@@ -135,7 +135,7 @@ std::optional<std::string> HeadSelector::msFillThumbs(Previews previews, const S
     });
 }
 
-std::optional<ShownSkin> HeadSelector::picThumbs_MouseDown(
+std::optional<ShownSkin> HeadSelector::select_skin_at(
     int32_t x, int32_t y, const std::function<bool(const ShownSkin&)>& show_skin) {
     return guarded(kModule, "picThumbs_MouseDown", [&](int32_t&) -> std::optional<ShownSkin> {
         selected_ = cell_at(x, y);

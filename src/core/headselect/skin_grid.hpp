@@ -108,8 +108,8 @@ public:
     // an empty one leaves picSkin and txtSkinName as they are and gives nothing. A skin that no
     // longer loads leaves the list (take_skins_gone_bad; the page is to be drawn again) and gives
     // nothing. Guarded (frmSelectHead / picThumbs_MouseDown, 0).
-    std::optional<ShownSkin> picThumbs_MouseDown(int32_t x, int32_t y,
-                                                 const std::function<bool(const ShownSkin&)>& show_skin);
+    std::optional<ShownSkin> select_skin_at(int32_t x, int32_t y,
+                                            const std::function<bool(const ShownSkin&)>& show_skin);
 
     // The "Bad Skin Files Detected" box for the skins that stopped loading after the listing and
     // left it since the last call; nothing when none did.
