@@ -24,12 +24,8 @@ std::string without_extension(const std::string& file) {
 }  // namespace
 
 bool load_preview_setting() {
-    std::string value = get_setting(kAppFacewright, kKeyPreviewHeadSkins);
-    if (value.empty()) {
-        value = "1";
-        save_setting(kAppFacewright, kKeyPreviewHeadSkins, value);
-    }
-    return leading_number(value) != 0;
+    seed_setting(kAppFacewright, kKeyPreviewHeadSkins, "1");
+    return setting_is_on(kAppFacewright, kKeyPreviewHeadSkins, true);
 }
 
 void store_preview_setting(bool checked) {

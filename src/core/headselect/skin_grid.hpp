@@ -24,7 +24,8 @@ inline constexpr GridPoint kSkinPicturePoint{0, 0};
 inline constexpr GridPoint kLargePreviewPoint{160, 0};
 
 // The state of "Show Head Previews" as the window loads: the setting "Preview Head Skins"
-// (Facewright) is seeded with "1" when it is missing or empty; any value but 0 checks the box.
+// (Facewright) is seeded with "1" when it is missing or empty; the box is checked when it is on
+// (setting_is_on).
 bool load_preview_setting();
 // Stores the box's state as "1" or "0".
 void store_preview_setting(bool checked);
