@@ -86,7 +86,7 @@ int run_export(const std::string& neighbourhood, const std::string& option) {
     const std::string game = neighbourhood_game(option, neighbourhood, false);
     if (game.empty()) return 1;
     const std::optional<BoxMessage> box =
-        smenuExport_Click(characters_folder(game, neighbourhood), msGetFileNames(game, neighbourhood));
+        export_skin_names(characters_folder(game, neighbourhood), msGetFileNames(game, neighbourhood));
     if (!box) {
         std::cerr << "No sims in " << shown_path(neighbourhood) << ": nothing exported.\n";
         return 0;

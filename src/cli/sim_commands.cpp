@@ -77,11 +77,7 @@ struct EditRequest {
     bool no_backup = false;
 };
 
-bool backup_setting_on() {
-    std::string value = get_setting(kAppFacewright, kKeyBackupSavedFile, "1");
-    if (value.empty()) value = "1";
-    return leading_number(value) == 1.0;
-}
+bool backup_setting_on() { return setting_is_on(kAppFacewright, kKeyBackupSavedFile, true); }
 
 // The game whose head models and skins an edit is checked against: the one the commands use
 // (--game, the stored location, the registry), or none.

@@ -8,7 +8,7 @@
 
 namespace fw {
 
-EditDecision cmdSelect_Click(const EditRequest& request) {
+EditDecision may_open_sim(const EditRequest& request) {
     EditDecision decision;
     if (request.neighbourhood_line.empty() || request.sim_name.empty()) return decision;
     // The name box's text alone does not prove that the selected cell holds a sim.

@@ -31,6 +31,6 @@ struct EditDecision {
 // for a file the checked reader cannot read. A file that is not a character file, one the editor
 // could not display or save, and a pet are refused with their box. Only a file that will open is
 // remembered: its neighbourhood line is stored as "Last Neighborhood Selected" (Vestrel).
-EditDecision cmdSelect_Click(const EditRequest& request);
+EditDecision may_open_sim(const EditRequest& request);
 
 }  // namespace fw

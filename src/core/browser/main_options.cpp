@@ -4,7 +4,7 @@
 
 namespace fw {
 
-bool smenuBackup_Click(bool checked) {
+bool toggle_backup_setting(bool checked) {
     const bool now_checked = !checked;
     save_setting(kAppFacewright, kKeyBackupSavedFile, now_checked ? "1" : "0");
     return now_checked;

@@ -5,6 +5,6 @@ namespace fw {
 
 // "&Create Backup File": the check mark after a click on an entry that was `checked`; the new
 // state is stored as "Backup Saved File" ("1" checked, "0" not).
-bool smenuBackup_Click(bool checked);
+bool toggle_backup_setting(bool checked);
 
 }  // namespace fw

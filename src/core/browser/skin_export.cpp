@@ -52,7 +52,7 @@ SkinExport skin_export_lines(const std::string& characters_folder, const std::ve
     return result;
 }
 
-std::optional<BoxMessage> smenuExport_Click(const std::string& characters_folder,
+std::optional<BoxMessage> export_skin_names(const std::string& characters_folder,
                                             const std::vector<std::string>& files) {
     if (files.empty()) return std::nullopt;
     return guarded("frmMain", "smenuExport_Click", [&](int32_t&) {

@@ -22,7 +22,7 @@ SkinExport skin_export_lines(const std::string& characters_folder, const std::ve
 // Writes "headskins.txt" and "bodyskins.txt" into the program folder (replacing them) and returns
 // the "Export Complete" box. With no files nothing is written and no box is shown. Guarded
 // (frmMain / smenuExport_Click, location 0).
-std::optional<BoxMessage> smenuExport_Click(const std::string& characters_folder,
+std::optional<BoxMessage> export_skin_names(const std::string& characters_folder,
                                             const std::vector<std::string>& files);
 
 }  // namespace fw

@@ -12,7 +12,9 @@ namespace fw {
 
 namespace {
 
+// What the error log names a failure of the restore by.
 constexpr const char* kModule = "frmRestore";
+constexpr const char* kProcedure = "cmdRestore_Click";
 
 BoxMessage refused(const std::string& text) {
     return {text + kCrLf + "Nothing was restored.", kBoxCritical, kRestoreTerminatedTitle};
@@ -46,7 +48,7 @@ namespace {
 // Where a restore stands, for the log and the box when a file operation fails.
 struct RestoreStep {
     const char* module = kModule;
-    const char* procedure = "cmdRestore_Click";
+    const char* procedure = kProcedure;
     int32_t location = checkpoint::start;
     std::string doing;
 };
@@ -107,13 +109,13 @@ RestoreResult restore_locked(const std::string& character_file, const std::strin
         EditorSession current;
         const std::string current_name =
             read_sim_file(character_file, current) ? std::string() : current.names.item(1).value;
-        step.module = "frmEditSim";
-        step.procedure = "msMakeUserBackup";
+        step.module = kBackupModule;
+        step.procedure = kBackupProcedure;
         step.doing = "making the backup in " + display_path(backup_folder_path());
         result.backup_path = msMakeUserBackup(character_file, current_bytes, current_name, held.name,
                                               options.clock, files, step.location);
         step.module = kModule;
-        step.procedure = "cmdRestore_Click";
+        step.procedure = kProcedure;
     }
     step.location = checkpoint::c4000;
     step.doing = "replacing " + display_path(character_file);

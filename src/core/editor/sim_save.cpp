@@ -18,7 +18,9 @@ namespace fw {
 
 namespace {
 
+// What the error log names a failure of the save by.
 constexpr const char* kModule = "frmEditSim";
+constexpr const char* kProcedure = "cmdSave_Click";
 
 // What a backup of these bytes of the character file is of.
 BackupRecord record_of(const std::string& load_user_file, const std::string& bytes,
@@ -44,7 +46,7 @@ constexpr int kLastBackupNumber = 99999;
 
 // Where a save stands, for the log and the box when a file operation fails.
 struct SaveStep {
-    const char* procedure = "cmdSave_Click";
+    const char* procedure = kProcedure;
     int32_t location = checkpoint::start;
     std::string doing;  // "writing ...", for the player
 };
@@ -86,11 +88,11 @@ std::string write_sim(const EditorSession& as_read, const EditorSession& edited,
     files.write_without_bitmaps(edited.image, temp);
 
     if (options.make_backup) {
-        step.procedure = "msMakeUserBackup";
+        step.procedure = kBackupProcedure;
         step.doing = "making the backup in " + display_path(backup_folder_path());
         result.backup_path = msMakeUserBackup(path, found, result.previous_name, controls.name, options.clock,
                                               files, step.location);
-        step.procedure = "cmdSave_Click";
+        step.procedure = kProcedure;
     }
 
     step.location = checkpoint::c4000;
@@ -195,7 +197,7 @@ SaveResult save_sim(EditorSession& session, const SimControls& controls, const S
 
     // The edits go into a copy until the save went through.
     EditorSession edited = session;
-    guarded(kModule, "cmdSave_Click", [&](int32_t& location) {
+    guarded(kModule, kProcedure, [&](int32_t& location) {
         location = checkpoint::start;
         const std::string appearance_key = gfstrHexToStr4(kAppearanceKey);
         const std::string name_key = gfstrHexToStr4(kNameKey);

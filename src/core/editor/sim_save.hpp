@@ -51,6 +51,9 @@ std::string save_lock_path();
 // only when the sim was saved.
 SaveResult save_sim(EditorSession& session, const SimControls& controls, const SaveOptions& options = {});
 
+// What the error log names a failure of msMakeUserBackup by; its callers log it.
+inline constexpr const char* kBackupModule = "frmEditSim";
+inline constexpr const char* kBackupProcedure = "msMakeUserBackup";
 // Keeps `bytes`, the character file as the caller found it under the save lock, in the backup
 // folder under a name that no earlier backup holds, whole or not at all, with its record (see
 // backup_record.hpp) beside it first (frmEditSim / msMakeUserBackup, locations 1000, 2000, 3000

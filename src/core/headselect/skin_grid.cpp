@@ -24,12 +24,8 @@ std::string without_extension(const std::string& file) {
 }  // namespace
 
 bool load_preview_setting() {
-    std::string value = get_setting(kAppFacewright, kKeyPreviewHeadSkins);
-    if (value.empty()) {
-        value = "1";
-        save_setting(kAppFacewright, kKeyPreviewHeadSkins, value);
-    }
-    return leading_number(value) != 0;
+    seed_setting(kAppFacewright, kKeyPreviewHeadSkins, "1");
+    return setting_is_on(kAppFacewright, kKeyPreviewHeadSkins, true);
 }
 
 void store_preview_setting(bool checked) {
@@ -135,7 +131,7 @@ std::optional<std::string> HeadSelector::msFillThumbs(Previews previews, const S
     });
 }
 
-std::optional<ShownSkin> HeadSelector::picThumbs_MouseDown(
+std::optional<ShownSkin> HeadSelector::select_skin_at(
     int32_t x, int32_t y, const std::function<bool(const ShownSkin&)>& show_skin) {
     return guarded(kModule, "picThumbs_MouseDown", [&](int32_t&) -> std::optional<ShownSkin> {
         selected_ = cell_at(x, y);

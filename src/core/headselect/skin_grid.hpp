@@ -24,7 +24,8 @@ inline constexpr GridPoint kSkinPicturePoint{0, 0};
 inline constexpr GridPoint kLargePreviewPoint{160, 0};
 
 // The state of "Show Head Previews" as the window loads: the setting "Preview Head Skins"
-// (Facewright) is seeded with "1" when it is missing or empty; any value but 0 checks the box.
+// (Facewright) is seeded with "1" when it is missing or empty; the box is checked when it is on
+// (setting_is_on).
 bool load_preview_setting();
 // Stores the box's state as "1" or "0".
 void store_preview_setting(bool checked);
@@ -108,8 +109,8 @@ public:
     // an empty one leaves picSkin and txtSkinName as they are and gives nothing. A skin that no
     // longer loads leaves the list (take_skins_gone_bad; the page is to be drawn again) and gives
     // nothing. Guarded (frmSelectHead / picThumbs_MouseDown, 0).
-    std::optional<ShownSkin> picThumbs_MouseDown(int32_t x, int32_t y,
-                                                 const std::function<bool(const ShownSkin&)>& show_skin);
+    std::optional<ShownSkin> select_skin_at(int32_t x, int32_t y,
+                                            const std::function<bool(const ShownSkin&)>& show_skin);
 
     // The "Bad Skin Files Detected" box for the skins that stopped loading after the listing and
     // left it since the last call; nothing when none did.

@@ -30,6 +30,15 @@ std::string settings_file(const std::string& application) {
     return store(application).fileName().toStdString();
 }
 
+bool setting_is_on(const std::string& application, const std::string& key, bool when_missing) {
+    const std::string value = get_setting(application, key);
+    return value.empty() ? when_missing : leading_number(value) == 1.0;
+}
+
+void seed_setting(const std::string& application, const std::string& key, const std::string& value) {
+    if (get_setting(application, key).empty()) save_setting(application, key, value);
+}
+
 double leading_number(const std::string& text) {
     // strtod skips leading white space and stops at the first character that cannot continue a number.
     const char* begin = text.c_str();

@@ -20,6 +20,12 @@ void save_setting(const std::string& application, const std::string& key, const 
 // The settings file of an application (for display).
 std::string settings_file(const std::string& application);
 
+// An on/off setting, stored as "1" or "0": on when its leading number is 1 (so " 1" and "1.0" are
+// on, "yes" and "2" off); a missing or empty entry gives `when_missing`.
+bool setting_is_on(const std::string& application, const std::string& key, bool when_missing);
+// Stores `value` when the entry is missing or empty.
+void seed_setting(const std::string& application, const std::string& key, const std::string& value);
+
 // The platform's leading-number conversion: " 1" and "1.0" give 1, "yes" gives 0.
 double leading_number(const std::string& text);
 

@@ -7,12 +7,8 @@
 namespace fw {
 
 bool load_3d_head_setting() {
-    std::string value = get_setting(kAppFacewright, kKey3DHead);
-    if (value.empty()) {
-        value = "1";
-        save_setting(kAppFacewright, kKey3DHead, value);
-    }
-    return leading_number(value) != 0;
+    seed_setting(kAppFacewright, kKey3DHead, "1");
+    return setting_is_on(kAppFacewright, kKey3DHead, true);
 }
 
 void store_3d_head_setting(bool shown) { save_setting(kAppFacewright, kKey3DHead, shown ? "1" : "0"); }

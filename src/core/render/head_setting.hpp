@@ -5,7 +5,7 @@ namespace fw {
 
 inline constexpr const char* kKey3DHead = "3D Head";
 
-// On unless the setting holds a number that is 0; a missing or empty setting is stored as "1".
+// Whether the setting is on (setting_is_on); a missing or empty setting is stored as "1" first.
 bool load_3d_head_setting();
 // Stores "1" or "0".
 void store_3d_head_setting(bool shown);

@@ -21,10 +21,9 @@ std::string title_caption() {
 std::string main_caption() { return title_caption() + " - by Tamsworth"; }
 
 StartupSettings seed_settings(const std::string& run_game, const std::function<std::string()>& look_up) {
-    if (get_setting(kAppFacewright, kKeyBackupSavedFile).empty())
-        save_setting(kAppFacewright, kKeyBackupSavedFile, "1");
+    seed_setting(kAppFacewright, kKeyBackupSavedFile, "1");
     StartupSettings settings;
-    settings.backup_checked = leading_number(get_setting(kAppFacewright, kKeyBackupSavedFile)) == 1.0;
+    settings.backup_checked = setting_is_on(kAppFacewright, kKeyBackupSavedFile, true);
     if (!run_game.empty()) {
         settings.game_path = run_game;
         return settings;

@@ -377,7 +377,7 @@ void frmMain::cmdSelect_Click() {
     request.cell = ui->picThumbs->selectedCell();
     request.files = files_;
     request.characters_folder = characters_folder();
-    const EditDecision decision = fw::cmdSelect_Click(request);
+    const EditDecision decision = fw::may_open_sim(request);
     if (decision.refusal) {
         msgBox(*decision.refusal, this);
         return;
@@ -398,7 +398,7 @@ void frmMain::cmdSelect_Click() {
 void frmMain::smenuBackup_Click() {
     // The entry has already changed its own check mark; the rule takes the state it was in.
     const bool was_checked = !ui->smenuBackup->isChecked();
-    ui->smenuBackup->setChecked(fw::smenuBackup_Click(was_checked));
+    ui->smenuBackup->setChecked(fw::toggle_backup_setting(was_checked));
 }
 
 void frmMain::smenuSetPath_Click() {
@@ -430,7 +430,7 @@ void frmMain::smenuExport_Click() {
     std::optional<BoxMessage> box;
     {
         const WaitCursor wait;
-        box = fw::smenuExport_Click(characters_folder(), files_);
+        box = fw::export_skin_names(characters_folder(), files_);
     }
     if (box) msgBox(*box, this);
 }

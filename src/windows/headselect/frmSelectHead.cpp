@@ -236,7 +236,7 @@ void frmSelectHead::msFillThumbs() {
 
 void frmSelectHead::picThumbs_MouseDown(int x, int y) {
     ui->picThumbs->eraseFrame();
-    selector_.picThumbs_MouseDown(x, y, [this](const ShownSkin& skin) { return show_skin(skin); });
+    selector_.select_skin_at(x, y, [this](const ShownSkin& skin) { return show_skin(skin); });
     // A skin that stopped loading has left the list: the page is drawn again without it.
     if (!selector_.skins_gone_bad().empty()) return msFillThumbs();
     ui->picThumbs->setSelectedCell(selector_.selected());

@@ -117,7 +117,7 @@ TEST_F(EditGateTest, OnlyAReadableSimOpensAndOnlyThenIsItsNeighbourhoodRemembere
     for (const auto& [what, bytes, change, box] : cases) {
         EditRequest r = request("User00007.iff", bytes);
         change(r);
-        const EditDecision decision = cmdSelect_Click(r);
+        const EditDecision decision = may_open_sim(r);
         EXPECT_EQ(decision.refusal, box) << what;
         EXPECT_FALSE(decision.opens()) << what;
         EXPECT_EQ(stored(), "before") << what;
@@ -126,7 +126,7 @@ TEST_F(EditGateTest, OnlyAReadableSimOpensAndOnlyThenIsItsNeighbourhoodRemembere
 
     // The selected sim opens, and only then is its neighbourhood remembered.
     const EditRequest r = request("User00005.iff", good);
-    const EditDecision decision = cmdSelect_Click(r);
+    const EditDecision decision = may_open_sim(r);
     EXPECT_FALSE(decision.refusal);
     EXPECT_EQ(decision.path, r.characters_folder + "User00005.iff");
     EXPECT_EQ(stored(), "Neighborhood 03   (UserData3)");

@@ -220,7 +220,7 @@ TEST_F(SimDisplayTest, SkinExportWritesBothFilesByteForByteLeavingOutFilesThatCa
 
     // The message names the files by their real paths.
     EXPECT_EQ(
-        smenuExport_Click(game_.str() + "\\UserData2\\characters\\",
+        export_skin_names(game_.str() + "\\UserData2\\characters\\",
                           {"User00001.iff", "User00002.iff", "User00003.iff", "User00004.iff"}),
         (BoxMessage{"Exported:\r\n" + home_.str() + "/headskins.txt\r\n" + home_.str() + "/bodyskins.txt", 64,
                     "Export Complete"}));
@@ -231,7 +231,7 @@ TEST_F(SimDisplayTest, SkinExportWritesBothFilesByteForByteLeavingOutFilesThatCa
     EXPECT_EQ(home_.read("bodyskins.txt"), bodies);
 
     // With no sims, nothing is written or said and the older files stay.
-    EXPECT_EQ(smenuExport_Click(game_.str() + "\\UserData2\\characters\\", {}), std::nullopt);
+    EXPECT_EQ(export_skin_names(game_.str() + "\\UserData2\\characters\\", {}), std::nullopt);
     EXPECT_EQ(home_.read("bodyskins.txt"), bodies);
 }
 

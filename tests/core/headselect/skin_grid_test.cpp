@@ -130,7 +130,7 @@ TEST_F(SkinGridTest, ModelsSkinsArePagedBy49AndPointsPickCellsOf68Pixels) {
 
     // (70, 140) is cell 15, the 16th skin (the page texts, names and the 65th skin on the second
     // page are the window's test's); right of the grid is the next row.
-    std::optional<ShownSkin> shown = selector.picThumbs_MouseDown(70, 140, {});
+    std::optional<ShownSkin> shown = selector.select_skin_at(70, 140, {});
     ASSERT_TRUE(shown);
     EXPECT_EQ(shown->bitmap_path, skin_path(16));
     EXPECT_EQ(shown->preview2_path, home_.str() + "\\HeadPreview\\Preview2_C005MAlgt_s16.bmp");
@@ -145,7 +145,7 @@ TEST_F(SkinGridTest, ModelsSkinsArePagedBy49AndPointsPickCellsOf68Pixels) {
     EXPECT_EQ(page[0].bitmap_path, skin_path(50));
     EXPECT_EQ(page[0].preview_path, home_.str() + "\\HeadPreview\\Preview_C005MAlgt_s50.bmp");
     // An empty cell of the last page takes the selection and shows nothing.
-    EXPECT_FALSE(selector.picThumbs_MouseDown(70, 140, [](const ShownSkin&) { return false; }));
+    EXPECT_FALSE(selector.select_skin_at(70, 140, [](const ShownSkin&) { return false; }));
     EXPECT_EQ(selector.selected(), 15);
     EXPECT_EQ(selector.tooltip_at(70, 140), "");
 
@@ -160,7 +160,7 @@ TEST_F(SkinGridTest, ModelsSkinsArePagedBy49AndPointsPickCellsOf68Pixels) {
 
 TEST_F(SkinGridTest, FillingAPageDrawsEachSkinWithItsPreviewThenShowsTheFirst) {
     HeadSelector selector = chosen();
-    selector.picThumbs_MouseDown(70, 140, {});
+    selector.select_skin_at(70, 140, {});
     std::vector<std::string> events;
     SkinGridPainter painter;
     painter.clear_grid = [&] { events.push_back("clear"); };
@@ -236,7 +236,7 @@ TEST_F(SkinGridTest, SkinsThatStopLoadingLeaveTheList) {
     EXPECT_FALSE(selector.take_skins_gone_bad());
 
     // s20 is now cell 17.
-    EXPECT_FALSE(selector.picThumbs_MouseDown(3 * 68 + 1, 2 * 68 + 1, loads));
+    EXPECT_FALSE(selector.select_skin_at(3 * 68 + 1, 2 * 68 + 1, loads));
     EXPECT_EQ(selector.skins().size(), 47u);
     EXPECT_NE(selector.take_skins_gone_bad()->text.find("C005MAlgt_s20.bmp"), std::string::npos);
 
@@ -245,7 +245,7 @@ TEST_F(SkinGridTest, SkinsThatStopLoadingLeaveTheList) {
     HeadSelector paged = chosen();
     ASSERT_TRUE(paged.next());
     gone = {"C005MAlgt_s50"};
-    EXPECT_FALSE(paged.picThumbs_MouseDown(1, 1, loads));
+    EXPECT_FALSE(paged.select_skin_at(1, 1, loads));
     EXPECT_EQ(paged.page_text(), "Page 2 of 2");
 }
 
