@@ -9,6 +9,7 @@
 // bytes reinterpreted as signed, as the formats store sizes and offsets.
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -37,6 +38,12 @@ private:
     BinaryFile file_;
     size_t size_ = 0;
     size_t at_ = 0;  // where the file stands, to spare a seek when reads follow each other
+};
+
+// Bytes handed over by a reader, with what keeps them alive.
+struct TakenBytes {
+    std::shared_ptr<const char[]> owner;
+    std::string_view bytes;
 };
 
 class ByteReader {
@@ -69,7 +76,9 @@ public:
     // The bytes from `start` (at or before the position) to the position, the reader staying
     // there. A file-backed reader whose window begins at `start` hands the window itself over,
     // sparing a copy of what may be a whole archive directory.
-    std::string take_since(size_t start);
+    TakenBytes take_since(size_t start);
+    // The next `count` bytes, passed over; the view lasts until the reader's next move.
+    std::string_view read_view(size_t count) { return {take(count), count}; }
     // The bytes up to the next NUL, consuming the NUL. Fails when no NUL is left, having moved
     // nothing.
     std::string read_until_nul();
@@ -78,6 +87,12 @@ public:
     uint16_t read_u16_be() { return decode_be<uint16_t>(take(2), 2); }
     int32_t read_i32_le() { return static_cast<int32_t>(decode_le<uint32_t>(take(4), 4)); }
     int32_t read_i32_be() { return static_cast<int32_t>(decode_be<uint32_t>(take(4), 4)); }
+
+    // The same numbers from fields already checked to be there.
+    static uint16_t u16_le(const char* at) { return decode_le<uint16_t>(at, 2); }
+    static uint16_t u16_be(const char* at) { return decode_be<uint16_t>(at, 2); }
+    static int32_t i32_le(const char* at) { return static_cast<int32_t>(decode_le<uint32_t>(at, 4)); }
+    static int32_t i32_be(const char* at) { return static_cast<int32_t>(decode_be<uint32_t>(at, 4)); }
 
     // Moves on without reading: the bytes passed over are never fetched from a source.
     void skip(size_t count) {
@@ -128,7 +143,10 @@ private:
     std::string_view view_;  // the bytes in memory, from file offset base_ on
     size_t base_ = 0;
     ByteSource* source_ = nullptr;
-    std::string buffer_;  // the window's bytes when they come from a source
+    // The window's bytes when they come from a source: never zeroed first, as a std::string's
+    // would be, since the file's bytes overwrite them at once.
+    std::shared_ptr<char[]> buffer_;
+    size_t buffer_size_ = 0;
     size_t size_ = 0;
     size_t position_ = 0;
 };

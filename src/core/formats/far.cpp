@@ -55,7 +55,7 @@ FARentry FARdir::entry(int32_t n) const {
 }
 
 FARentry FARentries::operator[](size_t i) const {
-    ByteReader in(*bytes_);
+    ByteReader in(bytes_);
     in.seek(starts_.at(i));
     FARentry entry;
     entry.FileSize = in.read(4);
@@ -83,14 +83,16 @@ struct FARdirectoryWalk {
         starts.reserve(static_cast<size_t>(count));
         for (int32_t i = 0; i < count; ++i) {
             starts.push_back(static_cast<uint32_t>(in.position() - start));
-            in.skip(12);  // the two sizes and the data offset
-            const int32_t length = in.read_i32_le();
+            // The two sizes and the data offset are passed over; the name's length is read.
+            const int32_t length = ByteReader::i32_le(in.read_view(16).data() + 12);
             if (length < 0) fail(ErrorKind::InvalidArgument);
             in.skip(static_cast<size_t>(length));
         }
         // The directory's bytes are kept whole: an entry's fields are taken from them on access.
         dir.Entries.starts_ = std::move(starts);
-        dir.Entries.bytes_ = std::make_shared<const std::string>(in.take_since(start));
+        TakenBytes taken = in.take_since(start);
+        dir.Entries.owner_ = std::move(taken.owner);
+        dir.Entries.bytes_ = taken.bytes;
         return dir;
     }
 };

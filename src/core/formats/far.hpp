@@ -69,7 +69,8 @@ public:
 
 private:
     friend struct FARdirectoryWalk;
-    std::shared_ptr<const std::string> bytes_;
+    std::shared_ptr<const char[]> owner_;  // keeps bytes_ alive
+    std::string_view bytes_;
     std::vector<uint32_t> starts_;
 };
 
