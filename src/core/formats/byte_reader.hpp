@@ -88,6 +88,14 @@ public:
     int32_t read_i32_le() { return static_cast<int32_t>(decode_le<uint32_t>(take(4), 4)); }
     int32_t read_i32_be() { return static_cast<int32_t>(decode_be<uint32_t>(take(4), 4)); }
 
+    // The bytes from the position to the end of the window, not passed over: at least one unless
+    // the reader is at the end.
+    std::string_view peek_window() {
+        if (remaining() == 0) return {};
+        if (!in_window(1)) fill(1);
+        return view_.substr(position_ - base_);
+    }
+
     // The same numbers from fields already checked to be there.
     static uint16_t u16_le(const char* at) { return decode_le<uint16_t>(at, 2); }
     static uint16_t u16_be(const char* at) { return decode_be<uint16_t>(at, 2); }

@@ -18,16 +18,23 @@ struct MapRefused {
 // Reads one chunk whose 4-byte type was just read.
 void read_chunk(IFFFile& file, ByteReader& in, std::string type) {
     if (file.chunks.size() >= kMaxChunks) fail(ErrorKind::Overflow);
-    IFFChunk chunk;
-    chunk.position = static_cast<int32_t>(in.position() - 4 + 1);
-    chunk.type = std::move(type);
-    chunk.size = in.read(4);
-    chunk.id_flags = in.read(4);
-    chunk.label = in.read(64);
-    const int32_t size = chunk.declared_size();
+    const auto position = static_cast<int32_t>(in.position() - 4 + 1);
+    // The header's fields are copied from the reader's window, not read one by one.
+    const std::string_view head = in.read_view(kChunkHeaderSize - 4);
+    const int32_t size = ByteReader::i32_be(head.data());
     if (size < static_cast<int32_t>(kChunkHeaderSize)) fail(ErrorKind::InvalidArgument);
-    chunk.data = in.read(static_cast<size_t>(size) - kChunkHeaderSize);
-    file.chunks.push_back(std::move(chunk));
+    IFFChunk& chunk = file.chunks.emplace_back();
+    chunk.position = position;
+    chunk.type = std::move(type);
+    chunk.size.assign(head.data(), 4);
+    chunk.id_flags.assign(head.data() + 4, 4);
+    chunk.label.assign(head.data() + 8, 64);
+    try {
+        in.read_into(chunk.data, static_cast<size_t>(size) - kChunkHeaderSize);
+    } catch (...) {
+        file.chunks.pop_back();  // a chunk whose data are not there is not kept
+        throw;
+    }
 }
 
 // The reading shared by both readers; the mode selects the map reader. Each chunk's size is
