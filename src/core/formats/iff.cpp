@@ -37,6 +37,20 @@ void read_chunk(IFFFile& file, ByteReader& in, std::string type) {
     }
 }
 
+// How many chunks the bytes at hand hold, by their sizes, so that the chunk list is allocated
+// once rather than grown chunk by chunk; only an estimate, every chunk is checked as it is read.
+size_t chunks_ahead(ByteReader& in) {
+    const std::string_view ahead = in.peek_window();
+    size_t count = 0;
+    for (size_t at = 0; ahead.size() - at >= kChunkHeaderSize && count < kMaxChunks; ++count) {
+        const int32_t size = ByteReader::i32_be(ahead.data() + at + 4);
+        if (size < static_cast<int32_t>(kChunkHeaderSize)) break;
+        at += static_cast<size_t>(size);
+        if (at > ahead.size()) break;
+    }
+    return count;
+}
+
 // The reading shared by both readers; the mode selects the map reader. Each chunk's size is
 // checked against what the file holds before its data are read.
 void read_iff(IFFFile& file, ByteReader& in, int32_t& location, ReadMode mode) {
@@ -47,6 +61,7 @@ void read_iff(IFFFile& file, ByteReader& in, int32_t& location, ReadMode mode) {
     file.map_offset = in.read(4);
     file.has_map = !(file.declared_map_offset() == 0 || file.map_offset == "0000");
     location = checkpoint::c2000;
+    file.chunks.reserve(chunks_ahead(in));
     // While at least two bytes remain: a single stray byte at the end is ignored.
     while (in.remaining() >= 2) {
         std::string type = in.read(4);

@@ -1,5 +1,7 @@
 #include "core/formats/rsmp.hpp"
 
+#include <algorithm>
+
 #include "core/base/error_trap.hpp"
 #include "core/formats/binary.hpp"
 
@@ -53,11 +55,13 @@ void read_map(IFFFile& file, ByteReader& in, int32_t& location, ReadMode mode) {
             for (;;) {
                 const std::string_view ahead = in.peek_window();
                 if (ahead.empty()) in.read_byte();  // fails: the name runs past the end
-                const size_t end = ahead.find_first_of(kNameEnds);
-                const size_t count = end == std::string_view::npos ? ahead.size() : end + 1;
+                const size_t end = static_cast<size_t>(
+                    std::find_if(ahead.begin(), ahead.end(), [](char c) { return c == '\0' || c == '\xA3'; }) -
+                    ahead.begin());
+                const size_t count = end == ahead.size() ? end : end + 1;
                 entry.name.append(ahead.substr(0, count));
                 in.skip(count);
-                if (end == std::string_view::npos) continue;
+                if (end == ahead.size()) continue;
                 // After a NUL the name is padded so that it ends at an even count from the map's start.
                 if (ahead[end] == '\0' && (in.position() - start) % 2 == 1)
                     entry.name += static_cast<char>(in.read_byte());
