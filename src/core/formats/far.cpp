@@ -1,5 +1,7 @@
 #include "core/formats/far.hpp"
 
+#include <memory>
+
 #include "core/base/error_trap.hpp"
 #include "core/formats/byte_reader.hpp"
 #include "core/formats/safe_names.hpp"
@@ -9,7 +11,7 @@ namespace fw {
 
 namespace {
 
-constexpr size_t kCopyBlock = 32768;
+constexpr size_t kCopyBlock = 1 << 20;
 constexpr size_t kMinEntryBytes = 16;  // four numbers, an empty name
 constexpr size_t kHeaderBytes = 16;    // the header and the directory's offset
 
@@ -36,12 +38,15 @@ void extract_far_entry(const std::string& archive, const std::string& dest_path,
     check_far_entry(entry, in.length());
     in.seek(offset);
     BinaryFile out = BinaryFile::create(dest_path);
-    char buffer[kCopyBlock];
+    // An entry of the usual size (tens of kilobytes) is one read and one write; the buffer is
+    // not zeroed, as the entry's bytes overwrite it at once.
     size_t left = static_cast<size_t>(size);
+    const size_t block_size = left < kCopyBlock ? left : kCopyBlock;
+    const std::unique_ptr<char[]> buffer(new char[block_size]);
     while (left > 0) {
-        const size_t block = left > kCopyBlock ? kCopyBlock : left;
-        in.read_exact(buffer, block);
-        out.write(buffer, block);
+        const size_t block = left > block_size ? block_size : left;
+        in.read_exact(buffer.get(), block);
+        out.write(buffer.get(), block);
         left -= block;
     }
     out.close();
