@@ -86,13 +86,29 @@ struct FARdirectoryWalk {
         // Every entry is checked against the bytes now, so that reading its fields later cannot fail.
         std::vector<uint32_t> starts;
         starts.reserve(static_cast<size_t>(count));
+        // The entries are walked in the bytes at hand (`ahead`, the reader standing `at` bytes
+        // behind); an entry that reaches past them, or whose name length is negative, goes
+        // through the reader's checked reads.
+        std::string_view ahead = in.peek_window();
+        size_t at = 0;
         for (int32_t i = 0; i < count; ++i) {
-            starts.push_back(static_cast<uint32_t>(in.position() - start));
+            starts.push_back(static_cast<uint32_t>(in.position() + at - start));
             // The two sizes and the data offset are passed over; the name's length is read.
-            const int32_t length = ByteReader::i32_le(in.read_view(16).data() + 12);
+            if (ahead.size() - at >= kMinEntryBytes) {
+                const int32_t length = ByteReader::i32_le(ahead.data() + at + 12);
+                if (length >= 0 && ahead.size() - at - kMinEntryBytes >= static_cast<size_t>(length)) {
+                    at += kMinEntryBytes + static_cast<size_t>(length);
+                    continue;
+                }
+            }
+            in.skip(at);
+            at = 0;
+            const int32_t length = ByteReader::i32_le(in.read_view(kMinEntryBytes).data() + 12);
             if (length < 0) fail(ErrorKind::InvalidArgument);
             in.skip(static_cast<size_t>(length));
+            ahead = in.peek_window();
         }
+        in.skip(at);
         // The directory's bytes are kept whole: an entry's fields are taken from them on access.
         dir.Entries.starts_ = std::move(starts);
         TakenBytes taken = in.take_since(start);
