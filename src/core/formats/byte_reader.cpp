@@ -25,21 +25,27 @@ void FileSource::read_at(size_t offset, char* out, size_t count) {
 void ByteReader::fill(size_t count) {
     // Only a reader over a source gets here: one over memory has all its bytes in the window.
     const size_t length = std::min(std::max(count, kWindowBytes), remaining());
-    buffer_.resize(length);
-    source_->read_at(position_, buffer_.data(), length);
+    if (buffer_size_ < length) {
+        buffer_.reset(new char[length]);
+        buffer_size_ = length;
+    }
+    source_->read_at(position_, buffer_.get(), length);
     base_ = position_;
-    view_ = buffer_;
+    view_ = std::string_view(buffer_.get(), length);
 }
 
-std::string ByteReader::take_since(size_t start) {
+TakenBytes ByteReader::take_since(size_t start) {
     const size_t count = position_ - start;
     if (source_ == nullptr || base_ != start || count > view_.size()) {
         position_ = start;
-        return read(count);  // which ends where the reader stood
+        std::shared_ptr<char[]> copy(new char[count]);
+        const std::string_view bytes = read_view(count);  // which ends where the reader stood
+        std::copy(bytes.begin(), bytes.end(), copy.get());
+        const std::string_view copied(copy.get(), count);
+        return {std::move(copy), copied};
     }
-    buffer_.resize(count);
-    std::string out = std::move(buffer_);
-    buffer_.clear();
+    TakenBytes out{std::move(buffer_), std::string_view(view_.data(), count)};
+    buffer_size_ = 0;
     view_ = {};  // the next read fetches a new window
     base_ = 0;
     return out;

@@ -9,6 +9,7 @@
 // bytes reinterpreted as signed, as the formats store sizes and offsets.
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -37,6 +38,12 @@ private:
     BinaryFile file_;
     size_t size_ = 0;
     size_t at_ = 0;  // where the file stands, to spare a seek when reads follow each other
+};
+
+// Bytes handed over by a reader, with what keeps them alive.
+struct TakenBytes {
+    std::shared_ptr<const char[]> owner;
+    std::string_view bytes;
 };
 
 class ByteReader {
@@ -69,15 +76,36 @@ public:
     // The bytes from `start` (at or before the position) to the position, the reader staying
     // there. A file-backed reader whose window begins at `start` hands the window itself over,
     // sparing a copy of what may be a whole archive directory.
-    std::string take_since(size_t start);
+    TakenBytes take_since(size_t start);
+    // The next `count` bytes, passed over; the view lasts until the reader's next move.
+    std::string_view read_view(size_t count) { return {take(count), count}; }
     // The bytes up to the next NUL, consuming the NUL. Fails when no NUL is left, having moved
     // nothing.
     std::string read_until_nul();
 
-    uint16_t read_u16_le() { return decode_le<uint16_t>(take(2), 2); }
-    uint16_t read_u16_be() { return decode_be<uint16_t>(take(2), 2); }
-    int32_t read_i32_le() { return static_cast<int32_t>(decode_le<uint32_t>(take(4), 4)); }
-    int32_t read_i32_be() { return static_cast<int32_t>(decode_be<uint32_t>(take(4), 4)); }
+    uint16_t read_u16_le() { return u16_le(take(2)); }
+    uint16_t read_u16_be() { return u16_be(take(2)); }
+    int32_t read_i32_le() { return i32_le(take(4)); }
+    int32_t read_i32_be() { return i32_be(take(4)); }
+
+    // The bytes from the position to the end of the window, not passed over: at least one unless
+    // the reader is at the end.
+    std::string_view peek_window() {
+        if (remaining() == 0) return {};
+        if (!in_window(1)) fill(1);
+        return view_.substr(position_ - base_);
+    }
+
+    // The same numbers from fields already checked to be there.
+    // Written out byte by byte, a form the compiler turns into one load.
+    static uint16_t u16_le(const char* at) { return static_cast<uint16_t>(byte(at, 0) | byte(at, 1) << 8); }
+    static uint16_t u16_be(const char* at) { return static_cast<uint16_t>(byte(at, 0) << 8 | byte(at, 1)); }
+    static int32_t i32_le(const char* at) {
+        return static_cast<int32_t>(byte(at, 0) | byte(at, 1) << 8 | byte(at, 2) << 16 | byte(at, 3) << 24);
+    }
+    static int32_t i32_be(const char* at) {
+        return static_cast<int32_t>(byte(at, 0) << 24 | byte(at, 1) << 16 | byte(at, 2) << 8 | byte(at, 3));
+    }
 
     // Moves on without reading: the bytes passed over are never fetched from a source.
     void skip(size_t count) {
@@ -104,20 +132,7 @@ private:
         position_ += count;
         return at;
     }
-    template <class Number>
-    static Number decode_le(const char* at, size_t count) {
-        Number value = 0;
-        for (size_t i = count; i-- > 0;)
-            value = static_cast<Number>(value << 8 | static_cast<unsigned char>(at[i]));
-        return value;
-    }
-    template <class Number>
-    static Number decode_be(const char* at, size_t count) {
-        Number value = 0;
-        for (size_t i = 0; i < count; ++i)
-            value = static_cast<Number>(value << 8 | static_cast<unsigned char>(at[i]));
-        return value;
-    }
+    static uint32_t byte(const char* at, size_t i) { return static_cast<unsigned char>(at[i]); }
     bool in_window(size_t count) const {
         return position_ >= base_ && position_ - base_ + count <= view_.size();
     }
@@ -128,7 +143,10 @@ private:
     std::string_view view_;  // the bytes in memory, from file offset base_ on
     size_t base_ = 0;
     ByteSource* source_ = nullptr;
-    std::string buffer_;  // the window's bytes when they come from a source
+    // The window's bytes when they come from a source: never zeroed first, as a std::string's
+    // would be, since the file's bytes overwrite them at once.
+    std::shared_ptr<char[]> buffer_;
+    size_t buffer_size_ = 0;
     size_t size_ = 0;
     size_t position_ = 0;
 };

@@ -1,5 +1,7 @@
 #include "core/formats/far.hpp"
 
+#include <memory>
+
 #include "core/base/error_trap.hpp"
 #include "core/formats/byte_reader.hpp"
 #include "core/formats/safe_names.hpp"
@@ -9,7 +11,7 @@ namespace fw {
 
 namespace {
 
-constexpr size_t kCopyBlock = 32768;
+constexpr size_t kCopyBlock = 1 << 20;
 constexpr size_t kMinEntryBytes = 16;  // four numbers, an empty name
 constexpr size_t kHeaderBytes = 16;    // the header and the directory's offset
 
@@ -36,12 +38,15 @@ void extract_far_entry(const std::string& archive, const std::string& dest_path,
     check_far_entry(entry, in.length());
     in.seek(offset);
     BinaryFile out = BinaryFile::create(dest_path);
-    char buffer[kCopyBlock];
+    // An entry of the usual size (tens of kilobytes) is one read and one write; the buffer is
+    // not zeroed, as the entry's bytes overwrite it at once.
     size_t left = static_cast<size_t>(size);
+    const size_t block_size = left < kCopyBlock ? left : kCopyBlock;
+    const std::unique_ptr<char[]> buffer(new char[block_size]);
     while (left > 0) {
-        const size_t block = left > kCopyBlock ? kCopyBlock : left;
-        in.read_exact(buffer, block);
-        out.write(buffer, block);
+        const size_t block = left > block_size ? block_size : left;
+        in.read_exact(buffer.get(), block);
+        out.write(buffer.get(), block);
         left -= block;
     }
     out.close();
@@ -55,7 +60,7 @@ FARentry FARdir::entry(int32_t n) const {
 }
 
 FARentry FARentries::operator[](size_t i) const {
-    ByteReader in(*bytes_);
+    ByteReader in(bytes_);
     in.seek(starts_.at(i));
     FARentry entry;
     entry.FileSize = in.read(4);
@@ -81,16 +86,34 @@ struct FARdirectoryWalk {
         // Every entry is checked against the bytes now, so that reading its fields later cannot fail.
         std::vector<uint32_t> starts;
         starts.reserve(static_cast<size_t>(count));
+        // The entries are walked in the bytes at hand (`ahead`, the reader standing `at` bytes
+        // behind); an entry that reaches past them, or whose name length is negative, goes
+        // through the reader's checked reads.
+        std::string_view ahead = in.peek_window();
+        size_t at = 0;
         for (int32_t i = 0; i < count; ++i) {
-            starts.push_back(static_cast<uint32_t>(in.position() - start));
-            in.skip(12);  // the two sizes and the data offset
-            const int32_t length = in.read_i32_le();
+            starts.push_back(static_cast<uint32_t>(in.position() + at - start));
+            // The two sizes and the data offset are passed over; the name's length is read.
+            if (ahead.size() - at >= kMinEntryBytes) {
+                const int32_t length = ByteReader::i32_le(ahead.data() + at + 12);
+                if (length >= 0 && ahead.size() - at - kMinEntryBytes >= static_cast<size_t>(length)) {
+                    at += kMinEntryBytes + static_cast<size_t>(length);
+                    continue;
+                }
+            }
+            in.skip(at);
+            at = 0;
+            const int32_t length = ByteReader::i32_le(in.read_view(kMinEntryBytes).data() + 12);
             if (length < 0) fail(ErrorKind::InvalidArgument);
             in.skip(static_cast<size_t>(length));
+            ahead = in.peek_window();
         }
+        in.skip(at);
         // The directory's bytes are kept whole: an entry's fields are taken from them on access.
         dir.Entries.starts_ = std::move(starts);
-        dir.Entries.bytes_ = std::make_shared<const std::string>(in.take_since(start));
+        TakenBytes taken = in.take_since(start);
+        dir.Entries.owner_ = std::move(taken.owner);
+        dir.Entries.bytes_ = taken.bytes;
         return dir;
     }
 };

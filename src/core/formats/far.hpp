@@ -69,7 +69,8 @@ public:
 
 private:
     friend struct FARdirectoryWalk;
-    std::shared_ptr<const std::string> bytes_;
+    std::shared_ptr<const char[]> owner_;  // keeps bytes_ alive
+    std::string_view bytes_;
     std::vector<uint32_t> starts_;
 };
 
@@ -97,7 +98,7 @@ void gsExtractFileEx(const std::string& archive, const std::string& dest_folder,
 
 // The unguarded forms, for callers that report a failure themselves (the command-line tool).
 FARdir read_far_directory(const std::string& archive);
-// Copies the entry's data to dest_path in blocks of 32768 bytes; the entry must lie inside the
+// Copies the entry's data to dest_path in blocks of up to a mebibyte; the entry must lie inside the
 // archive (check_far_entry) before the destination is created.
 void extract_far_entry(const std::string& archive, const std::string& dest_path, const FARentry& entry);
 // Fails unless the entry's size and offset are not negative and its data lie inside an archive of

@@ -18,16 +18,37 @@ struct MapRefused {
 // Reads one chunk whose 4-byte type was just read.
 void read_chunk(IFFFile& file, ByteReader& in, std::string type) {
     if (file.chunks.size() >= kMaxChunks) fail(ErrorKind::Overflow);
-    IFFChunk chunk;
-    chunk.position = static_cast<int32_t>(in.position() - 4 + 1);
-    chunk.type = std::move(type);
-    chunk.size = in.read(4);
-    chunk.id_flags = in.read(4);
-    chunk.label = in.read(64);
-    const int32_t size = chunk.declared_size();
+    const auto position = static_cast<int32_t>(in.position() - 4 + 1);
+    // The header's fields are copied from the reader's window, not read one by one.
+    const std::string_view head = in.read_view(kChunkHeaderSize - 4);
+    const int32_t size = ByteReader::i32_be(head.data());
     if (size < static_cast<int32_t>(kChunkHeaderSize)) fail(ErrorKind::InvalidArgument);
-    chunk.data = in.read(static_cast<size_t>(size) - kChunkHeaderSize);
-    file.chunks.push_back(std::move(chunk));
+    IFFChunk& chunk = file.chunks.emplace_back();
+    chunk.position = position;
+    chunk.type = std::move(type);
+    chunk.size.assign(head.data(), 4);
+    chunk.id_flags.assign(head.data() + 4, 4);
+    chunk.label.assign(head.data() + 8, 64);
+    try {
+        in.read_into(chunk.data, static_cast<size_t>(size) - kChunkHeaderSize);
+    } catch (...) {
+        file.chunks.pop_back();  // a chunk whose data are not there is not kept
+        throw;
+    }
+}
+
+// How many chunks the bytes at hand hold, by their sizes, so that the chunk list is allocated
+// once rather than grown chunk by chunk; only an estimate, every chunk is checked as it is read.
+size_t chunks_ahead(ByteReader& in) {
+    const std::string_view ahead = in.peek_window();
+    size_t count = 0;
+    for (size_t at = 0; ahead.size() - at >= kChunkHeaderSize && count < kMaxChunks; ++count) {
+        const int32_t size = ByteReader::i32_be(ahead.data() + at + 4);
+        if (size < static_cast<int32_t>(kChunkHeaderSize)) break;
+        at += static_cast<size_t>(size);
+        if (at > ahead.size()) break;
+    }
+    return count;
 }
 
 // The reading shared by both readers; the mode selects the map reader. Each chunk's size is
@@ -40,6 +61,7 @@ void read_iff(IFFFile& file, ByteReader& in, int32_t& location, ReadMode mode) {
     file.map_offset = in.read(4);
     file.has_map = !(file.declared_map_offset() == 0 || file.map_offset == "0000");
     location = checkpoint::c2000;
+    file.chunks.reserve(chunks_ahead(in));
     // While at least two bytes remain: a single stray byte at the end is ignored.
     while (in.remaining() >= 2) {
         std::string type = in.read(4);

@@ -1,5 +1,7 @@
 #include "core/formats/rsmp.hpp"
 
+#include <algorithm>
+
 #include "core/base/error_trap.hpp"
 #include "core/formats/binary.hpp"
 
@@ -8,7 +10,8 @@ namespace fw {
 namespace {
 
 constexpr int32_t kMaxCheckedEntries = 1000;
-constexpr unsigned char kNameEnd163 = 163;
+// A name ends at a NUL or at the byte 163.
+constexpr std::string_view kNameEnds("\0\xA3", 2);
 
 struct Unreadable {};
 
@@ -47,16 +50,22 @@ void read_map(IFFFile& file, ByteReader& in, int32_t& location, ReadMode mode) {
             location = checkpoint::c3000;
             entry.offset = in.read(4);
             entry.id_flags = in.read(4);
+            location = checkpoint::c4000;
+            // The name is taken up to its terminator from the bytes at hand, not byte by byte.
             for (;;) {
-                location = checkpoint::c4000;
-                const unsigned char byte = in.read_byte();
-                entry.name += static_cast<char>(byte);
-                if (byte == 0) {
-                    // The name is padded so that it ends at an even count from the map's start.
-                    if ((in.position() - start) % 2 == 1) entry.name += static_cast<char>(in.read_byte());
-                    break;
-                }
-                if (byte == kNameEnd163) break;
+                const std::string_view ahead = in.peek_window();
+                if (ahead.empty()) in.read_byte();  // fails: the name runs past the end
+                const size_t end = static_cast<size_t>(
+                    std::find_if(ahead.begin(), ahead.end(), [](char c) { return c == '\0' || c == '\xA3'; }) -
+                    ahead.begin());
+                const size_t count = end == ahead.size() ? end : end + 1;
+                entry.name.append(ahead.substr(0, count));
+                in.skip(count);
+                if (end == ahead.size()) continue;
+                // After a NUL the name is padded so that it ends at an even count from the map's start.
+                if (ahead[end] == '\0' && (in.position() - start) % 2 == 1)
+                    entry.name += static_cast<char>(in.read_byte());
+                break;
             }
         }
     }
@@ -68,7 +77,7 @@ int32_t RsmpEntry::chunk_offset() const { return ByteReader(offset).read_i32_le(
 uint16_t RsmpEntry::id() const { return ByteReader(id_flags).read_u16_le(); }
 
 std::string RsmpEntry::name_text() const {
-    return name.substr(0, name.find_first_of(std::string_view("\0\xA3", 2)));
+    return name.substr(0, name.find_first_of(kNameEnds));
 }
 
 void gsReadRSMP(IFFFile& file, ByteReader& in) {

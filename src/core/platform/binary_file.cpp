@@ -25,16 +25,16 @@ BinaryFile BinaryFile::open_for_reading(const std::string& path) {
         std::string plain = path;
         std::replace(plain.begin(), plain.end(), '\\', '/');
         if (FILE* file = std::fopen(plain.c_str(), "rb")) {
-            opened_size(file);  // refuses a folder
+            const int64_t size = opened_size(file);  // refuses a folder
             unbuffered(file);
-            return BinaryFile(file);
+            return BinaryFile(file, size);
         }
     }
 #endif
     int64_t size = -1;
     FILE* file = open_reading(resolve_path(path), size);
     unbuffered(file);
-    return BinaryFile(file);
+    return BinaryFile(file, size);
 }
 
 BinaryFile BinaryFile::create(const std::string& path) {
@@ -45,12 +45,15 @@ BinaryFile BinaryFile::create(const std::string& path) {
     return BinaryFile(file);
 }
 
-BinaryFile::BinaryFile(BinaryFile&& other) noexcept : handle_(other.handle_) { other.handle_ = nullptr; }
+BinaryFile::BinaryFile(BinaryFile&& other) noexcept : handle_(other.handle_), read_length_(other.read_length_) {
+    other.handle_ = nullptr;
+}
 
 BinaryFile& BinaryFile::operator=(BinaryFile&& other) noexcept {
     if (this != &other) {
         if (handle_ != nullptr) std::fclose(static_cast<FILE*>(handle_));
         handle_ = other.handle_;
+        read_length_ = other.read_length_;
         other.handle_ = nullptr;
     }
     return *this;
@@ -61,6 +64,7 @@ BinaryFile::~BinaryFile() {
 }
 
 int64_t BinaryFile::length() {
+    if (read_length_ >= 0) return read_length_;
     FILE* file = static_cast<FILE*>(handle_);
 #ifndef _WIN32
     // One fstat rather than three seeks.

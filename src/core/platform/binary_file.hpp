@@ -30,8 +30,11 @@ public:
     void close();
 
 private:
-    explicit BinaryFile(void* handle) : handle_(handle) {}
+    explicit BinaryFile(void* handle, int64_t length = -1) : handle_(handle), read_length_(length) {}
     void* handle_ = nullptr;
+    // A file opened for reading: its length as found on opening, which the program's own
+    // reading cannot change (-1: not known, or a file opened for writing).
+    int64_t read_length_ = -1;
 };
 
 }  // namespace fw

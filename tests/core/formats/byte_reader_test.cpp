@@ -61,12 +61,12 @@ TEST(ByteReader, TakesTheBytesSinceAPointAndReadsOnFromThere) {
         in.skip(window_start);
         in.read_byte();
         in.seek(12);
-        EXPECT_EQ(in.take_since(4), bytes.substr(4, 8));
+        EXPECT_EQ(in.take_since(4).bytes, bytes.substr(4, 8));
         EXPECT_EQ(in.read_i32_le(), -4);
     }
     fw::ByteReader memory(bytes);
     memory.seek(12);
-    EXPECT_EQ(memory.take_since(4), bytes.substr(4, 8));
+    EXPECT_EQ(memory.take_since(4).bytes, bytes.substr(4, 8));
     EXPECT_EQ(memory.read_i32_le(), -4);
 }
 
