@@ -115,6 +115,7 @@ int run_all_backups(const std::string& option, bool as_json) {
             out["character_file"] = backup.character_file.empty()
                                         ? json(nullptr)
                                         : json(shown_name(display_path(backup.character_file)));
+            out["of_another_game"] = backup.in_another_game;
             list.push_back(out);
         }
         print_json({{"backups", list}});
@@ -133,7 +134,9 @@ int run_all_backups(const std::string& option, bool as_json) {
                                         ? backup.file_name + " (unknown origin)"
                                         : backup.file_name + " in " + neighbourhood + " (unknown origin)";
         const std::string now =
-            backup.character_file.empty() ? "no such sim file now" : display_path(backup.character_file);
+            !backup.character_file.empty() ? display_path(backup.character_file)
+            : backup.in_another_game       ? "of another game"
+                                           : "no such sim file now";
         std::cout << entry.time_shown() << "\t" << shown_path(belongs) << "\t"
                   << escaped(names_text(entry.names)) << "\t" << escaped(holds_text(entry.holds)) << "\t"
                   << shown_path(entry.name) << "\t" << shown_path(now) << "\n";

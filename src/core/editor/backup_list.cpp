@@ -205,8 +205,11 @@ AllBackups list_all_backups(const std::string& game_path) {
                 const std::filesystem::path file(record->file);
                 backup.file_name = file.filename().string();
                 std::error_code ec;
-                if (record->saves == saves_recorded && std::filesystem::is_regular_file(file, ec)) {
-                    backup.character_file = record->file;
+                if (std::filesystem::is_regular_file(file, ec)) {
+                    if (record->saves == saves_recorded)
+                        backup.character_file = record->file;
+                    else
+                        backup.in_another_game = true;
                 }
             } else {
                 // The file it was taken from, when that is still in the game under the same names.

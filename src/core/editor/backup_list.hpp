@@ -74,6 +74,7 @@ struct KeptBackup {
     BackupEntry backup;
     std::string file_name;       // the character file's name, "User00001.iff"; "" when not known
     std::string character_file;  // its path in the game's saves folder when it is there now, else ""
+    bool in_another_game = false;  // its recorded file is there, but in another game's saves
 };
 struct AllBackups {
     std::vector<KeptBackup> kept;

@@ -268,6 +268,7 @@ TEST_F(SimRestore, ABackupBelongsToItsOwnFileOfItsOwnGame) {
     EXPECT_EQ(all.kept.size(), 3u);
     EXPECT_EQ(all.left_out, 1);
     EXPECT_EQ(all.kept[0].backup.record->file, fs::path(mine).lexically_normal().string());
+    EXPECT_EQ(fw::list_all_backups(other_game.str()).kept[0].in_another_game, true);
 }
 
 }  // namespace
