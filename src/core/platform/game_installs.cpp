@@ -27,8 +27,6 @@ fs::path folder_key(const fs::path& folder) {
     return ec ? folder.lexically_normal() : canonical;
 }
 
-bool holds_game(const std::string& folder) { return file_exists(folder + "\\Sims.exe"); }
-
 // A registry answer names a folder from a drive or a root. Anything else ("", "..\..") would be
 // taken from whatever folder the program was started in.
 bool names_a_folder(const std::string& entry) {
@@ -40,7 +38,7 @@ bool names_a_folder(const std::string& entry) {
 std::string entry_finding(const std::string& entry, const std::string& folder) {
     if (entry == kRegistryFailure) return "no entry for The Sims (InstallPath)";
     if (!names_a_folder(entry)) return "InstallPath \"" + entry + "\" names no folder";
-    if (!holds_game(folder)) return "InstallPath \"" + entry + "\" holds no Sims.exe";
+    if (!holds_game_executable(folder)) return "InstallPath \"" + entry + "\" holds no Sims.exe";
     return "The Sims in " + folder;
 }
 
@@ -92,7 +90,7 @@ void search_steam(const InstallSearch& search, Finds& finds) {
             const std::optional<fs::path> app = steam_app_folder(library, kLegacyAppId);
             if (!app) {
                 finds.note(place, "The Sims Legacy Collection is not installed there");
-            } else if (!holds_game(app->string())) {
+            } else if (!holds_game_executable(app->string())) {
                 finds.note(place, app->string() + " holds no Sims.exe");
             } else {
                 finds.note(place, "The Sims in " + app->string());
@@ -146,11 +144,11 @@ void search_prefixes(const InstallSearch& search, Finds& finds) {
                 registry_string_in(prefix, kHKeyLocalMachine, kGameRegistryKey, kGameRegistryValue, size);
             const std::string folder = names_a_folder(entry) ? real_folder_in_prefix(prefix, entry) : "";
             finds.note(place, entry_finding(entry, folder));
-            if (names_a_folder(entry) && holds_game(folder))
+            if (names_a_folder(entry) && holds_game_executable(folder))
                 finds.add({folder, InstallFoundBy::WinePrefix, (prefix / "system.reg").string()});
         }
         const std::string ea_folder = real_folder_in_prefix(prefix, kEaAppFolder);
-        const bool ea_found = holds_game(ea_folder);
+        const bool ea_found = holds_game_executable(ea_folder);
         finds.note(place, ea_found ? "The Sims in " + ea_folder : std::string("no EA app copy of The Sims"));
         if (ea_found) finds.add({ea_folder, InstallFoundBy::EaAppFolder, prefix.string()});
     }
@@ -178,7 +176,7 @@ void search_prefixes(const InstallSearch&, Finds& finds) {
     const std::string program_files = program_files_folder();
     if (program_files.empty()) return;
     const std::string ea_folder = program_files + "\\EA Games\\The Sims Legacy";
-    const bool ea_found = holds_game(ea_folder);
+    const bool ea_found = holds_game_executable(ea_folder);
     finds.note(ea_folder, ea_found ? "The Sims" : "no Sims.exe");
     if (ea_found) finds.add({ea_folder, InstallFoundBy::EaAppFolder, program_files});
 }
@@ -191,7 +189,7 @@ std::vector<GameInstall> search_all(const InstallSearch& search, bool first_only
     // The game's own entry comes first, but like every other place it counts only where the game is.
     const std::string entry = read_game_registry_entry();
     finds.note(registry_location(), entry_finding(entry, entry));
-    if (names_a_folder(entry) && holds_game(entry))
+    if (names_a_folder(entry) && holds_game_executable(entry))
         finds.add({entry, InstallFoundBy::Registry, registry_location()});
     search_steam(search, finds);
     search_prefixes(search, finds);
@@ -227,6 +225,10 @@ InstallSearch install_search() {
     add_subfolders(home / "Games", search);
 #endif
     return search;
+}
+
+bool holds_game_executable(const std::string& folder) {
+    return !folder.empty() && folder != kRegistryFailure && file_exists(folder + "\\Sims.exe");
 }
 
 std::vector<GameInstall> find_game_installs(const InstallSearch& search) { return search_all(search, false); }

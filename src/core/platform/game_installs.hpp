@@ -50,6 +50,9 @@ struct InstallSearch {
 InstallSearch install_search();
 
 // Every install found, in the order above, each folder once.
+// True when the folder holds the game's executable (Sims.exe, in any letter case); never for ""
+// or "ERROR".
+bool holds_game_executable(const std::string& folder);
 std::vector<GameInstall> find_game_installs(const InstallSearch& search);
 std::vector<GameInstall> find_game_installs();
 // The first install found, or nothing (`path` "ERROR").

@@ -8,10 +8,6 @@
 
 namespace fw {
 
-bool holds_game_executable(const std::string& location) {
-    return !location.empty() && location != kRegistryFailure && file_exists(location + "\\sims.exe");
-}
-
 GamePathInUse game_path_in_use(const std::string& option) {
     if (!option.empty()) return {option, GamePathSource::CommandLine, ""};
     const std::string stored = get_setting(kAppFacewright, kKeySimsLocation);

@@ -17,9 +17,6 @@ struct GamePathInUse {
     std::string through;  // for a found install: the registry, manifest or prefix it was found in
 };
 
-// True when the game's executable is in the folder `location` names; never for "" or "ERROR".
-bool holds_game_executable(const std::string& location);
-
 // The game path a command-line run uses: the given option when not empty, else the stored
 // "Sims Location" while it holds the game's executable, else the first install the look-up finds
 // (core/platform/game_installs.hpp: the registry entry, then Steam's libraries, then the other
