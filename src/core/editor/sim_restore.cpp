@@ -145,25 +145,11 @@ RestoreResult restore_from_backup(const std::string& character_file, const std::
     } catch (const TrapRaised&) {
         throw;
     } catch (...) {
-        const Failure failure = failure_from_current_exception();
-        if (!is_file_failure(failure)) {
-            record_failure(step.module, step.procedure, step.location, failure);
-            trap();
-        }
         // A failed write is reported as a failed save is: the file is whole, the program goes on.
-        bool whole = false;
-        try {
-            whole = read_file(character_file) == before;
-        } catch (...) {
-            // A file that cannot even be read back is not known to be whole.
-        }
         RestoreResult result;
-        result.refusal = failed_save_box(character_file, error_text(failure), step.doing, whole, true);
-        log_and_go_on(
-            step.module, step.procedure, step.location, failure,
-            "The restore was abandoned while " + step.doing + "." + kCrLf +
-                (whole ? "The sim's file is as it was: " : "The sim's file is no longer as it was: ") +
-                display_path(character_file));
+        result.refusal = report_failed_write(
+            step.module, step.procedure, step.location, step.doing, character_file,
+            [&] { return read_file(character_file) == before; }, true);
         return result;
     }
 }

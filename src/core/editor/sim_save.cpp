@@ -110,9 +110,35 @@ std::string write_sim(const EditorSession& as_read, const EditorSession& edited,
 
 }  // namespace
 
+namespace {
+// The failures of the file operations themselves (file not found to path not found).
 bool is_file_failure(const Failure& failure) {
     return failure.number() >= static_cast<int32_t>(ErrorKind::FileNotFound) &&
            failure.number() <= static_cast<int32_t>(ErrorKind::PathNotFound);
+}
+}  // namespace
+
+BoxMessage report_failed_write(const char* module, const char* procedure, int32_t location,
+                               const std::string& doing, const std::string& load_user_file,
+                               const std::function<bool()>& still_whole, bool restore) {
+    const Failure failure = failure_from_current_exception();
+    if (!is_file_failure(failure)) {
+        record_failure(module, procedure, location, failure);
+        trap();
+    }
+    bool whole = false;
+    try {
+        whole = still_whole();
+    } catch (...) {
+        // A file that cannot even be read back is not known to be whole.
+    }
+    const char* changed =
+        restore ? "The sim's file is no longer as it was: " : "The sim's file is no longer as read: ";
+    log_and_go_on(module, procedure, location, failure,
+                  std::string(restore ? "The restore" : "The save") + " was abandoned while " + doing + "." +
+                      kCrLf + (whole ? "The sim's file is as it was: " : changed) +
+                      display_path(load_user_file));
+    return failed_save_box(load_user_file, error_text(failure), doing, whole, restore);
 }
 
 std::string temp_file_path() { return program_folder() + "\\usertemp.iff"; }
@@ -225,23 +251,9 @@ SaveResult save_sim(EditorSession& session, const SimControls& controls, const S
     } catch (const TrapRaised&) {
         throw;
     } catch (...) {
-        const Failure failure = failure_from_current_exception();
-        if (!is_file_failure(failure)) {
-            record_failure(kModule, step.procedure, step.location, failure);
-            trap();
-        }
-        bool whole = false;
-        try {
-            whole = file_as_read(session, files);
-        } catch (...) {
-            // A file that cannot even be read back is not known to be whole.
-        }
-        result.refusal = failed_save_box(session.load_user_file, error_text(failure), step.doing, whole);
-        log_and_go_on(
-            kModule, step.procedure, step.location, failure,
-            "The save was abandoned while " + step.doing + "." + kCrLf +
-                (whole ? "The sim's file is as it was: " : "The sim's file is no longer as read: ") +
-                display_path(session.load_user_file));
+        result.refusal = report_failed_write(
+            kModule, step.procedure, step.location, step.doing, session.load_user_file,
+            [&] { return file_as_read(session, files); }, false);
         return result;
     }
     if (result.refusal) return result;

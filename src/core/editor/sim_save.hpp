@@ -3,6 +3,7 @@
 // changed), the lists into the file image, the image without its bitmaps into usertemp.iff in
 // the program folder, an optional backup of the old file is taken, and the character file is
 // replaced by the new one in a single rename, so that it is never missing or half written.
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -72,9 +73,13 @@ BoxMessage changed_elsewhere_box(const std::string& load_user_file);
 BoxMessage failed_save_box(const std::string& load_user_file, const std::string& error,
                            const std::string& doing, bool whole, bool restore = false);
 
-// The failures of the file operations themselves (file not found to path not found): a full disk,
-// a folder that vanished or refuses writing. A save or restore reports them and goes on.
-bool is_file_failure(const Failure& failure);
+// Called inside the catch of a failed save or restore (`restore`) of load_user_file, stopped at
+// `location` of `procedure` while `doing`. A failure of the file operations themselves (a full
+// disk, a folder that vanished or refuses writing) is logged and answered with failed_save_box,
+// whole when `still_whole` says the file is as it was; any other failure reaches the error trap.
+BoxMessage report_failed_write(const char* module, const char* procedure, int32_t location,
+                               const std::string& doing, const std::string& load_user_file,
+                               const std::function<bool()>& still_whole, bool restore);
 
 // The box that reports a save: name + " has been saved." titled "Success".
 BoxMessage saved_box(const std::string& name);
