@@ -39,13 +39,12 @@ std::string get_bytes(const json& in, const std::string& key) {
     return bytes;
 }
 
-}  // namespace
-
-namespace {
+// Where the file name begins in a path of either separator.
 size_t name_start(const std::string& path) {
     const size_t cut = path.find_last_of("\\/");
     return cut == std::string::npos ? 0 : cut + 1;
 }
+
 }  // namespace
 
 std::string backup_records_folder(const std::string& backup_path) {
