@@ -5,7 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include "builders/head_builder.hpp"
-#include "core/render/head_scene.hpp"
+#include "core/heads/head_scene.hpp"
 #include "paired.hpp"
 
 namespace fw::bench {

@@ -17,10 +17,10 @@
 
 #include "builders/far_builder.hpp"
 #include "builders/sim_builder.hpp"
-#include "core/browser/sim_cells.hpp"
+#include "core/screens/sim_cells.hpp"
 #include "core/formats/iff.hpp"
 #include "core/platform/settings.hpp"
-#include "core/shell/app_state.hpp"
+#include "core/game/app_state.hpp"
 #include "paired.hpp"
 #include "support/temp_dir.hpp"
 #include "windows/browser/frmMain.hpp"

@@ -10,14 +10,14 @@
 #include <string_view>
 
 #include "core/base/failure.hpp"
-#include "core/browser/sim_cells.hpp"
-#include "core/browser/sim_display.hpp"
-#include "core/editor/editor_display.hpp"
+#include "core/screens/sim_cells.hpp"
+#include "core/screens/sim_display.hpp"
+#include "core/screens/editor_display.hpp"
 #include "core/formats/binary.hpp"
 #include "core/formats/rsmp.hpp"
 #include "core/formats/safe_names.hpp"
 #include "core/platform/name_compare.hpp"
-#include "core/shared/appearance.hpp"
+#include "core/sims/appearance.hpp"
 
 constexpr const char* kFileName = "User00001.iff";
 

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "builders/steam_builder.hpp"
-#include "core/platform/key_values.hpp"
+#include "core/game/key_values.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);

@@ -9,7 +9,7 @@
 
 #include "core/base/failure.hpp"
 #include "core/formats/mesh.hpp"
-#include "core/render/head_scene.hpp"
+#include "core/heads/head_scene.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);

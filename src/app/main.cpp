@@ -10,7 +10,7 @@
 
 #include "core/base/error_trap.hpp"
 #include "core/platform/program_folder.hpp"
-#include "core/shell/app_state.hpp"
+#include "core/game/app_state.hpp"
 #include "demo/demo_game.hpp"
 #include "windows/browser/frmMain.hpp"
 #include "windows/editor/frmEditSim.hpp"

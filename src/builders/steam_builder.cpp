@@ -1,7 +1,7 @@
 #include "builders/steam_builder.hpp"
 
 #include "core/platform/game_files.hpp"
-#include "core/platform/steam_library.hpp"
+#include "core/game/steam_library.hpp"
 
 namespace fs = std::filesystem;
 

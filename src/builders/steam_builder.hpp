@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "core/platform/key_values.hpp"
+#include "core/game/key_values.hpp"
 
 namespace fw::build {
 

@@ -4,9 +4,9 @@
 #include "cli/commands.hpp"
 #include "cli/game_folder.hpp"
 #include "core/base/charset.hpp"
-#include "core/editor/backup_list.hpp"
-#include "core/editor/sim_restore.hpp"
-#include "core/editor/sim_save.hpp"
+#include "core/sims/backup_list.hpp"
+#include "core/sims/sim_restore.hpp"
+#include "core/sims/sim_save.hpp"
 #include "core/platform/game_paths.hpp"
 #include "core/platform/shown_name.hpp"
 

@@ -6,13 +6,13 @@
 #include "cli/commands.hpp"
 #include "cli/game_folder.hpp"
 #include "core/base/failure.hpp"
-#include "core/extract/head_extraction.hpp"
-#include "core/headselect/head_catalogue.hpp"
+#include "core/heads/head_extraction.hpp"
+#include "core/heads/head_catalogue.hpp"
 #include "core/platform/game_files.hpp"
 #include "core/platform/name_compare.hpp"
 #include "core/platform/shown_name.hpp"
-#include "core/shared/head_models.hpp"
-#include "core/shell/game_location.hpp"
+#include "core/heads/head_models.hpp"
+#include "core/game/game_location.hpp"
 #include "demo/demo_game.hpp"
 
 namespace fw::cli {

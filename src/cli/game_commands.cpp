@@ -4,17 +4,17 @@
 #include "cli/commands.hpp"
 #include "cli/game_folder.hpp"
 #include "core/base/charset.hpp"
-#include "core/browser/neighbourhoods.hpp"
-#include "core/browser/sim_cells.hpp"
-#include "core/browser/skin_export.hpp"
+#include "core/game/neighbourhoods.hpp"
+#include "core/screens/sim_cells.hpp"
+#include "core/sims/skin_export.hpp"
 #include "core/platform/game_files.hpp"
 #include "core/platform/game_paths.hpp"
 #include "core/platform/program_folder.hpp"
-#include "core/platform/saves_folder.hpp"
+#include "core/game/saves_folder.hpp"
 #include "core/platform/settings.hpp"
 #include "core/platform/shown_name.hpp"
-#include "core/shell/game_location.hpp"
-#include "core/shell/startup.hpp"
+#include "core/game/game_location.hpp"
+#include "core/screens/startup.hpp"
 
 namespace fw::cli {
 

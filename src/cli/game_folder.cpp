@@ -6,7 +6,7 @@
 #include "core/platform/game_files.hpp"
 #include "core/platform/game_paths.hpp"
 #include "core/platform/program_folder.hpp"
-#include "core/shell/game_location.hpp"
+#include "core/game/game_location.hpp"
 #include "demo/demo_game.hpp"
 
 namespace fw::cli {

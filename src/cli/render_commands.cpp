@@ -10,7 +10,7 @@
 #include "cli/game_folder.hpp"
 #include "core/base/message_box.hpp"
 #include "core/platform/shown_name.hpp"
-#include "core/render/head_scene.hpp"
+#include "core/heads/head_scene.hpp"
 
 namespace fw::cli {
 

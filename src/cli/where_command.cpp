@@ -5,15 +5,15 @@
 #include "cli/commands.hpp"
 #include "cli/game_folder.hpp"
 #include "core/platform/game_files.hpp"
-#include "core/platform/game_installs.hpp"
+#include "core/game/game_installs.hpp"
 #include "core/platform/game_paths.hpp"
 #include "core/platform/program_folder.hpp"
-#include "core/platform/registry.hpp"
-#include "core/platform/saves_folder.hpp"
+#include "core/game/registry.hpp"
+#include "core/game/saves_folder.hpp"
 #include "core/platform/settings.hpp"
 #include "core/platform/shown_name.hpp"
-#include "core/shell/game_location.hpp"
-#include "core/shell/startup.hpp"
+#include "core/game/game_location.hpp"
+#include "core/screens/startup.hpp"
 
 namespace fw::cli {
 

@@ -4,7 +4,7 @@
 #include <nlohmann/json.hpp>
 
 #include "builders/sim_builder.hpp"
-#include "core/editor/sim_save.hpp"
+#include "core/sims/sim_save.hpp"
 #include "core/platform/game_files.hpp"
 #include "core/platform/game_paths.hpp"
 #include "core/platform/settings.hpp"

@@ -6,7 +6,7 @@
 #include <map>
 #include <set>
 
-#include "core/browser/sim_cells.hpp"
+#include "core/screens/sim_cells.hpp"
 #include "core/formats/character_file.hpp"
 #include "core/platform/game_files.hpp"
 #include "support/run_cli.hpp"

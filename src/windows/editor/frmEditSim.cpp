@@ -9,12 +9,12 @@
 #include <algorithm>
 
 #include "core/base/charset.hpp"
-#include "core/editor/editor_display.hpp"
-#include "core/editor/head_check.hpp"
-#include "core/editor/sim_save.hpp"
-#include "core/editor/unsaved_edits.hpp"
-#include "core/render/head_setting.hpp"
-#include "core/shell/app_state.hpp"
+#include "core/screens/editor_display.hpp"
+#include "core/heads/head_check.hpp"
+#include "core/sims/sim_save.hpp"
+#include "core/screens/unsaved_edits.hpp"
+#include "core/heads/head_setting.hpp"
+#include "core/game/app_state.hpp"
 #include "windows/widgets/dialog_frame.hpp"
 #include "windows/widgets/game_picture.hpp"
 #include "windows/widgets/head_view.hpp"

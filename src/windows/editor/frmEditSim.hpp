@@ -10,8 +10,8 @@
 #include <string>
 
 #include "core/base/message_box.hpp"
-#include "core/editor/sim_session.hpp"
-#include "core/shared/damaged_archives.hpp"
+#include "core/sims/sim_session.hpp"
+#include "core/game/damaged_archives.hpp"
 #include "windows/widgets/openers.hpp"
 
 class QLineEdit;

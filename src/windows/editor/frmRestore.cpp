@@ -7,11 +7,11 @@
 #include <QTreeWidgetItem>
 #include <algorithm>
 
-#include "core/editor/editor_display.hpp"
-#include "core/editor/sim_restore.hpp"
+#include "core/screens/editor_display.hpp"
+#include "core/sims/sim_restore.hpp"
 #include "core/formats/character_file.hpp"
-#include "core/render/head_setting.hpp"
-#include "core/shell/app_state.hpp"
+#include "core/heads/head_setting.hpp"
+#include "core/game/app_state.hpp"
 #include "windows/widgets/dialog_frame.hpp"
 #include "windows/widgets/game_picture.hpp"
 #include "windows/widgets/head_view.hpp"

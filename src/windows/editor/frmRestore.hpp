@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "core/editor/backup_list.hpp"
-#include "core/shared/damaged_archives.hpp"
+#include "core/sims/backup_list.hpp"
+#include "core/game/damaged_archives.hpp"
 
 namespace Ui {
 class frmRestore;

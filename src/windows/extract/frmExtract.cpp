@@ -6,8 +6,8 @@
 #include <QTextCursor>
 #include <QTimer>
 
-#include "core/extract/head_extraction.hpp"
-#include "core/shell/app_state.hpp"
+#include "core/heads/head_extraction.hpp"
+#include "core/game/app_state.hpp"
 #include "windows/widgets/dialog_frame.hpp"
 #include "windows/widgets/msg_box.hpp"
 #include "windows/widgets/qt_text.hpp"

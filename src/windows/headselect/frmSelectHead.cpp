@@ -9,8 +9,8 @@
 #include <algorithm>
 
 #include "core/platform/name_compare.hpp"
-#include "core/render/head_setting.hpp"
-#include "core/shell/app_state.hpp"
+#include "core/heads/head_setting.hpp"
+#include "core/game/app_state.hpp"
 #include "windows/widgets/dialog_frame.hpp"
 #include "windows/widgets/game_picture.hpp"
 #include "windows/widgets/head_view.hpp"

@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-#include "core/headselect/skin_grid.hpp"
+#include "core/screens/skin_grid.hpp"
 
 namespace Ui {
 class frmSelectHead;

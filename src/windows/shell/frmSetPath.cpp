@@ -5,7 +5,7 @@
 #include <QPalette>
 #include <QPushButton>
 
-#include "core/shell/game_location.hpp"
+#include "core/game/game_location.hpp"
 #include "windows/widgets/dialog_frame.hpp"
 #include "windows/widgets/msg_box.hpp"
 #include "windows/widgets/openers.hpp"

@@ -6,7 +6,7 @@
 #include <QPixmap>
 #include <QRadialGradient>
 
-#include "core/shell/startup.hpp"
+#include "core/screens/startup.hpp"
 #include "windows/widgets/dialog_frame.hpp"
 #include "windows/widgets/qt_text.hpp"
 

@@ -2,7 +2,7 @@
 
 #include <QByteArray>
 
-#include "core/shared/picture_check.hpp"
+#include "core/heads/picture_check.hpp"
 
 namespace fw {
 

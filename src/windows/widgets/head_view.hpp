@@ -7,7 +7,7 @@
 #include <QImage>
 #include <string>
 
-#include "core/render/head_scene.hpp"
+#include "core/heads/head_scene.hpp"
 
 namespace fw {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "core/editor/backup_list.hpp"
+#include "core/sims/backup_list.hpp"
 
 class QWidget;
 

@@ -9,8 +9,8 @@
 #include <QScrollArea>
 #include <optional>
 
-#include "core/shared/grid_keys.hpp"
-#include "core/shared/grid_pages.hpp"
+#include "core/screens/grid_keys.hpp"
+#include "core/screens/grid_pages.hpp"
 
 namespace fw {
 

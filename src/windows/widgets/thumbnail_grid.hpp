@@ -7,7 +7,7 @@
 // erasing it never takes anything off a thumbnail; a timer of the window's chosen interval
 // alternates its colour between the button face (the grid's background) and white.
 //
-// The grid takes the focus by Tab and by a click, and the keys walk it (core/shared/grid_keys.hpp
+// The grid takes the focus by Tab and by a click, and the keys walk it (core/screens/grid_keys.hpp
 // says where each key leads): an arrow, Home or End stands for a click on the cell it leads to,
 // Page Up and Page Down for Previous and Next, Return for a double click. The window connects
 // each to the handler it stands for. While the grid has the focus its border shows it in the

@@ -13,7 +13,7 @@
 #include "builders/far_builder.hpp"
 #include "builders/sim_builder.hpp"
 #include "builders/steam_builder.hpp"
-#include "core/shell/app_state.hpp"
+#include "core/game/app_state.hpp"
 #include "support/temp_dir.hpp"
 #include "support/window_driver.hpp"
 #include "windows/widgets/openers.hpp"

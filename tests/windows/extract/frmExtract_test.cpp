@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <string>
 
-#include "core/shell/app_state.hpp"
+#include "core/game/app_state.hpp"
 #include "demo/demo_game.hpp"
 #include "support/temp_dir.hpp"
 

@@ -6,7 +6,7 @@
 #include <QTest>
 #include <optional>
 
-#include "core/shell/app_state.hpp"
+#include "core/game/app_state.hpp"
 #include "support/temp_dir.hpp"
 #include "support/window_driver.hpp"
 #include "support/wine_prefix.hpp"

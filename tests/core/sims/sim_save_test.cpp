@@ -1,0 +1,447 @@
+#include "core/sims/sim_save.hpp"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <csignal>
+#include <filesystem>
+#include <future>
+#include <map>
+#include <set>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <thread>
+#include <tuple>
+#include <unistd.h>
+
+#include "builders/sim_builder.hpp"
+#include "core/base/error_trap.hpp"
+#include "core/sims/outfit_table.hpp"
+#include "core/platform/file_lock.hpp"
+#include "core/platform/game_files.hpp"
+#include "core/platform/game_paths.hpp"
+#include "core/platform/program_folder.hpp"
+#include "failing_files.hpp"
+#include "support/temp_dir.hpp"
+
+namespace {
+
+namespace fs = std::filesystem;
+using fw::build::SimSpec;
+
+// The default outfit table typed cell by cell: entry -> value of the body's row in the tone ("lgt",
+// "med", "drk"). The light-toned rows are typed; the other tones are the same texts with "lgt" replaced.
+std::map<size_t, std::string> outfits(bool adult, bool male, const std::string& tone) {
+    static const size_t kEntries[16] = {2, 16, 17, 18, 19, 20, 21, 22, 23, 28, 29, 30, 31, 32, 33, 34};
+    static const char* const kLight[4][16] = {
+        {"B001MAFit_01,BODY=b001mafitlgt_relax", "nmfit_01,nmfitlgt_01", "nmfit_01,umfitlgt_undies01",
+         "HmLO,HAND=huaolgt", "HmRO,HAND=huaolgt", "HmLP,HAND=huaplgt", "HmRP,HAND=huaplgt",
+         "HmLC,HAND=huaclgt", "HmRC,HAND=huaclgt", "fmfit_01,fmfitlgt_01", "", "",
+         "f100mafit_original,BODY=f100mafitlgt_original", "s100mafit_original,BODY=s100mafitlgt_original",
+         "l100mafit_original,BODY=l100mafitlgt_original", "w100mafit_original,BODY=w100mafitlgt_original"},
+        {"B001FAFit_01,BODY=b001fafitlgt_Shannon01", "nffit_01,nffitlgt_01", "nffit_01,uffitlgt_undies01",
+         "HfLO,HAND=huaolgt", "HfRO,HAND=huaolgt", "HfLP,HAND=huaplgt", "HfRP,HAND=huaplgt",
+         "HfLC,HAND=huaclgt", "HfRC,HAND=huaclgt", "fffit_01,fffitlgt_01", "HfLO,HAND=gfao_bride",
+         "HfRO,HAND=gfao_bride", "f100fafit_original,BODY=f100fafitlgt_original",
+         "s100fafit_original,BODY=s100fafitlgt_original", "l100fafit_original,BODY=l100fafitlgt_original",
+         "w100fafit_original,BODY=w100fafitlgt_original"},
+        {"B001MCChd_01,BODY=B001MCChdlgt_boy01", "nuchd_01,nuchdlgt_01", "nuchd_01,umchdlgt_undies01",
+         "HuLO,HAND=huaolgt", "HuRO,HAND=huaolgt", "HuLP,HAND=huaplgt", "HuRP,HAND=huaplgt",
+         "HuLC,HAND=huaclgt", "HuRC,HAND=huaclgt", "", "", "", "ADDED",
+         "s100mcchd_original,BODY=s100mcchdlgt_original", "l100mcchd_original,BODY=l100mcchdlgt_original",
+         "w100mcchd_original,BODY=w100mcchdlgt_original"},
+        {"B001FCChd_01,BODY=B001FCChdlgt_girl01", "nuchd_01,nuchdlgt_01", "nuchd_01,ufchdlgt_undies01",
+         "HuLO,HAND=huaolgt", "HuRO,HAND=huaolgt", "HuLP,HAND=huaplgt", "HuRP,HAND=huaplgt",
+         "HuLC,HAND=huaclgt", "HuRC,HAND=huaclgt", "", "", "", "ADDED",
+         "s100fcchd_original,BODY=s100fcchdlgt_original", "l100fcchd_original,BODY=l100fcchdlgt_original",
+         "w100fcchd_original,BODY=w100fcchdlgt_original"},
+    };
+    const char* const* row = kLight[(adult ? 0 : 2) + (male ? 0 : 1)];
+    std::map<size_t, std::string> cells;
+    for (int i = 0; i < 16; ++i) {
+        std::string cell = row[i];
+        if (const size_t at = cell.find("lgt"); at != std::string::npos) cell.replace(at, 3, tone);
+        cells[kEntries[i]] = cell;
+    }
+    return cells;
+}
+
+fw::STRList appearance(const std::string& age, const std::string& gender, const std::string& tone,
+                       size_t count = 35) {
+    fw::STRList list;
+    list.loaded = true;
+    for (size_t n = 1; n <= count; ++n) list.items.push_back({"\x01", "old" + std::to_string(n), ""});
+    list.item(1).value = age;
+    list.item(13).value = gender;
+    list.item(15).value = tone;
+    return list;
+}
+
+// Every cell of every row, and no entry outside the row. The codes are compared exactly: "Adult"
+// and "Male" are a child and a female. An unknown tone (a pet's "unk") changes nothing.
+TEST(OutfitTable, WritesTheWholeRowOfTheBodyAndNothingElse) {
+    for (const std::string age : {"adult", "child", "Adult"}) {
+        for (const std::string gender : {"male", "female", "Male"}) {
+            for (const std::string tone : {"lgt", "med", "drk", "unk"}) {
+                auto list = appearance(age, gender, tone);
+                auto want = list;
+                for (const auto& [n, value] : outfits(age == "adult", gender == "male", tone))
+                    if (tone != "unk") want.item(n).value = value;
+                fw::apply_outfit_table(list);
+                for (size_t n = 1; n <= 35; ++n)
+                    EXPECT_EQ(list.item(n).value, want.item(n).value)
+                        << age << gender << tone << " entry " << n;
+            }
+        }
+    }
+    // A list too short for the row fails untouched.
+    auto short_list = appearance("adult", "male", "lgt", 33);
+    EXPECT_THROW(fw::apply_outfit_table(short_list), fw::Failure);
+    for (size_t n : fw::kOutfitEntries) {
+        EXPECT_TRUE(n > 33 || short_list.item(n).value == "old" + std::to_string(n)) << n;
+    }
+}
+
+fw::LocalTime fixed_time() { return {2024, 1, 2, 3, 4}; }
+
+class SimSave : public testing::Test {
+protected:
+    void SetUp() override {
+        std::error_code ignored;
+        fs::remove_all(fw::resolve_path(fw::backup_folder_path()), ignored);
+        fw::delete_file(fw::temp_file_path());
+    }
+
+    // Writes the sim where the game keeps it.
+    void put(const SimSpec& shape) {
+        original_ = fw::build::sim_file(shape);
+        path_ = game_.write("UserData3/Characters/User00005.iff", original_);
+    }
+    // Read without the editor's checks on opening, so that the save has to make them itself.
+    fw::EditorSession session() {
+        fw::EditorSession read;
+        EXPECT_EQ(fw::read_sim_file(path_, read), std::nullopt);
+        return read;
+    }
+    fw::SaveResult save(const fw::SimControls& controls, bool backup = false,
+                        fw::SaveFiles* files = nullptr) {
+        fw::EditorSession edited = session();
+        return fw::save_sim(edited, controls, {.make_backup = backup, .clock = fixed_time, .files = files});
+    }
+    fw::SimControls shown() {
+        const fw::EditorSession read = session();
+        return fw::read_sim_controls(read.appearance, read.names);
+    }
+    std::string current() const { return fw::read_file(path_); }
+
+    fw::build::TempDir game_;
+    std::string path_;
+    std::string original_;
+};
+
+// A name-only save needs no outfit table: a list too short for it is saved too.
+TEST_F(SimSave, NameOnlyChangesTheControlEntriesAndDropsBitmapsAndMap) {
+    for (const int32_t entries : {35, 20}) {
+        SimSpec shape{.head = "C123MA_Test,HEAD-HEAD=c123malgt_test;extra",
+                      .objd_label = "user00000 - Bob",
+                      .objd_id = 7,
+                      .bitmaps = {{"web_image", std::string(70, 'B')}},
+                      .entry_count = entries};
+        put(shape);
+        fw::SimControls controls = shown();
+        controls.name = fw::encode_for_game("Zo\xC3\xAB", "name").bytes;
+        ASSERT_TRUE(save(controls).saved()) << entries;
+
+        // The same sim built with the new name and these entries, without bitmaps and map.
+        std::vector<std::string> values = fw::build::appearance_values(shape);
+        ASSERT_NE(values[14 - 1], "27");
+        values[3 - 1] = "C123MA_Test,HEAD-HEAD=c123malgt_test";
+        values[14 - 1] = "27";
+        shape.name = "Zo\xEB";  // the game's one byte, not UTF-8
+        shape.bitmaps.clear();
+        shape.with_map = false;
+        EXPECT_EQ(current(), fw::build::sim_file(shape, values)) << entries;
+        EXPECT_EQ(fw::read_file(fw::temp_file_path()), current());  // left in place
+        EXPECT_FALSE(fw::folder_exists(fw::backup_folder_path()));
+    }
+}
+
+TEST_F(SimSave, BodyChangesApplyTheTableRowOfTheNewBody) {
+    // The tone in the file, then the controls: adult, male, tone (none chosen: saved as dark).
+    const std::tuple<std::string, bool, bool, std::optional<fw::Tone>> cases[] = {
+        {"lgt", true, true, fw::Tone::Dark},
+        {"med", false, true, fw::Tone::Medium},
+        {"lgt", true, false, fw::Tone::Light},
+        {"xyz", true, true, std::nullopt}};
+    for (const auto& [file_tone, adult, male, tone] : cases) {
+        put({.tone = file_tone});
+        fw::SimControls controls = shown();
+        std::tie(controls.adult, controls.male, controls.tone) = std::tie(adult, male, tone);
+        ASSERT_TRUE(save(controls).saved()) << file_tone;
+        const fw::STRList after = session().appearance;
+        const std::string row_tone = tone ? fw::tone_code(*tone) : "drk";
+        const std::string what = file_tone + (adult ? " adult " : " child ") + (male ? "male" : "female");
+        EXPECT_EQ(after.item(15).value, row_tone) << what;
+        EXPECT_EQ(after.item(14).value, adult ? "27" : "9") << what;
+        for (const auto& [n, value] : outfits(adult, male, row_tone)) {
+            EXPECT_EQ(after.item(n).value, value) << what << " entry " << n;
+        }
+    }
+}
+
+// Refused before anything is written: no usertemp.iff, no file beside the sim's, no backup.
+TEST_F(SimSave, RefusalsWriteNothing) {
+    const fs::perms read_only = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+    const struct {
+        const char* what;
+        SimSpec shape;
+        std::string text;  // "" for the read-only box
+    } cases[] = {
+        {"cat", fw::build::pet_spec("Tom", false), fw::kPetRefusedText},
+        {"head without a comma", {.head = "C001MA_Test HEAD-HEAD=c001malgt_test"}, fw::kInvalidUserFileText},
+        {"33 entries and a new tone", {.entry_count = 33}, fw::kInvalidUserFileText},
+        {"entry 1 neither adult nor child", {.age = "elder"}, fw::kInvalidUserFileText},
+        {"no name", {.name = ""}, "The name is empty. Nothing was saved."},
+        {"read-only file", SimSpec{}, ""},  // last: the file stays read-only
+    };
+    for (const auto& c : cases) {
+        put(c.shape);
+        if (c.text.empty()) fs::permissions(path_, read_only);
+        const fs::perms perms = fs::status(path_).permissions();
+        // Adult, male, no tone: the file's light tone becomes dark.
+        const fw::SaveResult result =
+            save({.name = c.shape.name, .model = "C001MA_Test", .skin = "c001malgt_test", .tone = {}}, true);
+        ASSERT_TRUE(result.refusal) << c.what;
+        if (c.text.empty()) {
+            EXPECT_EQ(*result.refusal, (fw::BoxMessage{"This sim's file is read-only:\r\n" +
+                                                           fw::display_path(path_) + "\r\nNothing was saved.",
+                                                       16, "Save Terminated"}));
+        } else {
+            EXPECT_EQ(result.refusal->text, c.text) << c.what;
+        }
+        EXPECT_EQ(current(), original_) << c.what;
+        EXPECT_EQ(fs::status(path_).permissions(), perms) << c.what;
+        EXPECT_EQ(fw::list_matching(game_.str() + "/UserData3/Characters/*").size(), 1u) << c.what;
+        EXPECT_FALSE(fw::file_exists(fw::temp_file_path())) << c.what;
+        EXPECT_FALSE(fw::folder_exists(fw::backup_folder_path())) << c.what;
+    }
+}
+
+// A process id that is not running: a child that has ended.
+pid_t ended_process() {
+    const pid_t child = fork();
+    if (child == 0) _exit(0);
+    waitpid(child, nullptr, 0);
+    return child;
+}
+
+TEST_F(SimSave, ClearsLeftoversOfEndedProcessesOnlyAndNeverWritesThroughALinkThere) {
+    // Plain files left beside the sims by a killed save are ours: they go, and the save goes on.
+    // The new file of a process that still runs is its own, and stays.
+    put(SimSpec{});
+    const std::string dir = game_.str() + "/UserData3/Characters/";
+    const std::string ended = "User00009.iff." + std::to_string(ended_process()) + ".facewright-new";
+    game_.write("UserData3/Characters/User00005.iff.facewright-new", "left over");
+    const std::string others[] = {game_.write("UserData3/Characters/" + ended, "killed"),
+                                  game_.write("UserData3/Characters/User00009.iff.facewright-new", "older")};
+    const std::string running = game_.write("UserData3/Characters/User00009.iff.1.facewright-new", "busy");
+    fw::SimControls controls = shown();
+    controls.name = "Robert";
+    ASSERT_TRUE(save(controls).saved());
+    EXPECT_EQ(shown().name, "Robert");
+    for (const std::string& other : others) EXPECT_FALSE(fs::exists(other)) << other;
+    EXPECT_TRUE(fs::exists(running));
+
+    // A link planted at the name of the file written beside the sim's is never followed.
+    const std::string victim = game_.write("victim.txt", "not yours");
+    const std::string beside = dir + fw::replacement_name("User00005.iff");
+    for (const std::string& target : {victim, game_.str() + "/nowhere.txt"}) {
+        put(SimSpec{});
+        fs::remove(beside);
+        fs::create_symlink(target, beside);
+        try {
+            save(controls);
+        } catch (const fw::TrapRaised&) {
+            // Refusing to save is fine; following the link is not.
+        }
+        EXPECT_EQ(fw::read_file(victim), "not yours") << target;
+        EXPECT_FALSE(fs::exists(game_.str() + "/nowhere.txt"));
+        EXPECT_FALSE(fs::is_symlink(path_)) << target;
+        EXPECT_TRUE(current() == original_ || shown().name == "Robert") << target;
+    }
+}
+
+TEST_F(SimSave, BackupsAreNamedForTheSimAndNeverOverwritten) {
+    put(SimSpec{});
+    const std::string folder = fw::backup_folder_path() + "\\";
+    const std::string name = "User00005iff_Bob_UserData3_20240102_030404";
+
+    fw::SimControls controls = shown();
+    EXPECT_EQ(save(controls, true).backup_path, folder + name);
+    const std::string after_first = current();
+    EXPECT_EQ(save(controls, true).backup_path, folder + name + "_2");
+    EXPECT_EQ(save(controls, true).backup_path, folder + name + "_3");
+    EXPECT_EQ(fw::read_file(folder + name), original_);
+    EXPECT_EQ(fw::read_file(folder + name + "_2"), after_first);
+
+    controls.name = "Ren\xE9 Smith";
+    EXPECT_EQ(save(controls, true).backup_path,
+              folder + "User00005iff_Bob-ReneSmith_UserData3_20240102_030404");
+
+    // The neighbourhood and the sim part on their own.
+    EXPECT_EQ(fw::neighbourhood_of("C:\\Games\\The Sims\\userdata2\\Characters\\User00012.iff"), "userdata2");
+    EXPECT_EQ(fw::neighbourhood_of("/home/p/sims/User00012.iff"), "");
+    // A saves folder below a user named like a neighbourhood.
+    EXPECT_EQ(fw::neighbourhood_of("/home/userdata7/pfx/drive_c/users/steamuser/Saved Games/Electronic Arts/"
+                                   "The Sims 25/UserData3/Characters/User00001.iff"),
+              "UserData3");
+    EXPECT_EQ(fw::backup_sim_part("Zo\xEB", "\xC6sa \x8C\x8Aor\xDF"), "Zoe-AEsa OESorss");
+
+    // A name of any length is saved: only the sim part of the backup's name gives way, leaving room
+    // for a minute's "_2" ... and the name the backup is first written under.
+    controls.name = std::string(300, 'n');
+    for (const std::string suffix : {"", "_2"}) {
+        put(SimSpec{});
+        const std::string long_name = save(controls, true).backup_path.substr(folder.size());
+        EXPECT_LE(
+            long_name.size() - suffix.size() + std::string("_99999.source.4194304.facewright-new").size(),
+            255u);
+        EXPECT_EQ(long_name.rfind("User00005iff_Bob-nnn", 0), 0u) << long_name;
+        EXPECT_TRUE(long_name.ends_with("_UserData3_20240102_030404" + suffix)) << long_name;
+    }
+}
+
+// Whichever file operation fails, the save is reported with its cause and logged, the sim's file
+// is the old one whole, and a backup stands only whole.
+TEST_F(SimSave, AFailedFileOperationIsReportedAndChangesNothing) {
+    put(SimSpec{});
+    fw::SimControls controls = shown();
+    controls.name = "Robert";
+    std::set<std::string> where_failed;  // procedure and location
+    for (int fail_at = 0;; ++fail_at) {
+        ASSERT_LT(fail_at, 50);
+        SetUp();
+        put(SimSpec{});
+        fw::delete_file(fw::program_folder() + "\\errorlog.txt");
+        fw::typed::FailingFiles files(fail_at, fw::ErrorKind::DiskFull);
+        const fw::SaveResult result = save(controls, true, &files);
+        if (result.saved()) break;  // no step left to fail
+        const std::string& text = result.refusal->text;
+        EXPECT_NE(text.find("Error 61 - Disk full,\r\nwhile "), std::string::npos) << text;
+        EXPECT_NE(text.find("Nothing was changed: the sim's file is as it was:"), std::string::npos) << text;
+        EXPECT_EQ(current(), original_) << "step " << fail_at;
+        where_failed.insert(fw::error_context().procedure + " " +
+                            std::to_string(fw::error_context().location));
+        EXPECT_NE(fw::read_file(fw::program_folder() + "\\errorlog.txt").find("Error: 61"),
+                  std::string::npos);
+        for (const std::string& name :
+             fw::list_matching(fw::backup_folder_path() + "\\*", fw::Listing::FilesOnly)) {
+            EXPECT_EQ(fw::read_file(fw::backup_folder_path() + "\\" + name), original_) << name;
+        }
+    }
+    EXPECT_EQ(where_failed,
+              (std::set<std::string>{"cmdSave_Click 1000", "cmdSave_Click 4000", "msMakeUserBackup 1000",
+                                     "msMakeUserBackup 2000", "msMakeUserBackup 3000"}));
+}
+
+// A disk that fills (writes past a size limit fail as on a full disk) takes usertemp.iff, without
+// the sim's pictures, and stops the backup halfway: no backup is left under its name.
+TEST_F(SimSave, ADiskThatFillsLeavesTheFileWholeAndNoBackupCutShort) {
+    put({.bitmaps = {{"web_image", std::string(20000, 'B')}}});
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit unlimited{};
+    getrlimit(RLIMIT_FSIZE, &unlimited);
+    const rlimit limit{original_.size() - 10000, unlimited.rlim_max};
+    setrlimit(RLIMIT_FSIZE, &limit);
+    const fw::SaveResult result = save(shown(), true);
+    setrlimit(RLIMIT_FSIZE, &unlimited);
+    ASSERT_FALSE(result.saved());
+    EXPECT_NE(result.refusal->text.find("while making the backup"), std::string::npos);
+    EXPECT_EQ(current(), original_);
+    EXPECT_TRUE(fw::list_matching(fw::backup_folder_path() + "\\*", fw::Listing::FilesOnly).empty());
+    // Nor does a backup ever take the name of one that is there.
+    const std::string earlier = game_.write("earlier", "earlier");
+    EXPECT_THROW(fw::create_file_atomically(earlier, "later"), fw::Failure);
+    EXPECT_EQ(fw::read_file(earlier), "earlier");
+}
+
+// Another program saved the sim after it was read (the second time keeping size and time written):
+// nothing is written unless the player chooses to overwrite; the backup keeps the other version.
+// A file only touched (its bytes as read) is no change. A save of this program in another process
+// holding the lock is waited for, and its change seen.
+TEST_F(SimSave, AChangeMadeElsewhereIsNeverOverwrittenUnasked) {
+    put(SimSpec{});
+    fw::EditorSession session = this->session();
+    fw::SimControls controls = fw::read_sim_controls(session.appearance, session.names);
+    controls.name = "Mine";
+    const std::string theirs = fw::build::sim_file({.name = "Theirs"});
+    using Time = fs::file_time_type;
+    const Time loaded_time(
+        std::chrono::duration_cast<Time::duration>(std::chrono::nanoseconds(session.loaded_stamp.written)));
+    for (const std::string& change : {original_.substr(0, original_.size() - 1) + "!", theirs}) {
+        fw::write_file(path_, change);
+        fs::last_write_time(path_, loaded_time);
+        fw::EditorSession attempt = session;
+        EXPECT_TRUE(fw::save_sim(attempt, controls, {.make_backup = true}).changed_elsewhere);
+        EXPECT_EQ(current(), change);
+        EXPECT_FALSE(fw::folder_exists(fw::backup_folder_path()));
+    }
+    fw::write_file(path_, original_);
+    fs::last_write_time(path_, loaded_time + std::chrono::hours(1));
+    fw::EditorSession touched = session;
+    EXPECT_TRUE(fw::save_sim(touched, controls).saved());
+
+    std::promise<void> locked;
+    std::thread other([&] {
+        const fw::FileLock lock(fw::save_lock_path());
+        locked.set_value();
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        fw::write_file(path_, theirs);
+    });
+    locked.get_future().wait();
+    fw::EditorSession waiting = touched;
+    controls.name = "Later";
+    EXPECT_TRUE(fw::save_sim(waiting, controls).changed_elsewhere);
+    other.join();
+    EXPECT_EQ(current(), theirs);
+
+    const fw::SaveResult saved =
+        fw::save_sim(session, controls, {.make_backup = true, .overwrite_changes = true});
+    ASSERT_TRUE(saved.saved());
+    EXPECT_EQ(shown().name, "Later");
+    EXPECT_EQ(fw::read_file(saved.backup_path), theirs);
+}
+
+// usertemp.iff is shared by every process of the program: what lies there after it was written
+// (another process's sim) never reaches this sim's file. The game, which takes no lock of ours,
+// saving while the backup is written is seen at the last moment.
+TEST_F(SimSave, TheNewFileComesFromTheSavesOwnBytesOverTheFileAsChecked) {
+    const std::string stranger = fw::build::sim_file({.name = "Stranger"});
+    struct Between : fw::SaveFiles {
+        std::string temp, file;  // what lands in usertemp.iff, in the sim's file, meanwhile
+        void write_without_bitmaps(const fw::IFFFile& image, const std::string& path) override {
+            SaveFiles::write_without_bitmaps(image, path);
+            if (!temp.empty()) fw::write_file(path, temp);
+        }
+        void write_new_file(const std::string& path, const std::string& bytes) override {
+            SaveFiles::write_new_file(path, bytes);
+            if (!file.empty()) fw::write_file(file, stranger);
+        }
+        std::string stranger;
+    };
+    put(SimSpec{});
+    fw::SimControls controls = shown();
+    controls.name = "Ada";
+    Between files;
+    files.stranger = stranger;
+    files.temp = stranger;
+    ASSERT_TRUE(save(controls, true, &files).saved());
+    EXPECT_EQ(shown().name, "Ada");
+    files = Between{};
+    files.stranger = stranger;
+    files.file = path_;
+    EXPECT_TRUE(save(controls, true, &files).changed_elsewhere);
+    EXPECT_EQ(current(), stranger);
+}
+
+}  // namespace
