@@ -1,8 +1,8 @@
 #include "core/platform/folder_cache.hpp"
 
-#include <mutex>
 #include <sys/stat.h>
-#include <unordered_map>
+
+#include "core/platform/kept_map.hpp"
 
 // Windows matches names without regard to case itself; the path layer keeps nothing there.
 #ifndef _WIN32
@@ -10,35 +10,22 @@ namespace fw {
 
 namespace {
 
-std::mutex& cache_mutex() {
-    static std::mutex m;
-    return m;
-}
-
-std::unordered_map<std::string, std::filesystem::path>& cache() {
-    static std::unordered_map<std::string, std::filesystem::path> folders;
+KeptMap<std::filesystem::path>& matched_folders() {
+    static KeptMap<std::filesystem::path> folders;
     return folders;
 }
 
 }  // namespace
 
 std::optional<std::filesystem::path> matched_folder(const std::string& written, struct stat& info) {
-    std::filesystem::path real;
-    {
-        const std::lock_guard<std::mutex> lock(cache_mutex());
-        const auto it = cache().find(written);
-        if (it == cache().end()) return std::nullopt;
-        real = it->second;
-    }
-    if (::stat(real.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) return real;
-    const std::lock_guard<std::mutex> lock(cache_mutex());
-    cache().erase(written);
-    return std::nullopt;
+    // A folder that went away is forgotten.
+    return matched_folders().find(written, [&info](const std::filesystem::path& real) {
+        return ::stat(real.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+    });
 }
 
 void remember_matched_folder(const std::string& written, const std::filesystem::path& real) {
-    const std::lock_guard<std::mutex> lock(cache_mutex());
-    cache()[written] = real;
+    matched_folders().keep(written, real);
 }
 
 }  // namespace fw

@@ -4,9 +4,10 @@
 #include <cctype>
 #include <cstring>
 #include <dirent.h>
-#include <mutex>
 #include <sys/stat.h>
 #include <unordered_map>
+
+#include "core/platform/kept_map.hpp"
 
 namespace fw {
 
@@ -45,14 +46,12 @@ void record_state(Listing& listing, const struct stat& info) {
     listing.modified = info.st_mtim;
 }
 
-std::mutex& cache_mutex() {
-    static std::mutex m;
-    return m;
-}
-std::unordered_map<std::string, Listing>& cache() {
-    static std::unordered_map<std::string, Listing> listings;
+KeptMap<Listing>& cache() {
+    static KeptMap<Listing> listings;
     return listings;
 }
+
+using Listings = std::unordered_map<std::string, Listing>;
 
 bool list_folder(const std::filesystem::path& folder, Listing& listing) {
     DIR* dir = ::opendir(folder.c_str());
@@ -70,8 +69,8 @@ bool list_folder(const std::filesystem::path& folder, Listing& listing) {
 // The listing of `folder` as it is in the state `info`, listed afresh when the kept one is older;
 // null when the folder cannot be listed. `fresh` holds a listing that cannot be kept. Called with
 // the cache locked.
-const Listing* current_listing(const std::filesystem::path& folder, const struct stat& info, Listing& fresh) {
-    auto& listings = cache();
+const Listing* current_listing(Listings& listings, const std::filesystem::path& folder,
+                               const struct stat& info, Listing& fresh) {
     auto it = listings.find(folder.native());
     if (it != listings.end() && same_state(it->second, info) && trustworthy(info)) return &it->second;
     if (!list_folder(folder, fresh)) return nullptr;
@@ -90,71 +89,76 @@ std::optional<std::string> find_entry_ignoring_case(const std::filesystem::path&
         info = *folder_info;
     else if (::stat(folder.c_str(), &info) != 0)
         return std::nullopt;
-    std::lock_guard<std::mutex> lock(cache_mutex());
-    Listing fresh;
-    const Listing* listing = current_listing(folder, info, fresh);
-    if (listing == nullptr) return std::nullopt;
-    auto found = listing->by_lower_name.find(lowered(name.c_str()));
-    if (found == listing->by_lower_name.end()) return std::nullopt;
-    return found->second;
+    return cache().with_values([&](Listings& listings) -> std::optional<std::string> {
+        Listing fresh;
+        const Listing* listing = current_listing(listings, folder, info, fresh);
+        if (listing == nullptr) return std::nullopt;
+        auto found = listing->by_lower_name.find(lowered(name.c_str()));
+        if (found == listing->by_lower_name.end()) return std::nullopt;
+        return found->second;
+    });
 }
 
 std::optional<std::string> find_entry(const std::filesystem::path& folder, const std::string& name,
                                       const struct stat& folder_info) {
-    std::lock_guard<std::mutex> lock(cache_mutex());
-    Listing fresh;
-    const Listing* listing = current_listing(folder, folder_info, fresh);
-    if (listing == nullptr) return std::nullopt;
-    auto found = listing->by_lower_name.find(lowered(name.c_str()));
-    if (found == listing->by_lower_name.end()) return std::nullopt;
-    // Of two names that differ only in case the listing holds one: the one spelled as asked wins.
-    struct stat exact {};
-    if (found->second != name && listing->case_twins && ::stat((folder / name).c_str(), &exact) == 0)
-        return name;
-    return found->second;
+    return cache().with_values([&](Listings& listings) -> std::optional<std::string> {
+        Listing fresh;
+        const Listing* listing = current_listing(listings, folder, folder_info, fresh);
+        if (listing == nullptr) return std::nullopt;
+        auto found = listing->by_lower_name.find(lowered(name.c_str()));
+        if (found == listing->by_lower_name.end()) return std::nullopt;
+        // Of two names that differ only in case the listing holds one: the one spelled as asked wins.
+        struct stat exact {};
+        if (found->second != name && listing->case_twins && ::stat((folder / name).c_str(), &exact) == 0)
+            return name;
+        return found->second;
+    });
 }
 
 void note_created(const std::filesystem::path& folder, const std::string& name, Settle settle) {
-    std::lock_guard<std::mutex> lock(cache_mutex());
-    auto it = cache().find(folder.native());
-    if (it == cache().end()) return;
-    struct stat info {};
-    if (settle == Settle::Now && (::stat(folder.c_str(), &info) != 0 || !trustworthy(info))) {
-        cache().erase(it);
-        return;
-    }
-    const auto added = it->second.by_lower_name.emplace(lowered(name.c_str()), name);
-    if (!added.second && added.first->second != name) it->second.case_twins = true;
-    if (settle == Settle::Now) record_state(it->second, info);
+    cache().with_values([&](Listings& listings) {
+        auto it = listings.find(folder.native());
+        if (it == listings.end()) return;
+        struct stat info {};
+        if (settle == Settle::Now && (::stat(folder.c_str(), &info) != 0 || !trustworthy(info))) {
+            listings.erase(it);
+            return;
+        }
+        const auto added = it->second.by_lower_name.emplace(lowered(name.c_str()), name);
+        if (!added.second && added.first->second != name) it->second.case_twins = true;
+        if (settle == Settle::Now) record_state(it->second, info);
+    });
 }
 
 void note_deleted(const std::filesystem::path& folder, const std::string& name, Settle settle) {
-    std::lock_guard<std::mutex> lock(cache_mutex());
-    auto it = cache().find(folder.native());
-    if (it == cache().end()) return;
-    struct stat info {};
-    const auto entry = it->second.by_lower_name.find(lowered(name.c_str()));
-    // Kept only when the listing surely matches the folder without the name: otherwise it is
-    // listed afresh at the next look-up.
-    if (it->second.case_twins || entry == it->second.by_lower_name.end() || entry->second != name ||
-        (settle == Settle::Now && (::stat(folder.c_str(), &info) != 0 || !trustworthy(info)))) {
-        cache().erase(it);
-        return;
-    }
-    it->second.by_lower_name.erase(entry);
-    if (settle == Settle::Now) record_state(it->second, info);
+    cache().with_values([&](Listings& listings) {
+        auto it = listings.find(folder.native());
+        if (it == listings.end()) return;
+        struct stat info {};
+        const auto entry = it->second.by_lower_name.find(lowered(name.c_str()));
+        // Kept only when the listing surely matches the folder without the name: otherwise it is
+        // listed afresh at the next look-up.
+        if (it->second.case_twins || entry == it->second.by_lower_name.end() || entry->second != name ||
+            (settle == Settle::Now && (::stat(folder.c_str(), &info) != 0 || !trustworthy(info)))) {
+            listings.erase(it);
+            return;
+        }
+        it->second.by_lower_name.erase(entry);
+        if (settle == Settle::Now) record_state(it->second, info);
+    });
 }
 
 void note_settled(const std::filesystem::path& folder) {
-    std::lock_guard<std::mutex> lock(cache_mutex());
-    auto it = cache().find(folder.native());
-    if (it == cache().end()) return;
-    struct stat info {};
-    if (::stat(folder.c_str(), &info) != 0 || !trustworthy(info)) {
-        cache().erase(it);
-        return;
-    }
-    record_state(it->second, info);
+    cache().with_values([&](Listings& listings) {
+        auto it = listings.find(folder.native());
+        if (it == listings.end()) return;
+        struct stat info {};
+        if (::stat(folder.c_str(), &info) != 0 || !trustworthy(info)) {
+            listings.erase(it);
+            return;
+        }
+        record_state(it->second, info);
+    });
 }
 
 }  // namespace fw
