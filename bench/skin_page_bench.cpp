@@ -80,7 +80,6 @@ SkinPage& skin_page() {
             p->previews2.push_back(resolve_path(cache + "Preview2_" + file).string());
         }
         app_state().game_path = p->game.str();
-        head_model_lists() = {};
         save_setting(kAppFacewright, kKeyPreviewHeadSkins, "1");
         p->window = new frmSelectHead();
         p->window->setSkinData("malgt");

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/base/error_trap.hpp"
+#include "core/base/failure.hpp"
 #include "core/platform/game_files.hpp"
 #include "core/platform/game_paths.hpp"
 #include "core/platform/program_folder.hpp"
@@ -23,19 +24,23 @@ std::string skipped_lines(const std::vector<std::string>& skipped) {
 
 void ArchiveReading::skip(const std::string& archive, const char* procedure) {
     const std::string shown = display_path(archive);
-    log_and_go_on("modFARsupport", procedure, 0, failure_from_current_exception(),
-                  std::string("This archive could not be read and was skipped:") + kCrLf + shown);
-    if (std::find(skipped_.begin(), skipped_.end(), shown) == skipped_.end()) skipped_.push_back(shown);
+    const Failure failure = failure_from_current_exception();
+    if (log_ == SkipLog::ErrorLog) {
+        log_and_go_on("modFARsupport", procedure, 0, failure,
+                      std::string("This archive could not be read and was skipped:") + kCrLf + shown);
+    }
+    if (std::find(skipped_.begin(), skipped_.end(), shown) != skipped_.end()) return;
+    skipped_.push_back(shown);
+    problems_.push_back(shown + ": " + error_text(failure));
 }
 
-std::optional<FARdir> ArchiveReading::directory(const std::string& archive) {
-    if (std::find(skipped_.begin(), skipped_.end(), display_path(archive)) != skipped_.end())
-        return std::nullopt;
+std::shared_ptr<const ArchiveContents> ArchiveReading::contents(const std::string& archive) {
+    if (std::find(skipped_.begin(), skipped_.end(), display_path(archive)) != skipped_.end()) return nullptr;
     try {
-        return read_far_directory(archive);
+        return archive_contents(archive);
     } catch (...) {
         skip(archive, "gsReadFARdir");
-        return std::nullopt;
+        return nullptr;
     }
 }
 

@@ -1,11 +1,10 @@
 #include "core/heads/head_bitmaps.hpp"
 
 #include "core/base/error_trap.hpp"
-#include "core/formats/character_file.hpp"
 #include "core/formats/safe_names.hpp"
+#include "core/game/game_archives.hpp"
 #include "core/platform/game_files.hpp"
 #include "core/platform/game_paths.hpp"
-#include "core/platform/name_compare.hpp"
 #include "core/platform/program_folder.hpp"
 #include "core/heads/picture_check.hpp"
 
@@ -22,31 +21,19 @@ std::string skin_bitmap_path(const std::string& game_path, const std::string& sk
     return game_path + "\\gamedata\\skins\\" + skin + ".bmp";
 }
 
-const std::vector<std::string>& head_bitmap_search_archives() {
-    static const std::vector<std::string> archives = {
-        "\\GameData\\Textures\\textures.far",          "\\ExpansionPack\\ExpansionPack.far",
-        "\\ExpansionPack2\\ExpansionPack2.far",        "\\ExpansionPack3\\ExpansionPack3.far",
-        "\\ExpansionPack4\\ExpansionPack4.far",        "\\ExpansionShared\\ExpansionShared.far",
-        "\\Downloads\\QuennelsHDTs\\QuennelsHDTs.far",
-    };
-    return archives;
-}
-
 std::optional<HeadBitmapEntry> find_head_bitmap(const std::string& game_path, const std::string& skin,
                                                 ArchiveReading& archives) {
     // A skin name that could reach outside the skins folder names no bitmap anywhere.
     if (!is_safe_file_name(skin)) return std::nullopt;
-    const std::string wanted = to_upper(skin + ".bmp");
-    for (const std::string& relative : head_bitmap_search_archives()) {
-        const std::string archive = game_path + relative;
+    for (const GameArchive& relative : game_archives_for(ArchiveUse::HeadBitmap)) {
+        const std::string archive = game_path + relative.path;
         if (!file_exists(archive)) continue;
-        std::optional<FARdir> dir = archives.directory(archive);
-        if (!dir) continue;
-        for (int32_t n = 1; n <= static_cast<int32_t>(dir->Entries.size()); ++n) {
-            if (gfstrGetFileName(dir->entry(n).FileName) != wanted) continue;
-            if (!archives.entry_inside(archive, *dir, n)) break;  // a damaged archive: on to the next
-            return HeadBitmapEntry{archive, std::move(*dir), n};
-        }
+        const std::shared_ptr<const ArchiveContents> contents = archives.contents(archive);
+        if (!contents) continue;
+        const int32_t n = contents->find(skin + ".bmp");
+        // An entry outside its archive marks the archive damaged: on to the next.
+        if (n != 0 && archives.entry_inside(archive, contents->dir(), n))
+            return HeadBitmapEntry{archive, contents->dir(), n};
     }
     return std::nullopt;
 }

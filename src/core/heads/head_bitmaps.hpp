@@ -14,19 +14,15 @@ namespace fw {
 // game path + "\gamedata\skins\" + skin + ".bmp"; "" for a skin that is not a safe file name.
 std::string skin_bitmap_path(const std::string& game_path, const std::string& skin);
 
-// The archives searched for a head bitmap missing from the skins folder, in this order, each
-// relative to the game path.
-const std::vector<std::string>& head_bitmap_search_archives();
-
 // Where a head bitmap lies in the game's archives: archive, its directory and the entry's number.
 struct HeadBitmapEntry {
     std::string archive;
     FARdir dir;
     int32_t n = 0;
 };
-// Searches the archives of the game that exist, in order, for the first entry whose file-name
-// part equals skin + ".bmp" without regard to case; nothing when no archive holds it or the skin
-// is not a safe file name. An archive that cannot be read is skipped (see ArchiveReading).
+// Searches the game's archives read for a head bitmap (ArchiveUse::HeadBitmap) that exist, in order, for the
+// first entry whose file-name part equals skin + ".bmp" without regard to case; nothing when no archive holds
+// it or the skin is not a safe file name. An archive that cannot be read is skipped (see ArchiveReading).
 std::optional<HeadBitmapEntry> find_head_bitmap(const std::string& game_path, const std::string& skin,
                                                 ArchiveReading& archives);
 

@@ -3,20 +3,12 @@
 #include "core/base/message_box.hpp"
 #include "core/formats/far.hpp"
 #include "core/formats/safe_names.hpp"
+#include "core/game/game_archives.hpp"
 #include "core/platform/game_files.hpp"
 #include "core/platform/game_paths.hpp"
 #include "core/platform/name_compare.hpp"
 
 namespace fw {
-
-const std::vector<std::string>& head_bitmap_archives() {
-    static const std::vector<std::string> archives = {
-        "\\GameData\\Textures\\Textures.far",   "\\ExpansionPack\\ExpansionPack.far",
-        "\\ExpansionPack2\\ExpansionPack2.far", "\\ExpansionPack3\\ExpansionPack3.far",
-        "\\ExpansionPack4\\ExpansionPack4.far", "\\ExpansionShared\\ExpansionShared.far",
-    };
-    return archives;
-}
 
 bool is_head_bitmap_name(const std::string& upper_name) {
     return upper_name.size() >= 10 && upper_name[0] == 'C' && upper_name[1] >= '0' && upper_name[1] <= '9' &&
@@ -31,8 +23,8 @@ ExtractionResult extract_head_bitmaps(const std::string& game_path, const Extrac
         if (on_append) on_append(text);
     };
     const std::string skins = game_path + "\\GameData\\Skins";
-    for (const std::string& relative : head_bitmap_archives()) {
-        const std::string archive = game_path + relative;
+    for (const GameArchive& relative : game_archives_for(ArchiveUse::Extraction)) {
+        const std::string archive = game_path + relative.path;
         append(std::string("Searching:") + kCrLf + display_path(archive) + kCrLf);
         if (missing == MissingArchives::Named && !file_exists(archive)) {
             append(std::string("Not found: this copy of the game has no such archive.") + kCrLf + kCrLf);
@@ -42,8 +34,9 @@ ExtractionResult extract_head_bitmaps(const std::string& game_path, const Extrac
         int32_t extracted = 0;
         // An archive that cannot be read counts as missing from where it failed on; the player is
         // told about it once the extraction is done.
-        const std::optional<FARdir> dir =
-            file_exists(archive) ? result.archives.directory(archive) : std::optional<FARdir>();
+        const std::shared_ptr<const ArchiveContents> contents =
+            file_exists(archive) ? result.archives.contents(archive) : nullptr;
+        const FARdir* dir = contents ? &contents->dir() : nullptr;
         for (int32_t n = 1; dir && n <= static_cast<int32_t>(dir->Entries.size()); ++n) {
             const std::string name = entry_base_name(dir->entry(n).FileName);
             if (!is_safe_file_name(name) || !is_head_bitmap_name(to_upper(name))) continue;

@@ -1,5 +1,6 @@
 #pragma once
-// Copies the game's head skin bitmaps out of its six standard FAR archives into the skins folder,
+// Copies the game's head skin bitmaps out of its six standard FAR archives (those game_archives()
+// marks for ArchiveUse::Extraction) into the skins folder,
 // never overwriting a file that is there, and keeps the running log the extraction window shows.
 #include <cstdint>
 #include <functional>
@@ -9,9 +10,6 @@
 #include "core/game/damaged_archives.hpp"
 
 namespace fw {
-
-// The archives searched, in this order, each relative to the game path.
-const std::vector<std::string>& head_bitmap_archives();
 
 // True when an entry's upper-cased file-name part names a head skin bitmap: "C", a digit, "_" as
 // the tenth character and ".BMP" at the end (C005MALGT_ROMEO.BMP).

@@ -1,23 +1,15 @@
 #include "core/heads/head_models.hpp"
 
 #include <algorithm>
+#include <utility>
 
 #include "core/formats/far.hpp"
 #include "core/formats/safe_names.hpp"
+#include "core/game/game_archives.hpp"
 #include "core/platform/game_files.hpp"
 #include "core/platform/name_compare.hpp"
 
 namespace fw {
-
-namespace {
-
-ModelNameRule model_name_rule(const std::string& archive) {
-    const bool later_pack = archive == "\\ExpansionPack3\\ExpansionPack3.far" ||
-                            archive == "\\ExpansionPack4\\ExpansionPack4.far";
-    return later_pack ? ModelNameRule::DigitAfterC : ModelNameRule::Plain;
-}
-
-}  // namespace
 
 std::vector<std::string>* HeadModelLists::list_for(const std::string& code) {
     if (code == "FA") return &FA;
@@ -31,18 +23,27 @@ const std::vector<std::string>* HeadModelLists::list_for(const std::string& code
     return const_cast<HeadModelLists*>(this)->list_for(code);
 }
 
-HeadModelLists& head_model_lists() {
-    static HeadModelLists lists;
-    return lists;
+namespace {
+
+// The lists and the game they were built from.
+struct GameHeadModels {
+    std::string game_path;
+    HeadModelLists lists;
+};
+
+GameHeadModels& kept_lists() {
+    static GameHeadModels kept;
+    return kept;
 }
 
-const std::vector<std::string>& head_model_archives() {
-    static const std::vector<std::string> archives = {
-        "\\GameData\\Animation\\Animation.far", "\\ExpansionPack\\ExpansionPack.far",
-        "\\ExpansionPack2\\ExpansionPack2.far", "\\ExpansionPack3\\ExpansionPack3.far",
-        "\\ExpansionPack4\\ExpansionPack4.far", "\\ExpansionShared\\ExpansionShared.far",
-    };
-    return archives;
+}  // namespace
+
+HeadModelLists head_model_lists(const std::string& game_path) {
+    return kept_lists().game_path == game_path ? kept_lists().lists : HeadModelLists{};
+}
+
+void keep_head_model_lists(const std::string& game_path, HeadModelLists lists) {
+    kept_lists() = GameHeadModels{game_path, std::move(lists)};
 }
 
 std::string head_model_from_entry(const std::string& entry_name, ModelNameRule rule) {
@@ -55,29 +56,27 @@ std::string head_model_from_entry(const std::string& entry_name, ModelNameRule r
 }
 
 ArchiveReading msGetHeadModelLists(const std::string& game_path) {
-    HeadModelLists& lists = head_model_lists();
-    lists = HeadModelLists{};
+    HeadModelLists lists;
     ArchiveReading archives;
-    for (const std::string& archive : head_model_archives()) {
-        const std::string path = game_path + archive;
+    for (const GameArchive& archive : game_archives_for(ArchiveUse::HeadModels)) {
+        const std::string path = game_path + archive.path;
         if (!file_exists(path)) continue;
-        const std::optional<FARdir> dir = archives.directory(path);
-        if (!dir) continue;
-        const ModelNameRule rule = model_name_rule(archive);
-        for (const FARentry& entry : dir->Entries) {
-            const std::string model = head_model_from_entry(entry.FileName, rule);
-            if (!model.empty()) msAddHeadModel(model);
+        const std::shared_ptr<const ArchiveContents> contents = archives.contents(path);
+        if (!contents) continue;
+        for (const FARentry& entry : contents->dir().Entries) {
+            const std::string model = head_model_from_entry(entry.FileName, archive.model_rule);
+            if (!model.empty()) msAddHeadModel(lists, model);
         }
     }
+    keep_head_model_lists(game_path, std::move(lists));
     return archives;
 }
 
 std::vector<std::string> head_models_for(const std::string& game_path, const std::string& skin_data) {
     std::vector<std::string> models;
     const std::string code = skin_data.substr(0, 2);
-    if (const std::vector<std::string>* built_in = head_model_lists().list_for(to_upper(code))) {
-        models = *built_in;
-    }
+    const HeadModelLists lists = head_model_lists(game_path);
+    if (const std::vector<std::string>* built_in = lists.list_for(to_upper(code))) models = *built_in;
     // A code from the sim's data builds a listing pattern; one that names another folder lists
     // nothing.
     if (!code.empty() && !is_safe_file_name(code)) return models;
@@ -98,9 +97,9 @@ std::string skin_name_prefix(const std::string& model, const std::string& tone) 
     return underscore == std::string::npos ? std::string() : model.substr(0, underscore) + tone;
 }
 
-void msAddHeadModel(const std::string& name) {
+void msAddHeadModel(HeadModelLists& lists, const std::string& name) {
     if (name.size() < 6) return;
-    std::vector<std::string>* list = head_model_lists().list_for(name.substr(4, 2));
+    std::vector<std::string>* list = lists.list_for(name.substr(4, 2));
     if (list != nullptr) list->push_back(name);
 }
 

@@ -1,10 +1,12 @@
 #pragma once
-// The four program-wide head-model lists (FA, MA, FC, MC): the head models the game ships inside
-// its FAR archives, found once at start-up and read by the head selector afterwards.
+// The four head-model lists (FA, MA, FC, MC): the head models a game ships inside its FAR
+// archives, found once at the main window's load and read by the head selector afterwards. The
+// lists are held with the game they were built from: another game sees none of them.
 #include <string>
 #include <vector>
 
 #include "core/game/damaged_archives.hpp"
+#include "core/game/game_archives.hpp"
 
 namespace fw {
 
@@ -20,15 +22,10 @@ struct HeadModelLists {
     const std::vector<std::string>* list_for(const std::string& code) const;
 };
 
-// The program-wide lists, empty until msGetHeadModelLists fills them.
-HeadModelLists& head_model_lists();
-
-// The archives searched for head models, in this order, each relative to the game path.
-const std::vector<std::string>& head_model_archives();
-
-// How an archive's head models are told from its other entries. The two later expansion packs hold
-// other ".bcf" entries that start with "C"; there a model also has a digit after the "C".
-enum class ModelNameRule { Plain, DigitAfterC };
+// The lists last built for the game at game_path; empty lists for a game they were not built for.
+HeadModelLists head_model_lists(const std::string& game_path);
+// Holds `lists` as the ones built for the game at game_path, in place of any game's before.
+void keep_head_model_lists(const std::string& game_path, HeadModelLists lists);
 
 // The model name an archive entry stands for, or "" when the entry is not a head model: the
 // entry's name after its last "\" or "/", upper-cased; a head model starts with "C", has "_" as
@@ -37,9 +34,10 @@ enum class ModelNameRule { Plain, DigitAfterC };
 // its folder is never a model.
 std::string head_model_from_entry(const std::string& entry_name, ModelNameRule rule);
 
-// Empties the lists, then fills them from the archives of the game that exist, in archive and
-// directory order; duplicates are kept. A missing archive is skipped, and so is one that cannot be
-// read: the result names those for the player.
+// Builds the game's lists afresh and keeps them (keep_head_model_lists), filled from the game's archives read
+// for head models (each under its ModelNameRule) that exist, in archive and directory order; duplicates are
+// kept. A missing archive is skipped, and so is one that cannot be read: the result names those for the
+// player.
 ArchiveReading msGetHeadModelLists(const std::string& game_path);
 
 // The head models the head selector lists for a skin data code (e.g. "malgt"): the built-in
@@ -54,6 +52,6 @@ std::string skin_name_prefix(const std::string& model, const std::string& tone);
 
 // Files one model name into the list of its age/gender code (its fifth and sixth characters);
 // a name with any other code is ignored.
-void msAddHeadModel(const std::string& name);
+void msAddHeadModel(HeadModelLists& lists, const std::string& name);
 
 }  // namespace fw

@@ -114,7 +114,6 @@ frmMain::~frmMain() = default;
 void frmMain::Form_Load() {
     setFixedSize(kWindowWidth, kWindowHeight);
     keep_within_screen(this);
-    head_model_lists() = HeadModelLists{};
     const StartupSettings settings = load_startup_settings();
     ui->smenuBackup->setChecked(settings.backup_checked);
     files_.clear();

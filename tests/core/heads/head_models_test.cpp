@@ -40,7 +40,7 @@ TEST(HeadModels, ListsFromArchivesInArchiveOrderWithTheDigitRuleForPacksThreeAnd
     // Built twice: a second build starts afresh instead of adding to the lists.
     fw::msGetHeadModelLists(game.str());
     fw::msGetHeadModelLists(game.str());
-    const fw::HeadModelLists& lists = fw::head_model_lists();
+    const fw::HeadModelLists lists = fw::head_model_lists(game.str());
     EXPECT_EQ(
         (std::vector<Names>{lists.MA, lists.FA, lists.FC, lists.MC}),
         (std::vector<Names>{
@@ -58,7 +58,7 @@ TEST(HeadModels, ArchivesThatCannotBeReadAreSkippedAndNamed) {
     game.write("ExpansionPack2/ExpansionPack2.far", far_archive({{"C002MA_Kept.bcf", "mesh"}}));
 
     const std::optional<fw::BoxMessage> box = fw::msGetHeadModelLists(game.str()).skipped_box();
-    EXPECT_EQ(fw::head_model_lists().MA, Names{"C002MA_KEPT"});
+    EXPECT_EQ(fw::head_model_lists(game.str()).MA, Names{"C002MA_KEPT"});
     const std::string animation = game.str() + "/GameData/Animation/Animation.far";
     ASSERT_TRUE(box);
     EXPECT_TRUE(box->text.starts_with("These archives could not be read and were skipped:\r\n" + animation +

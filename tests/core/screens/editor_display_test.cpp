@@ -191,8 +191,7 @@ TEST_F(EditorDisplayTest, HeadBitmapIsTheSkinsFoldersElseTheFirstArchivesCopy) {
 // The built-in model C005MA_ROMEO and the mesh C010MA_MESH, light skins of both in the skins
 // folder, a dark ROMEO skin only in an archive. Only what the editor changed is questioned.
 TEST_F(EditorDisplayTest, HeadCheckNamesWhatNoLongerFitsOrTheGameDoesNotHave) {
-    head_model_lists() = HeadModelLists{};
-    head_model_lists().MA = {"C005MA_ROMEO"};
+    keep_head_model_lists(game_.str(), {.FA = {}, .MA = {"C005MA_ROMEO"}, .FC = {}, .MC = {}});
     game_.write("GameData/Skins/C010MA_MESH.cmx", "mesh");
     game_.write("GameData/Skins/C005MAlgt_romeo.bmp", build::face_bmp(1, 4, 4));
     game_.write("GameData/Skins/C010MAlgt_mesh.bmp", build::face_bmp(2, 4, 4));
@@ -243,7 +242,6 @@ TEST_F(EditorDisplayTest, HeadCheckNamesWhatNoLongerFitsOrTheGameDoesNotHave) {
     }
     // Without a game only the names themselves are looked at.
     EXPECT_EQ(check(cases[std::size(cases) - 1].change, ""), std::vector<std::string>{});
-    head_model_lists() = HeadModelLists{};
 }
 
 }  // namespace

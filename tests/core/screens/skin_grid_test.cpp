@@ -30,8 +30,8 @@ TEST_F(HeadCatalogue, ModelsAreTheBuiltInOnesThenNewMeshesOnceEachIgnoringCase) 
     for (const char* mesh : {"c010ma_new.cmx", "C020MA_Extra.v2.cmx", "C030MA_Z.cmx", "c030ma_z.CMX",
                              "C040FA_W.cmx", "C05MA_Short.cmx", "C060MA_Tex.bmp", "C070XX_Odd.cmx"})
         skin(mesh, "mesh");
-    fw::head_model_lists() = {};
-    fw::head_model_lists().MA = {"C001MA_DYLAN", "C010MA_NEW"};
+    fw::keep_head_model_lists(game.str(),
+                              {.FA = {}, .MA = {"C001MA_DYLAN", "C010MA_NEW"}, .FC = {}, .MC = {}});
     EXPECT_EQ(fw::msGetModelList(game.str(), "malgt"),
               (Names{"C001MA_DYLAN", "C010MA_NEW", "C020MA_EXTRA", "C030MA_Z"}));
     EXPECT_EQ(fw::msGetModelList(game.str(), "MAdrk"), fw::msGetModelList(game.str(), "malgt"));

@@ -44,7 +44,6 @@ class SelectHeadWindow : public testing::Test {
 protected:
     void SetUp() override {
         app_state().game_path = game_.str();
-        head_model_lists() = {};
         save_setting(kAppFacewright, kKeyPreviewHeadSkins, "");
     }
 
