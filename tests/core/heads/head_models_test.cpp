@@ -45,6 +45,7 @@ TEST(HeadModels, ListsFromArchivesInArchiveOrderWithTheDigitRuleForPacksThreeAnd
         (std::vector<Names>{lists.MA, lists.FA, lists.FC, lists.MC}),
         (std::vector<Names>{
             {"C005MA_ROMEO", "C005MA_ROMEO"}, {"C001FA_AVA", "CXMAFA_YES"}, {"C004FC_FAY"}, {"C001MC_GUS"}}));
+    EXPECT_EQ(fw::head_model_lists(game.str() + "/Other").MA, Names{}) << "held with the game they came from";
 }
 
 // A damaged archive, or one that is no archive, is skipped, logged and named; the others count.
