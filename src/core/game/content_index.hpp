@@ -55,7 +55,6 @@ public:
 
     // Each archive that could not be read, with the reason, once.
     const std::vector<std::string>& problems() const { return archives_.problems(); }
-    ArchiveReading& archive_reading() { return archives_; }
 
 private:
     struct Archive {
