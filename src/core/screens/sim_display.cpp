@@ -72,8 +72,10 @@ SimDisplay msDisplaySim(const std::string& characters_folder, const std::string&
         delete_file(web_image);
         delete_file(faces);
         delete_file(relimages);
-        gsDumpBMPs(record);
-        shown.pictures = {{web_image, {0, 0}}, {faces, {0, 64}}, {relimages, {0, 128}}};
+        const std::vector<BitmapFile> written = gsDumpBMPs(record);
+        shown.pictures = {{web_image, dumped_bytes(written, "web_image.bmp"), {0, 0}},
+                          {faces, dumped_bytes(written, "faces.bmp"), {0, 64}},
+                          {relimages, dumped_bytes(written, "relimages.bmp"), {0, 128}}};
         shown.sim_name = sim_display_name(record, file_name);
         return shown;
     });
