@@ -2,7 +2,7 @@
 // What the editor window shows for the sim it holds: its caption, the controls filled from the
 // two lists, the option buttons that are on, the head bitmap (from the skins folder, else taken
 // out of the game's archives), the head previews and the portraits, and the question before a
-// save. The window loads and paints the pictures this names.
+// save. The window paints the portraits this holds and loads the pictures it names.
 #include <optional>
 #include <string>
 #include <vector>

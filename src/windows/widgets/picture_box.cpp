@@ -5,13 +5,7 @@
 #include <QPainter>
 #include <QResizeEvent>
 
-#include "core/platform/game_paths.hpp"
-
 namespace fw {
-
-QImage load_picture(const std::string& path) {
-    return QImage(QString::fromStdString(resolve_path(path).string()));
-}
 
 PictureBox::PictureBox(QWidget* parent) : QFrame(parent) {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
