@@ -1,7 +1,10 @@
 // page_draw: the main window drawing one full page of 49 sims (each file read, its bitmaps
-// dumped, its name and head skin taken, its head previews looked for, its thumbnail loaded and
-// painted into the grid, the first sim shown) against the plainest code that reads the same 49
-// files and writes the same bitmap bytes: one fopen and fread per file, one fwrite per bitmap.
+// dumped, its name and head skin taken, its head previews looked for, its thumbnail painted into
+// the grid from the bytes dumped, the first sim shown) against the plainest code that reads the
+// same 49 files and writes the same bitmap bytes: one fopen and fread per file, one fwrite per
+// bitmap. Redrawing the page, the window decodes no thumbnail it has decoded before. Of our time
+// the file system's work (the reads, the deletes and the writes of the dump) is about two
+// thirds; reading the files apart and drawing the page are the rest.
 #include "page_draw_bench.hpp"
 
 #include <QApplication>

@@ -1,9 +1,10 @@
 // skin_page: the head selector drawing one page of 49 skins with their head previews (offscreen),
 // against the plainest code that reads the same files as pictures and paints the same page: each
 // skin scaled into its cell and its preview over it, the first skin and its large preview beside,
-// every file opened by its real name. Decoding the bitmaps is most of either side's time; reading
-// the files' bytes alone takes about a quarter of ours. Each pass moves between the two pages of
-// a 98-skin model, so every pass draws a whole page: the selector keeps nothing between pages.
+// every file opened by its real name. Decoding the bitmaps is most of the plain side's time. Each
+// pass moves between the two pages of a 98-skin model, so every pass draws a whole page and reads
+// every file of it again; the selector decodes only bytes it has not decoded before, as a player
+// paging back and forth sees.
 #include <QApplication>
 #include <QImage>
 #include <QLineEdit>

@@ -35,11 +35,6 @@ HeadPreviews head_previews(const std::string& skin) {
     return previews;
 }
 
-Portraits portrait_paths() {
-    const std::string folder = program_folder();
-    return {folder + "\\web_image.BMP", folder + "\\faces.BMP", folder + "\\relimages.BMP"};
-}
-
 EditorDisplay msDisplayData(const EditorSession& session) {
     return guarded(kModule, "msDisplayData", [&](int32_t&) {
         EditorDisplay display;
@@ -47,7 +42,7 @@ EditorDisplay msDisplayData(const EditorSession& session) {
         display.controls = read_sim_controls(session.appearance, session.names);
         display.options = option_buttons(display.controls);
         display.previews = head_previews(display.controls.skin);
-        display.portraits = portrait_paths();
+        display.portraits = sim_portraits(session.image);
         return display;
     });
 }

@@ -2,7 +2,7 @@
 // What the editor window shows for the sim it holds: its caption, the controls filled from the
 // two lists, the option buttons that are on, the head bitmap (from the skins folder, else taken
 // out of the game's archives), the head previews and the portraits, and the question before a
-// save. The window loads and paints the pictures this names.
+// save. The window paints the portraits this holds and loads the pictures it names.
 #include <optional>
 #include <string>
 #include <vector>
@@ -10,6 +10,7 @@
 #include "core/base/message_box.hpp"
 #include "core/sims/sim_session.hpp"
 #include "core/sims/appearance.hpp"
+#include "core/sims/bitmap_dump.hpp"
 #include "core/heads/head_bitmaps.hpp"
 
 namespace fw {
@@ -40,20 +41,14 @@ struct HeadPreviews {
 // A skin that is not a safe file name has no previews.
 HeadPreviews head_previews(const std::string& skin);
 
-// The sim's portraits, which the main window dumped into the program folder when it showed the
-// sim last.
-struct Portraits {
-    std::string web_image;  // picWebImage; the web placeholder when it does not load
-    std::string faces;      // picFaces; the web placeholder when it does not load
-    std::string relimages;  // picRelImages; the no-bitmaps placeholder when it does not load
-};
-Portraits portrait_paths();
-
 struct EditorDisplay {
     std::string caption;   // "Edit Sim - " + the character file's name, upper-cased
     SimControls controls;  // txtName, txtModel, txtSkin and the options, as the lists hold them
     OptionButtons options;
     HeadPreviews previews;
+    // The sim's own portraits (web image, faces, relationship images) from the file the session
+    // read: the same bytes the main window dumped when it showed the sim, drawn without reading
+    // them back from the program folder, which another run may have changed since.
     Portraits portraits;
 };
 

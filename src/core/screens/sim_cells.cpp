@@ -45,9 +45,9 @@ SimCell read_sim_cell(IFFFile& record, const std::string& path) {
         }
         cell.skin = head_skin(appearance_list(record).item(entry::head).value);
     } catch (const Failure& failure) {
-        cell = SimCell{error_text(failure), "", ""};
+        cell = SimCell{error_text(failure), "", "", ""};
     } catch (const std::exception&) {
-        cell = SimCell{error_text(failure_from_current_exception()), "", ""};
+        cell = SimCell{error_text(failure_from_current_exception()), "", "", ""};
     }
     return cell;
 }
@@ -77,7 +77,7 @@ SimCell load_sim_cell(IFFFile& record, const std::string& path) {
         FolderChanges folder(program_folder());
         folder.delete_file("Web_Image.Bmp");
         folder.delete_file("speech_large.Bmp");
-        gsDumpBMPs(record, folder);
+        cell.thumbnail = dumped_bytes(gsDumpBMPs(record, folder), "Web_Image.Bmp");
     }
     make_head_previews(cell.skin);
     return cell;

@@ -1,6 +1,6 @@
 #pragma once
-// One cell of the thumbnail grid: what a character file shows there (its name and its head skin,
-// or the reader's error text), the bitmaps dumped for its thumbnail and the head previews its
+// One cell of the thumbnail grid: what a character file shows there (its name, its head skin and
+// its thumbnail, or the reader's error text), the bitmaps dumped for it and the head previews its
 // skin gets.
 #include <cstdint>
 #include <functional>
@@ -20,6 +20,7 @@ struct SimCell {
     std::string error;  // the reader's error text; "" when the file was read and taken apart
     std::string name;   // the first name chunk's first entry, as stored (Windows-1252)
     std::string skin;   // the head skin: entry 3 of the appearance list after "=", before ";"
+    std::string thumbnail;  // the bytes dumped as "Web_Image.Bmp"; "" when the sim has none
 
     bool loaded() const { return error.empty(); }
     // The text of the cell's name label.
@@ -38,13 +39,13 @@ SimCell read_sim_cell(IFFFile& record, const std::string& path);
 bool make_head_previews(const std::string& skin);
 
 // The per-file steps of drawing a page: reads the file; when it could be shown, dumps its bitmaps
-// into the program folder ("Web_Image.Bmp" is the thumbnail; the previous file's thumbnail and
-// speech bitmap are deleted first, so that a sim without them never shows another's) and makes
-// its skin's head previews.
+// into the program folder (the previous file's thumbnail and speech bitmap are deleted first, so
+// that a sim without them never leaves another's there), keeps the bytes of "Web_Image.Bmp" as
+// the cell's thumbnail and makes its skin's head previews.
 SimCell load_sim_cell(IFFFile& record, const std::string& path);
 
-// Draws a page: load_sim_cell for each file of the page, each followed by draw_cell(cell, result)
-// while the file's bitmaps are in the program folder. Guarded (frmMain / msLoadSimImages,
+// Draws a page: load_sim_cell for each file of the page, each followed by draw_cell(cell, result),
+// which paints the thumbnail from the cell's bytes. Guarded (frmMain / msLoadSimImages,
 // location 1000 then 2000 while drawing).
 void msLoadSimImages(const std::string& characters_folder, const std::vector<std::string>& files,
                      int32_t page, const std::function<void(int32_t cell, const SimCell& result)>& draw_cell);

@@ -68,12 +68,19 @@ SimDisplay msDisplaySim(const std::string& characters_folder, const std::string&
         const std::string web_image = folder + "\\web_image.bmp";
         const std::string faces = folder + "\\faces.bmp";
         const std::string relimages = folder + "\\relimages.bmp";
-        // delete_file reports a missing file by its result; nothing to do either way.
-        delete_file(web_image);
-        delete_file(faces);
-        delete_file(relimages);
-        gsDumpBMPs(record);
-        shown.pictures = {{web_image, {0, 0}}, {faces, {0, 64}}, {relimages, {0, 128}}};
+        std::vector<BitmapFile> written;
+        {
+            // The deletes and the dump are one run of changes in the program folder, as when a
+            // page is drawn. A missing file is reported by delete_file's result; nothing to do.
+            FolderChanges changes(folder);
+            changes.delete_file("web_image.bmp");
+            changes.delete_file("faces.bmp");
+            changes.delete_file("relimages.bmp");
+            written = gsDumpBMPs(record, changes);
+        }
+        shown.pictures = {{web_image, dumped_bytes(written, "web_image.bmp"), {0, 0}},
+                          {faces, dumped_bytes(written, "faces.bmp"), {0, 64}},
+                          {relimages, dumped_bytes(written, "relimages.bmp"), {0, 128}}};
         shown.sim_name = sim_display_name(record, file_name);
         return shown;
     });

@@ -10,9 +10,12 @@
 
 namespace fw {
 
-// A picture file of the program folder and where its picture is drawn in picSim, at its own size.
+// A picture file of the program folder, the bytes just written there, and where the picture is
+// drawn in picSim, at its own size. The window draws the bytes: the file may be another
+// program's by the time it would be read back.
 struct PlacedPicture {
     std::string path;
+    std::string bytes;  // "" when the sim has no such bitmap
     GridPoint at;
     bool operator==(const PlacedPicture&) const = default;
 };
@@ -45,8 +48,8 @@ std::string sim_display_name(const IFFFile& record, const std::string& file_name
 // "* ERROR * Can not load " + file name and the four lines naming neighbourhood + "\characters\" +
 // file name and the error; that is never a failure. A file that was read has the previous sim's
 // "web_image.bmp", "faces.bmp" and "relimages.bmp" deleted from the program folder (so a sim
-// without one of them never shows another's), its bitmaps dumped there, and gives their paths at
-// (0,0), (0,64), (0,128). Guarded (frmMain / msDisplaySim, 0) for failures of the file system.
+// without one of them never shows another's), its bitmaps dumped there, and gives their paths and
+// the bytes written under them at (0,0), (0,64), (0,128). Guarded (frmMain / msDisplaySim, 0) for failures of the file system.
 SimDisplay msDisplaySim(const std::string& characters_folder, const std::string& neighbourhood,
                         const std::string& file_name);
 

@@ -224,20 +224,4 @@ AllBackups list_all_backups(const std::string& game_path) {
     });
 }
 
-BackupPortraits backup_portraits(const IFFFile& image) {
-    BackupPortraits portraits;
-    // As the bitmap dump names them; a later chunk of the same name wins, as its file would.
-    const std::pair<const char*, std::string*> wanted[] = {{"web_image", &portraits.web_image},
-                                                           {"faces", &portraits.faces},
-                                                           {"relimages", &portraits.relimages}};
-    for (const IFFChunk& chunk : image.chunks) {
-        if (chunk.type != "BMP_") continue;
-        const std::string label = gfstrSafeFileName(gfstrStripNull(chunk.label));
-        for (const auto& [name, bytes] : wanted) {
-            if (iequals(label, name)) *bytes = chunk.data;
-        }
-    }
-    return portraits;
-}
-
 }  // namespace fw

@@ -11,6 +11,7 @@
 
 #include "core/sims/backup_name_parts.hpp"
 #include "core/sims/backup_record.hpp"
+#include "core/sims/bitmap_dump.hpp"
 #include "core/sims/sim_session.hpp"
 #include "core/formats/character_file.hpp"
 
@@ -84,11 +85,7 @@ AllBackups list_all_backups(const std::string& game_path);
 
 // The portraits a backup holds in its own bitmap chunks (the bytes of a BMP file each; empty
 // where it has none): the file as the save found it may still carry them.
-struct BackupPortraits {
-    std::string web_image;
-    std::string faces;
-    std::string relimages;
-};
-BackupPortraits backup_portraits(const IFFFile& image);
+using BackupPortraits = Portraits;
+inline BackupPortraits backup_portraits(const IFFFile& image) { return sim_portraits(image); }
 
 }  // namespace fw

@@ -1,21 +1,36 @@
 #include "core/sims/bitmap_dump.hpp"
 
 #include "core/base/error_trap.hpp"
-#include "core/formats/rsmp.hpp"
 #include "core/platform/game_files.hpp"
+#include "core/platform/name_compare.hpp"
 #include "core/platform/program_folder.hpp"
 
 namespace fw {
 
-void gsDumpBMPs(const IFFFile& file) {
+std::vector<BitmapFile> gsDumpBMPs(const IFFFile& file) {
     FolderChanges folder(program_folder());
-    gsDumpBMPs(file, folder);
+    return gsDumpBMPs(file, folder);
 }
 
-void gsDumpBMPs(const IFFFile& file, FolderChanges& folder) {
-    guarded("modIFFsupport", "gsDumpBMPs", [&](int32_t&) {
-        for (const BitmapFile& bitmap : bitmap_files(file)) folder.write_file(bitmap.name, bitmap.data);
+std::vector<BitmapFile> gsDumpBMPs(const IFFFile& file, FolderChanges& folder) {
+    return guarded("modIFFsupport", "gsDumpBMPs", [&](int32_t&) {
+        std::vector<BitmapFile> written = bitmap_files(file);
+        for (const BitmapFile& bitmap : written) folder.write_file(bitmap.name, bitmap.data);
+        return written;
     });
+}
+
+std::string dumped_bytes(const std::vector<BitmapFile>& written, const std::string& name) {
+    for (auto it = written.rbegin(); it != written.rend(); ++it) {
+        if (iequals(it->name, name)) return it->data;
+    }
+    return "";
+}
+
+Portraits sim_portraits(const IFFFile& image) {
+    const std::vector<BitmapFile> bitmaps = bitmap_files(image);
+    return {dumped_bytes(bitmaps, "web_image.BMP"), dumped_bytes(bitmaps, "faces.BMP"),
+            dumped_bytes(bitmaps, "relimages.BMP")};
 }
 
 }  // namespace fw

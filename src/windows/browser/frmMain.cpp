@@ -24,6 +24,7 @@
 #include "core/game/app_state.hpp"
 #include "core/screens/startup.hpp"
 #include "windows/widgets/dialog_frame.hpp"
+#include "windows/widgets/game_picture.hpp"
 #include "windows/widgets/keyboard.hpp"
 #include "windows/widgets/msg_box.hpp"
 #include "windows/widgets/openers.hpp"
@@ -154,8 +155,7 @@ void frmMain::set_name_label(int32_t cell, const QString& caption) {
     const bool two_lines = caption.contains(QLatin1Char('\n'));
     // A name wider than its label ends in "..." rather than lose letters on both sides; the
     // cell's tooltip gives it whole.
-    label->setText(two_lines ? caption
-                             : QFontMetrics(name_font_).elidedText(caption, Qt::ElideRight, kNameLabelWidth));
+    label->setText(two_lines ? caption : elided_name(caption));
     label->setProperty(kWholeName, caption);
     // Font and place change only between the one-line and two-line forms, not for every name.
     const QVariant form = label->property(kTwoLines);
@@ -170,6 +170,16 @@ void frmMain::set_name_label(int32_t cell, const QString& caption) {
     // The can't-load caption's two lines take the rest of the cell below the 45-pixel thumbnail.
     label->setFont(caption_font_);
     label->setGeometry(place.x(), place.y() - 1, kNameLabelWidth, kCellSize - kTwoLineTop);
+}
+
+QString frmMain::elided_name(const QString& caption) {
+    // Paging back and forth shows the same names again: each is measured once.
+    auto found = elided_names_.constFind(caption);
+    if (found != elided_names_.cend()) return *found;
+    const QString elided = QFontMetrics(name_font_).elidedText(caption, Qt::ElideRight, kNameLabelWidth);
+    if (elided_names_.size() >= kSimsPerPage * 64) elided_names_.clear();
+    elided_names_.insert(caption, elided);
+    return elided;
 }
 
 void frmMain::choose_label_fonts() {
@@ -189,6 +199,7 @@ void frmMain::choose_label_fonts() {
         return font;
     };
     name_font_ = largest_fitting({QStringLiteral("Name")}, kNameLabelHeight);
+    elided_names_.clear();
     const QStringList caption_lines = label_text(kCantLoadCaption).split(QLatin1Char('\n'));
     caption_font_ = largest_fitting(caption_lines, kCellSize - kTwoLineTop);
 }
@@ -303,8 +314,8 @@ void frmMain::draw_cell(int32_t cell, const SimCell& result) {
     if (!result.loaded()) {
         ui->picThumbs->drawThumbnail(cell, cant_load_bitmap());
     } else {
-        // The thumbnail is the bitmap the core has just dumped for this file.
-        const QImage thumbnail = load_picture(program_folder() + "\\Web_Image.Bmp");
+        // The thumbnail is drawn from the bytes the core has just dumped for this file.
+        const QImage thumbnail = pictures_.picture(result.thumbnail);
         ui->picThumbs->drawThumbnail(cell, thumbnail.isNull() ? not_found_bitmap() : thumbnail);
     }
     set_name_label(cell, label_text(result.caption()));
@@ -320,7 +331,7 @@ void frmMain::msDisplaySim(const std::string& file_name) {
         return;
     }
     for (const PlacedPicture& picture : shown.pictures) {
-        const QImage image = load_picture(picture.path);
+        const QImage image = pictures_.picture(picture.bytes);
         ui->picSim->drawImage(to_point(picture.at), image.isNull() ? not_found_bitmap() : image);
     }
 }

@@ -4,6 +4,7 @@
 // core, and paint or show what comes back; the editor, Set Path and the extraction window are
 // opened through the openers (widgets/openers.hpp).
 #include <QFont>
+#include <QHash>
 #include <QMainWindow>
 #include <cstdint>
 #include <memory>
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "core/base/message_box.hpp"
+#include "windows/widgets/game_picture.hpp"
 
 class QLabel;
 class QListWidgetItem;
@@ -81,16 +83,20 @@ private:
     void draw_cell(int32_t cell, const SimCell& result);
     void choose_label_fonts();
     void set_name_label(int32_t cell, const QString& caption);
+    // A one-line name cut with "..." to the label's width.
+    QString elided_name(const QString& caption);
     std::string characters_folder() const;
 
     std::unique_ptr<Ui::frmMain> ui;
     std::vector<QLabel*> lblSimName;    // lblSimName0 .. lblSimName48, children of picThumbs
     QFont name_font_;                   // a sim's name in its label
     QFont caption_font_;                // the can't-load caption's two lines
+    QHash<QString, QString> elided_names_;  // names as their labels show them in name_font_
     std::vector<std::string> folders_;  // the neighbourhood folder list
     std::vector<std::string> files_;    // the character file list
     std::string neighbourhood_;         // the folder of the line chosen in lstUserDataDir
     int32_t page_ = 0;
+    DecodedPictures pictures_;          // the sims' pictures, decoded once while paging
     std::optional<BoxMessage> skipped_archives_;  // from Form_Load, until reported
     bool shown_ = false;                          // the window has been shown once
     bool activating_ = false;                     // Form_Activate is running

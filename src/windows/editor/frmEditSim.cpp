@@ -32,12 +32,16 @@ namespace fw {
 
 namespace {
 
-// Loads the bitmap into the picture; on failure the picture keeps what it showed.
-bool load_into(PictureBox* box, const std::string& path) {
-    const QImage image = path.empty() ? QImage() : load_game_picture(path);
+// Shows the picture when there is one; otherwise the box keeps what it showed.
+bool show_if_any(PictureBox* box, const QImage& image) {
     if (image.isNull()) return false;
     box->showPicture(image);
     return true;
+}
+
+// Loads the bitmap into the picture; on failure the picture keeps what it showed.
+bool load_into(PictureBox* box, const std::string& path) {
+    return show_if_any(box, path.empty() ? QImage() : load_game_picture(path));
 }
 
 // What a placeholder picture says, drawn on its own canvas.
@@ -214,11 +218,13 @@ void frmEditSim::msDisplayData() {
     ui->picHead3D->showHead(app_state().game_path, shown.model, shown.skin);
 
     ui->picWebImage->showPicture(ui->picWebNotFound->canvas());
-    if (!load_into(ui->picWebImage, display.portraits.web_image)) show_head_portrait(ui->picWebImage);
+    if (!show_if_any(ui->picWebImage, decode_game_picture(display.portraits.web_image))) {
+        show_head_portrait(ui->picWebImage);
+    }
     ui->picFaces->showPicture(ui->picWebNotFound->canvas());
-    if (!load_into(ui->picFaces, display.portraits.faces)) show_head_portrait(ui->picFaces);
+    if (!show_if_any(ui->picFaces, decode_game_picture(display.portraits.faces))) show_head_portrait(ui->picFaces);
     ui->picRelImages->showPicture(ui->picNoBitmaps->canvas());
-    load_into(ui->picRelImages, display.portraits.relimages);
+    show_if_any(ui->picRelImages, decode_game_picture(display.portraits.relimages));
     read_controls(opened_);
 }
 

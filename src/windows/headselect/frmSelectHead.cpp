@@ -183,17 +183,15 @@ std::optional<BoxMessage> frmSelectHead::msGetSkinFileNames() {
 }
 
 bool frmSelectHead::show_skin(const ShownSkin& skin) {
-    scratch_ = load_game_picture(skin.bitmap_path);
-    if (scratch_.isNull()) return false;
+    const QImage bitmap = pictures_.load(skin.bitmap_path);
+    if (bitmap.isNull()) return false;
     // The skin replaces whatever picSkin showed, the previous skin's large preview included.
     ui->picSkin->clear();
-    ui->picSkin->drawImage(to_point(kSkinPicturePoint), scratch_);
+    ui->picSkin->drawImage(to_point(kSkinPicturePoint), bitmap);
     ui->txtSkinName->setText(to_qt(skin.name));
     show_head_3d(skin.name);
-    scratch_ = QImage();
     if (!skin.preview2_path.empty()) {
-        scratch_ = load_game_picture(skin.preview2_path);
-        ui->picSkin->drawImage(to_point(kLargePreviewPoint), scratch_);
+        ui->picSkin->drawImage(to_point(kLargePreviewPoint), pictures_.load(skin.preview2_path));
     }
     return true;
 }
@@ -212,12 +210,10 @@ void frmSelectHead::msFillThumbs() {
     painter.draw_thumbnail = [&](const SkinThumbnail& thumbnail) {
         last_cell = thumbnail.cell;
         // A bitmap that vanished since the listing leaves its cell empty.
-        scratch_ = load_game_picture(thumbnail.bitmap_path);
-        grid->drawThumbnail(thumbnail.cell, scratch_);
+        grid->drawThumbnail(thumbnail.cell, pictures_.load(thumbnail.bitmap_path));
     };
     painter.draw_preview = [&](const SkinThumbnail& thumbnail) {
-        scratch_ = load_game_picture(thumbnail.preview_path);
-        grid->drawImage(to_point(thumbnail.at), scratch_);
+        grid->drawImage(to_point(thumbnail.at), pictures_.load(thumbnail.preview_path));
     };
     painter.refresh = [&] {
         grid->repaint(

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "core/screens/skin_grid.hpp"
+#include "windows/widgets/game_picture.hpp"
 
 namespace Ui {
 class frmSelectHead;
@@ -75,8 +76,8 @@ private:
     // A mouse press on lstModels that changed the selection already ran lstModels_Click; its click
     // does not run it twice. A click on the line already selected runs it once.
     bool selection_changed_by_press_ = false;
-    // The scratch picture bitmaps are loaded into before they are painted.
-    QImage scratch_;
+    // The skins and previews decoded so far: paging back and forth draws them from memory.
+    DecodedPictures pictures_;
     std::optional<std::string> selected_skin_;
 };
 

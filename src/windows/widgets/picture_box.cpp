@@ -5,13 +5,7 @@
 #include <QPainter>
 #include <QResizeEvent>
 
-#include "core/platform/game_paths.hpp"
-
 namespace fw {
-
-QImage load_picture(const std::string& path) {
-    return QImage(QString::fromStdString(resolve_path(path).string()));
-}
 
 PictureBox::PictureBox(QWidget* parent) : QFrame(parent) {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -78,11 +72,11 @@ void PictureBox::drawOutline(const QRect& box, const QColor& colour) {
 
 void PictureBox::updateCanvas(const QRect& canvas_rect) { update(canvas_rect.translated(canvasOrigin())); }
 
-void PictureBox::paintEvent(QPaintEvent* event) {
+void PictureBox::paintEvent(QPaintEvent*) {
+    // Qt clips the painter to the region being painted already; a clip of our own would make
+    // every region of many boxes (a page of thumbnails) drawn box by box twice over.
     QPainter painter(this);
-    painter.setClipRegion(event->region());
     painter.drawImage(canvasOrigin(), fitted_canvas());
-    painter.setClipping(false);
     drawFrame(&painter);
 }
 

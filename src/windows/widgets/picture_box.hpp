@@ -8,13 +8,8 @@
 #include <QPoint>
 #include <QRect>
 #include <QString>
-#include <string>
 
 namespace fw {
-
-// Loads a picture file named by a path string of the program's kind (program folder + "\faces.bmp",
-// resolved without regard to case). A null image when there is no such file or it is no picture.
-QImage load_picture(const std::string& path);
 
 class PictureBox : public QFrame {
     Q_OBJECT

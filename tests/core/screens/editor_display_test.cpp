@@ -103,19 +103,22 @@ protected:
 };
 
 TEST_F(EditorDisplayTest, ControlsOptionsAndPicturesComeFromTheSimsLists) {
+    // The portraits are the sim's own, whatever the program folder holds under their names.
+    home_.write("web_image.BMP", "another sim's");
     const EditorDisplay shown = msDisplayData(open({.name = "Ann\xE9",
                                                     .age = "child",
                                                     .gender = "female",
                                                     .tone = "drk",
-                                                    .head = "C002FC_Ann,HEAD-HEAD=c002fcdrk_ann;x"}));
+                                                    .head = "C002FC_Ann,HEAD-HEAD=c002fcdrk_ann;x",
+                                                    .bitmaps = {{"Web_Image", build::face_bmp(1)},
+                                                                {"faces", build::face_bmp(2)}}}));
     EXPECT_EQ(shown.caption, "Edit Sim - USER00001.IFF");
     EXPECT_EQ(shown.controls.name + "|" + shown.controls.model + "|" + shown.controls.skin,
               "Ann\xE9|C002FC_Ann|c002fcdrk_ann");
     EXPECT_EQ(shown.options, (OptionButtons{.optFemale = true, .optChild = true, .optDark = true}));
     EXPECT_FALSE(shown.previews.cached);
-    EXPECT_EQ(shown.portraits.web_image, home_.str() + "\\web_image.BMP");
-    EXPECT_EQ(shown.portraits.faces, home_.str() + "\\faces.BMP");
-    EXPECT_EQ(shown.portraits.relimages, home_.str() + "\\relimages.BMP");
+    EXPECT_EQ(shown.portraits.web_image + "|" + shown.portraits.faces + "|" + shown.portraits.relimages,
+              build::face_bmp(1) + "|" + build::face_bmp(2) + "|");
 
     // An unknown tone turns no tone option on; a cached preview names both preview files.
     home_.write("HeadPreview/Preview_c001malgt_test.bmp", "preview");

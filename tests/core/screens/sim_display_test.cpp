@@ -78,7 +78,7 @@ TEST_F(SimDisplayTest, CellShowsNameAndSkinOrTheCantLoadCell) {
 TEST_F(SimDisplayTest, PreviewsComeFromTheFirstSimOfASafeSkinName) {
     IFFFile record;
     const std::string head = "C002FA_Anna,HEAD-HEAD=c002falgt_anna";
-    load_sim_cell(record, put("User00001.iff", sim("Anna", head, 1)));
+    EXPECT_EQ(load_sim_cell(record, put("User00001.iff", sim("Anna", head, 1))).thumbnail, build::face_bmp(1));
     load_sim_cell(record, put("User00002.iff", sim("Anna Two", head, 2)));
     EXPECT_EQ(home_.read("HeadPreview/Preview_c002falgt_anna.bmp"), build::face_bmp(101, 64, 64));
     EXPECT_EQ(home_.read("HeadPreview/Preview2_c002falgt_anna.bmp"), build::face_bmp(1));
@@ -90,7 +90,7 @@ TEST_F(SimDisplayTest, PreviewsComeFromTheFirstSimOfASafeSkinName) {
     EXPECT_EQ(preview_count(), 2u);
 
     // A sim without bitmaps leaves no thumbnail of the sim before it behind.
-    load_sim_cell(record, put("User00004.iff", build::sim_file(build::SimSpec{})));
+    EXPECT_EQ(load_sim_cell(record, put("User00004.iff", build::sim_file(build::SimSpec{}))).thumbnail, "");
     for (const char* left : {"Web_Image.BMP", "speech_large.BMP"})
         EXPECT_FALSE(std::filesystem::exists(home_.path() / left)) << left;
 }
@@ -167,9 +167,10 @@ TEST_F(SimDisplayTest, ReadFileShowsItsOwnThreeBitmapsAndItsName) {
     EXPECT_EQ(shown.sim_name, "user00000 - Ren\xE9");
     EXPECT_TRUE(shown.lines.empty());
     const std::string folder = home_.str();
-    EXPECT_EQ(shown.pictures, (std::vector<PlacedPicture>{{folder + "\\web_image.bmp", {0, 0}},
-                                                          {folder + "\\faces.bmp", {0, 64}},
-                                                          {folder + "\\relimages.bmp", {0, 128}}}));
+    EXPECT_EQ(shown.pictures,
+              (std::vector<PlacedPicture>{{folder + "\\web_image.bmp", build::face_bmp(1), {0, 0}},
+                                          {folder + "\\faces.bmp", build::face_bmp(2, 90, 45), {0, 64}},
+                                          {folder + "\\relimages.bmp", "", {0, 128}}}));
     std::map<std::string, std::string> written;
     for (const auto& file : std::filesystem::directory_iterator(home_.path()))
         if (file.is_regular_file())
