@@ -10,6 +10,10 @@ namespace fw {
 
 namespace {
 
+// A skin is at most a few hundred pixels a side; a picture of more than 4096 x 4096 pixels is
+// none, and taking it apart would cost gigabytes for a file of a few hundred megabytes.
+constexpr uint64_t kMostPixels = uint64_t{4096} * 4096;
+
 uint32_t byte_at(std::string_view bytes, size_t at) { return static_cast<unsigned char>(bytes[at]); }
 
 // A masked field of a 16- or 32-bit pixel, stretched to 0..255.
@@ -50,6 +54,8 @@ Pixels read_bmp_pixels(std::string_view bytes) {
     const BmpInfo info = read_bmp_info(bytes);
     if (info.compression == BmpCompression::Rle8 || info.compression == BmpCompression::Rle4)
         fail(ErrorKind::InvalidArgument, "Invalid argument (BMP compressed pixels)");
+    if (static_cast<uint64_t>(info.width) * static_cast<uint64_t>(info.height) > kMostPixels)
+        fail(ErrorKind::InvalidArgument, "Invalid argument (BMP larger than a skin)");
     Pixels out{info.width, info.height, {}};
     out.rgb.reserve(static_cast<size_t>(info.width) * static_cast<size_t>(info.height));
     const size_t stride = static_cast<size_t>(info.row_bytes());

@@ -16,8 +16,8 @@ struct Pixels {
 };
 
 // The pixels of an uncompressed BMP of any depth (1, 4, 8, 16, 24 or 32 bits, colour masks
-// included). Fails as read_bmp_info does, and on compressed pixels or a colour index past the
-// colour table.
+// included). Fails as read_bmp_info does, and on compressed pixels, a colour index past the
+// colour table or a picture of more than 4096 x 4096 pixels.
 Pixels read_bmp_pixels(std::string_view bytes);
 
 // An uncompressed 8-bit BMP of the pixels: a Windows header, a colour table of 256 entries (the

@@ -126,12 +126,17 @@ TEST(BmpConvert, ManyColoursComeCloseAndAlwaysTheSame) {
     EXPECT_LE(worst, 8);
 }
 
-TEST(BmpConvert, CompressedOrBadIndexesAreRefused) {
+TEST(BmpConvert, CompressedHugeOrBadIndexesAreRefused) {
     const std::string eight = bmp_bytes({.width = 2, .height = 1, .palette = {0x111111}}, [](int x, int) {
         return static_cast<uint32_t>(x);  // the second pixel's index lies past a table of one
     });
     EXPECT_THROW(fw::convert_to_indexed8(eight), fw::Failure);
     EXPECT_THROW(fw::convert_to_indexed8(with_u32(eight, 30, 1)), fw::Failure);  // RLE8
+    // 2 MB of 1-bit pixels would be 64 MB of colours.
+    const std::string huge = bmp_bytes({.width = 8192, .height = 2049, .bits = 1, .palette = {0, 0xFFFFFF}},
+                                       [](int, int) { return 0u; });
+    EXPECT_FALSE(fw::read_bmp_info(huge).power_of_two());
+    EXPECT_THROW(fw::convert_to_indexed8(huge), fw::Failure);
 }
 
 }  // namespace
