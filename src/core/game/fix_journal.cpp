@@ -11,6 +11,7 @@
 #include "core/game/fix_paths.hpp"
 #include "core/platform/game_files.hpp"
 #include "core/platform/game_paths.hpp"
+#include "core/platform/program_folder.hpp"
 
 namespace fw {
 
@@ -254,6 +255,8 @@ ReadRun read_run(const std::string& run_folder) {
 }
 
 }  // namespace
+
+std::string fix_runs_folder() { return program_folder() + "\\Backup\\Fixes"; }
 
 FixJournal::FixJournal(FixPlaces places, std::string run_folder)
     : places_(std::move(places)), run_folder_(std::move(run_folder)) {}

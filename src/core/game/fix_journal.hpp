@@ -19,9 +19,12 @@ namespace fw {
 // Where a run keeps what it needs: the folder of the runs and the game's folders (the install,
 // the saves root) inside which alone it may change files.
 struct FixPlaces {
-    std::string runs_folder;  // program folder + "\Backup\Fixes"
+    std::string runs_folder;  // fix_runs_folder(), or a test's own
     std::vector<std::string> game_folders;
 };
+
+// Where the runs are kept: the program folder + "\Backup\Fixes", beside the sims' backups.
+std::string fix_runs_folder();
 
 // What a fix did with one file.
 enum class FixAction { Changed, Moved, Created };
