@@ -1,5 +1,6 @@
 // Writes the seed corpora for the fuzz targets into OUT/iff_checked, OUT/str_list,
-// OUT/far_directory, OUT/browse_file, OUT/mesh, OUT/character_description and OUT/key_values:
+// OUT/far_directory, OUT/browse_file, OUT/mesh, OUT/character_description, OUT/bmp and
+// OUT/key_values:
 // files shaped like the game's own (and Steam's) plus the awkward shapes the readers must take
 // (maps in the middle, odd pads, names ended by byte 163, trailing bytes, cut files, comments
 // and blend records).
@@ -9,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "builders/bmp_builder.hpp"
 #include "builders/far_builder.hpp"
 #include "builders/head_builder.hpp"
 #include "builders/iff_builder.hpp"
@@ -93,6 +95,20 @@ void description_seeds(const fs::path& dir) {
                "version 300\r\n0\r\n1\r\nsuit\r\n0\r\n1\r\n1\r\nk\r\nv\r\n1\r\nHEAD\r\nm\r\n0\r\n0\r\n0\r\n");
 }
 
+// Skin bitmaps in the depths players' downloads come in: 8-bit with a full or short table, 4-bit,
+// 16-bit, 24-bit, 32-bit top-down with masks.
+void bmp_seeds(const fs::path& dir) {
+    const auto stripes = [](int x, int y) { return static_cast<uint32_t>((x + y) % 3); };
+    const std::vector<uint32_t> palette(256, 0x806040);
+    write_seed(dir, "full_table.bmp", bmp_bytes({.width = 8, .height = 8, .palette = palette}, stripes));
+    write_seed(dir, "short_table.bmp", bmp_bytes({.width = 5, .height = 3, .palette = {1, 2, 3}}, stripes));
+    write_seed(dir, "four_bit.bmp", bmp_bytes({.width = 7, .height = 2, .bits = 4, .palette = {1, 2, 3}}, stripes));
+    write_seed(dir, "555.bmp", bmp_bytes({.width = 3, .height = 3, .bits = 16}, [](int x, int) { return 0x7C00u >> x; }));
+    write_seed(dir, "face.bmp", face_bmp(3, 8, 8));
+    write_seed(dir, "masked_top_down.bmp", bmp_bytes({.width = 4, .height = 2, .bits = 32, .top_down = true, .masks = true},
+                                                     [](int x, int y) { return 0xFF000000u | static_cast<uint32_t>(x * 60 + y); }));
+}
+
 void key_values_seeds(const fs::path& dir) {
     write_seed(dir, "library_folders",
                library_folders_vdf({"/home/p/.local/share/Steam", "D:\\Games\\Steam \"2\""}));
@@ -115,6 +131,7 @@ int main(int argc, char** argv) {
     browse_file_seeds(out / "browse_file");
     mesh_seeds(out / "mesh");
     description_seeds(out / "character_description");
+    bmp_seeds(out / "bmp");
     key_values_seeds(out / "key_values");
     return 0;
 }
