@@ -17,7 +17,16 @@
 
 namespace fw {
 
-enum class GamePathSource { CommandLine, Demo, Setting, Registry, WinePrefix, SteamLibrary, EaAppFolder, None };
+enum class GamePathSource {
+    CommandLine,
+    Demo,
+    Setting,
+    Registry,
+    WinePrefix,
+    SteamLibrary,
+    EaAppFolder,
+    None
+};
 
 class Game {
 public:

@@ -28,6 +28,8 @@ std::string two_digit_number(const std::string& digits) {
 }  // namespace
 
 std::vector<std::string> msGetUserDataDirs(const Game& game) {
+    // No game has no saves folder: its empty path would be the file system's root.
+    if (!game.known()) return {};
     return guarded("frmMain", "msGetUserDataDirs", [&](int32_t&) {
         return list_matching(game.neighbourhoods_root() + "\\Userdata*", Listing::FilesAndFolders);
     });

@@ -10,8 +10,8 @@
 namespace fw {
 
 // The names of the entries matching the saves folder + "\Userdata*" (files included: the listing does
-// not check that an entry is a folder), as the folder lists them. Guarded (frmMain /
-// msGetUserDataDirs, location 0).
+// not check that an entry is a folder), as the folder lists them; none for no game. Guarded
+// (frmMain / msGetUserDataDirs, location 0).
 std::vector<std::string> msGetUserDataDirs(const Game& game);
 
 // The list line of one neighbourhood folder: "Neighborhood 01   (UserData)" for UserData itself,

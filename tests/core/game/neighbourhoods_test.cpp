@@ -17,11 +17,10 @@
 namespace fw {
 namespace {
 
-Game game_at(const std::string& path) { return Game::at(path, GamePathSource::Setting); }
-
-
 namespace fs = std::filesystem;
 using Lines = std::vector<std::string>;
+
+Game game_at(const std::string& path) { return Game::at(path, GamePathSource::Setting); }
 
 TEST(NeighbourhoodsTest, FoldersBecomeSortedNumberedLinesAndHoldTheirCharacterFiles) {
     build::TempDir game;
