@@ -105,7 +105,7 @@ PageFixture& page_fixture() {
         std::filesystem::create_directories(f->out_plain);
 
         save_setting(kAppVestrel, kKeyLastNeighborhood, "Neighborhood 01   (UserData)");
-        app_state().run_game_path = f->temp.str() + "/game";
+        app_state().run_game = Game::at(f->temp.str() + "/game", GamePathSource::CommandLine);
         f->window = std::make_unique<frmMain>();
         f->window->show();
         f->window->Form_Activate();  // lists the neighbourhood and draws the page once

@@ -80,7 +80,7 @@ SkinPage& skin_page() {
             p->previews.push_back(resolve_path(cache + "Preview_" + file).string());
             p->previews2.push_back(resolve_path(cache + "Preview2_" + file).string());
         }
-        app_state().game_path = p->game.str();
+        app_state().game = Game::at(p->game.str(), GamePathSource::CommandLine);
         save_setting(kAppFacewright, kKeyPreviewHeadSkins, "1");
         p->window = new frmSelectHead();
         p->window->setSkinData("malgt");

@@ -163,7 +163,9 @@ int main(int argc, char** argv) {
 
     std::unique_ptr<fw::frmMain> main_window;
     try {
-        fw::app_state().run_game_path = options.demo ? fw::build::ensure_demo_game() : options.game;
+        fw::app_state().run_game = options.demo
+                                       ? fw::Game::at(fw::build::ensure_demo_game(), fw::GamePathSource::Demo)
+                                       : fw::Game::at(options.game, fw::GamePathSource::CommandLine);
         install_window_openers();
 
         // The title box first; the main window once it closes, by "OK" or its close box. Until

@@ -93,8 +93,8 @@ int run_backups(const std::string& file, bool as_json) {
 }
 
 int run_all_backups(const std::string& option, bool as_json) {
-    const std::string game = game_folder(option, as_json);
-    if (game.empty()) return 1;
+    const Game game = chosen_game(option, as_json);
+    if (!game.known()) return 1;
     const AllBackups all = list_all_backups(game);
     const std::vector<KeptBackup>& kept = all.kept;
     const std::string left_out =

@@ -22,26 +22,26 @@ namespace {
 
 using nlohmann::json;
 
-// The game path whose saves folder holds the neighbourhood, or "" after reporting either missing.
-std::string neighbourhood_game(const std::string& option, const std::string& neighbourhood, bool as_json) {
-    const std::string game = game_folder(option, as_json);
-    if (game.empty()) return "";
+// The game whose saves folder holds the neighbourhood, or no game after reporting either missing.
+Game neighbourhood_game(const std::string& option, const std::string& neighbourhood, bool as_json) {
+    const Game game = chosen_game(option, as_json);
+    if (!game.known()) return game;
     if (const std::optional<BoxMessage> box = saves_not_made_box(game)) {
         report_error(box->text, as_json);
-        return "";
+        return Game();
     }
-    const std::string saves = saves_folder(game).path;
+    const std::string& saves = game.neighbourhoods_root();
     if (neighbourhood.empty() || !folder_exists(saves + "\\" + neighbourhood)) {
         report_error("No neighbourhood folder " + shown_path(neighbourhood) + " in " + shown_path(display_path(saves)) + ".",
                      as_json);
-        return "";
+        return Game();
     }
     return game;
 }
 
 int run_neighbourhoods(const std::string& option, bool as_json) {
-    const std::string game = game_folder(option, as_json);
-    if (game.empty()) return 1;
+    const Game game = chosen_game(option, as_json);
+    if (!game.known()) return 1;
     if (const std::optional<BoxMessage> box = saves_not_made_box(game))
         return report_error(box->text, as_json);
     const std::vector<std::string> lines = msFillUserDataList(msGetUserDataDirs(game));
@@ -58,8 +58,8 @@ int run_neighbourhoods(const std::string& option, bool as_json) {
 }
 
 int run_sims(const std::string& neighbourhood, const std::string& option, bool as_json) {
-    const std::string game = neighbourhood_game(option, neighbourhood, as_json);
-    if (game.empty()) return 1;
+    const Game game = neighbourhood_game(option, neighbourhood, as_json);
+    if (!game.known()) return 1;
     const std::string folder = characters_folder(game, neighbourhood);
     json list = json::array();
     IFFFile record;
@@ -83,8 +83,8 @@ int run_sims(const std::string& neighbourhood, const std::string& option, bool a
 }
 
 int run_export(const std::string& neighbourhood, const std::string& option) {
-    const std::string game = neighbourhood_game(option, neighbourhood, false);
-    if (game.empty()) return 1;
+    const Game game = neighbourhood_game(option, neighbourhood, false);
+    if (!game.known()) return 1;
     const std::optional<BoxMessage> box =
         export_skin_names(characters_folder(game, neighbourhood), msGetFileNames(game, neighbourhood));
     if (!box) {

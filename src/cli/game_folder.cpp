@@ -22,19 +22,21 @@ std::string game_option(const std::string& after_command) {
 
 std::string demo_game_folder() { return build::demo_game_folder(); }
 
-std::string game_folder(const std::string& option, bool as_json) {
-    const GamePathInUse in_use = game_path_in_use(game_option(option));
-    if (in_use.source == GamePathSource::None) {
+Game chosen_game(const std::string& option, bool as_json) {
+    const Game in_use = game_in_use(game_option(option));
+    if (!in_use.known()) {
         const std::string demo = build::ensure_demo_game();
         std::cerr << "No game configured: using the demo game in " << shown_path(display_path(demo)) << "\n";
-        return demo;
+        return Game::at(demo, GamePathSource::Demo);
     }
-    const std::string& path = in_use.path;
-    if (path.empty() || path == "ERROR" || !folder_exists(path)) {
-        report_error("No game folder found at " + shown_path(path) + "; give one with --game PATH.", as_json);
-        return "";
+    if (!folder_exists(in_use.install())) {
+        report_error("No game folder found at " + shown_path(in_use.install()) + "; give one with --game PATH.",
+                     as_json);
+        return Game();
     }
-    return path;
+    return in_use;
 }
+
+std::string game_folder(const std::string& option, bool as_json) { return chosen_game(option, as_json).install(); }
 
 }  // namespace fw::cli

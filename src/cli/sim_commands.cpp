@@ -10,6 +10,7 @@
 #include "core/sims/sim_session.hpp"
 #include "core/platform/game_files.hpp"
 #include "core/platform/game_paths.hpp"
+#include "core/platform/on_off_settings.hpp"
 #include "core/platform/settings.hpp"
 #include "core/platform/shown_name.hpp"
 #include "core/sims/appearance.hpp"
@@ -77,14 +78,12 @@ struct EditRequest {
     bool no_backup = false;
 };
 
-bool backup_setting_on() { return setting_is_on(kAppFacewright, kKeyBackupSavedFile, true); }
-
 // The game whose head models and skins an edit is checked against: the one the commands use
 // (--game, the stored location, the registry), or none.
-std::string catalogue_game() {
-    const GamePathInUse in_use = game_path_in_use(game_option(""));
-    if (in_use.source == GamePathSource::None || !folder_exists(in_use.path)) return "";
-    return in_use.path;
+Game catalogue_game() {
+    const Game in_use = game_in_use(game_option(""));
+    if (!in_use.known() || !folder_exists(in_use.install())) return Game();
+    return in_use;
 }
 
 int run_edit(EditRequest request) {
@@ -117,11 +116,11 @@ int run_edit(EditRequest request) {
     // A head the game may not draw on the sim is saved as asked, with a warning.
     if (auto refusal = check_controls(controls)) return refuse(*refusal, false);
     const SimControls as_opened = read_sim_controls(session.appearance, session.names);
-    const std::string game = catalogue_game();
+    const Game game = catalogue_game();
     ArchiveReading archives;
-    if (!game.empty() && (request.head || request.age || request.gender))
-        archives = msGetHeadModelLists(game);
-    for (const std::string& mismatch : head_mismatches(game, as_opened, controls, archives)) {
+    if (game.known() && (request.head || request.age || request.gender))
+        archives = msGetHeadModelLists(game.install());
+    for (const std::string& mismatch : head_mismatches(game.install(), as_opened, controls, archives)) {
         std::cerr << "Warning: " << escaped(shown_name(mismatch)) << "\n";
     }
     if (const std::optional<BoxMessage> box = archives.skipped_box()) {
@@ -129,7 +128,7 @@ int run_edit(EditRequest request) {
     }
 
     // The backup's record names the game the file belongs to, when the file lies in its saves.
-    app_state().game_path = game;
+    app_state().game = game;
     SaveOptions options;
     options.make_backup = request.backup || (!request.no_backup && backup_setting_on());
     const SaveResult result = save_sim(session, controls, options);

@@ -24,25 +24,27 @@ using nlohmann::json;
 // A path the program built, as the player's file manager shows it.
 std::string path_text(const std::string& path) { return shown_name(display_path(path)); }
 
-std::string source_text(const GamePathInUse& in_use) {
-    const std::string how = source_name(in_use.source);
-    return in_use.through.empty() ? how : how + ": " + path_text(in_use.through);
+std::string source_text(const Game& in_use) {
+    const std::string how = source_name(in_use.found_by());
+    return in_use.through().empty() ? how : how + ": " + path_text(in_use.through());
 }
 
 }  // namespace
 
 int run_where(const std::string& option, bool as_json) {
-    const GamePathInUse in_use = game_path_in_use(game_option(option));
-    const bool configured = in_use.source != GamePathSource::None;
-    const bool found = check_game_path(in_use.path).game_found;
-    const SavesFolder saves = saves_folder(in_use.path);
-    const std::optional<BoxMessage> not_started = found ? saves_not_made_box(in_use.path) : std::nullopt;
+    const Game in_use = game_in_use(game_option(option));
+    const bool configured = in_use.known();
+    // A path as the player sees it: "ERROR" when the look-up found no game.
+    const std::string game_path = in_use.stored_text();
+    const bool found = check_game_path(in_use).game_found;
+    const SavesFolder& saves = in_use.saves();
+    const std::optional<BoxMessage> not_started = found ? saves_not_made_box(in_use) : std::nullopt;
     std::vector<GameInstall> others;
     for (GameInstall& install : find_game_installs()) {
-        if (!configured || !same_install(install.path, in_use.path)) others.push_back(std::move(install));
+        if (!configured || !same_install(install.path, in_use.install())) others.push_back(std::move(install));
     }
     const std::string registry = read_game_registry_entry();
-    const std::string executable = path_text(in_use.path + "\\sims.exe");
+    const std::string executable = path_text(game_path + "\\sims.exe");
 
     if (as_json) {
         json other_list = json::array();
@@ -52,15 +54,15 @@ int run_where(const std::string& option, bool as_json) {
                                   {"through", path_text(install.through)}});
         }
         json out;
-        out["game"] = {{"path", shown_name(in_use.path)},
-                       {"source", source_name(in_use.source)},
-                       {"through", in_use.through.empty() ? json(nullptr) : json(path_text(in_use.through))},
+        out["game"] = {{"path", shown_name(game_path)},
+                       {"source", source_name(in_use.found_by())},
+                       {"through", in_use.through().empty() ? json(nullptr) : json(path_text(in_use.through()))},
                        {"executable", executable},
                        {"executable_found", found}};
-        out["saves"] = {{"path", path_text(saves.path)},
+        out["saves"] = {{"path", path_text(configured ? saves.path : game_path)},
                         {"place", saves_place_text(saves)},
                         {"legacy", saves.legacy()},
-                        {"exists", folder_exists(saves.path)},
+                        {"exists", configured && folder_exists(saves.path)},
                         {"message", not_started ? json(message_text(not_started->text)) : json(nullptr)}};
         out["other_installs"] = other_list;
         out["registry"] = {{"value", shown_name(registry)}, {"location", path_text(registry_location())}};
@@ -71,7 +73,7 @@ int run_where(const std::string& option, bool as_json) {
         print_json(out);
         return 0;
     }
-    std::cout << "Game path: " << shown_path(in_use.path) << " (" << escaped(source_text(in_use)) << ")\n";
+    std::cout << "Game path: " << shown_path(game_path) << " (" << escaped(source_text(in_use)) << ")\n";
     if (!configured) {
         std::cout << "No game configured: the other commands use the demo game in "
                   << shown_path(display_path(demo_game_folder())) << "\n";

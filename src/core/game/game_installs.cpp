@@ -228,7 +228,7 @@ InstallSearch install_search() {
 }
 
 bool holds_game_executable(const std::string& folder) {
-    return !folder.empty() && folder != kRegistryFailure && file_exists(folder + "\\Sims.exe");
+    return !folder.empty() && file_exists(folder + "\\Sims.exe");
 }
 
 std::vector<GameInstall> find_game_installs(const InstallSearch& search) { return search_all(search, false); }
@@ -241,13 +241,11 @@ std::vector<PlaceLooked> places_looked(const InstallSearch& search) {
     return places;
 }
 
-GameInstall first_game_install(const InstallSearch& search) {
-    std::vector<GameInstall> found = search_all(search, true);
-    if (found.empty()) return {kRegistryFailure, InstallFoundBy::Registry, ""};
+std::optional<GameInstall> first_game_install(const InstallSearch& search, std::vector<PlaceLooked>* places) {
+    std::vector<GameInstall> found = search_all(search, true, places);
+    if (found.empty()) return std::nullopt;
     return found.front();
 }
-
-std::string read_game_install_path() { return first_game_install(install_search()).path; }
 
 bool same_install(const std::string& a, const std::string& b) {
     return folder_key(resolve_path(a)) == folder_key(resolve_path(b));

@@ -19,6 +19,7 @@
 // entry left behind by an install that is gone never hides one that is there. The registry's
 // answer in 1 is then taken as it stands (its own spelling, its drive letter).
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -37,6 +38,13 @@ struct GameInstall {
     std::string through;  // what it was found through, for display: a registry, a manifest, a prefix
 };
 
+// One place looked at and what was found there, in the player's words ("Steam library
+// /mnt/games/SteamLibrary", "The Sims Legacy Collection is not installed there").
+struct PlaceLooked {
+    std::string place;
+    std::string found;
+};
+
 // The places looked at after the registry entry; tests give their own.
 struct InstallSearch {
     std::vector<std::filesystem::path> steam_roots;
@@ -50,27 +58,17 @@ struct InstallSearch {
 InstallSearch install_search();
 
 // Every install found, in the order above, each folder once.
-// True when the folder holds the game's executable (Sims.exe, in any letter case); never for ""
-// or "ERROR".
+// True when the folder holds the game's executable (Sims.exe, in any letter case); never for "".
 bool holds_game_executable(const std::string& folder);
 std::vector<GameInstall> find_game_installs(const InstallSearch& search);
 std::vector<GameInstall> find_game_installs();
-// The first install found, or nothing (`path` "ERROR").
-GameInstall first_game_install(const InstallSearch& search);
-
-// One place looked at and what was found there, in the player's words ("Steam library
-// /mnt/games/SteamLibrary", "The Sims Legacy Collection is not installed there").
-struct PlaceLooked {
-    std::string place;
-    std::string found;
-};
+// The first install found, or nothing; `places`, when given, gets the places looked at on the way
+// and what was found there (every place, when nothing was found).
+std::optional<GameInstall> first_game_install(const InstallSearch& search,
+                                              std::vector<PlaceLooked>* places = nullptr);
 
 // Every place of the order above and what the look-up found there.
 std::vector<PlaceLooked> places_looked(const InstallSearch& search);
-
-// The game's install path as start-up and the Set Path dialog take it: the first install found,
-// or "ERROR" when there is none.
-std::string read_game_install_path();
 
 // True when two game paths name one folder (other spellings, links, a trailing separator).
 bool same_install(const std::string& a, const std::string& b);

@@ -6,37 +6,28 @@
 #include <string>
 
 #include "core/base/message_box.hpp"
+#include "core/game/game.hpp"
 
 namespace fw {
 
-enum class GamePathSource { CommandLine, Setting, Registry, WinePrefix, SteamLibrary, EaAppFolder, None };
-
-struct GamePathInUse {
-    std::string path;  // the game path as stored (may be "ERROR" or empty)
-    GamePathSource source = GamePathSource::None;
-    std::string through;  // for a found install: the registry, manifest or prefix it was found in
-};
-
-// The game path a command-line run uses: the given option when not empty, else the stored
+// The game a command-line run uses: the given option when not empty, else the stored
 // "Sims Location" while it holds the game's executable, else the first install the look-up finds
 // (core/game/game_installs.hpp: the registry entry, then Steam's libraries, then the other
-// Wine prefixes), else a stored location other than "ERROR" as it stands; "ERROR" with no source
-// when none of them knows. Nothing is stored.
-GamePathInUse game_path_in_use(const std::string& option);
-// "command line", "setting", "registry", "Wine prefix", "Steam library", "EA app folder" or "none".
-std::string source_name(GamePathSource source);
+// Wine prefixes), else a stored location as it stands; no game when none of them knows. Nothing
+// is stored.
+Game game_in_use(const std::string& option);
 
-// What the Set Path dialog shows as it opens: the look-up's answer (possibly "ERROR") above,
-// the stored location (empty when there is none) below.
+// What the Set Path dialog shows as it opens: the look-up's answer above (its stored_text, so
+// "ERROR" when it found none), the stored location (empty when there is none) below.
 struct SetPathContents {
-    std::string registry;
+    Game registry;
     std::string location;
 };
 SetPathContents set_path_contents();
 
-// "Use": the registry's answer becomes the location unless it is "ERROR" or empty; then the box
-// to show is returned and the location stays as it was.
-std::optional<BoxMessage> use_registry_path(const std::string& registry, std::string& location);
+// "Use": the look-up's game becomes the location unless it found none; then the box to show is
+// returned and the location stays as it was.
+std::optional<BoxMessage> use_registry_path(const Game& registry, std::string& location);
 
 // "OK": a location holding "Sims.exe" (the text taken exactly as it stands, a trailing "\"
 // included) becomes the game path and is stored as "Sims Location"; nothing is returned then and

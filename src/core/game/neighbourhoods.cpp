@@ -5,7 +5,6 @@
 #include "core/base/error_trap.hpp"
 #include "core/platform/game_files.hpp"
 #include "core/platform/name_compare.hpp"
-#include "core/game/saves_folder.hpp"
 
 namespace fw {
 
@@ -28,9 +27,11 @@ std::string two_digit_number(const std::string& digits) {
 
 }  // namespace
 
-std::vector<std::string> msGetUserDataDirs(const std::string& game_path) {
+std::vector<std::string> msGetUserDataDirs(const Game& game) {
+    // No game has no saves folder: its empty path would be the file system's root.
+    if (!game.known()) return {};
     return guarded("frmMain", "msGetUserDataDirs", [&](int32_t&) {
-        return list_matching(saves_folder(game_path).path + "\\Userdata*", Listing::FilesAndFolders);
+        return list_matching(game.neighbourhoods_root() + "\\Userdata*", Listing::FilesAndFolders);
     });
 }
 
@@ -58,13 +59,13 @@ std::string neighbourhood_folder(const std::string& line) {
     return line.substr(start, close == std::string::npos ? std::string::npos : close - start);
 }
 
-std::string characters_folder(const std::string& game_path, const std::string& neighbourhood) {
-    return saves_folder(game_path).path + "\\" + neighbourhood + "\\characters\\";
+std::string characters_folder(const Game& game, const std::string& neighbourhood) {
+    return game.neighbourhoods_root() + "\\" + neighbourhood + "\\characters\\";
 }
 
-std::vector<std::string> msGetFileNames(const std::string& game_path, const std::string& neighbourhood) {
+std::vector<std::string> msGetFileNames(const Game& game, const std::string& neighbourhood) {
     return guarded("frmMain", "msGetFileNames", [&](int32_t&) {
-        const std::string folder = characters_folder(game_path, neighbourhood);
+        const std::string folder = characters_folder(game, neighbourhood);
         // A save killed halfway left its new file beside the sim's; nothing will ever finish it.
         remove_stale_replacements(folder);
         return list_matching(folder + "user*.iff", Listing::FilesOnly);

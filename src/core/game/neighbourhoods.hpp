@@ -5,12 +5,14 @@
 #include <string>
 #include <vector>
 
+#include "core/game/game.hpp"
+
 namespace fw {
 
 // The names of the entries matching the saves folder + "\Userdata*" (files included: the listing does
-// not check that an entry is a folder), as the folder lists them. Guarded (frmMain /
-// msGetUserDataDirs, location 0).
-std::vector<std::string> msGetUserDataDirs(const std::string& game_path);
+// not check that an entry is a folder), as the folder lists them; none for no game. Guarded
+// (frmMain / msGetUserDataDirs, location 0).
+std::vector<std::string> msGetUserDataDirs(const Game& game);
 
 // The list line of one neighbourhood folder: "Neighborhood 01   (UserData)" for UserData itself,
 // else the part after "UserData" as a number of at least two digits ("2" gives "02"; a part that
@@ -23,10 +25,10 @@ std::vector<std::string> msFillUserDataList(const std::vector<std::string>& fold
 std::string neighbourhood_folder(const std::string& line);
 
 // The saves folder + "\" + neighbourhood + "\characters\".
-std::string characters_folder(const std::string& game_path, const std::string& neighbourhood);
+std::string characters_folder(const Game& game, const std::string& neighbourhood);
 // The names of the files matching "user*.iff" in the neighbourhood's characters folder, in the
 // folder's order; none when there is no such folder. The new files that killed saves left in
 // the folder go first (remove_stale_replacements). Guarded (frmMain / msGetFileNames, 0).
-std::vector<std::string> msGetFileNames(const std::string& game_path, const std::string& neighbourhood);
+std::vector<std::string> msGetFileNames(const Game& game, const std::string& neighbourhood);
 
 }  // namespace fw

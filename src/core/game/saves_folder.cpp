@@ -71,7 +71,7 @@ std::string wine_user() {
 
 SavesFolder saves_folder(const std::string& game_path) {
     const SavesFolder in_install{game_path, SavesPlace::Install, ""};
-    if (game_path.empty() || game_path == kRegistryFailure) return in_install;
+    if (game_path.empty()) return in_install;
     std::string folder = game_path;
     while (folder.size() > 1 && (folder.back() == '\\' || folder.back() == '/')) folder.pop_back();
     const fs::path real = resolve_path(folder);

@@ -1,9 +1,9 @@
 #pragma once
 // Whether the windows show the turning head: the setting "3D Head" (Facewright), which the head
 // selector's check box of that name sets and the editor follows.
-namespace fw {
+#include "core/platform/settings.hpp"
 
-inline constexpr const char* kKey3DHead = "3D Head";
+namespace fw {
 
 // Whether the setting is on (setting_is_on); a missing or empty setting is stored as "1" first.
 bool load_3d_head_setting();

@@ -120,6 +120,13 @@ fs::path resolve_path(const std::string& game_path) {
 #endif
 }
 
+std::string followed_path(const std::string& game_path) {
+    std::error_code ec;
+    const fs::path resolved = resolve_path(game_path);
+    const fs::path real = fs::weakly_canonical(resolved, ec);
+    return (ec ? resolved : real).lexically_normal().string();
+}
+
 bool has_drive_letter(const std::string& path) { return path.size() >= 2 && is_drive(path.substr(0, 2)); }
 
 std::string display_path(const std::string& path) {

@@ -13,6 +13,10 @@ namespace fw {
 // about to be written) are kept as written.
 std::filesystem::path resolve_path(const std::string& game_path);
 
+// The real path of a game path with its links followed, absolute and without "." or "..": one
+// folder reached through a Wine drive letter or through its real folder gives one text.
+std::string followed_path(const std::string& game_path);
+
 // True for a path that begins with a drive letter ("C:"), which resolves through the Wine prefix.
 bool has_drive_letter(const std::string& path);
 

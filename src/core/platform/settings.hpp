@@ -11,6 +11,7 @@ inline constexpr const char* kAppVestrel = "Vestrel";
 inline constexpr const char* kKeyBackupSavedFile = "Backup Saved File";
 inline constexpr const char* kKeySimsLocation = "Sims Location";
 inline constexpr const char* kKeyPreviewHeadSkins = "Preview Head Skins";
+inline constexpr const char* kKey3DHead = "3D Head";
 inline constexpr const char* kKeyLastNeighborhood = "Last Neighborhood Selected";
 
 // The stored value, or `fallback` when the entry is missing.

@@ -1,12 +1,12 @@
 #include "core/screens/main_options.hpp"
 
-#include "core/platform/settings.hpp"
+#include "core/platform/on_off_settings.hpp"
 
 namespace fw {
 
 bool toggle_backup_setting(bool checked) {
     const bool now_checked = !checked;
-    save_setting(kAppFacewright, kKeyBackupSavedFile, now_checked ? "1" : "0");
+    store_backup_setting(now_checked);
     return now_checked;
 }
 

@@ -7,6 +7,7 @@
 #include "core/formats/safe_names.hpp"
 #include "core/heads/head_catalogue.hpp"
 #include "core/platform/name_compare.hpp"
+#include "core/platform/on_off_settings.hpp"
 #include "core/platform/settings.hpp"
 #include "core/heads/head_previews.hpp"
 
@@ -25,11 +26,11 @@ std::string without_extension(const std::string& file) {
 
 bool load_preview_setting() {
     seed_setting(kAppFacewright, kKeyPreviewHeadSkins, "1");
-    return setting_is_on(kAppFacewright, kKeyPreviewHeadSkins, true);
+    return preview_head_skins_on();
 }
 
 void store_preview_setting(bool checked) {
-    save_setting(kAppFacewright, kKeyPreviewHeadSkins, checked ? "1" : "0");
+    store_preview_head_skins(checked);
 }
 
 HeadSelector::HeadSelector(std::string game_path, std::string skin_data)

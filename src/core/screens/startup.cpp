@@ -5,11 +5,11 @@
 #include "core/platform/game_paths.hpp"
 #include "core/platform/name_compare.hpp"
 #include "core/platform/program_folder.hpp"
-#include "core/game/registry.hpp"
 #include "core/game/saves_folder.hpp"
 #include "core/platform/settings.hpp"
 #include "core/game/app_state.hpp"
 #include "core/game/game_location.hpp"
+#include "core/platform/on_off_settings.hpp"
 
 namespace fw {
 
@@ -20,58 +20,58 @@ std::string title_caption() {
 
 std::string main_caption() { return title_caption() + " - by Tamsworth"; }
 
-StartupSettings seed_settings(const std::string& run_game, const std::function<std::string()>& look_up) {
+StartupSettings seed_settings(const Game& run_game, const std::function<Game()>& look_up) {
     seed_setting(kAppFacewright, kKeyBackupSavedFile, "1");
     StartupSettings settings;
-    settings.backup_checked = setting_is_on(kAppFacewright, kKeyBackupSavedFile, true);
-    if (!run_game.empty()) {
-        settings.game_path = run_game;
+    settings.backup_checked = backup_setting_on();
+    if (run_game.known()) {
+        settings.game = run_game;
         return settings;
     }
-    const std::string stored = get_setting(kAppFacewright, kKeySimsLocation);
-    settings.game_path = stored;
-    if (holds_game_executable(stored)) return settings;
+    settings.game = stored_game();
+    if (holds_game_executable(settings.game.install())) return settings;
     // One start before the game was installed (or its drive mounted) must not keep it unfound.
-    const std::string found = look_up();
-    if (found != kRegistryFailure || stored.empty()) {
-        save_setting(kAppFacewright, kKeySimsLocation, found);
-        settings.game_path = found;
+    Game found = look_up();
+    if (found.known() || settings.game.stored_text().empty()) {
+        store_game(found);
+        settings.game = std::move(found);
     }
     return settings;
 }
 
 StartupSettings load_startup_settings() {
-    StartupSettings settings = seed_settings(app_state().run_game_path, read_game_install_path);
-    app_state().game_path = settings.game_path;
+    StartupSettings settings = seed_settings(app_state().run_game, [] { return look_up_game(); });
+    app_state().game = settings.game;
     return settings;
 }
 
 void create_head_preview_folder() { create_folder(program_folder() + "\\HeadPreview"); }
 
-PathCheck check_game_path(const std::string& game_path) {
+PathCheck check_game_path(const Game& game) {
+    const std::string& game_path = game.install();
     PathCheck check;
     const std::string set_path_hint = "Please use the Set Path menu option to locate The Sims.";
     std::string message;
-    if (game_path.empty()) {
+    if (!game.known() && !game.looked_up()) {
         message = std::string("The path to The Sims was not found in the registry.") + kCrLf + set_path_hint;
-    } else if (game_path == kRegistryFailure) {
+    } else if (!game.known()) {
         message = std::string("GetRegistryString failed on error.") + kCrLf +
                   "The path to The Sims can not be found." + kCrLf + set_path_hint;
     }
     if (!message.empty()) check.boxes.push_back({message, kBoxCritical, "Path to The Sims not found!"});
-    check.game_found = file_exists(game_path + "\\sims.exe");
+    check.game_found = game.known() && file_exists(game_path + "\\sims.exe");
     if (!check.game_found) {
         check.boxes.push_back(
             {std::string("The file SIMS.EXE was not found in the path specified in the registry.") + kCrLf +
                  set_path_hint,
              kBoxCritical, "SIMS.EXE Not Found!"});
-    } else if (std::optional<BoxMessage> box = saves_not_made_box(game_path)) {
+    } else if (std::optional<BoxMessage> box = saves_not_made_box(game)) {
         check.boxes.push_back(*box);
     }
     return check;
 }
 
-void add_search_details(PathCheck& check, const std::string& game_path, const InstallSearch& search) {
+void add_search_details(PathCheck& check, const Game& game, const InstallSearch& search) {
     constexpr size_t kMostPlaces = 40;  // a Steam list may name thousands of libraries
     std::string details = "Where Facewright looked for The Sims, in this order:\n";
     const std::vector<PlaceLooked> places = places_looked(search);
@@ -81,16 +81,16 @@ void add_search_details(PathCheck& check, const std::string& game_path, const In
         details += "- and " + std::to_string(places.size() - kMostPlaces) + " more places\n";
     const std::string stored = get_setting(kAppFacewright, kKeySimsLocation);
     details += "The stored location (Sims Location): " + (stored.empty() ? "none" : stored) + "\n";
-    details += "The game path in use: " + (game_path.empty() ? "none" : game_path);
-    if (!game_path.empty() && game_path != kRegistryFailure)
-        details += ", with no " + display_path(game_path + "\\sims.exe");
+    const std::string in_use = game.stored_text();
+    details += "The game path in use: " + (in_use.empty() ? "none" : in_use);
+    if (game.known()) details += ", with no " + display_path(game.install() + "\\sims.exe");
     for (BoxMessage& box : check.boxes) {
         if (box.style == kBoxCritical) box.details = details;
     }
 }
 
-std::optional<BoxMessage> saves_not_made_box(const std::string& game_path) {
-    const SavesFolder saves = saves_folder(game_path);
+std::optional<BoxMessage> saves_not_made_box(const Game& game) {
+    const SavesFolder& saves = game.saves();
     if (!saves_not_made_yet(saves)) return std::nullopt;
     const std::string where =
         std::string("The Sims keeps its neighborhoods in:") + kCrLf + display_path(saves.path);

@@ -176,11 +176,11 @@ std::vector<BackupEntry> list_backups_of(const std::string& character_file) {
     });
 }
 
-AllBackups list_all_backups(const std::string& game_path) {
+AllBackups list_all_backups(const Game& game) {
     return guarded("frmRestore", "msGetBackups", [&](int32_t&) {
         const std::string folder = swept_backup_folder();
-        const std::string saves = saves_folder(game_path).path;
-        const std::string saves_recorded = recorded_file_path(saves);
+        const std::string& saves = game.neighbourhoods_root();
+        const std::string& saves_recorded = game.saves_real_path();
         AllBackups all;
         std::vector<BackupEntry> named;
         std::vector<BackupEntry> others;

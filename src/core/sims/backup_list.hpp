@@ -14,6 +14,7 @@
 #include "core/sims/bitmap_dump.hpp"
 #include "core/sims/sim_session.hpp"
 #include "core/formats/character_file.hpp"
+#include "core/game/game.hpp"
 
 namespace fw {
 
@@ -81,7 +82,7 @@ struct AllBackups {
     std::vector<KeptBackup> kept;
     int left_out = 0;
 };
-AllBackups list_all_backups(const std::string& game_path);
+AllBackups list_all_backups(const Game& game);
 
 // The portraits a backup holds in its own bitmap chunks (the bytes of a BMP file each; empty
 // where it has none): the file as the save found it may still carry them.

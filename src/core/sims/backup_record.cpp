@@ -57,14 +57,7 @@ std::string backup_record_path(const std::string& backup_path) {
            kBackupRecordSuffix;
 }
 
-std::string recorded_file_path(const std::string& character_file) {
-    // Links resolved: a saves folder reached through a Wine drive letter or through its real
-    // folder is one folder.
-    std::error_code ec;
-    const std::filesystem::path resolved = resolve_path(character_file);
-    const std::filesystem::path real = std::filesystem::weakly_canonical(resolved, ec);
-    return (ec ? resolved : real).lexically_normal().string();
-}
+std::string recorded_file_path(const std::string& character_file) { return followed_path(character_file); }
 
 std::string backup_record_text(const BackupRecord& record) {
     json out = json::object();

@@ -11,7 +11,6 @@
 #include "core/platform/file_lock.hpp"
 #include "core/platform/game_paths.hpp"
 #include "core/platform/program_folder.hpp"
-#include "core/game/saves_folder.hpp"
 #include "core/game/app_state.hpp"
 
 namespace fw {
@@ -31,10 +30,8 @@ BackupRecord record_of(const std::string& load_user_file, const std::string& byt
         // <saves>/<neighbourhood>/Characters/<file>
         record.saves = std::filesystem::path(record.file).parent_path().parent_path().parent_path().string();
     }
-    const std::string& game = app_state().game_path;
-    if (!game.empty() && game != "ERROR" && recorded_file_path(saves_folder(game).path) == record.saves) {
-        record.game = recorded_file_path(game);
-    }
+    const Game& game = app_state().game;
+    if (game.known() && game.saves_real_path() == record.saves) record.game = game.install_real_path();
     IFFFile image;
     if (read_iff_checked_from_bytes(image, bytes).empty()) record.sim = sim_identifier(image);
     record.saved_as = decode_windows1252(new_name);

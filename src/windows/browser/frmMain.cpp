@@ -139,7 +139,7 @@ void frmMain::Form_Load() {
         grow_caption(caption);
     }
 
-    skipped_archives_ = msGetHeadModelLists(app_state().game_path).skipped_box();
+    skipped_archives_ = msGetHeadModelLists(app_state().game.install()).skipped_box();
     create_head_preview_folder();
 }
 
@@ -229,8 +229,8 @@ void frmMain::Form_Activate() {
     ui->Line2->setGeometry(line1.x(), line1.y() + 1, width(), 1);
     setWindowTitle(to_qt(main_caption()));
 
-    PathCheck check = check_game_path(app_state().game_path);
-    if (!check.game_found) add_search_details(check, app_state().game_path, install_search());
+    PathCheck check = check_game_path(app_state().game);
+    if (!check.game_found) add_search_details(check, app_state().game, install_search());
     for (const BoxMessage& box : check.boxes) msgBox(box, this);
     report_skipped_archives();
     if (!check.game_found || !files_.empty()) return;
@@ -263,7 +263,7 @@ void frmMain::closeEvent(QCloseEvent* event) {
 
 void frmMain::smenuExit_Click() { close(); }
 
-void frmMain::msGetUserDataDirs() { folders_ = fw::msGetUserDataDirs(app_state().game_path); }
+void frmMain::msGetUserDataDirs() { folders_ = fw::msGetUserDataDirs(app_state().game); }
 
 void frmMain::msFillUserDataList() {
     ui->lstUserDataDir->clear();
@@ -273,7 +273,7 @@ void frmMain::msFillUserDataList() {
 }
 
 std::string frmMain::characters_folder() const {
-    return fw::characters_folder(app_state().game_path, neighbourhood_);
+    return fw::characters_folder(app_state().game, neighbourhood_);
 }
 
 void frmMain::lstUserDataDir_Click() {
@@ -290,7 +290,7 @@ void frmMain::lstUserDataDir_Click() {
 void frmMain::msGetFileNames() {
     const WaitCursor wait;
     repaint();
-    files_ = fw::msGetFileNames(app_state().game_path, neighbourhood_);
+    files_ = fw::msGetFileNames(app_state().game, neighbourhood_);
     ui->picSim->clear();
 }
 
@@ -413,9 +413,9 @@ void frmMain::smenuBackup_Click() {
 
 void frmMain::smenuSetPath_Click() {
     if (!openers().set_path) return;
-    const std::string before = app_state().game_path;
+    const std::string before = app_state().game.install();
     openers().set_path(this);
-    if (app_state().game_path != before) drop_game_lists();
+    if (app_state().game.install() != before) drop_game_lists();
     Form_Activate();
 }
 
@@ -433,7 +433,7 @@ void frmMain::drop_game_lists() {
     ui->txtPageCount->clear();
     // The head selector offers the models of the game in use; the archives of the new copy that
     // could not be read are named at the activation that follows, as at start-up.
-    skipped_archives_ = msGetHeadModelLists(app_state().game_path).skipped_box();
+    skipped_archives_ = msGetHeadModelLists(app_state().game.install()).skipped_box();
 }
 
 void frmMain::smenuExport_Click() {

@@ -215,7 +215,7 @@ void frmEditSim::msDisplayData() {
 
     show_previews(shown.skin, PreviewMoment::Opening);
     show_head_bitmap(shown.skin);
-    ui->picHead3D->showHead(app_state().game_path, shown.model, shown.skin);
+    ui->picHead3D->showHead(app_state().game.install(), shown.model, shown.skin);
 
     ui->picWebImage->showPicture(ui->picWebNotFound->canvas());
     if (!show_if_any(ui->picWebImage, decode_game_picture(display.portraits.web_image))) {
@@ -230,11 +230,11 @@ void frmEditSim::msDisplayData() {
 
 void frmEditSim::show_head_bitmap(const std::string& skin) {
     ui->picHead->showPicture(ui->picHeadNotFound->canvas());
-    if (load_into(ui->picHead, skin_bitmap_path(app_state().game_path, skin))) return;
+    if (load_into(ui->picHead, skin_bitmap_path(app_state().game.install(), skin))) return;
     // Not in the skins folder: the game's archives may hold it. Reading them takes a while.
     const WaitCursor busy;
     if (isVisible()) repaint();
-    load_into(ui->picHead, extract_head_bitmap(app_state().game_path, skin, archives_));
+    load_into(ui->picHead, extract_head_bitmap(app_state().game.install(), skin, archives_));
 }
 
 void frmEditSim::report_skipped_archives() {
@@ -303,9 +303,9 @@ void frmEditSim::cmdHead_Click() {
     ui->txtSkin->setText(skin_.shown);
     // The chosen skin lies in the skins folder, where the selector listed it.
     ui->picHead->showPicture(ui->picHeadNotFound->canvas());
-    load_into(ui->picHead, skin_bitmap_path(app_state().game_path, head->skin));
+    load_into(ui->picHead, skin_bitmap_path(app_state().game.install(), head->skin));
     show_previews(head->skin, PreviewMoment::AfterChoice);
-    ui->picHead3D->showHead(app_state().game_path, head->model, head->skin);
+    ui->picHead3D->showHead(app_state().game.install(), head->model, head->skin);
 }
 
 void frmEditSim::cmdSave_Click() {
@@ -332,7 +332,7 @@ void frmEditSim::cmdSave_Click() {
     {
         const WaitCursor busy;
         mismatches =
-            head_mismatches(app_state().game_path, read_sim_controls(session_.appearance, session_.names),
+            head_mismatches(app_state().game.install(), read_sim_controls(session_.appearance, session_.names),
                             controls, archives_);
     }
     report_skipped_archives();

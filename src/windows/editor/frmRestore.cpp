@@ -157,11 +157,11 @@ void frmRestore::show_backup(const BackupEntry& backup) {
 
     // The head skin from the skins folder, else out of the game's archives, as the editor finds it.
     const WaitCursor busy;
-    const std::string head = head_bitmap_for_display(app_state().game_path, held.skin, archives_);
+    const std::string head = head_bitmap_for_display(app_state().game.install(), held.skin, archives_);
     const QImage image = head.empty() ? QImage() : load_game_picture(head);
     ui->picHead->showPicture(image.isNull() ? not_found_bitmap() : image);
     if (held.kind == BackupKind::Person)
-        ui->picHead3D->showHead(app_state().game_path, held.model, held.skin);
+        ui->picHead3D->showHead(app_state().game.install(), held.model, held.skin);
     if (const std::optional<BoxMessage> skipped = archives_.take_newly_skipped_box()) msgBox(*skipped, this);
 }
 

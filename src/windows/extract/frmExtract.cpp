@@ -39,7 +39,7 @@ void frmExtract::Form_Activate() {
     std::optional<BoxMessage> skipped;
     {
         const WaitCursor busy;
-        skipped = extract_head_bitmaps(app_state().game_path, [this](const std::string& piece) {
+        skipped = extract_head_bitmaps(app_state().game.install(), [this](const std::string& piece) {
                       append(piece);
                   }).archives.skipped_box();
     }

@@ -39,7 +39,7 @@ void wear_button_face(QLineEdit* box) {
 }  // namespace
 
 frmSelectHead::frmSelectHead(QWidget* owner)
-    : QDialog(owner), ui(std::make_unique<Ui::frmSelectHead>()), selector_(app_state().game_path, "") {
+    : QDialog(owner), ui(std::make_unique<Ui::frmSelectHead>()), selector_(app_state().game.install(), "") {
     ui->setupUi(this);
     fit_captions();
     fix_dialog_frame(this);
@@ -113,7 +113,7 @@ void frmSelectHead::fit_captions() {
 }
 
 void frmSelectHead::setSkinData(const std::string& skin_data) {
-    selector_ = HeadSelector(app_state().game_path, skin_data);
+    selector_ = HeadSelector(app_state().game.install(), skin_data);
 }
 
 std::optional<std::string> frmSelectHead::select_head(QWidget* owner, const std::string& skin_data) {
@@ -280,7 +280,7 @@ void frmSelectHead::cmdCancel_Click() {
 
 void frmSelectHead::show_head_3d(const std::string& skin) {
     if (model_text().empty()) return;
-    ui->picHead3D->showHead(app_state().game_path, model_text(), skin);
+    ui->picHead3D->showHead(app_state().game.install(), model_text(), skin);
 }
 
 void frmSelectHead::show_3d_column(bool shown) {

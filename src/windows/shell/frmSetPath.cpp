@@ -62,7 +62,7 @@ frmSetPath::frmSetPath(QWidget* owner) : QDialog(owner), ui(std::make_unique<Ui:
     const SetPathContents contents = set_path_contents();
     registry_ = contents.registry;
     location_ = contents.location;
-    ui->txtRegistry->setText(to_qt(registry_));
+    ui->txtRegistry->setText(to_qt(registry_.stored_text()));
     show_location();
 }
 

@@ -6,6 +6,8 @@
 #include <memory>
 #include <string>
 
+#include "core/game/game.hpp"
+
 namespace Ui {
 class frmSetPath;
 }
@@ -15,7 +17,7 @@ namespace fw {
 class frmSetPath : public QDialog {
     Q_OBJECT
 public:
-    // Loads the two boxes: the registry's answer (possibly "ERROR") and the stored location.
+    // Loads the two boxes: the look-up's answer ("ERROR" when it found none) and the stored location.
     explicit frmSetPath(QWidget* owner = nullptr);
     ~frmSetPath() override;
 
@@ -29,9 +31,9 @@ private:
     void show_location();
 
     std::unique_ptr<Ui::frmSetPath> ui;
-    // The boxes' texts as bytes: a registry path in the game's character set must reach the
-    // setting exactly as the registry gave it, not as it was decoded for display.
-    std::string registry_;
+    // The look-up's game and the location as bytes: a registry path in the game's character set
+    // must reach the setting exactly as the registry gave it, not as it was decoded for display.
+    Game registry_;
     std::string location_;
 };
 

@@ -17,10 +17,10 @@ protected:
         for (const char* key : {kKeyBackupSavedFile, kKeySimsLocation}) save_setting(kAppFacewright, key, "");
         save_setting(kAppVestrel, kKeyLastNeighborhood, "");
     }
-    void TearDown() override { app_state().game_path.clear(); }
+    void TearDown() override { app_state().game = Game(); }
     static std::string in_use(const std::string& option) {
-        const GamePathInUse found = game_path_in_use(option);
-        return found.path + " from " + source_name(found.source);
+        const Game found = game_in_use(option);
+        return found.stored_text() + " from " + source_name(found.found_by());
     }
 
     build::TempDir prefix_;
@@ -60,14 +60,14 @@ TEST_F(ShellTest, PathInUseComesFromOptionThenSettingThenRegistry) {
 }
 
 TEST_F(ShellTest, UseAndOkTakeOnlyAValidLocation) {
-    for (const std::string registry : {"ERROR", ""}) {
+    for (const Game& registry : {Game::not_found({}), Game()}) {
         std::string location = "D:\\Before";
         EXPECT_EQ(use_registry_path(registry, location),
                   (BoxMessage{"Registry value invalid. Please find the path manually.", 48, "Path Invalid"}));
         EXPECT_EQ(location, "D:\\Before");
     }
     std::string location;
-    EXPECT_EQ(use_registry_path("C:\\Sims", location), std::nullopt);
+    EXPECT_EQ(use_registry_path(Game::at("C:\\Sims", GamePathSource::Registry), location), std::nullopt);
     EXPECT_EQ(location, "C:\\Sims");
 
     build::TempDir game;
@@ -75,7 +75,7 @@ TEST_F(ShellTest, UseAndOkTakeOnlyAValidLocation) {
     EXPECT_EQ(confirm_location(game.str()), (BoxMessage{"The Sims was not found in:\r\n" + game.str() +
                                                             "\r\nThe selected location was invalid",
                                                         48, "Selected Location Invalid"}));
-    EXPECT_EQ(get_setting(kAppFacewright, kKeySimsLocation) + app_state().game_path, "");
+    EXPECT_EQ(get_setting(kAppFacewright, kKeySimsLocation) + app_state().game.stored_text(), "");
 
     // The EA app's copy spells its executable in small letters.
     build::TempDir ea_copy;
@@ -86,18 +86,20 @@ TEST_F(ShellTest, UseAndOkTakeOnlyAValidLocation) {
     const std::string with_separator = game.str() + "\\";  // kept as the user chose it
     EXPECT_EQ(confirm_location(with_separator), std::nullopt);
     EXPECT_EQ(get_setting(kAppFacewright, kKeySimsLocation), with_separator);
-    EXPECT_EQ(app_state().game_path, with_separator);
+    EXPECT_EQ(app_state().game.install(), with_separator);
 }
 
 TEST_F(ShellTest, SeedsSettingsOnceAndReselectsOnlyAStoredLineOfTheList) {
     build::TempDir legacy;
     legacy.write("Sims.exe", "");
     std::string found = "ERROR";
-    const auto look_up = [&] { return found; };
+    const auto look_up = [&] {
+        return found == "ERROR" ? Game::not_found({}) : Game::at(found, GamePathSource::Registry);
+    };
     // The game path a start takes, and the location stored after it.
     const auto start = [&](const std::string& run_game = "") {
-        const std::string path = seed_settings(run_game, look_up).game_path;
-        return path + " stored " + get_setting(kAppFacewright, kKeySimsLocation);
+        const Game game = seed_settings(Game::at(run_game, GamePathSource::CommandLine), look_up).game;
+        return game.stored_text() + " stored " + get_setting(kAppFacewright, kKeySimsLocation);
     };
     EXPECT_EQ(start(), "ERROR stored ERROR");
     EXPECT_EQ(get_setting(kAppFacewright, kKeyBackupSavedFile), "1");
@@ -125,7 +127,8 @@ TEST_F(ShellTest, SeedsSettingsOnceAndReselectsOnlyAStoredLineOfTheList) {
         {"0", false}, {"1.0", true}, {" 1", true}, {"yes", false}, {"2", false}};
     for (const auto& [stored, checked] : marks) {
         save_setting(kAppFacewright, kKeyBackupSavedFile, stored);
-        EXPECT_EQ(seed_settings("C:\\Sims", look_up).backup_checked, checked) << stored;
+        EXPECT_EQ(seed_settings(Game::at("C:\\Sims", GamePathSource::Demo), look_up).backup_checked, checked)
+            << stored;
         EXPECT_EQ(get_setting(kAppFacewright, kKeyBackupSavedFile), stored);
     }
 

@@ -20,6 +20,8 @@ namespace {
 namespace fs = std::filesystem;
 using Lines = std::vector<std::string>;
 
+Game game_at(const std::string& path) { return Game::at(path, GamePathSource::Setting); }
+
 TEST(NeighbourhoodsTest, FoldersBecomeSortedNumberedLinesAndHoldTheirCharacterFiles) {
     build::TempDir game;
     for (const char* folder :
@@ -27,7 +29,7 @@ TEST(NeighbourhoodsTest, FoldersBecomeSortedNumberedLinesAndHoldTheirCharacterFi
         game.write(std::string(folder) + "/Characters/.keep", "");
     game.write("UserData.txt", "not a folder, listed all the same");
 
-    const Lines lines = msFillUserDataList(msGetUserDataDirs(game.str()));
+    const Lines lines = msFillUserDataList(msGetUserDataDirs(game_at(game.str())));
     EXPECT_EQ(lines, (Lines{"Neighborhood .txt   (UserData.txt)", "Neighborhood 01   (UserData)",
                             "Neighborhood 02   (UserData2)", "Neighborhood 03   (userdata3)",
                             "Neighborhood 07   (UserData007)", "Neighborhood 10   (UserData10)",
@@ -42,8 +44,8 @@ TEST(NeighbourhoodsTest, FoldersBecomeSortedNumberedLinesAndHoldTheirCharacterFi
     for (const char* file :
          {"user00002.IFF", "User00001.iff", "User00003.iff.bak", "Neighbor.iff", "user00004.iff/inside"})
         game.write(std::string("UserData2/Characters/") + file, "");
-    EXPECT_EQ(msGetFileNames(game.str(), "UserData2"), (Lines{"User00001.iff", "user00002.IFF"}));
-    EXPECT_TRUE(msGetFileNames(game.str(), "UserData9").empty());
+    EXPECT_EQ(msGetFileNames(game_at(game.str()), "UserData2"), (Lines{"User00001.iff", "user00002.IFF"}));
+    EXPECT_TRUE(msGetFileNames(game_at(game.str()), "UserData9").empty());
 }
 
 // Listing a neighbourhood removes the new files saves killed halfway left beside its sims; one a
@@ -57,7 +59,7 @@ TEST(NeighbourhoodsTest, ListingRemovesWhatKilledSavesLeft) {
     const int held = ::open((folder / "User00002.iff.facewright-new").c_str(), O_RDONLY);
     ASSERT_EQ(::flock(held, LOCK_EX), 0);
 
-    EXPECT_EQ(msGetFileNames(game.str(), "UserData"), Lines{"User00001.iff"});
+    EXPECT_EQ(msGetFileNames(game_at(game.str()), "UserData"), Lines{"User00001.iff"});
     EXPECT_FALSE(fs::exists(folder / "User00001.iff.facewright-new"));
     EXPECT_TRUE(fs::exists(folder / "User00002.iff.facewright-new"));
     ::close(held);
@@ -68,8 +70,8 @@ TEST(NeighbourhoodsTest, ListingRemovesWhatKilledSavesLeft) {
 TEST(NeighbourhoodsTest, UnreadableFoldersReachTheTrapMissingOnesListNothing) {
     build::TempDir game;
     game.write("UserData.txt", "");
-    EXPECT_TRUE(msGetFileNames(game.str(), "UserData.txt").empty());
-    EXPECT_TRUE(msGetFileNames(game.str(), "UserData").empty());
+    EXPECT_TRUE(msGetFileNames(game_at(game.str()), "UserData.txt").empty());
+    EXPECT_TRUE(msGetFileNames(game_at(game.str()), "UserData").empty());
 
     // A link that leads back to itself cannot be read, not even by root.
     fs::create_directories(game.path() / "UserData");
@@ -81,8 +83,8 @@ TEST(NeighbourhoodsTest, UnreadableFoldersReachTheTrapMissingOnesListNothing) {
         EXPECT_EQ(error_context().procedure, procedure);
         EXPECT_EQ(error_context().location, 0);
     };
-    expect_trap("msGetFileNames", [&] { msGetFileNames(game.str(), "UserData"); });
-    expect_trap("msGetUserDataDirs", [&] { msGetUserDataDirs(game.str() + "\\loop"); });
+    expect_trap("msGetFileNames", [&] { msGetFileNames(game_at(game.str()), "UserData"); });
+    expect_trap("msGetUserDataDirs", [&] { msGetUserDataDirs(game_at(game.str() + "\\loop")); });
 }
 
 class EditGateTest : public testing::Test {

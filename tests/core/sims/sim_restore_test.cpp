@@ -264,11 +264,11 @@ TEST_F(SimRestore, ABackupBelongsToItsOwnFileOfItsOwnGame) {
     fw::write_file(game_.str() + "/x", "");
     fs::rename(game_.str() + "/x",
                fw::resolve_path(fw::backup_folder_path()) / "User00001iff_a\\b_UserData_20250101_121212");
-    const fw::AllBackups all = fw::list_all_backups(game_.str());
+    const fw::AllBackups all = fw::list_all_backups(fw::Game::at(game_.str(), fw::GamePathSource::CommandLine));
     EXPECT_EQ(all.kept.size(), 3u);
     EXPECT_EQ(all.left_out, 1);
     EXPECT_EQ(all.kept[0].backup.record->file, fs::path(mine).lexically_normal().string());
-    EXPECT_EQ(fw::list_all_backups(other_game.str()).kept[0].in_another_game, true);
+    EXPECT_EQ(fw::list_all_backups(fw::Game::at(other_game.str(), fw::GamePathSource::CommandLine)).kept[0].in_another_game, true);
 }
 
 }  // namespace

@@ -128,7 +128,7 @@ TEST_F(FrmMainTest, ActivationFollowsTheProgramsOwnWindowsNotTheDesktop) {
 
     openers().set_path = [&](QWidget* owner) {
         EXPECT_EQ(owner, window.get());
-        app_state().game_path = game.str();
+        app_state().game = Game::at(game.str(), GamePathSource::CommandLine);
     };
     trigger("smenuSetPath");
     EXPECT_EQ(boxes, std::vector<BoxMessage>{});
@@ -170,7 +170,7 @@ TEST_F(FrmMainTest, SetPathToAnotherCopyListsThatCopyAlone) {
     trigger("smenuSetPath");
     EXPECT_EQ(text("txtSimName"), "user3 - Sim3");
 
-    openers().set_path = [&](QWidget*) { app_state().game_path = game.str() + "/Copy"; };
+    openers().set_path = [&](QWidget*) { app_state().game = Game::at(game.str() + "/Copy", GamePathSource::Setting); };
     trigger("smenuSetPath");
     EXPECT_EQ(recorder.titles(), std::vector<std::string>{"Archives Skipped"});  // the copy's own
     EXPECT_EQ(label(0), "Sim11");
@@ -199,7 +199,7 @@ TEST_F(FrmMainTest, ADamagedArchiveIsNamedOnceAndTheStartGoesOn) {
 // is chosen for the player when the stored line is gone, nor when the list takes the focus.
 TEST_F(FrmMainTest, TheStoredNeighbourhoodIsChosenOnceAndThePlayersChoiceKept) {
     for (const char* folder : {"UserData", "UserData2"}) write_sims(folder, 2);
-    app_state().run_game_path = game.str();
+    app_state().run_game = Game::at(game.str(), GamePathSource::CommandLine);
     window = build::main_window("ERROR", "Neighborhood 02   (UserData2)");
     EXPECT_EQ(get_setting(kAppFacewright, kKeySimsLocation), "ERROR");
     EXPECT_EQ(selected_line(), "Neighborhood 02   (UserData2)");

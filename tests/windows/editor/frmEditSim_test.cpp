@@ -51,7 +51,7 @@ class EditSimWindow : public testing::Test {
 protected:
     void SetUp() override {
         build::write_demo_game(game_.str());
-        app_state() = AppState{game_.str(), ""};
+        app_state() = AppState{Game::at(game_.str(), GamePathSource::CommandLine), Game()};
         openers().edit_sim = show_frmEditSim;
         // A head selector that is cancelled.
         openers().select_head = [](QWidget*, const std::string&) { return std::optional<std::string>(); };

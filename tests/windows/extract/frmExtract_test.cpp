@@ -18,7 +18,7 @@ namespace {
 TEST(FrmExtract, RunsAsItOpensAndOffersCloseOnlyAfterTheTotals) {
     const build::TempDir game;
     build::write_demo_game(game.str());
-    app_state().game_path = game.str();
+    app_state().game = Game::at(game.str(), GamePathSource::CommandLine);
 
     frmExtract window;
     auto* status = window.findChild<QPlainTextEdit*>("txtStatus");
@@ -30,7 +30,7 @@ TEST(FrmExtract, RunsAsItOpensAndOffersCloseOnlyAfterTheTotals) {
     window.show();
     const QDeadlineTimer deadline(20000);
     while (!window.finished_extracting() && !deadline.hasExpired()) QCoreApplication::processEvents();
-    app_state().game_path.clear();
+    app_state().game = Game();
 
     ASSERT_TRUE(window.finished_extracting());
     EXPECT_FALSE(close_before_totals);

@@ -43,7 +43,7 @@ using build::text;
 class SelectHeadWindow : public testing::Test {
 protected:
     void SetUp() override {
-        app_state().game_path = game_.str();
+        app_state().game = Game::at(game_.str(), GamePathSource::CommandLine);
         save_setting(kAppFacewright, kKeyPreviewHeadSkins, "");
     }
 

@@ -24,7 +24,7 @@ protected:
     void SetUp() override {
         game_.write("Sims.exe", "");
         save_setting(kAppFacewright, kKeySimsLocation, "D:\\Stored");
-        app_state().game_path = "D:\\Before";
+        app_state().game = Game::at("D:\\Before", GamePathSource::Setting);
         saved_browse_ = openers().browse_folder;
         openers().browse_folder = [this](QWidget*, const std::string& title) {
             titles_.push_back(title);
@@ -33,7 +33,7 @@ protected:
     }
     void TearDown() override {
         openers().browse_folder = saved_browse_;
-        app_state().game_path.clear();
+        app_state().game = Game();
     }
 
     build::TempDir game_;
@@ -86,13 +86,13 @@ TEST_F(FrmSetPathTest, RefusalsAndCancelChangeNothingUseOrFindFillTheLocationAnd
     EXPECT_EQ(build::text(dialog, "txtLocation"), QString::fromStdString(game_.str()));
     EXPECT_EQ(build::tab_stops(6), "txtLocation cmdFindPath cmdOK cmdCancel txtRegistry cmdUseReg");
     EXPECT_EQ(get_setting(kAppFacewright, kKeySimsLocation), "D:\\Stored");
-    EXPECT_EQ(app_state().game_path, "D:\\Before");
+    EXPECT_EQ(app_state().game.install(), "D:\\Before");
     build::click(dialog, "cmdOK");
     EXPECT_TRUE(boxes_.boxes.empty());
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(get_setting(kAppFacewright, kKeySimsLocation), game_.str());
-    EXPECT_EQ(app_state().game_path, game_.str());
+    EXPECT_EQ(app_state().game.install(), game_.str());
 }
 
 TEST(FrmTitle, ShowsTheNoticeAndOpensTheMainWindowOnceClosedEitherWay) {
