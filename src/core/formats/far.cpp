@@ -17,10 +17,6 @@ constexpr size_t kHeaderBytes = 16;    // the header and the directory's offset
 
 }  // namespace
 
-int32_t FARentry::file_size() const { return ByteReader(FileSize).read_i32_le(); }
-int32_t FARentry::file_offset() const { return ByteReader(FileOffset).read_i32_le(); }
-int32_t FARentry::name_length() const { return ByteReader(NameLength).read_i32_le(); }
-
 void check_far_span(int32_t offset, int32_t size, int64_t archive_length) {
     if (size < 0 || offset < 0) fail(ErrorKind::InvalidArgument);
     if (static_cast<int64_t>(offset) + size > archive_length) fail(ErrorKind::InputPastEndOfFile);
@@ -52,65 +48,76 @@ void extract_far_entry(const std::string& archive, const std::string& dest_path,
     out.close();
 }
 
-int32_t FARdir::count() const { return ByteReader(FileCount).read_i32_le(); }
-
 FARentry FARdir::entry(int32_t n) const {
     if (n < 1 || static_cast<size_t>(n) > Entries.size()) fail(ErrorKind::SubscriptOutOfRange);
     return Entries[static_cast<size_t>(n) - 1];
 }
 
 FARentry FARentries::operator[](size_t i) const {
-    ByteReader in(bytes_);
-    in.seek(starts_.at(i));
-    FARentry entry;
-    entry.FileSize = in.read(4);
-    entry.FileSize2 = in.read(4);
-    entry.FileOffset = in.read(4);
-    entry.NameLength = in.read(4);
-    entry.FileName = in.read(static_cast<size_t>(entry.name_length()));
-    return entry;
+    if (i >= size_) fail(ErrorKind::SubscriptOutOfRange);
+    const Fields& f = fields_[i];
+    return {f.size, f.size2, f.offset, f.name_length,
+            std::string(bytes_.substr(f.name_at, static_cast<size_t>(f.name_length)))};
 }
 
 // Reads the directory at the reader's position (its count, then its entries) as far as its
 // entries reach, never further, so that an offset pointing far before the end of a large archive
 // costs no more than the entries found there.
 struct FARdirectoryWalk {
+    using Fields = FARentries::Fields;
+
+    // Decodes entries from `bytes` (which begin `base` bytes into the directory) into `out`, up to
+    // `wanted` of them, stopping at the first that is not wholly there or whose name length is
+    // negative. Gives the number decoded and sets `used` to the bytes they take. Each entry's
+    // place follows from the one before, so the loop is a chain of dependent loads: it is kept to
+    // a load and an addition a step.
+    static size_t decode(std::string_view bytes, size_t base, Fields* out, size_t wanted, size_t& used) {
+        const char* const first = bytes.data();
+        const char* const end = first + bytes.size();
+        const char* at = first;
+        size_t n = 0;
+        for (; n < wanted && end - at >= static_cast<std::ptrdiff_t>(kMinEntryBytes); ++n) {
+            const int32_t length = ByteReader::i32_le(at + 12);
+            const char* name = at + kMinEntryBytes;
+            if (length < 0 || end - name < length) break;
+            out[n] = {ByteReader::i32_le(at), ByteReader::i32_le(at + 4), ByteReader::i32_le(at + 8), length,
+                      static_cast<uint32_t>(base + static_cast<size_t>(name - first))};
+            at = name + length;
+        }
+        used = static_cast<size_t>(at - first);
+        return n;
+    }
+
     static FARdir walk(ByteReader& in) {
         const size_t start = in.position();
         FARdir dir;
-        dir.FileCount = in.read(4);
-        const int32_t count = dir.count();
+        const int32_t count = in.read_i32_le();
         if (count < 0) fail(ErrorKind::InvalidArgument);
-        if (static_cast<uint64_t>(count) * kMinEntryBytes > in.remaining())
-            fail(ErrorKind::InputPastEndOfFile);
-        // Every entry is checked against the bytes now, so that reading its fields later cannot fail.
-        std::vector<uint32_t> starts;
-        starts.reserve(static_cast<size_t>(count));
-        // The entries are walked in the bytes at hand (`ahead`, the reader standing `at` bytes
-        // behind); an entry that reaches past them, or whose name length is negative, goes
-        // through the reader's checked reads.
-        std::string_view ahead = in.peek_window();
-        size_t at = 0;
-        for (int32_t i = 0; i < count; ++i) {
-            starts.push_back(static_cast<uint32_t>(in.position() + at - start));
-            // The two sizes and the data offset are passed over; the name's length is read.
-            if (ahead.size() - at >= kMinEntryBytes) {
-                const int32_t length = ByteReader::i32_le(ahead.data() + at + 12);
-                if (length >= 0 && ahead.size() - at - kMinEntryBytes >= static_cast<size_t>(length)) {
-                    at += kMinEntryBytes + static_cast<size_t>(length);
-                    continue;
-                }
-            }
-            in.skip(at);
-            at = 0;
-            const int32_t length = ByteReader::i32_le(in.read_view(kMinEntryBytes).data() + 12);
+        if (static_cast<uint64_t>(count) * kMinEntryBytes > in.remaining()) fail(ErrorKind::InputPastEndOfFile);
+        // Every entry is checked against the bytes now, so that taking it apart later cannot fail.
+        // (Not zeroed: every one is written below.)
+        std::shared_ptr<Fields[]> fields(new Fields[static_cast<size_t>(count)]);
+        size_t done = 0;
+        while (done < static_cast<size_t>(count)) {
+            // The entries in the bytes at hand at once; one that reaches past them, or whose name
+            // length is negative, through the reader's checked reads.
+            size_t used = 0;
+            done += decode(in.peek_window(), in.position() - start, fields.get() + done,
+                           static_cast<size_t>(count) - done, used);
+            in.skip(used);
+            if (done == static_cast<size_t>(count)) break;
+            const char* head = in.read_view(kMinEntryBytes).data();
+            const int32_t length = ByteReader::i32_le(head + 12);
+            fields[done] = {ByteReader::i32_le(head), ByteReader::i32_le(head + 4), ByteReader::i32_le(head + 8),
+                            length, static_cast<uint32_t>(in.position() - start)};
             if (length < 0) fail(ErrorKind::InvalidArgument);
             in.skip(static_cast<size_t>(length));
-            ahead = in.peek_window();
+            ++done;
         }
-        in.skip(at);
-        // The directory's bytes are kept whole: an entry's fields are taken from them on access.
-        dir.Entries.starts_ = std::move(starts);
+        dir.FileCount = count;
+        dir.Entries.fields_ = std::move(fields);
+        dir.Entries.size_ = done;
+        // The directory's bytes are kept whole: the names are taken from them on access.
         TakenBytes taken = in.take_since(start);
         dir.Entries.owner_ = std::move(taken.owner);
         dir.Entries.bytes_ = taken.bytes;
