@@ -1,5 +1,7 @@
 #include "core/formats/far.hpp"
 
+#include <algorithm>
+#include <limits>
 #include <memory>
 
 #include "core/base/error_trap.hpp"
@@ -55,34 +57,84 @@ FARentry FARdir::entry(int32_t n) const {
 
 FARentry FARentries::operator[](size_t i) const {
     if (i >= size_) fail(ErrorKind::SubscriptOutOfRange);
-    const Fields& f = fields_[i];
-    return {f.size, f.size2, f.offset, f.name_length,
-            std::string(bytes_.substr(f.name_at, static_cast<size_t>(f.name_length)))};
+    const char* at = bytes_.data() + starts_[i];  // checked to hold the whole entry
+    const int32_t length = ByteReader::i32_le(at + 12);
+    return {ByteReader::i32_le(at), ByteReader::i32_le(at + 4), ByteReader::i32_le(at + 8), length,
+            std::string(at + kMinEntryBytes, static_cast<size_t>(length))};
 }
 
 // Reads the directory at the reader's position (its count, then its entries) as far as its
 // entries reach, never further, so that an offset pointing far before the end of a large archive
 // costs no more than the entries found there.
 struct FARdirectoryWalk {
-    using Fields = FARentries::Fields;
+    // The entry after the one at `at`, or nullptr when the one at `at` does not lie wholly before
+    // `end` (or its name length is negative).
+    static const char* after(const char* at, const char* end) {
+        if (end - at < static_cast<std::ptrdiff_t>(kMinEntryBytes)) return nullptr;
+        const int32_t length = ByteReader::i32_le(at + 12);
+        const char* name = at + kMinEntryBytes;
+        return length < 0 || end - name < length ? nullptr : name + length;
+    }
 
-    // Decodes entries from `bytes` (which begin `base` bytes into the directory) into `out`, up to
-    // `wanted` of them, stopping at the first that is not wholly there or whose name length is
-    // negative. Gives the number decoded and sets `used` to the bytes they take. Each entry's
-    // place follows from the one before, so the loop is a chain of dependent loads: it is kept to
-    // a load and an addition a step.
-    static size_t decode(std::string_view bytes, size_t base, Fields* out, size_t wanted, size_t& used) {
+    // A place from `from` on that looks like an entry followed by another: sizes that agree (the
+    // game's archives store each size twice) and short names. Only a guess, never trusted.
+    static const char* entry_like(const char* from, const char* end) {
+        const auto looks = [end](const char* at) {
+            if (end - at < static_cast<std::ptrdiff_t>(kMinEntryBytes)) return false;
+            const int32_t length = ByteReader::i32_le(at + 12);
+            return ByteReader::i32_le(at) == ByteReader::i32_le(at + 4) && length > 0 && length < 256;
+        };
+        for (const char* at = from; at < from + 512 && end - at >= static_cast<std::ptrdiff_t>(kMinEntryBytes);
+             ++at) {
+            if (looks(at) && after(at, end) != nullptr && looks(after(at, end))) return at;
+        }
+        return nullptr;
+    }
+
+    // Notes where each of up to `wanted` entries in `bytes` starts (counted from `base`) in
+    // `starts`, stopping at the first that does not lie wholly inside them; gives how many, and
+    // the bytes they take in `used`.
+    //
+    // Each entry's place follows from the one before, so a walk is a chain of dependent loads that
+    // leaves the processor mostly waiting. A second walk therefore starts halfway, where an entry
+    // seems to begin, and both advance in one loop. What follows an entry depends on its place
+    // alone: when the walk from the start arrives where the second one began, the second one's
+    // places are its own from there on. If it arrives elsewhere the guess was wrong, and it goes
+    // on alone.
+    static size_t find(std::string_view bytes, size_t base, uint32_t* starts, size_t wanted, size_t& used) {
         const char* const first = bytes.data();
         const char* const end = first + bytes.size();
+        const auto place = [&](const char* at) { return static_cast<uint32_t>(base + static_cast<size_t>(at - first)); };
         const char* at = first;
         size_t n = 0;
-        for (; n < wanted && end - at >= static_cast<std::ptrdiff_t>(kMinEntryBytes); ++n) {
-            const int32_t length = ByteReader::i32_le(at + 12);
-            const char* name = at + kMinEntryBytes;
-            if (length < 0 || end - name < length) break;
-            out[n] = {ByteReader::i32_le(at), ByteReader::i32_le(at + 4), ByteReader::i32_le(at + 8), length,
-                      static_cast<uint32_t>(base + static_cast<size_t>(name - first))};
-            at = name + length;
+        const char* guess = wanted >= 64 ? entry_like(first + bytes.size() / 2, end) : nullptr;
+        if (guess != nullptr) {
+            const std::unique_ptr<uint32_t[]> ahead(new uint32_t[wanted]);
+            const char* second = guess;
+            size_t m = 0;
+            while (n < wanted && at < guess) {
+                const char* next = after(at, end);
+                if (next == nullptr) break;
+                starts[n++] = place(at);
+                at = next;
+                if (second != nullptr && m < wanted) {
+                    ahead[m] = place(second);
+                    second = after(second, end);
+                    m += second != nullptr ? 1 : 0;
+                }
+            }
+            if (at == guess && m > 0) {
+                const size_t taken = std::min(m, wanted - n);
+                std::copy(ahead.get(), ahead.get() + taken, starts + n);
+                n += taken;
+                at = after(first + (starts[n - 1] - base), end);
+            }
+        }
+        for (; n < wanted; ++n) {
+            const char* next = after(at, end);
+            if (next == nullptr) break;
+            starts[n] = place(at);
+            at = next;
         }
         used = static_cast<size_t>(at - first);
         return n;
@@ -94,30 +146,29 @@ struct FARdirectoryWalk {
         const int32_t count = in.read_i32_le();
         if (count < 0) fail(ErrorKind::InvalidArgument);
         if (static_cast<uint64_t>(count) * kMinEntryBytes > in.remaining()) fail(ErrorKind::InputPastEndOfFile);
+        const auto wanted = static_cast<size_t>(count);
         // Every entry is checked against the bytes now, so that taking it apart later cannot fail.
-        // (Not zeroed: every one is written below.)
-        std::shared_ptr<Fields[]> fields(new Fields[static_cast<size_t>(count)]);
+        // (Not zeroed: every place is written below.)
+        std::shared_ptr<uint32_t[]> starts(new uint32_t[wanted]);
         size_t done = 0;
-        while (done < static_cast<size_t>(count)) {
+        while (done < wanted) {
             // The entries in the bytes at hand at once; one that reaches past them, or whose name
             // length is negative, through the reader's checked reads.
             size_t used = 0;
-            done += decode(in.peek_window(), in.position() - start, fields.get() + done,
-                           static_cast<size_t>(count) - done, used);
+            done += find(in.peek_window(), in.position() - start, starts.get() + done, wanted - done, used);
             in.skip(used);
-            if (done == static_cast<size_t>(count)) break;
-            const char* head = in.read_view(kMinEntryBytes).data();
-            const int32_t length = ByteReader::i32_le(head + 12);
-            fields[done] = {ByteReader::i32_le(head), ByteReader::i32_le(head + 4), ByteReader::i32_le(head + 8),
-                            length, static_cast<uint32_t>(in.position() - start)};
+            if (done == wanted) break;
+            starts[done++] = static_cast<uint32_t>(in.position() - start);
+            const int32_t length = ByteReader::i32_le(in.read_view(kMinEntryBytes).data() + 12);
             if (length < 0) fail(ErrorKind::InvalidArgument);
             in.skip(static_cast<size_t>(length));
-            ++done;
         }
+        // Places are noted in 32 bits: a directory larger than that is no game's.
+        if (in.position() - start > std::numeric_limits<uint32_t>::max()) fail(ErrorKind::Overflow);
         dir.FileCount = count;
-        dir.Entries.fields_ = std::move(fields);
-        dir.Entries.size_ = done;
-        // The directory's bytes are kept whole: the names are taken from them on access.
+        dir.Entries.starts_ = std::move(starts);
+        dir.Entries.size_ = wanted;
+        // The directory's bytes are kept whole: the entries are taken from them on access.
         TakenBytes taken = in.take_since(start);
         dir.Entries.owner_ = std::move(taken.owner);
         dir.Entries.bytes_ = taken.bytes;

@@ -37,9 +37,9 @@ struct FARentry {
 };
 
 // The directory's entries in file order. A directory holds thousands of entries and most callers
-// look at a few of them, so the record keeps each entry's numbers, decoded once as the directory
-// is read, and the directory's bytes for the names (both shared between copies); an entry is put
-// together on access.
+// look at a few of them, so the record keeps the directory's bytes (shared between copies) and
+// where each entry starts, every entry checked to lie inside them as the directory is read; an
+// entry's numbers and name are taken from those bytes when it is put together.
 class FARentries {
 public:
     class iterator {
@@ -69,15 +69,7 @@ public:
 
 private:
     friend struct FARdirectoryWalk;
-    // An entry's numbers, and where its name lies in the directory's bytes.
-    struct Fields {
-        int32_t size;
-        int32_t size2;
-        int32_t offset;
-        int32_t name_length;
-        uint32_t name_at;
-    };
-    std::shared_ptr<const Fields[]> fields_;
+    std::shared_ptr<const uint32_t[]> starts_;  // each entry's first byte in bytes_
     size_t size_ = 0;
     std::shared_ptr<const char[]> owner_;  // keeps bytes_ alive
     std::string_view bytes_;
