@@ -84,8 +84,8 @@ struct FARdirectoryWalk {
             const int32_t length = ByteReader::i32_le(at + 12);
             return ByteReader::i32_le(at) == ByteReader::i32_le(at + 4) && length > 0 && length < 256;
         };
-        for (const char* at = from; at < from + 512 && end - at >= static_cast<std::ptrdiff_t>(kMinEntryBytes);
-             ++at) {
+        const char* const last = end - from > 512 ? from + 512 : end;
+        for (const char* at = from; at < last; ++at) {
             if (looks(at) && after(at, end) != nullptr && looks(after(at, end))) return at;
         }
         return nullptr;
