@@ -91,4 +91,18 @@ decltype(auto) guarded(std::string_view module, std::string_view procedure, Body
     trap();
 }
 
+// Runs a checked reader's body: "" when it went through, else its failure in the words of
+// error_text; never the trap. (A trap raised by a guarded procedure inside goes on.)
+template <class Body>
+std::string checked(Body&& body) {
+    try {
+        body();
+        return "";
+    } catch (const TrapRaised&) {
+        throw;
+    } catch (...) {
+        return error_text(failure_from_current_exception());
+    }
+}
+
 }  // namespace fw

@@ -32,10 +32,17 @@ Failure::Failure(ErrorKind kind) : Failure(kind, error_kind_text(kind)) {}
 Failure::Failure(ErrorKind kind, const std::string& text)
     : std::runtime_error(text), kind_(kind), text_(text) {}
 
+Failure Failure::answered_as(ErrorKind kind, std::string answer) {
+    Failure failure(kind);
+    failure.answer_ = std::move(answer);
+    return failure;
+}
+
 void fail(ErrorKind kind) { throw Failure(kind); }
 void fail(ErrorKind kind, const std::string& text) { throw Failure(kind, text); }
 
 std::string error_text(const Failure& failure) {
+    if (!failure.answer().empty()) return failure.answer();
     return "Error " + std::to_string(failure.number()) + " - " + failure.text();
 }
 

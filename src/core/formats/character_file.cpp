@@ -21,8 +21,8 @@ std::string read_character_file(const std::string& path) {
 
 bool gfblnVerifyUserIFF(const IFFFile& file) {
     return guarded("FacewrightMain", "gfblnVerifyUserIFF", [&](int32_t&) {
-        if (!find_str_chunk(file, gfstrHexToStr4(kAppearanceKey), StringListType::STR)) return false;
-        if (!find_str_chunk(file, gfstrHexToStr4(kNameKey), StringListType::CTSS)) return false;
+        if (!find_str_chunk(file, kAppearanceKey, StringListType::STR)) return false;
+        if (!find_str_chunk(file, kNameKey, StringListType::CTSS)) return false;
         for (const IFFChunk& chunk : file.chunks) {
             if (chunk.type == "OBJD" && to_lower(gfstrStripNull(chunk.label)).rfind("user", 0) == 0)
                 return true;
@@ -55,8 +55,11 @@ std::string iff_bytes_without_bitmaps(const IFFFile& file) {
     for (const IFFChunk& chunk : file.chunks) {
         if (chunk.type == "BMP_") continue;
         out += chunk.type;
-        out += chunk.size;
-        out += chunk.id_flags;
+        out += gfstrLongToStrBE(chunk.declared_size());
+        out += static_cast<char>(chunk.key.id >> 8);
+        out += static_cast<char>(chunk.key.id);
+        out += static_cast<char>(chunk.key.flags >> 8);
+        out += static_cast<char>(chunk.key.flags);
         out += chunk.label;
         out += chunk.data;
     }

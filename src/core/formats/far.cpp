@@ -1,5 +1,7 @@
 #include "core/formats/far.hpp"
 
+#include <algorithm>
+#include <limits>
 #include <memory>
 
 #include "core/base/error_trap.hpp"
@@ -16,10 +18,6 @@ constexpr size_t kMinEntryBytes = 16;  // four numbers, an empty name
 constexpr size_t kHeaderBytes = 16;    // the header and the directory's offset
 
 }  // namespace
-
-int32_t FARentry::file_size() const { return ByteReader(FileSize).read_i32_le(); }
-int32_t FARentry::file_offset() const { return ByteReader(FileOffset).read_i32_le(); }
-int32_t FARentry::name_length() const { return ByteReader(NameLength).read_i32_le(); }
 
 void check_far_span(int32_t offset, int32_t size, int64_t archive_length) {
     if (size < 0 || offset < 0) fail(ErrorKind::InvalidArgument);
@@ -52,65 +50,125 @@ void extract_far_entry(const std::string& archive, const std::string& dest_path,
     out.close();
 }
 
-int32_t FARdir::count() const { return ByteReader(FileCount).read_i32_le(); }
-
 FARentry FARdir::entry(int32_t n) const {
     if (n < 1 || static_cast<size_t>(n) > Entries.size()) fail(ErrorKind::SubscriptOutOfRange);
     return Entries[static_cast<size_t>(n) - 1];
 }
 
 FARentry FARentries::operator[](size_t i) const {
-    ByteReader in(bytes_);
-    in.seek(starts_.at(i));
-    FARentry entry;
-    entry.FileSize = in.read(4);
-    entry.FileSize2 = in.read(4);
-    entry.FileOffset = in.read(4);
-    entry.NameLength = in.read(4);
-    entry.FileName = in.read(static_cast<size_t>(entry.name_length()));
-    return entry;
+    if (i >= size_) fail(ErrorKind::SubscriptOutOfRange);
+    const char* at = bytes_.data() + starts_[i];  // checked to hold the whole entry
+    const int32_t length = ByteReader::i32_le(at + 12);
+    return {ByteReader::i32_le(at), ByteReader::i32_le(at + 4), ByteReader::i32_le(at + 8), length,
+            std::string(at + kMinEntryBytes, static_cast<size_t>(length))};
 }
 
 // Reads the directory at the reader's position (its count, then its entries) as far as its
 // entries reach, never further, so that an offset pointing far before the end of a large archive
 // costs no more than the entries found there.
 struct FARdirectoryWalk {
+    // The entry after the one at `at`, or nullptr when the one at `at` does not lie wholly before
+    // `end` (or its name length is negative).
+    static const char* after(const char* at, const char* end) {
+        if (end - at < static_cast<std::ptrdiff_t>(kMinEntryBytes)) return nullptr;
+        const int32_t length = ByteReader::i32_le(at + 12);
+        const char* name = at + kMinEntryBytes;
+        return length < 0 || end - name < length ? nullptr : name + length;
+    }
+
+    // A place from `from` on that looks like an entry followed by another: sizes that agree (the
+    // game's archives store each size twice) and short names. Only a guess, never trusted.
+    static const char* entry_like(const char* from, const char* end) {
+        const auto looks = [end](const char* at) {
+            if (end - at < static_cast<std::ptrdiff_t>(kMinEntryBytes)) return false;
+            const int32_t length = ByteReader::i32_le(at + 12);
+            return ByteReader::i32_le(at) == ByteReader::i32_le(at + 4) && length > 0 && length < 256;
+        };
+        const char* const last = end - from > 512 ? from + 512 : end;
+        for (const char* at = from; at < last; ++at) {
+            if (looks(at) && after(at, end) != nullptr && looks(after(at, end))) return at;
+        }
+        return nullptr;
+    }
+
+    // Notes where each of up to `wanted` entries in `bytes` starts (counted from `base`) in
+    // `starts`, stopping at the first that does not lie wholly inside them; gives how many, and
+    // the bytes they take in `used`.
+    //
+    // Each entry's place follows from the one before, so a walk is a chain of dependent loads that
+    // leaves the processor mostly waiting. A second walk therefore starts halfway, where an entry
+    // seems to begin, and both advance in one loop. What follows an entry depends on its place
+    // alone: when the walk from the start arrives where the second one began, the second one's
+    // places are its own from there on. If it arrives elsewhere the guess was wrong, and it goes
+    // on alone.
+    static size_t find(std::string_view bytes, size_t base, uint32_t* starts, size_t wanted, size_t& used) {
+        const char* const first = bytes.data();
+        const char* const end = first + bytes.size();
+        const auto place = [&](const char* at) { return static_cast<uint32_t>(base + static_cast<size_t>(at - first)); };
+        const char* at = first;
+        size_t n = 0;
+        const char* guess = wanted >= 64 ? entry_like(first + bytes.size() / 2, end) : nullptr;
+        if (guess != nullptr) {
+            const std::unique_ptr<uint32_t[]> ahead(new uint32_t[wanted]);
+            const char* second = guess;
+            size_t m = 0;
+            while (n < wanted && at < guess) {
+                const char* next = after(at, end);
+                if (next == nullptr) break;
+                starts[n++] = place(at);
+                at = next;
+                if (second != nullptr && m < wanted) {
+                    ahead[m] = place(second);
+                    second = after(second, end);
+                    m += second != nullptr ? 1 : 0;
+                }
+            }
+            if (at == guess && m > 0) {
+                const size_t taken = std::min(m, wanted - n);
+                std::copy(ahead.get(), ahead.get() + taken, starts + n);
+                n += taken;
+                at = after(first + (starts[n - 1] - base), end);
+            }
+        }
+        for (; n < wanted; ++n) {
+            const char* next = after(at, end);
+            if (next == nullptr) break;
+            starts[n] = place(at);
+            at = next;
+        }
+        used = static_cast<size_t>(at - first);
+        return n;
+    }
+
     static FARdir walk(ByteReader& in) {
         const size_t start = in.position();
         FARdir dir;
-        dir.FileCount = in.read(4);
-        const int32_t count = dir.count();
+        const int32_t count = in.read_i32_le();
         if (count < 0) fail(ErrorKind::InvalidArgument);
-        if (static_cast<uint64_t>(count) * kMinEntryBytes > in.remaining())
-            fail(ErrorKind::InputPastEndOfFile);
-        // Every entry is checked against the bytes now, so that reading its fields later cannot fail.
-        std::vector<uint32_t> starts;
-        starts.reserve(static_cast<size_t>(count));
-        // The entries are walked in the bytes at hand (`ahead`, the reader standing `at` bytes
-        // behind); an entry that reaches past them, or whose name length is negative, goes
-        // through the reader's checked reads.
-        std::string_view ahead = in.peek_window();
-        size_t at = 0;
-        for (int32_t i = 0; i < count; ++i) {
-            starts.push_back(static_cast<uint32_t>(in.position() + at - start));
-            // The two sizes and the data offset are passed over; the name's length is read.
-            if (ahead.size() - at >= kMinEntryBytes) {
-                const int32_t length = ByteReader::i32_le(ahead.data() + at + 12);
-                if (length >= 0 && ahead.size() - at - kMinEntryBytes >= static_cast<size_t>(length)) {
-                    at += kMinEntryBytes + static_cast<size_t>(length);
-                    continue;
-                }
-            }
-            in.skip(at);
-            at = 0;
+        if (static_cast<uint64_t>(count) * kMinEntryBytes > in.remaining()) fail(ErrorKind::InputPastEndOfFile);
+        const auto wanted = static_cast<size_t>(count);
+        // Every entry is checked against the bytes now, so that taking it apart later cannot fail.
+        // (Not zeroed: every place is written below.)
+        std::shared_ptr<uint32_t[]> starts(new uint32_t[wanted]);
+        size_t done = 0;
+        while (done < wanted) {
+            // The entries in the bytes at hand at once; one that reaches past them, or whose name
+            // length is negative, through the reader's checked reads.
+            size_t used = 0;
+            done += find(in.peek_window(), in.position() - start, starts.get() + done, wanted - done, used);
+            in.skip(used);
+            if (done == wanted) break;
+            starts[done++] = static_cast<uint32_t>(in.position() - start);
             const int32_t length = ByteReader::i32_le(in.read_view(kMinEntryBytes).data() + 12);
             if (length < 0) fail(ErrorKind::InvalidArgument);
             in.skip(static_cast<size_t>(length));
-            ahead = in.peek_window();
         }
-        in.skip(at);
-        // The directory's bytes are kept whole: an entry's fields are taken from them on access.
+        // Places are noted in 32 bits: a directory larger than that is no game's.
+        if (in.position() - start > std::numeric_limits<uint32_t>::max()) fail(ErrorKind::Overflow);
+        dir.FileCount = count;
         dir.Entries.starts_ = std::move(starts);
+        dir.Entries.size_ = wanted;
+        // The directory's bytes are kept whole: the entries are taken from them on access.
         TakenBytes taken = in.take_since(start);
         dir.Entries.owner_ = std::move(taken.owner);
         dir.Entries.bytes_ = taken.bytes;

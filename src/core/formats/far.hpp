@@ -22,24 +22,24 @@
 
 namespace fw {
 
-struct FARdir;
 struct FARdirectoryWalk;
 
 struct FARentry {
-    std::string FileSize;  // 4 bytes each as stored; the accessors below decode them
-    std::string FileSize2;
-    std::string FileOffset;
-    std::string NameLength;
+    int32_t FileSize = 0;    // bytes of the entry's data
+    int32_t FileSize2 = 0;   // the second size, kept, used by nobody
+    int32_t FileOffset = 0;  // where the entry's data begin
+    int32_t NameLength = 0;
     std::string FileName;  // may hold folder parts separated by "\"
 
-    int32_t file_size() const;
-    int32_t file_offset() const;
-    int32_t name_length() const;
+    int32_t file_size() const { return FileSize; }
+    int32_t file_offset() const { return FileOffset; }
+    int32_t name_length() const { return NameLength; }
 };
 
 // The directory's entries in file order. A directory holds thousands of entries and most callers
-// look at a few fields of each once, so the record keeps the directory's bytes (shared between
-// copies) and where each entry starts; an entry's fields are taken from those bytes on access.
+// look at a few of them, so the record keeps the directory's bytes (shared between copies) and
+// where each entry starts, every entry checked to lie inside them as the directory is read; an
+// entry's numbers and name are taken from those bytes when it is put together.
 class FARentries {
 public:
     class iterator {
@@ -60,26 +60,26 @@ public:
         size_t index_;
     };
 
-    size_t size() const { return starts_.size(); }
-    bool empty() const { return starts_.empty(); }
+    size_t size() const { return size_; }
+    bool empty() const { return size_ == 0; }
     // Entry i, counted from 0.
     FARentry operator[](size_t i) const;
     iterator begin() const { return {this, 0}; }
-    iterator end() const { return {this, starts_.size()}; }
+    iterator end() const { return {this, size_}; }
 
 private:
     friend struct FARdirectoryWalk;
+    std::shared_ptr<const uint32_t[]> starts_;  // each entry's first byte in bytes_
+    size_t size_ = 0;
     std::shared_ptr<const char[]> owner_;  // keeps bytes_ alive
     std::string_view bytes_;
-    std::vector<uint32_t> starts_;
 };
 
 struct FARdir {
-    std::string FileCount = std::string(4, '\0');  // the count's 4 bytes as they stand in the file
-    FARentries Entries;                            // the directory in file order
+    int32_t FileCount = 0;
+    FARentries Entries;  // the directory in file order
 
-    // The decoded file count.
-    int32_t count() const;
+    int32_t count() const { return FileCount; }
     // Entry n, numbered from 1 as the callers walk them.
     FARentry entry(int32_t n) const;
 };

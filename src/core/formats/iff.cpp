@@ -10,31 +10,22 @@ namespace {
 
 constexpr size_t kMaxChunks = 32767;
 
-// A map reader failure in the checked reader: its text is reported with " (RSMP)".
-struct MapRefused {
-    std::string text;
-};
-
-// Reads one chunk whose 4-byte type was just read.
-void read_chunk(IFFFile& file, ByteReader& in, std::string type) {
+// Reads one chunk, its header and data.
+void read_chunk(IFFFile& file, ByteReader& in) {
     if (file.chunks.size() >= kMaxChunks) fail(ErrorKind::Overflow);
-    const auto position = static_cast<int32_t>(in.position() - 4 + 1);
-    // The header's fields are copied from the reader's window, not read one by one.
-    const std::string_view head = in.read_view(kChunkHeaderSize - 4);
-    const int32_t size = ByteReader::i32_be(head.data());
+    const auto position = static_cast<int32_t>(in.position() + 1);
+    // The header's fields are taken from the reader's window, not read one by one.
+    const char* head = in.read_view(kChunkHeaderSize).data();
+    const int32_t size = ByteReader::i32_be(head + 4);
     if (size < static_cast<int32_t>(kChunkHeaderSize)) fail(ErrorKind::InvalidArgument);
+    const size_t length = static_cast<size_t>(size) - kChunkHeaderSize;
+    in.require(length);  // a chunk whose data are not there is not kept
     IFFChunk& chunk = file.chunks.emplace_back();
     chunk.position = position;
-    chunk.type = std::move(type);
-    chunk.size.assign(head.data(), 4);
-    chunk.id_flags.assign(head.data() + 4, 4);
-    chunk.label.assign(head.data() + 8, 64);
-    try {
-        in.read_into(chunk.data, static_cast<size_t>(size) - kChunkHeaderSize);
-    } catch (...) {
-        file.chunks.pop_back();  // a chunk whose data are not there is not kept
-        throw;
-    }
+    chunk.type.assign(head, 4);
+    chunk.key = {ByteReader::u16_be(head + 8), ByteReader::u16_be(head + 10)};
+    chunk.label.assign(head + 12, 64);
+    in.read_into(chunk.data, length);
 }
 
 // How many chunks the bytes at hand hold, by their sizes, so that the chunk list is allocated
@@ -51,57 +42,50 @@ size_t chunks_ahead(ByteReader& in) {
     return count;
 }
 
-// The reading shared by both readers; the mode selects the map reader. Each chunk's size is
-// checked against what the file holds before its data are read.
+// The map inside a file: the trapping reading logs the map reader's own phase (gsReadRSMP); the
+// checked one ends with the map reader's answer followed by " (RSMP)".
+void read_map(IFFFile& file, ByteReader& in, ReadMode mode) {
+    if (mode == ReadMode::Trapping) return gsReadRSMP(file, in);
+    try {
+        int32_t location = 0;
+        read_rsmp(file, in, location, ReadMode::Checked);
+    } catch (...) {
+        const Failure failure = failure_from_current_exception();
+        throw Failure::answered_as(failure.kind(), error_text(failure) + " (RSMP)");
+    }
+}
+
+// The one reading behind both faces. Each chunk's size is checked against what the file holds
+// before its data are read.
 void read_iff(IFFFile& file, ByteReader& in, int32_t& location, ReadMode mode) {
     location = checkpoint::start;
     file.chunks.clear();
     file.map_types.clear();
-    file.header = in.read(60);
-    file.map_offset = in.read(4);
-    file.has_map = !(file.declared_map_offset() == 0 || file.map_offset == "0000");
+    file.header = in.read(kFileHeadSize - 4);
+    file.map_offset = in.read_i32_be();
+    file.has_map = !(file.map_offset == 0 || file.map_offset == 0x30303030);  // 0 or "0000"
     location = checkpoint::c2000;
     file.chunks.reserve(chunks_ahead(in));
     // While at least two bytes remain: a single stray byte at the end is ignored.
     while (in.remaining() >= 2) {
-        std::string type = in.read(4);
-        if (type == "rsmp") {
-            in.step_back(4);
-            if (mode == ReadMode::Checked) {
-                std::string result = gfstrReadRSMPChecked(file, in);
-                if (!result.empty()) throw MapRefused{std::move(result)};
-            } else {
-                gsReadRSMP(file, in);
-            }
+        const bool map = in.read_view(4) == "rsmp";
+        in.step_back(4);
+        if (map) {
+            read_map(file, in, mode);
             if (in.remaining() < 2) break;
-            type = in.read(4);  // taken as an ordinary chunk whatever its type
+            // The chunk after the map is taken as an ordinary chunk whatever its type.
         }
-        read_chunk(file, in, std::move(type));
+        read_chunk(file, in);
     }
 }
 
-std::string checked_result(IFFFile& file, ByteReader& in) {
+// The checked reading, with no phase to log.
+void read_iff_checked(IFFFile& file, ByteReader& in) {
     int32_t location = 0;
-    try {
-        read_iff(file, in, location, ReadMode::Checked);
-        return "";
-    } catch (const MapRefused& refused) {
-        return refused.text + " (RSMP)";
-    } catch (...) {
-        return error_text(failure_from_current_exception());
-    }
+    read_iff(file, in, location, ReadMode::Checked);
 }
 
 }  // namespace
-
-int32_t IFFChunk::declared_size() const { return ByteReader(size).read_i32_be(); }
-uint16_t IFFChunk::id() const { return ByteReader(id_flags).read_u16_be(); }
-uint16_t IFFChunk::flags() const {
-    ByteReader field(id_flags);
-    field.skip(2);  // the ID
-    return field.read_u16_be();
-}
-int32_t IFFFile::declared_map_offset() const { return ByteReader(map_offset).read_i32_be(); }
 
 void gsInitIFF(IFFFile& file) {
     file.chunks.clear();
@@ -122,21 +106,20 @@ Failure file_too_large(int64_t size) {
 }
 
 std::string gfstrReadIFFChecked(IFFFile& file, const std::string& path, int64_t largest) {
-    try {
+    return checked([&] {
         FileSource source(path);
-        if (static_cast<int64_t>(source.size()) > largest) {
-            return error_text(file_too_large(static_cast<int64_t>(source.size())));
-        }
+        const auto size = static_cast<int64_t>(source.size());
+        if (size > largest) throw file_too_large(size);
         ByteReader in(source);
-        return checked_result(file, in);
-    } catch (...) {
-        return error_text(failure_from_current_exception());
-    }
+        read_iff_checked(file, in);
+    });
 }
 
 std::string read_iff_checked_from_bytes(IFFFile& file, std::string_view bytes) {
-    ByteReader in(bytes);
-    return checked_result(file, in);
+    return checked([&] {
+        ByteReader in(bytes);
+        read_iff_checked(file, in);
+    });
 }
 
 }  // namespace fw

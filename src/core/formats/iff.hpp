@@ -1,6 +1,7 @@
 #pragma once
-// A whole IFF file in memory. Every header field is kept as its bytes, so the file can be written
-// back with every other byte unchanged; accessors decode the fields that are numbers.
+// A whole IFF file in memory. The numbers of the headers are decoded once, as the file is read; the
+// bytes that are no numbers (the file header, types, labels, data) are kept as read, so that the
+// file is written back with every other byte unchanged.
 //
 //   offset  size  file (numbers big-endian)
 //   0       60    file header, kept as read, not checked
@@ -32,29 +33,33 @@ namespace fw {
 inline constexpr size_t kChunkHeaderSize = 76;
 inline constexpr size_t kFileHeadSize = 64;
 
+// A chunk's ID and flags, compared whole: the key a chunk is looked up by.
+struct ChunkKey {
+    uint16_t id = 0;
+    uint16_t flags = 0;
+    friend constexpr bool operator==(ChunkKey, ChunkKey) = default;
+};
+
 struct IFFChunk {
     int32_t position = 0;  // 1-based file position of the chunk's first byte
     std::string type;      // 4 bytes, e.g. "STR#"
-    std::string size;      // 4 bytes, big-endian, header included
-    std::string id_flags;  // 4 bytes: ID (big-endian) and flags, compared whole
+    ChunkKey key;          // the ID-and-flags field
     std::string label;     // 64 bytes as stored, padding included
-    std::string data;      // size - 76 bytes
+    std::string data;      // the size field less the header; the size field is written from it
 
     // The size field: the whole chunk's size, header included.
-    int32_t declared_size() const;
-    uint16_t id() const;
-    uint16_t flags() const;
+    int32_t declared_size() const { return static_cast<int32_t>(data.size() + kChunkHeaderSize); }
+    uint16_t id() const { return key.id; }
+    uint16_t flags() const { return key.flags; }
 };
 
 struct RsmpEntry {
-    std::string offset;    // 4 bytes, little-endian
-    std::string id_flags;  // 4 bytes as stored
-    std::string name;      // with its terminating NUL and pad byte, or its byte 163, as read
+    int32_t offset = 0;  // the mapped chunk's offset from the file's first byte
+    ChunkKey key;        // stored low byte first; its second half is not interpreted
+    std::string name;    // with its terminating NUL and pad byte, or its byte 163, as read
 
-    // The mapped chunk's offset from the file's first byte.
-    int32_t chunk_offset() const;
-    // The mapped chunk's ID (stored low byte first).
-    uint16_t id() const;
+    int32_t chunk_offset() const { return offset; }
+    uint16_t id() const { return key.id; }
     // The name without its terminator (NUL or byte 163) and pad byte.
     std::string name_text() const;
 };
@@ -70,7 +75,7 @@ struct RsmpType {
 
 struct IFFFile {
     std::string header;            // file bytes 0-59
-    std::string map_offset;        // file bytes 60-63 as read
+    int32_t map_offset = 0;        // file bytes 60-63
     std::vector<IFFChunk> chunks;  // every chunk but the resource map, in file order
     std::string map_header;        // the map chunk's header and first 12 data bytes (88 bytes)
     int32_t map_size = 0;
@@ -78,8 +83,7 @@ struct IFFFile {
     std::vector<RsmpType> map_types;
     bool has_map = false;
 
-    // The map offset field as a number.
-    int32_t declared_map_offset() const;
+    int32_t declared_map_offset() const { return map_offset; }
     // Chunk n, numbered from 1 as the rules number them.
     IFFChunk& chunk(size_t n) { return chunks.at(n - 1); }
     const IFFChunk& chunk(size_t n) const { return chunks.at(n - 1); }

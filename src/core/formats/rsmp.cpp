@@ -13,8 +13,6 @@ constexpr int32_t kMaxCheckedEntries = 1000;
 // A name ends at a NUL or at the byte 163.
 constexpr std::string_view kNameEnds("\0\xA3", 2);
 
-struct Unreadable {};
-
 // Each group holds at least its type code and count; each entry its offset, ID and one name byte.
 constexpr size_t kMinGroupBytes = 8;
 constexpr size_t kMinEntryBytes = 9;
@@ -27,7 +25,9 @@ int32_t read_count(ByteReader& in, size_t min_bytes_each) {
     return count;
 }
 
-void read_map(IFFFile& file, ByteReader& in, int32_t& location, ReadMode mode) {
+}  // namespace
+
+void read_rsmp(IFFFile& file, ByteReader& in, int32_t& location, ReadMode mode) {
     location = checkpoint::start;
     const size_t start = in.position();
     file.map_header = in.read(88);
@@ -42,14 +42,15 @@ void read_map(IFFFile& file, ByteReader& in, int32_t& location, ReadMode mode) {
             // is reported as such.
             const int32_t count = in.read_i32_le();
             in.step_back(4);
-            if (count > kMaxCheckedEntries) throw Unreadable{};
+            if (count > kMaxCheckedEntries) throw Failure::answered_as(ErrorKind::Overflow, "RSMP UNREADABLE");
         }
         group.count = read_count(in, kMinEntryBytes);
         group.entries.assign(static_cast<size_t>(group.count), RsmpEntry{});
         for (RsmpEntry& entry : group.entries) {
             location = checkpoint::c3000;
-            entry.offset = in.read(4);
-            entry.id_flags = in.read(4);
+            entry.offset = in.read_i32_le();
+            entry.key.id = in.read_u16_le();
+            entry.key.flags = in.read_u16_le();
             location = checkpoint::c4000;
             // The name is taken up to its terminator from the bytes at hand, not byte by byte.
             for (;;) {
@@ -71,30 +72,20 @@ void read_map(IFFFile& file, ByteReader& in, int32_t& location, ReadMode mode) {
     }
 }
 
-}  // namespace
-
-int32_t RsmpEntry::chunk_offset() const { return ByteReader(offset).read_i32_le(); }
-uint16_t RsmpEntry::id() const { return ByteReader(id_flags).read_u16_le(); }
-
 std::string RsmpEntry::name_text() const {
     return name.substr(0, name.find_first_of(kNameEnds));
 }
 
 void gsReadRSMP(IFFFile& file, ByteReader& in) {
     guarded("modIFFsupport", "gsReadRSMP",
-            [&](int32_t& location) { read_map(file, in, location, ReadMode::Trapping); });
+            [&](int32_t& location) { read_rsmp(file, in, location, ReadMode::Trapping); });
 }
 
 std::string gfstrReadRSMPChecked(IFFFile& file, ByteReader& in) {
-    int32_t location = 0;
-    try {
-        read_map(file, in, location, ReadMode::Checked);
-        return "";
-    } catch (const Unreadable&) {
-        return "RSMP UNREADABLE";
-    } catch (...) {
-        return error_text(failure_from_current_exception());
-    }
+    return checked([&] {
+        int32_t location = 0;
+        read_rsmp(file, in, location, ReadMode::Checked);
+    });
 }
 
 std::string gfstrSafeFileName(const std::string& text) {

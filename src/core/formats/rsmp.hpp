@@ -25,8 +25,11 @@
 
 namespace fw {
 
-// Reads the map at the reader's position into the record, leaving the reader after the last
-// name. A failure reaches the trap (modIFFsupport / gsReadRSMP, locations 1000 to 4000).
+// The one reading of the map behind both faces below: reads the map at the reader's position
+// into the record, leaving the reader after the last name, and sets `location` to the phase it is
+// in. Checked, a group of more than 1000 entries is refused, answered as "RSMP UNREADABLE".
+void read_rsmp(IFFFile& file, ByteReader& in, int32_t& location, ReadMode mode);
+// The map read; a failure reaches the trap (modIFFsupport / gsReadRSMP, locations 1000 to 4000).
 void gsReadRSMP(IFFFile& file, ByteReader& in);
 // The same; "" on success, "RSMP UNREADABLE" for a group of more than 1000 entries, else an
 // "Error N - text".

@@ -1,7 +1,6 @@
 #include "core/formats/str_list.hpp"
 
 #include "core/base/error_trap.hpp"
-#include "core/formats/binary.hpp"
 #include "core/formats/byte_reader.hpp"
 
 namespace fw {
@@ -15,10 +14,10 @@ constexpr size_t kMinItemBytes = 3;  // prefix, NUL, NUL
 
 const char* chunk_type(StringListType type) { return type == StringListType::CTSS ? "CTSS" : "STR#"; }
 
-const IFFChunk* find_str_chunk(const IFFFile& file, const std::string& key, StringListType type) {
+const IFFChunk* find_str_chunk(const IFFFile& file, ChunkKey key, StringListType type) {
     const char* wanted = chunk_type(type);
     for (const IFFChunk& chunk : file.chunks) {
-        if (chunk.type == wanted && chunk.id_flags == key) return &chunk;
+        if (chunk.key == key && chunk.type == wanted) return &chunk;
     }
     return nullptr;
 }
@@ -69,19 +68,17 @@ std::string serialize_str_list(const STRList& list) {
     return data;
 }
 
-void gsReadSTRSegment(const IFFFile& file, STRList& list, const std::string& key, StringListType type) {
+void gsReadSTRSegment(const IFFFile& file, STRList& list, ChunkKey key, StringListType type) {
     guarded("modIFFsupport", "gsReadSTRSegment", [&](int32_t&) {
         if (const IFFChunk* chunk = find_str_chunk(file, key, type)) list = parse_str_list(chunk->data);
     });
 }
 
-void gsWriteSTRSegment(IFFFile& file, const STRList& list, const std::string& key, StringListType type) {
+void gsWriteSTRSegment(IFFFile& file, const STRList& list, ChunkKey key, StringListType type) {
     guarded("modIFFsupport", "gsWriteSTRSegment", [&](int32_t&) {
         const char* wanted = chunk_type(type);
         for (IFFChunk& chunk : file.chunks) {
-            if (chunk.type != wanted || chunk.id_flags != key) continue;
-            chunk.data = serialize_str_list(list);
-            chunk.size = gfstrLongToStrBE(static_cast<int32_t>(chunk.data.size() + kChunkHeaderSize));
+            if (chunk.key == key && chunk.type == wanted) chunk.data = serialize_str_list(list);
         }
     });
 }

@@ -46,21 +46,20 @@ enum class StringListType { STR, CTSS };
 // The type's four characters as chunks store them: "STR#" or "CTSS".
 const char* chunk_type(StringListType type);
 
-// The chunk keys of the character file, in the hex text the rules spell them.
-inline constexpr const char* kAppearanceKey = "00 C8 00 10";  // STR# 200
-inline constexpr const char* kNameKey = "07 D0 00 10";        // CTSS 2000
+// The chunk keys of the character file.
+inline constexpr ChunkKey kAppearanceKey{200, 0x0010};  // STR# 200, "00 C8 00 10"
+inline constexpr ChunkKey kNameKey{2000, 0x0010};       // CTSS 2000, "07 D0 00 10"
 
-// The first chunk of the given type whose ID-and-flags field equals `key` (4 bytes); nullptr when
-// the file has none. Every reader of a list finds its chunk this way.
-const IFFChunk* find_str_chunk(const IFFFile& file, const std::string& key, StringListType type);
+// The first chunk of the given type whose ID and flags are `key`; nullptr when the file has none.
+// Every reader of a list finds its chunk this way.
+const IFFChunk* find_str_chunk(const IFFFile& file, ChunkKey key, StringListType type);
 
-// Fills the list from the first chunk of the given type whose ID-and-flags field equals `key` (4
-// bytes). A missing chunk leaves the list as it was. Guarded (modIFFsupport / gsReadSTRSegment,
-// location 0).
-void gsReadSTRSegment(const IFFFile& file, STRList& list, const std::string& key, StringListType type);
-// Replaces the data and size field of every matching chunk with the list's bytes. Guarded
-// (modIFFsupport / gsWriteSTRSegment, location 0).
-void gsWriteSTRSegment(IFFFile& file, const STRList& list, const std::string& key, StringListType type);
+// Fills the list from the first chunk of the given type whose ID and flags are `key`. A missing
+// chunk leaves the list as it was. Guarded (modIFFsupport / gsReadSTRSegment, location 0).
+void gsReadSTRSegment(const IFFFile& file, STRList& list, ChunkKey key, StringListType type);
+// Replaces the data (and so the size field) of every matching chunk with the list's bytes.
+// Guarded (modIFFsupport / gsWriteSTRSegment, location 0).
+void gsWriteSTRSegment(IFFFile& file, const STRList& list, ChunkKey key, StringListType type);
 
 // The list in a chunk's data. Fails on an entry that runs off the end or a count above 32767.
 STRList parse_str_list(const std::string& data);

@@ -22,7 +22,7 @@ std::optional<Tone> tone_from_code(const std::string& code) {
 }
 
 STRList appearance_list(const IFFFile& file) {
-    const IFFChunk* chunk = find_str_chunk(file, gfstrHexToStr4(kAppearanceKey), StringListType::STR);
+    const IFFChunk* chunk = find_str_chunk(file, kAppearanceKey, StringListType::STR);
     if (chunk == nullptr) fail(ErrorKind::SubscriptOutOfRange);
     return parse_str_list(chunk->data);
 }

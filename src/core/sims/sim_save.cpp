@@ -222,10 +222,8 @@ SaveResult save_sim(EditorSession& session, const SimControls& controls, const S
     EditorSession edited = session;
     guarded(kModule, kProcedure, [&](int32_t& location) {
         location = checkpoint::start;
-        const std::string appearance_key = gfstrHexToStr4(kAppearanceKey);
-        const std::string name_key = gfstrHexToStr4(kNameKey);
         STRList as_found;
-        gsReadSTRSegment(edited.image, as_found, appearance_key, StringListType::STR);
+        gsReadSTRSegment(edited.image, as_found, kAppearanceKey, StringListType::STR);
 
         result.previous_name = write_sim_controls(edited.appearance, edited.names, controls);
         if (body_changed(edited.appearance, as_found)) {
@@ -236,8 +234,8 @@ SaveResult save_sim(EditorSession& session, const SimControls& controls, const S
             }
             apply_outfit_table(edited.appearance);
         }
-        gsWriteSTRSegment(edited.image, edited.appearance, appearance_key, StringListType::STR);
-        gsWriteSTRSegment(edited.image, edited.names, name_key, StringListType::CTSS);
+        gsWriteSTRSegment(edited.image, edited.appearance, kAppearanceKey, StringListType::STR);
+        gsWriteSTRSegment(edited.image, edited.names, kNameKey, StringListType::CTSS);
     });
     if (result.refusal) return result;
 

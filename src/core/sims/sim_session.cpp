@@ -18,7 +18,7 @@ namespace {
 bool read_lists(const IFFFile& file, EditorSession& session) {
     try {
         session.appearance = appearance_list(file);
-        const IFFChunk* names = find_str_chunk(file, gfstrHexToStr4(kNameKey), StringListType::CTSS);
+        const IFFChunk* names = find_str_chunk(file, kNameKey, StringListType::CTSS);
         if (names == nullptr) return false;
         session.names = parse_str_list(names->data);
         return true;

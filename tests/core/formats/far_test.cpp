@@ -65,6 +65,28 @@ TEST(FarArchive, DirectoryAsFarAsItsEntriesReachAndExtractionOfEveryEntrySize) {
     EXPECT_LT(after.ru_maxrss - before.ru_maxrss, 128 * 1024);  // kilobytes
 }
 
+// A long directory is walked from its start and from halfway at once: every entry comes out as
+// built, whether halfway an entry begins or a name that holds what looks like entries.
+TEST(FarArchive, ALongDirectoryReadsAsBuiltWhereverItsMiddleFalls) {
+    const std::string fake = fw::long_to_str_le(7) + fw::long_to_str_le(7) + fw::long_to_str_le(0) +
+                             fw::long_to_str_le(2) + "ab";  // an entry "ab" of 7 bytes
+    for (int count = 300; count < 310; ++count) {  // each a different middle
+        const std::string name_part = count % 2 == 0 ? "head" : fake + fake + fake;
+        std::vector<FarEntry> entries;
+        for (int i = 0; i < count; ++i)
+            entries.push_back({name_part + std::to_string(i) + std::string(static_cast<size_t>(i % 37), 'n'),
+                               pattern(static_cast<size_t>(i % 5))});
+        const std::string archive = fw::build::far_archive(entries);
+        const fw::FARdir far = fw::parse_far_directory(archive.substr(fw::build::far_directory_offset(archive)));
+        ASSERT_EQ(far.count(), count);
+        for (int32_t n = 1; n <= count; ++n) {
+            const fw::FARentry entry = far.entry(n);
+            ASSERT_EQ(entry.FileName, entries[static_cast<size_t>(n) - 1].name) << count << " " << n;
+            ASSERT_EQ(entry.file_size(), (n - 1) % 5) << count << " " << n;
+        }
+    }
+}
+
 TEST(FarArchive, NamesThatWouldLeaveTheFolderAreNotExtracted) {
     fw::build::TempDir dir;
     const std::string archive =

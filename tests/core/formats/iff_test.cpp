@@ -145,9 +145,9 @@ TEST(ResourceMap, NamesKeepTheirTerminatorAndPadByteAsRead) {
     // Map data starts at 76 + 12 + 8 = 96, group header 8 bytes: first entry at 104, name at 112.
     EXPECT_EQ(entries[0].name, std::string("abc\0", 4));       // ends at 116: even, no pad
     EXPECT_EQ(entries[1].name, std::string("abcd\0\x7E", 6));  // ends at 129: odd, padded
-    EXPECT_EQ(fw::gflngStrToLongLE(entries[0].offset), 64);
+    EXPECT_EQ(entries[0].offset, 64);
     EXPECT_EQ(file.map_size, 0);
-    EXPECT_EQ(entries[1].id_flags, std::string("\xC9\x00\x10\x00", 4));
+    EXPECT_EQ(entries[1].key, (fw::ChunkKey{201, 0x0010}));
 
     // A map that lists nothing is an empty map, not a broken file.
     ASSERT_EQ(fw::read_iff_checked_from_bytes(file, IffBuilder().map().bytes()), "");

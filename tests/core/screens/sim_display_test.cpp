@@ -198,7 +198,7 @@ TEST(SimDisplayNameTest, FirstUserObjectLabelElseTheFileName) {
     for (const auto& [what, chunks, name] : cases) {
         IFFFile record;
         for (const auto& [type, label] : chunks)
-            record.chunks.push_back({1, type, "", "", build::label64(label), ""});
+            record.chunks.push_back({1, type, {}, build::label64(label), ""});
         EXPECT_EQ(sim_display_name(record, "User00009.iff"), name) << what;
     }
 }
