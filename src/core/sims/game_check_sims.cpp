@@ -81,7 +81,7 @@ public:
 
 private:
     void check_appearance(const STRList& list, const TouchedSim& sim) {
-        auto value = [&](size_t n) { return n <= list.item_count() ? appearance_value(list, n) : std::string(); };
+        auto value = [&](size_t n) { return n <= list.item_count() ? list.item(n).value : std::string(); };
         const std::string age = to_lower(value(entry::age));
         if (age == "dog" || age == "kat" || age == "cat") return;  // pets wear no heads or outfits
         const std::string head = value(entry::head);
