@@ -79,7 +79,7 @@ TEST(GameCheck, FixesMendTheirFaultAndUndoPutsEveryByteBack) {
                                                      {FixKind::ConvertTo8Bit, "skin-not-8-bit"}};
     for (const auto& [kind, mends] : fixes) {
         const FixOutcome outcome = apply_fixes(game.str(), check.findings, {kind});
-        EXPECT_TRUE(outcome.ok && outcome.changed == 1) << fix_kind_id(kind);
+        EXPECT_TRUE(outcome.ok && outcome.changed == 1) << fix_kind_id(kind) << outcome.words.front();
         std::vector<std::string> left = kinds_of(check_game(game.str()));
         EXPECT_EQ(std::count(left.begin(), left.end(), mends), 0) << mends;
         EXPECT_EQ(left.size(), check.findings.size() - 1) << mends;
