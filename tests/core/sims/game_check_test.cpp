@@ -120,6 +120,7 @@ TEST(GameCheck, HostileFilesNeverCrashOrReachOutside) {
     const std::vector<std::string> kinds = kinds_of(check);
     EXPECT_GE(std::count(kinds.begin(), kinds.end(), "unreadable-content-file"), 1);
     EXPECT_GE(std::count(kinds.begin(), kinds.end(), "unreadable-description"), 2);
+    EXPECT_EQ(std::count(kinds.begin(), kinds.end(), "damaged-download"), 2);  // the cut IFF and FAR
     apply_fixes(game.str(), check.findings,
                 {FixKind::MoveSkinUp, FixKind::CorrectOwnName, FixKind::CopyBuyableMesh, FixKind::ConvertTo8Bit});
     undo_last_fixes(game.str());
