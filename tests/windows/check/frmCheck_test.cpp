@@ -1,0 +1,173 @@
+#include "windows/check/frmCheck.hpp"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QDeadlineTimer>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+
+#include "builders/sim_builder.hpp"
+#include "core/game/app_state.hpp"
+#include "core/screens/check_marks.hpp"
+#include "support/temp_dir.hpp"
+#include "support/window_driver.hpp"
+#include "windows/widgets/openers.hpp"
+
+namespace fw {
+namespace {
+
+Finding finding(Severity severity, const std::string& explanation, std::vector<TouchedSim> sims = {},
+                FixKind fix = FixKind::None) {
+    Finding found;
+    found.kind = "test";
+    found.severity = severity;
+    found.explanation = explanation;
+    found.files = {"C:\\Game\\GameData\\Skins\\b.bmp"};
+    found.sims = std::move(sims);
+    found.fix = fix;
+    found.fix_words = "moves b.bmp up into Skins.";
+    return found;
+}
+
+const TouchedSim kBob{"Bob", "Neighborhood 1", "/g/UserData/Characters/User00001.iff", "head"};
+
+// A window over a check that answers `check`, counting its runs; its boxes recorded.
+class FrmCheckTest : public testing::Test {
+protected:
+    void SetUp() override { saved_ = openers(); }
+    void TearDown() override {
+        window.reset();
+        openers() = saved_;
+        set_check_marks({});
+    }
+    void open() {
+        window = std::make_unique<frmCheck>(nullptr, [this] { ++marked; }, [this](const std::string&, const CheckProgress&) {
+            ++runs;
+            return check;
+        });
+        window->show();
+        wait();
+    }
+    void wait() {
+        const QDeadlineTimer deadline(10000);
+        while ((window->checking() || runs == 0) && !deadline.hasExpired()) QCoreApplication::processEvents();
+        ASSERT_FALSE(window->checking());
+    }
+    QTreeWidget* tree() const { return build::control<QTreeWidget>(*window, "tvwFindings"); }
+    QPushButton* button(const char* name) const { return build::control<QPushButton>(*window, name); }
+    // Each line of the tree under its parent's, indented by two spaces a level.
+    std::string lines() const {
+        std::string all;
+        std::function<void(const QTreeWidgetItem*, int)> add = [&](const QTreeWidgetItem* item, int depth) {
+            all += std::string(2 * depth, ' ') + item->text(0).toStdString() + "\n";
+            for (int k = 0; k < item->childCount(); ++k) add(item->child(k), depth + 1);
+        };
+        for (int k = 0; k < tree()->topLevelItemCount(); ++k) add(tree()->topLevelItem(k), 0);
+        return all;
+    }
+
+    GameCheck check;
+    int runs = 0;
+    int marked = 0;
+    std::unique_ptr<frmCheck> window;
+    build::BoxRecorder recorder;
+    WindowOpeners saved_;
+};
+
+// The findings come grouped by severity, the most serious first, each finding in the check's
+// order with its files and sims under it; choosing one shows its explanation, and offers Fix only
+// for one that has a fix. The main window is told to mark the sims.
+TEST_F(FrmCheckTest, FindingsAreGroupedBySeverityWithTheirFilesAndSims) {
+    check.findings = {finding(Severity::Cosmetic, "Two names differ only in case."),
+                      finding(Severity::Crash, "A mesh lies only in Skins. The game may crash.", {kBob},
+                              FixKind::CopyBuyableMesh),
+                      finding(Severity::Crash, "No head model c002fa.")};
+    open();
+    EXPECT_EQ(build::control<QLabel>(*window, "lblProgress")->text(), "The check found 3 problems.");
+    EXPECT_EQ(lines(),
+              "Crash (2)\n"
+              "  Crash: A mesh lies only in Skins.\n"
+              "    File: C:\\Game\\GameData\\Skins\\b.bmp\n"
+              "    Sim: Bob (Neighborhood 1), /g/UserData/Characters/User00001.iff, needs it for the head\n"
+              "  Crash: No head model c002fa.\n"
+              "    File: C:\\Game\\GameData\\Skins\\b.bmp\n"
+              "Cosmetic (1)\n"
+              "  Cosmetic: Two names differ only in case.\n"
+              "    File: C:\\Game\\GameData\\Skins\\b.bmp\n");
+    EXPECT_EQ(marked, 1);
+    tree()->setCurrentItem(tree()->topLevelItem(0)->child(0));
+    EXPECT_EQ(build::control<QPlainTextEdit>(*window, "txtExplanation")->toPlainText(),
+              "A mesh lies only in Skins. The game may crash.");
+    EXPECT_TRUE(button("cmdFix")->isEnabled());
+    EXPECT_FALSE(button("cmdOpenSim")->isEnabled());
+    tree()->setCurrentItem(tree()->topLevelItem(0)->child(1));
+    EXPECT_FALSE(button("cmdFix")->isEnabled());
+}
+
+// Fix asks first, saying what it will do; No changes nothing, Yes makes the fix and checks again.
+// A sim of a finding opens in the editor with its file. Escape closes the window.
+TEST_F(FrmCheckTest, FixAsksFirstAndASimOpensInTheEditor) {
+    check.findings = {finding(Severity::BlankSim, "A skin is in a subfolder.", {kBob}, FixKind::MoveSkinUp)};
+    open();
+    tree()->setCurrentItem(tree()->topLevelItem(0)->child(0));
+    recorder.answer = BoxAnswer::No;
+    button("cmdFix")->click();
+    ASSERT_EQ(recorder.titles(), std::vector<std::string>{"Fix The Game"});
+    EXPECT_NE(recorder.boxes[0].text.find("This fix moves b.bmp up into Skins."), std::string::npos);
+    EXPECT_EQ(runs, 1);
+    recorder.answer = BoxAnswer::Yes;
+    button("cmdFix")->click();
+    wait();
+    EXPECT_EQ(recorder.titles(), (std::vector<std::string>{"Fix The Game", "Fix The Game", "Fix The Game"}));
+    EXPECT_EQ(runs, 2);
+
+    std::vector<std::string> edited;
+    openers().edit_sim = [&](QWidget*, const std::string& path, bool) {
+        edited.push_back(path);
+        return EditorClosed::WithoutSave;
+    };
+    tree()->setCurrentItem(tree()->topLevelItem(0)->child(0)->child(1));
+    button("cmdOpenSim")->click();
+    EXPECT_EQ(edited, std::vector<std::string>{kBob.file});
+    QTest::keyClick(window.get(), Qt::Key_Escape);
+    EXPECT_FALSE(window->isVisible());
+}
+
+// After a check, the main window marks the cells of the sims it found broken with a red corner
+// and names the finding in the cell's tooltip; the other cells stay unmarked.
+TEST(FrmCheckMarks, TheMainWindowMarksTheCellsOfBrokenSims) {
+    const build::TempDir game;
+    game.write("Sims.exe", "");
+    for (const char* file : {"User00001.iff", "User00002.iff"})
+        game.write(std::string("UserData/Characters/") + file, build::sim_file({.name = file}));
+    app_state() = AppState{};
+    const WindowOpeners saved = openers();
+    GameCheck check;
+    check.findings = {finding(Severity::Crash, "No head model c002fa.",
+                              {{"Sim2", "", game.str() + "\\userdata\\CHARACTERS\\user00002.iff", "head"}})};
+    openers().check_game = [&](QWidget*, std::function<void()> checked) {
+        set_check_marks(check);
+        checked();
+    };
+    const build::BoxRecorder recorder;
+    auto window = build::main_window(game.str(), "Neighborhood 01   (UserData)");
+    auto* grid = build::control<ThumbnailGrid>(*window, "picThumbs");
+    const auto marked = [&](int cell) {
+        return grid->canvas().pixelColor(ThumbnailGrid::cellOrigin(cell) + QPoint(63, 3)) == QColor(Qt::red);
+    };
+    EXPECT_FALSE(marked(1));
+    build::control<QAction>(*window, "smnuCheck")->trigger();
+    EXPECT_FALSE(marked(0));
+    EXPECT_TRUE(marked(1));
+    emit grid->mouseMoved(68 + 30, 30);
+    EXPECT_TRUE(grid->toolTip().endsWith("\nCrash: No head model c002fa.")) << grid->toolTip().toStdString();
+    window.reset();
+    openers() = saved;
+    set_check_marks({});
+}
+
+}  // namespace
+}  // namespace fw
