@@ -6,7 +6,11 @@
 #include <QDeadlineTimer>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScreen>
+#include <QThread>
 #include <QTreeWidget>
 
 #include "builders/sim_builder.hpp"
@@ -134,6 +138,47 @@ TEST_F(FrmCheckTest, FixAsksFirstAndASimOpensInTheEditor) {
     EXPECT_EQ(edited, std::vector<std::string>{kBob.file});
     QTest::keyClick(window.get(), Qt::Key_Escape);
     EXPECT_FALSE(window->isVisible());
+}
+
+// Cancel stops a check while it runs, the window answering meanwhile; nothing is marked. The
+// controls fit the window at any scale, and Tab reaches them in order.
+TEST_F(FrmCheckTest, CancelStopsARunningCheckAndTheControlsFitAtAnyScale) {
+    window = std::make_unique<frmCheck>(nullptr, [this] { ++marked; }, [this](const std::string&, const CheckProgress& progress) {
+        ++runs;
+        while (progress(1, 4)) QThread::msleep(1);
+        GameCheck stopped;
+        stopped.cancelled = true;
+        return stopped;
+    });
+    window->show();
+    const QDeadlineTimer deadline(10000);
+    while (build::control<QProgressBar>(*window, "prgCheck")->value() != 250 && !deadline.hasExpired())
+        QCoreApplication::processEvents();
+    EXPECT_TRUE(window->checking());
+    button("cmdCancel")->click();
+    wait();
+    EXPECT_EQ(marked, 0);
+    EXPECT_EQ(build::control<QLabel>(*window, "lblProgress")->text().toStdString(),
+              "The check was stopped before the end; what it found so far is below.");
+
+    std::function<void(const QWidget&)> fits = [&](const QWidget& parent) {
+        std::vector<const QWidget*> seen;
+        for (const QWidget* child : parent.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (child->isHidden()) continue;
+            if (const auto* scroll = qobject_cast<const QScrollArea*>(child)) {
+                fits(*scroll->widget());
+                continue;
+            }
+            EXPECT_TRUE(parent.rect().contains(child->geometry())) << child->objectName().toStdString();
+            for (const QWidget* other : seen)
+                EXPECT_FALSE(child->geometry().intersects(other->geometry())) << child->objectName().toStdString();
+            seen.push_back(child);
+        }
+    };
+    fits(*window);
+    EXPECT_TRUE(QRect(QPoint(0, 0), window->screen()->availableGeometry().size()).contains(window->rect()));
+    tree()->setFocus();
+    EXPECT_EQ(build::tab_stops(4), "cmdUndo cmdClose txtExplanation tvwFindings");
 }
 
 // After a check, the main window marks the cells of the sims it found broken with a red corner
