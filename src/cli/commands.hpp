@@ -38,5 +38,6 @@ int run_where(const std::string& game_option, bool json);
 void add_catalogue_commands(CLI::App& app);  // models, skins, extract-heads, demo-game
 void add_backup_commands(CLI::App& app);     // backups, restore
 void add_render_commands(CLI::App& app);     // render-head
+void add_check_commands(CLI::App& app);      // check
 
 }  // namespace fw::cli

@@ -50,6 +50,7 @@ int main(int argc, char** argv) {
     fw::cli::add_catalogue_commands(app);
     fw::cli::add_backup_commands(app);
     fw::cli::add_render_commands(app);
+    fw::cli::add_check_commands(app);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
