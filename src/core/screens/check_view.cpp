@@ -13,11 +13,17 @@ std::string capitalised(std::string words) {
     return words;
 }
 
-// The explanation up to the end of its first sentence or line.
+// The explanation up to the end of its first sentence or line: a full stop before a space or the
+// end, outside brackets (a reader's error text and a file's name hold full stops of their own).
 std::string first_sentence(const std::string& text) {
-    const size_t stop = text.find_first_of(".\r\n");
-    if (stop == std::string::npos) return text;
-    return text.substr(0, text[stop] == '.' ? stop + 1 : stop);
+    int depth = 0;
+    for (size_t k = 0; k < text.size(); ++k) {
+        const char c = text[k];
+        if (c == '\r' || c == '\n') return text.substr(0, k);
+        depth += c == '(' ? 1 : c == ')' ? -1 : 0;
+        if (c == '.' && depth <= 0 && (k + 1 == text.size() || text[k + 1] == ' ')) return text.substr(0, k + 1);
+    }
+    return text;
 }
 
 std::string outcome_text(const FixOutcome& outcome) {
@@ -71,7 +77,7 @@ std::optional<ShownHead> head_to_show(const Finding& finding) {
 }
 
 BoxMessage fix_question(const Finding& finding) {
-    return {"This fix " + finding.fix_words +
+    return {finding.fix_words +
                 "\r\n\r\nEvery file it changes or moves is kept first, and \"Undo Last Fixes\" "
                 "puts them back.\r\n\r\nMake this fix?",
             kBoxQuestion, "Fix The Game"};

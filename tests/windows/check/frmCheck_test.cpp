@@ -32,7 +32,7 @@ Finding finding(Severity severity, const std::string& explanation, std::vector<T
     found.files = {"C:\\Game\\GameData\\Skins\\b.bmp"};
     found.sims = std::move(sims);
     found.fix = fix;
-    found.fix_words = "moves b.bmp up into Skins.";
+    found.fix_words = "Move b.bmp up into Skins.";
     return found;
 }
 
@@ -86,14 +86,14 @@ protected:
 // for one that has a fix. The main window is told to mark the sims.
 TEST_F(FrmCheckTest, FindingsAreGroupedBySeverityWithTheirFilesAndSims) {
     check.findings = {finding(Severity::Cosmetic, "Two names differ only in case."),
-                      finding(Severity::Crash, "A mesh lies only in Skins. The game may crash.", {kBob},
+                      finding(Severity::Crash, "A mesh (b.skn) lies only in Skins. The game may crash.", {kBob},
                               FixKind::CopyBuyableMesh),
                       finding(Severity::Crash, "No head model c002fa.")};
     open();
     EXPECT_EQ(build::control<QLabel>(*window, "lblProgress")->text(), "The check found 3 problems.");
     EXPECT_EQ(lines(),
               "Crash (2)\n"
-              "  Crash: A mesh lies only in Skins.\n"
+              "  Crash: A mesh (b.skn) lies only in Skins.\n"
               "    File: C:\\Game\\GameData\\Skins\\b.bmp\n"
               "    Sim: Bob (Neighborhood 1), /g/UserData/Characters/User00001.iff, needs it for the head\n"
               "  Crash: No head model c002fa.\n"
@@ -104,7 +104,7 @@ TEST_F(FrmCheckTest, FindingsAreGroupedBySeverityWithTheirFilesAndSims) {
     EXPECT_EQ(marked, 1);
     tree()->setCurrentItem(tree()->topLevelItem(0)->child(0));
     EXPECT_EQ(build::control<QPlainTextEdit>(*window, "txtExplanation")->toPlainText(),
-              "A mesh lies only in Skins. The game may crash.");
+              "A mesh (b.skn) lies only in Skins. The game may crash.");
     EXPECT_TRUE(button("cmdFix")->isEnabled());
     EXPECT_FALSE(button("cmdOpenSim")->isEnabled());
     tree()->setCurrentItem(tree()->topLevelItem(0)->child(1));
@@ -120,7 +120,7 @@ TEST_F(FrmCheckTest, FixAsksFirstAndASimOpensInTheEditor) {
     recorder.answer = BoxAnswer::No;
     button("cmdFix")->click();
     ASSERT_EQ(recorder.titles(), std::vector<std::string>{"Fix The Game"});
-    EXPECT_NE(recorder.boxes[0].text.find("This fix moves b.bmp up into Skins."), std::string::npos);
+    EXPECT_TRUE(recorder.boxes[0].text.starts_with("Move b.bmp up into Skins.\r\n")) << recorder.boxes[0].text;
     EXPECT_EQ(runs, 1);
     recorder.answer = BoxAnswer::Yes;
     button("cmdFix")->click();
