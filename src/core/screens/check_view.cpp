@@ -55,9 +55,13 @@ std::string check_summary(const GameCheck& check) {
     return "The check found " + std::to_string(found) + (found == 1 ? " problem." : " problems.");
 }
 
+std::string finding_line(const Finding& finding) { return first_sentence(finding.explanation); }
+
 std::string finding_caption(const Finding& finding) {
-    return capitalised(severity_words(finding.severity)) + ": " + first_sentence(finding.explanation);
+    return capitalised(severity_words(finding.severity)) + ": " + finding_line(finding);
 }
+
+std::string file_caption(const std::string& file) { return "File: " + display_path(file); }
 
 std::string sim_caption(const TouchedSim& sim) {
     std::string line = "Sim: " + sim.name;

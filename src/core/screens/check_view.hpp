@@ -25,8 +25,13 @@ std::vector<FindingGroup> group_findings(const GameCheck& check);
 // The line above the findings once a check has ended: how many it found, or that it was stopped.
 std::string check_summary(const GameCheck& check);
 
-// A finding in one line: its severity and the first sentence of its explanation.
+// A finding in one line: the first sentence of its explanation; with its severity before it, for
+// a line that stands alone.
+std::string finding_line(const Finding& finding);
 std::string finding_caption(const Finding& finding);
+
+// A file's line under a finding: the path as the player's system shows it.
+std::string file_caption(const std::string& file);
 
 // A sim's line under a finding: its name, its neighbourhood, its file and what it needs.
 std::string sim_caption(const TouchedSim& sim);

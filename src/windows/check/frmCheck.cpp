@@ -145,11 +145,11 @@ void frmCheck::fill_findings() {
         severity->setExpanded(true);
         for (const size_t index : group.findings) {
             const Finding& finding = result_.findings[index];
-            auto* line = new QTreeWidgetItem(severity, {shown_text(finding_caption(finding))});
+            auto* line = new QTreeWidgetItem(severity, {shown_text(finding_line(finding))});
             line->setData(0, kFindingRole, static_cast<qulonglong>(index));
             line->setToolTip(0, shown_text(finding.explanation));
             for (const std::string& file : finding.files) {
-                auto* item = new QTreeWidgetItem(line, {shown_text("File: " + file)});
+                auto* item = new QTreeWidgetItem(line, {shown_text(file_caption(file))});
                 item->setData(0, kFindingRole, static_cast<qulonglong>(index));
             }
             for (size_t k = 0; k < finding.sims.size(); ++k) {

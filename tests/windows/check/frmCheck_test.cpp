@@ -29,7 +29,7 @@ Finding finding(Severity severity, const std::string& explanation, std::vector<T
     found.kind = "test";
     found.severity = severity;
     found.explanation = explanation;
-    found.files = {"C:\\Game\\GameData\\Skins\\b.bmp"};
+    found.files = {"/g/GameData\\Skins\\b.bmp"};
     found.sims = std::move(sims);
     found.fix = fix;
     found.fix_words = "Move b.bmp up into Skins.";
@@ -93,14 +93,14 @@ TEST_F(FrmCheckTest, FindingsAreGroupedBySeverityWithTheirFilesAndSims) {
     EXPECT_EQ(build::control<QLabel>(*window, "lblProgress")->text(), "The check found 3 problems.");
     EXPECT_EQ(lines(),
               "Crash (2)\n"
-              "  Crash: A mesh (b.skn) lies only in Skins.\n"
-              "    File: C:\\Game\\GameData\\Skins\\b.bmp\n"
+              "  A mesh (b.skn) lies only in Skins.\n"
+              "    File: /g/GameData/Skins/b.bmp\n"
               "    Sim: Bob (Neighborhood 1), /g/UserData/Characters/User00001.iff, needs it for the head\n"
-              "  Crash: No head model c002fa.\n"
-              "    File: C:\\Game\\GameData\\Skins\\b.bmp\n"
+              "  No head model c002fa.\n"
+              "    File: /g/GameData/Skins/b.bmp\n"
               "Cosmetic (1)\n"
-              "  Cosmetic: Two names differ only in case.\n"
-              "    File: C:\\Game\\GameData\\Skins\\b.bmp\n");
+              "  Two names differ only in case.\n"
+              "    File: /g/GameData/Skins/b.bmp\n");
     EXPECT_EQ(marked, 1);
     tree()->setCurrentItem(tree()->topLevelItem(0)->child(0));
     EXPECT_EQ(build::control<QPlainTextEdit>(*window, "txtExplanation")->toPlainText(),
