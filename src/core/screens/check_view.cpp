@@ -1,5 +1,7 @@
 #include "core/screens/check_view.hpp"
 
+#include <algorithm>
+
 #include "core/platform/game_paths.hpp"
 
 namespace fw {
@@ -73,6 +75,21 @@ std::string sim_caption(const TouchedSim& sim) {
 
 bool may_choose_head(const Finding& finding) {
     return finding.kind.starts_with("missing-head") && !finding.sims.empty();
+}
+
+std::vector<std::string> wearers(const Finding& finding) {
+    std::vector<std::string> files;
+    for (const TouchedSim& sim : finding.sims) {
+        if (std::find(files.begin(), files.end(), sim.file) == files.end()) files.push_back(sim.file);
+    }
+    return files;
+}
+
+BoxMessage head_for_whom(const TouchedSim& sim, size_t wearers) {
+    const std::string all = "All " + std::to_string(wearers) + " Sims";
+    return {std::to_string(wearers) + " sims wear this head. Give the chosen head to all of them, or to " +
+                sim.name + " alone?",
+            kBoxQuestion - 4 + kButtonsYesNoCancel, "Choose A Head", {all, sim.name + " Alone", "Cancel"}};
 }
 
 std::optional<ShownHead> head_to_show(const Finding& finding) {

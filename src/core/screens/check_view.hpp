@@ -39,6 +39,13 @@ std::string sim_caption(const TouchedSim& sim);
 // True for a finding of a head that is missing, worn by sims: the player may give them another.
 bool may_choose_head(const Finding& finding);
 
+// The character files of the sims a finding touches, each once, in the finding's order.
+std::vector<std::string> wearers(const Finding& finding);
+
+// Asked when a head is chosen for one of several sims that wear a missing one: Yes gives it to all
+// of them, No to this sim alone, Cancel to none.
+BoxMessage head_for_whom(const TouchedSim& sim, size_t wearers);
+
 // The head model and skin to draw for a finding; nothing when it names no model.
 struct ShownHead {
     std::string model;

@@ -11,6 +11,9 @@
 #include "core/platform/settings.hpp"
 #include "core/screens/check_marks.hpp"
 #include "core/screens/check_view.hpp"
+#include "core/screens/editor_display.hpp"
+#include "core/screens/head_for_sims.hpp"
+#include "core/heads/head_check.hpp"
 #include "windows/widgets/dialog_frame.hpp"
 #include "windows/widgets/msg_box.hpp"
 #include "windows/widgets/openers.hpp"
@@ -227,7 +230,36 @@ void frmCheck::cmdUndo_Click() {
     start_check();
 }
 
-void frmCheck::cmdChooseHead_Click() {}
+void frmCheck::cmdChooseHead_Click() {
+    const Finding* finding = selected_finding();
+    if (!finding || !may_choose_head(*finding) || !openers().select_head) return;
+    const TouchedSim* selected = selected_sim();
+    const TouchedSim sim = selected ? *selected : finding->sims.front();
+    std::vector<std::string> files = wearers(*finding);
+    const HeadChoice choice = head_choice_for(sim.file);
+    if (choice.refusal) {
+        msgBox(*choice.refusal, this);
+        return;
+    }
+    const std::optional<Head> head = chosen_head(openers().select_head(this, choice.skin_data).value_or(""));
+    if (!head) return;  // the selector was cancelled
+    if (files.size() > 1) {
+        const BoxAnswer whom = msgBox(head_for_whom(sim, files.size()), this);
+        if (whom == BoxAnswer::Cancel) return;
+        if (whom == BoxAnswer::No) files = {sim.file};
+    }
+    const bool backup = setting_is_on(kAppFacewright, kKeyBackupSavedFile, true);
+    BoxMessage report;
+    {
+        const WaitCursor busy;
+        report = give_head(app_state().game_path, files, *head, backup,
+                           [this](const std::string&, const std::vector<std::string>& mismatches) {
+                               return msgBox(head_question(mismatches), this) == BoxAnswer::Yes;
+                           });
+    }
+    msgBox(report, this);
+    start_check();
+}
 
 void frmCheck::cmdCancel_Click() { cancel_ = true; }
 

@@ -181,6 +181,43 @@ TEST_F(FrmCheckTest, CancelStopsARunningCheckAndTheControlsFitAtAnyScale) {
     EXPECT_EQ(build::tab_stops(4), "cmdUndo cmdClose txtExplanation tvwFindings");
 }
 
+// A head the game lacks: the head selector is asked for heads that fit the chosen sim, and the
+// head picked is saved into that sim alone or into every sim that wears the missing one, as the
+// editor saves, after the question a head the game may not draw asks.
+TEST_F(FrmCheckTest, ChooseAHeadSavesThePickedHeadIntoOneSimOrAll) {
+    const build::TempDir game;
+    game.write("Sims.exe", "");
+    std::vector<TouchedSim> sims;
+    for (const char* name : {"Ann", "Bea", "Cat"}) {
+        const std::string file = std::string("UserData/Characters/User0000") + char('1' + sims.size()) + ".iff";
+        game.write(file, build::sim_file({.name = name, .gender = "female", .head = "C404FA_Gone,HEAD-HEAD=c404falgt_x"}));
+        sims.push_back({name, "", game.str() + "/" + file, "head"});
+    }
+    app_state().game_path = game.str();
+    check.findings = {finding(Severity::BlankSim, "The head model is missing.", sims)};
+    check.findings[0].kind = "missing-head-model";
+    std::vector<std::string> asked;
+    openers().select_head = [&](QWidget*, const std::string& skin_data) {
+        asked.push_back(skin_data);
+        return std::optional<std::string>("C002FA_New,c002falgt_new");
+    };
+    open();
+    const auto wears_new_head = [&](int n) { return game.read(sims[n].file.substr(game.str().size() + 1)).find("c002falgt_new") != std::string::npos; };
+    tree()->setCurrentItem(tree()->topLevelItem(0)->child(0)->child(2));  // Bea
+    recorder.choice = BoxAnswer::No;  // Bea alone
+    button("cmdChooseHead")->click();
+    EXPECT_EQ(asked, std::vector<std::string>{"falgt"});
+    EXPECT_EQ(recorder.titles(), (std::vector<std::string>{"Choose A Head", "Check the Head", "Choose A Head"}));
+    EXPECT_EQ(std::vector<bool>({wears_new_head(0), wears_new_head(1), wears_new_head(2)}),
+              std::vector<bool>({false, true, false}));
+    wait();
+    recorder.choice = BoxAnswer::Yes;  // all
+    tree()->setCurrentItem(tree()->topLevelItem(0)->child(0));
+    button("cmdChooseHead")->click();
+    EXPECT_TRUE(wears_new_head(0) && wears_new_head(2));
+    app_state().game_path.clear();
+}
+
 // After a check, the main window marks the cells of the sims it found broken with a red corner
 // and names the finding in the cell's tooltip; the other cells stay unmarked.
 TEST(FrmCheckMarks, TheMainWindowMarksTheCellsOfBrokenSims) {
