@@ -37,7 +37,7 @@ Finding finding(const char* kind, Severity severity, std::string explanation, co
     f.kind = kind;
     f.severity = severity;
     f.explanation = std::move(explanation);
-    f.files = {file.shown()};
+    f.files = {file.archived() ? file.shown() : file.path};
     return f;
 }
 
