@@ -15,6 +15,7 @@
 
 #include "builders/sim_builder.hpp"
 #include "core/game/app_state.hpp"
+#include "demo/check_game.hpp"
 #include "core/screens/check_marks.hpp"
 #include "support/temp_dir.hpp"
 #include "support/window_driver.hpp"
@@ -179,6 +180,34 @@ TEST_F(FrmCheckTest, CancelStopsARunningCheckAndTheControlsFitAtAnyScale) {
     EXPECT_TRUE(QRect(QPoint(0, 0), window->screen()->availableGeometry().size()).contains(window->rect()));
     tree()->setFocus();
     EXPECT_EQ(build::tab_stops(4), "cmdUndo cmdClose txtExplanation tvwFindings");
+}
+
+// On a game with each fault once, the fix of a 24-bit skin converts it after its question, and
+// Undo Last Fixes puts it back byte for byte after its own; each checks the game again.
+TEST_F(FrmCheckTest, AFixAndItsUndoOnAGameWithEachFaultOnce) {
+    const build::TempDir game;
+    build::write_check_game(game.str(), true);
+    app_state().game_path = game.str();
+    const std::string skin = "GameData/Skins/c001madrk_dan.bmp";
+    const std::string before = game.read(skin);
+    window = std::make_unique<frmCheck>(nullptr, [this] { ++runs; });
+    window->show();
+    wait();
+    const QList<QTreeWidgetItem*> found =
+        tree()->findItems("The skin has 24 bits", Qt::MatchStartsWith | Qt::MatchRecursive);
+    ASSERT_EQ(found.size(), 1) << lines();
+    tree()->setCurrentItem(found.front());
+    button("cmdFix")->click();
+    EXPECT_NE(game.read(skin), before);
+    wait();
+    EXPECT_TRUE(tree()->findItems("The skin has 24 bits", Qt::MatchStartsWith | Qt::MatchRecursive).empty());
+    button("cmdUndo")->click();
+    EXPECT_EQ(game.read(skin), before);
+    EXPECT_EQ(recorder.titles(),
+              (std::vector<std::string>{"Fix The Game", "Fix The Game", "Undo Last Fixes", "Undo Last Fixes"}));
+    wait();
+    EXPECT_EQ(runs, 3);
+    app_state().game_path.clear();
 }
 
 // A head the game lacks: the head selector is asked for heads that fit the chosen sim, and the
