@@ -65,6 +65,13 @@ frmCheck::~frmCheck() {
 }
 
 void frmCheck::show_check(QWidget* owner, std::function<void()> checked) {
+    // One window for the game: asked again, the open one comes to the front and checks again.
+    if (auto* open = owner ? owner->findChild<frmCheck*>(QString(), Qt::FindDirectChildrenOnly) : nullptr) {
+        open->raise();
+        open->activateWindow();
+        open->start_check();
+        return;
+    }
     auto* window = new frmCheck(owner, std::move(checked));
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setModal(false);

@@ -34,6 +34,7 @@ public:
     ~frmCheck() override;
 
     // Opens the window beside the owner (not modal) and starts a check; it deletes itself on close.
+    // While one is open, that one checks again instead.
     static void show_check(QWidget* owner, std::function<void()> checked);
 
     // True while a check runs.
