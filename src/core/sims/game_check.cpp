@@ -46,7 +46,8 @@ namespace check {
 ContentType content_type(const std::string& file_name, std::string* base) {
     const std::string upper = to_upper(file_name);
     const std::pair<const char*, ContentType> endings[] = {
-        {".CMX.BCF", ContentType::Description}, {".CMX", ContentType::Description}, {".SKN", ContentType::Mesh},
+        {".CMX.BCF", ContentType::Description}, {".CMX", ContentType::Description},
+        {".BCF", ContentType::Description},     {".SKN", ContentType::Mesh},
         {".BMF", ContentType::Mesh},            {".BMP", ContentType::Bitmap},
     };
     for (const auto& [ending, type] : endings) {

@@ -55,6 +55,9 @@ struct Checker {
         try {
             d = binary ? parse_bcf(bytes) : parse_cmx(bytes);
         } catch (const std::exception& e) {
+            // The archives hold skeletons and animations beside the models, in the same forms:
+            // one of their entries that is no model's description is none of the check's business.
+            if (file.archived()) return;
             Finding f = finding("unreadable-description", Severity::Crash,
                                 "The description file cannot be read (" + what_went_wrong(e) +
                                     "). A sim that wears it may be drawn blank, or the game may end.",
@@ -132,17 +135,18 @@ struct Checker {
             out.push_back(std::move(f));
             return;
         }
+        // The archives' bitmaps are the game's own, textures of every kind beside the skins: only
+        // the loose skins, which players add, are held to the skins' rules.
+        if (file.archived()) return;
         if (!info.indexed_8bit()) {
             Finding f = finding("skin-not-8-bit", Severity::BlankSim,
                                 "The skin has " + std::to_string(info.bits_per_pixel) +
                                     " bits a pixel; the game draws only 8-bit skins of 256 colours and shows "
                                     "this one as a white blob.",
                                 file);
-            if (!file.archived()) {
-                f.fix = FixKind::ConvertTo8Bit;
-                f.fix_words = "Convert the skin to 8 bits, 256 colours, keeping its look as close as the "
-                              "palette allows.";
-            }
+            f.fix = FixKind::ConvertTo8Bit;
+            f.fix_words = "Convert the skin to 8 bits, 256 colours, keeping its look as close as the "
+                          "palette allows.";
             f.skin = base;
             out.push_back(std::move(f));
         }

@@ -16,6 +16,8 @@ namespace fw {
 
 namespace {
 
+constexpr int64_t kLargestSkin = 64 * 1024 * 1024;
+
 FixPlaces places_of(const std::string& game_path) {
     FixPlaces places{fix_runs_folder(), {game_path}};
     const std::string saves = saves_folder(game_path).path;
@@ -45,9 +47,13 @@ void make_fix(FixJournal& journal, const std::string& game_path, const Finding& 
         journal.create(folder_of(file) + "\\" + name_of(f.files[1]), read_file(f.files[1]),
                        "copied beside the buyable description " + name_of(file));
         return;
-    case FixKind::ConvertTo8Bit:
-        journal.change(file, convert_to_indexed8(read_file(file)), "converted to 8 bits");
+    case FixKind::ConvertTo8Bit: {
+        // The file may have grown since the check: one far larger than any skin is not read.
+        const std::optional<std::string> bytes = read_file_up_to(file, kLargestSkin);
+        if (!bytes) throw Failure(ErrorKind::Overflow, "File too large: " + display_path(file));
+        journal.change(file, convert_to_indexed8(*bytes), "converted to 8 bits");
         return;
+    }
     case FixKind::None: return;
     }
 }

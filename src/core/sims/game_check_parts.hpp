@@ -10,7 +10,7 @@
 namespace fw::check {
 
 // The names the game can find, upper-cased and without their endings: descriptions (".cmx",
-// ".cmx.bcf"), meshes (".skn", ".bmf") and bitmaps (".bmp").
+// ".cmx.bcf", and ".bcf" as the archives store some), meshes (".skn", ".bmf") and bitmaps (".bmp").
 struct ContentNames {
     std::set<std::string> descriptions;
     std::set<std::string> meshes;
