@@ -113,6 +113,10 @@ void frmCheck::start_check() {
         } catch (const Failure& failure) {
             result_ = GameCheck{};
             failure_ = "The check could not run: " + error_text(failure);
+        } catch (const std::exception& failure) {
+            // Nothing may leave the worker thread: the error trap shows its box on the window's.
+            result_ = GameCheck{};
+            failure_ = std::string("The check could not run: ") + failure.what();
         }
     });
     connect(worker_, &QThread::finished, this, &frmCheck::check_finished);
