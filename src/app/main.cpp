@@ -13,6 +13,7 @@
 #include "core/game/app_state.hpp"
 #include "demo/demo_game.hpp"
 #include "windows/browser/frmMain.hpp"
+#include "windows/check/frmCheck.hpp"
 #include "windows/editor/frmEditSim.hpp"
 #include "windows/editor/frmRestore.hpp"
 #include "windows/extract/frmExtract.hpp"
@@ -134,6 +135,7 @@ void install_window_openers() {
     fw::openers().edit_sim = fw::show_frmEditSim;
     fw::openers().select_head = fw::frmSelectHead::select_head;
     fw::openers().restore_from_backup = fw::show_frmRestore;
+    fw::openers().check_game = fw::frmCheck::show_check;
     fw::openers().set_path = [](QWidget* owner) {
         fw::frmSetPath dialog(owner);
         dialog.exec();

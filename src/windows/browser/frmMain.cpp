@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "core/screens/check_marks.hpp"
 #include "core/screens/edit_gate.hpp"
 #include "core/screens/main_options.hpp"
 #include "core/game/neighbourhoods.hpp"
@@ -91,6 +92,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent), ui(std::make_unique<Ui:
     connect(ui->smenuSetPath, &QAction::triggered, this, &frmMain::smenuSetPath_Click);
     connect(ui->smenuExport, &QAction::triggered, this, &frmMain::smenuExport_Click);
     connect(ui->smnuExtract, &QAction::triggered, this, &frmMain::smnuExtract_Click);
+    connect(ui->smnuCheck, &QAction::triggered, this, &frmMain::smnuCheck_Click);
     connect(ui->smenuRestore, &QAction::triggered, this, &frmMain::smenuRestore_Click);
     // A line is chosen when it is selected; the list taking the focus only moves its cursor.
     connect(ui->lstUserDataDir, &QListWidget::itemSelectionChanged, this, &frmMain::lstUserDataDir_Click);
@@ -319,6 +321,18 @@ void frmMain::draw_cell(int32_t cell, const SimCell& result) {
         ui->picThumbs->drawThumbnail(cell, thumbnail.isNull() ? not_found_bitmap() : thumbnail);
     }
     set_name_label(cell, label_text(result.caption()));
+    if (!check_note(cell).empty()) ui->picThumbs->drawMark(cell);
+}
+
+std::string frmMain::check_note(int32_t cell) const {
+    const std::string file = file_in_cell(files_, page_, cell);
+    return file.empty() ? std::string() : check_mark(characters_folder() + file);
+}
+
+void frmMain::redraw_page() {
+    const int cell = ui->picThumbs->selectedCell();
+    msLoadSimImages();
+    if (cell != ui->picThumbs->selectedCell()) select_cell(cell);
 }
 
 void frmMain::msDisplaySim(const std::string& file_name) {
@@ -358,6 +372,8 @@ void frmMain::picThumbs_MouseMove(int x, int y) {
         const QLabel* label = lblSimName[static_cast<size_t>(cell)];
         const QString whole = label->property(kWholeName).toString();
         if (label->text() != whole) tip += QLatin1Char('\n') + whole;
+        const std::string note = check_note(cell);
+        if (!note.empty()) tip += QLatin1Char('\n') + label_text(note);
     }
     ui->picThumbs->setToolTip(tip);
 }
@@ -398,9 +414,7 @@ void frmMain::cmdSelect_Click() {
     if (closed != EditorClosed::WithoutSave) {
         // The saved or reloaded sim's new name and pictures, on the page and in the selection it
         // was opened from.
-        const int cell = ui->picThumbs->selectedCell();
-        msLoadSimImages();
-        if (cell != ui->picThumbs->selectedCell()) select_cell(cell);
+        redraw_page();
     }
     Form_Activate();
 }
@@ -449,6 +463,12 @@ void frmMain::smnuExtract_Click() {
     if (msgBox(extract_question(), this) == BoxAnswer::No || !openers().extract) return;
     openers().extract(this);
     Form_Activate();
+}
+
+void frmMain::smnuCheck_Click() {
+    if (!openers().check_game) return;
+    // The window stays open beside this one; each finished check marks the sims it found.
+    openers().check_game(this, [this] { redraw_page(); });
 }
 
 void frmMain::smenuRestore_Click() {

@@ -68,6 +68,7 @@ private slots:
     void smenuSetPath_Click();
     void smenuExport_Click();
     void smnuExtract_Click();
+    void smnuCheck_Click();
     void smenuRestore_Click();
 
 private:
@@ -81,6 +82,10 @@ private:
     // lists the game at the new path.
     void drop_game_lists();
     void draw_cell(int32_t cell, const SimCell& result);
+    // The page drawn again (its marks with it), the selected cell kept.
+    void redraw_page();
+    // What the last check found wrong with the sim in a cell of the page; "" when nothing.
+    std::string check_note(int32_t cell) const;
     void choose_label_fonts();
     void set_name_label(int32_t cell, const QString& caption);
     // A one-line name cut with "..." to the label's width.

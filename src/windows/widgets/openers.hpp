@@ -30,6 +30,9 @@ struct WindowOpeners {
     std::function<void(QWidget* owner)> set_path;
     // frmExtract, modal; it extracts as it opens.
     std::function<void(QWidget* owner)> extract;
+    // frmCheck, the game check, beside the owner and not modal: the program stays usable while the
+    // check runs. `checked` runs each time a check has finished or a fix has changed its findings.
+    std::function<void(QWidget* owner, std::function<void()> checked)> check_game;
     // frmRestore for a character file and its backups, modal; true when a backup was restored.
     std::function<bool(QWidget* owner, const std::string& character_file,
                        const std::vector<BackupEntry>& backups)>

@@ -60,6 +60,23 @@ void ThumbnailGrid::drawThumbnail(int cell, const QImage& image) {
     }
 }
 
+void ThumbnailGrid::drawMark(int cell) {
+    // A right triangle of 10 pixels whose corner is the cell's, two pixels in from the corner so
+    // the selection frame never covers it.
+    constexpr int kMark = 10;
+    static const QImage mark = [] {
+        QImage image(kMark, kMark, QImage::Format_ARGB32);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(Qt::red));
+        const QPoint corner[] = {{0, 0}, {kMark, 0}, {kMark, kMark}};
+        painter.drawPolygon(corner, 3);
+        return image;
+    }();
+    drawImage(cellOrigin(cell) + QPoint(kCellSize - 2 - kMark, 2), mark);
+}
+
 void ThumbnailGrid::setSelectedCell(int cell) {
     if (cell == selected_) return;
     updateFrame();

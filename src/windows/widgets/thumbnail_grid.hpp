@@ -55,6 +55,9 @@ public:
 
     // Paints a thumbnail into a cell at the configured offset and size.
     void drawThumbnail(int cell, const QImage& image);
+    // Paints a red corner into the cell's top right, beside its thumbnail and inside its frame: a
+    // mark that something about the cell's item is wrong. It goes with the next clear.
+    void drawMark(int cell);
 
     // The selected cell, whose frame blinks. Selecting shows the new frame at the next tick.
     int selectedCell() const { return selected_; }
