@@ -114,7 +114,7 @@ FixOutcome undo_last_fixes(const std::string& game_path) {
         const UndoOutcome undone = undo_fix_run(places, *run);
         outcome.ok = undone.left.empty();
         outcome.changed = undone.undone;
-        outcome.words.push_back("Undid " + std::to_string(undone.undone) + " fixes.");
+        outcome.words.push_back("Undid " + std::to_string(undone.undone) + (undone.undone == 1 ? " fix." : " fixes."));
         for (const std::string& left : undone.left) outcome.words.push_back("Left as it is: " + left);
     } catch (const std::exception& e) {
         outcome.words.push_back("The fixes could not be undone: " + failure_text(e));
