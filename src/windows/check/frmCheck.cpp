@@ -99,7 +99,7 @@ void frmCheck::start_check() {
     for (QPushButton* button : {ui->cmdOpenSim, ui->cmdFix, ui->cmdChooseHead, ui->cmdUndo}) button->setEnabled(false);
     ui->cmdCancel->setFocus();
 
-    const std::string game_path = app_state().game_path;
+    const std::string game_path = app_state().game.install();
     failure_.clear();
     worker_ = QThread::create([this, game_path] {
         const CheckProgress progress = [this](size_t done, size_t total) {
@@ -199,7 +199,7 @@ void frmCheck::tvwFindings_SelectionChanged() {
     ui->cmdChooseHead->setEnabled(finding && may_choose_head(*finding));
     const std::optional<ShownHead> head = finding ? head_to_show(*finding) : std::nullopt;
     if (head) {
-        ui->picHead->showHead(app_state().game_path, head->model, head->skin);
+        ui->picHead->showHead(app_state().game.install(), head->model, head->skin);
     } else {
         ui->picHead->clearHead();
     }
@@ -224,7 +224,7 @@ void frmCheck::cmdFix_Click() {
     std::optional<BoxMessage> report;
     {
         const WaitCursor busy;
-        report = apply_fix_box(app_state().game_path, *finding);
+        report = apply_fix_box(app_state().game.install(), *finding);
     }
     if (report) msgBox(*report, this);
     start_check();
@@ -235,7 +235,7 @@ void frmCheck::cmdUndo_Click() {
     std::optional<BoxMessage> report;
     {
         const WaitCursor busy;
-        report = undo_fixes_box(app_state().game_path);
+        report = undo_fixes_box(app_state().game.install());
     }
     if (report) msgBox(*report, this);
     start_check();
@@ -263,7 +263,7 @@ void frmCheck::cmdChooseHead_Click() {
     BoxMessage report;
     {
         const WaitCursor busy;
-        report = give_head(app_state().game_path, files, *head, backup,
+        report = give_head(app_state().game.install(), files, *head, backup,
                            [this](const std::string&, const std::vector<std::string>& mismatches) {
                                return msgBox(head_question(mismatches), this) == BoxAnswer::Yes;
                            });

@@ -187,7 +187,7 @@ TEST_F(FrmCheckTest, CancelStopsARunningCheckAndTheControlsFitAtAnyScale) {
 TEST_F(FrmCheckTest, AFixAndItsUndoOnAGameWithEachFaultOnce) {
     const build::TempDir game;
     build::write_check_game(game.str(), true);
-    app_state().game_path = game.str();
+    app_state().game = Game::at(game.str(), GamePathSource::CommandLine);
     const std::string skin = "GameData/Skins/c001madrk_dan.bmp";
     const std::string before = game.read(skin);
     window = std::make_unique<frmCheck>(nullptr, [this] { ++runs; });
@@ -207,7 +207,7 @@ TEST_F(FrmCheckTest, AFixAndItsUndoOnAGameWithEachFaultOnce) {
               (std::vector<std::string>{"Fix The Game", "Fix The Game", "Undo Last Fixes", "Undo Last Fixes"}));
     wait();
     EXPECT_EQ(runs, 3);
-    app_state().game_path.clear();
+    app_state().game = Game{};
 }
 
 // A head the game lacks: the head selector is asked for heads that fit the chosen sim, and the
@@ -222,7 +222,7 @@ TEST_F(FrmCheckTest, ChooseAHeadSavesThePickedHeadIntoOneSimOrAll) {
         game.write(file, build::sim_file({.name = name, .gender = "female", .head = "C404FA_Gone,HEAD-HEAD=c404falgt_x"}));
         sims.push_back({name, "", game.str() + "/" + file, "head"});
     }
-    app_state().game_path = game.str();
+    app_state().game = Game::at(game.str(), GamePathSource::CommandLine);
     check.findings = {finding(Severity::BlankSim, "The head model is missing.", sims)};
     check.findings[0].kind = "missing-head-model";
     std::vector<std::string> asked;
@@ -244,7 +244,7 @@ TEST_F(FrmCheckTest, ChooseAHeadSavesThePickedHeadIntoOneSimOrAll) {
     tree()->setCurrentItem(tree()->topLevelItem(0)->child(0));
     button("cmdChooseHead")->click();
     EXPECT_TRUE(wears_new_head(0) && wears_new_head(2));
-    app_state().game_path.clear();
+    app_state().game = Game{};
 }
 
 // After a check, the main window marks the cells of the sims it found broken with a red corner
