@@ -1,7 +1,7 @@
 #include "core/game/fix_journal.hpp"
 
 #include <algorithm>
-#include <ctime>
+#include <cstdio>
 #include <filesystem>
 #include <nlohmann/json.hpp>
 
@@ -10,6 +10,8 @@
 #include "core/formats/safe_names.hpp"
 #include "core/game/fix_paths.hpp"
 #include "core/platform/game_files.hpp"
+#include "core/platform/json_bytes.hpp"
+#include "core/platform/local_time.hpp"
 #include "core/platform/game_paths.hpp"
 #include "core/platform/program_folder.hpp"
 
@@ -51,26 +53,6 @@ const char* action_name(FixAction action) {
     return "";
 }
 
-// A game path that is no UTF-8 (a Windows-1252 name) is kept as hex under key + "_hex".
-void put_bytes(json& out, const std::string& key, const std::string& bytes) {
-    if (is_valid_utf8(bytes)) {
-        out[key] = bytes;
-        return;
-    }
-    static constexpr const char* kHex = "0123456789abcdef";
-    std::string hex;
-    for (const char c : bytes) hex += std::string{kHex[static_cast<uint8_t>(c) >> 4], kHex[static_cast<uint8_t>(c) & 0xF]};
-    out[key + "_hex"] = hex;
-}
-
-std::string get_bytes(const json& in, const std::string& key) {
-    if (in.contains(key)) return in.at(key).get<std::string>();
-    if (!in.contains(key + "_hex")) return "";
-    const std::string hex = in.at(key + "_hex").get<std::string>();
-    std::string bytes;
-    for (size_t i = 0; i + 1 < hex.size(); i += 2) bytes += static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16));
-    return bytes;
-}
 
 json digest_json(const Digest& d) { return {{"size", d.size}, {"fnv1a", d.hash}}; }
 Digest digest_from(const json& in) { return {in.at("size").get<int64_t>(), in.at("fnv1a").get<uint64_t>()}; }
@@ -82,15 +64,10 @@ std::string base_name(const std::string& path) {
 
 // The run's name: the local time, then "_2", "_3", ... when a run of that second exists.
 std::string new_run_folder(const std::string& runs_folder, std::string& name) {
-    const std::time_t now = std::time(nullptr);
-    std::tm parts{};
-#ifdef _WIN32
-    localtime_s(&parts, &now);
-#else
-    localtime_r(&now, &parts);
-#endif
+    const LocalTime t = local_now();
     char stamp[32];
-    std::strftime(stamp, sizeof stamp, "%Y-%m-%d %H-%M-%S", &parts);
+    std::snprintf(stamp, sizeof stamp, "%04d-%02d-%02d %02d-%02d-%02d", t.year, t.month, t.day, t.hour, t.minute,
+                  t.second);
     if (!create_folder(runs_folder)) fail(ErrorKind::PathNotFound);
     for (int n = 1;; ++n) {
         name = n == 1 ? std::string(stamp) : std::string(stamp) + "_" + std::to_string(n);

@@ -2,7 +2,6 @@
 
 #include <cstdio>
 #include <cstring>
-#include <ctime>
 
 #include "core/sims/backup_record.hpp"
 #include "core/formats/rsmp.hpp"
@@ -10,17 +9,6 @@
 #include "core/platform/name_compare.hpp"
 
 namespace fw {
-
-LocalTime local_now() {
-    const std::time_t now = std::time(nullptr);
-    std::tm parts{};
-#ifdef _WIN32
-    localtime_s(&parts, &now);
-#else
-    localtime_r(&now, &parts);
-#endif
-    return {parts.tm_year + 1900, parts.tm_mon + 1, parts.tm_mday, parts.tm_hour, parts.tm_min};
-}
 
 std::string backup_time_text(const LocalTime& time) {
     char text[32];

@@ -5,18 +5,12 @@
 #include <functional>
 #include <string>
 
+#include "core/platform/local_time.hpp"
+
 namespace fw {
 
-struct LocalTime {
-    int year = 2000;
-    int month = 1;
-    int day = 1;
-    int hour = 0;
-    int minute = 0;
-};
 // The clock the save reads; tests pass a fixed one.
 using Clock = std::function<LocalTime()>;
-LocalTime local_now();
 
 // "yyyymmdd_hhnnnn": date, "_", hour, then the minute written twice (the name's established form).
 std::string backup_time_text(const LocalTime& time);

@@ -4,6 +4,7 @@
 
 #include "core/base/charset.hpp"
 #include "core/platform/game_files.hpp"
+#include "core/platform/json_bytes.hpp"
 #include "core/platform/game_paths.hpp"
 
 namespace fw {
@@ -11,33 +12,6 @@ namespace fw {
 namespace {
 
 using nlohmann::json;
-
-constexpr const char* kHex = "0123456789abcdef";
-
-// A path of a file system that is not UTF-8 (a Latin-1 name) is kept as hex under key + "_hex",
-// so that two such names never read back as the same text.
-void put_bytes(json& out, const std::string& key, const std::string& bytes) {
-    if (is_valid_utf8(bytes)) {
-        out[key] = bytes;
-        return;
-    }
-    std::string hex;
-    for (const char c : bytes) {
-        hex += kHex[static_cast<uint8_t>(c) >> 4];
-        hex += kHex[static_cast<uint8_t>(c) & 0xF];
-    }
-    out[key + "_hex"] = hex;
-}
-
-std::string get_bytes(const json& in, const std::string& key) {
-    if (in.contains(key)) return in.at(key).get<std::string>();
-    if (!in.contains(key + "_hex")) return "";
-    const std::string hex = in.at(key + "_hex").get<std::string>();
-    std::string bytes;
-    for (size_t i = 0; i + 1 < hex.size(); i += 2)
-        bytes += static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16));
-    return bytes;
-}
 
 // Where the file name begins in a path of either separator.
 size_t name_start(const std::string& path) {

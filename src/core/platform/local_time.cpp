@@ -1,0 +1,18 @@
+#include "core/platform/local_time.hpp"
+
+#include <ctime>
+
+namespace fw {
+
+LocalTime local_now() {
+    const std::time_t now = std::time(nullptr);
+    std::tm parts{};
+#ifdef _WIN32
+    localtime_s(&parts, &now);
+#else
+    localtime_r(&now, &parts);
+#endif
+    return {parts.tm_year + 1900, parts.tm_mon + 1, parts.tm_mday, parts.tm_hour, parts.tm_min, parts.tm_sec};
+}
+
+}  // namespace fw
