@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "builders/steam_builder.hpp"
 #include "support/temp_dir.hpp"
 #include "support/wine_prefix.hpp"
 
