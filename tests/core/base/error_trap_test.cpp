@@ -3,7 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 
+#include "builders/far_builder.hpp"
+#include "builders/iff_builder.hpp"
+#include "core/formats/far.hpp"
+#include "core/formats/iff.hpp"
+#include "core/formats/str_list.hpp"
+#include "core/game/neighbourhoods.hpp"
 #include "support/temp_dir.hpp"
 
 namespace {
@@ -79,6 +86,53 @@ TEST_F(ErrorTrap, SurvivedFailuresAreLoggedWithoutEndingAndAGuardRecordsTheInner
     EXPECT_THROW(fw::guarded("frmMain", "x", [](int32_t&) { throw std::bad_alloc(); }), fw::TrapRaised);
     EXPECT_EQ(fw::error_context().number, 7);
     EXPECT_EQ(fw::error_context().text, "Out of memory");
+}
+
+// The log's table: each trapped failure names the module, procedure and location the report points to.
+TEST_F(ErrorTrap, EachTrappedFailureNamesItsModuleAndProcedure) {
+    const std::string far_bytes = fw::build::far_archive({{"head.bmp", "bitmap"}});
+    const std::string archive = home.write("good.far", far_bytes);
+    const std::string cut = home.write("cut.far", far_bytes.substr(0, 10));
+    fw::FARdir far;
+    fw::gsReadFARdir(far, archive);
+    const auto strings = [](const std::string& data) {
+        fw::build::IffBuilder b;
+        b.chunk("STR#", 200, "bodystring", data, 0x0010);
+        fw::IFFFile file;
+        fw::read_iff_checked_from_bytes(file, b.bytes());
+        return file;
+    };
+    // A link that leads back to itself cannot be read, not even by root.
+    std::filesystem::create_directories(home.path() / "Game/UserData");
+    std::filesystem::create_symlink("Characters", home.path() / "Game/UserData/Characters");
+    std::filesystem::create_symlink("loop", home.path() / "Game/loop");
+    const auto game = [&](const std::string& below) {
+        return fw::Game::at(home.str() + "/Game" + below, fw::GamePathSource::Setting);
+    };
+    const std::pair<std::function<void()>, std::string> cases[] = {
+        {[&] { fw::gsReadFARdir(far, cut); }, "modFARsupport/gsReadFARdir/0"},
+        {[&] { fw::gsExtractFile(archive, home.str() + "/nowhere", far, 1); },
+         "modFARsupport/gsExtractFile/0"},
+        {[&] { fw::gsExtractFileEx(archive, home.str() + "/nowhere", "x.bmp", far, 1); },
+         "modFARsupport/gsExtractFileEx/0"},
+        {[&] {
+             fw::STRList list;
+             fw::gsReadSTRSegment(strings("\xFD"), list, fw::kAppearanceKey, fw::StringListType::STR);
+         },
+         "modIFFsupport/gsReadSTRSegment/0"},
+        {[&] {
+             fw::IFFFile file = strings(fw::build::str_list_data(std::vector<std::string>{"a"}));
+             fw::gsWriteSTRSegment(file, fw::STRList{}, fw::kAppearanceKey, fw::StringListType::STR);
+         },
+         "modIFFsupport/gsWriteSTRSegment/0"},
+        {[&] { fw::msGetFileNames(game(""), "UserData"); }, "frmMain/msGetFileNames/0"},
+        {[&] { fw::msGetUserDataDirs(game("\\loop")); }, "frmMain/msGetUserDataDirs/0"},
+    };
+    for (const auto& [call, logged] : cases) {
+        EXPECT_THROW(call(), fw::TrapRaised) << logged;
+        const fw::ErrorContext& c = fw::error_context();
+        EXPECT_EQ(c.module + "/" + c.procedure + "/" + std::to_string(c.location), logged);
+    }
 }
 
 }  // namespace

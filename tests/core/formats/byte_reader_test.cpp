@@ -4,8 +4,7 @@
 
 #include <functional>
 
-#include "core/base/charset.hpp"
-#include "core/formats/binary.hpp"
+#include "core/base/failure.hpp"
 #include "support/temp_dir.hpp"
 
 namespace {
@@ -94,35 +93,6 @@ TEST(ByteReader, AReadPastTheEndFailsAndMovesNothing) {
     in.skip(2);
     EXPECT_THROW(in.read_until_nul(), fw::Failure);
     EXPECT_EQ(in.position(), 2u);
-}
-
-TEST(Binary, IntegersAndHexText) {
-    EXPECT_EQ(fw::gflngStrToLongBE("\0\0\x01\x2C"s), 300);
-    EXPECT_EQ(fw::gflngStrToLongLE("\0\0\x01\x2C"s), 738263040);
-    EXPECT_EQ(fw::gflngStrToLongBE("\x80\0\0\0"s), INT32_MIN);
-    EXPECT_EQ(fw::gflngStrToLongLE("\xFF\xFF\xFF\xFF"s), -1);
-    EXPECT_EQ(fw::gfstrLongToStrBE(76), "\0\0\0\x4C"s);
-    EXPECT_THROW(fw::gflngStrToLongLE("abc"), fw::Failure);
-    EXPECT_EQ(fw::gfstrHexToStr4("07 d0 0 10"), "\x07\xD0\0\x10"s);
-    EXPECT_THROW(fw::gfstrHexToStr4("00 C8 0010"), fw::Failure);
-    EXPECT_THROW(fw::gfstrHexToStr4("00 C8 100 10"), fw::Failure);
-    EXPECT_EQ(fw::gfstrStripNull("fa\0x"s), "fa");
-    EXPECT_EQ(fw::gfstrStripNull(std::string(64, 'A')), std::string(64, 'A'));  // no NUL: taken whole
-}
-
-TEST(Windows1252, DecodesAsBrowsersDoAndRefusesWhatItCannotHold) {
-    EXPECT_EQ(fw::decode_windows1252("J\xE9\x80\x81"s), "J\xC3\xA9\xE2\x82\xAC\xC2\x81");
-    // The block 0x80..0x9F, where the game's character set parts from Latin-1; its five unused
-    // bytes stay the control characters of their number.
-    std::string block;
-    for (int v = 0x80; v < 0xA0; ++v) block += static_cast<char>(v);
-    EXPECT_EQ(fw::decode_windows1252(block), "€\u0081‚ƒ„…†‡ˆ‰Š‹Œ\u008DŽ\u008F\u0090‘’“”•–—˜™š›œ\u009DžŸ");
-    EXPECT_FALSE(fw::encode_windows1252("\xE6\x97\xA5").has_value());  // a CJK character
-    EXPECT_FALSE(fw::encode_windows1252("\xC3").has_value());          // broken UTF-8
-    for (int v = 0; v < 256; ++v) {  // every byte survives a decode and encode
-        const std::string one(1, static_cast<char>(v));
-        EXPECT_EQ(fw::encode_windows1252(fw::decode_windows1252(one)), one) << v;
-    }
 }
 
 }  // namespace

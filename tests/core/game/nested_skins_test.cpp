@@ -4,7 +4,6 @@
 
 #include <filesystem>
 
-#include "core/game/case_twins.hpp"
 #include "core/game/fix_journal.hpp"
 #include "support/temp_dir.hpp"
 
@@ -43,18 +42,6 @@ TEST(NestedSkins, FilesBelowTheSkinsFolderAreFoundAndMovedUpWhereTheirNameIsFree
     // The taken name is never overwritten: that fix fails and changes nothing.
     EXPECT_FALSE(run_fixes(places, [&](FixJournal& j) { move_nested_skin_file(j, found[1]); }).applied);
     EXPECT_EQ(game.read("GameData/Skins/c001fa_top.bmp"), "seen by the game");
-}
-
-TEST(CaseTwins, NamesThatDifferOnlyInCaseAreGroupedFoldersIncluded) {
-    build::TempDir folder;
-    for (const char* name : {"Head.bmp", "other.bmp", "head.BMP", "x.cmx", "HEAD.bmp", "X.CMX/inside"})
-        folder.write(name, "");
-    const std::vector<CaseTwins> found = find_case_twins(folder.str());
-    ASSERT_EQ(found.size(), 2u);
-    EXPECT_EQ(found[0].names.size(), 3u);
-    EXPECT_EQ(found[1].names.size(), 2u);
-    EXPECT_EQ(found[1].folder, folder.str());
-    EXPECT_TRUE(find_case_twins(folder.str() + "/X.CMX").empty());
 }
 
 }  // namespace
