@@ -91,7 +91,7 @@ TEST_F(SimCells, PageDrawsItsFilesIntoTheirCells) {
 }
 
 // A failure showing the page's first sim reaches the trap under its step.
-TEST(SimCells, AFailureShowingThePagesFirstSimReachesTheTrap) {
+TEST_F(SimCells, AFailureShowingThePagesFirstSimReachesTheTrap) {
     const auto fails = [](const std::string&) { fail(ErrorKind::FileNotFound); };
     EXPECT_THROW(select_first_sim(std::vector<std::string>(50), 1, fails), TrapRaised);
     EXPECT_EQ(error_context().location, 3000);
