@@ -16,7 +16,7 @@ protected:
     }
 };
 
-TEST_F(SkinExport, SkinExportWritesBothFilesByteForByteLeavingOutFilesThatCannotBeRead) {
+TEST_F(SkinExport, WritesBothFilesByteForByteLeavingOutFilesThatCannotBeRead) {
     put("User00001.iff",
         build::sim_file({.name = "Rom\xE9o", .head = "C005MA_ROMEO,HEAD-HEAD=c005malgt_romeo;x"}));
     put("User00002.iff", "truncated");
