@@ -6,7 +6,6 @@
 #include <csignal>
 #include <filesystem>
 #include <future>
-#include <map>
 #include <set>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -16,91 +15,19 @@
 
 #include "builders/sim_builder.hpp"
 #include "core/base/error_trap.hpp"
-#include "core/sims/outfit_table.hpp"
 #include "core/platform/file_lock.hpp"
 #include "core/platform/game_files.hpp"
 #include "core/platform/game_paths.hpp"
 #include "core/platform/program_folder.hpp"
 #include "failing_files.hpp"
+#include "outfit_rows.hpp"
 #include "support/temp_dir.hpp"
 
 namespace {
 
 namespace fs = std::filesystem;
 using fw::build::SimSpec;
-
-// The default outfit table typed cell by cell: entry -> value of the body's row in the tone ("lgt",
-// "med", "drk"). The light-toned rows are typed; the other tones are the same texts with "lgt" replaced.
-std::map<size_t, std::string> outfits(bool adult, bool male, const std::string& tone) {
-    static const size_t kEntries[16] = {2, 16, 17, 18, 19, 20, 21, 22, 23, 28, 29, 30, 31, 32, 33, 34};
-    static const char* const kLight[4][16] = {
-        {"B001MAFit_01,BODY=b001mafitlgt_relax", "nmfit_01,nmfitlgt_01", "nmfit_01,umfitlgt_undies01",
-         "HmLO,HAND=huaolgt", "HmRO,HAND=huaolgt", "HmLP,HAND=huaplgt", "HmRP,HAND=huaplgt",
-         "HmLC,HAND=huaclgt", "HmRC,HAND=huaclgt", "fmfit_01,fmfitlgt_01", "", "",
-         "f100mafit_original,BODY=f100mafitlgt_original", "s100mafit_original,BODY=s100mafitlgt_original",
-         "l100mafit_original,BODY=l100mafitlgt_original", "w100mafit_original,BODY=w100mafitlgt_original"},
-        {"B001FAFit_01,BODY=b001fafitlgt_Shannon01", "nffit_01,nffitlgt_01", "nffit_01,uffitlgt_undies01",
-         "HfLO,HAND=huaolgt", "HfRO,HAND=huaolgt", "HfLP,HAND=huaplgt", "HfRP,HAND=huaplgt",
-         "HfLC,HAND=huaclgt", "HfRC,HAND=huaclgt", "fffit_01,fffitlgt_01", "HfLO,HAND=gfao_bride",
-         "HfRO,HAND=gfao_bride", "f100fafit_original,BODY=f100fafitlgt_original",
-         "s100fafit_original,BODY=s100fafitlgt_original", "l100fafit_original,BODY=l100fafitlgt_original",
-         "w100fafit_original,BODY=w100fafitlgt_original"},
-        {"B001MCChd_01,BODY=B001MCChdlgt_boy01", "nuchd_01,nuchdlgt_01", "nuchd_01,umchdlgt_undies01",
-         "HuLO,HAND=huaolgt", "HuRO,HAND=huaolgt", "HuLP,HAND=huaplgt", "HuRP,HAND=huaplgt",
-         "HuLC,HAND=huaclgt", "HuRC,HAND=huaclgt", "", "", "", "ADDED",
-         "s100mcchd_original,BODY=s100mcchdlgt_original", "l100mcchd_original,BODY=l100mcchdlgt_original",
-         "w100mcchd_original,BODY=w100mcchdlgt_original"},
-        {"B001FCChd_01,BODY=B001FCChdlgt_girl01", "nuchd_01,nuchdlgt_01", "nuchd_01,ufchdlgt_undies01",
-         "HuLO,HAND=huaolgt", "HuRO,HAND=huaolgt", "HuLP,HAND=huaplgt", "HuRP,HAND=huaplgt",
-         "HuLC,HAND=huaclgt", "HuRC,HAND=huaclgt", "", "", "", "ADDED",
-         "s100fcchd_original,BODY=s100fcchdlgt_original", "l100fcchd_original,BODY=l100fcchdlgt_original",
-         "w100fcchd_original,BODY=w100fcchdlgt_original"},
-    };
-    const char* const* row = kLight[(adult ? 0 : 2) + (male ? 0 : 1)];
-    std::map<size_t, std::string> cells;
-    for (int i = 0; i < 16; ++i) {
-        std::string cell = row[i];
-        if (const size_t at = cell.find("lgt"); at != std::string::npos) cell.replace(at, 3, tone);
-        cells[kEntries[i]] = cell;
-    }
-    return cells;
-}
-
-fw::STRList appearance(const std::string& age, const std::string& gender, const std::string& tone,
-                       size_t count = 35) {
-    fw::STRList list;
-    list.loaded = true;
-    for (size_t n = 1; n <= count; ++n) list.items.push_back({"\x01", "old" + std::to_string(n), ""});
-    list.item(1).value = age;
-    list.item(13).value = gender;
-    list.item(15).value = tone;
-    return list;
-}
-
-// Every cell of every row, and no entry outside the row. The codes are compared exactly: "Adult"
-// and "Male" are a child and a female. An unknown tone (a pet's "unk") changes nothing.
-TEST(OutfitTable, WritesTheWholeRowOfTheBodyAndNothingElse) {
-    for (const std::string age : {"adult", "child", "Adult"}) {
-        for (const std::string gender : {"male", "female", "Male"}) {
-            for (const std::string tone : {"lgt", "med", "drk", "unk"}) {
-                auto list = appearance(age, gender, tone);
-                auto want = list;
-                for (const auto& [n, value] : outfits(age == "adult", gender == "male", tone))
-                    if (tone != "unk") want.item(n).value = value;
-                fw::apply_outfit_table(list);
-                for (size_t n = 1; n <= 35; ++n)
-                    EXPECT_EQ(list.item(n).value, want.item(n).value)
-                        << age << gender << tone << " entry " << n;
-            }
-        }
-    }
-    // A list too short for the row fails untouched.
-    auto short_list = appearance("adult", "male", "lgt", 33);
-    EXPECT_THROW(fw::apply_outfit_table(short_list), fw::Failure);
-    for (size_t n : fw::kOutfitEntries) {
-        EXPECT_TRUE(n > 33 || short_list.item(n).value == "old" + std::to_string(n)) << n;
-    }
-}
+using fw::typed::outfits;
 
 fw::LocalTime fixed_time() { return {2024, 1, 2, 3, 4}; }
 
@@ -317,7 +244,7 @@ TEST_F(SimSave, AFailedFileOperationIsReportedAndChangesNothing) {
     put(SimSpec{});
     fw::SimControls controls = shown();
     controls.name = "Robert";
-    std::set<std::string> where_failed;  // procedure and location
+    std::set<int32_t> where_failed;  // the steps that failed
     for (int fail_at = 0;; ++fail_at) {
         ASSERT_LT(fail_at, 50);
         SetUp();
@@ -330,8 +257,7 @@ TEST_F(SimSave, AFailedFileOperationIsReportedAndChangesNothing) {
         EXPECT_NE(text.find("Error 61 - Disk full,\r\nwhile "), std::string::npos) << text;
         EXPECT_NE(text.find("Nothing was changed: the sim's file is as it was:"), std::string::npos) << text;
         EXPECT_EQ(current(), original_) << "step " << fail_at;
-        where_failed.insert(fw::error_context().procedure + " " +
-                            std::to_string(fw::error_context().location));
+        where_failed.insert(fw::error_context().location);
         EXPECT_NE(fw::read_file(fw::program_folder() + "\\errorlog.txt").find("Error: 61"),
                   std::string::npos);
         for (const std::string& name :
@@ -339,9 +265,7 @@ TEST_F(SimSave, AFailedFileOperationIsReportedAndChangesNothing) {
             EXPECT_EQ(fw::read_file(fw::backup_folder_path() + "\\" + name), original_) << name;
         }
     }
-    EXPECT_EQ(where_failed,
-              (std::set<std::string>{"cmdSave_Click 1000", "cmdSave_Click 4000", "msMakeUserBackup 1000",
-                                     "msMakeUserBackup 2000", "msMakeUserBackup 3000"}));
+    EXPECT_EQ(where_failed, (std::set<int32_t>{1000, 2000, 3000, 4000}));
 }
 
 // A disk that fills (writes past a size limit fail as on a full disk) takes usertemp.iff, without
