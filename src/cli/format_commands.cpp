@@ -11,6 +11,7 @@
 #include "core/formats/iff.hpp"
 #include "core/formats/safe_names.hpp"
 #include "core/formats/str_list.hpp"
+#include "core/game/content_archive.hpp"
 #include "core/platform/game_files.hpp"
 #include "core/platform/game_paths.hpp"
 #include "core/platform/name_compare.hpp"
@@ -149,13 +150,13 @@ int run_far_extract(const std::string& path, const std::string& name, const std:
     if (!file_exists(path)) return report_error("No such file: " + shown_path(path), false);
     if (!folder_exists(dest)) return report_error("No such folder: " + shown_path(dest), false);
     try {
-        const FARdir dir = read_far_directory(path);
-        const std::string wanted = to_upper(name);
-        for (const FARentry& e : dir.Entries) {
+        const ArchiveContents contents(read_far_directory(path));
+        // NAME as `far` lists it (the game's characters decoded), or as the archive's bytes.
+        const std::optional<std::string> encoded = encode_windows1252(name);
+        const int32_t n = encoded && contents.find(*encoded) != 0 ? contents.find(*encoded) : contents.find(name);
+        if (n != 0) {
+            const FARentry e = contents.dir().entry(n);
             const std::string base = entry_base_name(e.FileName);
-            if (!is_safe_file_name(base)) continue;
-            // NAME as `far` lists it (the game's characters decoded), or as the archive's bytes.
-            if (to_upper(decode_windows1252(base)) != wanted && to_upper(base) != wanted) continue;
             const std::string target = dest + "\\" + base;
             extract_far_entry(path, target, e);
             std::cout << "Extracted " << escaped(decode_windows1252(base)) << " (" << e.file_size()
