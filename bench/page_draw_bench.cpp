@@ -21,6 +21,7 @@
 #include "builders/far_builder.hpp"
 #include "builders/sim_builder.hpp"
 #include "core/screens/sim_cells.hpp"
+#include "core/formats/binary.hpp"
 #include "core/formats/iff.hpp"
 #include "core/platform/settings.hpp"
 #include "core/game/app_state.hpp"
@@ -90,10 +91,10 @@ PageFixture& page_fixture() {
             std::vector<DumpedBitmap> dumped;
             for (const IFFChunk& chunk : file.chunks) {
                 if (chunk.type != "BMP_") continue;
-                const size_t at = whole.find(chunk.data);
+                const size_t at = whole.find(chunk.data.view());
                 if (at == std::string::npos) throw std::runtime_error("benchmark fixture: picture not found");
                 std::string label;
-                for (const char c : chunk.label.substr(0, chunk.label.find('\0'))) {
+                for (const char c : gfstrStripNull(chunk.label)) {
                     if (std::isalnum(static_cast<unsigned char>(c)) || c == '-' || c == '_') label += c;
                 }
                 dumped.push_back({static_cast<long>(at), chunk.data.size(), label + ".BMP"});

@@ -39,9 +39,8 @@ std::string long_to_str_le(int32_t value) {
             static_cast<char>(v >> 24)};
 }
 
-std::string gfstrStripNull(const std::string& text) {
-    const size_t nul = text.find('\0');
-    return nul == std::string::npos ? text : text.substr(0, nul);
+std::string gfstrStripNull(std::string_view text) {
+    return std::string(text.substr(0, text.find('\0')));
 }
 
 int16_t gfintHexToByte(const std::string& text) {

@@ -14,7 +14,7 @@ int32_t gflngStrToLongBE(std::string_view bytes);
 std::string gfstrLongToStrBE(int32_t value);
 // The text before its first NUL; a text without NUL is taken whole, so that a label filling its
 // whole field is still usable.
-std::string gfstrStripNull(const std::string& text);
+std::string gfstrStripNull(std::string_view text);
 // One- or two-digit hex text to its value; -1 for an empty text or one of 3 or more characters.
 int16_t gfintHexToByte(const std::string& text);
 // "00 C8 00 10" to the four bytes it spells. Fails on fewer than three spaces or a bad token.

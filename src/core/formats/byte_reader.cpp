@@ -25,7 +25,7 @@ void FileSource::read_at(size_t offset, char* out, size_t count) {
 void ByteReader::fill(size_t count) {
     // Only a reader over a source gets here: one over memory has all its bytes in the window.
     const size_t length = std::min(std::max(count, kWindowBytes), remaining());
-    if (buffer_size_ < length) {
+    if (buffer_size_ < length || buffer_.use_count() > 1) {
         buffer_.reset(new char[length]);
         buffer_size_ = length;
     }
@@ -49,6 +49,19 @@ TakenBytes ByteReader::take_since(size_t start) {
     view_ = {};  // the next read fetches a new window
     base_ = 0;
     return out;
+}
+
+TakenBytes ByteReader::read_shared(size_t count) {
+    require(count);
+    if (!in_window(count)) fill(count);
+    const std::string_view bytes = view_.substr(position_ - base_, count);
+    position_ += count;
+    if (source_ != nullptr) return {buffer_, bytes};
+    if (memory_owner_ != nullptr) return {memory_owner_, bytes};
+    std::shared_ptr<char[]> copy(new char[count]);
+    std::copy(bytes.begin(), bytes.end(), copy.get());
+    const std::string_view copied(copy.get(), count);
+    return {std::move(copy), copied};
 }
 
 std::string ByteReader::read_until_nul() {

@@ -50,6 +50,9 @@ class ByteReader {
 public:
     explicit ByteReader(std::string_view bytes) : view_(bytes), size_(bytes.size()) {}
     explicit ByteReader(ByteSource& source) : source_(&source), size_(source.size()) {}
+    // A reader over bytes in memory that `owner` keeps alive, which read_shared hands out uncopied.
+    ByteReader(std::string_view bytes, std::shared_ptr<const char[]> owner)
+        : view_(bytes), memory_owner_(std::move(owner)), size_(bytes.size()) {}
     // Not copied: a copy would copy its window, a mebibyte of a file.
     ByteReader(const ByteReader&) = delete;
     ByteReader& operator=(const ByteReader&) = delete;
@@ -77,6 +80,9 @@ public:
     // there. A file-backed reader whose window begins at `start` hands the window itself over,
     // sparing a copy of what may be a whole archive directory.
     TakenBytes take_since(size_t start);
+    // The next `count` bytes, passed over, with what keeps them alive: the window's own block (a
+    // block handed out is never read over again) or the memory's owner, else a copy.
+    TakenBytes read_shared(size_t count);
     // The next `count` bytes, passed over; the view lasts until the reader's next move.
     std::string_view read_view(size_t count) { return {take(count), count}; }
     // The bytes up to the next NUL, consuming the NUL. Fails when no NUL is left, having moved
@@ -146,6 +152,7 @@ private:
     // The window's bytes when they come from a source: never zeroed first, as a std::string's
     // would be, since the file's bytes overwrite them at once.
     std::shared_ptr<char[]> buffer_;
+    std::shared_ptr<const char[]> memory_owner_;
     size_t buffer_size_ = 0;
     size_t size_ = 0;
     size_t position_ = 0;

@@ -1,5 +1,8 @@
 #include "core/formats/iff.hpp"
 
+#include <algorithm>
+#include <memory>
+
 #include "core/base/error_trap.hpp"
 #include "core/formats/byte_reader.hpp"
 #include "core/formats/rsmp.hpp"
@@ -24,8 +27,10 @@ void read_chunk(IFFFile& file, ByteReader& in) {
     chunk.position = position;
     chunk.type.assign(head, 4);
     chunk.key = {ByteReader::u16_be(head + 8), ByteReader::u16_be(head + 10)};
-    chunk.label.assign(head + 12, 64);
-    in.read_into(chunk.data, length);
+    chunk.label = ChunkLabel::from_stored(head + 12);
+    // The data stay in the bytes read, which the chunks share, rather than each copied out.
+    TakenBytes data = in.read_shared(length);
+    chunk.data = ChunkBytes(std::move(data.owner), data.bytes);
 }
 
 // How many chunks the bytes at hand hold, by their sizes, so that the chunk list is allocated
@@ -117,7 +122,11 @@ std::string gfstrReadIFFChecked(IFFFile& file, const std::string& path, int64_t 
 
 std::string read_iff_checked_from_bytes(IFFFile& file, std::string_view bytes) {
     return checked([&] {
-        ByteReader in(bytes);
+        // One copy of the whole, which the chunks share: the caller's bytes may go at any time.
+        std::shared_ptr<char[]> copy(new char[bytes.size()]);
+        std::copy(bytes.begin(), bytes.end(), copy.get());
+        const std::string_view copied(copy.get(), bytes.size());
+        ByteReader in(copied, std::move(copy));
         read_iff_checked(file, in);
     });
 }

@@ -27,6 +27,7 @@
 #include <vector>
 
 #include "core/base/failure.hpp"
+#include "core/formats/iff_bytes.hpp"
 
 namespace fw {
 
@@ -44,8 +45,8 @@ struct IFFChunk {
     int32_t position = 0;  // 1-based file position of the chunk's first byte
     std::string type;      // 4 bytes, e.g. "STR#"
     ChunkKey key;          // the ID-and-flags field
-    std::string label;     // 64 bytes as stored, padding included
-    std::string data;      // the size field less the header; the size field is written from it
+    ChunkLabel label;      // 64 bytes as stored, padding included
+    ChunkBytes data;       // the size field less the header; the size field is written from it
 
     // The size field: the whole chunk's size, header included.
     int32_t declared_size() const { return static_cast<int32_t>(data.size() + kChunkHeaderSize); }

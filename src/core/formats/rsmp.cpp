@@ -105,7 +105,7 @@ std::vector<BitmapFile> bitmap_files(const IFFFile& file) {
         if (chunk.type != "BMP_") continue;
         const std::string name = gfstrSafeFileName(gfstrStripNull(chunk.label));
         if (name.empty()) continue;
-        files.push_back({name + ".BMP", chunk.data});
+        files.push_back({name + ".BMP", std::string(chunk.data.view())});
     }
     return files;
 }

@@ -35,7 +35,7 @@ const STRItem& STRList::item(size_t n) const {
 uint16_t STRList::format_code() const { return ByteReader(format).read_u16_le(); }
 uint16_t STRList::declared_count() const { return ByteReader(count).read_u16_le(); }
 
-STRList parse_str_list(const std::string& data) {
+STRList parse_str_list(std::string_view data) {
     ByteReader in(data);
     STRList list;
     list.format = in.read(2);

@@ -62,7 +62,7 @@ void gsReadSTRSegment(const IFFFile& file, STRList& list, ChunkKey key, StringLi
 void gsWriteSTRSegment(IFFFile& file, const STRList& list, ChunkKey key, StringListType type);
 
 // The list in a chunk's data. Fails on an entry that runs off the end or a count above 32767.
-STRList parse_str_list(const std::string& data);
+STRList parse_str_list(std::string_view data);
 // The chunk data of a list. Fails for a list that was never read.
 std::string serialize_str_list(const STRList& list);
 

@@ -216,10 +216,16 @@ FolderChanges::~FolderChanges() {
     if (changed_) note_settled(folder_);
 }
 
+namespace {
+
+bool is_one_name(const std::string& name) {
+    return !name.empty() && name != "." && name != ".." && name.find_first_of("\\/") == std::string::npos;
+}
+
+}  // namespace
+
 fs::path FolderChanges::entry(const std::string& name) {
-    const bool one_name =
-        !name.empty() && name != "." && name != ".." && name.find_first_of("\\/") == std::string::npos;
-    if (!listed_ || !one_name) return resolve_path(folder_.string() + "/" + name);
+    if (!listed_ || !is_one_name(name)) return resolve_path(folder_.string() + "/" + name);
 #ifndef _WIN32
     return folder_ / find_entry(folder_, name, info_).value_or(name);
 #else
@@ -228,6 +234,11 @@ fs::path FolderChanges::entry(const std::string& name) {
 }
 
 bool FolderChanges::delete_file(const std::string& name) {
+#ifndef _WIN32
+    // A name the looked-at folder's listing does not hold in any spelling is not there to delete:
+    // the entry itself need not be looked at.
+    if (listed_ && is_one_name(name) && !find_entry(folder_, name, info_)) return false;
+#endif
     const fs::path real = entry(name);
     changed_ = true;
     // A looked-at folder keeps the state it had before the run until the run ends.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
+#include <optional>
 #include <system_error>
 #include <vector>
 
@@ -67,8 +68,6 @@ fs::path resolve_path(const std::string& game_path) {
     std::replace(plain.begin(), plain.end(), '\\', '/');
     std::error_code ec;
     const bool drive_form = game_path.size() >= 2 && is_drive(game_path.substr(0, 2));
-    if (!drive_form && !plain.empty() && fs::exists(plain, ec)) return fs::path(plain);
-
     std::vector<std::string> parts = split_components(game_path);
     fs::path result;
     size_t first = 0;
@@ -80,6 +79,25 @@ fs::path resolve_path(const std::string& game_path) {
     } else {
         result = ".";
     }
+    const bool names_entry = parts.size() > first + 1 && game_path.back() != '\\' &&
+                             game_path.back() != '/' && parts.back() != "." && parts.back() != "..";
+    // An entry of a folder that exists as written, on a file system that dates the folder's
+    // changes to the nanosecond: the folder's kept listing, checked against its state, answers
+    // both whether the name exists as written and how else it is spelled, with no look at the
+    // entry itself (a file about to be created is the usual case).
+    if (!drive_form && names_entry) {
+        fs::path parent = result;
+        for (size_t i = first; i + 1 < parts.size(); ++i) parent /= parts[i];
+        struct stat parent_info {};
+        if (::stat(parent.c_str(), &parent_info) == 0 && S_ISDIR(parent_info.st_mode) &&
+            parent_info.st_mtim.tv_nsec != 0) {
+            const std::string& last = parts.back();
+            const std::optional<std::string> found = find_entry(parent, last, parent_info);
+            if (found == last) return fs::path(plain);
+            return parent / found.value_or(last);
+        }
+    }
+    if (!drive_form && !plain.empty() && fs::exists(plain, ec)) return fs::path(plain);
     // A file about to be created usually lies in a folder that exists as written: then every
     // folder component would match itself, and the last one, which the fast path did not find as
     // written, is looked for in the folder's listing.
@@ -94,8 +112,6 @@ fs::path resolve_path(const std::string& game_path) {
         }
     }
     // A folder found before for the same written parent, when this path names an entry in it.
-    const bool names_entry = parts.size() > first + 1 && game_path.back() != '\\' &&
-                             game_path.back() != '/' && parts.back() != "." && parts.back() != "..";
     const std::string written_parent = game_path.substr(0, game_path.find_last_of("\\/") + 1);
     if (names_entry) {
         struct stat cached_info {};

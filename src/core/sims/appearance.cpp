@@ -88,10 +88,11 @@ std::string after_equals(const std::string& entry) {
 }  // namespace
 
 std::string name_chunk_text(const IFFChunk& chunk) {
-    const size_t start = chunk.data.size() < kFirstValueOffset ? chunk.data.size() : kFirstValueOffset;
-    const size_t nul = chunk.data.find('\0', start);
-    if (nul == std::string::npos) fail(ErrorKind::InvalidArgument);
-    return chunk.data.substr(start, nul - start);
+    const std::string_view data = chunk.data;
+    const size_t start = data.size() < kFirstValueOffset ? data.size() : kFirstValueOffset;
+    const size_t nul = data.find('\0', start);
+    if (nul == std::string_view::npos) fail(ErrorKind::InvalidArgument);
+    return std::string(data.substr(start, nul - start));
 }
 
 std::string appearance_value(const STRList& appearance, size_t n) {

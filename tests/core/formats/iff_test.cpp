@@ -66,6 +66,16 @@ TEST(IffRead, EdgesOfTheChunkLoop) {
     ASSERT_EQ(file.chunks.size(), 2u);
     EXPECT_EQ(file.chunk(1).data, "");
     EXPECT_EQ(file.chunk(2).data, "x");  // two chunks of the same type and ID are both kept
+    // A chunk kept aside keeps its bytes once the file and the bytes it was read from are gone.
+    fw::IFFChunk kept;
+    {
+        fw::IFFFile gone;
+        std::string bytes = b.bytes();
+        ASSERT_EQ(fw::read_iff_checked_from_bytes(gone, bytes), "");
+        kept = gone.chunk(2);
+        bytes.assign(bytes.size(), '?');
+    }
+    EXPECT_EQ(kept.data, "x");
 
     // The map offset field "0000" means no map.
     const std::string no_map = IffBuilder().chunk("ABCD", 1, "", "").bytes().replace(60, 4, "0000");
