@@ -123,6 +123,10 @@ CharacterDescription head_description(const std::string& model, const std::vecto
     return {{suit}};
 }
 
+CharacterDescription body_description(const std::string& outfit, const std::string& mesh) {
+    return {{Suit{outfit, 0, {SuitSkin{"PELVIS", mesh, 0}}}}};
+}
+
 std::string bmp8(int width, int height, const std::vector<uint32_t>& palette,
                  const std::function<uint8_t(int x, int y)>& index) {
     const int row = (width + 3) / 4 * 4;

@@ -19,6 +19,8 @@ std::string bcf_bytes(const CharacterDescription& description);
 
 // A description of one suit named after the model, each mesh bound to the "HEAD" bone.
 CharacterDescription head_description(const std::string& model, const std::vector<std::string>& meshes);
+// A description of one suit named after the outfit, its one mesh bound to the "PELVIS" bone.
+CharacterDescription body_description(const std::string& outfit, const std::string& mesh);
 
 // An 8-bit paletted bottom-up BMP with as many palette entries as `palette` holds (0xRRGGBB each,
 // at most 256); `index` gives each pixel's palette entry.

@@ -1,6 +1,7 @@
 // check: the whole game checked against its sims, the fixes it can make and their undo.
 #include <iostream>
 #include <map>
+#include <set>
 
 #include "cli/commands.hpp"
 #include "cli/game_folder.hpp"
@@ -44,10 +45,15 @@ void print_text(const GameCheck& check) {
             if (!heading) std::cout << "\n== " << severity_words(severity) << " ==\n";
             heading = true;
             std::cout << "\n* " << escaped(f.explanation) << "\n";
-            for (const std::string& file : f.files) std::cout << "    file: " << shown_path(display_path(file)) << "\n";
+            // Each sim is shown with its own character file; "file:" lists only the other files.
+            std::set<std::string> sim_files;
+            for (const TouchedSim& s : f.sims) sim_files.insert(s.file);
+            for (const std::string& file : f.files)
+                if (!sim_files.contains(file)) std::cout << "    file: " << shown_path(display_path(file)) << "\n";
             for (const TouchedSim& s : f.sims)
                 std::cout << "    sim:  " << escaped(s.name) << " (" << escaped(s.neighbourhood) << ")"
-                          << (s.needs.empty() ? "" : ", " + s.needs) << "\n";
+                          << (s.needs.empty() ? "" : ", " + s.needs) << ": " << shown_path(display_path(s.file))
+                          << "\n";
             if (f.fix != FixKind::None)
                 std::cout << "    fix:  " << escaped(f.fix_words) << "  [check --fix " << fix_kind_id(f.fix) << "]\n";
         }

@@ -40,12 +40,6 @@ const char* const kHands = "HMLO,HAND=huaolgt";
 
 std::string skin64() { return face_texture(7, "lgt"); }
 
-CharacterDescription body_description(const std::string& name, const std::string& mesh) {
-    CharacterDescription d;
-    d.suits.push_back(Suit{name, 0, {SuitSkin{"PELVIS", mesh, 0}}});
-    return d;
-}
-
 Mesh body_mesh(const std::string& name, const std::string& texture) {
     Mesh m = head_mesh(name, HeadShape{}, 3, 4);
     m.texture = texture;

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <map>
 #include <vector>
 
 #include "builders/far_builder.hpp"
@@ -87,6 +88,47 @@ std::vector<FarEntry> archived_head(const std::string& description_entry, const 
             {glasses + ".bmf", bmf_bytes(glasses_mesh(glasses, kGlassesBitmap, shape_of(model)))});
     }
     return entries;
+}
+
+// A body or hand texture: two shades of the tone in stripes, small as the game's own are not.
+std::string outfit_texture(const std::string& tone) {
+    const uint32_t shade = tone == "lgt" ? 0xE0B090 : tone == "med" ? 0xA07050 : 0x603820;
+    return bmp8(8, 8, {shade, (shade / 2) & 0x7F7F7F}, [](int x, int) { return static_cast<uint8_t>((x / 2) & 1); });
+}
+
+// What the sims wear beside their heads, read from the appearance lists they are written with:
+// each outfit's description, its mesh and its texture in every tone, and the hands' textures,
+// so that no demo sim wears what the game lacks. Entries once each, by name.
+std::vector<FarEntry> worn_outfits() {
+    std::map<std::string, std::string> entries;
+    for (const char* code : {"MA", "FA", "MC", "FC"}) {
+        for (const char* tone : kTones) {
+            SimSpec sim;
+            sim.age = code[1] == 'A' ? "adult" : "child";
+            sim.gender = code[0] == 'M' ? "male" : "female";
+            sim.tone = tone;
+            const std::vector<std::string> worn = appearance_values(sim);
+            for (size_t n : {2, 16, 17, 28, 31, 32, 33, 34}) {  // outfits: "description,BODY=texture"
+                const std::string& value = worn[n - 1];
+                const size_t comma = value.find(',');
+                const size_t equals = value.find('=', comma);
+                if (comma == std::string::npos || equals == std::string::npos) continue;
+                const std::string outfit = value.substr(0, comma);
+                const std::string mesh = "xskin-" + to_lower(outfit) + "-PELVIS-BODY";
+                entries[outfit + ".cmx.bcf"] = bcf_bytes(body_description(outfit, mesh));
+                entries[mesh + ".bmf"] = bmf_bytes(head_mesh(mesh, HeadShape{}, 2, 3));
+                entries[value.substr(equals + 1) + ".bmp"] = outfit_texture(tone);
+            }
+            for (size_t n = 18; n <= 23; ++n) {  // hands: "mesh,HAND=texture"
+                const std::string& value = worn[n - 1];
+                const size_t equals = value.find('=');
+                if (equals != std::string::npos) entries[value.substr(equals + 1) + ".bmp"] = outfit_texture(tone);
+            }
+        }
+    }
+    std::vector<FarEntry> all;
+    for (auto& [name, bytes] : entries) all.push_back({name, std::move(bytes)});
+    return all;
 }
 
 std::vector<FarEntry> joined(std::vector<std::vector<FarEntry>> groups) {
@@ -204,7 +246,8 @@ void write_archives(const DemoWriter& out) {
                                 archived_head("C001MC_Gus.cmx.bcf", "C001MC_Gus"),
                                 {{"B001MAFit_01.bcf", bcf("body")},
                                  {"C001MA_Dylan.cfp", "CFP demo\r\n"},
-                                 {"walk-loop-demo.cfp", "CFP demo\r\n"}}})));
+                                 {"walk-loop-demo.cfp", "CFP demo\r\n"}},
+                                worn_outfits()})));
 
     const HeadModel hugo{"MA", "C003MA_Hugo", "hugo"};
     const HeadModel iris{"FA", "C004FA_Iris", "iris"};

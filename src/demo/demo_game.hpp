@@ -15,6 +15,9 @@
 // - GameData\Animation\Animation.far, ExpansionPack\ExpansionPack.far and
 //   ExpansionPack3\ExpansionPack3.far with head models in their binary forms
 //   (C###XX_Name.cmx.bcf and its .bmf meshes; one model wears glasses);
+// - GameData\Animation\Animation.far also holds what the sims wear beside their heads: each
+//   outfit's description, mesh and textures in every tone, and the hands' textures, so that the
+//   game check finds nothing amiss but the files broken on purpose;
 // - GameData\Textures\Textures.far and ExpansionPack\ExpansionPack.far with head bitmaps that
 //   are not in the skins folder (one in both archives, one already in the skins folder).
 #include <string>

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
+#include <regex>
 
 #include "support/run_cli.hpp"
 #include "support/temp_dir.hpp"
@@ -17,6 +18,10 @@ TEST(CliCheck, ExitCodesFixesAndUndo) {
     EXPECT_EQ(nlohmann::json::parse(broken.out)["findings"].size(), 20u);
     const auto text = cli({"check", "--demo", "broken"});
     EXPECT_LT(text.out.find("== crash =="), text.out.find("== cosmetic =="));
+    // A sim is shown with its own character file, which is not listed again among the files.
+    EXPECT_TRUE(std::regex_search(text.out, std::regex("\n\\* The head model \"C404MA_Gone\"[^\n]*\n"
+                                                       "    sim:  Hank \\([^\n]*\\), head: [^\n]*User00002\\.iff\n")))
+        << text.out;
 
     const fw::build::TempDir empty;
     EXPECT_EQ(cli({"check", "--game", empty.str()}).exit_code, 2);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <map>
 #include <set>
@@ -9,6 +10,7 @@
 #include "core/screens/sim_cells.hpp"
 #include "core/formats/character_file.hpp"
 #include "core/platform/game_files.hpp"
+#include "core/sims/game_check.hpp"
 #include "support/run_cli.hpp"
 #include "support/temp_dir.hpp"
 #include "support/test_environment.hpp"
@@ -68,6 +70,21 @@ TEST(DemoGame, TheToolWritesItOnceAndUsesItWhenNoGameIsConfigured) {
     EXPECT_TRUE(unknown.exit_code == 1 && unknown.err.starts_with("No head model matches the code xxlgt"));
     EXPECT_EQ(bundled.err,
               "No game configured: using the demo game in " + desktop.root() + "/home/DemoGame\n");
+}
+
+// Every sim wears what the game holds: the check finds only the files broken on purpose.
+TEST(DemoGame, TheCheckFindsOnlyTheFilesBrokenOnPurpose) {
+    fw::build::TempDir game;
+    fw::build::write_demo_game(game.str());
+    std::vector<std::string> found;  // kind and file, the file from the game's folder on
+    for (const fw::Finding& f : fw::check_game(game.str()).findings)
+        for (const std::string& file : f.files) found.push_back(f.kind + " " + file.substr(game.str().size() + 1));
+    std::sort(found.begin(), found.end());
+    EXPECT_EQ(found, (std::vector<std::string>{
+                         "skin-not-bmp GameData\\Skins\\C001MAmed_broken.bmp",
+                         "unreadable-character-file UserData2\\Characters\\User00010.iff",
+                         "unreadable-description GameData\\Skins\\C300MAplain.cmx",
+                     }));
 }
 
 }  // namespace
