@@ -35,6 +35,16 @@ std::string TempDir::read(const std::string& relative) const {
     return {std::istreambuf_iterator<char>(in), {}};
 }
 
+std::map<std::string, std::string> files_below(const std::filesystem::path& folder) {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
+        if (!entry.is_regular_file() || entry.is_symlink()) continue;
+        std::ifstream in(entry.path(), std::ios::binary);
+        files[std::filesystem::relative(entry.path(), folder).string()] = {std::istreambuf_iterator<char>(in), {}};
+    }
+    return files;
+}
+
 ScopedEnv::ScopedEnv(const char* name, const std::string& value) : name_(name) {
     if (const char* old = std::getenv(name)) old_ = old;
     setenv(name, value.c_str(), 1);

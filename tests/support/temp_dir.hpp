@@ -1,6 +1,7 @@
 #pragma once
 // A fresh folder for one test, removed afterwards.
 #include <filesystem>
+#include <map>
 #include <optional>
 #include <string>
 
@@ -21,6 +22,10 @@ public:
 private:
     std::filesystem::path path_;
 };
+
+// Every file below a folder (links passed over) with its bytes, by its path relative to the
+// folder: a game as a player would find it.
+std::map<std::string, std::string> files_below(const std::filesystem::path& folder);
 
 // Sets an environment variable for the life of the object, then puts the old value back.
 class ScopedEnv {

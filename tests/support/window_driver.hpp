@@ -6,10 +6,16 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QLabel>
+#include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -57,6 +63,37 @@ inline void click_item(const QWidget& window, const char* list_name, const QStri
 // A click on the grid's picture at a point of it (a cell is 68 pixels square).
 inline void click_at(ThumbnailGrid* grid, QPoint at) {
     QTest::mouseClick(grid, Qt::LeftButton, {}, grid->canvasOrigin() + at);
+}
+
+// Every shown control of `window` lies inside its parent's frame and overlaps no other (a label
+// counts by its text), and no option's caption is cut; `skip` names a control out of sight by design.
+inline void expect_controls_fit(const QWidget& window, const QString& skip = {}) {
+    EXPECT_TRUE(QRect(QPoint(0, 0), window.screen()->availableGeometry().size()).contains(window.rect()));
+    const auto shown_part = [](const QWidget* w) {
+        const auto* label = qobject_cast<const QLabel*>(w);
+        return !label ? w->geometry()
+                      : QStyle::alignedRect(Qt::LeftToRight, label->alignment(),
+                                            label->fontMetrics().size(0, label->text()), label->geometry());
+    };
+    std::function<void(const QWidget&)> check = [&](const QWidget& parent) {
+        std::vector<const QWidget*> controls;
+        for (const QWidget* child : parent.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (child->isHidden() || (!skip.isEmpty() && child->objectName() == skip)) continue;
+            if (const auto* scroll = qobject_cast<const QScrollArea*>(child)) {
+                check(*scroll->widget());
+                continue;
+            }
+            EXPECT_TRUE(parent.rect().contains(child->geometry())) << child->objectName().toStdString();
+            EXPECT_TRUE(!qobject_cast<const QRadioButton*>(child) || child->sizeHint().width() <= child->width());
+            for (const QWidget* other : controls) {
+                EXPECT_FALSE(shown_part(child).intersects(shown_part(other)))
+                    << child->objectName().toStdString() << " and " << other->objectName().toStdString();
+            }
+            controls.push_back(child);
+            check(*child);
+        }
+    };
+    check(window);
 }
 
 // The names of the controls the focus reaches at each of `count` presses of Tab.

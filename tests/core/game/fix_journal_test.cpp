@@ -4,7 +4,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <map>
 #include <nlohmann/json.hpp>
 #include <unistd.h>
@@ -18,19 +17,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using Files = std::map<std::string, std::string>;
-
-std::string bytes_of(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
-// Every file below a folder with its bytes: the game as a player would find it.
-Files snapshot(const fs::path& folder) {
-    Files files;
-    for (const auto& entry : fs::recursive_directory_iterator(folder))
-        if (entry.is_regular_file()) files[fs::relative(entry.path(), folder).string()] = bytes_of(entry.path());
-    return files;
-}
 
 struct Game {
     build::TempDir game, program, outside;
@@ -52,10 +38,10 @@ struct Game {
 
 TEST(FixJournal, ARunIsUndoneByteForByteAndOnlyOnce) {
     Game g;
-    const Files before = snapshot(g.game.path());
+    const Files before = build::files_below(g.game.path());
     const FixRunOutcome run = run_fixes(g.places, [&](FixJournal& j) { g.three_fixes(j); });
     ASSERT_TRUE(run.applied) << run.error;
-    EXPECT_EQ(snapshot(g.game.path()), (Files{{"GameData/Skins/head.cmx", "new head\r\n"},
+    EXPECT_EQ(build::files_below(g.game.path()), (Files{{"GameData/Skins/head.cmx", "new head\r\n"},
                                               {"GameData/Skins/body.bmp", "a body"},
                                               {"GameData/Skins/mesh.skn", "a mesh"},
                                               {"GameData/Skins/tone.bmp", "a tone"}}));
@@ -64,10 +50,10 @@ TEST(FixJournal, ARunIsUndoneByteForByteAndOnlyOnce) {
     const UndoOutcome undo = undo_fix_run(g.places, run.run);
     EXPECT_EQ(undo.undone, 3);
     EXPECT_TRUE(undo.left.empty());
-    EXPECT_EQ(snapshot(g.game.path()), before);
+    EXPECT_EQ(build::files_below(g.game.path()), before);
     EXPECT_EQ(last_fix_run(g.places), std::nullopt);
     // What was kept stays kept: undo deletes only what the fix created.
-    const Files kept = snapshot(g.program.path());
+    const Files kept = build::files_below(g.program.path());
     EXPECT_EQ(kept.at("Backup/Fixes/" + run.run + "/1 HEAD.CMX"), "old head\r\n");
     EXPECT_EQ(kept.at("Backup/Fixes/" + run.run + "/2 body.bmp"), "a body");
 }
@@ -75,7 +61,7 @@ TEST(FixJournal, ARunIsUndoneByteForByteAndOnlyOnce) {
 TEST(FixJournal, AFixFailingHalfWayLeavesTheGameAsItWas) {
     Game g;
     fs::create_directory_symlink(g.outside.path(), g.game.path() / "GameData/Skins/Linked");
-    const Files before = snapshot(g.game.path());
+    const Files before = build::files_below(g.game.path());
     const std::function<void(FixJournal&, const std::string&)> failures[] = {
         [](FixJournal&, const std::string&) { fail(ErrorKind::DiskFull); },
         [](FixJournal& j, const std::string& s) { j.move(s + "\\head.cmx", s + "\\Sub\\..\\x.cmx", "climbs"); },
@@ -98,8 +84,8 @@ TEST(FixJournal, AFixFailingHalfWayLeavesTheGameAsItWas) {
         EXPECT_FALSE(run.applied) << i;
         EXPECT_NE(run.error, "") << i;
         EXPECT_TRUE(run.not_undone.empty()) << i;
-        EXPECT_EQ(snapshot(g.game.path()), before) << i;
-        EXPECT_EQ(snapshot(g.outside.path()), (Files{{"secret.txt", "not the game's"}})) << i;
+        EXPECT_EQ(build::files_below(g.game.path()), before) << i;
+        EXPECT_EQ(build::files_below(g.outside.path()), (Files{{"secret.txt", "not the game's"}})) << i;
     }
     EXPECT_EQ(last_fix_run(g.places), std::nullopt);
 
@@ -108,7 +94,7 @@ TEST(FixJournal, AFixFailingHalfWayLeavesTheGameAsItWas) {
         const FixRunOutcome run = run_fixes(g.places, [&](FixJournal& j) { g.three_fixes(j); });
         fs::permissions(g.game.path() / "GameData/Skins", fs::perms::owner_all);
         EXPECT_FALSE(run.applied);
-        EXPECT_EQ(snapshot(g.game.path()), before);
+        EXPECT_EQ(build::files_below(g.game.path()), before);
     }
 }
 
@@ -121,7 +107,7 @@ TEST(FixJournal, UndoLeavesWhatChangedSinceAndNeverFollowsARecordOutOfTheGame) {
     UndoOutcome undo = undo_fix_run(g.places, run.run);
     EXPECT_EQ(undo.undone, 1);  // the moved file went back
     EXPECT_EQ(undo.left.size(), 2u);
-    EXPECT_EQ(snapshot(g.game.path()), (Files{{"GameData/Skins/head.cmx", "edited again"},
+    EXPECT_EQ(build::files_below(g.game.path()), (Files{{"GameData/Skins/head.cmx", "edited again"},
                                               {"GameData/Skins/Sub/body.bmp", "a body"},
                                               {"GameData/Skins/mesh.skn", "the player's own mesh"},
                                               {"GameData/Skins/tone.bmp", "a tone"}}));
@@ -133,13 +119,13 @@ TEST(FixJournal, UndoLeavesWhatChangedSinceAndNeverFollowsARecordOutOfTheGame) {
     });
     ASSERT_TRUE(second.applied);
     const fs::path record = g.program.path() / "Backup/Fixes" / second.run / "fixes.json";
-    nlohmann::json edited = nlohmann::json::parse(bytes_of(record));
+    nlohmann::json edited = nlohmann::json::parse(build::files_below(record.parent_path()).at("fixes.json"));
     for (auto& fix : edited.at("fixes")) fix["path"] = "..\\" + g.outside.path().filename().string() + "\\secret.txt";
     std::ofstream(record, std::ios::binary | std::ios::trunc) << edited.dump();
     undo = undo_fix_run(g.places, second.run);
     EXPECT_EQ(undo.undone, 0);
     EXPECT_EQ(undo.left.size(), 2u);
-    EXPECT_EQ(snapshot(g.outside.path()), (Files{{"secret.txt", "not the game's"}}));
+    EXPECT_EQ(build::files_below(g.outside.path()), (Files{{"secret.txt", "not the game's"}}));
     EXPECT_THROW(undo_fix_run(g.places, "..\\x"), Failure);
 }
 

@@ -4,8 +4,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <map>
 
 #include "builders/far_builder.hpp"
@@ -18,16 +16,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using Files = std::map<std::string, std::string>;
-
-Files snapshot(const fs::path& folder) {
-    Files files;
-    for (const auto& entry : fs::recursive_directory_iterator(folder)) {
-        if (!entry.is_regular_file() || entry.is_symlink()) continue;
-        std::ifstream in(entry.path(), std::ios::binary);
-        files[fs::relative(entry.path(), folder).string()] = {std::istreambuf_iterator<char>(in), {}};
-    }
-    return files;
-}
 
 std::vector<std::string> kinds_of(const GameCheck& check) {
     std::vector<std::string> kinds;
@@ -71,7 +59,7 @@ TEST(GameCheck, FindsEachPlantedFaultWithItsSims) {
 TEST(GameCheck, FixesMendTheirFaultAndUndoPutsEveryByteBack) {
     const build::TempDir game;
     build::write_check_game(game.str(), true);
-    const Files before = snapshot(game.path());
+    const Files before = build::files_below(game.path());
     const GameCheck check = check_game(game.str());
     const std::pair<FixKind, const char*> fixes[] = {{FixKind::MoveSkinUp, "skin-in-subfolder"},
                                                      {FixKind::CorrectOwnName, "description-own-name"},
@@ -84,15 +72,15 @@ TEST(GameCheck, FixesMendTheirFaultAndUndoPutsEveryByteBack) {
         EXPECT_EQ(std::count(left.begin(), left.end(), mends), 0) << mends;
         EXPECT_EQ(left.size(), check.findings.size() - 1) << mends;
         EXPECT_EQ(undo_last_fixes(game.str()).changed, 1);
-        EXPECT_EQ(snapshot(game.path()), before) << mends;
+        EXPECT_EQ(build::files_below(game.path()), before) << mends;
     }
     EXPECT_FALSE(undo_last_fixes(game.str()).ok);  // nothing left to undo
 
     // The skin to convert is no picture by the time the fixes run: the copy made before it goes.
     game.write("GameData/Skins/c001madrk_dan.bmp", "spoilt");
-    const Files spoilt = snapshot(game.path());
+    const Files spoilt = build::files_below(game.path());
     EXPECT_FALSE(apply_fixes(game.str(), check.findings, {FixKind::CopyBuyableMesh, FixKind::ConvertTo8Bit}).ok);
-    EXPECT_EQ(snapshot(game.path()), spoilt);
+    EXPECT_EQ(build::files_below(game.path()), spoilt);
 }
 
 // Files made to hurt: too large, cut, binary, names that climb out, links out of the game. The
@@ -101,7 +89,7 @@ TEST(GameCheck, HostileFilesNeverCrashOrReachOutside) {
     const build::TempDir game, outside;
     build::write_check_game(game.str(), true);
     outside.write("secret.bmp", build::bmp24(4, 4, [](int, int) { return 0u; }));
-    const Files outside_before = snapshot(outside.path());
+    const Files outside_before = build::files_below(outside.path());
     const std::pair<const char*, std::string> hostile[] = {
         {"GameData/Skins/C006MA_Cut.cmx", "version 300\r\n0\r\n1\r\nC006MA_Cut\r\n"},
         {"GameData/Skins/C007MA_Bin.cmx", std::string("\0\xff\x01\x80version", 12)},
@@ -124,7 +112,7 @@ TEST(GameCheck, HostileFilesNeverCrashOrReachOutside) {
     apply_fixes(game.str(), check.findings,
                 {FixKind::MoveSkinUp, FixKind::CorrectOwnName, FixKind::CopyBuyableMesh, FixKind::ConvertTo8Bit});
     undo_last_fixes(game.str());
-    EXPECT_EQ(snapshot(outside.path()), outside_before);
+    EXPECT_EQ(build::files_below(outside.path()), outside_before);
 }
 
 }  // namespace
