@@ -254,7 +254,11 @@ void FixJournal::add(Entry entry) {
 void FixJournal::change(const std::string& path, const std::string& bytes, const std::string& what) {
     const PlacedPath place = placed_or_fail(places_.game_folders, path);
     const std::string old = read_file(path);
-    Entry entry{{FixAction::Changed, path, "", what}, place, {}, "", digest_of(old), digest_of(bytes)};
+    Entry entry;  // filled member by member: GCC's -O3 takes an empty `to` in a braced list for unset
+    entry.record = {FixAction::Changed, path, "", what};
+    entry.from = place;
+    entry.before = digest_of(old);
+    entry.after = digest_of(bytes);
     entry.kept = std::to_string(entries_.size() + 1) + " " + base_name(path);
     create_file_atomically(run_folder_ + "\\" + entry.kept, old);
     add(std::move(entry));
@@ -266,7 +270,12 @@ void FixJournal::move(const std::string& from, const std::string& to, const std:
     const PlacedPath target = placed_or_fail(places_.game_folders, to);
     if (file_exists(to) || folder_exists(to)) fail(ErrorKind::FileAlreadyExists);
     const std::string old = read_file(from);
-    Entry entry{{FixAction::Moved, from, to, what}, place, target, "", digest_of(old), digest_of(old)};
+    Entry entry;
+    entry.record = {FixAction::Moved, from, to, what};
+    entry.from = place;
+    entry.to = target;
+    entry.before = digest_of(old);
+    entry.after = entry.before;
     entry.kept = std::to_string(entries_.size() + 1) + " " + base_name(from);
     create_file_atomically(run_folder_ + "\\" + entry.kept, old);
     add(std::move(entry));
@@ -282,7 +291,11 @@ void FixJournal::move(const std::string& from, const std::string& to, const std:
 void FixJournal::create(const std::string& path, const std::string& bytes, const std::string& what) {
     const PlacedPath place = placed_or_fail(places_.game_folders, path);
     if (file_exists(path) || folder_exists(path)) fail(ErrorKind::FileAlreadyExists);
-    add({{FixAction::Created, path, "", what}, place, {}, "", {}, digest_of(bytes)});
+    Entry entry;
+    entry.record = {FixAction::Created, path, "", what};
+    entry.from = place;
+    entry.after = digest_of(bytes);
+    add(std::move(entry));
     create_file_atomically(path, bytes);
 }
 
