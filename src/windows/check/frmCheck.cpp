@@ -119,6 +119,8 @@ void frmCheck::start_check() {
             failure_ = std::string("The check could not run: ") + failure.what();
         }
     });
+    // Owned by the window, so a worker still waiting for its deferred deletion goes with it.
+    worker_->setParent(this);
     connect(worker_, &QThread::finished, this, &frmCheck::check_finished);
     progress_timer_->start();
     worker_->start();
