@@ -4,8 +4,6 @@
 
 #include <string>
 
-namespace {
-
 using namespace std::string_literals;
 
 TEST(Windows1252, DecodesAsBrowsersDoAndRefusesWhatItCannotHold) {
@@ -22,5 +20,3 @@ TEST(Windows1252, DecodesAsBrowsersDoAndRefusesWhatItCannotHold) {
         EXPECT_EQ(fw::encode_windows1252(fw::decode_windows1252(one)), one) << v;
     }
 }
-
-}  // namespace

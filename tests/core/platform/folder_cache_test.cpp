@@ -8,8 +8,6 @@
 #include "core/platform/game_paths.hpp"
 #include "support/temp_dir.hpp"
 
-namespace {
-
 namespace fs = std::filesystem;
 
 // The skins folder is read file by file through a spelling that differs from its real one; the
@@ -40,5 +38,3 @@ TEST(FolderCache, AFolderMatchedOnceFollowsRenamesRemovalsAndAnExactSpellingMade
     dir.write("game/gamedata/skins/C001MAlgt_a.bmp", "exact");
     EXPECT_EQ(fw::read_file(skins + "c001malgt_a.bmp"), "exact");
 }
-
-}  // namespace

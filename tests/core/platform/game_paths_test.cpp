@@ -7,8 +7,6 @@
 #include "core/platform/game_files.hpp"
 #include "support/temp_dir.hpp"
 
-namespace {
-
 namespace fs = std::filesystem;
 
 TEST(GamePaths, DriveLettersGoThroughTheWinePrefix) {
@@ -22,5 +20,3 @@ TEST(GamePaths, DriveLettersGoThroughTheWinePrefix) {
     EXPECT_TRUE(fw::file_exists("C:\\Program Files\\Maxis\\The Sims\\Sims.exe"));
     EXPECT_FALSE(fw::file_exists("D:\\Program Files\\Maxis\\The Sims\\Sims.exe"));
 }
-
-}  // namespace

@@ -8,7 +8,6 @@
 #include "support/temp_dir.hpp"
 
 namespace fw {
-namespace {
 
 // The windows name their organisation; the command-line tool does not. Both must find the same
 // error log, backups and exports.
@@ -35,5 +34,4 @@ TEST(ProgramFolder, FollowsTheUserNeverTheApplicationOrOrganisationName) {
     QCoreApplication::setApplicationName(application);
 }
 
-}  // namespace
 }  // namespace fw

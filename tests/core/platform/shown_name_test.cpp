@@ -5,8 +5,6 @@
 #include <string>
 #include <utility>
 
-namespace {
-
 // UTF-8 names (made on this system) show as they are; other bytes are the game's Windows-1252,
 // including sequences that only look like UTF-8 (overlong, surrogate, cut short).
 TEST(ShownName, Utf8AsItIsAnythingElseAsWindows1252) {
@@ -20,5 +18,3 @@ TEST(ShownName, Utf8AsItIsAnythingElseAsWindows1252) {
     };
     for (const auto& [name, shown] : cases) EXPECT_EQ(fw::shown_name(name), shown) << name;
 }
-
-}  // namespace
