@@ -36,19 +36,15 @@ TEST_F(ErrorTrap, SurvivedFailuresAreLoggedWithoutEndingAndAGuardRecordsTheInner
                   "frmEditSim\r\nProcedure: msMakeUserBackup\r\nLocation: 3000\r\n\r\nB.\r\n");
 
     // A guard records the innermost procedure and its checkpoint.
-    auto inner = [] {
-        fw::guarded("modIFFsupport", "gsReadIFF", [](int32_t& location) {
-            location = fw::checkpoint::start;
-            location = fw::checkpoint::c2000;
+    const auto outer = [](int32_t& location) {
+        location = fw::checkpoint::c2000;
+        fw::guarded("modIFFsupport", "gsReadIFF", [](int32_t& inner) {
+            inner = fw::checkpoint::start;
+            inner = fw::checkpoint::c2000;
             fw::fail(fw::ErrorKind::InputPastEndOfFile, "Input past end of file\r\nsecond line");
         });
     };
-    EXPECT_THROW(fw::guarded("frmMain", "msLoadSimImages",
-                             [&](int32_t& location) {
-                                 location = fw::checkpoint::c2000;
-                                 inner();
-                             }),
-                 fw::TrapRaised);
+    EXPECT_THROW(fw::guarded("frmMain", "msLoadSimImages", outer), fw::TrapRaised);
     // The trap's log replaces the run's survived failures; a text with line breaks goes in unchanged.
     EXPECT_EQ(home.read("errorlog.txt"),
               "Facewright\r\nVersion 2.0.2\r\n \r\nInstall Path: " + home.str() +
@@ -71,10 +67,9 @@ TEST_F(ErrorTrap, EachTrappedFailureNamesItsModuleAndProcedure) {
     fw::FARdir far;
     fw::gsReadFARdir(far, archive);
     const auto strings = [](const std::string& data) {
-        fw::build::IffBuilder b;
-        b.chunk("STR#", 200, "bodystring", data, 0x0010);
         fw::IFFFile file;
-        fw::read_iff_checked_from_bytes(file, b.bytes());
+        fw::read_iff_checked_from_bytes(
+            file, fw::build::IffBuilder().chunk("STR#", 200, "bodystring", data, 0x0010).bytes());
         return file;
     };
     // A link that leads back to itself cannot be read, not even by root.

@@ -32,8 +32,8 @@ TEST(GameFiles, ComponentsAndWildcardsMatchWithoutRegardToCase) {
     fw::write_file(game + "\\userdata2\\characters\\user00001.IFF", "changed");
     EXPECT_EQ(dir.read("Game/UserData2/Characters/User00001.iff"), "changed");
 
-    EXPECT_TRUE(fw::create_folder(game + "\\Backup\\deeper"));
-    EXPECT_TRUE(fw::create_folder(game + "\\backup"));  // an existing folder is fine
+    // An existing folder is fine.
+    EXPECT_TRUE(fw::create_folder(game + "\\Backup\\deeper") && fw::create_folder(game + "\\backup"));
     fw::copy_file(game + "\\USERDATA2\\characters\\NEW.IFF", game + "\\backup\\b.iff");
     EXPECT_EQ(dir.read("Game/Backup/b.iff"), "new");
     EXPECT_THROW(fw::copy_file(game + "\\missing", game + "\\c.iff"), fw::Failure);
