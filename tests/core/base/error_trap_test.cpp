@@ -44,13 +44,17 @@ TEST_F(ErrorTrap, SurvivedFailuresAreLoggedWithoutEndingAndAGuardRecordsTheInner
             fw::fail(fw::ErrorKind::InputPastEndOfFile, "Input past end of file\r\nsecond line");
         });
     };
-    EXPECT_THROW(fw::guarded("frmMain", "msLoadSimImages", outer), fw::TrapRaised);
-    // The trap's log replaces the run's survived failures; a text with line breaks goes in unchanged.
+    // The report reaches the user whole, and the trap's log replaces the run's survived failures; a
+    // text with line breaks goes in unchanged.
+    const std::string report =
+        "Error: 62\r\nInput past end of file\r\nsecond line\r\n\r\nModule: modIFFsupport\r\nProcedure: "
+        "gsReadIFF\r\nLocation: 2000\r\n\r\nThe program can not recover from this error.\r\n\r\n"
+        "Please e-mail the file errorlog.txt to the support e-mail address.";
+    try { fw::guarded("frmMain", "msLoadSimImages", outer); }
+    catch (const fw::TrapRaised& raised) { EXPECT_EQ(raised.report, report); }
     EXPECT_EQ(home.read("errorlog.txt"),
-              "Facewright\r\nVersion 2.0.2\r\n \r\nInstall Path: " + home.str() +
-                  "\r\n \r\nError: 62\r\nInput past end of file\r\nsecond line\r\n\r\nModule: modIFFsupport"
-                  "\r\nProcedure: gsReadIFF\r\nLocation: 2000\r\n\r\nThe program can not recover from this "
-                  "error.\r\n\r\nPlease e-mail the file errorlog.txt to the support e-mail address.\r\n");
+              "Facewright\r\nVersion 2.0.2\r\n \r\nInstall Path: " + home.str() + "\r\n \r\n" + report +
+                  "\r\n");
 
     // The report still reaches the user when the log cannot be written: a folder lies where it goes.
     const fw::build::ScopedEnv blocked("FACEWRIGHT_HOME", (home.path() / "blocked").string());
