@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "bmp_field.hpp"
+#include "lying_field.hpp"
 #include "builders/bmp_builder.hpp"
 #include "builders/far_builder.hpp"
 #include "core/base/failure.hpp"

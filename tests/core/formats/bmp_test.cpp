@@ -5,7 +5,7 @@
 #include "builders/bmp_builder.hpp"
 #include "builders/far_builder.hpp"
 #include "core/base/failure.hpp"
-#include "bmp_field.hpp"
+#include "lying_field.hpp"
 
 namespace {
 

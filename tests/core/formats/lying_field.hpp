@@ -1,5 +1,5 @@
 #pragma once
-// A bitmap's bytes with one little-endian 32-bit header field set, to make it lie.
+// A file's bytes with one little-endian 32-bit field set, to make it lie.
 #include <cstddef>
 #include <cstdint>
 #include <string>
