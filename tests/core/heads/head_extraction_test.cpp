@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "builders/far_builder.hpp"
 #include "support/temp_dir.hpp"
 

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "builders/far_builder.hpp"
 #include "builders/head_builder.hpp"
 #include "builders/model_builder.hpp"
