@@ -9,19 +9,11 @@
 
 namespace {
 
-using namespace std::string_literals;
-
 constexpr size_t kWindow = 1 << 20;  // a file-backed reader fetches a mebibyte at a time
 
-const std::string kFields(
-    "\x01\x02"
-    "\x01\x02"
-    "\x01\x02\x03\x04"
-    "\xFC\xFF\xFF\xFF"
-    "ab\0"
-    "\0"
-    "tail",
-    20);
+// A 16-bit number read low byte first, then high byte first; a 32-bit one each way; a text and an
+// empty one, each up to its NUL; the rest.
+const std::string kFields("\x01\x02\x01\x02\x01\x02\x03\x04\xFC\xFF\xFF\xFF" "ab\0\0tail", 20);
 
 void expect_fields(fw::ByteReader& in) {
     EXPECT_EQ(in.read_u16_le(), 0x0201);

@@ -6,7 +6,6 @@
 
 #include "builders/far_builder.hpp"
 #include "core/base/error_trap.hpp"
-#include "core/formats/binary.hpp"
 #include "lying_field.hpp"
 #include "support/temp_dir.hpp"
 

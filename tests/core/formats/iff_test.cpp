@@ -38,9 +38,8 @@ TEST(IffRead, MapAnywhereIsSetAsideAndWritingBackDiffersOnlyByBitmapsMapAndMapOf
         ASSERT_EQ(fw::read_iff_checked_from_bytes(file, bytes), "") << after;
         EXPECT_EQ(fw::iff_bytes_without_bitmaps(file), expected) << after;
         ASSERT_EQ(file.chunks.size(), 3u);
-        for (const fw::IFFChunk& c : file.chunks) {
+        for (const fw::IFFChunk& c : file.chunks)
             EXPECT_EQ(bytes.substr(static_cast<size_t>(c.position) - 1, 4), c.type);
-        }
         ASSERT_EQ(file.map_types.size(), 3u);
         EXPECT_EQ(file.map_types[0].type_code, "DJBO");
         EXPECT_EQ(file.map_header.substr(0, 4), "rsmp");
@@ -88,10 +87,9 @@ TEST(IffRead, LyingAndTruncatedFilesGiveAnErrorTextNeverAnOverRead) {
         {"shorter than the head", good.substr(0, 30), "Error 62 - Input past end of file"},
         {"three stray bytes", good + "abc", "Error 62 - Input past end of file"},
     };
-    for (const auto& [what, bytes, error] : cases) {
-        fw::IFFFile file;
+    fw::IFFFile file;
+    for (const auto& [what, bytes, error] : cases)
         EXPECT_EQ(fw::read_iff_checked_from_bytes(file, bytes), error) << what;
-    }
 }
 
 TEST(IffRead, CheckedReaderReportsAMissingFileAndTrappingReaderReachesTheTrap) {

@@ -7,7 +7,6 @@
 namespace {
 
 using fw::build::error_of;
-using namespace std::string_literals;
 
 // A player fixing a hand-typed file is told the line as the editor counts it (comments and blanks
 // too) and what it held; a lying count fails before anything is allocated for it.
@@ -25,7 +24,7 @@ TEST(ModelValues, TextSkipsCommentsAndBlanksAndRefusesWhatIsNoValueSayingWhichLi
 }
 
 TEST(ModelValues, BinaryTakesLongNamesBehindA255AndRefusesLyingLengthsAndNonNumbers) {
-    const std::string bytes = "\xFF\x03\0\0\0abc\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\x7F\0\0\xC0\x7F"s;
+    const std::string bytes("\xFF\x03\0\0\0abc\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\x7F\0\0\xC0\x7F", 21);
     fw::BinaryValues in(bytes);
     float number;
     EXPECT_EQ(in.name("name"), "abc");

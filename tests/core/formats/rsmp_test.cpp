@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "builders/iff_builder.hpp"
-#include "core/formats/binary.hpp"
 #include "lying_field.hpp"
 
 namespace {

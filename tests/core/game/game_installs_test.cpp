@@ -30,13 +30,6 @@ std::string first_found() {
     return found ? found->path : "none";
 }
 
-std::string listed(const std::vector<GameInstall>& installs) {
-    std::string text;
-    for (const GameInstall& install : installs)
-        text += found_by_name(install.found_by) + ": " + install.path + " (" + install.through + ")\n";
-    return text;
-}
-
 TEST_F(GameInstallsTest, RegistryThenSteamThenOtherPrefixesAndErrorOnlyWhenNothingIsFound) {
     EXPECT_EQ(first_found(), "none");
     EXPECT_TRUE(find_game_installs().empty());
@@ -82,7 +75,10 @@ TEST_F(GameInstallsTest, RegistryThenSteamThenOtherPrefixesAndErrorOnlyWhenNothi
     }
     build::write_game_in_prefix(home() / ".wine", "Sims");
     EXPECT_EQ(first_found(), "C:\\Sims");  // the registry's own answer, as it stands
-    EXPECT_EQ(listed(find_game_installs()),
+    std::string listed;
+    for (const GameInstall& install : find_game_installs())
+        listed += found_by_name(install.found_by) + ": " + install.path + " (" + install.through + ")\n";
+    EXPECT_EQ(listed,
               "registry: C:\\Sims (" + (home() / ".wine/system.reg").string() + ")\n" +
                   "Steam library: " + steam.install.string() + " (" + (steam.library / kManifest).string() +
                   ")\n" + "EA app folder: " + ea_game.string() + " (" + bottle.string() + ")\n" +
