@@ -24,9 +24,7 @@ IffBuilder three_chunks(bool bitmap = true) {
 }
 
 // One empty chunk whose size field says `size`.
-std::string sized_chunk(uint32_t size) {
-    return IffBuilder().chunk(ChunkSpec{"ABCD", 1, 0x10, "", "", size}).bytes();
-}
+std::string sized_chunk(uint32_t size) { return IffBuilder().chunk(ChunkSpec{"ABCD", 1, 0x10, "", "", size}).bytes(); }
 
 // A map anywhere is set aside and the chunk after it keeps its position; writing back leaves out
 // the bitmap between two chunks and the map, the rest in order.
@@ -53,8 +51,7 @@ TEST(IffRead, MapAnywhereIsSetAsideAndWritingBackDiffersOnlyByBitmapsMapAndMapOf
 
 TEST(IffRead, EdgesOfTheChunkLoop) {
     // One stray byte after the last chunk is ignored; a chunk of size 76 has empty data.
-    IffBuilder b;
-    b.chunk("EMPT", 1, "", "").chunk("EMPT", 1, "", "x").trailing("Z");
+    const IffBuilder b = IffBuilder().chunk("EMPT", 1, "", "").chunk("EMPT", 1, "", "x").trailing("Z");
     fw::IFFFile file;
     ASSERT_EQ(fw::read_iff_checked_from_bytes(file, b.bytes()), "");
     ASSERT_EQ(file.chunks.size(), 2u);

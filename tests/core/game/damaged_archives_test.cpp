@@ -9,7 +9,6 @@
 namespace {
 
 using fw::build::far_archive;
-using Names = std::vector<std::string>;
 
 // A damaged archive, or one that is no archive, is skipped, logged and named; the others count.
 TEST(ArchiveReading, ArchivesThatCannotBeReadAreSkippedLoggedAndNamed) {
@@ -22,7 +21,7 @@ TEST(ArchiveReading, ArchivesThatCannotBeReadAreSkippedLoggedAndNamed) {
     game.write("ExpansionPack2/ExpansionPack2.far", far_archive({{"C002MA_Kept.bcf", "mesh"}}));
 
     const std::optional<fw::BoxMessage> box = fw::msGetHeadModelLists(game.str()).skipped_box();
-    EXPECT_EQ(fw::head_model_lists(game.str()).MA, Names{"C002MA_KEPT"});
+    EXPECT_EQ(fw::head_model_lists(game.str()).MA, std::vector<std::string>{"C002MA_KEPT"});
     const std::string animation = game.str() + "/GameData/Animation/Animation.far";
     ASSERT_TRUE(box);
     EXPECT_TRUE(box->text.starts_with("These archives could not be read and were skipped:\r\n" + animation +

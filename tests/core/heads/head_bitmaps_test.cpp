@@ -21,12 +21,10 @@ TEST_F(HeadBitmaps, AreTheSkinsFoldersElseTheFirstArchivesCopy) {
     std::string outside = build::far_archive({{"c001malgt_quennel.bmp", "from shared"}});
     outside.replace(build::far_directory_offset(outside) + 12, 4, "\xF0\xFF\xFF\x7F");  // data past the end
     game_.write("ExpansionShared/ExpansionShared.far", outside);
-    game_.write("ExpansionPack2/ExpansionPack2.far",
-                build::far_archive(
-                    {{"Skins\\C001MALGT_BROKEN.BMP", "from pack 2"}, {"c001malgt_packed.bmp", "packed 2"}}));
-    game_.write(
-        "Downloads/QuennelsHDTs/QuennelsHDTs.far",
-        build::far_archive({{"c001malgt_packed.bmp", "packed last"}, {"c001malgt_quennel.bmp", "quennel"}}));
+    game_.write("ExpansionPack2/ExpansionPack2.far", build::far_archive({{"Skins\\C001MALGT_BROKEN.BMP", "from pack 2"},
+                                                                        {"c001malgt_packed.bmp", "packed 2"}}));
+    game_.write("Downloads/QuennelsHDTs/QuennelsHDTs.far", build::far_archive({{"c001malgt_packed.bmp", "packed last"},
+                                                                              {"c001malgt_quennel.bmp", "quennel"}}));
     const std::string headtemp = home_.str() + "\\headtemp.bmp";
     // The skin, the path shown, what headtemp.bmp holds after.
     const std::tuple<const char*, std::string, std::string> cases[] = {

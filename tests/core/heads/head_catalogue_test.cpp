@@ -14,9 +14,7 @@ using Names = std::vector<std::string>;
 
 class HeadCatalogue : public testing::Test {
 protected:
-    void skin(const std::string& name, const std::string& bytes) {
-        game.write("GameData/Skins/" + name, bytes);
-    }
+    void skin(const std::string& name, const std::string& bytes) { game.write("GameData/Skins/" + name, bytes); }
     fw::build::TempDir game;
 };
 

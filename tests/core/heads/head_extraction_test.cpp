@@ -67,8 +67,7 @@ TEST(HeadExtraction, DamagedArchivesAreSkippedAndNamed) {
     const std::string g = game.str();
     game.write("GameData/Textures/Textures.far", "not an archive at all");
     std::string outside = far_archive({{"C001MAlgt_a.bmp", "a"}, {"C001MAlgt_b.bmp", "b"}});
-    outside.replace(fw::build::far_directory_offset(outside) + 4 + 31 + 8, 4,
-                    "\xF0\xFF\xFF\x7F");  // b's data
+    outside.replace(fw::build::far_directory_offset(outside) + 4 + 31 + 8, 4, "\xF0\xFF\xFF\x7F");  // b's data
     game.write("ExpansionPack/ExpansionPack.far", outside);
     game.write("ExpansionPack2/ExpansionPack2.far", far_archive({{"C002MAlgt_c.bmp", "c"}}));
 

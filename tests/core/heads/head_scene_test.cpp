@@ -19,10 +19,8 @@ fw::Mesh square_mesh(const std::string& name, const std::string& texture) {
             .uvs = {{0, 0}, {1, 0}, {1, 1}, {0, 1}}, .vertices = {at(1, -1), at(1, 1), at(-1, 1), at(-1, -1)}};
 }
 
-std::string plain_bmp(uint32_t rgb) {
-    // 8-bit with a palette of two colours, as some head bitmaps are.
-    return bmp8(4, 4, {0x000000u, rgb}, [](int, int) -> uint8_t { return 1; });
-}
+// 8-bit with a palette of two colours, as some head bitmaps are.
+std::string plain_bmp(uint32_t rgb) { return bmp8(4, 4, {0x000000u, rgb}, [](int, int) -> uint8_t { return 1; }); }
 
 const std::string kHead = "xskin-c010ma_test-HEAD-HEADB";
 const std::string kHat = "xskin-c010ma_test-HEAD-HAT";
