@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "bmp_field.hpp"
+#include "lying_field.hpp"
 #include "builders/bmp_builder.hpp"
 #include "builders/far_builder.hpp"
 #include "core/base/failure.hpp"
@@ -21,8 +21,7 @@ std::vector<uint32_t> colours_of(const std::string& converted, int width, int he
     const fw::BmpInfo info = fw::read_bmp_info(converted);
     EXPECT_TRUE(info.indexed_8bit());
     EXPECT_EQ(info.palette.size(), 256u);
-    EXPECT_EQ(info.width, width);
-    EXPECT_EQ(info.height, height);
+    EXPECT_EQ(std::make_pair(info.width, info.height), std::make_pair(width, height));
     return fw::read_bmp_pixels(converted).rgb;
 }
 

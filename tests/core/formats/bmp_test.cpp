@@ -5,7 +5,7 @@
 #include "builders/bmp_builder.hpp"
 #include "builders/far_builder.hpp"
 #include "core/base/failure.hpp"
-#include "bmp_field.hpp"
+#include "lying_field.hpp"
 
 namespace {
 
@@ -14,12 +14,8 @@ using fw::build::with_u32;
 
 TEST(Bmp, HeadersSayWhatTheGameNeedsToKnow) {
     const std::vector<uint32_t> grey = {0x000000, 0x808080, 0xFFFFFF};
-    struct Row {
-        std::string bytes;
-        int width, height, bits;
-        size_t colours;
-        bool indexed, power_of_two;
-    } rows[] = {
+    // The bytes, then width, height, bits per pixel, colours, indexed with 8 bits, a power of two.
+    const std::tuple<std::string, int, int, int, size_t, bool, bool> rows[] = {
         {bmp_bytes({.width = 64, .height = 32, .palette = std::vector<uint32_t>(256, 0x123456)}, [](int, int) { return 0u; }),
          64, 32, 8, 256, true, true},
         {bmp_bytes({.width = 3, .height = 2, .palette = grey}, [](int, int) { return 1u; }), 3, 2, 8, 3, true, false},
@@ -28,17 +24,14 @@ TEST(Bmp, HeadersSayWhatTheGameNeedsToKnow) {
         {bmp_bytes({.width = 8, .height = 4, .bits = 32, .top_down = true, .masks = true}, [](int, int) { return 0u; }), 8, 4, 32, 0,
          false, true},
     };
-    for (const Row& row : rows) {
-        const fw::BmpInfo info = fw::read_bmp_info(row.bytes);
-        EXPECT_EQ(info.width, row.width);
-        EXPECT_EQ(info.height, row.height);
-        EXPECT_EQ(info.bits_per_pixel, row.bits);
-        EXPECT_EQ(info.palette.size(), row.colours);
-        EXPECT_EQ(info.indexed_8bit(), row.indexed) << row.width;
-        EXPECT_EQ(info.power_of_two(), row.power_of_two) << row.width;
+    for (const auto& [bytes, width, height, bits, colours, indexed, power_of_two] : rows) {
+        const fw::BmpInfo info = fw::read_bmp_info(bytes);
+        EXPECT_EQ(std::make_tuple(info.width, info.height, static_cast<int>(info.bits_per_pixel), info.palette.size(),
+                                  info.indexed_8bit(), info.power_of_two()),
+                  std::make_tuple(width, height, bits, colours, indexed, power_of_two));
     }
-    EXPECT_EQ(fw::read_bmp_info(rows[1].bytes).palette, grey);
-    EXPECT_TRUE(fw::read_bmp_info(rows[4].bytes).top_down);
+    EXPECT_EQ(fw::read_bmp_info(std::get<0>(rows[1])).palette, grey);
+    EXPECT_TRUE(fw::read_bmp_info(std::get<0>(rows[4])).top_down);
 }
 
 TEST(Bmp, CutOrLyingFilesAreRefusedNeverOverRead) {

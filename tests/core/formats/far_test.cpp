@@ -2,12 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <sys/resource.h>
 
 #include "builders/far_builder.hpp"
 #include "core/base/error_trap.hpp"
-#include "core/formats/binary.hpp"
+#include "lying_field.hpp"
 #include "support/temp_dir.hpp"
 
 namespace {
@@ -107,10 +106,7 @@ TEST(FarArchive, NamesThatWouldLeaveTheFolderAreNotExtracted) {
 TEST(FarArchive, EmptyArchivesReadAsEmptyAndLyingOnesFailThroughTheTrapWritingNothing) {
     const std::string good = fw::build::far_archive({{"head.bmp", pattern(5000)}});
     const size_t directory = fw::build::far_directory_offset(good);
-    const auto with = [&](size_t at, int32_t value) {
-        std::string bytes = good;
-        return bytes.replace(at, 4, fw::long_to_str_le(value));
-    };
+    const auto with = [&](size_t at, uint32_t value) { return fw::build::with_u32(good, at, value); };
     std::string any_header = fw::build::far_archive({});
     any_header.replace(0, 12, "not checked!");
     const std::tuple<const char*, std::string, bool> cases[] = {

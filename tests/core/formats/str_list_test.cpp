@@ -58,8 +58,7 @@ TEST(StringList, TypeAndWholeKeyChooseTheChunksFirstReadEveryOneWritten) {
     fw::STRList untouched;
     fw::gsReadSTRSegment(no_flags, untouched, kAppearance, fw::StringListType::STR);
     EXPECT_FALSE(untouched.loaded);  // a key differing only in the flags does not match
-    fw::gsWriteSTRSegment(no_flags, list, kAppearance,
-                          fw::StringListType::STR);  // and writing changes nothing
+    fw::gsWriteSTRSegment(no_flags, list, kAppearance, fw::StringListType::STR);  // and writing changes nothing
     EXPECT_EQ(no_flags.chunk(2).data, list_of({"str"}));
 
     // The first matching chunk is read and every one written: a changed value resizes every chunk
@@ -77,9 +76,7 @@ TEST(StringList, TypeAndWholeKeyChooseTheChunksFirstReadEveryOneWritten) {
 }
 
 TEST(StringList, BrokenListsReachTheTrapInsteadOfBeingMisread) {
-    std::string many = list_of({});
-    many[2] = '\x00';
-    many[3] = '\x80';  // 32768 entries
+    const std::string many = list_of({}).replace(2, 2, std::string("\0\x80", 2));  // 32768 entries
     const std::string one_entry("\xFD\xFF\x01\x00\x01", 5);
     const std::pair<const char*, std::string> cases[] = {
         {"value runs off the end", one_entry + "abc"},

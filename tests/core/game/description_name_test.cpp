@@ -12,10 +12,7 @@ namespace {
 const std::string kHead = "// Character File. Copyright 1997, Maxis Inc.\r\nversion 300\r\n0\r\n1\r\n  c001fa_old \r\n0\r\n0\r\n1\r\nHEAD\r\nxskin-c001fa_old-HEAD-HEAD\r\n0\r\n0\r\n0\r\n";
 
 TEST(DescriptionName, TheOwnNameIsTheFirstSuitsAndOnlyItsBytesChange) {
-    const struct {
-        std::string text;
-        std::optional<std::string> name;
-    } rows[] = {
+    const std::pair<std::string, std::optional<std::string>> rows[] = {
         {kHead, "c001fa_old"},
         {"version 300\n\n// a note\n0\n2\nfirst\n", "first"},
         {"VERSION 300\n0\n1\n", std::nullopt},       // cut before the name
@@ -25,9 +22,9 @@ TEST(DescriptionName, TheOwnNameIsTheFirstSuitsAndOnlyItsBytesChange) {
         {"version 300\n0\none\nname\n", std::nullopt},
         {std::string("\0\0\0\0\x01", 5), std::nullopt},  // the binary form
     };
-    for (const auto& row : rows) {
-        const std::optional<OwnName> own = find_own_name(row.text);
-        EXPECT_EQ(own ? std::optional(own->name) : std::nullopt, row.name) << row.text;
+    for (const auto& [text, name] : rows) {
+        const std::optional<OwnName> own = find_own_name(text);
+        EXPECT_EQ(own ? std::optional(own->name) : std::nullopt, name) << text;
     }
     std::string expected = kHead;
     expected.replace(expected.find("c001fa_old "), 10, "c002fa_new_name");

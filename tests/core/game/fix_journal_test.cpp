@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <fstream>
 #include <map>
 #include <nlohmann/json.hpp>
@@ -41,10 +40,9 @@ TEST(FixJournal, ARunIsUndoneByteForByteAndOnlyOnce) {
     const Files before = build::files_below(g.game.path());
     const FixRunOutcome run = run_fixes(g.places, [&](FixJournal& j) { g.three_fixes(j); });
     ASSERT_TRUE(run.applied) << run.error;
-    EXPECT_EQ(build::files_below(g.game.path()), (Files{{"GameData/Skins/head.cmx", "new head\r\n"},
-                                              {"GameData/Skins/body.bmp", "a body"},
-                                              {"GameData/Skins/mesh.skn", "a mesh"},
-                                              {"GameData/Skins/tone.bmp", "a tone"}}));
+    EXPECT_EQ(build::files_below(g.game.path()),
+              (Files{{"GameData/Skins/head.cmx", "new head\r\n"}, {"GameData/Skins/body.bmp", "a body"},
+                     {"GameData/Skins/mesh.skn", "a mesh"}, {"GameData/Skins/tone.bmp", "a tone"}}));
     EXPECT_EQ(last_fix_run(g.places), run.run);
 
     const UndoOutcome undo = undo_fix_run(g.places, run.run);
@@ -107,10 +105,9 @@ TEST(FixJournal, UndoLeavesWhatChangedSinceAndNeverFollowsARecordOutOfTheGame) {
     UndoOutcome undo = undo_fix_run(g.places, run.run);
     EXPECT_EQ(undo.undone, 1);  // the moved file went back
     EXPECT_EQ(undo.left.size(), 2u);
-    EXPECT_EQ(build::files_below(g.game.path()), (Files{{"GameData/Skins/head.cmx", "edited again"},
-                                              {"GameData/Skins/Sub/body.bmp", "a body"},
-                                              {"GameData/Skins/mesh.skn", "the player's own mesh"},
-                                              {"GameData/Skins/tone.bmp", "a tone"}}));
+    EXPECT_EQ(build::files_below(g.game.path()),
+              (Files{{"GameData/Skins/head.cmx", "edited again"}, {"GameData/Skins/Sub/body.bmp", "a body"},
+                     {"GameData/Skins/mesh.skn", "the player's own mesh"}, {"GameData/Skins/tone.bmp", "a tone"}}));
 
     // A record edited to point out of the game: undone, it would overwrite and delete a stranger.
     const FixRunOutcome second = run_fixes(g.places, [&](FixJournal& j) {

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "builders/steam_builder.hpp"
 #include "support/temp_dir.hpp"
 #include "support/wine_prefix.hpp"
@@ -30,13 +28,6 @@ protected:
 std::string first_found() {
     const std::optional<GameInstall> found = first_game_install(install_search());
     return found ? found->path : "none";
-}
-
-std::string listed(const std::vector<GameInstall>& installs) {
-    std::string text;
-    for (const GameInstall& install : installs)
-        text += found_by_name(install.found_by) + ": " + install.path + " (" + install.through + ")\n";
-    return text;
 }
 
 TEST_F(GameInstallsTest, RegistryThenSteamThenOtherPrefixesAndErrorOnlyWhenNothingIsFound) {
@@ -84,7 +75,10 @@ TEST_F(GameInstallsTest, RegistryThenSteamThenOtherPrefixesAndErrorOnlyWhenNothi
     }
     build::write_game_in_prefix(home() / ".wine", "Sims");
     EXPECT_EQ(first_found(), "C:\\Sims");  // the registry's own answer, as it stands
-    EXPECT_EQ(listed(find_game_installs()),
+    std::string listed;
+    for (const GameInstall& install : find_game_installs())
+        listed += found_by_name(install.found_by) + ": " + install.path + " (" + install.through + ")\n";
+    EXPECT_EQ(listed,
               "registry: C:\\Sims (" + (home() / ".wine/system.reg").string() + ")\n" +
                   "Steam library: " + steam.install.string() + " (" + (steam.library / kManifest).string() +
                   ")\n" + "EA app folder: " + ea_game.string() + " (" + bottle.string() + ")\n" +

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "core/game/fix_journal.hpp"
 #include "support/temp_dir.hpp"
 

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "builders/steam_builder.hpp"
 #include "support/temp_dir.hpp"
 #include "support/wine_prefix.hpp"
@@ -40,8 +38,7 @@ TEST(SavesFolder, TheEaAppsCopyPlaysFromTheWinePrefixThatHoldsIt) {
     build::write_game_in_prefix(prefix.path(), "Program Files/EA Games/The Sims Legacy");
     fs::create_directories(prefix.path() / "dosdevices");
     fs::create_directory_symlink("../drive_c", prefix.path() / "dosdevices/c:");
-    fs::create_directories(prefix.path() / "drive_c/users/Public");
-    fs::create_directories(prefix.path() / "drive_c/users/alice");
+    for (const char* user : {"Public", "alice"}) fs::create_directories(prefix.path() / "drive_c/users" / user);
     const std::string below = "/Saved Games/Electronic Arts/The Sims 25";
     SavesFolder saves = saves_folder("C:\\Program Files\\EA Games\\The Sims Legacy");
     EXPECT_EQ(saves.place, SavesPlace::WinePrefix);

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "builders/steam_builder.hpp"
 #include "core/game/key_values.hpp"
 #include "support/temp_dir.hpp"

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "builders/far_builder.hpp"
 #include "support/game_and_home.hpp"
 
@@ -23,32 +21,25 @@ TEST_F(HeadBitmaps, AreTheSkinsFoldersElseTheFirstArchivesCopy) {
     std::string outside = build::far_archive({{"c001malgt_quennel.bmp", "from shared"}});
     outside.replace(build::far_directory_offset(outside) + 12, 4, "\xF0\xFF\xFF\x7F");  // data past the end
     game_.write("ExpansionShared/ExpansionShared.far", outside);
-    game_.write("ExpansionPack2/ExpansionPack2.far",
-                build::far_archive(
-                    {{"Skins\\C001MALGT_BROKEN.BMP", "from pack 2"}, {"c001malgt_packed.bmp", "packed 2"}}));
-    game_.write(
-        "Downloads/QuennelsHDTs/QuennelsHDTs.far",
-        build::far_archive({{"c001malgt_packed.bmp", "packed last"}, {"c001malgt_quennel.bmp", "quennel"}}));
+    game_.write("ExpansionPack2/ExpansionPack2.far", build::far_archive({{"Skins\\C001MALGT_BROKEN.BMP", "from pack 2"},
+                                                                        {"c001malgt_packed.bmp", "packed 2"}}));
+    game_.write("Downloads/QuennelsHDTs/QuennelsHDTs.far", build::far_archive({{"c001malgt_packed.bmp", "packed last"},
+                                                                              {"c001malgt_quennel.bmp", "quennel"}}));
     const std::string headtemp = home_.str() + "\\headtemp.bmp";
-    const struct {
-        const char* skin;
-        std::string path, bytes;
-    } cases[] = {
-        {"c001malgt_here", game_.str() + "\\gamedata\\skins\\c001malgt_here.bmp", ""},
+    // The skin, the path shown, what headtemp.bmp holds after.
+    const std::tuple<const char*, std::string, std::string> cases[] = {
+        {"c001malgt_here", game_.str() + "\\gamedata\\skins\\c001malgt_here.bmp", "none"},
         {"c001malgt_broken", headtemp, "from pack 2"},
         {"C001MAlgt_Packed", headtemp, "packed 2"},
         {"c001malgt_quennel", headtemp, "quennel"},
-        {"c001malgt_nowhere", "", ""},
+        {"c001malgt_nowhere", "", "none"},
     };
     ArchiveReading archives;
-    for (const auto& c : cases) {
+    for (const auto& [skin, path, bytes] : cases) {
         std::filesystem::remove(home_.path() / "headtemp.bmp");
-        EXPECT_EQ(head_bitmap_for_display(game_.str(), c.skin, archives), c.path) << c.skin;
-        if (c.bytes.empty()) {
-            EXPECT_FALSE(std::filesystem::exists(home_.path() / "headtemp.bmp")) << c.skin;
-        } else {
-            EXPECT_EQ(home_.read("headtemp.bmp"), c.bytes) << c.skin;
-        }
+        EXPECT_EQ(head_bitmap_for_display(game_.str(), skin, archives), path) << skin;
+        const bool taken_out = std::filesystem::exists(home_.path() / "headtemp.bmp");
+        EXPECT_EQ(taken_out ? home_.read("headtemp.bmp") : "none", bytes) << skin;
     }
     EXPECT_EQ(archives.skipped(),
               (std::vector<std::string>{game_.str() + "/ExpansionPack3/ExpansionPack3.far",

@@ -30,11 +30,8 @@ TEST_F(HeadCheck, NamesWhatNoLongerFitsOrTheGameDoesNotHave) {
     };
     // A tone change alone is no question; a skin of another tone than the body gets a note.
     const std::string light_on_dark = "The head's skin is light; the body is dark.";
-    const struct {
-        void (*change)(SimControls&);
-        std::vector<std::string> expected;
-        std::string note;
-    } cases[] = {
+    const std::string no_skin = " is not among the game's skins: neither its skins folder nor its archives hold it.";
+    const std::tuple<void (*)(SimControls&), std::vector<std::string>, std::string> cases[] = {
         {[](SimControls&) {}, {}, ""},
         {[](SimControls& c) { c.adult = false; },
          {"The head model C005MA_ROMEO is made for an adult male; the sim is a male child."},
@@ -44,27 +41,22 @@ TEST_F(HeadCheck, NamesWhatNoLongerFitsOrTheGameDoesNotHave) {
         {[](SimControls& c) { c.model = "c010ma_mesh", c.skin = "C010MAlgt_mesh"; }, {}, ""},
         {[](SimControls& c) { c.model = "c010ma_mesh"; }, {}, ""},
         {[](SimControls& c) { c.skin = "C005MAlgt_gone", c.tone = Tone::Medium; },
-         {"The skin C005MAlgt_gone is not among the game's skins: neither its skins folder nor its archives "
-          "hold it."},
+         {"The skin C005MAlgt_gone" + no_skin},
          "The head's skin is light; the body is medium."},
-        {[](SimControls& c) { c.skin = "C005MAdrkromeo"; },
-         {"The skin C005MAdrkromeo is not among the game's skins: neither its skins folder nor its archives "
-          "hold it."},
-         ""},
+        {[](SimControls& c) { c.skin = "C005MAdrkromeo"; }, {"The skin C005MAdrkromeo" + no_skin}, ""},
         {[](SimControls& c) { c.model = "C009MA_NOPE", c.skin = "C009MAlgt_nope"; },
          {"The head model C009MA_NOPE is not among the game's head models for an adult male.",
-          "The skin C009MAlgt_nope is not among the game's skins: neither its skins folder nor its archives "
-          "hold it."},
+          "The skin C009MAlgt_nope" + no_skin},
          ""},
     };
-    for (size_t i = 0; i < std::size(cases); ++i) {
-        EXPECT_EQ(check(cases[i].change, game_.str()), cases[i].expected) << i;
+    for (const auto& [change, expected, note] : cases) {
+        EXPECT_EQ(check(change, game_.str()), expected);
         SimControls controls = opened;
-        cases[i].change(controls);
-        EXPECT_EQ(tone_note(controls), cases[i].note) << i;
+        change(controls);
+        EXPECT_EQ(tone_note(controls), note) << testing::PrintToString(expected);
     }
     // Without a game only the names themselves are looked at.
-    EXPECT_EQ(check(cases[std::size(cases) - 1].change, ""), std::vector<std::string>{});
+    EXPECT_EQ(check(std::get<0>(cases[std::size(cases) - 1]), ""), std::vector<std::string>{});
 }
 
 }  // namespace

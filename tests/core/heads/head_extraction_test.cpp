@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "builders/far_builder.hpp"
 #include "support/temp_dir.hpp"
 
@@ -24,16 +22,13 @@ std::string archive_lines(const std::string& game, const std::string& archive, i
 TEST(HeadExtraction, LogCountsEachArchiveAndExtractsEachNewBitmapOnce) {
     TempDir game;
     game.write("GameData/Skins/c001MAMED_OLD.BMP", "kept");
-    game.write("GameData/textures/TEXTURES.FAR", far_archive({{"C005MAlgt_romeo.bmp", "romeo from textures"},
-                                                              {"skins\\c006fadrk_ava.bmp", "ava"},
-                                                              {"C001MAmed_old.bmp", "new old"},
-                                                              {"B005MALGT_X.BMP", "body"},
-                                                              {"C005MALGT-X.BMP", "-"},
-                                                              {"C005MALGT_X.TGA", "tga"}}));
-    game.write("ExpansionPack/ExpansionPack.far", far_archive({{"C005MALGT_ROMEO.BMP", "romeo from the pack"},
-                                                               {"..\\..\\C007MAlgt_up.bmp", "up"},
-                                                               {std::string("C007MAlgt_\x01.bmp"), "control"},
-                                                               {"C007MAlgt_down.bmp\\", "folder"}}));
+    game.write("GameData/textures/TEXTURES.FAR",
+               far_archive({{"C005MAlgt_romeo.bmp", "romeo from textures"}, {"skins\\c006fadrk_ava.bmp", "ava"},
+                            {"C001MAmed_old.bmp", "new old"}, {"B005MALGT_X.BMP", "body"},
+                            {"C005MALGT-X.BMP", "-"}, {"C005MALGT_X.TGA", "tga"}}));
+    game.write("ExpansionPack/ExpansionPack.far",
+               far_archive({{"C005MALGT_ROMEO.BMP", "romeo from the pack"}, {"..\\..\\C007MAlgt_up.bmp", "up"},
+                            {std::string("C007MAlgt_\x01.bmp"), "control"}, {"C007MAlgt_down.bmp\\", "folder"}}));
     game.write("ExpansionPack4/ExpansionPack4.far", far_archive({}));
 
     const std::string g = game.str();
@@ -72,8 +67,7 @@ TEST(HeadExtraction, DamagedArchivesAreSkippedAndNamed) {
     const std::string g = game.str();
     game.write("GameData/Textures/Textures.far", "not an archive at all");
     std::string outside = far_archive({{"C001MAlgt_a.bmp", "a"}, {"C001MAlgt_b.bmp", "b"}});
-    outside.replace(fw::build::far_directory_offset(outside) + 4 + 31 + 8, 4,
-                    "\xF0\xFF\xFF\x7F");  // b's data
+    outside.replace(fw::build::far_directory_offset(outside) + 4 + 31 + 8, 4, "\xF0\xFF\xFF\x7F");  // b's data
     game.write("ExpansionPack/ExpansionPack.far", outside);
     game.write("ExpansionPack2/ExpansionPack2.far", far_archive({{"C002MAlgt_c.bmp", "c"}}));
 

@@ -12,14 +12,10 @@ using Names = std::vector<std::string>;
 
 TEST(HeadModels, EntryNamesThatAreHeadModels) {
     // An entry name and the model it names (none: "").
-    const std::pair<const char*, const char*> cases[] = {{"skins/c005ma_romeo.bcf", "C005MA_ROMEO"},
-                                                         {"C005MA_A.B.bcf", "C005MA_A"},
-                                                         {"CARPET_RUG.BCF", "CARPET_RUG"},
-                                                         {"B005MA_ROMEO.BCF", ""},
-                                                         {"C005MA-ROMEO.BCF", ""},
-                                                         {"C005MA_ROMEO.CFP", ""},
-                                                         {"C005MA_ROMEO.BCF\\", ""},
-                                                         {"C005MA_\x01.BCF", ""}};
+    const std::pair<const char*, const char*> cases[] = {
+        {"skins/c005ma_romeo.bcf", "C005MA_ROMEO"}, {"C005MA_A.B.bcf", "C005MA_A"}, {"CARPET_RUG.BCF", "CARPET_RUG"},
+        {"B005MA_ROMEO.BCF", ""}, {"C005MA-ROMEO.BCF", ""}, {"C005MA_ROMEO.CFP", ""}, {"C005MA_ROMEO.BCF\\", ""},
+        {"C005MA_\x01.BCF", ""}};
     for (const auto& [entry, model] : cases)
         EXPECT_EQ(fw::head_model_from_entry(entry, fw::ModelNameRule::Plain), model) << entry;
 }
@@ -27,11 +23,9 @@ TEST(HeadModels, EntryNamesThatAreHeadModels) {
 TEST(HeadModels, ListsFromArchivesInArchiveOrderWithTheDigitRuleForPacksThreeAndFour) {
     fw::build::TempDir game;
     const std::string bcf = "mesh";
-    game.write("GameData/Animation/Animation.far", far_archive({{"skins\\c005ma_romeo.bcf", bcf},
-                                                                {"C001FA_Ava.bcf", bcf},
-                                                                {"C002XX_Other.bcf", bcf},
-                                                                {"C001MC_Gus.bcf", bcf},
-                                                                {"C005MA_Romeo.bcf", bcf}}));
+    game.write("GameData/Animation/Animation.far",
+               far_archive({{"skins\\c005ma_romeo.bcf", bcf}, {"C001FA_Ava.bcf", bcf}, {"C002XX_Other.bcf", bcf},
+                            {"C001MC_Gus.bcf", bcf}, {"C005MA_Romeo.bcf", bcf}}));
     game.write("ExpansionPack3/ExpansionPack3.far",
                far_archive({{"CARPET_Rug.bcf", bcf}, {"C004FC_Fay.bcf", bcf}}));
     game.write("expansionpack4/EXPANSIONPACK4.FAR", far_archive({{"CXMAFA_No.bcf", bcf}}));
@@ -46,28 +40,6 @@ TEST(HeadModels, ListsFromArchivesInArchiveOrderWithTheDigitRuleForPacksThreeAnd
         (std::vector<Names>{
             {"C005MA_ROMEO", "C005MA_ROMEO"}, {"C001FA_AVA", "CXMAFA_YES"}, {"C004FC_FAY"}, {"C001MC_GUS"}}));
     EXPECT_EQ(fw::head_model_lists(game.str() + "/Other").MA, Names{}) << "held with the game they came from";
-}
-
-// A damaged archive, or one that is no archive, is skipped, logged and named; the others count.
-TEST(HeadModels, ArchivesThatCannotBeReadAreSkippedAndNamed) {
-    fw::build::TempDir home, game;
-    fw::build::ScopedEnv env("FACEWRIGHT_HOME", home.str());
-    std::string lying = far_archive({{"C001MA_Lost.bcf", "mesh"}});
-    lying.replace(12, 4, "\xF0\xFF\xFF\x7F");  // a directory far past the end
-    game.write("GameData/Animation/Animation.far", lying);
-    game.write("ExpansionPack/ExpansionPack.far", "not an archive");
-    game.write("ExpansionPack2/ExpansionPack2.far", far_archive({{"C002MA_Kept.bcf", "mesh"}}));
-
-    const std::optional<fw::BoxMessage> box = fw::msGetHeadModelLists(game.str()).skipped_box();
-    EXPECT_EQ(fw::head_model_lists(game.str()).MA, Names{"C002MA_KEPT"});
-    const std::string animation = game.str() + "/GameData/Animation/Animation.far";
-    ASSERT_TRUE(box);
-    EXPECT_TRUE(box->text.starts_with("These archives could not be read and were skipped:\r\n" + animation +
-                                      "\r\n" + game.str() + "/ExpansionPack/ExpansionPack.far\r\n"))
-        << box->text;
-    const std::string logged = "This archive could not be read and was skipped:\r\n" + animation;
-    EXPECT_NE(home.read("errorlog.txt").find("gsReadFARdir\r\nLocation: 0\r\n\r\n" + logged),
-              std::string::npos);
 }
 
 }  // namespace

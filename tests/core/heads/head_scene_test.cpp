@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "builders/far_builder.hpp"
 #include "builders/head_builder.hpp"
 #include "builders/model_builder.hpp"
@@ -17,18 +15,12 @@ using namespace fw::build;
 // A flat square mesh facing the viewer, wrapped once by its bitmap.
 fw::Mesh square_mesh(const std::string& name, const std::string& texture) {
     const auto at = [](float x, float y) { return fw::MeshVertex{{x, y, 0}, {0, 0, 1}}; };
-    return {.name = name,
-            .texture = texture,
-            .bones = {"HEAD"},
-            .faces = {{0, 1, 2}, {0, 2, 3}},
-            .uvs = {{0, 0}, {1, 0}, {1, 1}, {0, 1}},
-            .vertices = {at(1, -1), at(1, 1), at(-1, 1), at(-1, -1)}};
+    return {.name = name, .texture = texture, .bones = {"HEAD"}, .faces = {{0, 1, 2}, {0, 2, 3}},
+            .uvs = {{0, 0}, {1, 0}, {1, 1}, {0, 1}}, .vertices = {at(1, -1), at(1, 1), at(-1, 1), at(-1, -1)}};
 }
 
-std::string plain_bmp(uint32_t rgb) {
-    // 8-bit with a palette of two colours, as some head bitmaps are.
-    return bmp8(4, 4, {0x000000u, rgb}, [](int, int) -> uint8_t { return 1; });
-}
+// 8-bit with a palette of two colours, as some head bitmaps are.
+std::string plain_bmp(uint32_t rgb) { return bmp8(4, 4, {0x000000u, rgb}, [](int, int) -> uint8_t { return 1; }); }
 
 const std::string kHead = "xskin-c010ma_test-HEAD-HEADB";
 const std::string kHat = "xskin-c010ma_test-HEAD-HAT";
@@ -73,8 +65,7 @@ TEST_F(HeadFiles, LooseFilesWinTheSkinGoesOnTheHeadAndWhatCannotBeFoundOrReadIsL
 
     // What cannot be found or read is left out and named: a damaged archive is passed over, the
     // loose files still draw.
-    game_.write("ExpansionPack/ExpansionPack.far",
-                std::string("FAR!byAZ\x01\x00\x00\x00\xFF\xFF\x00\x00", 16));
+    game_.write("ExpansionPack/ExpansionPack.far", std::string("FAR!byAZ\x01\x00\x00\x00\xFF\xFF\x00\x00", 16));
     head = load("C010MA_Test");
     EXPECT_EQ(head.state(), fw::HeadState::Drawn);
     ASSERT_EQ(head.problems.size(), 1u);
@@ -83,8 +74,7 @@ TEST_F(HeadFiles, LooseFilesWinTheSkinGoesOnTheHeadAndWhatCannotBeFoundOrReadIsL
 
     EXPECT_EQ(load("C011MA_None").state(), fw::HeadState::NotFound);
 
-    game_.write("Downloads/Heads/Deep/C012MA_Bad.cmx",
-                cmx_text(head_description("c012ma_bad", {"bad-HEAD-HEAD"})));
+    game_.write("Downloads/Heads/Deep/C012MA_Bad.cmx", cmx_text(head_description("c012ma_bad", {"bad-HEAD-HEAD"})));
     game_.write("Downloads/bad-HEAD-HEAD.skn", "bad-HEAD-HEAD\r\nx\r\n1\r\n");
     head = load("C012MA_Bad");
     EXPECT_EQ(head.state(), fw::HeadState::Unreadable);
