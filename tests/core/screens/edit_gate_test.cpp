@@ -9,8 +9,7 @@
 #include "core/sims/sim_session.hpp"
 #include "support/temp_dir.hpp"
 
-namespace fw {
-namespace {
+using namespace fw;
 
 class EditGateTest : public testing::Test {
 protected:
@@ -58,6 +57,3 @@ TEST_F(EditGateTest, OnlyAReadableSimOpensAndOnlyThenIsItsNeighbourhoodRemembere
     EXPECT_EQ(decision.path, r.characters_folder + "User00005.iff");
     EXPECT_EQ(stored(), "Neighborhood 03   (UserData3)");
 }
-
-}  // namespace
-}  // namespace fw

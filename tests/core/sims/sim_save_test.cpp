@@ -4,7 +4,6 @@
 
 #include <chrono>
 #include <csignal>
-#include <filesystem>
 #include <future>
 #include <set>
 #include <sys/resource.h>
@@ -16,12 +15,10 @@
 #include "builders/sim_builder.hpp"
 #include "core/base/error_trap.hpp"
 #include "core/platform/file_lock.hpp"
-#include "core/platform/game_files.hpp"
-#include "core/platform/game_paths.hpp"
 #include "core/platform/program_folder.hpp"
 #include "failing_files.hpp"
 #include "outfit_rows.hpp"
-#include "support/temp_dir.hpp"
+#include "saved_sims.hpp"
 
 namespace {
 
@@ -31,11 +28,10 @@ using fw::typed::outfits;
 
 fw::LocalTime fixed_time() { return {2024, 1, 2, 3, 4}; }
 
-class SimSave : public testing::Test {
+class SimSave : public fw::typed::SavedSims {
 protected:
     void SetUp() override {
-        std::error_code ignored;
-        fs::remove_all(fw::resolve_path(fw::backup_folder_path()), ignored);
+        SavedSims::SetUp();
         fw::delete_file(fw::temp_file_path());
     }
 
@@ -61,7 +57,6 @@ protected:
     }
     std::string current() const { return fw::read_file(path_); }
 
-    fw::build::TempDir game_;
     std::string path_;
     std::string original_;
 };
@@ -69,11 +64,8 @@ protected:
 // A name-only save needs no outfit table: a list too short for it is saved too.
 TEST_F(SimSave, NameOnlyChangesTheControlEntriesAndDropsBitmapsAndMap) {
     for (const int32_t entries : {35, 20}) {
-        SimSpec shape{.head = "C123MA_Test,HEAD-HEAD=c123malgt_test;extra",
-                      .objd_label = "user00000 - Bob",
-                      .objd_id = 7,
-                      .bitmaps = {{"web_image", std::string(70, 'B')}},
-                      .entry_count = entries};
+        SimSpec shape{.head = "C123MA_Test,HEAD-HEAD=c123malgt_test;extra", .objd_label = "user00000 - Bob", .objd_id = 7,
+                      .bitmaps = {{"web_image", std::string(70, 'B')}}, .entry_count = entries};
         put(shape);
         fw::SimControls controls = shown();
         controls.name = fw::encode_for_game("Zo\xC3\xAB", "name").bytes;
@@ -166,7 +158,6 @@ TEST_F(SimSave, ClearsLeftoversOfEndedProcessesOnlyAndNeverWritesThroughALinkThe
     // Plain files left beside the sims by a killed save are ours: they go, and the save goes on.
     // The new file of a process that still runs is its own, and stays.
     put(SimSpec{});
-    const std::string dir = game_.str() + "/UserData3/Characters/";
     const std::string ended = "User00009.iff." + std::to_string(ended_process()) + ".facewright-new";
     game_.write("UserData3/Characters/User00005.iff.facewright-new", "left over");
     const std::string others[] = {game_.write("UserData3/Characters/" + ended, "killed"),
@@ -181,7 +172,7 @@ TEST_F(SimSave, ClearsLeftoversOfEndedProcessesOnlyAndNeverWritesThroughALinkThe
 
     // A link planted at the name of the file written beside the sim's is never followed.
     const std::string victim = game_.write("victim.txt", "not yours");
-    const std::string beside = dir + fw::replacement_name("User00005.iff");
+    const std::string beside = game_.str() + "/UserData3/Characters/" + fw::replacement_name("User00005.iff");
     for (const std::string& target : {victim, game_.str() + "/nowhere.txt"}) {
         put(SimSpec{});
         fs::remove(beside);
@@ -340,7 +331,6 @@ TEST_F(SimSave, AChangeMadeElsewhereIsNeverOverwrittenUnasked) {
 // (another process's sim) never reaches this sim's file. The game, which takes no lock of ours,
 // saving while the backup is written is seen at the last moment.
 TEST_F(SimSave, TheNewFileComesFromTheSavesOwnBytesOverTheFileAsChecked) {
-    const std::string stranger = fw::build::sim_file({.name = "Stranger"});
     struct Between : fw::SaveFiles {
         std::string temp, file;  // what lands in usertemp.iff, in the sim's file, meanwhile
         void write_without_bitmaps(const fw::IFFFile& image, const std::string& path) override {
@@ -349,23 +339,20 @@ TEST_F(SimSave, TheNewFileComesFromTheSavesOwnBytesOverTheFileAsChecked) {
         }
         void write_new_file(const std::string& path, const std::string& bytes) override {
             SaveFiles::write_new_file(path, bytes);
-            if (!file.empty()) fw::write_file(file, stranger);
+            if (!file.empty()) fw::write_file(file, "stranger");
         }
-        std::string stranger;
     };
     put(SimSpec{});
     fw::SimControls controls = shown();
     controls.name = "Ada";
     Between files;
-    files.stranger = stranger;
-    files.temp = stranger;
+    files.temp = "stranger";
     ASSERT_TRUE(save(controls, true, &files).saved());
     EXPECT_EQ(shown().name, "Ada");
     files = Between{};
-    files.stranger = stranger;
     files.file = path_;
     EXPECT_TRUE(save(controls, true, &files).changed_elsewhere);
-    EXPECT_EQ(current(), stranger);
+    EXPECT_EQ(current(), "stranger");
 }
 
 }  // namespace

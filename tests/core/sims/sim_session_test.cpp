@@ -8,7 +8,6 @@
 #include "builders/sim_builder.hpp"
 #include "support/temp_dir.hpp"
 
-namespace fw {
 namespace {
 
 using fw::build::sim_file;
@@ -71,4 +70,3 @@ TEST(SimSessionControls, TextsTheGameCannotHoldOrThatWouldBreakTheListsAreRefuse
 }
 
 }  // namespace
-}  // namespace fw

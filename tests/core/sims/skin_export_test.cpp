@@ -3,20 +3,13 @@
 #include <gtest/gtest.h>
 
 #include "builders/iff_builder.hpp"
-#include "builders/sim_builder.hpp"
-#include "support/game_and_home.hpp"
+#include "support/sim_folder.hpp"
 
-namespace fw {
-namespace {
+using namespace fw;
 
-class SkinExport : public build::GameAndHome {
-protected:
-    std::string put(const std::string& file, const std::string& bytes) {
-        return game_.write("UserData2/Characters/" + file, bytes);
-    }
-};
+using SkinExportTest = typed::SimFolder;
 
-TEST_F(SkinExport, WritesBothFilesByteForByteLeavingOutFilesThatCannotBeRead) {
+TEST_F(SkinExportTest, WritesBothFilesByteForByteLeavingOutFilesThatCannotBeRead) {
     put("User00001.iff",
         build::sim_file({.name = "Rom\xE9o", .head = "C005MA_ROMEO,HEAD-HEAD=c005malgt_romeo;x"}));
     put("User00002.iff", "truncated");
@@ -48,6 +41,3 @@ TEST_F(SkinExport, WritesBothFilesByteForByteLeavingOutFilesThatCannotBeRead) {
     EXPECT_EQ(export_skin_names(game_.str() + "\\UserData2\\characters\\", {}), std::nullopt);
     EXPECT_EQ(home_.read("bodyskins.txt"), bodies);
 }
-
-}  // namespace
-}  // namespace fw

@@ -9,7 +9,8 @@
 
 namespace fw::typed {
 
-// Each test gets a program folder of its own, so the dumped bitmaps and previews are its own.
+// Each test gets a program folder of its own, so the dumped bitmaps, previews and exports are
+// its own; the sims lie in UserData2.
 class SimFolder : public build::GameAndHome {
 protected:
     void SetUp() override { std::filesystem::create_directories(home_.path() / "HeadPreview"); }
