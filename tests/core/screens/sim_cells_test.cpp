@@ -5,24 +5,13 @@
 #include <filesystem>
 #include <tuple>
 
-#include "builders/iff_builder.hpp"
 #include "core/base/error_trap.hpp"
 #include "support/sim_folder.hpp"
 
 using namespace fw;
 
 using SimCells = typed::SimFolder;
-
-// A character file built chunk by chunk: an OBJD, the given appearance list data and name chunks.
-std::string sim_with(const std::string& appearance_data, const std::vector<std::string>& names) {
-    build::IffBuilder b;
-    b.chunk("OBJD", 128, "user00001 - Sim", std::string(216, '\0'));
-    if (!appearance_data.empty()) b.chunk("STR#", 200, "", appearance_data);
-    uint16_t id = 2000;
-    for (const std::string& name : names)
-        b.chunk("CTSS", id++, "", build::str_list_data(std::vector<std::string>{name}));
-    return b.map().bytes();
-}
+using typed::sim_with;
 
 // Readable files show their first name and the head skin before its ";"; files that cannot be
 // read or taken apart show the can't-load cell with the reader's error, without reaching the trap.

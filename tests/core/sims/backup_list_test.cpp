@@ -1,6 +1,5 @@
 #include "core/sims/backup_list.hpp"
 
-#include "builders/sim_builder.hpp"
 #include "core/sims/sim_restore.hpp"
 #include "saved_sims.hpp"
 

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 
 #include "demo/check_game.hpp"
 #include "finding_kinds.hpp"

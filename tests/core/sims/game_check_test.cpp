@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 
 #include "core/base/failure.hpp"
 #include "demo/check_game.hpp"

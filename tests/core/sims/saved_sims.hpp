@@ -5,6 +5,7 @@
 
 #include <filesystem>
 
+#include "builders/sim_builder.hpp"
 #include "core/platform/game_files.hpp"
 #include "core/platform/game_paths.hpp"
 #include "core/sims/sim_save.hpp"

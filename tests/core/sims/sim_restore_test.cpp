@@ -2,7 +2,6 @@
 
 #include <fstream>
 
-#include "builders/sim_builder.hpp"
 #include "failing_files.hpp"
 #include "saved_sims.hpp"
 
@@ -58,13 +57,12 @@ TEST_F(SimRestore, RefusalsChangeNothing) {
     fw::build::SimSpec pet = fw::build::pet_spec("Tom", false);
     pet.objd_id = 7;  // the same sim, turned into a cat by another program
     const std::string folder = fw::backup_folder_path() + "\\";
+    const std::string not_ours = "This is not a backup of User0001.iff in UserData:";
     const struct {
         std::string backup, bytes, first_line;
     } cases[] = {
-        {"User00010iff_Bob-Long_UserData_20261206_120101", sim,
-         "This is not a backup of User0001.iff in UserData:"},
-        {"User0001iff_Bob-Elsewhere_UserData2_20261206_120202", sim,
-         "This is not a backup of User0001.iff in UserData:"},
+        {"User00010iff_Bob-Long_UserData_20261206_120101", sim, not_ours},
+        {"User0001iff_Bob-Elsewhere_UserData2_20261206_120202", sim, not_ours},
         {"User0001iff_Bob_UserData_20260101_010101", sim.substr(0, sim.size() - 10),
          "This backup is damaged and cannot be restored:"},
         {"User0001iff_Bob_UserData_20260101_010202", fw::build::sim_file(pet),

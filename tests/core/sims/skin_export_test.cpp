@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "builders/iff_builder.hpp"
 #include "support/sim_folder.hpp"
 
 using namespace fw;
@@ -17,13 +16,9 @@ TEST_F(SkinExportTest, WritesBothFilesByteForByteLeavingOutFilesThatCannotBeRead
     std::vector<std::string> appearance = build::appearance_values(build::SimSpec{});
     appearance[1] = "B001FAfit_01,BODY=b001fafitlgt_01";
     appearance[2] = "NoEquals";
-    put("User00003.iff", build::IffBuilder()
-                             .chunk("STR#", 200, "", build::str_list_data(appearance))
-                             .chunk("CTSS", 2000, "", build::str_list_data(std::vector<std::string>{"First"}))
-                             .chunk("CTSS", 2001, "", build::str_list_data(std::vector<std::string>{"Last"}))
-                             .bytes());
+    put("User00003.iff", typed::sim_with(build::str_list_data(appearance), {"First", "Last"}));
     // A readable file whose appearance list runs off its chunk is left out like an unreadable one.
-    put("User00004.iff", build::IffBuilder().chunk("STR#", 200, "", "\xFD\xFF\x03\x00\001adult").bytes());
+    put("User00004.iff", typed::sim_with("\xFD\xFF\x03\x00\001adult", {}));
 
     // The message names the files by their real paths.
     EXPECT_EQ(
