@@ -9,9 +9,8 @@
 TEST(CheckMarks, OneLineForEachThingWrongUntilTheNextCheck) {
     const fw::build::TempDir game;
     const fw::TouchedSim bo{"Bo", "", game.write("UserData/Characters/User00001.iff", ""), "head"};
-    using fw::Severity;
-    fw::set_check_marks({{{"", Severity::BlankSim, "Gone. More.", {}, {bo, bo}, {}, "", "", ""},
-                          {"", Severity::Cosmetic, "Odd.", {}, {bo}, {}, "", "", ""}}});
+    fw::set_check_marks({{{"", fw::Severity::BlankSim, "Gone. More.", {}, {bo, bo}, {}, "", "", ""},
+                          {"", fw::Severity::Cosmetic, "Odd.", {}, {bo}, {}, "", "", ""}}});
     EXPECT_EQ(fw::check_mark(game.str() + "\\userdata\\characters\\USER00001.IFF"),
               "Blank sim: Gone.\r\nCosmetic: Odd.");
     fw::set_check_marks({});

@@ -22,13 +22,10 @@ protected:
 TEST_F(EditorDisplayTest, ControlsOptionsAndPicturesComeFromTheSimsLists) {
     // The portraits are the sim's own, whatever the program folder holds under their names.
     home_.write("web_image.BMP", "another sim's");
-    const EditorDisplay shown = msDisplayData(open({.name = "Ann\xE9",
-                                                    .age = "child",
-                                                    .gender = "female",
-                                                    .tone = "drk",
-                                                    .head = "C002FC_Ann,HEAD-HEAD=c002fcdrk_ann;x",
-                                                    .bitmaps = {{"Web_Image", build::face_bmp(1)},
-                                                                {"faces", build::face_bmp(2)}}}));
+    const build::SimSpec ann{.name = "Ann\xE9", .age = "child", .gender = "female", .tone = "drk",
+                             .head = "C002FC_Ann,HEAD-HEAD=c002fcdrk_ann;x",
+                             .bitmaps = {{"Web_Image", build::face_bmp(1)}, {"faces", build::face_bmp(2)}}};
+    const EditorDisplay shown = msDisplayData(open(ann));
     EXPECT_EQ(shown.caption, "Edit Sim - USER00001.IFF");
     EXPECT_EQ(shown.controls.name + "|" + shown.controls.model + "|" + shown.controls.skin,
               "Ann\xE9|C002FC_Ann|c002fcdrk_ann");

@@ -65,15 +65,12 @@ TEST_F(SimCells, PageDrawsItsFilesIntoTheirCells) {
         put(files.back(), i == 50 ? std::string("IFF but cut short") : bob);
     }
     std::vector<std::pair<int32_t, std::string>> drawn;
-    const auto draw = [&](int32_t cell, const SimCell& result) {
-        drawn.emplace_back(cell, result.caption());
-    };
+    const auto draw = [&](int32_t cell, const SimCell& result) { drawn.emplace_back(cell, result.caption()); };
     msLoadSimImages(characters(), files, 1, draw);
     EXPECT_EQ(drawn, (std::vector<std::pair<int32_t, std::string>>{{0, kCantLoadCaption}}));
 
     drawn.clear();
-    msLoadSimImages(game_.str() + "\\userdata2\\characters\\", files, 0,
-                    draw);  // the folder as the rules spell it
+    msLoadSimImages(game_.str() + "\\userdata2\\characters\\", files, 0, draw);  // as the rules spell it
     ASSERT_EQ(drawn.size(), 49u);
     EXPECT_EQ(drawn.back(), (std::pair<int32_t, std::string>{48, "Bob"}));
 

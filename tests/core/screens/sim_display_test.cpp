@@ -27,8 +27,7 @@ TEST_F(SimDisplayTest, UnreadableFileShowsTheReadersErrorInFourLines) {
 // A read file's bitmaps replace the previous sim's: one it lacks is gone, not left from before.
 TEST_F(SimDisplayTest, ReadFileShowsItsOwnThreeBitmapsAndItsName) {
     // The label keeps the name the game gave the sim; the name shown is the one it has now.
-    put("User00001.iff", build::sim_file({.name = "Ren\xE9",
-                                          .objd_label = "user00000 - Old name",
+    put("User00001.iff", build::sim_file({.name = "Ren\xE9", .objd_label = "user00000 - Old name",
                                           .bitmaps = {{"Web_Image", build::face_bmp(1)},
                                                       {"faces", build::face_bmp(2, 90, 45)}}}));
     home_.write("relimages.bmp", "earlier sim");
@@ -51,12 +50,9 @@ TEST(SimDisplayNameTest, FirstUserObjectLabelElseTheFileName) {
     // what, the chunks' types and labels, the name shown
     const std::tuple<const char*, std::vector<std::pair<std::string, std::string>>, std::string> cases[] = {
         {"mixed case after another object",
-         {{"OBJD", "job object"}, {"OBJD", "UsEr00001 - Ann"}, {"OBJD", "user2"}},
-         "UsEr00001 - Ann"},
+         {{"OBJD", "job object"}, {"OBJD", "UsEr00001 - Ann"}, {"OBJD", "user2"}}, "UsEr00001 - Ann"},
         {"label without NUL", {{"OBJD", long_label}}, long_label.substr(0, 64)},
-        {"user only in another chunk type",
-         {{"STR#", "user00001 - Ann"}, {"OBJD", "ann user"}},
-         "User00009.iff"},
+        {"user only in another chunk type", {{"STR#", "user00001 - Ann"}, {"OBJD", "ann user"}}, "User00009.iff"},
         {"no chunks", {}, "User00009.iff"},
     };
     for (const auto& [what, chunks, name] : cases) {

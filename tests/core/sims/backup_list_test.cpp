@@ -3,7 +3,6 @@
 #include "core/sims/sim_restore.hpp"
 #include "saved_sims.hpp"
 
-namespace fs = std::filesystem;
 using BackupList = fw::typed::SavedSims;
 
 // The same file names in two games, twins whose names differ only in case or an accent, and backups
@@ -51,11 +50,11 @@ TEST_F(BackupList, ABackupBelongsToItsOwnFileOfItsOwnGame) {
 
     // Every backup, and one whose name no game path can name left out.
     fw::write_file(game_.str() + "/x", "");
-    fs::rename(game_.str() + "/x",
+    std::filesystem::rename(game_.str() + "/x",
                fw::resolve_path(fw::backup_folder_path()) / "User00001iff_a\\b_UserData_20250101_121212");
     const fw::AllBackups all = fw::list_all_backups(fw::Game::at(game_.str(), fw::GamePathSource::CommandLine));
     EXPECT_EQ(all.kept.size(), 3u);
     EXPECT_EQ(all.left_out, 1);
-    EXPECT_EQ(all.kept[0].backup.record->file, fs::path(mine).lexically_normal().string());
+    EXPECT_EQ(all.kept[0].backup.record->file, std::filesystem::path(mine).lexically_normal().string());
     EXPECT_EQ(fw::list_all_backups(fw::Game::at(other_game.str(), fw::GamePathSource::CommandLine)).kept[0].in_another_game, true);
 }

@@ -13,8 +13,7 @@ TEST(GameCheckJson, WordsIdsAndShownPathsForScripts) {
     game.write("Skins/a.bmp", "");
     const fw::Finding finding{"", fw::Severity::BlankSim, "", {game.str() + "\\SKINS\\A.BMP"}, {{"Bo\xff", "", "", ""}},
                               fw::FixKind::ConvertTo8Bit, "", "", ""};
-    const fw::GameCheck check{.findings = {finding}};
-    const nlohmann::json f = nlohmann::json::parse(fw::game_check_json(check))["findings"][0];
+    const nlohmann::json f = nlohmann::json::parse(fw::game_check_json({.findings = {finding}}))["findings"][0];
     EXPECT_EQ(f["severity"].get<std::string>() + "|" + f["fix"].get<std::string>(), "blank sim|convert-to-8-bit");
     EXPECT_EQ(f["files"][0], game.str() + "/Skins/a.bmp");
     EXPECT_EQ(f["sims"][0]["name"], "Bo\xEF\xBF\xBD");

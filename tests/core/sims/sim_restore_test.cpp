@@ -1,11 +1,8 @@
 #include "core/sims/sim_restore.hpp"
 
-#include <fstream>
-
 #include "failing_files.hpp"
 #include "saved_sims.hpp"
 
-namespace fs = std::filesystem;
 using SimRestore = fw::typed::SavedSims;
 
 TEST_F(SimRestore, ASaveIsUndoneByteForByteAndTheRestoreItselfCanBeUndone) {
@@ -18,9 +15,8 @@ TEST_F(SimRestore, ASaveIsUndoneByteForByteAndTheRestoreItselfCanBeUndone) {
     save_as(path, "Rob", 2);
     const std::string second = fw::read_file(path);
     // A backup that a killed save left half-written is no backup: listing the folder sweeps it.
-    std::ofstream(fw::resolve_path(fw::backup_folder_path()) /
-                  "User00001iff_Bob-Rob_UserData3_20261206_120500.facewright-new")
-        << "cut";
+    fw::write_file(fw::backup_folder_path() + "\\User00001iff_Bob-Rob_UserData3_20261206_120500.facewright-new",
+                   "cut");
 
     const std::vector<fw::BackupEntry> listed = fw::list_backups_of(path);
     ASSERT_EQ(listed.size(), 2u);
@@ -76,7 +72,7 @@ TEST_F(SimRestore, RefusalsChangeNothing) {
     for (const auto& c : cases) {
         fw::write_file(folder + c.backup, c.bytes);
         // The last case: the backup is sound, the file read-only.
-        if (&c == &cases[std::size(cases) - 1]) fs::permissions(path, fs::perms::owner_read);
+        if (&c == &cases[std::size(cases) - 1]) std::filesystem::permissions(path, std::filesystem::perms::owner_read);
         const fw::RestoreResult result = fw::restore_from_backup(path, folder + c.backup);
         ASSERT_TRUE(result.refusal) << c.backup;
         EXPECT_EQ(result.refusal->title, "Restore Terminated");
@@ -89,7 +85,7 @@ TEST_F(SimRestore, RefusalsChangeNothing) {
     const std::vector<fw::BackupEntry> listed = fw::list_backups_of(path);
     ASSERT_EQ(listed.size(), 4u);
     EXPECT_EQ(listed[3].holds.error.substr(0, 6), "Error ");
-    fs::permissions(path, fs::perms::owner_all);
+    std::filesystem::permissions(path, std::filesystem::perms::owner_all);
 }
 
 TEST_F(SimRestore, TheCharacterFileIsWholeWhicheverStepFails) {
@@ -117,14 +113,8 @@ TEST_F(SimRestore, TheCharacterFileIsWholeWhicheverStepFails) {
     EXPECT_GT(failed, 3);
 
     // The game saving while the file is kept is seen before the rename: refused, its save stands.
-    struct GameSavesMeanwhile : fw::SaveFiles {
-        std::string path;
-        void write_new_file(const std::string& p, const std::string& bytes) override {
-            SaveFiles::write_new_file(p, bytes);
-            fw::write_file(path, "the game's");
-        }
-    } files;
-    files.path = path;
+    fw::typed::WrittenMeanwhile files;
+    files.file = path;
     EXPECT_FALSE(fw::restore_from_backup(path, backup, {.clock = at(59), .files = &files}).restored());
     EXPECT_EQ(fw::read_file(path), "the game's");
 }

@@ -84,10 +84,8 @@ TEST_F(SimSave, NameOnlyChangesTheControlEntriesAndDropsBitmapsAndMap) {
 TEST_F(SimSave, BodyChangesApplyTheTableRowOfTheNewBody) {
     // The tone in the file, then the controls: adult, male, tone (none chosen: saved as dark).
     const std::tuple<std::string, bool, bool, std::optional<fw::Tone>> cases[] = {
-        {"lgt", true, true, fw::Tone::Dark},
-        {"med", false, true, fw::Tone::Medium},
-        {"lgt", true, false, fw::Tone::Light},
-        {"xyz", true, true, std::nullopt}};
+        {"lgt", true, true, fw::Tone::Dark}, {"med", false, true, fw::Tone::Medium},
+        {"lgt", true, false, fw::Tone::Light}, {"xyz", true, true, std::nullopt}};
     for (const auto& [file_tone, adult, male, tone] : cases) {
         put({.tone = file_tone});
         fw::SimControls controls = shown();
@@ -98,9 +96,8 @@ TEST_F(SimSave, BodyChangesApplyTheTableRowOfTheNewBody) {
         const std::string what = file_tone + (adult ? " adult " : " child ") + (male ? "male" : "female");
         EXPECT_EQ(after.item(15).value, row_tone) << what;
         EXPECT_EQ(after.item(14).value, adult ? "27" : "9") << what;
-        for (const auto& [n, value] : outfits(adult, male, row_tone)) {
+        for (const auto& [n, value] : outfits(adult, male, row_tone))
             EXPECT_EQ(after.item(n).value, value) << what << " entry " << n;
-        }
     }
 }
 
@@ -246,10 +243,8 @@ TEST_F(SimSave, AFailedFileOperationIsReportedAndChangesNothing) {
         EXPECT_EQ(current(), original_) << "step " << fail_at;
         EXPECT_NE(fw::read_file(fw::program_folder() + "\\errorlog.txt").find("Error: 61"),
                   std::string::npos);
-        for (const std::string& name :
-             fw::list_matching(fw::backup_folder_path() + "\\*", fw::Listing::FilesOnly)) {
+        for (const std::string& name : fw::list_matching(fw::backup_folder_path() + "\\*", fw::Listing::FilesOnly))
             EXPECT_EQ(fw::read_file(fw::backup_folder_path() + "\\" + name), original_) << name;
-        }
     }
     EXPECT_GT(fail_at, 3);  // the folder, usertemp.iff, the backup and the replace each failed
 }
@@ -326,26 +321,15 @@ TEST_F(SimSave, AChangeMadeElsewhereIsNeverOverwrittenUnasked) {
 // (another process's sim) never reaches this sim's file. The game, which takes no lock of ours,
 // saving while the backup is written is seen at the last moment.
 TEST_F(SimSave, TheNewFileComesFromTheSavesOwnBytesOverTheFileAsChecked) {
-    struct Between : fw::SaveFiles {
-        std::string temp, file;  // what lands in usertemp.iff, in the sim's file, meanwhile
-        void write_without_bitmaps(const fw::IFFFile& image, const std::string& path) override {
-            SaveFiles::write_without_bitmaps(image, path);
-            if (!temp.empty()) fw::write_file(path, temp);
-        }
-        void write_new_file(const std::string& path, const std::string& bytes) override {
-            SaveFiles::write_new_file(path, bytes);
-            if (!file.empty()) fw::write_file(file, "stranger");
-        }
-    };
     put(SimSpec{});
     fw::SimControls controls = shown();
     controls.name = "Ada";
-    Between files;
-    files.temp = "stranger";
+    fw::typed::WrittenMeanwhile files;
+    files.temp = "another process's sim";
     ASSERT_TRUE(save(controls, true, &files).saved());
     EXPECT_EQ(shown().name, "Ada");
-    files = Between{};
+    files = fw::typed::WrittenMeanwhile{};
     files.file = path_;
     EXPECT_TRUE(save(controls, true, &files).changed_elsewhere);
-    EXPECT_EQ(current(), "stranger");
+    EXPECT_EQ(current(), "the game's");
 }

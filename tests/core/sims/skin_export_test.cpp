@@ -9,8 +9,7 @@ using namespace fw;
 using SkinExportTest = typed::SimFolder;
 
 TEST_F(SkinExportTest, WritesBothFilesByteForByteLeavingOutFilesThatCannotBeRead) {
-    put("User00001.iff",
-        build::sim_file({.name = "Rom\xE9o", .head = "C005MA_ROMEO,HEAD-HEAD=c005malgt_romeo;x"}));
+    put("User00001.iff", build::sim_file({.name = "Rom\xE9o", .head = "C005MA_ROMEO,HEAD-HEAD=c005malgt_romeo;x"}));
     put("User00002.iff", "truncated");
     // Two name chunks: the export takes the last one.
     std::vector<std::string> appearance = build::appearance_values(build::SimSpec{});
@@ -28,8 +27,7 @@ TEST_F(SkinExportTest, WritesBothFilesByteForByteLeavingOutFilesThatCannotBeRead
                     "Export Complete"}));
     EXPECT_EQ(home_.read("headskins.txt"),
               "User00001.iff;Rom\xE9o;c005malgt_romeo;x\r\nUser00003.iff;Last;NoEquals\r\n");
-    const std::string bodies =
-        "User00001.iff;Rom\xE9o;b003mafatlgt_casual\r\nUser00003.iff;Last;b001fafitlgt_01\r\n";
+    const std::string bodies = "User00001.iff;Rom\xE9o;b003mafatlgt_casual\r\nUser00003.iff;Last;b001fafitlgt_01\r\n";
     EXPECT_EQ(home_.read("bodyskins.txt"), bodies);
 
     // With no sims, nothing is written or said and the older files stay.
