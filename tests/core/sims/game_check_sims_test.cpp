@@ -11,9 +11,10 @@
 TEST(GameCheckSims, AMissingHeadIsOneFindingWithEverySimThatWearsIt) {
     const fw::build::TempDir game;
     fw::build::write_check_game(game.str(), false);
-    for (const std::string name : {"Ann", "Bea", "Cy"})
-        game.write("UserData/Characters/User0" + name + ".iff",
-                   fw::build::sim_file({.name = name, .head = (name == "Cy" ? "C405" : "C404") + std::string("MA_Gone,HEAD-HEAD=c001malgt_dan")}));
+    for (const std::string name : {"Ann", "Bea", "Cy"}) {
+        const std::string head = (name == "Cy" ? "C405" : "C404") + std::string("MA_Gone,HEAD-HEAD=c001malgt_dan");
+        game.write("UserData/Characters/User0" + name + ".iff", fw::build::sim_file({.name = name, .head = head}));
+    }
     std::vector<std::string> found;  // the missing model, its sims and what they need it for
     for (const fw::Finding& f : fw::check_game(game.str()).findings) {
         if (f.kind != "missing-head-model") continue;
