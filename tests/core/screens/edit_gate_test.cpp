@@ -9,17 +9,14 @@
 #include "core/sims/sim_session.hpp"
 #include "support/temp_dir.hpp"
 
-namespace fw {
-namespace {
+using namespace fw;
 
 class EditGateTest : public testing::Test {
 protected:
     void SetUp() override { save_setting(kAppVestrel, kKeyLastNeighborhood, "before"); }
     EditRequest request(const std::string& file, const std::string& bytes) {
         game_.write("UserData3/Characters/" + file, bytes);
-        return {.neighbourhood_line = "Neighborhood 03   (UserData3)",
-                .sim_name = "Bob",
-                .files = {file},
+        return {.neighbourhood_line = "Neighborhood 03   (UserData3)", .sim_name = "Bob", .files = {file},
                 .characters_folder = game_.str() + "\\UserData3\\Characters\\"};
     }
     static std::string stored() { return get_setting(kAppVestrel, kKeyLastNeighborhood); }
@@ -48,7 +45,6 @@ TEST_F(EditGateTest, OnlyAReadableSimOpensAndOnlyThenIsItsNeighbourhoodRemembere
         EXPECT_EQ(decision.refusal, box) << what;
         EXPECT_FALSE(decision.opens()) << what;
         EXPECT_EQ(stored(), "before") << what;
-        save_setting(kAppVestrel, kKeyLastNeighborhood, "before");
     }
 
     // The selected sim opens, and only then is its neighbourhood remembered.
@@ -58,6 +54,3 @@ TEST_F(EditGateTest, OnlyAReadableSimOpensAndOnlyThenIsItsNeighbourhoodRemembere
     EXPECT_EQ(decision.path, r.characters_folder + "User00005.iff");
     EXPECT_EQ(stored(), "Neighborhood 03   (UserData3)");
 }
-
-}  // namespace
-}  // namespace fw

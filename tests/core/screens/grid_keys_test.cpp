@@ -4,10 +4,7 @@
 
 #include <tuple>
 
-namespace fw {
-namespace {
-
-using K = GridKey;
+using K = fw::GridKey;
 
 // Where each key leads on 100 items (pages of 49, 49 and 2) or fewer: {page step, cell}, or -1
 // for a key that leads nowhere.
@@ -25,10 +22,7 @@ TEST(GridKeys, WhereEachKeyLeads) {
         {K::Up, 0, 3, 100, 0, -1},       {K::End, 0, 0, 0, 0, -1},        // the list's start; none
     };
     for (const auto& [key, page, cell, items, page_step, to_cell] : cases) {
-        const auto want = to_cell < 0 ? std::nullopt : std::optional(GridMove{page_step, to_cell});
-        EXPECT_EQ(grid_key_move(key, page, cell, items), want) << int(key) << " " << page << " " << cell;
+        const auto want = to_cell < 0 ? std::nullopt : std::optional(fw::GridMove{page_step, to_cell});
+        EXPECT_EQ(fw::grid_key_move(key, page, cell, items), want) << int(key) << " " << page << " " << cell;
     }
 }
-
-}  // namespace
-}  // namespace fw

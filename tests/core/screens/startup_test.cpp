@@ -8,8 +8,7 @@
 #include "core/platform/settings.hpp"
 #include "support/temp_dir.hpp"
 
-namespace fw {
-namespace {
+using namespace fw;
 
 // Empty settings, as on a first run.
 class Startup : public testing::Test {
@@ -72,6 +71,3 @@ TEST_F(Startup, SeedsSettingsOnceAndReselectsOnlyAStoredLineOfTheList) {
         EXPECT_EQ(last_neighbourhood_line(lines), line) << stored;
     }
 }
-
-}  // namespace
-}  // namespace fw

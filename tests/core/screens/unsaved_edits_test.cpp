@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-namespace fw {
-namespace {
-
 // Each control changed alone is an edit (the name, the head, each option group); the same
 // controls are none.
 TEST(UnsavedEdits, AnyChangedControlIsAnEdit) {
@@ -16,6 +13,3 @@ TEST(UnsavedEdits, AnyChangedControlIsAnEdit) {
                                      {"Bella", "C005FA_X", "C005FAlgt_X", true, false, std::nullopt}};
     for (const fw::SimControls& shown : edits) EXPECT_TRUE(fw::has_unsaved_edits(opened, shown));
 }
-
-}  // namespace
-}  // namespace fw

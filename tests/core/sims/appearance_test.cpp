@@ -7,8 +7,6 @@
 #include "builders/sim_builder.hpp"
 #include "core/formats/str_list.hpp"
 
-namespace {
-
 TEST(AppearanceHead, SplitsModelAndSkinAsTheEditorShowsThem) {
     const std::tuple<std::string, std::string, std::string> cases[] = {
         // entry, model, skin
@@ -26,7 +24,7 @@ TEST(AppearanceHead, SplitsModelAndSkinAsTheEditorShowsThem) {
 }
 
 // The codes are compared exactly: anything but "adult", "male" and the three tones reads as not set.
-TEST(AppearanceRead, ComparesCodesExactly) {
+TEST(AppearanceControls, CodesAreComparedExactlyAndMakeTheSkinData) {
     fw::STRList appearance, names;
     names.items = {{"\x01", "Bob", ""}};
     for (const std::string& v : fw::build::appearance_values(fw::build::SimSpec{}))
@@ -35,14 +33,11 @@ TEST(AppearanceRead, ComparesCodesExactly) {
         std::tuple("Adult", "Male", "LGT");
     const fw::SimControls odd = fw::read_sim_controls(appearance, names);
     EXPECT_FALSE(odd.adult || odd.male || odd.tone);
-}
 
-TEST(AppearanceSkinData, GenderAgeAndToneWithDarkWhenNoToneIsOn) {
+    // The skin data code: gender, age and tone, dark when no tone is on.
     fw::SimControls controls;  // adult, male, no tone option on
     EXPECT_EQ(fw::skin_data_code(controls), "madrk");
     controls.male = controls.adult = false;
     controls.tone = fw::Tone::Medium;
     EXPECT_EQ(fw::skin_data_code(controls), "fcmed");
 }
-
-}  // namespace

@@ -41,12 +41,9 @@ TEST(BackupNameParts, ReadFromTheEndWithTheFileAndNeighbourhoodWholeAndTheNamesS
     // The names before and after the save: sim part, the name the backup holds ("" when unreadable),
     // before, after.
     const std::string names_cases[][4] = {
-        {"Bob-Robert", "Bob", "Bob", "Robert"},
-        {"Mary-Jo", "Mary-Jo", "Mary-Jo", "Mary-Jo"},
-        {"Mary-Jo-Ann", "Mary-Jo", "Mary-Jo", "Ann"},
-        {"Zoe-Ann", "Zo\xEB", "Zoe", "Ann"},
-        {"-Bob", "", "", "Bob"},
-        {"Bob-Robert", "", "Bob", "Robert"},
+        {"Bob-Robert", "Bob", "Bob", "Robert"}, {"Mary-Jo", "Mary-Jo", "Mary-Jo", "Mary-Jo"},
+        {"Mary-Jo-Ann", "Mary-Jo", "Mary-Jo", "Ann"}, {"Zoe-Ann", "Zo\xEB", "Zoe", "Ann"},
+        {"-Bob", "", "", "Bob"}, {"Bob-Robert", "", "Bob", "Robert"},
     };
     for (const auto& c : names_cases) {
         const fw::BackupNames names = fw::backup_names(c[0], c[1]);

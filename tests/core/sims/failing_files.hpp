@@ -36,4 +36,18 @@ struct FailingFiles : fw::SaveFiles {
     int calls = 0;
 };
 
+// File operations during which another process writes: `temp` over usertemp.iff once it is
+// written, "the game's" over the character file `file` once the backup is.
+struct WrittenMeanwhile : fw::SaveFiles {
+    std::string temp, file;
+    void write_without_bitmaps(const fw::IFFFile& image, const std::string& path) override {
+        SaveFiles::write_without_bitmaps(image, path);
+        if (!temp.empty()) fw::write_file(path, temp);
+    }
+    void write_new_file(const std::string& path, const std::string& bytes) override {
+        SaveFiles::write_new_file(path, bytes);
+        if (!file.empty()) fw::write_file(file, "the game's");
+    }
+};
+
 }  // namespace fw::typed

@@ -39,9 +39,8 @@ TEST(OutfitTable, WritesTheWholeRowOfTheBodyAndNothingElse) {
     // A list too short for the row fails untouched.
     auto short_list = appearance("adult", "male", "lgt", 33);
     EXPECT_THROW(fw::apply_outfit_table(short_list), fw::Failure);
-    for (size_t n : fw::kOutfitEntries) {
+    for (size_t n : fw::kOutfitEntries)
         EXPECT_TRUE(n > 33 || short_list.item(n).value == "old" + std::to_string(n)) << n;
-    }
 }
 
 }  // namespace

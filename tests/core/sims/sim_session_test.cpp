@@ -4,23 +4,11 @@
 
 #include <tuple>
 
-#include "builders/iff_builder.hpp"
-#include "builders/sim_builder.hpp"
-#include "support/temp_dir.hpp"
-
-namespace fw {
-namespace {
+#include "support/sim_folder.hpp"
 
 using fw::build::sim_file;
 using fw::build::SimSpec;
-
-std::string with_lists(const std::string& appearance, const std::vector<std::string>& names) {
-    fw::build::IffBuilder b;
-    b.chunk("OBJD", 128, "user00001 - X", std::string(16, '\0'));
-    b.chunk("STR#", 200, "", appearance);
-    b.chunk("CTSS", 2000, "", fw::build::str_list_data(names));
-    return b.bytes();
-}
+using fw::typed::sim_with;
 
 TEST(SimSessionOpen, RefusesWhatTheEditorCouldNotShowOrSave) {
     const std::string whole = sim_file({});
@@ -36,8 +24,8 @@ TEST(SimSessionOpen, RefusesWhatTheEditorCouldNotShowOrSave) {
         {"entry 1 Adult: neither a person nor a pet", sim_file({.age = "Adult"}), invalid},
         {"not a character file", sim_file({.objd_label = "neighbor - Bob"}), invalid},
         {"truncated", whole.substr(0, whole.size() - 5), invalid},
-        {"5 entries claimed, none ended", with_lists(std::string("\xFD\xFF\x05\0\1ab", 7), {"X"}), invalid},
-        {"no name", with_lists(people, {}), invalid},
+        {"5 entries claimed, none ended", sim_with(std::string("\xFD\xFF\x05\0\1ab", 7), {"X"}), invalid},
+        {"no name", sim_with(people, {}), invalid},
     };
     for (const auto& [what, bytes, box] : cases) {
         fw::build::TempDir dir;
@@ -69,6 +57,3 @@ TEST(SimSessionControls, TextsTheGameCannotHoldOrThatWouldBreakTheListsAreRefuse
     EXPECT_TRUE(refused("Bob", "C1", "s;x"));
     EXPECT_FALSE(refused("Bob", "C1;x", "s,x=y"));
 }
-
-}  // namespace
-}  // namespace fw

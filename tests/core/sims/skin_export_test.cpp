@@ -2,35 +2,22 @@
 
 #include <gtest/gtest.h>
 
-#include "builders/iff_builder.hpp"
-#include "builders/sim_builder.hpp"
-#include "support/game_and_home.hpp"
+#include "support/sim_folder.hpp"
 
-namespace fw {
-namespace {
+using namespace fw;
 
-class SkinExport : public build::GameAndHome {
-protected:
-    std::string put(const std::string& file, const std::string& bytes) {
-        return game_.write("UserData2/Characters/" + file, bytes);
-    }
-};
+using SkinExportTest = typed::SimFolder;
 
-TEST_F(SkinExport, WritesBothFilesByteForByteLeavingOutFilesThatCannotBeRead) {
-    put("User00001.iff",
-        build::sim_file({.name = "Rom\xE9o", .head = "C005MA_ROMEO,HEAD-HEAD=c005malgt_romeo;x"}));
+TEST_F(SkinExportTest, WritesBothFilesByteForByteLeavingOutFilesThatCannotBeRead) {
+    put("User00001.iff", build::sim_file({.name = "Rom\xE9o", .head = "C005MA_ROMEO,HEAD-HEAD=c005malgt_romeo;x"}));
     put("User00002.iff", "truncated");
     // Two name chunks: the export takes the last one.
     std::vector<std::string> appearance = build::appearance_values(build::SimSpec{});
     appearance[1] = "B001FAfit_01,BODY=b001fafitlgt_01";
     appearance[2] = "NoEquals";
-    put("User00003.iff", build::IffBuilder()
-                             .chunk("STR#", 200, "", build::str_list_data(appearance))
-                             .chunk("CTSS", 2000, "", build::str_list_data(std::vector<std::string>{"First"}))
-                             .chunk("CTSS", 2001, "", build::str_list_data(std::vector<std::string>{"Last"}))
-                             .bytes());
+    put("User00003.iff", typed::sim_with(build::str_list_data(appearance), {"First", "Last"}));
     // A readable file whose appearance list runs off its chunk is left out like an unreadable one.
-    put("User00004.iff", build::IffBuilder().chunk("STR#", 200, "", "\xFD\xFF\x03\x00\001adult").bytes());
+    put("User00004.iff", typed::sim_with("\xFD\xFF\x03\x00\001adult", {}));
 
     // The message names the files by their real paths.
     EXPECT_EQ(
@@ -40,14 +27,10 @@ TEST_F(SkinExport, WritesBothFilesByteForByteLeavingOutFilesThatCannotBeRead) {
                     "Export Complete"}));
     EXPECT_EQ(home_.read("headskins.txt"),
               "User00001.iff;Rom\xE9o;c005malgt_romeo;x\r\nUser00003.iff;Last;NoEquals\r\n");
-    const std::string bodies =
-        "User00001.iff;Rom\xE9o;b003mafatlgt_casual\r\nUser00003.iff;Last;b001fafitlgt_01\r\n";
+    const std::string bodies = "User00001.iff;Rom\xE9o;b003mafatlgt_casual\r\nUser00003.iff;Last;b001fafitlgt_01\r\n";
     EXPECT_EQ(home_.read("bodyskins.txt"), bodies);
 
     // With no sims, nothing is written or said and the older files stay.
     EXPECT_EQ(export_skin_names(game_.str() + "\\UserData2\\characters\\", {}), std::nullopt);
     EXPECT_EQ(home_.read("bodyskins.txt"), bodies);
 }
-
-}  // namespace
-}  // namespace fw
