@@ -52,7 +52,10 @@ protected:
         openers().extract = [this](QWidget*) { ++extractions; };
         game.write("Sims.exe", "");
     }
-    void TearDown() override { window.reset(), openers() = saved_openers_; }
+    void TearDown() override {
+        window.reset();
+        openers() = saved_openers_;
+    }
 
     // Sims 1..count in a neighbourhood, named Sim1.., with a web image of a colour of their own.
     void write_sims(const std::string& neighbourhood, int count) {
@@ -178,7 +181,8 @@ TEST_F(FrmMainTest, ADamagedArchiveIsNamedOnceAndTheStartGoesOn) {
     ASSERT_EQ(recorder.titles(), std::vector<std::string>{"Archives Skipped"});
     EXPECT_NE(boxes[0].text.find(game.str() + "/GameData/Animation/Animation.far"), std::string::npos);
     EXPECT_EQ(list_lines(), QStringList{QString::fromStdString(kFirstLine)});
-    boxes.clear(), window->Form_Activate();
+    boxes.clear();
+    window->Form_Activate();
     EXPECT_TRUE(boxes.empty());
 }
 
@@ -193,7 +197,8 @@ TEST_F(FrmMainTest, TheStoredNeighbourhoodIsChosenOnceAndThePlayersChoiceKept) {
     EXPECT_EQ(selected_line(), "Neighborhood 02   (UserData2)");
     EXPECT_EQ(label(1), "Sim2");
     EXPECT_EQ(text("txtSimName"), "user1 - Sim1");
-    list()->setCurrentRow(0), window->Form_Activate();
+    list()->setCurrentRow(0);
+    window->Form_Activate();
     EXPECT_EQ(selected_line(), QString::fromStdString(kFirstLine));
 
     window = build::main_window(game.str(), "Neighborhood 04   (UserData4)");
@@ -325,13 +330,15 @@ TEST_F(FrmMainTest, EditThisSimAndTheMenusRefuseHandOverStoreAskAndReport) {
     backup->trigger();
     EXPECT_EQ(get_setting(kAppFacewright, kKeyBackupSavedFile), "0");
 
-    boxes.clear(), trigger("smenuExport");
+    boxes.clear();
+    trigger("smenuExport");
     EXPECT_EQ(recorder.titles(), std::vector<std::string>{"Export Complete"});
     for (const BoxAnswer answer : {BoxAnswer::No, BoxAnswer::Yes})
         recorder.answer = answer, trigger("smnuExtract");
     EXPECT_EQ(extractions, 1);  // after Yes alone
 
-    window->show(), boxes.clear();
+    window->show();
+    boxes.clear();
     recorder.answer = BoxAnswer::No, trigger("smenuExit");
     EXPECT_TRUE(window->isVisible());
     recorder.answer = BoxAnswer::Yes, window->close();

@@ -94,7 +94,8 @@ TEST_F(EditSimWindow, AnEditFromTheMainWindowWritesWhatTheCoreSaveWritesKeepsABa
     for (const char* key : {kKeyBackupSavedFile, kKey3DHead}) save_setting(kAppFacewright, key, "1");
     const auto browser = build::main_window(game_.str(), kFirstLine);  // (UserData)
     build::click_at(control<ThumbnailGrid>(*browser, "picThumbs"), {10, 10});
-    boxes_.boxes.clear(), openers().select_head = frmSelectHead::select_head;
+    boxes_.boxes.clear();
+    openers().select_head = frmSelectHead::select_head;
 
     const auto edited = while_modal<frmEditSim>([&](frmEditSim& editor) {
         EXPECT_EQ(editor.windowTitle(), "Edit Sim - USER00001.IFF");
@@ -159,7 +160,8 @@ TEST_F(EditSimWindow, EscapeOrTheCloseBoxAskBeforeEditsAreLostAndCancelDoesNot) 
         {"X", "cmdCancel", BoxAnswer::No, false}};
     for (const auto& [name, way, answer, asks] : cases) {
         SCOPED_TRACE(way);
-        boxes_.boxes.clear(), boxes_.answer = answer;
+        boxes_.boxes.clear();
+        boxes_.answer = answer;
         auto editor = open_editor(sim("UserData", "User00003.iff"));
         if (!name.isEmpty()) type_name(*editor, name);
         way == std::string("escape") ? QTest::keyClick(editor.get(), Qt::Key_Escape)
@@ -201,7 +203,11 @@ TEST_F(EditSimWindow, SaveWritesNothingUntilYesToAStorableHeadAndNameAndOffersAR
         {[&] { type_name(*editor, QString::fromUtf8("Mei \xE6\xA2\x85")); }, "txtName"},
         {[&] { type_name(*editor, "Someone Else"); }, "cmdSave"},
         {[&] { model->clear(); }, "txtModel"},
-        {[&] { model->setText("C001FA_Ava"), click(*editor, "optChild"); }, "cmdSave"}};
+        {[&] {
+             model->setText("C001FA_Ava");
+             click(*editor, "optChild");
+         },
+         "cmdSave"}};
     for (const auto& [change, focus] : steps) {
         change();
         // As a player's click gives the button the focus (an inactive test window's does not).
@@ -223,7 +229,8 @@ TEST_F(EditSimWindow, SaveWritesNothingUntilYesToAStorableHeadAndNameAndOffersAR
 
     write_file(path, theirs);
     boxes_.answer = boxes_.choice = BoxAnswer::Yes;  // and "Reload"
-    boxes_.boxes.clear(), click(*editor, "cmdSave");
+    boxes_.boxes.clear();
+    click(*editor, "cmdSave");
     EXPECT_EQ(boxes_.titles(),
               (std::vector<std::string>{"Check the Head", "Confirm Action", "Sim Changed Elsewhere"}));
     EXPECT_EQ(read_file(path), theirs);
@@ -231,7 +238,8 @@ TEST_F(EditSimWindow, SaveWritesNothingUntilYesToAStorableHeadAndNameAndOffersAR
 
     // The most common edit, a new name and a darker tone on the same head, asks nothing more: the
     // game draws that head. The editor notes the tone quietly.
-    boxes_.boxes.clear(), type_name(*editor, "Cleo Dark");
+    boxes_.boxes.clear();
+    type_name(*editor, "Cleo Dark");
     click(*editor, "optDark");
     EXPECT_EQ(control<QLabel>(*editor, "lblToneNote")->text(), "The head's skin is light; the body is dark.");
     click(*editor, "cmdSave");
@@ -251,7 +259,8 @@ TEST_F(EditSimWindow, AReloadedSimIsShownOnThePageOnceTheEditorCloses) {
     while_modal<frmEditSim>([&](frmEditSim& editor) {
         EXPECT_TRUE(shows(control<PictureBox>(editor, "picPreview"), preview));
         write_file(sim("UserData", "User00001.iff"), build::sim_file({.name = "Zed Elsewhere"}));
-        type_name(editor, "Ada Again"), click(editor, "cmdSave");
+        type_name(editor, "Ada Again");
+        click(editor, "cmdSave");
         EXPECT_FALSE(shows(control<PictureBox>(editor, "picPreview"), preview));
         click(editor, "cmdCancel");
     });
@@ -293,7 +302,8 @@ TEST_F(EditSimWindow, HeadPicturesComeFromTheArchivesElsePlaceholdersAndTheHeadT
     EXPECT_TRUE(control<PictureBox>(*editor, "picFaces")->toolTip().isEmpty());  // its own picture
 
     const int wide = editor->width();
-    save_setting(kAppFacewright, kKey3DHead, "0"), click(*editor, "cmdHead");
+    save_setting(kAppFacewright, kKey3DHead, "0");
+    click(*editor, "cmdHead");
     EXPECT_FALSE(view->isVisible());
     EXPECT_LT(editor->width(), wide);
     EXPECT_GT(editor->width(), control<QWidget>(*editor, "cmdSave")->geometry().right());
@@ -334,7 +344,8 @@ TEST_F(EditSimWindow, TheRestoreMenuRestoresTheSelectedSimAndThePageShowsIt) {
     ThumbnailGrid* grid = control<ThumbnailGrid>(*browser, "picThumbs");
     QAction* menu = control<QAction>(*browser, "smenuRestore");
 
-    build::click_at(grid, {80, 10}), menu->trigger();  // Ann
+    build::click_at(grid, {80, 10});  // Ann
+    menu->trigger();
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_TRUE(boxes[0].text.starts_with("There are no backups of Ann (User00002.iff in UserData)."))
         << boxes[0].text;
@@ -352,7 +363,8 @@ TEST_F(EditSimWindow, TheRestoreMenuRestoresTheSelectedSimAndThePageShowsIt) {
         EXPECT_TRUE(shows(control<PictureBox>(dialog, "picWebImage"), build::face_bmp(7)));
         build::click(dialog, "cmdRestore");
     });
-    browser->setWindowTitle("elsewhere"), menu->trigger();  // the activation as the dialog closes sets it
+    browser->setWindowTitle("elsewhere");  // the activation as the dialog closes sets it
+    menu->trigger();
     EXPECT_NE(browser->windowTitle(), "elsewhere");
     ASSERT_TRUE(*shown);
 
