@@ -23,15 +23,9 @@ namespace {
 
 Finding finding(Severity severity, const std::string& explanation, std::vector<TouchedSim> sims = {},
                 FixKind fix = FixKind::None) {
-    Finding found;
-    found.kind = "test";
-    found.severity = severity;
-    found.explanation = explanation;
-    found.files = {"/g/GameData\\Skins\\b.bmp"};
-    found.sims = std::move(sims);
-    found.fix = fix;
-    found.fix_words = "Move b.bmp up into Skins.";
-    return found;
+    return {.kind = "test", .severity = severity, .explanation = explanation,
+            .files = {"/g/GameData\\Skins\\b.bmp"}, .sims = std::move(sims), .fix = fix,
+            .fix_words = "Move b.bmp up into Skins.", .model = {}, .skin = {}};
 }
 
 const TouchedSim kBob{"Bob", "Neighborhood 1", "/g/UserData/Characters/User00001.iff", "head"};
@@ -45,13 +39,15 @@ protected:
         openers() = saved_;
         set_check_marks({});
     }
-    void open() {
-        window = std::make_unique<frmCheck>(nullptr, [this] { ++marked; }, [this](const std::string&, const CheckProgress&) {
+    // Opens the window over a check that runs `run`, or answers `check` at once and is waited for.
+    void open(std::function<GameCheck(const CheckProgress&)> run = {}) {
+        const auto checker = [this, run](const std::string&, const CheckProgress& progress) {
             ++runs;
-            return check;
-        });
+            return run ? run(progress) : check;
+        };
+        window = std::make_unique<frmCheck>(nullptr, [this] { ++marked; }, checker);
         window->show();
-        wait();
+        if (!run) wait();
     }
     void wait() {
         const QDeadlineTimer deadline(10000);
@@ -103,7 +99,6 @@ TEST_F(FrmCheckTest, FindingsAreGroupedBySeverityWithTheirFilesAndSims) {
     tree()->setCurrentItem(tree()->topLevelItem(0)->child(0));
     EXPECT_EQ(build::control<QPlainTextEdit>(*window, "txtExplanation")->toPlainText(),
               "A mesh (b.skn) lies only in Skins. The game may crash.");
-    EXPECT_TRUE(button("cmdFix")->isEnabled());
     EXPECT_FALSE(button("cmdOpenSim")->isEnabled());
     tree()->setCurrentItem(tree()->topLevelItem(0)->child(1));
     EXPECT_FALSE(button("cmdFix")->isEnabled());
@@ -127,8 +122,8 @@ TEST_F(FrmCheckTest, FixAsksFirstAndASimOpensInTheEditor) {
     EXPECT_EQ(runs, 2);
     button("cmdUndo")->click();  // asks, undoes, says what it undid, and checks again
     wait();
-    EXPECT_EQ(recorder.titles().size(), 5u);
-    EXPECT_EQ(recorder.titles().back(), "Undo Last Fixes");
+    EXPECT_EQ(recorder.titles(), (std::vector<std::string>{"Fix The Game", "Fix The Game", "Fix The Game",
+                                                           "Undo Last Fixes", "Undo Last Fixes"}));
     EXPECT_EQ(runs, 3);
 
     std::vector<std::string> edited;
@@ -146,14 +141,10 @@ TEST_F(FrmCheckTest, FixAsksFirstAndASimOpensInTheEditor) {
 // Cancel stops a check while it runs, the window answering meanwhile; nothing is marked. The
 // controls fit the window at any scale, and Tab reaches them in order.
 TEST_F(FrmCheckTest, CancelStopsARunningCheckAndTheControlsFitAtAnyScale) {
-    window = std::make_unique<frmCheck>(nullptr, [this] { ++marked; }, [this](const std::string&, const CheckProgress& progress) {
-        ++runs;
+    open([](const CheckProgress& progress) {
         while (progress(1, 4)) QThread::msleep(1);
-        GameCheck stopped;
-        stopped.cancelled = true;
-        return stopped;
+        return GameCheck{.findings = {}, .cancelled = true};
     });
-    window->show();
     const QDeadlineTimer deadline(10000);
     while (build::control<QProgressBar>(*window, "prgCheck")->value() != 250 && !deadline.hasExpired())
         QCoreApplication::processEvents();
@@ -196,8 +187,7 @@ TEST_F(FrmCheckTest, ChooseAHeadSavesThePickedHeadIntoOneSimOrAll) {
     button("cmdChooseHead")->click();
     EXPECT_EQ(asked, std::vector<std::string>{"falgt"});
     EXPECT_EQ(recorder.titles(), (std::vector<std::string>{"Choose A Head", "Check the Head", "Choose A Head"}));
-    EXPECT_EQ(std::vector<bool>({wears_new_head(0), wears_new_head(1), wears_new_head(2)}),
-              std::vector<bool>({false, true, false}));
+    EXPECT_TRUE(!wears_new_head(0) && wears_new_head(1) && !wears_new_head(2));
     wait();
     recorder.choice = BoxAnswer::Yes;  // all
     tree()->setCurrentItem(tree()->topLevelItem(0)->child(0));
@@ -208,35 +198,29 @@ TEST_F(FrmCheckTest, ChooseAHeadSavesThePickedHeadIntoOneSimOrAll) {
 
 // After a check, the main window marks the cells of the sims it found broken with a red corner
 // and names the finding in the cell's tooltip; the other cells stay unmarked.
-TEST(FrmCheckMarks, TheMainWindowMarksTheCellsOfBrokenSims) {
+TEST_F(FrmCheckTest, TheMainWindowMarksTheCellsOfBrokenSims) {
     const build::TempDir game;
     game.write("Sims.exe", "");
     for (const char* file : {"User00001.iff", "User00002.iff"})
         game.write(std::string("UserData/Characters/") + file, build::sim_file({.name = file}));
     app_state() = AppState{};
-    const WindowOpeners saved = openers();
-    GameCheck check;
     check.findings = {finding(Severity::Crash, "No head model c002fa.",
                               {{"Sim2", "", game.str() + "\\userdata\\CHARACTERS\\user00002.iff", "head"}})};
     openers().check_game = [&](QWidget*, std::function<void()> checked) {
         set_check_marks(check);
         checked();
     };
-    const build::BoxRecorder recorder;
-    auto window = build::main_window(game.str(), "Neighborhood 01   (UserData)");
-    auto* grid = build::control<ThumbnailGrid>(*window, "picThumbs");
-    const auto marked = [&](int cell) {
+    const auto browser = build::main_window(game.str(), "Neighborhood 01   (UserData)");
+    auto* grid = build::control<ThumbnailGrid>(*browser, "picThumbs");
+    const auto red_corner = [&](int cell) {
         return grid->canvas().pixelColor(ThumbnailGrid::cellOrigin(cell) + QPoint(63, 3)) == QColor(Qt::red);
     };
-    EXPECT_FALSE(marked(1));
-    build::control<QAction>(*window, "smnuCheck")->trigger();
-    EXPECT_FALSE(marked(0));
-    EXPECT_TRUE(marked(1));
+    EXPECT_FALSE(red_corner(1));
+    build::control<QAction>(*browser, "smnuCheck")->trigger();
+    EXPECT_FALSE(red_corner(0));
+    EXPECT_TRUE(red_corner(1));
     emit grid->mouseMoved(68 + 30, 30);
     EXPECT_TRUE(grid->toolTip().endsWith("\nCrash: No head model c002fa.")) << grid->toolTip().toStdString();
-    window.reset();
-    openers() = saved;
-    set_check_marks({});
 }
 
 }  // namespace

