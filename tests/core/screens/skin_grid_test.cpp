@@ -72,8 +72,7 @@ TEST_F(SkinGridTest, ModelsSkinsArePagedBy49AndPointsPickCellsOf68Pixels) {
     // Picking the model again goes back to the first page; a model without "_" is refused.
     selector.choose_model("C005MA_ROMEO");
     EXPECT_EQ(selector.page(), 0);
-    const std::optional<BoxMessage> no_skins = selector.choose_model("C005MAROMEO");
-    EXPECT_EQ(no_skins ? no_skins->title : "", "No Skins");
+    EXPECT_EQ(selector.choose_model("C005MAROMEO").value_or(BoxMessage{}).title, "No Skins");
     EXPECT_TRUE(selector.skins().empty());
     EXPECT_EQ(selector.tooltip_at(0, 0), "");
 }
@@ -93,10 +92,7 @@ TEST_F(SkinGridTest, FillingAPageDrawsEachSkinWithItsPreviewThenShowsTheFirst) {
         if (t.cell == 0) throw std::runtime_error("a preview that does not load");
     };
     painter.refresh = [&] { events.push_back("refresh"); };
-    painter.show_skin = [&](const ShownSkin& s) {
-        events.push_back("show " + s.name);
-        return true;
-    };
+    painter.show_skin = [&](const ShownSkin& s) { return events.push_back("show " + s.name), true; };
 
     EXPECT_EQ(selector.msFillThumbs(Previews::Shown, painter), "Page 1 of 2");
     ASSERT_EQ(events.size(), 1u + 49 * 3 + 1);
@@ -129,9 +125,7 @@ TEST_F(SkinGridTest, FillingAPageDrawsEachSkinWithItsPreviewThenShowsTheFirst) {
 // list as the bad skins do, and is named once; the page is drawn without it.
 TEST_F(SkinGridTest, SkinsThatStopLoadingLeaveTheList) {
     std::vector<std::string> gone = {"C005MAlgt_s01", "C005MAlgt_s02", "C005MAlgt_s20"};
-    const auto loads = [&gone](const ShownSkin& skin) {
-        return std::find(gone.begin(), gone.end(), skin.name) == gone.end();
-    };
+    const auto loads = [&gone](const ShownSkin& s) { return std::ranges::find(gone, s.name) == gone.end(); };
     HeadSelector selector = chosen();
     const SkinGridPainter painter{.show_skin = loads};
     EXPECT_EQ(selector.msFillThumbs(Previews::Hidden, painter), "Page 1 of 1");

@@ -25,10 +25,9 @@ TEST_F(SimRestore, ASaveIsUndoneByteForByteAndTheRestoreItselfCanBeUndone) {
     const fw::BackupEntry& oldest = listed[1];
     EXPECT_EQ(oldest.time_shown() + " " + oldest.names.before + ">" + oldest.names.after,
               "2026-12-06 12:01 Bob>Robert");
-    const fw::BackupContent& held = oldest.holds;
-    EXPECT_EQ(
-        held.name + " " + held.age + " " + held.gender + " " + held.tone + " " + held.model + " " + held.skin,
-        "Bob adult male lgt C001MA_Test c001malgt_test");
+    const fw::BackupContent& h = oldest.holds;
+    EXPECT_EQ(h.name + " " + h.age + " " + h.gender + " " + h.tone + " " + h.model + " " + h.skin,
+              "Bob adult male lgt C001MA_Test c001malgt_test");
 
     const fw::RestoreResult result = fw::restore_from_backup(path, oldest.path, {.clock = at(3)});
     ASSERT_TRUE(result.restored()) << result.refusal->text;
@@ -102,14 +101,12 @@ TEST_F(SimRestore, TheCharacterFileIsWholeWhicheverStepFails) {
         // A minute of its own: each try's backup name is free at the first look.
         const fw::RestoreResult result =
             fw::restore_from_backup(path, backup, {.clock = at(fail_at + 2), .files = &files});
-        if (result.restored()) {
-            EXPECT_EQ(fw::read_file(path), original);
-            break;  // no step left to fail
-        }
+        if (result.restored()) break;  // no step left to fail
         // Reported as a failed save is, and the program goes on; nothing changed.
         failed += result.refusal->title == "Restore Failed" ? 1 : 0;
         EXPECT_EQ(fw::read_file(path), saved) << "step " << fail_at;
     }
+    EXPECT_EQ(fw::read_file(path), original);
     EXPECT_GT(failed, 3);
 
     // The game saving while the file is kept is seen before the rename: refused, its save stands.
