@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "builders/iff_builder.hpp"
+#include "core/base/error_trap.hpp"
+#include "core/formats/iff.hpp"
 #include "lying_field.hpp"
+#include "support/temp_dir.hpp"
 
 namespace {
 
@@ -61,6 +64,10 @@ TEST(ResourceMap, ALyingMapIsAFailureNotAnOverRead) {
     fw::IFFFile file;
     for (const auto& [what, bytes, error] : cases)
         EXPECT_EQ(fw::read_iff_checked_from_bytes(file, bytes), error) << what;
+
+    // The trapping reader stops at the same map.
+    fw::build::TempDir dir;
+    EXPECT_THROW(fw::gsReadIFF(file, dir.write("bad.iff", with(map_start + 92, 0x40000000))), fw::TrapRaised);
 }
 
 }  // namespace
