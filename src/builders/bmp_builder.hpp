@@ -20,6 +20,6 @@ struct BmpSpec {
 
 // `value` gives each pixel as stored: a colour index up to 8 bits, the 16-bit word, 0xRRGGBB at
 // 24 bits, the 32-bit word.
-std::string bmp_bytes(const BmpSpec& spec, const std::function<uint32_t(int x, int y)>& value);
+std::string bmp_bytes(const BmpSpec& shape, const std::function<uint32_t(int x, int y)>& value);
 
 }  // namespace fw::build

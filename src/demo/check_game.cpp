@@ -48,9 +48,9 @@ Mesh body_mesh(const std::string& name, const std::string& texture) {
 
 // A sim in the shape of the game's own; `change` sets one appearance entry to another value.
 std::string sim(const std::string& name, size_t entry = 0, const std::string& value = "") {
-    SimSpec spec;
-    spec.name = name;
-    spec.head = kHead;
+    SimSpec shape;
+    shape.name = name;
+    shape.head = kHead;
     std::vector<std::string> v(35);
     v[0] = "adult";
     v[1] = kBody;
@@ -60,7 +60,7 @@ std::string sim(const std::string& name, size_t entry = 0, const std::string& va
     v[14] = "lgt";
     v[17] = kHands;
     if (entry > 0) v[entry - 1] = value;
-    return sim_file(spec, v);
+    return sim_file(shape, v);
 }
 
 void write_healthy(const Writer& out) {
